@@ -1,0 +1,54 @@
+#pragma once
+// A file of fixed-size records with no header: collections, shape and layout libraries. Each
+// operation opens the file, does its work and closes it again; nothing stays open between
+// commands. Failing to open is a result the caller reports in its own words; a failure after the
+// file was opened throws IoError.
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace qx {
+
+class RecordFile {
+public:
+    RecordFile(QString path, int recordSize) : m_path(std::move(path)), m_size(recordSize) {}
+
+    const QString &path() const { return m_path; }
+    int recordSize() const { return m_size; }
+
+    // Whole records in the file; a partial tail does not count. Empty when it cannot be opened.
+    std::optional<int> count() const;
+
+    // Reads the first prefixBytes of every whole record, in file order. False when the file
+    // cannot be opened for reading.
+    bool forEachPrefix(int prefixBytes, const std::function<void(int, std::span<const uint8_t>)> &visit) const;
+
+    // Reads record n whole. Empty when the file cannot be opened; IoError when the record is not
+    // there in full.
+    std::optional<std::vector<uint8_t>> read(int n) const;
+
+    // Writes after the last whole record, creating the file if needed; returns the new record's
+    // number, or empty when the file can be neither opened nor created.
+    std::optional<int> append(std::span<const uint8_t> record) const;
+
+    // Overwrites record n, creating the file if needed; false when it cannot be opened.
+    bool replace(int n, std::span<const uint8_t> record) const;
+
+    // Moves every later record down by one and cuts the file after the new last record; false
+    // when the file cannot be opened for writing.
+    bool remove(int n) const;
+
+    // Creates or truncates the file to zero length; false when that fails.
+    bool createEmpty() const;
+
+private:
+    QString m_path;
+    int m_size;
+};
+
+} // namespace qx

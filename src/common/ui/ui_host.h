@@ -1,0 +1,68 @@
+#pragma once
+// The one way the program asks the user anything. The application installs QtUiHost; tests
+// install a scripted host that checks each message, answers it, picks files and drives nested
+// dialogs, so every window can be exercised offscreen.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include <optional>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+
+namespace qx {
+
+enum class Buttons { Ok, YesNo, YesNoCancel };
+enum class Answer { Ok, Yes, No, Cancel };
+enum class BeepKind { Default, Exclamation };
+
+struct FileRequest {
+    QString title;
+    QString filter;        // "QXMOR Files (*.QX3)|*.QX3", pairs separated by "|"
+    QString defaultSuffix; // without the dot
+    QString initialPath;
+    bool mustExist = false;
+    bool overwritePrompt = false;
+};
+
+struct FontChoice {
+    QFont font;
+    QColor color;
+};
+
+class UiHost {
+public:
+    virtual ~UiHost() = default;
+
+    virtual Answer message(QWidget *parent, const QString &caption, const QString &text, Buttons buttons) = 0;
+    virtual void beep(BeepKind kind) = 0;
+    virtual std::optional<QString> openFileName(QWidget *parent, const FileRequest &request) = 0;
+    virtual std::optional<QString> saveFileName(QWidget *parent, const FileRequest &request) = 0;
+    virtual std::optional<FontChoice> chooseFont(QWidget *parent, const FontChoice &initial) = 0;
+    virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
+    virtual bool printerSetup(QWidget *parent, QPrinter &printer) = 0;
+    virtual int runModal(QDialog &dialog) = 0;
+
+    // Shows one error box for an input/output failure, with the system's text.
+    void ioError(QWidget *parent, const QString &text) { message(parent, QStringLiteral("Error"), text, Buttons::Ok); }
+};
+
+// Converts "Name (*.EXT)|*.EXT|..." into Qt's filter list, matching the extension in any case.
+QStringList qtNameFilters(const QString &filter);
+
+class QtUiHost final : public UiHost {
+public:
+    Answer message(QWidget *parent, const QString &caption, const QString &text, Buttons buttons) override;
+    void beep(BeepKind kind) override;
+    std::optional<QString> openFileName(QWidget *parent, const FileRequest &request) override;
+    std::optional<QString> saveFileName(QWidget *parent, const FileRequest &request) override;
+    std::optional<FontChoice> chooseFont(QWidget *parent, const FontChoice &initial) override;
+    std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
+    bool printerSetup(QWidget *parent, QPrinter &printer) override;
+    int runModal(QDialog &dialog) override;
+};
+
+} // namespace qx
