@@ -1,7 +1,39 @@
+// Quorvex: builds crossword puzzles from a word list and puts them on paper, on screen and on the web.
+
+#include "app/session.h"
+#include "app/ui/main_window.h"
+#include "app/ui/startup.h"
+#include "common/paths.h"
+#include "common/ui/ui_host.h"
+
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Quorvex 97"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Quorvex crossword puzzle builder"));
+    parser.addHelpOption();
+    const QCommandLineOption programDir(QStringLiteral("program-dir"),
+                                        QStringLiteral("Directory of the shape and layout libraries, help and "
+                                                       "dictionaries (default: the per-user data directory)."),
+                                        QStringLiteral("DIR"));
+    parser.addOption(programDir);
+    parser.process(app);
+
+    qx::StartupOptions options;
+    if (parser.isSet(programDir))
+        options.programDir = parser.value(programDir);
+    options.startupDir = QDir::currentPath();
+    options.shippedDataDir = qx::findShippedDataDir(QCoreApplication::applicationDirPath());
+
+    qx::QtUiHost host;
+    qx::Session session;
+    auto window = qx::startUp(options, session, host);
+    window->show();
+    return app.exec();
 }

@@ -131,6 +131,12 @@ bool RecordFile::remove(int n) const
     return true;
 }
 
+bool RecordFile::openOrCreate() const
+{
+    QFile file(m_path);
+    return openForUpdate(file);
+}
+
 bool RecordFile::createEmpty() const
 {
     QFile file(m_path);

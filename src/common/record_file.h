@@ -43,6 +43,9 @@ public:
     // when the file cannot be opened for writing.
     bool remove(int n) const;
 
+    // Opens the file for update, creating it when needed; false when neither works.
+    bool openOrCreate() const;
+
     // Creates or truncates the file to zero length; false when that fails.
     bool createEmpty() const;
 

@@ -1,0 +1,38 @@
+#pragma once
+// What the main window owns and shares with every window it opens: the settings, the directories,
+// the open collection and its lists, the current puzzle buffer with its new/existing mark, and the
+// current shape. There are no other globals.
+
+#include "common/paths.h"
+#include "layout/layout_library.h"
+#include "shapes/shape_library.h"
+#include "shapes/shape_record.h"
+#include "store/collection_view.h"
+#include "store/puzzle_record.h"
+#include "store/settings.h"
+
+#include <memory>
+
+namespace qx {
+
+struct Session {
+    AppPaths paths;
+    Settings settings;
+
+    CollectionView collection;
+    std::unique_ptr<PuzzleRecord> current = std::make_unique<PuzzleRecord>();
+    bool currentIsNew = true;
+    int currentRecord = -1;
+    ShapeRecord currentShape;
+
+    QString settingsPath() const { return paths.inStartupDir(SettingsFileName.toString()); }
+    ShapeLibrary shapeLibrary() const { return ShapeLibrary::inProgramDir(paths.programDir); }
+    LayoutLibrary layoutLibrary() const { return LayoutLibrary::inProgramDir(paths.programDir); }
+    // The open collection file is the "Last Group" setting.
+    const QString &collectionPath() const { return settings.misc.lastGroup; }
+    CollectionFile collectionFile() const { return CollectionFile(collectionPath()); }
+    // The page layout a new puzzle receives.
+    PageLayout layoutForNewPuzzle() const;
+};
+
+} // namespace qx

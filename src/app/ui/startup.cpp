@@ -1,0 +1,34 @@
+#include "app/ui/startup.h"
+
+#include "app/session.h"
+#include "app/ui/main_window.h"
+#include "app/ui/startup_conversion.h"
+#include "common/paths.h"
+#include "common/ui/ui_host.h"
+
+#include <QDir>
+
+namespace qx {
+
+std::unique_ptr<TMainWin> startUp(const StartupOptions &options, Session &session, UiHost &host)
+{
+    session.paths.programDir = resolveProgramDir(options.programDir);
+    session.paths.startupDir = withoutTrailingSlash(options.startupDir);
+    const QStringList unseeded = seedProgramDir(options.shippedDataDir, session.paths.programDir);
+
+    session.settings = loadSettings(session.settingsPath(), session.paths.startupDir);
+
+    auto window = std::make_unique<TMainWin>(session, host);
+    window->LoadInPuzzles();
+    window->selectFirstPuzzle();
+    if (!unseeded.isEmpty()) {
+        host.message(window.get(), QObject::tr("Warning"),
+                     QObject::tr("These files could not be copied into %1: %2")
+                         .arg(QDir::toNativeSeparators(session.paths.programDir), unseeded.join(QStringLiteral(", "))),
+                     Buttons::Ok);
+    }
+    convertPreviousVersionFiles(window.get(), host, session);
+    return window;
+}
+
+} // namespace qx

@@ -1,0 +1,25 @@
+#pragma once
+// Start-up in its fixed order: directories, settings, the open collection with its first puzzle
+// selected, the previous version's files, then the main window is shown.
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace qx {
+
+struct Session;
+class TMainWin;
+class UiHost;
+
+struct StartupOptions {
+    std::optional<QString> programDir; // --program-dir
+    QString startupDir;                // the current directory at start
+    QString shippedDataDir;            // seeds the program directory; may be empty
+};
+
+// Fills the session and builds the main window, not yet shown.
+std::unique_ptr<TMainWin> startUp(const StartupOptions &options, Session &session, UiHost &host);
+
+} // namespace qx

@@ -1,0 +1,142 @@
+#include "cli/commands.h"
+
+#include "cli/json_records.h"
+#include "common/cp1252.h"
+#include "common/io_error.h"
+#include "store/collection_file.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <functional>
+#include <map>
+#include <optional>
+
+namespace qx::cli {
+
+namespace {
+
+Result fail(const QString &message) { return Result{1, {}, message}; }
+
+Result printJson(const QJsonObject &object)
+{
+    return Result{0, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)), {}};
+}
+
+// A whole, non-negative record number; anything else is refused.
+std::optional<int> recordNumber(const QString &text)
+{
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (!ok || n < 0 || text.trimmed() != text)
+        return std::nullopt;
+    return n;
+}
+
+struct Arguments {
+    QStringList positional;
+    bool json = false;
+    QString unknown;
+};
+
+Arguments parse(const QStringList &args)
+{
+    Arguments out;
+    for (const QString &a : args) {
+        if (a == QLatin1String("--json"))
+            out.json = true;
+        else if (a.startsWith(QLatin1String("--")) && out.unknown.isEmpty())
+            out.unknown = a;
+        else
+            out.positional << a;
+    }
+    return out;
+}
+
+QString u(const std::string &bytes) { return cp1252::toUnicode(bytes); }
+
+Result list(const Arguments &a)
+{
+    if (a.positional.size() != 1)
+        return fail(QStringLiteral("list needs one collection file"));
+    const CollectionFile file(a.positional[0]);
+    if (!QFileInfo(file.path()).isFile() || !file.count())
+        return fail(QStringLiteral("cannot open collection %1").arg(file.path()));
+    const auto index = file.reload();
+    if (a.json) {
+        QJsonArray categories;
+        for (const auto &c : index.CategoryList)
+            categories.append(u(c));
+        QJsonArray puzzles;
+        for (const auto &p : index.PuzzleIndexList)
+            puzzles.append(QJsonObject{{"record", p.record}, {"category", p.category}, {"name", u(p.name)}});
+        return printJson(QJsonObject{{"categories", categories}, {"puzzles", puzzles}});
+    }
+    QString out;
+    for (size_t c = 0; c < index.CategoryList.size(); ++c) {
+        out += QStringLiteral("%1\n").arg(u(index.CategoryList[c]));
+        for (const auto &p : index.PuzzleIndexList) {
+            if (p.category == static_cast<int>(c))
+                out += QStringLiteral("  %1  %2\n").arg(p.record, 5).arg(u(p.name));
+        }
+    }
+    return Result{0, out, {}};
+}
+
+Result dump(const Arguments &a)
+{
+    if (a.positional.size() != 2)
+        return fail(QStringLiteral("dump needs a collection file and a record number"));
+    const CollectionFile file(a.positional[0]);
+    const auto n = recordNumber(a.positional[1]);
+    if (!n)
+        return fail(QStringLiteral("not a record number: %1").arg(a.positional[1]));
+    const auto count = file.count();
+    if (!QFileInfo(file.path()).isFile() || !count)
+        return fail(QStringLiteral("cannot open collection %1").arg(file.path()));
+    if (*n >= *count)
+        return fail(QStringLiteral("record %1 is not in %2, which holds %3 puzzles").arg(*n).arg(file.path()).arg(*count));
+    const auto record = file.read(*n);
+    if (!record)
+        return fail(QStringLiteral("cannot open collection %1").arg(file.path()));
+    return printJson(puzzleRecordJson(*record));
+}
+
+} // namespace
+
+QString usage()
+{
+    return QStringLiteral(
+        "usage: quorvex-cli COMMAND ...\n"
+        "  list COLLECTION [--json]          categories and puzzles with their record numbers\n"
+        "  dump COLLECTION N --json          every field of puzzle record N\n"
+        "  shapes [LIBRARY] [--json]         the shape library (default: the program directory's)\n"
+        "  layouts [LIBRARY] [--json]        the page layout library\n");
+}
+
+Result run(const QStringList &args)
+{
+    if (args.isEmpty())
+        return fail(QStringLiteral("no command given; try --help"));
+    if (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h"))
+        return Result{0, usage(), {}};
+    const std::map<QString, std::function<Result(const Arguments &)>> commands = {
+        {QStringLiteral("list"), list},
+        {QStringLiteral("dump"), dump},
+    };
+    const auto it = commands.find(args[0]);
+    if (it == commands.end())
+        return fail(QStringLiteral("unknown command %1; try --help").arg(args[0]));
+    const Arguments parsed = parse(args.mid(1));
+    if (!parsed.unknown.isEmpty())
+        return fail(QStringLiteral("unknown option %1").arg(parsed.unknown));
+    try {
+        return it->second(parsed);
+    } catch (const IoError &e) {
+        return fail(e.message());
+    }
+}
+
+} // namespace qx::cli
