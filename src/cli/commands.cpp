@@ -3,6 +3,9 @@
 #include "cli/json_records.h"
 #include "common/cp1252.h"
 #include "common/io_error.h"
+#include "common/paths.h"
+#include "layout/layout_library.h"
+#include "shapes/shape_library.h"
 #include "store/collection_file.h"
 
 #include <QFileInfo>
@@ -104,6 +107,64 @@ Result dump(const Arguments &a)
     return printJson(puzzleRecordJson(*record));
 }
 
+QJsonObject shapeJson(const ShapeRecord &shape)
+{
+    QJsonArray cells;
+    for (const auto c : shape.ShapeCells)
+        cells.append(c);
+    return QJsonObject{{"ShapeName", cp1252::toUnicode(shape.ShapeName.str())},
+                       {"ShapeWidth", shape.ShapeWidth},
+                       {"ShapeHeight", shape.ShapeHeight},
+                       {"ShapeCells", cells}};
+}
+
+// The library named on the command line, or the program directory's.
+QString libraryPath(const Arguments &a, const char *fileName)
+{
+    if (!a.positional.isEmpty())
+        return a.positional[0];
+    return resolveProgramDir(std::nullopt) + QLatin1Char('/') + QString::fromLatin1(fileName);
+}
+
+// Lists a library in record order; every record is read once.
+template <typename Library, typename Record>
+Result listLibrary(const Arguments &a, const Library &library, const char *what,
+                   const std::function<std::string(const Record &)> &entryText,
+                   const std::function<QJsonObject(const Record &)> &fields)
+{
+    if (a.positional.size() > 1)
+        return fail(QStringLiteral("%1 takes at most one library file").arg(QLatin1String(what)));
+    if (!QFileInfo(library.path()).isFile())
+        return fail(QStringLiteral("cannot open %1 library %2").arg(QLatin1String(what), library.path()));
+    QJsonArray records;
+    QString out;
+    const int count = library.count();
+    for (int n = 0; n < count; ++n) {
+        const auto record = library.read(n);
+        if (!record)
+            return fail(QStringLiteral("cannot open %1 library %2").arg(QLatin1String(what), library.path()));
+        const QString entry = cp1252::toUnicode(entryText(*record));
+        records.append(QJsonObject{{"record", n}, {"entry", entry}, {"fields", fields(*record)}});
+        out += QStringLiteral("%1  %2\n").arg(n, 5).arg(entry);
+    }
+    if (a.json)
+        return Result{0, QString::fromUtf8(QJsonDocument(records).toJson(QJsonDocument::Indented)), {}};
+    return Result{0, out, {}};
+}
+
+Result shapes(const Arguments &a)
+{
+    const ShapeLibrary library(libraryPath(a, ShapeLibrary::FileName));
+    return listLibrary<ShapeLibrary, ShapeRecord>(a, library, "shape", shapeEntryText, shapeJson);
+}
+
+Result layouts(const Arguments &a)
+{
+    const LayoutLibrary library(libraryPath(a, LayoutLibrary::FileName));
+    return listLibrary<LayoutLibrary, PageLayout>(
+        a, library, "layout", [](const PageLayout &l) { return layoutEntryText(l, false); }, pageLayoutJson);
+}
+
 } // namespace
 
 QString usage()
@@ -125,6 +186,8 @@ Result run(const QStringList &args)
     const std::map<QString, std::function<Result(const Arguments &)>> commands = {
         {QStringLiteral("list"), list},
         {QStringLiteral("dump"), dump},
+        {QStringLiteral("shapes"), shapes},
+        {QStringLiteral("layouts"), layouts},
     };
     const auto it = commands.find(args[0]);
     if (it == commands.end())

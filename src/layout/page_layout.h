@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace qx {
 
@@ -51,7 +52,7 @@ struct LayoutObject {
     ColorValue LineColor = 0;
     uint8_t NumbersHorizontal = 0;
     int32_t LineWidth = 0;
-    int16_t Alignment = 0; // 1 left, 2 centre, 3 right
+    int16_t Alignment = 0;                 // 1 left, 2 centre, 3 right
     std::array<uint8_t, 1001> TextBytes{}; // zero-terminated, up to 1,000 characters
     uint8_t Transparent = 0;
     int16_t Columns = 0;
@@ -101,6 +102,8 @@ struct PageLayout {
 
     static PageLayout decode(std::span<const uint8_t, Size> bytes);
     void encode(std::span<uint8_t, Size> out) const;
+    // The whole record as stored, for a file.
+    std::vector<uint8_t> encoded() const;
 
     friend bool operator==(const PageLayout &, const PageLayout &) = default;
 };

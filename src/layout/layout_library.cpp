@@ -1,0 +1,122 @@
+#include "layout/layout_library.h"
+
+#include "layout/layout_defaults.h"
+#include "layout/layout_units.h"
+
+#include <cmath>
+#include <limits>
+
+namespace qx {
+
+namespace {
+
+// Names and page size: all a list entry needs.
+constexpr int EntryPrefix = 58;
+
+std::span<const uint8_t, PageLayout::Size> whole(std::span<const uint8_t> bytes)
+{
+    return bytes.first<PageLayout::Size>();
+}
+
+// Rounded half away from zero; a damaged size beyond the range saturates, not-a-number gives 0.
+long long roundedWhole(double x)
+{
+    if (std::isnan(x))
+        return 0;
+    constexpr double limit = 1e15;
+    return std::llround(x < -limit ? -limit : (x > limit ? limit : x));
+}
+
+} // namespace
+
+LayoutLibrary LayoutLibrary::inProgramDir(const QString &programDir)
+{
+    return LayoutLibrary(programDir + QLatin1Char('/') + QLatin1String(FileName));
+}
+
+int LayoutLibrary::count() const
+{
+    return m_file.count().value_or(0);
+}
+
+EntryList LayoutLibrary::list(int defaultPage) const
+{
+    EntryList out;
+    m_file.forEachPrefix(EntryPrefix, [&](int n, std::span<const uint8_t> prefix) {
+        std::vector<uint8_t> bytes(PageLayout::Size);
+        std::copy(prefix.begin(), prefix.end(), bytes.begin());
+        out.entries.push_back({n, layoutEntryText(PageLayout::decode(whole(bytes)), n == defaultPage)});
+    });
+    sortByText(out.entries);
+    return out;
+}
+
+std::optional<PageLayout> LayoutLibrary::read(int n) const
+{
+    const auto bytes = m_file.read(n);
+    if (!bytes)
+        return std::nullopt;
+    return PageLayout::decode(whole(*bytes));
+}
+
+std::optional<int> LayoutLibrary::append(const PageLayout &layout) const
+{
+    return m_file.append(layout.encoded());
+}
+
+bool LayoutLibrary::replace(int n, const PageLayout &layout) const
+{
+    return m_file.replace(n, layout.encoded());
+}
+
+bool LayoutLibrary::remove(int n) const
+{
+    return m_file.remove(n);
+}
+
+std::string layoutEntryText(const PageLayout &layout, bool isDefault)
+{
+    std::string text = layout.LayoutName.str() + " (" + layout.PaperName.str();
+    if (layout.PaperName.str() == CustomPaperName)
+        text += " " + std::to_string(roundedWhole(layout.PageWidth)) + "\" x " +
+                std::to_string(roundedWhole(layout.PageHeight)) + "\"";
+    text += ")";
+    if (isDefault)
+        text += DefaultLayoutMark;
+    return text;
+}
+
+ExportResult exportLayout(const QString &path, const PageLayout &layout)
+{
+    return writeExchangeFile(path, LayoutExchange, layout.encoded());
+}
+
+ImportOutcome importLayout(const QString &path, const LayoutLibrary &library)
+{
+    std::vector<uint8_t> record;
+    switch (readExchangeFile(path, LayoutExchange, record)) {
+    case ExchangeRead::CannotOpen:
+        return {ImportResult::CannotOpen};
+    case ExchangeRead::Corrupt:
+        return {ImportResult::Corrupt};
+    case ExchangeRead::Read:
+        break;
+    }
+    const auto n = library.append(PageLayout::decode(whole(record)));
+    if (!n)
+        return {ImportResult::CannotAdd};
+    return {ImportResult::Imported, *n};
+}
+
+PageLayout layoutForNewPuzzle(const QString &libraryPath, int defaultPage)
+{
+    const LayoutLibrary library(libraryPath);
+    const int records = library.count();
+    if (records == 0)
+        return builtInDefaultLayout();
+    // A negative number is as unusable as one past the end.
+    const int n = (defaultPage >= 0 && defaultPage < records) ? defaultPage : 0;
+    return library.read(n).value_or(builtInDefaultLayout());
+}
+
+} // namespace qx

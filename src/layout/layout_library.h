@@ -1,0 +1,72 @@
+#pragma once
+// The page layout library "QXFPAGE.DAT" in the program directory: PageLayouts one after another, no
+// header. A layout is known by its record number; the file is created by the first layout saved.
+// Every operation opens and closes the file; failing to open is a result here, a failure after
+// that throws IoError.
+
+#include "common/exchange_file.h"
+#include "common/list_entry.h"
+#include "common/record_file.h"
+#include "layout/page_layout.h"
+
+#include <QString>
+
+#include <optional>
+#include <string>
+
+namespace qx {
+
+class LayoutLibrary {
+public:
+    static constexpr const char *FileName = "QXFPAGE.DAT";
+
+    explicit LayoutLibrary(QString filePath) : m_file(std::move(filePath), PageLayout::Size) {}
+    static LayoutLibrary inProgramDir(const QString &programDir);
+
+    const QString &path() const { return m_file.path(); }
+
+    // Whole records; 0 when the file is missing or unreadable.
+    int count() const;
+
+    // One entry per record, sorted by entry text; the record numbered defaultPage carries the
+    // default mark.
+    EntryList list(int defaultPage) const;
+
+    // Empty when the file cannot be opened; IoError when record n is not there in full.
+    std::optional<PageLayout> read(int n) const;
+
+    // The new record's number (the count before), or empty when the file can be neither opened
+    // nor created.
+    std::optional<int> append(const PageLayout &layout) const;
+
+    // False when the file can be neither opened nor created.
+    bool replace(int n, const PageLayout &layout) const;
+
+    // Later records move down by one and the file shrinks by one record. The default page number
+    // is not adjusted: the mark passes to the layout that takes over the number. False when the
+    // file cannot be opened for writing.
+    bool remove(int n) const;
+
+private:
+    RecordFile m_file;
+};
+
+inline constexpr std::string_view DefaultLayoutMark = "  <<DEFAULT>>";
+
+// The list text of a layout: "Daily Page (Letter)", or for a custom paper
+// "Odd (Custom 9\" x 11\")" with the size rounded to whole numbers and the inch mark whatever the
+// unit. Only the paper name "Custom" shows its size.
+std::string layoutEntryText(const PageLayout &layout, bool isDefault);
+
+// Writes the layout as a ".PAG" file.
+ExportResult exportLayout(const QString &path, const PageLayout &layout);
+
+// Reads a ".PAG" file and appends its record to the library; the outcome carries the new record
+// number. Corrupt files add nothing.
+ImportOutcome importLayout(const QString &path, const LayoutLibrary &library);
+
+// The layout a new puzzle receives: record defaultPage of the library, record 0 when that number
+// is out of range, or the built-in default when the library is missing or empty.
+PageLayout layoutForNewPuzzle(const QString &libraryPath, int defaultPage);
+
+} // namespace qx

@@ -1,0 +1,67 @@
+#include "shapes/shape_record.h"
+
+#include "common/byte_fields.h"
+
+namespace qx {
+
+namespace {
+
+constexpr size_t NameAt = 0;
+constexpr size_t WidthAt = 51;
+constexpr size_t HeightAt = 53;
+constexpr size_t CellsAt = 55;
+
+} // namespace
+
+ShapeRecord ShapeRecord::decode(std::span<const uint8_t, Size> bytes)
+{
+    ShapeRecord s;
+    s.ShapeName.read(bytes, NameAt);
+    s.ShapeWidth = getI16(bytes, WidthAt);
+    s.ShapeHeight = getI16(bytes, HeightAt);
+    getBytes(bytes, CellsAt, s.ShapeCells);
+    return s;
+}
+
+void ShapeRecord::encode(std::span<uint8_t, Size> out) const
+{
+    ShapeName.write(out, NameAt);
+    putI16(out, WidthAt, ShapeWidth);
+    putI16(out, HeightAt, ShapeHeight);
+    putBytes(out, CellsAt, ShapeCells);
+}
+
+std::array<uint8_t, ShapeRecord::Size> ShapeRecord::encoded() const
+{
+    std::array<uint8_t, Size> out{};
+    encode(out);
+    return out;
+}
+
+ShapeRecord newShape()
+{
+    ShapeRecord s;
+    s.ShapeName.set("New Layout");
+    s.ShapeWidth = 30;
+    s.ShapeHeight = 30;
+    s.ShapeCells.fill(1);
+    return s;
+}
+
+std::string shapeEntryText(const ShapeRecord &shape)
+{
+    return std::to_string(shape.ShapeWidth) + "x" + std::to_string(shape.ShapeHeight) + " " + shape.ShapeName.str();
+}
+
+ShapeRecord currentPuzzleShape(int gridWidth, int gridHeight, std::span<const uint8_t, ShapeRecord::CellCount> grid)
+{
+    ShapeRecord s;
+    s.ShapeName.set(CurrentPuzzleShapeName);
+    s.ShapeWidth = static_cast<int16_t>(gridWidth);
+    s.ShapeHeight = static_cast<int16_t>(gridHeight);
+    for (size_t i = 0; i < s.ShapeCells.size(); ++i)
+        s.ShapeCells[i] = grid[i] != 0 ? 1 : 0;
+    return s;
+}
+
+} // namespace qx
