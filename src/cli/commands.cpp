@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "cli/build_command.h"
 #include "cli/json_records.h"
 #include "common/cp1252.h"
 #include "common/io_error.h"
@@ -174,7 +175,12 @@ QString usage()
         "  list COLLECTION [--json]          categories and puzzles with their record numbers\n"
         "  dump COLLECTION N --json          every field of puzzle record N\n"
         "  shapes [LIBRARY] [--json]         the shape library (default: the program directory's)\n"
-        "  layouts [LIBRARY] [--json]        the page layout library\n");
+        "  layouts [LIBRARY] [--json]        the page layout library\n"
+        "  build WORDS.txt --shape N --into COLLECTION --title T --category C\n"
+        "        [--library FILE] [--attempts N] [--shrink] [--quick] [--seed S] [--sep C]\n"
+        "        [--layouts FILE | --builtin-layout]\n"
+        "                                    builds a puzzle from a word list (one WORD:clue a line)\n"
+        "                                    and appends the best candidate to the collection\n");
 }
 
 Result run(const QStringList &args)
@@ -189,6 +195,13 @@ Result run(const QStringList &args)
         {QStringLiteral("shapes"), shapes},
         {QStringLiteral("layouts"), layouts},
     };
+    if (args[0] == QLatin1String("build")) {
+        try {
+            return buildCommand(args.mid(1));
+        } catch (const IoError &e) {
+            return fail(e.message());
+        }
+    }
     const auto it = commands.find(args[0]);
     if (it == commands.end())
         return fail(QStringLiteral("unknown command %1; try --help").arg(args[0]));
