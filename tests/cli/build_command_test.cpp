@@ -1,0 +1,109 @@
+#include "cli/commands.h"
+#include "shapes/shape_library.h"
+#include "store/collection_file.h"
+
+#include "support/temp_dir.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace qx;
+using namespace qx::test;
+
+namespace {
+
+struct BuildFixture {
+    TempDir dir;
+    QString library = dir.file("QXFLAY.DAT");
+    QString collection = dir.file("OUT.QX3");
+
+    BuildFixture()
+    {
+        ShapeRecord square = newShape();
+        square.ShapeName.set("Square");
+        square.ShapeWidth = square.ShapeHeight = 15;
+        ShapeLibrary(library).append(square);
+    }
+
+    QString words(const QString &text)
+    {
+        const QString path = dir.file("words.txt");
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(text.toUtf8());
+        return path;
+    }
+
+    cli::Result build(const QString &wordFile, QStringList extra = {})
+    {
+        QStringList args{"build",      wordFile,   "--shape",  "0",       "--library", library,  "--into",
+                         collection,   "--title",  "Birds",    "--category", "Animals", "--seed", "42",
+                         "--builtin-layout"};
+        args << extra;
+        return cli::run(args);
+    }
+};
+
+} // namespace
+
+TEST(CliBuild, AppendsTheBestCandidateStampedAsSaved)
+{
+    BuildFixture f;
+    const auto result =
+        f.build(f.words("# a comment\nROBIN: Red breast\nwren:Small bird: brown\n\nNIGHTINGALE\nTERN\n"),
+                {"--attempts", "20"});
+    ASSERT_EQ(result.status, 0) << result.error.toStdString();
+    EXPECT_TRUE(result.out.contains(QStringLiteral("Placed "))) << result.out.toStdString();
+    const auto r = CollectionFile(f.collection).read(0);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->VersionTag.str(), "3.1");
+    EXPECT_EQ(r->PuzzleBuilt, 1);
+    EXPECT_EQ(r->PuzzleName.str(), "Birds");
+    EXPECT_EQ(r->Category.str(), "Animals");
+    EXPECT_EQ(r->Layout.LayoutName.str(), "New Page");
+    for (int k = 0; k < 200; ++k)
+        EXPECT_EQ(r->WordPlaced[k], k < r->WordCount ? 1 : 0);
+    // The clue is split at the first separator only; a line without one is a word with no clue.
+    bool sawWren = false;
+    for (int k = 0; k < 4; ++k) {
+        if (r->Words[k].str() == "wren") {
+            sawWren = true;
+            EXPECT_EQ(r->Clues[k].str(), "Small bird: brown");
+        }
+        if (r->Words[k].str() == "NIGHTINGALE") {
+            EXPECT_TRUE(r->Clues[k].empty());
+        }
+    }
+    EXPECT_TRUE(sawWren);
+}
+
+TEST(CliBuild, SameSeedSamePuzzle)
+{
+    BuildFixture f;
+    const QString list = f.words("ORANGE:Fruit\nGRAPE:Fruit\nPEAR:Fruit\nAPPLE:Fruit\nLEMON:Fruit\n");
+    ASSERT_EQ(f.build(list, {"--attempts", "7", "--shrink"}).status, 0);
+    ASSERT_EQ(f.build(list, {"--attempts", "7", "--shrink"}).status, 0);
+    const CollectionFile c(f.collection);
+    EXPECT_EQ(c.read(0)->bytes(), c.read(1)->bytes());
+}
+
+TEST(CliBuild, TheEditorsChecksRefuseWithTheirTexts)
+{
+    BuildFixture f;
+    const QString list = f.words("ABCDEFGHIJKLMNOP:sixteen\n");
+    auto result = f.build(list);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.error, QStringLiteral("Word is greater than puzzle dimension size of 15 characters in "
+                                           "\"ABCDEFGHIJKLMNOP\"."));
+    result = f.build(f.words("OWL:bird\n"), {"--attempts", "1000"});
+    EXPECT_EQ(result.error, QStringLiteral("Attempts must be between 1 and 999.  Please correct."));
+    result = f.build(f.words("# nothing\n\n"));
+    EXPECT_EQ(result.error, QStringLiteral("No words have been entered.  Please correct."));
+    result = f.build(f.words(QStringLiteral("Ω:omega\n")));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.error.contains(QStringLiteral("Ω")));
+    result = f.build(f.words("OWL:bird\n"), {"--shape", "3"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_FALSE(QFile::exists(f.collection));
+}
