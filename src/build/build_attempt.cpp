@@ -91,7 +91,7 @@ AttemptRunner::AttemptRunner(const PuzzleRecord &saved, const ShapeRecord &shape
     }
 }
 
-bool AttemptRunner::testAcross(int f, const Word &w, int required) const
+int AttemptRunner::testAcross(int f, const Word &w) const
 {
     int crossings = 0;
     for (int i = 0; i < w.length; ++i) {
@@ -100,22 +100,22 @@ bool AttemptRunner::testAcross(int f, const Word &w, int required) const
         if (g != Space) {
             // Running along a word of the same direction would merge two entries into one.
             if (g != w.s[i] || (i > 0 && m_grid[x - 1] != Space))
-                return false;
+                return -1;
             ++crossings;
         } else if ((x > Side && m_grid[x - Side] != Space) || (x + Side <= GridCells && m_grid[x + Side] != Space)) {
-            return false;
+            return -1;
         }
         if (i == 0 && columnOf(x) != 1 && m_grid[x - 1] != Space)
-            return false;
+            return -1;
         if (i == w.length - 1 && columnOf(x) != Side && m_grid[x + 1] != Space)
-            return false;
+            return -1;
         if (m_shape[x] == 0)
-            return false;
+            return -1;
     }
-    return crossings >= required;
+    return crossings;
 }
 
-bool AttemptRunner::testDown(int f, const Word &w, int required) const
+int AttemptRunner::testDown(int f, const Word &w) const
 {
     int crossings = 0;
     for (int i = 0; i < w.length; ++i) {
@@ -123,19 +123,19 @@ bool AttemptRunner::testDown(int f, const Word &w, int required) const
         const uint8_t g = m_grid[x];
         if (g != Space) {
             if (g != w.s[i] || (i > 0 && m_grid[x - Side] != Space))
-                return false;
+                return -1;
             ++crossings;
         } else if ((columnOf(x) != 1 && m_grid[x - 1] != Space) || (columnOf(x) != Side && m_grid[x + 1] != Space)) {
-            return false;
+            return -1;
         }
         if (i == 0 && x > Side && m_grid[x - Side] != Space)
-            return false;
+            return -1;
         if (i == w.length - 1 && x <= GridCells - Side && m_grid[x + Side] != Space)
-            return false;
+            return -1;
         if (m_shape[x] == 0)
-            return false;
+            return -1;
     }
-    return crossings >= required;
+    return crossings;
 }
 
 void AttemptRunner::write(int k, int f, int step)
@@ -158,11 +158,18 @@ void AttemptRunner::write(int k, int f, int step)
 
 void AttemptRunner::Candidates::reset()
 {
-    for (const int f : touched)
-        hits[f] = 0;
-    touched.clear();
+    if (exact) {
+        for (size_t word = 0; word < bits.size(); ++word) {
+            for (uint64_t b = bits[word]; b; b &= b - 1)
+                hits[word * 64 + std::countr_zero(b)] = 0;
+        }
+    }
     bits.fill(0);
+    twoOrMore.fill(0);
     ready = false;
+    exact = true;
+    sweptLevelTwo = false;
+    firstWithOneCrossing = 0;
 }
 
 void AttemptRunner::collectSince(const Word &w, int lastColumn, int lastRow, int step, size_t since,
@@ -188,12 +195,8 @@ void AttemptRunner::collectSince(const Word &w, int lastColumn, int lastRow, int
                     continue;
                 f = x - i * Side;
             }
-            if (into.hits[f] == 0) {
-                into.touched.push_back(static_cast<int16_t>(f));
-                into.bits[f >> 6] |= uint64_t(1) << (f & 63);
-            }
-            // The crossing count is not known from the new cells alone: let the test decide.
-            into.hits[f] = UINT8_MAX;
+            // The crossing count is not known from the new cells alone: the test decides.
+            into.bits[f >> 6] |= uint64_t(1) << (f & 63);
         }
     }
     into.ready = true;
@@ -222,10 +225,10 @@ void AttemptRunner::collect(const Word &w, int lastColumn, int lastRow, int step
                     continue;
                 f = x - i * Side;
             }
-            if (into.hits[f]++ == 0) {
-                into.touched.push_back(static_cast<int16_t>(f));
-                into.bits[f >> 6] |= uint64_t(1) << (f & 63);
-            }
+            const uint64_t bit = uint64_t(1) << (f & 63);
+            into.bits[f >> 6] |= bit;
+            if (++into.hits[f] == 2)
+                into.twoOrMore[f >> 6] |= bit;
         }
     }
     into.ready = true;
@@ -235,22 +238,33 @@ int AttemptRunner::firstCandidate(const Word &w, int required, int lastColumn, i
 {
     Candidates &c = step == 1 ? m_across : m_down;
     if (!c.ready) {
-        if (m_triedUpTo >= 0)
-            collectSince(w, lastColumn, lastRow, step, static_cast<size_t>(m_triedUpTo), c);
-        else
+        c.exact = m_triedUpTo < 0;
+        if (c.exact)
             collect(w, lastColumn, lastRow, step, c);
+        else
+            collectSince(w, lastColumn, lastRow, step, static_cast<size_t>(m_triedUpTo), c);
     }
+    // Levels come in order 2, then 1. A position that passes every check crosses exactly the
+    // letters it shares, so after level 2 failed everywhere, level 1 can only pass where exactly
+    // one letter is shared: those were either never tested (exact counts) or seen at level 2.
+    if (required == 1 && c.sweptLevelTwo && !c.exact)
+        return c.firstWithOneCrossing;
     for (size_t word = 0; word < c.bits.size(); ++word) {
         uint64_t bits = c.bits[word];
+        if (c.exact)
+            bits = required >= 2 ? c.twoOrMore[word] : (c.sweptLevelTwo ? bits & ~c.twoOrMore[word] : bits);
         while (bits) {
             const int f = static_cast<int>(word * 64) + std::countr_zero(bits);
             bits &= bits - 1;
-            if (c.hits[f] < required)
-                continue;
-            if (step == 1 ? testAcross(f, w, required) : testDown(f, w, required))
+            const int crossings = step == 1 ? testAcross(f, w) : testDown(f, w);
+            if (crossings >= required)
                 return f;
+            if (crossings == 1 && c.firstWithOneCrossing == 0)
+                c.firstWithOneCrossing = f;
         }
     }
+    if (required == 2)
+        c.sweptLevelTwo = true;
     return 0;
 }
 
@@ -271,7 +285,7 @@ bool AttemptRunner::tryAcross(int k, int required, bool firstWord, SplitMix64 &r
             for (int r = from; r <= to && !placedAt; ++r) {
                 for (int c = 1; c <= lastColumn; ++c) {
                     const int f = (r - 1) * Side + c;
-                    if (testAcross(f, w, required)) {
+                    if (testAcross(f, w) >= required) {
                         placedAt = f;
                         break;
                     }
@@ -281,7 +295,7 @@ bool AttemptRunner::tryAcross(int k, int required, bool firstWord, SplitMix64 &r
     } else if (required == 0) {
         for (int r = 1; r <= m_height && !placedAt; ++r) {
             for (int c = 1; c <= lastColumn; ++c) {
-                if (testAcross((r - 1) * Side + c, w, 0)) {
+                if (testAcross((r - 1) * Side + c, w) >= 0) {
                     placedAt = (r - 1) * Side + c;
                     break;
                 }
@@ -320,7 +334,7 @@ bool AttemptRunner::tryDown(int k, int required, bool firstWord, SplitMix64 &rng
             for (int r = 1; r <= lastRow && !placedAt; ++r) {
                 for (int c = from; c <= to; ++c) {
                     const int f = (r - 1) * Side + c;
-                    if (testDown(f, w, required)) {
+                    if (testDown(f, w) >= required) {
                         placedAt = f;
                         break;
                     }

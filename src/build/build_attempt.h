@@ -64,13 +64,17 @@ private:
 
     bool tryAcross(int k, int required, bool firstWord, SplitMix64 &rng);
     bool tryDown(int k, int required, bool firstWord, SplitMix64 &rng);
-    bool testAcross(int f, const Word &w, int required) const;
-    bool testDown(int f, const Word &w, int required) const;
+    // The crossings of the word at first cell f, or -1 when a check fails.
+    int testAcross(int f, const Word &w) const;
+    int testDown(int f, const Word &w) const;
     struct Candidates {
         std::array<uint8_t, GridCells + 1> hits{}; // letters each start position shares
-        std::array<uint64_t, (GridCells + 64) / 64 + 1> bits{};
-        std::vector<int16_t> touched;
+        std::array<uint64_t, (GridCells + 64) / 64 + 1> bits{};      // every candidate
+        std::array<uint64_t, (GridCells + 64) / 64 + 1> twoOrMore{}; // those sharing two letters or more
         bool ready = false;
+        bool exact = true;          // hits are the shared letters, not just "worth a look"
+        bool sweptLevelTwo = false; // every candidate was tried at level 2 and failed
+        int firstWithOneCrossing = 0;
         void reset();
     };
 
