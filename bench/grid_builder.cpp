@@ -16,7 +16,8 @@ namespace {
 // Words with English letter frequencies, 3 to 12 letters, the same on every run.
 qx::PuzzleRecord wordList(int words, int side)
 {
-    static const char *letters = "EEEEEEEEEEEETTTTTTTTTAAAAAAAAOOOOOOOIIIIIIINNNNNNNSSSSSSHHHHHHRRRRRRDDDDLLLLUUUCCCMMWWFFGGYYPPBVK";
+    static const char *letters =
+        "EEEEEEEEEEEETTTTTTTTTAAAAAAAAOOOOOOOIIIIIIINNNNNNNSSSSSSHHHHHHRRRRRRDDDDLLLLUUUCCCMMWWFFGGYYPPBVK";
     std::mt19937 rng(static_cast<unsigned>(words * 1000 + side));
     qx::PuzzleRecord r;
     r.WordCount = static_cast<int16_t>(words);
@@ -57,7 +58,8 @@ void Reference(benchmark::State &state)
         qx::test::referenceAttempt(record, shape, true, false, rng, working, placed);
         benchmark::DoNotOptimize(working.WordCount);
     }
-    state.counters["attempts/s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["attempts/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 void RealBuilder(benchmark::State &state, int threads)
@@ -76,8 +78,14 @@ void RealBuilder(benchmark::State &state, int threads)
     state.counters["best"] = candidates[0].score;
 }
 
-void RealOneThread(benchmark::State &state) { RealBuilder(state, 1); }
-void RealAllThreads(benchmark::State &state) { RealBuilder(state, 0); }
+void RealOneThread(benchmark::State &state)
+{
+    RealBuilder(state, 1);
+}
+void RealAllThreads(benchmark::State &state)
+{
+    RealBuilder(state, 0);
+}
 
 void Sizes(benchmark::internal::Benchmark *b)
 {

@@ -12,8 +12,14 @@ namespace {
 constexpr uint8_t Space = 0x20;
 constexpr int Side = GridSide;
 
-constexpr int columnOf(int x) { return (x - 1) % Side + 1; }
-constexpr int rowOf(int x) { return (x - 1) / Side + 1; }
+constexpr int columnOf(int x)
+{
+    return (x - 1) % Side + 1;
+}
+constexpr int rowOf(int x)
+{
+    return (x - 1) / Side + 1;
+}
 
 template <int (*Of)(int)>
 constexpr std::array<uint8_t, GridCells + 1> table()
@@ -172,8 +178,7 @@ void AttemptRunner::Candidates::reset()
     firstWithOneCrossing = 0;
 }
 
-void AttemptRunner::collectSince(const Word &w, int lastColumn, int lastRow, int step, size_t since,
-                                 Candidates &into)
+void AttemptRunner::collectSince(const Word &w, int lastColumn, int lastRow, int step, size_t since, Candidates &into)
 {
     // Every position failed when the word was last tried, and cells only ever fill: a position can
     // pass now only through a cell filled since then, so only those cells are looked at.
@@ -395,7 +400,8 @@ void AttemptRunner::run(SplitMix64 &rng, AttemptResult &out)
             bool settled = false;
             int direction = 1 + rng.below(2);
             while (!settled) {
-                settled = direction == 1 ? tryAcross(k, required, firstWord, rng) : tryDown(k, required, firstWord, rng);
+                settled =
+                    direction == 1 ? tryAcross(k, required, firstWord, rng) : tryDown(k, required, firstWord, rng);
                 direction = 3 - direction;
                 ++tries;
                 if (!settled && tries == 2) {

@@ -68,7 +68,7 @@ private:
     int testAcross(int f, const Word &w) const;
     int testDown(int f, const Word &w) const;
     struct Candidates {
-        std::array<uint8_t, GridCells + 1> hits{}; // letters each start position shares
+        std::array<uint8_t, GridCells + 1> hits{};                   // letters each start position shares
         std::array<uint64_t, (GridCells + 64) / 64 + 1> bits{};      // every candidate
         std::array<uint64_t, (GridCells + 64) / 64 + 1> twoOrMore{}; // those sharing two letters or more
         bool ready = false;

@@ -40,7 +40,10 @@ void rank(const AttemptResult &attempt, const PuzzleRecord &saved, CandidateSlot
     candidates[into].score = attempt.score;
 }
 
-QString attemptText(int n) { return QObject::tr("Creation Attempt #%1").arg(n); }
+QString attemptText(int n)
+{
+    return QObject::tr("Creation Attempt #%1").arg(n);
+}
 
 // Hands out attempt numbers to the workers and collects their results for ranking in order.
 class AttemptQueue {

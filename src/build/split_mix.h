@@ -11,7 +11,10 @@ class SplitMix64 {
 public:
     explicit SplitMix64(uint64_t state) : m_state(state) {}
 
-    static SplitMix64 forAttempt(uint64_t seed, int attempt) { return SplitMix64(seed + static_cast<uint64_t>(attempt)); }
+    static SplitMix64 forAttempt(uint64_t seed, int attempt)
+    {
+        return SplitMix64(seed + static_cast<uint64_t>(attempt));
+    }
 
     uint64_t next()
     {

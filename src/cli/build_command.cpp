@@ -17,7 +17,10 @@ namespace qx::cli {
 
 namespace {
 
-Result fail(const QString &message) { return Result{1, {}, message}; }
+Result fail(const QString &message)
+{
+    return Result{1, {}, message};
+}
 
 struct Options {
     QString wordsFile;
@@ -28,8 +31,8 @@ struct Options {
 
 Options parseOptions(const QStringList &args)
 {
-    static const QStringList withValue = {"--shape",    "--library", "--attempts", "--seed",   "--sep",
-                                          "--title",    "--category", "--into",    "--layouts"};
+    static const QStringList withValue = {"--shape", "--library",  "--attempts", "--seed",   "--sep",
+                                          "--title", "--category", "--into",     "--layouts"};
     static const QStringList plain = {"--shrink", "--quick", "--builtin-layout"};
     Options o;
     for (qsizetype i = 0; i < args.size(); ++i) {
@@ -140,8 +143,8 @@ Result buildCommand(const QStringList &args)
     if (o.flags.contains(QStringLiteral("--builtin-layout"))) {
         record->resetForNewPuzzle(builtInDefaultLayout());
     } else {
-        const QString layouts = o.values.value(
-            QStringLiteral("--layouts"), LayoutLibrary::inProgramDir(resolveProgramDir(std::nullopt)).path());
+        const QString layouts = o.values.value(QStringLiteral("--layouts"),
+                                               LayoutLibrary::inProgramDir(resolveProgramDir(std::nullopt)).path());
         record->resetForNewPuzzle(layoutForNewPuzzle(layouts, 0));
     }
     const CreateCheck check =

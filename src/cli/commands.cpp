@@ -22,7 +22,10 @@ namespace qx::cli {
 
 namespace {
 
-Result fail(const QString &message) { return Result{1, {}, message}; }
+Result fail(const QString &message)
+{
+    return Result{1, {}, message};
+}
 
 Result printJson(const QJsonObject &object)
 {
@@ -59,7 +62,10 @@ Arguments parse(const QStringList &args)
     return out;
 }
 
-QString u(const std::string &bytes) { return cp1252::toUnicode(bytes); }
+QString u(const std::string &bytes)
+{
+    return cp1252::toUnicode(bytes);
+}
 
 Result list(const Arguments &a)
 {
@@ -101,7 +107,8 @@ Result dump(const Arguments &a)
     if (!QFileInfo(file.path()).isFile() || !count)
         return fail(QStringLiteral("cannot open collection %1").arg(file.path()));
     if (*n >= *count)
-        return fail(QStringLiteral("record %1 is not in %2, which holds %3 puzzles").arg(*n).arg(file.path()).arg(*count));
+        return fail(
+            QStringLiteral("record %1 is not in %2, which holds %3 puzzles").arg(*n).arg(file.path()).arg(*count));
     const auto record = file.read(*n);
     if (!record)
         return fail(QStringLiteral("cannot open collection %1").arg(file.path()));

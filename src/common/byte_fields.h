@@ -18,11 +18,13 @@ inline int16_t getI16(std::span<const uint8_t> b, size_t off)
 inline int32_t getI32(std::span<const uint8_t> b, size_t off)
 {
     return static_cast<int32_t>(static_cast<uint32_t>(b[off]) | (static_cast<uint32_t>(b[off + 1]) << 8) |
-                                (static_cast<uint32_t>(b[off + 2]) << 16) |
-                                (static_cast<uint32_t>(b[off + 3]) << 24));
+                                (static_cast<uint32_t>(b[off + 2]) << 16) | (static_cast<uint32_t>(b[off + 3]) << 24));
 }
 
-inline uint32_t getU32(std::span<const uint8_t> b, size_t off) { return static_cast<uint32_t>(getI32(b, off)); }
+inline uint32_t getU32(std::span<const uint8_t> b, size_t off)
+{
+    return static_cast<uint32_t>(getI32(b, off));
+}
 
 inline double getF64(std::span<const uint8_t> b, size_t off)
 {
@@ -46,7 +48,10 @@ inline void putI32(std::span<uint8_t> b, size_t off, int32_t value)
         b[off + i] = static_cast<uint8_t>((v >> (8 * i)) & 0xFF);
 }
 
-inline void putU32(std::span<uint8_t> b, size_t off, uint32_t value) { putI32(b, off, static_cast<int32_t>(value)); }
+inline void putU32(std::span<uint8_t> b, size_t off, uint32_t value)
+{
+    putI32(b, off, static_cast<int32_t>(value));
+}
 
 inline void putF64(std::span<uint8_t> b, size_t off, double value)
 {

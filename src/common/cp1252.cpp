@@ -14,7 +14,10 @@ constexpr std::array<char16_t, 32> High = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char16_t decodeByte(uint8_t b) { return (b >= 0x80 && b <= 0x9F) ? High[b - 0x80] : char16_t(b); }
+char16_t decodeByte(uint8_t b)
+{
+    return (b >= 0x80 && b <= 0x9F) ? High[b - 0x80] : char16_t(b);
+}
 
 std::optional<uint8_t> encodeChar(char16_t c)
 {
@@ -69,6 +72,9 @@ QString firstUnencodable(const QString &text)
     return {};
 }
 
-std::string toUtf8(std::string_view bytes) { return toUnicode(bytes).toStdString(); }
+std::string toUtf8(std::string_view bytes)
+{
+    return toUnicode(bytes).toStdString();
+}
 
 } // namespace qx::cp1252

@@ -8,7 +8,10 @@ namespace qx {
 
 namespace {
 
-void fail(const QFile &file) { throw IoError(file.fileName(), file.errorString()); }
+void fail(const QFile &file)
+{
+    throw IoError(file.fileName(), file.errorString());
+}
 
 void seekTo(QFile &file, qint64 pos)
 {

@@ -30,9 +30,15 @@ std::optional<PuzzleRecord> CollectionFile::read(int n) const
     return PuzzleRecord::decode(std::span<const uint8_t, PuzzleRecord::Size>(bytes->data(), PuzzleRecord::Size));
 }
 
-std::optional<int> CollectionFile::append(const PuzzleRecord &record) const { return m_file.append(record.bytes()); }
+std::optional<int> CollectionFile::append(const PuzzleRecord &record) const
+{
+    return m_file.append(record.bytes());
+}
 
-bool CollectionFile::replace(int n, const PuzzleRecord &record) const { return m_file.replace(n, record.bytes()); }
+bool CollectionFile::replace(int n, const PuzzleRecord &record) const
+{
+    return m_file.replace(n, record.bytes());
+}
 
 bool CollectionFile::save(const PuzzleRecord &record, bool isNew, int recordNumber) const
 {

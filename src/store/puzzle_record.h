@@ -17,7 +17,10 @@ constexpr int GridSide = 50;
 constexpr int GridCells = GridSide * GridSide;
 
 // Cell (row r, column c), both 1..50, has the linear index (r - 1) * 50 + c, 1..2500.
-constexpr int cellIndex(int row, int col) { return (row - 1) * GridSide + col; }
+constexpr int cellIndex(int row, int col)
+{
+    return (row - 1) * GridSide + col;
+}
 
 struct PuzzleRecord {
     static constexpr int Size = 69623;

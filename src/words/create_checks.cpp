@@ -112,18 +112,20 @@ CreateCheck checkCreate(const TypedPuzzle &typed, const QString &attemptsText, c
         const int length = record.Words[k].length();
         const QString word = cp1252::toUnicode(record.Words[k].str());
         if (length > dimension) {
-            CreateCheck c = failure(QObject::tr("Word is greater than puzzle dimension size of %1 characters in \"%2\".")
-                                        .arg(QString::number(dimension), word),
-                                    Field::Word, rowOfWord(typed, k));
+            CreateCheck c =
+                failure(QObject::tr("Word is greater than puzzle dimension size of %1 characters in \"%2\".")
+                            .arg(QString::number(dimension), word),
+                        Field::Word, rowOfWord(typed, k));
             c.largeDimensions = result.largeDimensions;
             return c;
         }
         if (length > run) {
-            CreateCheck c = failure(QObject::tr("The maximum word length as provided by the selected layout is %1.  The "
-                                                "following word is greater than the maximum word length: \"%2\".  You "
-                                                "will need to correct the word or change the layout.")
-                                        .arg(QString::number(run), word),
-                                    Field::Word, rowOfWord(typed, k));
+            CreateCheck c =
+                failure(QObject::tr("The maximum word length as provided by the selected layout is %1.  The "
+                                    "following word is greater than the maximum word length: \"%2\".  You "
+                                    "will need to correct the word or change the layout.")
+                            .arg(QString::number(run), word),
+                        Field::Word, rowOfWord(typed, k));
             c.exclamationBeep = true;
             c.largeDimensions = result.largeDimensions;
             return c;

@@ -80,9 +80,12 @@ Case randomCase(std::mt19937_64 &rng, int index)
         c.record.Words[k].raw.fill(static_cast<uint8_t>('~'));
     }
     const bool big = index % 25 == 0;
-    const int width = big ? std::uniform_int_distribution<int>(30, 49)(rng) : std::uniform_int_distribution<int>(5, 25)(rng);
-    const int height = big ? std::uniform_int_distribution<int>(30, 49)(rng) : std::uniform_int_distribution<int>(5, 25)(rng);
-    const int words = big ? std::uniform_int_distribution<int>(100, 200)(rng) : std::uniform_int_distribution<int>(1, 40)(rng);
+    const int width =
+        big ? std::uniform_int_distribution<int>(30, 49)(rng) : std::uniform_int_distribution<int>(5, 25)(rng);
+    const int height =
+        big ? std::uniform_int_distribution<int>(30, 49)(rng) : std::uniform_int_distribution<int>(5, 25)(rng);
+    const int words =
+        big ? std::uniform_int_distribution<int>(100, 200)(rng) : std::uniform_int_distribution<int>(1, 40)(rng);
     const auto &alphabet = Alphabets[rng() % Alphabets.size()];
     const int maxLength = std::min(30, static_cast<int>(rng() % 12) + 2);
     c.record.WordCount = static_cast<int16_t>(words);
@@ -116,9 +119,9 @@ void expectSameSlots(const Case &c, const std::array<ReferenceSlot, 4> &expected
             size_t first = 0;
             while (a[first] == e[first])
                 ++first;
-            ADD_FAILURE() << "case " << index << " slot " << s << " differs first at byte " << first
-                          << " (words " << c.record.WordCount << ", " << c.record.GridWidth << "x"
-                          << c.record.GridHeight << ", shrink " << c.shrink << ", quick " << c.quick << ")";
+            ADD_FAILURE() << "case " << index << " slot " << s << " differs first at byte " << first << " (words "
+                          << c.record.WordCount << ", " << c.record.GridWidth << "x" << c.record.GridHeight
+                          << ", shrink " << c.shrink << ", quick " << c.quick << ")";
         }
     }
 }

@@ -113,7 +113,8 @@ TEST(GridBuilder, InnerSpacesAndLetterCaseInTheGridOnly)
 {
     const auto shape = squareShape(12, 12);
     CandidateSlots candidates;
-    Build(wordList({"new york", "caf\xE9", "\xFFw\xF7"}, 12, 12), shape, BuildOptions{1, false, false, 3, 1}, candidates);
+    Build(wordList({"new york", "caf\xE9", "\xFFw\xF7"}, 12, 12), shape, BuildOptions{1, false, false, 3, 1},
+          candidates);
     const PuzzleRecord &r = *candidates[0].record;
     for (int k = 0; k < r.WordCount; ++k) {
         if (r.Words[k].str() == "new york") {
@@ -203,8 +204,9 @@ TEST(GridBuilder, OneAttemptReportsNothing)
 TEST(GridBuilder, ThreadCountDoesNotChangeTheCandidates)
 {
     std::vector<std::string> words;
-    const char *pool[] = {"ORANGE", "BANANA", "APPLE", "GRAPE", "LEMON", "MANGO", "PEAR", "PLUM", "MELON", "KIWI",
-                          "CHERRY", "PAPAYA", "GUAVA", "LIME", "DATE", "FIG", "OLIVE", "PEACH", "QUINCE", "APRICOT"};
+    const char *pool[] = {"ORANGE", "BANANA", "APPLE", "GRAPE",  "LEMON",  "MANGO",  "PEAR",
+                          "PLUM",   "MELON",  "KIWI",  "CHERRY", "PAPAYA", "GUAVA",  "LIME",
+                          "DATE",   "FIG",    "OLIVE", "PEACH",  "QUINCE", "APRICOT"};
     for (const char *w : pool)
         words.emplace_back(w);
     const auto shape = squareShape(17, 17);

@@ -37,9 +37,9 @@ struct BuildFixture {
 
     cli::Result build(const QString &wordFile, QStringList extra = {})
     {
-        QStringList args{"build",      wordFile,   "--shape",  "0",       "--library", library,  "--into",
-                         collection,   "--title",  "Birds",    "--category", "Animals", "--seed", "42",
-                         "--builtin-layout"};
+        QStringList args{"build",      wordFile,  "--shape",  "0",       "--library",
+                         library,      "--into",  collection, "--title", "Birds",
+                         "--category", "Animals", "--seed",   "42",      "--builtin-layout"};
         args << extra;
         return cli::run(args);
     }
@@ -50,9 +50,8 @@ struct BuildFixture {
 TEST(CliBuild, AppendsTheBestCandidateStampedAsSaved)
 {
     BuildFixture f;
-    const auto result =
-        f.build(f.words("# a comment\nROBIN: Red breast\nwren:Small bird: brown\n\nNIGHTINGALE\nTERN\n"),
-                {"--attempts", "20"});
+    const auto result = f.build(
+        f.words("# a comment\nROBIN: Red breast\nwren:Small bird: brown\n\nNIGHTINGALE\nTERN\n"), {"--attempts", "20"});
     ASSERT_EQ(result.status, 0) << result.error.toStdString();
     EXPECT_TRUE(result.out.contains(QStringLiteral("Placed "))) << result.out.toStdString();
     const auto r = CollectionFile(f.collection).read(0);

@@ -49,7 +49,8 @@ std::vector<std::string> namesInFile(const CollectionFile &file)
 TEST(CollectionReload, CategoriesInFirstSeenOrderAndCaseMatters)
 {
     TempDir dir;
-    const auto file = collectionOf(dir, {{"Birds", "Owls"}, {"Animals", "Cats"}, {"animals", "Dogs"}, {"Birds", "Hawks"}});
+    const auto file =
+        collectionOf(dir, {{"Birds", "Owls"}, {"Animals", "Cats"}, {"animals", "Dogs"}, {"Birds", "Hawks"}});
     const auto index = file.reload();
     EXPECT_EQ(index.CategoryList, (std::vector<std::string>{"Birds", "Animals", "animals"}));
     ASSERT_EQ(index.PuzzleIndexList.size(), 4u);

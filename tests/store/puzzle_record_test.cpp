@@ -47,18 +47,18 @@ TEST(PuzzleRecordLayout, FieldsSitAtTheirDocumentedOffsets)
     putText(b, 27, "Farm Friends");
     putWord(b, 63, 17);
     putWord(b, 65, 13);
-    b[66 + cellIndex(2, 3)] = 'Q';         // cell (2, 3) at offset 66 + i
-    b[66 + 2500] = 'Z';                    // the last cell
+    b[66 + cellIndex(2, 3)] = 'Q'; // cell (2, 3) at offset 66 + i
+    b[66 + 2500] = 'Z';            // the last cell
     putWord(b, 2567, 3);
     putWord(b, 2569, 2);
     putWord(b, 2571, 1);
     putText(b, 2573 + 2 * 31, "THIRD");   // word 3
     putText(b, 8773 + 199 * 151, "last"); // clue 200
-    putWord(b, 38973 + 2 * 2, 2499);       // WordPos of word 3
-    putWord(b, 39373, 7);                  // WordLen of word 1
-    putWord(b, 39773 + 2, 12);             // WordNumber of word 2
-    b[40173 + 199] = 1;                    // WordAcross of word 200
-    b[40373 + 4] = 1;                      // WordPlaced of word 5
+    putWord(b, 38973 + 2 * 2, 2499);      // WordPos of word 3
+    putWord(b, 39373, 7);                 // WordLen of word 1
+    putWord(b, 39773 + 2, 12);            // WordNumber of word 2
+    b[40173 + 199] = 1;                   // WordAcross of word 200
+    b[40373 + 4] = 1;                     // WordPlaced of word 5
     b[40573] = 1;
     putText(b, 40574, "Daily Page"); // PageLayout: LayoutName first
     putText(b, 69442, "Which animal?");

@@ -29,13 +29,25 @@ std::optional<QString> ScriptedUiHost::nextFile(const FileRequest &request)
     return path;
 }
 
-std::optional<QString> ScriptedUiHost::openFileName(QWidget *, const FileRequest &request) { return nextFile(request); }
+std::optional<QString> ScriptedUiHost::openFileName(QWidget *, const FileRequest &request)
+{
+    return nextFile(request);
+}
 
-std::optional<QString> ScriptedUiHost::saveFileName(QWidget *, const FileRequest &request) { return nextFile(request); }
+std::optional<QString> ScriptedUiHost::saveFileName(QWidget *, const FileRequest &request)
+{
+    return nextFile(request);
+}
 
-std::optional<FontChoice> ScriptedUiHost::chooseFont(QWidget *, const FontChoice &) { return nextFont; }
+std::optional<FontChoice> ScriptedUiHost::chooseFont(QWidget *, const FontChoice &)
+{
+    return nextFont;
+}
 
-std::optional<QColor> ScriptedUiHost::chooseColor(QWidget *, const QColor &) { return nextColor; }
+std::optional<QColor> ScriptedUiHost::chooseColor(QWidget *, const QColor &)
+{
+    return nextColor;
+}
 
 int ScriptedUiHost::runModal(QDialog &dialog)
 {

@@ -24,7 +24,10 @@ void writeAll(const QString &path, const std::vector<uint8_t> &bytes)
     f.write(reinterpret_cast<const char *>(bytes.data()), static_cast<qint64>(bytes.size()));
 }
 
-qint64 fileSize(const QString &path) { return QFileInfo(path).exists() ? QFileInfo(path).size() : -1; }
+qint64 fileSize(const QString &path)
+{
+    return QFileInfo(path).exists() ? QFileInfo(path).size() : -1;
+}
 
 std::vector<uint8_t> patternBytes(size_t size, uint32_t seed)
 {

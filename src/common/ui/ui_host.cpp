@@ -62,7 +62,10 @@ Answer QtUiHost::message(QWidget *parent, const QString &caption, const QString 
     }
 }
 
-void QtUiHost::beep(BeepKind) { QApplication::beep(); }
+void QtUiHost::beep(BeepKind)
+{
+    QApplication::beep();
+}
 
 namespace {
 
@@ -108,8 +111,8 @@ std::optional<FontChoice> QtUiHost::chooseFont(QWidget *parent, const FontChoice
     if (!ok)
         return std::nullopt;
     // Qt's font dialog has no colour; the colour is asked for separately and kept when cancelled.
-    const QColor color = QColorDialog::getColor(initial.color, parent, QObject::tr("Font Colour"),
-                                                QColorDialog::DontUseNativeDialog);
+    const QColor color =
+        QColorDialog::getColor(initial.color, parent, QObject::tr("Font Colour"), QColorDialog::DontUseNativeDialog);
     return FontChoice{font, color.isValid() ? color : initial.color};
 }
 
@@ -127,6 +130,9 @@ bool QtUiHost::printerSetup(QWidget *parent, QPrinter &printer)
     return dialog.exec() == QDialog::Accepted;
 }
 
-int QtUiHost::runModal(QDialog &dialog) { return dialog.exec(); }
+int QtUiHost::runModal(QDialog &dialog)
+{
+    return dialog.exec();
+}
 
 } // namespace qx
