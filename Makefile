@@ -1,6 +1,10 @@
 # The two commands a new developer needs: `make run` and `make test`. Both install the Debian
 # packages the project needs (scripts/bootstrap), configure and build first.
 
+# ccache shares its cache between clones in other folders (CI builds a fresh clone every time).
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
+
 BUILD ?= build
 JOBS ?= $(shell nproc)
 BUILD_TYPE ?= RelWithDebInfo

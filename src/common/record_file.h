@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -52,6 +53,51 @@ public:
 private:
     QString m_path;
     int m_size;
+};
+
+// The whole-record span a decoder takes, from bytes known to hold one record.
+template <typename Record>
+std::span<const uint8_t, Record::Size> recordSpan(std::span<const uint8_t> bytes)
+{
+    return std::span<const uint8_t, Record::Size>(bytes.data(), Record::Size);
+}
+
+template <typename Record>
+std::array<uint8_t, Record::Size> encodeRecord(const Record &record)
+{
+    std::array<uint8_t, Record::Size> bytes{};
+    record.encode(bytes);
+    return bytes;
+}
+
+// A record file of one record type: records go in and come out decoded.
+template <typename Record>
+class TypedRecordFile {
+public:
+    explicit TypedRecordFile(QString path) : m_file(std::move(path), Record::Size) {}
+
+    const QString &path() const { return m_file.path(); }
+    const RecordFile &file() const { return m_file; }
+
+    // Empty when the file cannot be opened; IoError when record n is not there in full.
+    std::optional<Record> read(int n) const
+    {
+        const auto bytes = m_file.read(n);
+        if (!bytes)
+            return std::nullopt;
+        return Record::decode(recordSpan<Record>(*bytes));
+    }
+    // The new record's number (the count before), or empty when the file can be neither opened
+    // nor created.
+    std::optional<int> append(const Record &record) const { return m_file.append(encodeRecord(record)); }
+    // False when the file can be neither opened nor created.
+    bool replace(int n, const Record &record) const { return m_file.replace(n, encodeRecord(record)); }
+    // Later records move down by one and the file shrinks by one record; false when the file
+    // cannot be opened for writing.
+    bool remove(int n) const { return m_file.remove(n); }
+
+protected:
+    RecordFile m_file;
 };
 
 } // namespace qx

@@ -13,11 +13,6 @@ namespace {
 // Names and page size: all a list entry needs.
 constexpr int EntryPrefix = 58;
 
-std::span<const uint8_t, PageLayout::Size> whole(std::span<const uint8_t> bytes)
-{
-    return bytes.first<PageLayout::Size>();
-}
-
 // Rounded half away from zero; a damaged size beyond the range saturates, not-a-number gives 0.
 long long roundedWhole(double x)
 {
@@ -45,33 +40,11 @@ EntryList LayoutLibrary::list(int defaultPage) const
     m_file.forEachPrefix(EntryPrefix, [&](int n, std::span<const uint8_t> prefix) {
         std::vector<uint8_t> bytes(PageLayout::Size);
         std::copy(prefix.begin(), prefix.end(), bytes.begin());
-        out.entries.push_back({n, layoutEntryText(PageLayout::decode(whole(bytes)), n == defaultPage)});
+        out.entries.push_back(
+            {n, layoutEntryText(PageLayout::decode(recordSpan<PageLayout>(bytes)), n == defaultPage)});
     });
     sortByText(out.entries);
     return out;
-}
-
-std::optional<PageLayout> LayoutLibrary::read(int n) const
-{
-    const auto bytes = m_file.read(n);
-    if (!bytes)
-        return std::nullopt;
-    return PageLayout::decode(whole(*bytes));
-}
-
-std::optional<int> LayoutLibrary::append(const PageLayout &layout) const
-{
-    return m_file.append(layout.encoded());
-}
-
-bool LayoutLibrary::replace(int n, const PageLayout &layout) const
-{
-    return m_file.replace(n, layout.encoded());
-}
-
-bool LayoutLibrary::remove(int n) const
-{
-    return m_file.remove(n);
 }
 
 std::string layoutEntryText(const PageLayout &layout, bool isDefault)
@@ -102,7 +75,7 @@ ImportOutcome importLayout(const QString &path, const LayoutLibrary &library)
     case ExchangeRead::Read:
         break;
     }
-    const auto n = library.append(PageLayout::decode(whole(record)));
+    const auto n = library.append(PageLayout::decode(recordSpan<PageLayout>(record)));
     if (!n)
         return {ImportResult::CannotAdd};
     return {ImportResult::Imported, *n};

@@ -16,14 +16,12 @@
 
 namespace qx {
 
-class LayoutLibrary {
+class LayoutLibrary : public TypedRecordFile<PageLayout> {
 public:
     static constexpr const char *FileName = "QXFPAGE.DAT";
 
-    explicit LayoutLibrary(QString filePath) : m_file(std::move(filePath), PageLayout::Size) {}
+    explicit LayoutLibrary(QString filePath) : TypedRecordFile(std::move(filePath)) {}
     static LayoutLibrary inProgramDir(const QString &programDir);
-
-    const QString &path() const { return m_file.path(); }
 
     // Whole records; 0 when the file is missing or unreadable.
     int count() const;
@@ -32,23 +30,8 @@ public:
     // default mark.
     EntryList list(int defaultPage) const;
 
-    // Empty when the file cannot be opened; IoError when record n is not there in full.
-    std::optional<PageLayout> read(int n) const;
-
-    // The new record's number (the count before), or empty when the file can be neither opened
-    // nor created.
-    std::optional<int> append(const PageLayout &layout) const;
-
-    // False when the file can be neither opened nor created.
-    bool replace(int n, const PageLayout &layout) const;
-
-    // Later records move down by one and the file shrinks by one record. The default page number
-    // is not adjusted: the mark passes to the layout that takes over the number. False when the
-    // file cannot be opened for writing.
-    bool remove(int n) const;
-
-private:
-    RecordFile m_file;
+    // remove(n) leaves the default page number alone: the mark passes to the layout that takes over
+    // the number.
 };
 
 inline constexpr std::string_view DefaultLayoutMark = "  <<DEFAULT>>";

@@ -7,11 +7,6 @@ namespace {
 // Name, width and height: all a list entry needs.
 constexpr int EntryPrefix = 55;
 
-std::span<const uint8_t, ShapeRecord::Size> whole(std::span<const uint8_t> bytes)
-{
-    return bytes.first<ShapeRecord::Size>();
-}
-
 } // namespace
 
 ShapeLibrary ShapeLibrary::inProgramDir(const QString &programDir)
@@ -36,29 +31,6 @@ EntryList ShapeLibrary::list() const
     return out;
 }
 
-std::optional<ShapeRecord> ShapeLibrary::read(int n) const
-{
-    const auto bytes = m_file.read(n);
-    if (!bytes)
-        return std::nullopt;
-    return ShapeRecord::decode(whole(*bytes));
-}
-
-std::optional<int> ShapeLibrary::append(const ShapeRecord &shape) const
-{
-    return m_file.append(shape.encoded());
-}
-
-bool ShapeLibrary::replace(int n, const ShapeRecord &shape) const
-{
-    return m_file.replace(n, shape.encoded());
-}
-
-bool ShapeLibrary::remove(int n) const
-{
-    return m_file.remove(n);
-}
-
 ExportResult exportShape(const QString &path, const ShapeRecord &shape)
 {
     return writeExchangeFile(path, ShapeExchange, shape.encoded());
@@ -75,7 +47,7 @@ ImportOutcome importShape(const QString &path, const ShapeLibrary &library, Shap
     case ExchangeRead::Read:
         break;
     }
-    current = ShapeRecord::decode(whole(record));
+    current = ShapeRecord::decode(recordSpan<ShapeRecord>(record));
     const auto n = library.append(current);
     if (!n)
         return {ImportResult::CannotAdd};

@@ -15,37 +15,18 @@
 
 namespace qx {
 
-class ShapeLibrary {
+class ShapeLibrary : public TypedRecordFile<ShapeRecord> {
 public:
     static constexpr const char *FileName = "QXFLAY.DAT";
 
-    explicit ShapeLibrary(QString filePath) : m_file(std::move(filePath), ShapeRecord::Size) {}
+    explicit ShapeLibrary(QString filePath) : TypedRecordFile(std::move(filePath)) {}
     static ShapeLibrary inProgramDir(const QString &programDir);
-
-    const QString &path() const { return m_file.path(); }
 
     // Whole records; 0 when the file is missing or unreadable.
     int count() const;
 
     // One entry per record, sorted by entry text.
     EntryList list() const;
-
-    // Empty when the file cannot be opened; IoError when record n is not there in full.
-    std::optional<ShapeRecord> read(int n) const;
-
-    // The new record's number (the count before), or empty when the file can be neither opened
-    // nor created.
-    std::optional<int> append(const ShapeRecord &shape) const;
-
-    // False when the file can be neither opened nor created.
-    bool replace(int n, const ShapeRecord &shape) const;
-
-    // Later records move down by one and the file shrinks by one record. False when the file
-    // cannot be opened for writing.
-    bool remove(int n) const;
-
-private:
-    RecordFile m_file;
 };
 
 // Writes the shape as a ".LAY" file.

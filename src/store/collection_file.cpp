@@ -22,24 +22,6 @@ CollectionIndex CollectionFile::reload() const
     return index;
 }
 
-std::optional<PuzzleRecord> CollectionFile::read(int n) const
-{
-    const auto bytes = m_file.read(n);
-    if (!bytes)
-        return std::nullopt;
-    return PuzzleRecord::decode(std::span<const uint8_t, PuzzleRecord::Size>(bytes->data(), PuzzleRecord::Size));
-}
-
-std::optional<int> CollectionFile::append(const PuzzleRecord &record) const
-{
-    return m_file.append(record.bytes());
-}
-
-bool CollectionFile::replace(int n, const PuzzleRecord &record) const
-{
-    return m_file.replace(n, record.bytes());
-}
-
 bool CollectionFile::save(const PuzzleRecord &record, bool isNew, int recordNumber) const
 {
     if (isNew)

@@ -26,31 +26,19 @@ struct CollectionIndex {
     std::vector<PuzzleIndexEntry> PuzzleIndexList;
 };
 
-class CollectionFile {
+class CollectionFile : public TypedRecordFile<PuzzleRecord> {
 public:
-    explicit CollectionFile(QString path) : m_file(std::move(path), PuzzleRecord::Size) {}
-
-    const QString &path() const { return m_file.path(); }
+    explicit CollectionFile(QString path) : TypedRecordFile(std::move(path)) {}
 
     // Reads only each record's category and name. Empty lists when the file cannot be opened.
     CollectionIndex reload() const;
 
     std::optional<int> count() const { return m_file.count(); }
-    // Empty when the file cannot be opened; IoError when record n is not there in full.
-    std::optional<PuzzleRecord> read(int n) const;
-    // The new record number; empty when the file can be neither opened nor created.
-    std::optional<int> append(const PuzzleRecord &record) const;
-    bool replace(int n, const PuzzleRecord &record) const;
-    // Later records move down by one and the file is cut; false when it cannot be opened.
-    bool remove(int n) const { return m_file.remove(n); }
     bool createEmpty() const { return m_file.createEmpty(); }
 
     // Saves the buffer: appended when new, else written back at its record number.
     // False when the file can be neither opened nor created.
     bool save(const PuzzleRecord &record, bool isNew, int recordNumber) const;
-
-private:
-    RecordFile m_file;
 };
 
 } // namespace qx

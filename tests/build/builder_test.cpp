@@ -3,6 +3,7 @@
 #include "build/upper_case_letter.h"
 
 #include "support/crossword_check.h"
+#include "support/shapes.h"
 
 #include <gtest/gtest.h>
 
@@ -11,20 +12,9 @@
 
 using namespace qx;
 using qx::test::expectSoundCrossword;
+using qx::test::fullShape;
 
 namespace {
-
-ShapeRecord squareShape(int width, int height)
-{
-    ShapeRecord s;
-    s.ShapeWidth = static_cast<int16_t>(width);
-    s.ShapeHeight = static_cast<int16_t>(height);
-    s.ShapeCells.fill(0);
-    for (int r = 1; r <= height; ++r)
-        for (int c = 1; c <= width; ++c)
-            s.ShapeCells[ShapeRecord::cellIndex(r, c)] = 1;
-    return s;
-}
 
 PuzzleRecord wordList(const std::vector<std::string> &words, int width, int height)
 {
@@ -78,7 +68,7 @@ TEST(SplitMix64, DrawsTheStandardSequence)
 
 TEST(GridBuilder, OneWordIsAlwaysPlaced)
 {
-    const auto shape = squareShape(9, 9);
+    const auto shape = fullShape(9, 9);
     for (uint64_t seed = 1; seed <= 30; ++seed) {
         CandidateSlots candidates;
         Build(wordList({"PUZZLE"}, 9, 9), shape, BuildOptions{1, false, false, seed, 1}, candidates);
@@ -99,7 +89,7 @@ TEST(GridBuilder, OneWordIsAlwaysPlaced)
 TEST(GridBuilder, AWordWithoutACommonLetterIsLeftOut)
 {
     CandidateSlots candidates;
-    Build(wordList({"ABC", "XYZ"}, 10, 10), squareShape(10, 10), BuildOptions{5, false, false, 7, 2}, candidates);
+    Build(wordList({"ABC", "XYZ"}, 10, 10), fullShape(10, 10), BuildOptions{5, false, false, 7, 2}, candidates);
     for (const auto &candidate : candidates) {
         EXPECT_EQ(candidate.score, 1);
         EXPECT_EQ(candidate.record->WordCount, 1);
@@ -111,7 +101,7 @@ TEST(GridBuilder, AWordWithoutACommonLetterIsLeftOut)
 
 TEST(GridBuilder, InnerSpacesAndLetterCaseInTheGridOnly)
 {
-    const auto shape = squareShape(12, 12);
+    const auto shape = fullShape(12, 12);
     CandidateSlots candidates;
     Build(wordList({"new york", "caf\xE9", "\xFFw\xF7"}, 12, 12), shape, BuildOptions{1, false, false, 3, 1},
           candidates);
@@ -128,7 +118,7 @@ TEST(GridBuilder, InnerSpacesAndLetterCaseInTheGridOnly)
 
 TEST(GridBuilder, DuplicatesAndPrefixesNeverShareCellsInOneDirection)
 {
-    const auto shape = squareShape(15, 15);
+    const auto shape = fullShape(15, 15);
     for (uint64_t seed = 1; seed <= 40; ++seed) {
         CandidateSlots candidates;
         Build(wordList({"CATALOG", "CAT", "CAT", "TALC", "GOAT", "COAT", "LOG"}, 15, 15), shape,
@@ -142,7 +132,7 @@ TEST(GridBuilder, DuplicatesAndPrefixesNeverShareCellsInOneDirection)
 
 TEST(GridBuilder, ShrinkOffKeepsTheShapeSizeAndShrinkOnTrims)
 {
-    const auto shape = squareShape(20, 20);
+    const auto shape = fullShape(20, 20);
     const auto list = wordList({"ALPHA", "BRAVO", "ABBA"}, 20, 20);
     CandidateSlots plain, shrunk;
     Build(list, shape, BuildOptions{1, false, false, 11, 1}, plain);
@@ -164,7 +154,7 @@ TEST(GridBuilder, StopsEarlyOnceFourCandidatesHoldEveryWord)
 {
     RecordingObserver observer;
     CandidateSlots candidates;
-    const auto outcome = Build(wordList({"ONE", "TWO"}, 9, 9), squareShape(9, 9), BuildOptions{50, false, false, 5, 2},
+    const auto outcome = Build(wordList({"ONE", "TWO"}, 9, 9), fullShape(9, 9), BuildOptions{50, false, false, 5, 2},
                                candidates, &observer);
     EXPECT_FALSE(outcome.aborted);
     EXPECT_GE(outcome.attemptsRanked, 4);
@@ -182,7 +172,7 @@ TEST(GridBuilder, AbortStopsAfterTheRunningAttemptAndKeepsItsResults)
     RecordingObserver observer;
     observer.abortAfter = 2;
     CandidateSlots candidates;
-    const auto outcome = Build(wordList({"ABC", "XYZ"}, 9, 9), squareShape(9, 9), BuildOptions{100, false, false, 5, 2},
+    const auto outcome = Build(wordList({"ABC", "XYZ"}, 9, 9), fullShape(9, 9), BuildOptions{100, false, false, 5, 2},
                                candidates, &observer);
     EXPECT_TRUE(outcome.aborted);
     EXPECT_EQ(outcome.attemptsRanked, 2);
@@ -197,7 +187,7 @@ TEST(GridBuilder, OneAttemptReportsNothing)
 {
     RecordingObserver observer;
     CandidateSlots candidates;
-    Build(wordList({"ONE"}, 9, 9), squareShape(9, 9), BuildOptions{1, false, false, 5, 1}, candidates, &observer);
+    Build(wordList({"ONE"}, 9, 9), fullShape(9, 9), BuildOptions{1, false, false, 5, 1}, candidates, &observer);
     EXPECT_TRUE(observer.lines.empty());
 }
 
@@ -209,7 +199,7 @@ TEST(GridBuilder, ThreadCountDoesNotChangeTheCandidates)
                           "DATE",   "FIG",    "OLIVE", "PEACH",  "QUINCE", "APRICOT"};
     for (const char *w : pool)
         words.emplace_back(w);
-    const auto shape = squareShape(17, 17);
+    const auto shape = fullShape(17, 17);
     CandidateSlots one, many;
     Build(wordList(words, 17, 17), shape, BuildOptions{40, true, false, 99, 1}, one);
     Build(wordList(words, 17, 17), shape, BuildOptions{40, true, false, 99, 4}, many);

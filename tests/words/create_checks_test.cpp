@@ -1,24 +1,12 @@
 #include "words/create_checks.h"
 
+#include "support/shapes.h"
+
 #include <gtest/gtest.h>
 
 using namespace qx;
 
 namespace {
-
-ShapeRecord shape(int width, int height, std::initializer_list<std::pair<int, int>> holes = {})
-{
-    ShapeRecord s;
-    s.ShapeWidth = static_cast<int16_t>(width);
-    s.ShapeHeight = static_cast<int16_t>(height);
-    s.ShapeCells.fill(0);
-    for (int r = 1; r <= height; ++r)
-        for (int c = 1; c <= width; ++c)
-            s.ShapeCells[ShapeRecord::cellIndex(r, c)] = 1;
-    for (const auto &[r, c] : holes)
-        s.ShapeCells[ShapeRecord::cellIndex(r, c)] = 0;
-    return s;
-}
 
 TypedPuzzle typed(std::vector<WordRow> rows)
 {
@@ -37,27 +25,27 @@ TEST(CreateChecks, RefusalsComeInOrderWithTheirMessages)
     TypedPuzzle t = typed({{"WREN", ""}});
     t.title = "   ";
     t.category = "";
-    auto c = checkCreate(t, "5", shape(15, 15), r);
+    auto c = checkCreate(t, "5", qx::test::fullShape(15, 15), r);
     EXPECT_EQ(c.message, QStringLiteral("No title specified.  Please correct."));
     EXPECT_EQ(c.field, CreateCheck::Field::Title);
 
     t.title = "Birds";
-    c = checkCreate(t, "5", shape(15, 15), r);
+    c = checkCreate(t, "5", qx::test::fullShape(15, 15), r);
     EXPECT_EQ(c.message, QStringLiteral("No category specified.  Please correct."));
 
     t.category = "Animals";
     t.rows = {{"  ", "clue without a word"}};
-    c = checkCreate(t, "5", shape(15, 15), r);
+    c = checkCreate(t, "5", qx::test::fullShape(15, 15), r);
     EXPECT_EQ(c.message, QStringLiteral("No words have been entered.  Please correct."));
 
     t.rows = {{"WREN", ""}};
     for (const char *bad : {"0", "1000", "", "abc", "-1"}) {
-        c = checkCreate(t, QString::fromLatin1(bad), shape(15, 15), r);
+        c = checkCreate(t, QString::fromLatin1(bad), qx::test::fullShape(15, 15), r);
         EXPECT_FALSE(c.ok) << bad;
         EXPECT_EQ(c.message, QStringLiteral("Attempts must be between 1 and 999.  Please correct.")) << bad;
         EXPECT_EQ(c.field, CreateCheck::Field::Attempts);
     }
-    c = checkCreate(t, " 999 ", shape(15, 15), r);
+    c = checkCreate(t, " 999 ", qx::test::fullShape(15, 15), r);
     EXPECT_TRUE(c.ok);
     EXPECT_EQ(c.attempts, 999);
 }
@@ -69,7 +57,7 @@ TEST(CreateChecks, RowsArePackedAndMessagesPointAtTheTypedRow)
     rows[2] = {"ABCDEFGHIJKLMNOP", "sixteen letters"};
     rows[6] = {"KITE", "Bird of prey"};
     PuzzleRecord r;
-    const auto c = checkCreate(typed(rows), "1", shape(15, 15), r);
+    const auto c = checkCreate(typed(rows), "1", qx::test::fullShape(15, 15), r);
     EXPECT_FALSE(c.ok);
     EXPECT_EQ(c.message, QStringLiteral("Word is greater than puzzle dimension size of 15 characters in "
                                         "\"ABCDEFGHIJKLMNOP\"."));
@@ -88,7 +76,7 @@ TEST(CreateChecks, TheLongestRunOfTheShapeBoundsTheWords)
     std::initializer_list<std::pair<int, int>> holes = {{1, 8},  {2, 8},  {3, 8},  {4, 8},  {5, 8},
                                                         {6, 8},  {7, 8},  {8, 8},  {9, 8},  {10, 8},
                                                         {11, 8}, {12, 8}, {13, 8}, {14, 8}, {15, 8}};
-    auto s = shape(15, 15, holes);
+    auto s = qx::test::fullShape(15, 15, holes);
     for (int c = 1; c <= 15; ++c)
         s.ShapeCells[ShapeRecord::cellIndex(8, c)] = 0;
     EXPECT_EQ(longestRun(s), 7);
@@ -104,18 +92,19 @@ TEST(CreateChecks, TheLongestRunOfTheShapeBoundsTheWords)
 TEST(CreateChecks, LargeShapesWarnAndGoOn)
 {
     PuzzleRecord r;
-    const auto c = checkCreate(typed({{"OWL", ""}}), "1", shape(31, 10), r);
+    const auto c = checkCreate(typed({{"OWL", ""}}), "1", qx::test::fullShape(31, 10), r);
     EXPECT_TRUE(c.ok);
     EXPECT_TRUE(c.largeDimensions);
     EXPECT_EQ(r.GridWidth, 31);
     EXPECT_EQ(r.GridHeight, 10);
-    EXPECT_FALSE(checkCreate(typed({{"OWL", ""}}), "1", shape(30, 30), r).largeDimensions);
+    EXPECT_FALSE(checkCreate(typed({{"OWL", ""}}), "1", qx::test::fullShape(30, 30), r).largeDimensions);
 }
 
 TEST(CreateChecks, ALongClueNamesItsExcess)
 {
     PuzzleRecord r;
-    const auto c = checkCreate(typed({{"OWL", ""}, {"EMU", std::string(153, 'x')}}), "1", shape(15, 15), r);
+    const auto c =
+        checkCreate(typed({{"OWL", ""}, {"EMU", std::string(153, 'x')}}), "1", qx::test::fullShape(15, 15), r);
     EXPECT_EQ(c.message, QStringLiteral("The length of the clue for the word \"EMU\" is 3 characters longer than the "
                                         "maximum clue size of 150."));
     EXPECT_EQ(c.field, CreateCheck::Field::Clue);
