@@ -79,6 +79,26 @@ TEST(MainWindowStart, ShowsTheLastGroupWithTheFirstCategoryAndPuzzleSelected)
     EXPECT_TRUE(s.window->grab().save(shot + QStringLiteral("/main_window.png")));
 }
 
+TEST(MainWindowStart, ANewUserSeesTheSamplePuzzlesAndTheShippedShapes)
+{
+    Started s;
+    const QString shipped = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex");
+    ASSERT_TRUE(QFile::copy(shipped + QStringLiteral("/SAMPLE.QX3"), s.startup.file(QStringLiteral("SAMPLE.QX3"))));
+    StartupOptions options;
+    options.programDir = s.program.path();
+    options.startupDir = s.startup.path();
+    options.shippedDataDir = shipped;
+    s.window = startUp(options, s.session, s.host);
+    EXPECT_GE(s.window->categoryBox()->count(), 4);
+    EXPECT_GE(s.window->puzzleBox()->count(), 1);
+    EXPECT_EQ(s.window->windowTitle(), QStringLiteral("Quorvex 98 (SAMPLE)"));
+    EXPECT_GE(s.session.shapeLibrary().count(), 24);
+    s.window->show();
+    const QString shot = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
+    QDir().mkpath(shot);
+    EXPECT_TRUE(s.window->grab().save(shot + QStringLiteral("/main_window_sample.png")));
+}
+
 TEST(MainWindowStart, SampleCollectionIsOpenedWhenThereIsNoDefaultOne)
 {
     Started s;
