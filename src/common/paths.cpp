@@ -47,6 +47,9 @@ QStringList seedProgramDir(const QString &shippedDir, const QString &programDir)
     const QDir shipped(shippedDir);
     const auto entries = shipped.entryInfoList(QDir::Files | QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo &entry : entries) {
+        // Collections belong in the start-up directory, not among the program's files.
+        if (entry.suffix().compare(QLatin1String("QX3"), Qt::CaseInsensitive) == 0)
+            continue;
         const QString target = programDir + QLatin1Char('/') + entry.fileName();
         if (QFileInfo(target).exists() || QFileInfo(target).isSymLink())
             continue;

@@ -29,7 +29,8 @@ QString findShippedDataDir(const QString &executableDir);
 
 // Copies into the program directory each shipped file that is missing there (symbolic links in
 // the shipped folder, such as dictionary data, are linked instead). Nothing already there is ever
-// overwritten. Returns the names that could not be seeded.
+// overwritten; collection files are left for the start-up directory. Returns the names that could
+// not be seeded.
 QStringList seedProgramDir(const QString &shippedDir, const QString &programDir);
 
 // The display name of a collection: the file name without its last four characters.

@@ -31,6 +31,7 @@ TEST(ProgramDirectory, SeedingCopiesWhatIsMissingAndNeverOverwrites)
     writeAll(shipped.file("QXMOR.HLP"), {4});
     writeAll(shipped.file("data.dic"), {5});
     ASSERT_TRUE(QFile::link(shipped.file("data.dic"), shipped.file("ssceam1.clx")));
+    writeAll(shipped.file("SAMPLE.QX3"), {6});
     writeAll(program.file("QXFLAY.DAT"), {9, 9}); // the user's own shapes
 
     EXPECT_TRUE(seedProgramDir(shipped.path(), program.path()).isEmpty());
@@ -38,6 +39,7 @@ TEST(ProgramDirectory, SeedingCopiesWhatIsMissingAndNeverOverwrites)
     EXPECT_EQ(readAll(program.file("QXMOR.HLP")), (std::vector<uint8_t>{4}));
     EXPECT_TRUE(QFileInfo(program.file("ssceam1.clx")).isSymLink());
     EXPECT_EQ(readAll(program.file("ssceam1.clx")), (std::vector<uint8_t>{5}));
+    EXPECT_FALSE(QFile::exists(program.file("SAMPLE.QX3")));
 }
 
 TEST(DisplayName, IsTheFileNameWithoutItsLastFourCharacters)
