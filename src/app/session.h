@@ -3,6 +3,7 @@
 // the open collection and its lists, the current puzzle buffer with its new/existing mark, and the
 // current shape. There are no other globals.
 
+#include "common/dialog_look.h"
 #include "common/paths.h"
 #include "layout/layout_library.h"
 #include "shapes/shape_library.h"
@@ -33,6 +34,12 @@ struct Session {
     CollectionFile collectionFile() const { return CollectionFile(collectionPath()); }
     // The page layout a new puzzle receives.
     PageLayout layoutForNewPuzzle() const;
+
+    // The screen size read at start-up and the factor every window scales itself by.
+    QSize screen{1024, 768};
+    double screenFactor = 1.0;
+    // What a window needs to follow the dialog conventions: factor, screen and the user fonts.
+    DialogLook look() const;
 };
 
 } // namespace qx

@@ -1,0 +1,34 @@
+#include "common/dialog_look.h"
+
+namespace qx {
+
+double screenFactorFor(int windowSize, QSize screen)
+{
+    switch (effectiveWindowSize(windowSize, screen)) {
+    case 800:
+        return 1.25;
+    case 1024:
+        return 1.6;
+    case 1280:
+        return 2.0;
+    default:
+        return 1.0;
+    }
+}
+
+int effectiveWindowSize(int windowSize, QSize screen)
+{
+    const auto fits = [&](int w, int h) { return screen.width() >= w && screen.height() >= h; };
+    if ((windowSize == 800 && fits(800, 600)) || (windowSize == 1024 && fits(1024, 768)) ||
+        (windowSize == 1280 && fits(1280, 1024)))
+        return windowSize;
+    return 640;
+}
+
+int scaledBy(int designValue, double factor)
+{
+    const int percent = static_cast<int>(factor * 100.0 + 1e-9);
+    return designValue * percent / 100;
+}
+
+} // namespace qx

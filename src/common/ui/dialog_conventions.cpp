@@ -1,0 +1,115 @@
+#include "common/ui/dialog_conventions.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTextEdit>
+
+namespace qx {
+
+namespace {
+
+enum class FontRole { None, LabelWithColour, Label, EditWithColour, Edit, Button };
+
+FontRole roleOf(const QWidget *w)
+{
+    if (qobject_cast<const QPushButton *>(w))
+        return FontRole::Button;
+    if (qobject_cast<const QLabel *>(w) || qobject_cast<const QCheckBox *>(w) || qobject_cast<const QRadioButton *>(w))
+        return FontRole::LabelWithColour;
+    if (qobject_cast<const QGroupBox *>(w) || qobject_cast<const QListView *>(w))
+        return FontRole::Label;
+    if (const auto *edit = qobject_cast<const QLineEdit *>(w))
+        return edit->inputMask().isEmpty() ? FontRole::EditWithColour : FontRole::Edit;
+    if (qobject_cast<const QComboBox *>(w) || qobject_cast<const QTableView *>(w) ||
+        qobject_cast<const QTextEdit *>(w) || qobject_cast<const QPlainTextEdit *>(w) ||
+        qobject_cast<const QAbstractSpinBox *>(w))
+        return FontRole::EditWithColour;
+    return FontRole::None;
+}
+
+void dress(QWidget *w, const UserFontChoice &choice, bool withColour)
+{
+    QFont font = w->font();
+    font.setFamily(choice.name);
+    font.setBold(choice.bold);
+    font.setItalic(choice.italic);
+    w->setFont(font);
+    if (withColour) {
+        QPalette palette = w->palette();
+        palette.setColor(QPalette::WindowText, choice.color);
+        palette.setColor(QPalette::Text, choice.color);
+        palette.setColor(QPalette::ButtonText, choice.color);
+        w->setPalette(palette);
+    }
+}
+
+} // namespace
+
+void applyUserFonts(QWidget &window, const DialogLook &look)
+{
+    QList<QWidget *> widgets = window.findChildren<QWidget *>();
+    widgets.prepend(&window);
+    for (QWidget *w : widgets) {
+        // Sizes come from the design, scaled; the user's fonts give name, style and colour only.
+        QFont font = w->font();
+        if (font.pointSizeF() > 0 && !w->property("qxFontScaled").toBool()) {
+            font.setPointSizeF(scaledBy(static_cast<int>(font.pointSizeF() * 100), look.screenFactor) / 100.0);
+            w->setFont(font);
+            w->setProperty("qxFontScaled", true);
+        }
+        switch (roleOf(w)) {
+        case FontRole::LabelWithColour:
+            dress(w, look.labelFont, true);
+            break;
+        case FontRole::Label:
+            dress(w, look.labelFont, false);
+            break;
+        case FontRole::EditWithColour:
+            dress(w, look.editFont, true);
+            break;
+        case FontRole::Edit:
+            dress(w, look.editFont, false);
+            break;
+        case FontRole::Button:
+            dress(w, look.buttonFont, false);
+            break;
+        case FontRole::None:
+            break;
+        }
+    }
+}
+
+void scaleAndCentre(QWidget &window, QSize designSize, const DialogLook &look)
+{
+    const QSize size(scaledBy(designSize.width(), look.screenFactor), scaledBy(designSize.height(), look.screenFactor));
+    window.resize(size.expandedTo(window.minimumSizeHint()));
+    const QSize actual = window.size();
+    window.move((look.screen.width() - actual.width()) / 2, (look.screen.height() - actual.height()) / 2);
+}
+
+ConventionalDialog::ConventionalDialog(const DialogLook &look, QSize designSize, QWidget *parent)
+    : QDialog(parent), m_look(look), m_designSize(designSize)
+{
+}
+
+void ConventionalDialog::showEvent(QShowEvent *event)
+{
+    if (!m_conventionsApplied) {
+        m_conventionsApplied = true;
+        applyUserFonts(*this, m_look);
+        scaleAndCentre(*this, m_designSize, m_look);
+    }
+    QDialog::showEvent(event);
+}
+
+} // namespace qx

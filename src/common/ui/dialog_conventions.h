@@ -1,0 +1,39 @@
+#pragma once
+// What every window does when it is shown: scale itself by the screen factor, centre itself on
+// the screen, and dress its controls in the user's three fonts by kind of control.
+
+#include "common/dialog_look.h"
+
+#include <QDialog>
+
+namespace qx {
+
+// Scales the font sizes of the window and its controls, applies the user fonts by control kind
+// (labels, check boxes and radio buttons: label font with its colour; lists and group boxes: label
+// font; edit boxes, grids and combo boxes: edit font with its colour; masked edits: edit font;
+// buttons: button font) and never takes a size from a user font.
+void applyUserFonts(QWidget &window, const DialogLook &look);
+
+// Resizes the window to its design size at the factor and centres it on the screen; the position
+// may be negative when the window is larger than the screen.
+void scaleAndCentre(QWidget &window, QSize designSize, const DialogLook &look);
+
+// A modal dialog that follows the conventions when it is first shown.
+class ConventionalDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    ConventionalDialog(const DialogLook &look, QSize designSize, QWidget *parent = nullptr);
+
+    const DialogLook &look() const { return m_look; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    DialogLook m_look;
+    QSize m_designSize;
+    bool m_conventionsApplied = false;
+};
+
+} // namespace qx
