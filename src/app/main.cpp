@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QScreen>
 
 int main(int argc, char **argv)
 {
@@ -30,6 +31,8 @@ int main(int argc, char **argv)
         options.programDir = parser.value(programDir);
     options.startupDir = QDir::currentPath();
     options.shippedDataDir = qx::findShippedDataDir(QCoreApplication::applicationDirPath());
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        options.screen = screen->size();
 
     qx::QtUiHost host;
     qx::Session session;

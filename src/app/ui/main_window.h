@@ -1,53 +1,128 @@
 #pragma once
 // The program's only top-level window: the categories of the open collection on the left, the
-// puzzles of the chosen category on the right, and the commands in the menus and the toolbar.
+// puzzles of the chosen category on the right, and every command in the menus and on the toolbar.
 
 #include <QMainWindow>
 
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QActionGroup;
 class QLabel;
 class QListWidget;
+class QMenu;
+class QPrinter;
 class QToolBar;
 
 namespace qx {
 
+struct PuzzleRecord;
 struct Session;
 class UiHost;
+
+// How many columns and rows of tiles cover an area, starting at its top-left corner.
+QSize tileCounts(QSize area, QSize tile);
 
 class TMainWin : public QMainWindow {
     Q_OBJECT
 
 public:
     TMainWin(Session &session, UiHost &host, QWidget *parent = nullptr);
+    ~TMainWin() override;
+
+    // Windows of other parts of the program, opened from here once they exist. A command whose
+    // window is not there yet stays disabled.
+    struct Windows {
+        std::function<void(TMainWin &)> newPuzzle;    // the word list editor for a new puzzle
+        std::function<void(TMainWin &)> modifyPuzzle; // ... for the selected puzzle
+        std::function<void(TMainWin &)> copyPuzzle;   // ... for a copy of it
+        std::function<void(TMainWin &)> puzzleWords;  // manual word placement
+        std::function<void(TMainWin &, const PuzzleRecord &)> printOptions;
+        std::function<void(TMainWin &)> pageLayouts;  // the layout library
+        std::function<void(TMainWin &)> shapeLibrary; // the shape library
+        std::function<void(TMainWin &)> tipOfTheDay;
+        std::function<void(TMainWin &)> manualNotice;
+        std::function<void(TMainWin &)> aboutBox;
+        std::function<void(TMainWin &, const QString &)> help; // at a keyword, or the contents
+    };
+    void setWindows(Windows windows);
 
     // Rebuilds both lists from the open file and shows the reselected or the first category.
     void LoadInPuzzles();
     void selectFirstPuzzle();
     // The caption: "Quorvex 98 (" + display name of the open file + ")".
     QString caption() const;
+    void setCaption();
+    // Enables the five puzzle commands exactly when a puzzle entry is selected.
+    void EnableDisable();
 
     QListWidget *categoryBox() const { return m_categoryBox; }
     QListWidget *puzzleBox() const { return m_puzzleBox; }
+    QAction *action(const QString &objectName) const;
+    Session &session() { return m_session; }
+    UiHost &host() { return m_host; }
+
+    // The commands, by the names of their menu items.
+    void MenuNewGroupClick();
+    void MenuOpenGroupClick();
+    void MenuDeletePuzzleClick();
+    void MenuImportClick();
+    void MenuExportClick();
+    void MenuPrintClick();
+    void MenuPrinterSetupClick();
+    void MenuRecentClick(int k);
+    void MenuScreenSizeClick(int windowSize);
+    void MenuBackgroundClick();
+    void MenuFontClick(int which); // 0 label, 1 edit, 2 button
+    void PuzzleBoxDblClick();
+
+    // Reads the selected puzzle into the current buffer; the message when it cannot be read.
+    bool readSelectedPuzzle(const QString &failureMessage);
+    // The selected puzzle's record number, or a message when none is selected.
+    std::optional<int> requireSelectedPuzzle();
 
     // Writes the settings back; called once when the window closes.
     void saveSettings();
+    // Sizes the window by the screen factor and places it as at start-up.
+    void applyScreenFactor();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildMenus();
+    void buildToolBar();
     void buildLists();
     void showCategories();
     void showPuzzles();
     void CategoryBoxClick();
     void PuzzleBoxClick();
+    void refreshRecentMenu();
+    void openCollection(const QString &path);
+    void updateWindowsAvailability();
+    QAction *addAction(QMenu *menu, const QString &name, const QString &text, const QKeySequence &shortcut,
+                       const QString &hint, std::function<void()> handler);
 
     Session &m_session;
     UiHost &m_host;
+    Windows m_windows;
+    std::unique_ptr<QPrinter> m_printer;
     QToolBar *m_toolBar = nullptr;
+    QWidget *m_client = nullptr;
     QListWidget *m_categoryBox = nullptr;
     QListWidget *m_puzzleBox = nullptr;
+    QAction *m_recentSeparator = nullptr;
+    std::array<QAction *, 5> m_recentItems{};
+    QActionGroup *m_screenSizes = nullptr;
+    QActionGroup *m_pixelFormats = nullptr;
     bool m_settingsSaved = false;
+    bool m_activatedOnce = false;
+    bool m_shownOnce = false;
 };
 
 } // namespace qx

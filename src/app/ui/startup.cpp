@@ -3,6 +3,7 @@
 #include "app/session.h"
 #include "app/ui/main_window.h"
 #include "app/ui/startup_conversion.h"
+#include "common/dialog_look.h"
 #include "common/paths.h"
 #include "common/ui/ui_host.h"
 
@@ -17,6 +18,9 @@ std::unique_ptr<TMainWin> startUp(const StartupOptions &options, Session &sessio
     const QStringList unseeded = seedProgramDir(options.shippedDataDir, session.paths.programDir);
 
     session.settings = loadSettings(session.settingsPath(), session.paths.startupDir);
+    if (options.screen)
+        session.screen = *options.screen;
+    session.screenFactor = screenFactorFor(session.settings.misc.windowSize, session.screen);
 
     auto window = std::make_unique<TMainWin>(session, host);
     window->LoadInPuzzles();

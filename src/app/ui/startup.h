@@ -2,6 +2,7 @@
 // Start-up in its fixed order: directories, settings, the open collection with its first puzzle
 // selected, the previous version's files, then the main window is shown.
 
+#include <QSize>
 #include <QString>
 
 #include <memory>
@@ -17,6 +18,7 @@ struct StartupOptions {
     std::optional<QString> programDir; // --program-dir
     QString startupDir;                // the current directory at start
     QString shippedDataDir;            // seeds the program directory; may be empty
+    std::optional<QSize> screen;       // the screen's size in pixels, read once
 };
 
 // Fills the session and builds the main window, not yet shown.

@@ -22,6 +22,9 @@ enum class FontRole { None, LabelWithColour, Label, EditWithColour, Edit, Button
 
 FontRole roleOf(const QWidget *w)
 {
+    // Captions drawn as panels keep their own font; only their size follows the factor.
+    if (w->property("qxKeepFont").toBool())
+        return FontRole::None;
     if (qobject_cast<const QPushButton *>(w))
         return FontRole::Button;
     if (qobject_cast<const QLabel *>(w) || qobject_cast<const QCheckBox *>(w) || qobject_cast<const QRadioButton *>(w))
@@ -61,11 +64,16 @@ void applyUserFonts(QWidget &window, const DialogLook &look)
     widgets.prepend(&window);
     for (QWidget *w : widgets) {
         // Sizes come from the design, scaled; the user's fonts give name, style and colour only.
+        // The design size is kept, so that a window can be dressed again at another factor.
         QFont font = w->font();
-        if (font.pointSizeF() > 0 && !w->property("qxFontScaled").toBool()) {
-            font.setPointSizeF(scaledBy(static_cast<int>(font.pointSizeF() * 100), look.screenFactor) / 100.0);
+        if (font.pointSizeF() > 0) {
+            QVariant design = w->property("qxDesignPointSize");
+            if (!design.isValid()) {
+                design = font.pointSizeF();
+                w->setProperty("qxDesignPointSize", design);
+            }
+            font.setPointSizeF(scaledBy(static_cast<int>(design.toDouble() * 100), look.screenFactor) / 100.0);
             w->setFont(font);
-            w->setProperty("qxFontScaled", true);
         }
         switch (roleOf(w)) {
         case FontRole::LabelWithColour:

@@ -11,7 +11,8 @@ namespace qx {
 // Scales the font sizes of the window and its controls, applies the user fonts by control kind
 // (labels, check boxes and radio buttons: label font with its colour; lists and group boxes: label
 // font; edit boxes, grids and combo boxes: edit font with its colour; masked edits: edit font;
-// buttons: button font) and never takes a size from a user font.
+// buttons: button font) and never takes a size from a user font. A widget with the property
+// "qxKeepFont" set (a caption panel) keeps its font apart from the size.
 void applyUserFonts(QWidget &window, const DialogLook &look);
 
 // Resizes the window to its design size at the factor and centres it on the screen; the position

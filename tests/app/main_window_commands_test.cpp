@@ -1,0 +1,352 @@
+#include "app/recent_files.h"
+#include "app/session.h"
+#include "app/ui/main_window.h"
+#include "app/ui/puzzle_transfer_dialogs.h"
+#include "app/ui/startup.h"
+#include "common/dialog_look.h"
+#include "store/puzzle_transfer.h"
+
+#include "support/scripted_ui_host.h"
+#include "support/temp_dir.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using namespace qx;
+using namespace qx::test;
+
+namespace {
+
+struct App {
+    TempDir startup;
+    TempDir program;
+    ScriptedUiHost host;
+    Session session;
+    std::unique_ptr<TMainWin> window;
+
+    QString path(const QString &name) const { return startup.file(name); }
+
+    void collection(const QString &name, std::initializer_list<std::pair<std::string, std::string>> puzzles)
+    {
+        const CollectionFile file(path(name));
+        ASSERT_TRUE(file.createEmpty());
+        for (const auto &[category, title] : puzzles) {
+            PuzzleRecord r;
+            r.Category.set(category);
+            r.PuzzleName.set(title);
+            r.PuzzleBuilt = 1;
+            ASSERT_TRUE(file.append(r));
+        }
+    }
+
+    void start()
+    {
+        StartupOptions options;
+        options.programDir = program.path();
+        options.startupDir = startup.path();
+        window = startUp(options, session, host);
+    }
+
+    std::vector<std::string> namesIn(const QString &name)
+    {
+        std::vector<std::string> out;
+        for (const auto &p : CollectionFile(path(name)).reload().PuzzleIndexList)
+            out.push_back(p.name);
+        return out;
+    }
+};
+
+QStringList items(const QListWidget *box)
+{
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i)
+        out << box->item(i)->text();
+    return out;
+}
+
+} // namespace
+
+TEST(RecentFiles, OpenedFilesQueueUpNewestFirst)
+{
+    RecentFiles files;
+    updateRecentFiles(files, "A", "B");
+    EXPECT_EQ(files, (RecentFiles{"A", "", "", "", ""}));
+    updateRecentFiles(files, "B", "C");
+    EXPECT_EQ(files, (RecentFiles{"B", "A", "", "", ""}));
+    updateRecentFiles(files, "C", "A"); // choosing A from the list
+    EXPECT_EQ(files, (RecentFiles{"C", "B", "", "", ""}));
+    for (const char *f : {"D", "E", "F", "G"})
+        updateRecentFiles(files, f, "x");
+    EXPECT_EQ(files, (RecentFiles{"G", "F", "E", "D", "C"}));
+    EXPECT_EQ(recentFileCaption(2, "/home/a/B.QX3"), QStringLiteral("&2   /home/a/B.QX3"));
+}
+
+TEST(MainWindowCollections, OpeningFilesFillsTheRecentMenu)
+{
+    App app;
+    app.collection("A.QX3", {{"One", "a"}});
+    app.collection("B.QX3", {{"Two", "b"}});
+    app.collection("C.QX3", {{"Three", "c"}});
+    app.session.settings.misc.lastGroup = app.path("A.QX3");
+    QFile ini(app.path("QXMOR3.INI"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(("[Misc]\nLast Group=" + app.path("A.QX3") + "\n").toUtf8());
+    ini.close();
+    app.start();
+    EXPECT_FALSE(app.window->action("MenuRecent1")->isVisible());
+
+    app.host.pickFile(app.path("B.QX3"));
+    app.window->MenuOpenGroupClick();
+    app.host.pickFile(app.path("C.QX3"));
+    app.window->MenuOpenGroupClick();
+    EXPECT_EQ(app.session.settings.misc.lastFiles[0], app.path("B.QX3"));
+    EXPECT_EQ(app.session.settings.misc.lastFiles[1], app.path("A.QX3"));
+    EXPECT_EQ(app.window->action("MenuRecent2")->text(), QStringLiteral("&2   ") + app.path("A.QX3"));
+    EXPECT_EQ(app.window->windowTitle(), QStringLiteral("Quorvex 98 (C)"));
+
+    app.window->MenuRecentClick(2);
+    EXPECT_EQ(app.session.collectionPath(), app.path("A.QX3"));
+    EXPECT_EQ(app.session.settings.misc.lastFiles[0], app.path("C.QX3"));
+    EXPECT_EQ(app.session.settings.misc.lastFiles[1], app.path("B.QX3"));
+    EXPECT_FALSE(app.window->action("MenuRecent3")->isVisible());
+    EXPECT_EQ(items(app.window->categoryBox()), QStringList{"One"});
+}
+
+TEST(MainWindowCollections, AFileThatIsNotACollectionIsRefusedAndTheOpenOneStays)
+{
+    App app;
+    app.collection("DEFAULT.QX3", {{"Kept", "k"}});
+    app.start();
+    app.host.pickFile(app.path("OLD.QXM"));
+    app.window->MenuOpenGroupClick();
+    ASSERT_EQ(app.host.messages().size(), 1u);
+    EXPECT_EQ(app.host.messages()[0].text, QStringLiteral("The file selected is not a valid Crossword file."));
+    EXPECT_EQ(app.session.collectionPath(), app.path("DEFAULT.QX3"));
+    EXPECT_EQ(items(app.window->categoryBox()), QStringList{"Kept"});
+}
+
+TEST(MainWindowCollections, ANewCollectionIsEmptyAndTheOldOneIsRemembered)
+{
+    App app;
+    app.collection("DEFAULT.QX3", {{"Kept", "k"}});
+    app.start();
+    app.host.pickFile(app.path("NEW.QX3"));
+    app.window->MenuNewGroupClick();
+    EXPECT_TRUE(QFile::exists(app.path("NEW.QX3")));
+    EXPECT_EQ(app.window->categoryBox()->count(), 0);
+    EXPECT_EQ(app.session.settings.misc.lastFiles[0], app.path("DEFAULT.QX3"));
+    EXPECT_FALSE(app.window->action("MenuDeletePuzzle")->isEnabled());
+    app.window->MenuPrintClick();
+    EXPECT_EQ(app.host.messages().back().text, QStringLiteral("No puzzle selected.  Please select a puzzle first."));
+}
+
+TEST(MainWindowPuzzles, DeleteAsksThenSelectsTheEntryAbove)
+{
+    App app;
+    app.collection("DEFAULT.QX3", {{"A", "Apple"}, {"A", "Berry"}, {"A", "Cherry"}});
+    app.start();
+    app.window->puzzleBox()->setCurrentRow(2);
+    app.host.answerNext(Answer::No);
+    app.window->MenuDeletePuzzleClick();
+    EXPECT_EQ(app.host.messages().back().caption, QStringLiteral("Delete"));
+    EXPECT_EQ(app.host.messages().back().text, QStringLiteral("Are you sure you want to delete Cherry?"));
+    EXPECT_EQ(app.namesIn("DEFAULT.QX3").size(), 3u);
+    app.host.answerNext(Answer::Yes);
+    app.window->MenuDeletePuzzleClick();
+    EXPECT_EQ(app.namesIn("DEFAULT.QX3"), (std::vector<std::string>{"Apple", "Berry"}));
+    EXPECT_EQ(app.window->puzzleBox()->currentItem()->text(), QStringLiteral("Berry"));
+    EXPECT_TRUE(app.window->action("MenuPrint")->isEnabled());
+}
+
+TEST(MainWindowPuzzles, PrintingNeedsABuiltPuzzle)
+{
+    App app;
+    app.collection("DEFAULT.QX3", {{"A", "Apple"}});
+    PuzzleRecord unbuilt;
+    unbuilt.Category.set("A");
+    unbuilt.PuzzleName.set("Banana");
+    CollectionFile(app.path("DEFAULT.QX3")).append(unbuilt);
+    app.start();
+    int printed = 0;
+    TMainWin::Windows windows;
+    windows.printOptions = [&](TMainWin &, const PuzzleRecord &r) {
+        ++printed;
+        EXPECT_EQ(r.PuzzleName.str(), "Apple");
+    };
+    app.window->setWindows(windows);
+    app.window->PuzzleBoxDblClick();
+    EXPECT_EQ(printed, 1);
+    app.window->puzzleBox()->setCurrentRow(1);
+    app.window->MenuPrintClick();
+    EXPECT_EQ(printed, 1);
+    EXPECT_EQ(app.host.messages().back().caption, QStringLiteral("Warning"));
+    EXPECT_TRUE(app.host.messages().back().text.startsWith(
+        QStringLiteral("A puzzle has never been generated for this word/clue list.")));
+}
+
+TEST(MainWindowTransfer, ImportRefusesTheOpenFileInAnyLetterCase)
+{
+    App app;
+    app.collection("DEFAULT.QX3", {{"A", "Apple"}});
+    app.start();
+    app.host.pickFile(app.path("default.qx3"));
+    app.window->MenuImportClick();
+    EXPECT_EQ(app.host.messages().back().text,
+              QStringLiteral("Import File cannot be the same as the currently open file."));
+    app.host.pickFile(app.path("list.txt"));
+    app.window->MenuImportClick();
+    EXPECT_EQ(app.host.messages().back().text, QStringLiteral("The file selected is not a valid Quorvex file."));
+}
+
+TEST(MainWindowTransfer, ImportAppendsTheChosenPuzzlesInListOrder)
+{
+    App app;
+    app.collection("DEFAULT.QX3", {{"Mine", "Zeta"}});
+    app.collection("OTHER.QX3", {{"X", "C"}, {"X", "A"}, {"X", "Skip"}, {"X", "B"}});
+    app.start();
+    app.host.pickFile(app.path("OTHER.QX3"));
+    app.host.onModal([&](QDialog &d) {
+        auto &dialog = dynamic_cast<TImportPuzzles &>(d);
+        auto *list = dialog.picker()->list();
+        EXPECT_EQ(items(list), (QStringList{"A", "B", "C", "Skip"}));
+        auto *ok = dialog.findChild<QPushButton *>("OkButton");
+        EXPECT_FALSE(ok->isEnabled());
+        for (int row : {2, 0, 1})
+            list->item(row)->setSelected(true);
+        EXPECT_TRUE(ok->isEnabled());
+        dialog.OkButtonClick();
+        return d.result();
+    });
+    app.window->MenuImportClick();
+    EXPECT_EQ(app.namesIn("DEFAULT.QX3"), (std::vector<std::string>{"Zeta", "A", "B", "C"}));
+    EXPECT_EQ(app.window->puzzleBox()->currentItem()->text(), QStringLiteral("Zeta"));
+    EXPECT_EQ(app.session.settings.misc.lastImportPuzzleFile, app.path("OTHER.QX3"));
+}
+
+TEST(MainWindowTransfer, OldSinglePuzzleFilesAreCheckedThenConverted)
+{
+    App app;
+    app.collection("DEFAULT.QX3", {});
+    app.start();
+    const auto oldFile = [&](const QByteArray &head, int recordBytes) {
+        QByteArray bytes = head;
+        OldPuzzleRecord old;
+        old.Name.set("Vintage");
+        old.WordCount = 1;
+        std::vector<uint8_t> record(OldPuzzleRecord::Size);
+        old.encode(std::span<uint8_t, OldPuzzleRecord::Size>(record.data(), record.size()));
+        bytes.append(reinterpret_cast<const char *>(record.data()), recordBytes);
+        QFile f(app.path("OLD.QXM"));
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+    };
+    const QString corrupt = QStringLiteral("Puzzle file is corrupt or incompatible.  Import aborted.");
+    oldFile("QXZ\x03"
+            "abc",
+            OldPuzzleRecord::Size);
+    app.host.pickFile(app.path("OLD.QXM"));
+    app.window->MenuImportClick();
+    EXPECT_EQ(app.host.messages().back().text, corrupt);
+    oldFile("QXM\x03"
+            "abc",
+            OldPuzzleRecord::Size - 1);
+    app.host.pickFile(app.path("OLD.QXM"));
+    app.window->MenuImportClick();
+    EXPECT_EQ(app.host.messages().back().text, corrupt);
+    app.host.pickFile(app.path("MISSING.QXM"));
+    app.window->MenuImportClick();
+    EXPECT_EQ(app.host.messages().back().text, QStringLiteral("Puzzle could not be imported."));
+    const size_t messages = app.host.messages().size();
+    oldFile("QXM\x03"
+            "abc",
+            OldPuzzleRecord::Size);
+    app.host.pickFile(app.path("OLD.QXM"));
+    app.window->MenuImportClick();
+    EXPECT_EQ(app.host.messages().size(), messages);
+    EXPECT_EQ(app.namesIn("DEFAULT.QX3"), (std::vector<std::string>{"Vintage"}));
+    EXPECT_EQ(items(app.window->categoryBox()), QStringList{"Version 2.0 Puzzles"});
+    EXPECT_EQ(app.window->puzzleBox()->currentItem()->text(), QStringLiteral("Vintage"));
+}
+
+TEST(MainWindowTransfer, ExportWritesOnlyTheChosenPuzzlesAndNeverOverTheOpenFile)
+{
+    App app;
+    app.collection("DEFAULT.QX3", {{"A", "One"}, {"A", "Two"}, {"A", "Three"}});
+    app.start();
+    const auto exportTo = [&](const QString &target) {
+        app.host.pickFile(target);
+        app.host.onModal([&](QDialog &d) {
+            auto &dialog = dynamic_cast<TExportPuzzles &>(d);
+            auto *list = dialog.picker()->list();
+            list->item(0)->setSelected(true); // One
+            list->item(1)->setSelected(true); // Three
+            dialog.SaveButtonClick();
+            return d.result();
+        });
+        app.window->MenuExportClick();
+    };
+    exportTo(app.path("OUT.QX3"));
+    EXPECT_EQ(app.namesIn("OUT.QX3"), (std::vector<std::string>{"One", "Three"}));
+    exportTo(app.path("default.QX3"));
+    EXPECT_EQ(app.host.messages().back().text,
+              QStringLiteral("Export File cannot be the same as the currently open file."));
+    EXPECT_EQ(app.namesIn("DEFAULT.QX3").size(), 3u);
+}
+
+TEST(MainWindowScreen, TheFactorFollowsTheWindowSizeTheScreenAllows)
+{
+    EXPECT_EQ(screenFactorFor(1280, QSize(1024, 768)), 1.0);
+    EXPECT_EQ(effectiveWindowSize(1280, QSize(1024, 768)), 640);
+    EXPECT_EQ(screenFactorFor(1024, QSize(1024, 768)), 1.6);
+    EXPECT_EQ(screenFactorFor(800, QSize(1920, 1080)), 1.25);
+    EXPECT_EQ(screenFactorFor(777, QSize(1920, 1080)), 1.0);
+    EXPECT_EQ(scaledBy(632, 1.6), 1011);
+    EXPECT_EQ(scaledBy(413, 1.25), 516);
+
+    App app;
+    app.session.screen = QSize(1024, 768);
+    QFile ini(app.path("QXMOR3.INI"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Misc]\nWindow Size=1280\n");
+    ini.close();
+    app.start();
+    EXPECT_EQ(app.session.screenFactor, 1.0);
+    EXPECT_TRUE(app.window->action("MenuScreen640")->isChecked());
+    app.window->MenuScreenSizeClick(1280);
+    EXPECT_EQ(app.host.messages().back().text,
+              QStringLiteral("Your current screen resolution does not support 1280 x 1024 pixels."));
+    EXPECT_TRUE(app.window->action("MenuScreen640")->isChecked());
+    app.window->MenuScreenSizeClick(1024);
+    EXPECT_EQ(app.session.screenFactor, 1.6);
+    EXPECT_EQ(app.session.settings.misc.windowSize, 1024);
+    EXPECT_EQ(app.window->centralWidget()->width(), 1011);
+}
+
+TEST(MainWindowScreen, TheBackgroundTileCoversTheClientArea)
+{
+    EXPECT_EQ(tileCounts(QSize(632, 413), QSize(96, 96)), QSize(7, 5));
+    EXPECT_EQ(tileCounts(QSize(96, 96), QSize(96, 96)), QSize(1, 1));
+    EXPECT_EQ(tileCounts(QSize(632, 413), QSize(0, 0)), QSize(0, 0));
+}
+
+TEST(MainWindowLook, UserFontsApplyAtOnceAndTheWindowLooksRight)
+{
+    App app;
+    app.collection("DEFAULT.QX3", {{"Birds", "Owls"}, {"Birds", "Wrens"}, {"Zoo", "Lions"}});
+    app.start();
+    app.window->show();
+    app.host.nextFont = FontChoice{QFont(QStringLiteral("Liberation Serif")), Qt::darkBlue};
+    app.window->MenuFontClick(0);
+    EXPECT_EQ(app.session.settings.labelFont.name, QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(app.session.settings.labelFont.color, 0x800000);
+    const QString shot = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
+    QDir().mkpath(shot);
+    EXPECT_TRUE(app.window->grab().save(shot + QStringLiteral("/main_window_fonts.png")));
+    app.window->MenuScreenSizeClick(800);
+    EXPECT_TRUE(app.window->grab().save(shot + QStringLiteral("/main_window_800.png")));
+}
