@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -115,6 +116,11 @@ void ConventionalDialog::showEvent(QShowEvent *event)
     if (!m_conventionsApplied) {
         m_conventionsApplied = true;
         applyUserFonts(*this, m_look);
+        // Settle the layout on the new fonts before the size is fixed.
+        if (layout()) {
+            layout()->invalidate();
+            layout()->activate();
+        }
         scaleAndCentre(*this, m_designSize, m_look);
     }
     QDialog::showEvent(event);
