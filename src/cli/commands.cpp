@@ -2,6 +2,7 @@
 
 #include "cli/build_command.h"
 #include "cli/json_records.h"
+#include "cli/render_command.h"
 #include "common/cp1252.h"
 #include "common/io_error.h"
 #include "common/paths.h"
@@ -187,7 +188,11 @@ QString usage()
         "        [--library FILE] [--attempts N] [--shrink] [--quick] [--seed S] [--sep C]\n"
         "        [--layouts FILE | --builtin-layout]\n"
         "                                    builds a puzzle from a word list (one WORD:clue a line)\n"
-        "                                    and appends the best candidate to the collection\n");
+        "                                    and appends the best candidate to the collection\n"
+        "  render COLLECTION N --out FILE [--width PX] [--answer-key] [--letters ABC] [--skeleton]\n"
+        "        [--parts title,body,clues,words,bonus]\n"
+        "                                    draws puzzle N as its printed page: a PDF at the\n"
+        "                                    paper's size or a PNG picture PX pixels wide (640)\n");
 }
 
 Result run(const QStringList &args)
@@ -205,6 +210,13 @@ Result run(const QStringList &args)
     if (args[0] == QLatin1String("build")) {
         try {
             return buildCommand(args.mid(1));
+        } catch (const IoError &e) {
+            return fail(e.message());
+        }
+    }
+    if (args[0] == QLatin1String("render")) {
+        try {
+            return renderCommand(args.mid(1));
         } catch (const IoError &e) {
             return fail(e.message());
         }

@@ -3,13 +3,28 @@
 
 #include "cli/commands.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 
+namespace {
+
+// Qt's own notes about the environment would break the promise of one line on stderr.
+void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "quorvex-cli: %s\n", message.toUtf8().constData());
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    qInstallMessageHandler(quietMessages);
+    // Rendering measures text with real fonts, which needs a GUI application; no display is used.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     const auto result = qx::cli::run(args);

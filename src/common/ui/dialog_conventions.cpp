@@ -63,16 +63,16 @@ void applyUserFonts(QWidget &window, const DialogLook &look)
 {
     QList<QWidget *> widgets = window.findChildren<QWidget *>();
     widgets.prepend(&window);
+    // Sizes come from the design, scaled; the user's fonts give name, style and colour only. Every
+    // design size is taken before any font changes, since a child inherits its parent's font.
     for (QWidget *w : widgets) {
-        // Sizes come from the design, scaled; the user's fonts give name, style and colour only.
-        // The design size is kept, so that a window can be dressed again at another factor.
-        QFont font = w->font();
-        if (font.pointSizeF() > 0) {
-            QVariant design = w->property("qxDesignPointSize");
-            if (!design.isValid()) {
-                design = font.pointSizeF();
-                w->setProperty("qxDesignPointSize", design);
-            }
+        if (!w->property("qxDesignPointSize").isValid() && w->font().pointSizeF() > 0)
+            w->setProperty("qxDesignPointSize", w->font().pointSizeF());
+    }
+    for (QWidget *w : widgets) {
+        const QVariant design = w->property("qxDesignPointSize");
+        if (design.isValid()) {
+            QFont font = w->font();
             font.setPointSizeF(scaledBy(static_cast<int>(design.toDouble() * 100), look.screenFactor) / 100.0);
             w->setFont(font);
         }

@@ -1,0 +1,150 @@
+#include "cli/render_command.h"
+
+#include "common/cp1252.h"
+#include "output/print_options.h"
+#include "output/render_page.h"
+#include "store/collection_file.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMap>
+
+namespace qx::cli {
+
+namespace {
+
+Result fail(const QString &message)
+{
+    return Result{1, {}, message};
+}
+
+struct Options {
+    QStringList positional;
+    QMap<QString, QString> values;
+    QStringList flags;
+    QString error;
+};
+
+Options parseOptions(const QStringList &args)
+{
+    static const QStringList withValue = {"--out", "--width", "--letters", "--parts"};
+    static const QStringList plain = {"--answer-key", "--skeleton"};
+    Options o;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &a = args[i];
+        if (withValue.contains(a)) {
+            if (i + 1 >= args.size()) {
+                o.error = QStringLiteral("%1 needs a value").arg(a);
+                return o;
+            }
+            o.values[a] = args[++i];
+        } else if (plain.contains(a)) {
+            o.flags << a;
+        } else if (a.startsWith(QLatin1String("--"))) {
+            o.error = QStringLiteral("unknown option %1").arg(a);
+            return o;
+        } else {
+            o.positional << a;
+        }
+    }
+    return o;
+}
+
+// "--parts title,body" prints only those parts; every part not named is left off.
+bool applyParts(const QString &list, PrintOptions &options, QString &error)
+{
+    options.printTitle = options.printBody = options.printClues = options.printWords = options.printBonus = false;
+    for (const QString &raw : list.split(QLatin1Char(','))) {
+        const QString part = raw.trimmed().toLower();
+        if (part == QLatin1String("title"))
+            options.printTitle = true;
+        else if (part == QLatin1String("body"))
+            options.printBody = true;
+        else if (part == QLatin1String("clues"))
+            options.printClues = true;
+        else if (part == QLatin1String("words"))
+            options.printWords = true;
+        else if (part == QLatin1String("bonus"))
+            options.printBonus = true;
+        else {
+            error = QStringLiteral("unknown part %1 (parts are title, body, clues, words, bonus)").arg(raw.trimmed());
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+Result renderCommand(const QStringList &args)
+{
+    const Options o = parseOptions(args);
+    if (!o.error.isEmpty())
+        return fail(o.error);
+    if (o.positional.size() != 2)
+        return fail(QStringLiteral("render needs a collection file and a record number"));
+    const QString out = o.values.value(QStringLiteral("--out"));
+    if (out.isEmpty())
+        return fail(QStringLiteral("render needs --out FILE (.pdf or .png)"));
+    const PageFileFormat format = pageFileFormat(out);
+    if (format == PageFileFormat::Unknown)
+        return fail(QStringLiteral("cannot tell the format of %1: name it .pdf or .png").arg(out));
+    int width = 640; // the program's default picture width
+    if (o.values.contains(QStringLiteral("--width"))) {
+        bool ok = false;
+        width = o.values.value(QStringLiteral("--width")).toInt(&ok);
+        if (!ok || width < 1 || width > 10000)
+            return fail(QStringLiteral("--width needs a whole number of pixels from 1 to 10000"));
+    }
+
+    bool ok = false;
+    const int n = o.positional[1].toInt(&ok);
+    if (!ok || n < 0)
+        return fail(QStringLiteral("not a record number: %1").arg(o.positional[1]));
+    const CollectionFile file(o.positional[0]);
+    const auto count = file.count();
+    if (!QFileInfo(file.path()).isFile() || !count)
+        return fail(QStringLiteral("cannot open collection %1").arg(file.path()));
+    if (n >= *count)
+        return fail(
+            QStringLiteral("record %1 is not in %2, which holds %3 puzzles").arg(n).arg(file.path()).arg(*count));
+    const auto record = file.read(n);
+    if (!record)
+        return fail(QStringLiteral("cannot open collection %1").arg(file.path()));
+    if (record->PuzzleBuilt == 0)
+        return fail(QStringLiteral("puzzle %1 has never been built, so it cannot be printed").arg(n));
+
+    PrintOptions options;
+    InitPageLay(options, record->Layout);
+    if (o.values.contains(QStringLiteral("--parts"))) {
+        QString error;
+        if (!applyParts(o.values.value(QStringLiteral("--parts")), options, error))
+            return fail(error);
+    }
+    options.answerKey = o.flags.contains(QStringLiteral("--answer-key"));
+    if (o.flags.contains(QStringLiteral("--skeleton")))
+        options.useBoxes = false;
+    if (o.values.contains(QStringLiteral("--letters"))) {
+        const auto letters = cp1252::fromUnicode(o.values.value(QStringLiteral("--letters")));
+        if (!letters)
+            return fail(QStringLiteral("--letters holds a character no puzzle can hold"));
+        options.partialLetters = true;
+        options.letters = partialLettersText(*letters);
+    }
+
+    // Fonts are measured and drawn through Qt's font database, which only a GUI application has.
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return fail(QStringLiteral("render needs fonts, which this program was started without"));
+
+    const RenderedPage page = renderPuzzlePage(*record, options);
+    QString error;
+    if (!writePageFile(*page.stream, out, format, width, &error))
+        return fail(QStringLiteral("cannot write %1: %2").arg(out, error));
+    QString text;
+    for (const RenderWarning w : page.outcome.warnings())
+        text += QStringLiteral("Warning: %1\n").arg(QString::fromUtf8(warningText(w)));
+    text += QStringLiteral("Rendered \"%1\" to %2.\n").arg(cp1252::toUnicode(record->PuzzleName.str()), out);
+    return Result{0, text, {}};
+}
+
+} // namespace qx::cli

@@ -1,0 +1,11 @@
+#pragma once
+// quorvex-cli render: one puzzle of a collection drawn as its printed page, into a PDF at the
+// paper's size or a PNG picture, with the print options given as flags.
+
+#include "cli/commands.h"
+
+namespace qx::cli {
+
+Result renderCommand(const QStringList &args);
+
+} // namespace qx::cli
