@@ -1,7 +1,9 @@
 // Quorvex: builds crossword puzzles from a word list and puts them on paper, on screen and on the web.
 
 #include "app/session.h"
+#include "app/ui/about_box.h"
 #include "app/ui/main_window.h"
+#include "app/ui/program_windows.h"
 #include "app/ui/startup.h"
 #include "common/paths.h"
 #include "common/ui/ui_host.h"
@@ -14,6 +16,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    Q_INIT_RESOURCE(quorvex);
     QApplication::setApplicationName(QStringLiteral("Quorvex 97"));
 
     QCommandLineParser parser;
@@ -37,6 +40,8 @@ int main(int argc, char **argv)
     qx::QtUiHost host;
     qx::Session session;
     auto window = qx::startUp(options, session, host);
+    qx::installProgramWindows(*window, session, host);
+    window->setWindowIcon(qx::programIcon());
     window->show();
     return app.exec();
 }

@@ -1,0 +1,75 @@
+#include "app/session.h"
+#include "app/ui/main_window.h"
+#include "app/ui/program_windows.h"
+#include "app/ui/startup.h"
+
+#include "support/scripted_ui_host.h"
+#include "support/temp_dir.h"
+
+#include <QAction>
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+using namespace qx;
+using namespace qx::test;
+
+namespace {
+
+struct Program {
+    TempDir startup;
+    TempDir program;
+    ScriptedUiHost host;
+    Session session;
+    std::unique_ptr<TMainWin> window;
+
+    Program()
+    {
+        StartupOptions options;
+        options.programDir = program.path();
+        options.startupDir = startup.path();
+        window = startUp(options, session, host);
+        installProgramWindows(*window, session, host);
+    }
+};
+
+} // namespace
+
+TEST(ProgramWindows, HelpMenuItemsOpenTheirWindows)
+{
+    Program p;
+    QStringList titles;
+    for (int i = 0; i < 3; ++i)
+        p.host.onModal([&](QDialog &d) {
+            titles << d.windowTitle();
+            return int(QDialog::Accepted);
+        });
+    for (const char *item : {"MenuAbout", "MenuUserManual", "MenuTips"}) {
+        QAction *a = p.window->action(QString::fromLatin1(item));
+        ASSERT_TRUE(a->isEnabled()) << item;
+        a->trigger();
+    }
+    EXPECT_EQ(titles, (QStringList{"About", "User Manual Notice", "Tip of the Day"}));
+    // Commands whose windows are not part of the program yet stay disabled.
+    EXPECT_FALSE(p.window->action("MenuJpegFactor")->isEnabled());
+}
+
+TEST(ProgramWindows, TheTipOfTheDayComesAtTheFirstActivationOnlyWhenWanted)
+{
+    Program p;
+    int shown = 0;
+    p.host.onModal([&](QDialog &) {
+        ++shown;
+        return int(QDialog::Accepted);
+    });
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(p.window.get(), &activate);
+    QApplication::sendEvent(p.window.get(), &activate);
+    QApplication::processEvents();
+    EXPECT_EQ(shown, 1);
+
+    Program quiet;
+    quiet.session.settings.misc.showTips = false;
+    QApplication::sendEvent(quiet.window.get(), &activate);
+    QApplication::processEvents();
+}
