@@ -39,17 +39,18 @@ TEST(ProgramWindows, HelpMenuItemsOpenTheirWindows)
 {
     Program p;
     QStringList titles;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 4; ++i)
         p.host.onModal([&](QDialog &d) {
             titles << d.windowTitle();
             return int(QDialog::Accepted);
         });
-    for (const char *item : {"MenuAbout", "MenuUserManual", "MenuTips"}) {
+    for (const char *item : {"MenuAbout", "MenuUserManual", "MenuTips", "MenuPuzzleShape"}) {
         QAction *a = p.window->action(QString::fromLatin1(item));
         ASSERT_TRUE(a->isEnabled()) << item;
         a->trigger();
     }
-    EXPECT_EQ(titles, (QStringList{"About", "User Manual Notice", "Tip of the Day"}));
+    EXPECT_EQ(titles, (QStringList{"About", "User Manual Notice", "Tip of the Day", "Shapes"}));
+    EXPECT_EQ(p.window->action("MenuPuzzleShape")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
     // Commands whose windows are not part of the program yet stay disabled.
     EXPECT_FALSE(p.window->action("MenuJpegFactor")->isEnabled());
 }

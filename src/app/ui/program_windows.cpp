@@ -7,6 +7,7 @@
 #include "app/ui/manual_notice.h"
 #include "app/ui/tip_of_the_day.h"
 #include "common/ui/ui_host.h"
+#include "shapes/ui/shape_library_window.h"
 
 #include <QRandomGenerator>
 
@@ -28,6 +29,11 @@ void installProgramWindows(TMainWin &main, Session &session, UiHost &host)
     };
     windows.help = [&session, &host](TMainWin &w, const QString &keyword) {
         showHelp(&w, host, session.paths.programDir, keyword);
+    };
+    windows.shapeLibrary = [&session, &host](TMainWin &w) {
+        TSelectShapes shapes(
+            ShapeListContext{session.shapeLibrary(), session.currentShape, session.settings, session.look()}, host, &w);
+        host.runModal(shapes);
     };
     main.setWindows(std::move(windows));
 }

@@ -1,0 +1,347 @@
+#include "shapes/ui/shape_list_panel.h"
+
+#include "common/cp1252.h"
+#include "common/io_error.h"
+#include "common/ui/ui_host.h"
+#include "shapes/ui/shape_editor.h"
+#include "store/settings.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace qx {
+
+namespace {
+
+QPushButton *shapeButton(const QString &text, const QString &name, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// Shape files are offered with their extension and start from the file chosen last time.
+FileRequest shapeFileRequest(const QString &title, const QString &filter, const QString &lastFile)
+{
+    FileRequest request;
+    request.title = title;
+    request.filter = filter;
+    request.defaultSuffix = QStringLiteral("LAY");
+    request.initialPath = lastFile;
+    return request;
+}
+
+int recordOf(const QListWidgetItem *item)
+{
+    return item->data(Qt::UserRole).toInt();
+}
+
+} // namespace
+
+ShapeListPanel::ShapeListPanel(ShapeListContext context, UiHost &host, ShapeListOptions options, QWidget *parent)
+    : QWidget(parent), m_context(std::move(context)), m_host(host), m_options(std::move(options))
+{
+    setObjectName(QStringLiteral("ShapeListPanel"));
+    buildControls(scaledBy(m_options.pictureSize, m_context.look.screenFactor));
+    updateButtons();
+}
+
+void ShapeListPanel::buildControls(int pictureSide)
+{
+    m_picture = QImage(pictureSide, pictureSide, QImage::Format_RGB32);
+    m_picture.fill(palette().color(QPalette::Button));
+    m_layoutImage = new QLabel(this);
+    m_layoutImage->setObjectName(QStringLiteral("LayoutImage"));
+    m_layoutImage->setFixedSize(pictureSide, pictureSide);
+    m_layoutImage->setPixmap(QPixmap::fromImage(m_picture));
+
+    m_shapeBox = new QListWidget(this);
+    m_shapeBox->setObjectName(QStringLiteral("ShapeBox"));
+    m_shapeBox->setMinimumWidth(pictureSide * 3 / 4);
+    auto *heading = new QLabel(tr("Puzzle Shape"), this);
+    heading->setBuddy(m_shapeBox);
+    connect(m_shapeBox, &QListWidget::currentRowChanged, this, [this] { ShapeBoxClick(); });
+
+    m_new = shapeButton(tr("&New"), QStringLiteral("NewShape"), this);
+    m_modify = shapeButton(tr("&Modify"), QStringLiteral("ModifyShape"), this);
+    m_copy = shapeButton(tr("C&opy"), QStringLiteral("CopyShape"), this);
+    m_delete = shapeButton(tr("&Delete"), QStringLiteral("DeleteShape"), this);
+    m_import = shapeButton(tr("Im&port"), QStringLiteral("ImportShape"), this);
+    m_export = shapeButton(tr("Expo&rt"), QStringLiteral("ExportShape"), this);
+    connect(m_new, &QPushButton::clicked, this, &ShapeListPanel::NewShapeClick);
+    connect(m_modify, &QPushButton::clicked, this, &ShapeListPanel::ModifyShapeClick);
+    connect(m_copy, &QPushButton::clicked, this, &ShapeListPanel::CopyShapeClick);
+    connect(m_delete, &QPushButton::clicked, this, &ShapeListPanel::DeleteShapeClick);
+    connect(m_import, &QPushButton::clicked, this, &ShapeListPanel::ImportShapeClick);
+    connect(m_export, &QPushButton::clicked, this, &ShapeListPanel::ExportShapeClick);
+
+    m_buttons = new QVBoxLayout;
+    for (QPushButton *b : {m_new, m_modify, m_copy, m_delete, m_import, m_export})
+        m_buttons->addWidget(b);
+    m_buttons->addStretch();
+
+    auto *grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(heading, 0, 0);
+    grid->addWidget(m_shapeBox, 1, 0);
+    grid->addWidget(m_layoutImage, 1, 1, Qt::AlignTop);
+    grid->addLayout(m_buttons, 1, 2);
+    grid->setColumnStretch(0, 1);
+}
+
+void ShapeListPanel::addButton(QPushButton *button)
+{
+    button->setParent(this);
+    m_buttons->addWidget(button);
+}
+
+void ShapeListPanel::start()
+{
+    LoadInLayouts();
+    if (m_options.currentPuzzleShape)
+        SetShapeBoxIndex(CurrentPuzzleShapeMarker);
+    else if (m_options.followLastShape)
+        SetShapeBoxIndex(m_context.settings.createOptions.lastShape);
+    else
+        selectRow(0);
+    showChosen();
+    m_shapeBox->setFocus();
+}
+
+std::optional<int> ShapeListPanel::selectedRecord() const
+{
+    const QListWidgetItem *item = m_shapeBox->currentItem();
+    if (!item)
+        return std::nullopt;
+    return recordOf(item);
+}
+
+void ShapeListPanel::LoadInLayouts()
+{
+    EntryList list = m_context.library.list();
+    if (list.nothingFound())
+        m_host.message(this, tr("Warning"), tr("No saved shape information could be found."), Buttons::Ok);
+    if (m_options.currentPuzzleShape) {
+        list.entries.push_back({CurrentPuzzleShapeMarker, shapeEntryText(*m_options.currentPuzzleShape)});
+        sortByText(list.entries);
+    }
+    const QSignalBlocker blocker(m_shapeBox);
+    m_shapeBox->clear();
+    for (const ListEntry &entry : list.entries) {
+        auto *item = new QListWidgetItem(entry.displayText(), m_shapeBox);
+        item->setData(Qt::UserRole, entry.recordNumber);
+    }
+}
+
+void ShapeListPanel::selectRow(int row)
+{
+    const QSignalBlocker blocker(m_shapeBox);
+    m_shapeBox->setCurrentRow(row < m_shapeBox->count() ? row : -1);
+}
+
+void ShapeListPanel::SetShapeBoxIndex(int recordNumber)
+{
+    for (int row = 0; row < m_shapeBox->count(); ++row)
+        if (recordOf(m_shapeBox->item(row)) == recordNumber) {
+            selectRow(row);
+            return;
+        }
+    selectRow(0);
+}
+
+// Reads the chosen entry into the current shape. The open puzzle's own shape comes from the
+// puzzle, every other from the library.
+bool ShapeListPanel::LoadALayout()
+{
+    const auto n = selectedRecord();
+    if (!n)
+        return false;
+    if (*n == CurrentPuzzleShapeMarker && m_options.currentPuzzleShape) {
+        m_context.currentShape = *m_options.currentPuzzleShape;
+    } else {
+        try {
+            const auto shape = m_context.library.read(*n);
+            if (!shape) {
+                m_host.ioError(this, tr("%1: the file cannot be opened.").arg(m_context.library.path()));
+                return false;
+            }
+            m_context.currentShape = *shape;
+        } catch (const IoError &e) {
+            m_host.ioError(this, e.message());
+            return false;
+        }
+        if (m_options.followLastShape)
+            m_context.settings.createOptions.lastShape = *n;
+    }
+    updateButtons();
+    Q_EMIT shapeChosen(*n);
+    return true;
+}
+
+// Black squares on white, as large as fit; nothing is drawn while the list is empty.
+void ShapeListPanel::DrawTheBox()
+{
+    if (m_shapeBox->count() == 0)
+        return;
+    const ShapeRecord &shape = m_context.currentShape;
+    const int s = previewCellSize(m_picture.size(), shape.width(), shape.height());
+    drawShape(m_picture, shape, s, Qt::black, palette().color(QPalette::Button));
+    m_layoutImage->setPixmap(QPixmap::fromImage(m_picture));
+}
+
+void ShapeListPanel::showChosen()
+{
+    if (LoadALayout())
+        DrawTheBox();
+}
+
+void ShapeListPanel::updateButtons()
+{
+    if (m_options.locked) {
+        m_shapeBox->setEnabled(false);
+        for (QPushButton *b : {m_new, m_modify, m_copy, m_delete, m_import, m_export})
+            b->setEnabled(false);
+        return;
+    }
+    const bool ownShape = selectedRecord() == CurrentPuzzleShapeMarker && m_options.currentPuzzleShape;
+    m_modify->setEnabled(!ownShape);
+    m_delete->setEnabled(!ownShape);
+}
+
+void ShapeListPanel::ShapeBoxClick()
+{
+    showChosen();
+}
+
+// After a save the list is filled again and the saved shape chosen by its record number, wherever
+// its text sorts.
+void ShapeListPanel::openEditor(ShapeEditMode mode)
+{
+    const int n = selectedRecord().value_or(-1);
+    TDoShapes editor(mode, m_context.currentShape, n, m_context.library, m_host, m_context.look, this);
+    m_host.runModal(editor);
+    if (!editor.saved())
+        return;
+    LoadInLayouts();
+    SetShapeBoxIndex(editor.savedRecord());
+    showChosen();
+}
+
+void ShapeListPanel::NewShapeClick()
+{
+    openEditor(ShapeEditMode::New);
+}
+
+void ShapeListPanel::ModifyShapeClick()
+{
+    const auto n = selectedRecord();
+    if (!n || *n == CurrentPuzzleShapeMarker)
+        return;
+    openEditor(ShapeEditMode::Modify);
+}
+
+// The editor names the copy; the current shape keeps its own name, so a cancelled copy leaves
+// nothing behind and the next copy is offered the same name again.
+void ShapeListPanel::CopyShapeClick()
+{
+    if (!selectedRecord())
+        return;
+    openEditor(ShapeEditMode::Copy);
+}
+
+void ShapeListPanel::DeleteShapeClick()
+{
+    const int row = m_shapeBox->currentRow();
+    const auto n = selectedRecord();
+    if (!n || *n == CurrentPuzzleShapeMarker)
+        return;
+    const QString question = tr("Are you sure you want to delete \"%1\"?").arg(m_shapeBox->currentItem()->text());
+    if (m_host.message(this, tr("Delete?"), question, Buttons::YesNo) != Answer::Yes)
+        return;
+    try {
+        if (!m_context.library.remove(*n)) {
+            m_host.message(this, tr("Disk Error"), tr("Unable to delete puzzle shape."), Buttons::Ok);
+            return;
+        }
+    } catch (const IoError &e) {
+        // Part of the records may have moved: the list below shows the library as it now is.
+        m_host.ioError(this, e.message());
+    }
+    LoadInLayouts();
+    if (m_shapeBox->count() == 0)
+        return;
+    selectRow(std::min(row, m_shapeBox->count() - 1));
+    showChosen();
+}
+
+void ShapeListPanel::ImportShapeClick()
+{
+    FileRequest request = shapeFileRequest(tr("Import Puzzle Shape"), tr("Puzzle Shapes (*.LAY)|*.LAY"),
+                                           m_context.settings.misc.lastImportShapeFile);
+    request.mustExist = true;
+    const auto path = m_host.openFileName(this, request);
+    if (!path)
+        return;
+    m_context.settings.misc.lastImportShapeFile = *path;
+
+    ImportOutcome outcome;
+    try {
+        outcome = importShape(*path, m_context.library, m_context.currentShape);
+    } catch (const IoError &e) {
+        m_host.ioError(this, e.message());
+        return;
+    }
+    switch (outcome.result) {
+    case ImportResult::CannotOpen:
+        m_host.message(this, tr("Error"), tr("Puzzle shape could not be imported."), Buttons::Ok);
+        return;
+    case ImportResult::Corrupt:
+        m_host.message(this, tr("Error"), tr("Puzzle shape file is corrupt or incompatible.  Import aborted."),
+                       Buttons::Ok);
+        return;
+    case ImportResult::CannotAdd:
+        m_host.message(this, tr("Disk Error"), tr("Unable to add shape."), Buttons::Ok);
+        return;
+    case ImportResult::Imported:
+        break;
+    }
+    LoadInLayouts();
+    SetShapeBoxIndex(outcome.recordNumber);
+    showChosen();
+}
+
+void ShapeListPanel::ExportShapeClick()
+{
+    if (!selectedRecord()) {
+        m_host.message(this, tr("Error"), tr("No shape selected."), Buttons::Ok);
+        return;
+    }
+    FileRequest request = shapeFileRequest(tr("Export Puzzle Shape"), tr("Puzzle Shape (*.LAY)|*.LAY"),
+                                           m_context.settings.misc.lastExportShapeFile);
+    request.overwritePrompt = true;
+    const auto path = m_host.saveFileName(this, request);
+    if (!path)
+        return;
+    m_context.settings.misc.lastExportShapeFile = *path;
+    if (!LoadALayout())
+        return;
+    try {
+        if (exportShape(*path, m_context.currentShape) == ExportResult::CannotCreate) {
+            m_host.message(this, tr("Error"), tr("Shape could not be exported."), Buttons::Ok);
+            return;
+        }
+    } catch (const IoError &e) {
+        m_host.ioError(this, e.message());
+        return;
+    }
+    m_host.message(this, tr("OK"), tr("Puzzle Shape Exported!"), Buttons::Ok);
+}
+
+} // namespace qx
