@@ -3,6 +3,7 @@
 // the open collection and its lists, the current puzzle buffer with its new/existing mark, and the
 // current shape. There are no other globals.
 
+#include "build/grid_builder.h"
 #include "common/dialog_look.h"
 #include "common/paths.h"
 #include "layout/layout_library.h"
@@ -25,6 +26,8 @@ struct Session {
     bool currentIsNew = true;
     int currentRecord = -1;
     ShapeRecord currentShape;
+    // The four kept results of the last build; they outlive the windows that show them.
+    std::unique_ptr<CandidateSlots> candidates = std::make_unique<CandidateSlots>();
 
     QString settingsPath() const { return paths.inStartupDir(SettingsFileName.toString()); }
     ShapeLibrary shapeLibrary() const { return ShapeLibrary::inProgramDir(paths.programDir); }

@@ -6,16 +6,68 @@
 #include "app/ui/main_window.h"
 #include "app/ui/manual_notice.h"
 #include "app/ui/tip_of_the_day.h"
+#include "common/cp1252.h"
 #include "common/ui/ui_host.h"
 #include "shapes/ui/shape_library_window.h"
+#include "words/ui/word_list_editor.h"
 
 #include <QRandomGenerator>
 
 namespace qx {
 
+namespace {
+
+// Opens the word list editor on the session's current puzzle.
+void runWordList(TMainWin &w, Session &session, UiHost &host, const QString &caption)
+{
+    QStringList categories;
+    for (const auto &c : session.collection.index().CategoryList)
+        categories << cp1252::toUnicode(c);
+    WordListContext context{session.look(),
+                            session.settings,
+                            *session.current,
+                            session.currentShape,
+                            *session.candidates,
+                            session.shapeLibrary().path(),
+                            session.collectionPath(),
+                            session.currentIsNew,
+                            session.currentRecord,
+                            categories,
+                            [&w, &session](const std::string &category, const std::string &name) {
+                                session.collection.setReselectPending(category, name);
+                                w.LoadInPuzzles();
+                            }};
+    TWordList editor(std::move(context), host, caption, &w);
+    host.runModal(editor);
+}
+
+} // namespace
+
 void installProgramWindows(TMainWin &main, Session &session, UiHost &host)
 {
     TMainWin::Windows windows;
+    windows.newPuzzle = [&session, &host](TMainWin &w) {
+        session.current->resetForNewPuzzle(session.layoutForNewPuzzle());
+        session.currentIsNew = true;
+        session.currentRecord = -1;
+        runWordList(w, session, host, QObject::tr("Create New Puzzle"));
+    };
+    windows.modifyPuzzle = [&session, &host](TMainWin &w) {
+        const auto record = session.collection.selectedRecord();
+        if (!record || !w.readSelectedPuzzle(QObject::tr("Unable to access Word List file.")))
+            return;
+        session.currentIsNew = false;
+        session.currentRecord = *record;
+        runWordList(w, session, host, QObject::tr("Modify Existing Puzzle"));
+    };
+    windows.copyPuzzle = [&session, &host](TMainWin &w) {
+        if (!w.readSelectedPuzzle(QObject::tr("Unable to access Word List file.")))
+            return;
+        session.currentIsNew = true;
+        session.currentRecord = -1;
+        session.current->prepareCopy();
+        runWordList(w, session, host, QObject::tr("Create New Puzzle (copy of existing puzzle)"));
+    };
     windows.tipOfTheDay = [&session, &host](TMainWin &w) {
         runTipOfTheDay(host, session.look(), session.settings.misc.showTips, &w, *QRandomGenerator::global());
     };

@@ -1,0 +1,96 @@
+#pragma once
+// "Word List Input": a puzzle's title, category, bonus question, up to 200 words with clues, its
+// shape, page layout and build options. "&Create" checks and builds a new puzzle; for a built
+// puzzle only the clues, title, category, bonus question and layout can change, and "Sa&ve"
+// writes it back.
+
+#include "build/grid_builder.h"
+#include "common/ui/dialog_conventions.h"
+#include "words/create_checks.h"
+
+#include <functional>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace qx {
+
+struct Settings;
+class ShapeListPanel;
+class UiHost;
+
+struct WordListContext {
+    DialogLook look;
+    Settings &settings;
+    PuzzleRecord &working;     // the main window's current puzzle
+    ShapeRecord &currentShape; // the shape every window reads
+    CandidateSlots &candidates;
+    QString shapeLibraryPath;
+    QString collectionPath;
+    bool isNew = true;
+    int recordNumber = -1;
+    QStringList categories; // the main window's category list
+    // Reselects a saved puzzle by category and name and reloads the main window's lists.
+    std::function<void(const std::string &, const std::string &)> reloadAndReselect;
+};
+
+class TWordList : public ConventionalDialog {
+    Q_OBJECT
+
+public:
+    TWordList(WordListContext context, UiHost &host, const QString &caption, QWidget *parent = nullptr);
+    ~TWordList() override;
+
+    // The rows as typed, converted to the record's code page.
+    TypedPuzzle typedPuzzle() const;
+    bool changed();
+
+    QLineEdit *Title() const { return m_title; }
+    QComboBox *Category() const { return m_category; }
+    QLineEdit *BonusQuest() const { return m_bonus; }
+    QTableWidget *WordsCluesGrid() const { return m_grid; }
+    QLineEdit *Attempts() const { return m_attempts; }
+    QCheckBox *AutoShrink() const { return m_shrink; }
+    QCheckBox *QuickCreate() const { return m_quick; }
+    ShapeListPanel *shapes() const { return m_shapes; }
+    QPushButton *button(const QString &objectName) const;
+
+    void CreateItClick();
+    void SaveButtonClick();
+    void CancelClick();
+    void DeleteAllClueClick();
+    void DeleteClueClick();
+    // Types international character k (1..12) into the focused text control.
+    void typeInternationalCharacter(int k);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void reject() override;
+
+private:
+    void FormShow();
+    void fillGrid();
+    void drawLayout();
+    void focusRow(int row, int column);
+    bool writeAndSave();
+
+    WordListContext m_context;
+    UiHost &m_host;
+    bool m_shown = false;
+    std::unique_ptr<PuzzleRecord> m_original; // existing puzzle as opened, for change detection
+    QLineEdit *m_title = nullptr;
+    QComboBox *m_category = nullptr;
+    QLineEdit *m_bonus = nullptr;
+    QTableWidget *m_grid = nullptr;
+    QLineEdit *m_attempts = nullptr;
+    QCheckBox *m_shrink = nullptr;
+    QCheckBox *m_quick = nullptr;
+    ShapeListPanel *m_shapes = nullptr;
+    QLabel *m_layoutImage = nullptr;
+};
+
+} // namespace qx

@@ -1,0 +1,210 @@
+// Making a crossword through the windows, end to end, offscreen.
+#include "app/session.h"
+#include "app/ui/main_window.h"
+#include "app/ui/program_windows.h"
+#include "app/ui/startup.h"
+#include "build/ui/created_puzzle.h"
+#include "build/ui/creation_attempts.h"
+#include "words/ui/word_list_editor.h"
+
+#include "support/crossword_check.h"
+#include "support/scripted_ui_host.h"
+#include "support/temp_dir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+using namespace qx;
+using namespace qx::test;
+
+namespace {
+
+struct Program {
+    TempDir startup;
+    TempDir program;
+    ScriptedUiHost host;
+    Session session;
+    std::unique_ptr<TMainWin> window;
+
+    Program()
+    {
+        StartupOptions options;
+        options.programDir = program.path();
+        options.startupDir = startup.path();
+        options.shippedDataDir = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex");
+        window = startUp(options, session, host);
+        installProgramWindows(*window, session, host);
+    }
+};
+
+void setCell(TWordList &w, int row, int column, const QString &text)
+{
+    w.WordsCluesGrid()->item(row, column)->setText(text);
+}
+
+void saveShot(QWidget &w, const QString &name)
+{
+    const QString dir = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
+    QDir().mkpath(dir);
+    QApplication::processEvents();
+    EXPECT_TRUE(w.grab().save(dir + QLatin1Char('/') + name));
+}
+
+int runProgress(QDialog &d)
+{
+    auto &progress = dynamic_cast<TCreationAttempts &>(d);
+    progress.show();
+    QElapsedTimer timer;
+    timer.start();
+    while (!progress.finished() && timer.elapsed() < 20000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    QApplication::processEvents();
+    EXPECT_EQ(progress.cancelButton()->text(), QStringLiteral("&Ok"));
+    progress.CancelClick();
+    return progress.result();
+}
+
+} // namespace
+
+TEST(MakingACrossword, NewCollectionNewPuzzleBuildSaveModifyAndCopy)
+{
+    Program p;
+    // A new, empty collection; the question offers the first puzzle at once.
+    p.host.pickFile(p.startup.file(QStringLiteral("CLASS.QX3")));
+    p.host.answerNext(Answer::Yes);
+    p.host.onModal([&](QDialog &d) {
+        auto &w = dynamic_cast<TWordList &>(d);
+        w.show();
+        EXPECT_EQ(w.windowTitle(), QStringLiteral("Create New Puzzle"));
+        w.Title()->setText(QStringLiteral("Garden Birds"));
+        w.Category()->setCurrentText(QStringLiteral("Birds"));
+        const QStringList words = {"ROBIN", "WREN", "STARLING", "SPARROW", "BLACKBIRD", "THRUSH", "FINCH"};
+        for (int k = 0; k < words.size(); ++k) {
+            setCell(w, k * 2, 2, words[k]); // every other row: empty rows close up
+            setCell(w, k * 2, 3, QStringLiteral("Clue for ") + words[k]);
+        }
+        w.Attempts()->setText(QStringLiteral("25"));
+        saveShot(w, QStringLiteral("word_list_editor.png"));
+        w.CreateItClick();
+        return w.result();
+    });
+    p.host.onModal(runProgress);
+    p.host.onModal([&](QDialog &d) {
+        auto &created = dynamic_cast<TCreatedPuzzle &>(d);
+        created.show();
+        EXPECT_EQ(created.selectedSlot(), 1);
+        saveShot(created, QStringLiteral("created_puzzle_end_to_end.png"));
+        p.host.answerNext(Answer::Yes); // in case a word was left out
+        created.SaveClick();
+        return created.result();
+    });
+    p.window->MenuNewGroupClick();
+    ASSERT_EQ(p.window->categoryBox()->count(), 1);
+    EXPECT_EQ(p.window->puzzleBox()->currentItem()->text(), QStringLiteral("Garden Birds"));
+    const auto saved = p.session.collectionFile().read(0);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->PuzzleBuilt, 1);
+    EXPECT_EQ(saved->Category.str(), "Birds");
+    EXPECT_GE(saved->WordCount, 5);
+    expectSoundCrossword(*saved);
+    EXPECT_EQ(p.session.settings.createOptions.attempts, 25);
+
+    // Modify its clues: only clues can change, and leaving unchanged asks nothing.
+    p.host.onModal([&](QDialog &d) {
+        auto &w = dynamic_cast<TWordList &>(d);
+        w.show();
+        EXPECT_FALSE(w.WordsCluesGrid()->item(0, 2)->flags() & Qt::ItemIsEditable);
+        EXPECT_FALSE(w.button(QStringLiteral("CreateIt"))->isEnabled());
+        EXPECT_EQ(w.WordsCluesGrid()->item(0, 1)->text(), QStringLiteral("x"));
+        w.CancelClick();
+        return w.result();
+    });
+    p.window->action(QStringLiteral("MenuModifyPuzzle"))->trigger();
+    const size_t questions = p.host.messages().size();
+    p.host.onModal([&](QDialog &d) {
+        auto &w = dynamic_cast<TWordList &>(d);
+        w.show();
+        setCell(w, 0, 3, QStringLiteral("A changed clue"));
+        w.SaveButtonClick();
+        return w.result();
+    });
+    p.window->action(QStringLiteral("MenuModifyPuzzle"))->trigger();
+    EXPECT_EQ(p.host.messages().size(), questions);
+    EXPECT_EQ(p.session.collectionFile().read(0)->Clues[0].str(), "A changed clue");
+    EXPECT_EQ(p.session.collectionFile().count(), 1);
+
+    // Copy it: a new record named by the copy rule.
+    p.host.onModal([&](QDialog &d) {
+        auto &w = dynamic_cast<TWordList &>(d);
+        w.show();
+        EXPECT_EQ(w.windowTitle(), QStringLiteral("Create New Puzzle (copy of existing puzzle)"));
+        EXPECT_EQ(w.Title()->text(), QStringLiteral("Garden Birds (2)"));
+        w.Attempts()->setText(QStringLiteral("1"));
+        w.CreateItClick();
+        return w.result();
+    });
+    p.host.onModal([&](QDialog &d) {
+        auto &created = dynamic_cast<TCreatedPuzzle &>(d);
+        created.show();
+        p.host.answerNext(Answer::Yes);
+        created.SaveClick();
+        return created.result();
+    });
+    p.window->action(QStringLiteral("MenuCopyPuzzle"))->trigger();
+    EXPECT_EQ(p.session.collectionFile().count(), 2);
+    EXPECT_EQ(p.window->puzzleBox()->currentItem()->text(), QStringLiteral("Garden Birds (2)"));
+}
+
+TEST(WordListEditor, ChecksPointAtTheRowAndLeavingAChangedPuzzleAsks)
+{
+    Program p;
+    p.session.current->resetForNewPuzzle(p.session.layoutForNewPuzzle());
+    WordListContext context{{},
+                            p.session.settings,
+                            *p.session.current,
+                            p.session.currentShape,
+                            *p.session.candidates,
+                            p.session.shapeLibrary().path(),
+                            p.startup.file("X.QX3"),
+                            true,
+                            -1,
+                            {},
+                            {}};
+    TWordList w(context, p.host, QString());
+    w.show();
+    w.Title()->setText(QStringLiteral("T"));
+    w.Category()->setCurrentText(QStringLiteral("C"));
+    setCell(w, 0, 2, QStringLiteral("OWL"));
+    setCell(w, 2, 2, QStringLiteral("ABCDEFGHIJKLMNOP"));
+    w.Attempts()->setText(QStringLiteral("1"));
+    w.CreateItClick();
+    EXPECT_EQ(p.host.messages().back().text, QStringLiteral("Word is greater than puzzle dimension size of 15 "
+                                                            "characters in \"ABCDEFGHIJKLMNOP\"."));
+    EXPECT_EQ(w.WordsCluesGrid()->currentRow(), 2);
+    w.Attempts()->setText(QStringLiteral("0"));
+    w.CreateItClick();
+    EXPECT_EQ(p.host.messages().back().text, QStringLiteral("Attempts must be between 1 and 999.  Please correct."));
+
+    // F1 types international character 1 (code 0225, a with acute) into the focused field.
+    QApplication::setActiveWindow(&w);
+    w.Title()->setFocus();
+    w.typeInternationalCharacter(1);
+    EXPECT_EQ(w.Title()->text(), QStringLiteral("T\u00e1"));
+
+    w.WordsCluesGrid()->setCurrentCell(0, 2);
+    w.DeleteClueClick();
+    EXPECT_EQ(w.WordsCluesGrid()->item(1, 2)->text(), QStringLiteral("ABCDEFGHIJKLMNOP"));
+    p.host.answerNext(Answer::Yes);
+    w.DeleteAllClueClick();
+    w.DeleteAllClueClick();
+    EXPECT_EQ(p.host.messages().back().text, QStringLiteral("All words are already cleared."));
+}
