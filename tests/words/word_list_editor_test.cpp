@@ -5,6 +5,7 @@
 #include "app/ui/startup.h"
 #include "build/ui/created_puzzle.h"
 #include "build/ui/creation_attempts.h"
+#include "store/collection_file.h"
 #include "words/ui/word_list_editor.h"
 
 #include "support/crossword_check.h"
@@ -207,4 +208,38 @@ TEST(WordListEditor, ChecksPointAtTheRowAndLeavingAChangedPuzzleAsks)
     w.DeleteAllClueClick();
     w.DeleteAllClueClick();
     EXPECT_EQ(p.host.messages().back().text, QStringLiteral("All words are already cleared."));
+}
+
+TEST(WordListEditor, AnExistingPuzzleCountsALayoutChangeAsAChange)
+{
+    Program p;
+    const auto built = CollectionFile(QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3")).read(0);
+    ASSERT_TRUE(built);
+    *p.session.current = *built;
+    const QString file = p.startup.file(QStringLiteral("ONE.QX3"));
+    ASSERT_TRUE(CollectionFile(file).append(*built));
+    DialogLook look;
+    look.screenFactor = 1.6;
+    WordListContext context{look,
+                            p.session.settings,
+                            *p.session.current,
+                            p.session.currentShape,
+                            *p.session.candidates,
+                            p.session.shapeLibrary().path(),
+                            file,
+                            false,
+                            0,
+                            {},
+                            {}};
+    TWordList w(context, p.host, QStringLiteral("Modify Existing Puzzle"));
+    w.show();
+    saveShot(w, QStringLiteral("word_list_editor_1.6.png"));
+    EXPECT_FALSE(w.changed());
+    p.session.current->Layout.ObjectCount = static_cast<int16_t>(p.session.current->Layout.ObjectCount - 1);
+    EXPECT_TRUE(w.changed());
+    p.host.answerNext(Answer::Cancel);
+    w.CancelClick();
+    EXPECT_EQ(p.host.messages().back().text, QStringLiteral("Puzzle has been modified.  Save changes?"));
+    EXPECT_EQ(p.host.messages().back().buttons, Buttons::YesNoCancel);
+    EXPECT_TRUE(w.isVisible());
 }
