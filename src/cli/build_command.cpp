@@ -1,6 +1,7 @@
 #include "cli/build_command.h"
 
 #include "build/grid_builder.h"
+#include "cli/options.h"
 #include "common/cp1252.h"
 #include "common/paths.h"
 #include "layout/layout_defaults.h"
@@ -17,47 +18,6 @@ namespace qx::cli {
 
 namespace {
 
-Result fail(const QString &message)
-{
-    return Result{1, {}, message};
-}
-
-struct Options {
-    QString wordsFile;
-    QMap<QString, QString> values;
-    QStringList flags;
-    QString error;
-};
-
-Options parseOptions(const QStringList &args)
-{
-    static const QStringList withValue = {"--shape", "--library",  "--attempts", "--seed",   "--sep",
-                                          "--title", "--category", "--into",     "--layouts"};
-    static const QStringList plain = {"--shrink", "--quick", "--builtin-layout"};
-    Options o;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &a = args[i];
-        if (withValue.contains(a)) {
-            if (i + 1 >= args.size()) {
-                o.error = QStringLiteral("%1 needs a value").arg(a);
-                return o;
-            }
-            o.values[a] = args[++i];
-        } else if (plain.contains(a)) {
-            o.flags << a;
-        } else if (a.startsWith(QLatin1String("--"))) {
-            o.error = QStringLiteral("unknown option %1").arg(a);
-            return o;
-        } else if (o.wordsFile.isEmpty()) {
-            o.wordsFile = a;
-        } else {
-            o.error = QStringLiteral("more than one word list given: %1").arg(a);
-            return o;
-        }
-    }
-    return o;
-}
-
 // A text typed on the command line or in the word file, as the record stores it.
 std::optional<std::string> toRecordText(const QString &text, const QString &what, QString &error)
 {
@@ -72,11 +32,14 @@ std::optional<std::string> toRecordText(const QString &text, const QString &what
 
 Result buildCommand(const QStringList &args)
 {
-    const Options o = parseOptions(args);
+    const Options o = parseOptions(
+        args, {"--shape", "--library", "--attempts", "--seed", "--sep", "--title", "--category", "--into", "--layouts"},
+        {"--shrink", "--quick", "--builtin-layout"});
     if (!o.error.isEmpty())
         return fail(o.error);
-    if (o.wordsFile.isEmpty())
-        return fail(QStringLiteral("build needs a word list file"));
+    if (o.positional.size() != 1)
+        return fail(QStringLiteral("build needs one word list file"));
+    const QString wordsFile = o.positional[0];
     for (const char *required : {"--shape", "--into"}) {
         if (!o.values.contains(QLatin1String(required)))
             return fail(QStringLiteral("build needs %1").arg(QLatin1String(required)));
@@ -107,9 +70,9 @@ Result buildCommand(const QStringList &args)
     typed.title = *title;
     typed.category = *category;
 
-    QFile words(o.wordsFile);
+    QFile words(wordsFile);
     if (!words.open(QIODevice::ReadOnly | QIODevice::Text))
-        return fail(QStringLiteral("cannot read word list %1").arg(o.wordsFile));
+        return fail(QStringLiteral("cannot read word list %1").arg(wordsFile));
     int lineNumber = 0;
     while (!words.atEnd()) {
         ++lineNumber;
@@ -119,7 +82,7 @@ Result buildCommand(const QStringList &args)
         const qsizetype at = line.indexOf(sep);
         const QString word = (at < 0 ? line : line.left(at)).trimmed();
         const QString clue = at < 0 ? QString() : line.mid(at + 1).trimmed();
-        const QString where = QStringLiteral("line %1 of %2").arg(lineNumber).arg(o.wordsFile);
+        const QString where = QStringLiteral("line %1 of %2").arg(lineNumber).arg(wordsFile);
         const auto wordBytes = toRecordText(word, where, error);
         const auto clueBytes = toRecordText(clue, where, error);
         if (!wordBytes || !clueBytes)

@@ -1,5 +1,6 @@
 #include "cli/render_command.h"
 
+#include "cli/options.h"
 #include "common/cp1252.h"
 #include "output/print_options.h"
 #include "output/render_page.h"
@@ -12,43 +13,6 @@
 namespace qx::cli {
 
 namespace {
-
-Result fail(const QString &message)
-{
-    return Result{1, {}, message};
-}
-
-struct Options {
-    QStringList positional;
-    QMap<QString, QString> values;
-    QStringList flags;
-    QString error;
-};
-
-Options parseOptions(const QStringList &args)
-{
-    static const QStringList withValue = {"--out", "--width", "--letters", "--parts"};
-    static const QStringList plain = {"--answer-key", "--skeleton"};
-    Options o;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &a = args[i];
-        if (withValue.contains(a)) {
-            if (i + 1 >= args.size()) {
-                o.error = QStringLiteral("%1 needs a value").arg(a);
-                return o;
-            }
-            o.values[a] = args[++i];
-        } else if (plain.contains(a)) {
-            o.flags << a;
-        } else if (a.startsWith(QLatin1String("--"))) {
-            o.error = QStringLiteral("unknown option %1").arg(a);
-            return o;
-        } else {
-            o.positional << a;
-        }
-    }
-    return o;
-}
 
 // "--parts title,body" prints only those parts; every part not named is left off.
 bool applyParts(const QString &list, PrintOptions &options, QString &error)
@@ -78,7 +42,7 @@ bool applyParts(const QString &list, PrintOptions &options, QString &error)
 
 Result renderCommand(const QStringList &args)
 {
-    const Options o = parseOptions(args);
+    const Options o = parseOptions(args, {"--out", "--width", "--letters", "--parts"}, {"--answer-key", "--skeleton"});
     if (!o.error.isEmpty())
         return fail(o.error);
     if (o.positional.size() != 2)

@@ -74,3 +74,20 @@ TEST(ProgramWindows, TheTipOfTheDayComesAtTheFirstActivationOnlyWhenWanted)
     QApplication::sendEvent(quiet.window.get(), &activate);
     QApplication::processEvents();
 }
+
+TEST(ProgramWindows, PrintPuzzleOpensThePrintOptions)
+{
+    Program p;
+    const QString samples = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3");
+    p.session.settings.misc.lastGroup = samples;
+    p.window->LoadInPuzzles();
+    p.window->selectFirstPuzzle();
+    QString title;
+    p.host.onModal([&](QDialog &d) {
+        title = d.windowTitle();
+        return int(QDialog::Rejected);
+    });
+    p.window->action(QStringLiteral("MenuPrint"))->trigger();
+    EXPECT_EQ(title, QStringLiteral("Reports"));
+    EXPECT_TRUE(p.window->action(QStringLiteral("MenuClueHeaders"))->isEnabled());
+}

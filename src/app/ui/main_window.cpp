@@ -223,7 +223,8 @@ void TMainWin::buildMenus()
     }
     addAction(options, "MenuIntlChars", tr("&International Characters"), ctrl(Qt::Key_Y), {}, {});
     // Ctrl+H belongs to "Puzzle &Shape", which comes first; this item only shows it.
-    addAction(options, "MenuClueHeaders", tr("&Clue Headers") + QStringLiteral("\tCtrl+H"), {}, {}, {});
+    addAction(options, "MenuClueHeaders", tr("&Clue Headers") + QStringLiteral("\tCtrl+H"), {}, {},
+              open(&Windows::clueHeaders));
     addAction(options, "MenuWordSeparators", tr("&Word Separator Chars"), ctrl(Qt::Key_B), {}, {});
     QMenu *dictionary = options->addMenu(tr("&Dictionary Type"));
     auto *dictionaries = new QActionGroup(this);
@@ -404,8 +405,9 @@ void TMainWin::updateWindowsAvailability()
     available("MenuAbout", bool(m_windows.aboutBox));
     available("MenuHelpContents", bool(m_windows.help));
     available("MenuDataExchange", bool(m_windows.help));
-    for (const char *later : {"MenuJpegFactor", "MenuIntlChars", "MenuClueHeaders", "MenuWordSeparators",
-                              "MenuAddToDictionary", "MenuExcludeFromDictionary"})
+    available("MenuClueHeaders", bool(m_windows.clueHeaders));
+    for (const char *later :
+         {"MenuJpegFactor", "MenuIntlChars", "MenuWordSeparators", "MenuAddToDictionary", "MenuExcludeFromDictionary"})
         available(later, false);
 }
 

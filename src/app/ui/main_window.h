@@ -47,6 +47,7 @@ public:
         std::function<void(TMainWin &)> manualNotice;
         std::function<void(TMainWin &)> aboutBox;
         std::function<void(TMainWin &, const QString &)> help; // at a keyword, or the contents
+        std::function<void(TMainWin &)> clueHeaders;           // the default clue headings
     };
     void setWindows(Windows windows);
 

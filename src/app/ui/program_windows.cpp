@@ -8,6 +8,7 @@
 #include "app/ui/tip_of_the_day.h"
 #include "common/cp1252.h"
 #include "common/ui/ui_host.h"
+#include "output/ui/print_windows.h"
 #include "shapes/ui/shape_library_window.h"
 #include "words/ui/word_list_editor.h"
 
@@ -87,6 +88,10 @@ void installProgramWindows(TMainWin &main, Session &session, UiHost &host)
             ShapeListContext{session.shapeLibrary(), session.currentShape, session.settings, session.look()}, host, &w);
         host.runModal(shapes);
     };
+    windows.printOptions = [&session, &host](TMainWin &w, const PuzzleRecord &record) {
+        openPrintOptions(&w, session, host, record);
+    };
+    windows.clueHeaders = [&session, &host](TMainWin &w) { openDefaultClueHeaders(&w, session, host); };
     main.setWindows(std::move(windows));
 }
 
