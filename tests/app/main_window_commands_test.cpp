@@ -10,6 +10,7 @@
 #include "support/temp_dir.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -325,6 +326,9 @@ TEST(MainWindowScreen, TheFactorFollowsTheWindowSizeTheScreenAllows)
     EXPECT_EQ(app.session.screenFactor, 1.6);
     EXPECT_EQ(app.session.settings.misc.windowSize, 1024);
     EXPECT_EQ(app.window->centralWidget()->width(), 1011);
+    app.window->show();
+    QApplication::processEvents();
+    EXPECT_TRUE(app.window->grab().save(QStringLiteral(QUORVEX_BINARY_DIR "/screenshots/main_window_1.6.png")));
 }
 
 TEST(MainWindowScreen, TheBackgroundTileCoversTheClientArea)

@@ -296,8 +296,8 @@ void TMainWin::buildToolBar()
     m_toolBar->setObjectName(QStringLiteral("ToolBar"));
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
-    m_toolBar->setIconSize(QSize(16, 16));
-    m_toolBar->setFixedHeight(ToolBarHeight);
+    m_toolBar->setIconSize(QSize(scaledBy(16, m_session.screenFactor), scaledBy(16, m_session.screenFactor)));
+    m_toolBar->setFixedHeight(scaledBy(ToolBarHeight, m_session.screenFactor));
     const std::array<std::pair<const char *, const char *>, 14> buttons = {{
         {"MenuNewGroup", "new_collection"},
         {"MenuOpenGroup", "open_collection"},
@@ -375,6 +375,10 @@ void TMainWin::applyScreenFactor()
                              scaledBy(ClientHeight - 397, f));
     grid->setHorizontalSpacing(scaledBy(288 - 24 - 238, f));
     grid->activate();
+    if (m_toolBar) {
+        m_toolBar->setIconSize(QSize(scaledBy(16, f), scaledBy(16, f)));
+        m_toolBar->setFixedHeight(scaledBy(ToolBarHeight, f));
+    }
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();
     adjustSize();
