@@ -99,6 +99,12 @@ AttemptRunner::AttemptRunner(const PuzzleRecord &saved, const ShapeRecord &shape
 
 int AttemptRunner::testAcross(int f, const Word &w) const
 {
+    if (w.length == 0)
+        return 0;
+    // The cells just before and after the word decide most positions: look at them first.
+    const int last = f + w.length - 1;
+    if ((ColumnOf[f] != 1 && m_grid[f - 1] != Space) || (ColumnOf[last] != Side && m_grid[last + 1] != Space))
+        return -1;
     int crossings = 0;
     for (int i = 0; i < w.length; ++i) {
         const int x = f + i;
@@ -123,6 +129,11 @@ int AttemptRunner::testAcross(int f, const Word &w) const
 
 int AttemptRunner::testDown(int f, const Word &w) const
 {
+    if (w.length == 0)
+        return 0;
+    const int last = f + (w.length - 1) * Side;
+    if ((f > Side && m_grid[f - Side] != Space) || (last <= GridCells - Side && m_grid[last + Side] != Space))
+        return -1;
     int crossings = 0;
     for (int i = 0; i < w.length; ++i) {
         const int x = f + i * Side;
@@ -164,6 +175,9 @@ void AttemptRunner::write(int k, int f, int step)
 
 void AttemptRunner::Candidates::reset()
 {
+    // Nothing was gathered since the last reset: everything is still clear.
+    if (!ready)
+        return;
     if (exact) {
         for (size_t word = 0; word < bits.size(); ++word) {
             for (uint64_t b = bits[word]; b; b &= b - 1)
