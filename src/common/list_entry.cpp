@@ -6,9 +6,8 @@ namespace qx {
 
 bool entryTextLess(std::string_view a, std::string_view b)
 {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-    });
+    // As every list of the program sorts: alphabetically, without regard to letter case.
+    return QString::compare(cp1252::toUnicode(a), cp1252::toUnicode(b), Qt::CaseInsensitive) < 0;
 }
 
 void sortByText(std::vector<ListEntry> &entries)

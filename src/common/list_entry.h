@@ -30,8 +30,9 @@ struct EntryList {
     bool nothingFound() const { return entries.empty(); }
 };
 
-// Byte by byte, a text before every longer text it begins: digits sort before letters and
-// "15x15 Star" before "5x5 Heart", whatever the names.
+// Alphabetically without regard to letter case, as the main window's lists sort too; a text comes
+// before every longer text it begins, digits before letters, so "15x15 Star" sorts before
+// "5x5 Heart" whatever the names.
 bool entryTextLess(std::string_view a, std::string_view b);
 
 // Orders entries by text; entries with equal texts keep their record order.
