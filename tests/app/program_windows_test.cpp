@@ -3,6 +3,7 @@
 #include "app/ui/program_windows.h"
 #include "app/ui/startup.h"
 
+#include "support/program_fixture.h"
 #include "support/scripted_ui_host.h"
 #include "support/temp_dir.h"
 
@@ -13,27 +14,6 @@
 
 using namespace qx;
 using namespace qx::test;
-
-namespace {
-
-struct Program {
-    TempDir startup;
-    TempDir program;
-    ScriptedUiHost host;
-    Session session;
-    std::unique_ptr<TMainWin> window;
-
-    Program()
-    {
-        StartupOptions options;
-        options.programDir = program.path();
-        options.startupDir = startup.path();
-        window = startUp(options, session, host);
-        installProgramWindows(*window, session, host);
-    }
-};
-
-} // namespace
 
 TEST(ProgramWindows, HelpMenuItemsOpenTheirWindows)
 {

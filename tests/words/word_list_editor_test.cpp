@@ -9,6 +9,7 @@
 #include "words/ui/word_list_editor.h"
 
 #include "support/crossword_check.h"
+#include "support/program_fixture.h"
 #include "support/scripted_ui_host.h"
 #include "support/temp_dir.h"
 
@@ -28,24 +29,6 @@ using namespace qx;
 using namespace qx::test;
 
 namespace {
-
-struct Program {
-    TempDir startup;
-    TempDir program;
-    ScriptedUiHost host;
-    Session session;
-    std::unique_ptr<TMainWin> window;
-
-    Program()
-    {
-        StartupOptions options;
-        options.programDir = program.path();
-        options.startupDir = startup.path();
-        options.shippedDataDir = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex");
-        window = startUp(options, session, host);
-        installProgramWindows(*window, session, host);
-    }
-};
 
 void setCell(TWordList &w, int row, int column, const QString &text)
 {
@@ -78,7 +61,7 @@ int runProgress(QDialog &d)
 
 TEST(MakingACrossword, NewCollectionNewPuzzleBuildSaveModifyAndCopy)
 {
-    Program p;
+    Program p(QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex"));
     // A new, empty collection; the question offers the first puzzle at once.
     p.host.pickFile(p.startup.file(QStringLiteral("CLASS.QX3")));
     p.host.answerNext(Answer::Yes);
@@ -167,7 +150,7 @@ TEST(MakingACrossword, NewCollectionNewPuzzleBuildSaveModifyAndCopy)
 
 TEST(WordListEditor, ChecksPointAtTheRowAndLeavingAChangedPuzzleAsks)
 {
-    Program p;
+    Program p(QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex"));
     p.session.current->resetForNewPuzzle(p.session.layoutForNewPuzzle());
     WordListContext context{{},
                             p.session.settings,
@@ -212,7 +195,7 @@ TEST(WordListEditor, ChecksPointAtTheRowAndLeavingAChangedPuzzleAsks)
 
 TEST(WordListEditor, AnExistingPuzzleCountsALayoutChangeAsAChange)
 {
-    Program p;
+    Program p(QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex"));
     const auto built = CollectionFile(QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3")).read(0);
     ASSERT_TRUE(built);
     *p.session.current = *built;
