@@ -2,8 +2,8 @@
 // squares: the literal reference, the real builder on one thread, and on every core. Also the
 // whole build a user waits for: 999 attempts of 200 words on a 49x49 shape.
 
-#include "build/grid_builder.h"
-#include "build/reference_builder.h"
+#include "builder/grid_builder.h"
+#include "builder/reference_builder.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,10 +3,10 @@
 // stream (the preview's work, including the font size search), and replaying that stream into a
 // 2,000-pixel PNG and into a vector PDF.
 
-#include "output/print_options.h"
-#include "output/render_page.h"
-#include "printengine/report_filer.h"
-#include "printengine/stream_replay.h"
+#include "render/print_options.h"
+#include "render/render_page.h"
+#include "report/recording_canvas.h"
+#include "report/stream_replay.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -92,12 +92,12 @@ const qx::PuzzleRecord &crowdedPuzzle()
 void RenderIntoStream(benchmark::State &state)
 {
     qx::PrintOptions options;
-    qx::InitPageLay(options, crowdedPuzzle().Layout);
+    qx::initPageLay(options, crowdedPuzzle().Layout);
     int size = 0;
     for (auto _ : state) {
         qx::PuzzleRecord working = crowdedPuzzle();
         qx::PageRenderer renderer(working, options);
-        qx::TReportFiler filer;
+        qx::RecordingCanvas filer;
         renderer.Wire(filer);
         filer.Execute();
         benchmark::DoNotOptimize(filer.Stream().pages[0].ops.size());

@@ -3,7 +3,7 @@
 // the open collection and its lists, the current puzzle buffer with its new/existing mark, and the
 // current shape. There are no other globals.
 
-#include "build/grid_builder.h"
+#include "builder/grid_builder.h"
 #include "common/dialog_look.h"
 #include "common/paths.h"
 #include "layout/layout_library.h"

@@ -1,6 +1,6 @@
 #include "cli/build_command.h"
 
-#include "build/grid_builder.h"
+#include "builder/grid_builder.h"
 #include "cli/options.h"
 #include "common/cp1252.h"
 #include "common/paths.h"

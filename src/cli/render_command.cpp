@@ -2,8 +2,8 @@
 
 #include "cli/options.h"
 #include "common/cp1252.h"
-#include "output/print_options.h"
-#include "output/render_page.h"
+#include "render/print_options.h"
+#include "render/render_page.h"
 #include "store/collection_file.h"
 
 #include <QFileInfo>
@@ -79,7 +79,7 @@ Result renderCommand(const QStringList &args)
         return fail(QStringLiteral("puzzle %1 has never been built, so it cannot be printed").arg(n));
 
     PrintOptions options;
-    InitPageLay(options, record->Layout);
+    initPageLay(options, record->Layout);
     if (o.values.contains(QStringLiteral("--parts"))) {
         QString error;
         if (!applyParts(o.values.value(QStringLiteral("--parts")), options, error))

@@ -63,7 +63,7 @@ int32_t readNumber(std::string_view text)
     return static_cast<int32_t>(std::min(value, limit));
 }
 
-std::string CopyName(std::string_view name, int capacity)
+std::string copyName(std::string_view name, int capacity)
 {
     const std::string trimmed = trimSpaces(name);
     std::string result;

@@ -18,6 +18,6 @@ std::string trimSpaces(std::string_view text);
 int32_t readNumber(std::string_view text);
 
 // Names a copy: Name -> Name (2), Name (n) -> Name (n+1), cut to the capacity.
-std::string CopyName(std::string_view name, int capacity);
+std::string copyName(std::string_view name, int capacity);
 
 } // namespace qx

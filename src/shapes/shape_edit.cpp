@@ -72,7 +72,7 @@ ShapeRecord startingShape(ShapeEditMode mode, const ShapeRecord &current)
         break;
     }
     ShapeRecord copy = current;
-    copy.ShapeName.set(CopyName(current.ShapeName.str(), decltype(copy.ShapeName)::Capacity));
+    copy.ShapeName.set(copyName(current.ShapeName.str(), decltype(copy.ShapeName)::Capacity));
     return copy;
 }
 

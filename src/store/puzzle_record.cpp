@@ -153,7 +153,7 @@ void PuzzleRecord::stampSaved(const std::array<uint8_t, MaxWords> &candidatePlac
 
 void PuzzleRecord::prepareCopy()
 {
-    PuzzleName.set(CopyName(PuzzleName.str(), PString<35>::Capacity));
+    PuzzleName.set(copyName(PuzzleName.str(), PString<35>::Capacity));
     WordPlaced.fill(0);
 }
 

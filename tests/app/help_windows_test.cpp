@@ -1,7 +1,7 @@
 #include "app/ui/about_box.h"
 #include "app/ui/help_window.h"
-#include "app/ui/manual_notice.h"
-#include "app/ui/tip_of_the_day.h"
+#include "app/ui/manual_notice_dialog.h"
+#include "app/ui/tip_of_the_day_dialog.h"
 
 #include "support/scripted_ui_host.h"
 #include "support/temp_dir.h"
@@ -68,7 +68,7 @@ QString topLine(const QTextBrowser &browser)
 
 TEST(TipOfTheDay, NextTipShowsEveryTipOnceAndComesBackAfterThirty)
 {
-    TTipOfTheDay tips(lookAt(1.0), true, 29, nullptr);
+    TipOfTheDayDialog tips(lookAt(1.0), true, 29, nullptr);
     EXPECT_EQ(tips.shownText(), shownTipText(29));
     QSet<QString> seen{tips.shownText()};
     QList<int> order;
@@ -94,7 +94,7 @@ TEST(TipOfTheDay, NextTipShowsEveryTipOnceAndComesBackAfterThirty)
 TEST(TipOfTheDay, DoubledAmpersandIsShownAsOne)
 {
     EXPECT_TRUE(tipText(10).endsWith(QStringLiteral("(import && export)")));
-    TTipOfTheDay tips(lookAt(1.0), true, 10, nullptr);
+    TipOfTheDayDialog tips(lookAt(1.0), true, 10, nullptr);
     EXPECT_TRUE(tips.shownText().endsWith(QStringLiteral("You can also share them with others (import & export)")));
     EXPECT_EQ(tips.shownText().count(QLatin1Char('&')), 1);
     for (int n = 1; n <= TipCount; ++n)
@@ -108,18 +108,18 @@ TEST(TipOfTheDay, TheSettingFollowsTheBoxHoweverTheWindowCloses)
     QRandomGenerator random(7);
     bool showTips = true;
     // Each way out, after a click on the check box: title bar, Escape, "&Close".
-    const std::vector<std::function<void(TTipOfTheDay &)>> closers = {
-        [](TTipOfTheDay &tips) { EXPECT_TRUE(tips.close()); },
-        [](TTipOfTheDay &tips) {
+    const std::vector<std::function<void(TipOfTheDayDialog &)>> closers = {
+        [](TipOfTheDayDialog &tips) { EXPECT_TRUE(tips.close()); },
+        [](TipOfTheDayDialog &tips) {
             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
             QCoreApplication::sendEvent(&tips, &escape);
         },
-        [](TTipOfTheDay &tips) { tips.closeButton()->click(); },
+        [](TipOfTheDayDialog &tips) { tips.closeButton()->click(); },
     };
     for (const auto &closeIt : closers) {
         const bool before = showTips;
         host.onModal([&](QDialog &dialog) {
-            auto &tips = dynamic_cast<TTipOfTheDay &>(dialog);
+            auto &tips = dynamic_cast<TipOfTheDayDialog &>(dialog);
             EXPECT_EQ(tips.showTipsBox()->isChecked(), before);
             tips.show();
             tips.showTipsBox()->click();
@@ -138,7 +138,7 @@ TEST(ManualNotice, EachButtonOpensItsManualOrSaysItIsMissingAndCloses)
     ScriptedUiHost host;
     QList<QUrl> opened;
     bool handled = true;
-    TManualNotice notice(lookAt(1.0), host, program.path());
+    ManualNoticeDialog notice(lookAt(1.0), host, program.path());
     notice.setOpener([&](const QUrl &url) {
         opened << url;
         return handled;
@@ -183,7 +183,7 @@ TEST(ManualNotice, EachButtonOpensItsManualOrSaysItIsMissingAndCloses)
 TEST(HelpWindow, OpensAtEachKeywordAndAtTheContentsInOneWindow)
 {
     ScriptedUiHost host;
-    THelpWindow *window = showHelp(nullptr, host, ShippedDir, QStringLiteral("HALCYNET"));
+    HelpWindow *window = showHelp(nullptr, host, ShippedDir, QStringLiteral("HALCYNET"));
     ASSERT_NE(window, nullptr);
     window->resize(700, 500);
     QTextBrowser *browser = window->browser();
@@ -286,16 +286,16 @@ TEST(HelpWindowsLook, DialogsAtFactorsOneAndOnePointSix)
         const QString suffix = factor == 1.0 ? QStringLiteral("_1.0") : QStringLiteral("_1.6");
         const DialogLook look = lookAt(factor);
 
-        TTipOfTheDay tips(look, true, 10, nullptr);
+        TipOfTheDayDialog tips(look, true, 10, nullptr);
         tips.show();
         EXPECT_EQ(tips.size(), QSize(scaledBy(420, factor), scaledBy(250, factor)));
         saveShot(tips, QStringLiteral("tip_of_the_day") + suffix);
 
-        TManualNotice notice(look, host, program.path());
+        ManualNoticeDialog notice(look, host, program.path());
         notice.show();
         saveShot(notice, QStringLiteral("manual_notice") + suffix);
 
-        TAboutBox about(look);
+        AboutBox about(look);
         about.show();
         QStringList texts;
         for (const QLabel *label : about.findChildren<QLabel *>())
@@ -309,10 +309,10 @@ TEST(HelpWindowsLook, DialogsAtFactorsOneAndOnePointSix)
     DialogLook look = lookAt(1.0);
     look.labelFont = UserFontChoice{QStringLiteral("DejaVu Serif"), true, true, QColor(0, 0, 128)};
     look.buttonFont = UserFontChoice{QStringLiteral("DejaVu Sans Mono"), true, false, Qt::black};
-    TTipOfTheDay tips(look, false, 28, nullptr);
+    TipOfTheDayDialog tips(look, false, 28, nullptr);
     tips.show();
     saveShot(tips, QStringLiteral("tip_of_the_day_user_fonts"));
-    TManualNotice notice(look, host, program.path());
+    ManualNoticeDialog notice(look, host, program.path());
     notice.show();
     saveShot(notice, QStringLiteral("manual_notice_user_fonts"));
 }

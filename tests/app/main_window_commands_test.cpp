@@ -28,7 +28,7 @@ struct App {
     TempDir program;
     ScriptedUiHost host;
     Session session;
-    std::unique_ptr<TMainWin> window;
+    std::unique_ptr<MainWindow> window;
 
     QString path(const QString &name) const { return startup.file(name); }
 
@@ -102,15 +102,15 @@ TEST(MainWindowCollections, OpeningFilesFillsTheRecentMenu)
     EXPECT_FALSE(app.window->action("MenuRecent1")->isVisible());
 
     app.host.pickFile(app.path("B.QX3"));
-    app.window->MenuOpenGroupClick();
+    app.window->onMenuOpenGroupClicked();
     app.host.pickFile(app.path("C.QX3"));
-    app.window->MenuOpenGroupClick();
+    app.window->onMenuOpenGroupClicked();
     EXPECT_EQ(app.session.settings.misc.lastFiles[0], app.path("B.QX3"));
     EXPECT_EQ(app.session.settings.misc.lastFiles[1], app.path("A.QX3"));
     EXPECT_EQ(app.window->action("MenuRecent2")->text(), QStringLiteral("&2   ") + app.path("A.QX3"));
     EXPECT_EQ(app.window->windowTitle(), QStringLiteral("Quorvex 98 (C)"));
 
-    app.window->MenuRecentClick(2);
+    app.window->onMenuRecentClicked(2);
     EXPECT_EQ(app.session.collectionPath(), app.path("A.QX3"));
     EXPECT_EQ(app.session.settings.misc.lastFiles[0], app.path("C.QX3"));
     EXPECT_EQ(app.session.settings.misc.lastFiles[1], app.path("B.QX3"));
@@ -124,7 +124,7 @@ TEST(MainWindowCollections, AFileThatIsNotACollectionIsRefusedAndTheOpenOneStays
     app.collection("DEFAULT.QX3", {{"Kept", "k"}});
     app.start();
     app.host.pickFile(app.path("OLD.QXM"));
-    app.window->MenuOpenGroupClick();
+    app.window->onMenuOpenGroupClicked();
     ASSERT_EQ(app.host.messages().size(), 1u);
     EXPECT_EQ(app.host.messages()[0].text, QStringLiteral("The file selected is not a valid Crossword file."));
     EXPECT_EQ(app.session.collectionPath(), app.path("DEFAULT.QX3"));
@@ -137,12 +137,12 @@ TEST(MainWindowCollections, ANewCollectionIsEmptyAndTheOldOneIsRemembered)
     app.collection("DEFAULT.QX3", {{"Kept", "k"}});
     app.start();
     app.host.pickFile(app.path("NEW.QX3"));
-    app.window->MenuNewGroupClick();
+    app.window->onMenuNewGroupClicked();
     EXPECT_TRUE(QFile::exists(app.path("NEW.QX3")));
     EXPECT_EQ(app.window->categoryBox()->count(), 0);
     EXPECT_EQ(app.session.settings.misc.lastFiles[0], app.path("DEFAULT.QX3"));
     EXPECT_FALSE(app.window->action("MenuDeletePuzzle")->isEnabled());
-    app.window->MenuPrintClick();
+    app.window->onMenuPrintClicked();
     EXPECT_EQ(app.host.messages().back().text, QStringLiteral("No puzzle selected.  Please select a puzzle first."));
 }
 
@@ -153,12 +153,12 @@ TEST(MainWindowPuzzles, DeleteAsksThenSelectsTheEntryAbove)
     app.start();
     app.window->puzzleBox()->setCurrentRow(2);
     app.host.answerNext(Answer::No);
-    app.window->MenuDeletePuzzleClick();
+    app.window->onMenuDeletePuzzleClicked();
     EXPECT_EQ(app.host.messages().back().caption, QStringLiteral("Delete"));
     EXPECT_EQ(app.host.messages().back().text, QStringLiteral("Are you sure you want to delete Cherry?"));
     EXPECT_EQ(app.namesIn("DEFAULT.QX3").size(), 3u);
     app.host.answerNext(Answer::Yes);
-    app.window->MenuDeletePuzzleClick();
+    app.window->onMenuDeletePuzzleClicked();
     EXPECT_EQ(app.namesIn("DEFAULT.QX3"), (std::vector<std::string>{"Apple", "Berry"}));
     EXPECT_EQ(app.window->puzzleBox()->currentItem()->text(), QStringLiteral("Berry"));
     EXPECT_TRUE(app.window->action("MenuPrint")->isEnabled());
@@ -174,16 +174,16 @@ TEST(MainWindowPuzzles, PrintingNeedsABuiltPuzzle)
     CollectionFile(app.path("DEFAULT.QX3")).append(unbuilt);
     app.start();
     int printed = 0;
-    TMainWin::Windows windows;
-    windows.printOptions = [&](TMainWin &, const PuzzleRecord &r) {
+    MainWindow::Windows windows;
+    windows.printOptions = [&](MainWindow &, const PuzzleRecord &r) {
         ++printed;
         EXPECT_EQ(r.PuzzleName.str(), "Apple");
     };
     app.window->setWindows(windows);
-    app.window->PuzzleBoxDblClick();
+    app.window->onPuzzleBoxDoubleClicked();
     EXPECT_EQ(printed, 1);
     app.window->puzzleBox()->setCurrentRow(1);
-    app.window->MenuPrintClick();
+    app.window->onMenuPrintClicked();
     EXPECT_EQ(printed, 1);
     EXPECT_EQ(app.host.messages().back().caption, QStringLiteral("Warning"));
     EXPECT_TRUE(app.host.messages().back().text.startsWith(
@@ -196,11 +196,11 @@ TEST(MainWindowTransfer, ImportRefusesTheOpenFileInAnyLetterCase)
     app.collection("DEFAULT.QX3", {{"A", "Apple"}});
     app.start();
     app.host.pickFile(app.path("default.qx3"));
-    app.window->MenuImportClick();
+    app.window->onMenuImportClicked();
     EXPECT_EQ(app.host.messages().back().text,
               QStringLiteral("Import File cannot be the same as the currently open file."));
     app.host.pickFile(app.path("list.txt"));
-    app.window->MenuImportClick();
+    app.window->onMenuImportClicked();
     EXPECT_EQ(app.host.messages().back().text, QStringLiteral("The file selected is not a valid Quorvex file."));
 }
 
@@ -212,7 +212,7 @@ TEST(MainWindowTransfer, ImportAppendsTheChosenPuzzlesInListOrder)
     app.start();
     app.host.pickFile(app.path("OTHER.QX3"));
     app.host.onModal([&](QDialog &d) {
-        auto &dialog = dynamic_cast<TImportPuzzles &>(d);
+        auto &dialog = dynamic_cast<ImportPuzzlesDialog &>(d);
         auto *list = dialog.picker()->list();
         EXPECT_EQ(items(list), (QStringList{"A", "B", "C", "Skip"}));
         auto *ok = dialog.findChild<QPushButton *>("OkButton");
@@ -220,10 +220,10 @@ TEST(MainWindowTransfer, ImportAppendsTheChosenPuzzlesInListOrder)
         for (int row : {2, 0, 1})
             list->item(row)->setSelected(true);
         EXPECT_TRUE(ok->isEnabled());
-        dialog.OkButtonClick();
+        dialog.onOkButtonClicked();
         return d.result();
     });
-    app.window->MenuImportClick();
+    app.window->onMenuImportClicked();
     EXPECT_EQ(app.namesIn("DEFAULT.QX3"), (std::vector<std::string>{"Zeta", "A", "B", "C"}));
     EXPECT_EQ(app.window->puzzleBox()->currentItem()->text(), QStringLiteral("Zeta"));
     EXPECT_EQ(app.session.settings.misc.lastImportPuzzleFile, app.path("OTHER.QX3"));
@@ -251,23 +251,23 @@ TEST(MainWindowTransfer, OldSinglePuzzleFilesAreCheckedThenConverted)
             "abc",
             OldPuzzleRecord::Size);
     app.host.pickFile(app.path("OLD.QXM"));
-    app.window->MenuImportClick();
+    app.window->onMenuImportClicked();
     EXPECT_EQ(app.host.messages().back().text, corrupt);
     oldFile("QXM\x03"
             "abc",
             OldPuzzleRecord::Size - 1);
     app.host.pickFile(app.path("OLD.QXM"));
-    app.window->MenuImportClick();
+    app.window->onMenuImportClicked();
     EXPECT_EQ(app.host.messages().back().text, corrupt);
     app.host.pickFile(app.path("MISSING.QXM"));
-    app.window->MenuImportClick();
+    app.window->onMenuImportClicked();
     EXPECT_EQ(app.host.messages().back().text, QStringLiteral("Puzzle could not be imported."));
     const size_t messages = app.host.messages().size();
     oldFile("QXM\x03"
             "abc",
             OldPuzzleRecord::Size);
     app.host.pickFile(app.path("OLD.QXM"));
-    app.window->MenuImportClick();
+    app.window->onMenuImportClicked();
     EXPECT_EQ(app.host.messages().size(), messages);
     EXPECT_EQ(app.namesIn("DEFAULT.QX3"), (std::vector<std::string>{"Vintage"}));
     EXPECT_EQ(items(app.window->categoryBox()), QStringList{"Version 2.0 Puzzles"});
@@ -282,14 +282,14 @@ TEST(MainWindowTransfer, ExportWritesOnlyTheChosenPuzzlesAndNeverOverTheOpenFile
     const auto exportTo = [&](const QString &target) {
         app.host.pickFile(target);
         app.host.onModal([&](QDialog &d) {
-            auto &dialog = dynamic_cast<TExportPuzzles &>(d);
+            auto &dialog = dynamic_cast<ExportPuzzlesDialog &>(d);
             auto *list = dialog.picker()->list();
             list->item(0)->setSelected(true); // One
             list->item(1)->setSelected(true); // Three
-            dialog.SaveButtonClick();
+            dialog.onSaveButtonClicked();
             return d.result();
         });
-        app.window->MenuExportClick();
+        app.window->onMenuExportClicked();
     };
     exportTo(app.path("OUT.QX3"));
     EXPECT_EQ(app.namesIn("OUT.QX3"), (std::vector<std::string>{"One", "Three"}));
@@ -318,11 +318,11 @@ TEST(MainWindowScreen, TheFactorFollowsTheWindowSizeTheScreenAllows)
     app.start();
     EXPECT_EQ(app.session.screenFactor, 1.0);
     EXPECT_TRUE(app.window->action("MenuScreen640")->isChecked());
-    app.window->MenuScreenSizeClick(1280);
+    app.window->onMenuScreenSizeClicked(1280);
     EXPECT_EQ(app.host.messages().back().text,
               QStringLiteral("Your current screen resolution does not support 1280 x 1024 pixels."));
     EXPECT_TRUE(app.window->action("MenuScreen640")->isChecked());
-    app.window->MenuScreenSizeClick(1024);
+    app.window->onMenuScreenSizeClicked(1024);
     EXPECT_EQ(app.session.screenFactor, 1.6);
     EXPECT_EQ(app.session.settings.misc.windowSize, 1024);
     EXPECT_EQ(app.window->centralWidget()->width(), 1011);
@@ -345,12 +345,12 @@ TEST(MainWindowLook, UserFontsApplyAtOnceAndTheWindowLooksRight)
     app.start();
     app.window->show();
     app.host.nextFont = FontChoice{QFont(QStringLiteral("Liberation Serif")), Qt::darkBlue};
-    app.window->MenuFontClick(0);
+    app.window->onMenuFontClicked(0);
     EXPECT_EQ(app.session.settings.labelFont.name, QStringLiteral("Liberation Serif"));
     EXPECT_EQ(app.session.settings.labelFont.color, 0x800000);
     const QString shot = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
     QDir().mkpath(shot);
     EXPECT_TRUE(app.window->grab().save(shot + QStringLiteral("/main_window_fonts.png")));
-    app.window->MenuScreenSizeClick(800);
+    app.window->onMenuScreenSizeClicked(800);
     EXPECT_TRUE(app.window->grab().save(shot + QStringLiteral("/main_window_800.png")));
 }

@@ -22,7 +22,7 @@ struct Started {
     TempDir program;
     ScriptedUiHost host;
     Session session;
-    std::unique_ptr<TMainWin> window;
+    std::unique_ptr<MainWindow> window;
 
     void start()
     {

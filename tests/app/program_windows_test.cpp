@@ -60,7 +60,7 @@ TEST(ProgramWindows, PrintPuzzleOpensThePrintOptions)
     Program p;
     const QString samples = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3");
     p.session.settings.misc.lastGroup = samples;
-    p.window->LoadInPuzzles();
+    p.window->loadInPuzzles();
     p.window->selectFirstPuzzle();
     QString title;
     p.host.onModal([&](QDialog &d) {

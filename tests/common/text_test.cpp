@@ -5,29 +5,29 @@
 
 using namespace qx;
 
-TEST(CopyName, FollowsTheNumberingRule)
+TEST(copyName, FollowsTheNumberingRule)
 {
-    EXPECT_EQ(CopyName("Birds", 35), "Birds (2)");
-    EXPECT_EQ(CopyName("Birds (2)", 35), "Birds (3)");
-    EXPECT_EQ(CopyName("Birds (x)", 35), "Birds (x) (2)");
-    EXPECT_EQ(CopyName("Birds (3x)", 35), "Birds (4)");
-    EXPECT_EQ(CopyName("A (1) (4)", 35), "A (2)");
-    EXPECT_EQ(CopyName("Birds (0)", 35), "Birds (0) (2)");
-    EXPECT_EQ(CopyName("Birds (12)", 35), "Birds (13)");
-    EXPECT_EQ(CopyName("Birds (-3)", 35), "Birds (-3) (2)");
-    EXPECT_EQ(CopyName("Birds ($A)", 35), "Birds (11)");
-    EXPECT_EQ(CopyName("Birds ( 5)", 35), "Birds (6)");
-    EXPECT_EQ(CopyName("  Star (2)  ", 50), "Star (3)");
-    EXPECT_EQ(CopyName("Star", 50), "Star (2)");
-    EXPECT_EQ(CopyName("", 20), " (2)");
+    EXPECT_EQ(copyName("Birds", 35), "Birds (2)");
+    EXPECT_EQ(copyName("Birds (2)", 35), "Birds (3)");
+    EXPECT_EQ(copyName("Birds (x)", 35), "Birds (x) (2)");
+    EXPECT_EQ(copyName("Birds (3x)", 35), "Birds (4)");
+    EXPECT_EQ(copyName("A (1) (4)", 35), "A (2)");
+    EXPECT_EQ(copyName("Birds (0)", 35), "Birds (0) (2)");
+    EXPECT_EQ(copyName("Birds (12)", 35), "Birds (13)");
+    EXPECT_EQ(copyName("Birds (-3)", 35), "Birds (-3) (2)");
+    EXPECT_EQ(copyName("Birds ($A)", 35), "Birds (11)");
+    EXPECT_EQ(copyName("Birds ( 5)", 35), "Birds (6)");
+    EXPECT_EQ(copyName("  Star (2)  ", 50), "Star (3)");
+    EXPECT_EQ(copyName("Star", 50), "Star (2)");
+    EXPECT_EQ(copyName("", 20), " (2)");
 }
 
-TEST(CopyName, IsCutToTheCapacity)
+TEST(copyName, IsCutToTheCapacity)
 {
     const std::string name(50, 'x');
-    EXPECT_EQ(CopyName(name, 50), name);
-    EXPECT_EQ(CopyName("Nineteen characters", 20), "Nineteen characters ");
-    EXPECT_EQ(CopyName("Page (2147483647)", 20), "Page (2147483648)");
+    EXPECT_EQ(copyName(name, 50), name);
+    EXPECT_EQ(copyName("Nineteen characters", 20), "Nineteen characters ");
+    EXPECT_EQ(copyName("Page (2147483647)", 20), "Page (2147483648)");
 }
 
 TEST(ReadNumber, StopsAtTheFirstOtherCharacter)

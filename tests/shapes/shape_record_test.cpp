@@ -71,7 +71,7 @@ TEST(ShapeRecordSize, DamagedSizesAreCutIntoTheUsableRange)
     }
 }
 
-TEST(NewShape, IsThirtyByThirtyAllInAndListedAsSuch)
+TEST(newShape, IsThirtyByThirtyAllInAndListedAsSuch)
 {
     const auto bytes = encodeBytes(newShape());
     EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 11), "\x0aNew Layout");

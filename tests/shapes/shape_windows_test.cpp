@@ -1,5 +1,5 @@
-#include "shapes/ui/shape_editor.h"
-#include "shapes/ui/shape_library_window.h"
+#include "shapes/ui/shape_editor_dialog.h"
+#include "shapes/ui/shape_library_dialog.h"
 #include "shapes/ui/shape_list_panel.h"
 #include "store/settings.h"
 
@@ -84,11 +84,11 @@ struct ShapeWindows : ::testing::Test {
 // ---- The editor ----
 
 struct ShapeEditor : ShapeWindows {
-    std::unique_ptr<TDoShapes> editor;
+    std::unique_ptr<ShapeEditorDialog> editor;
 
-    TDoShapes &open(ShapeEditMode mode, int record = -1)
+    ShapeEditorDialog &open(ShapeEditMode mode, int record = -1)
     {
-        editor = std::make_unique<TDoShapes>(mode, current, record, library, host, look);
+        editor = std::make_unique<ShapeEditorDialog>(mode, current, record, library, host, look);
         editor->show();
         return *editor;
     }
@@ -112,26 +112,26 @@ struct ShapeEditor : ShapeWindows {
     void click(Qt::MouseButton button, int row, int col) { click(button, centre(row, col), centre(row, col)); }
     QColor shown(int row, int col) const { return editor->picture().pixelColor(centre(row, col)); }
     bool cell(int row, int col) const { return editor->working().inShape(row, col); }
-    bool undoable() const { return editor->UndoButton()->isEnabled(); }
+    bool undoable() const { return editor->undoButton()->isEnabled(); }
     void enter(QLineEdit *edit, const QString &text)
     {
         edit->setText(text);
-        edit == editor->WidthEdit() ? editor->WidthEditExit() : editor->HeightEditExit();
+        edit == editor->widthEdit() ? editor->widthEditExit() : editor->heightEditExit();
     }
 };
 
 TEST_F(ShapeEditor, NewShapeIsAllRedInTwelvePixelSquaresAndReverseTurnsItWhite)
 {
-    TDoShapes &e = open(ShapeEditMode::New);
+    ShapeEditorDialog &e = open(ShapeEditMode::New);
     EXPECT_EQ(e.windowTitle(), QStringLiteral("Shape Creator"));
     EXPECT_EQ(e.Title()->text(), QStringLiteral("New Layout"));
-    EXPECT_EQ(e.WidthEdit()->text() + e.HeightEdit()->text(), QStringLiteral("3030"));
+    EXPECT_EQ(e.widthEdit()->text() + e.heightEdit()->text(), QStringLiteral("3030"));
     EXPECT_EQ(e.cellSize(), 12);
     EXPECT_EQ(shown(1, 1), Red);
     EXPECT_EQ(shown(30, 30), Red);
     EXPECT_FALSE(undoable());
 
-    e.ReverseButtonClick();
+    e.onReverseButtonClicked();
     EXPECT_EQ(shown(1, 1), White);
     EXPECT_EQ(shown(30, 30), White);
     EXPECT_EQ(std::count(e.working().ShapeCells.begin(), e.working().ShapeCells.end(), 0), 2500);
@@ -158,10 +158,10 @@ TEST_F(ShapeEditor, ASquareChangesOnlyWhenTheButtonComesUpOnTheSquareItWentDownO
 
 TEST_F(ShapeEditor, UndoTakesBackOnlyTheLastShiftOrFillAndNothingAfterAToggleOrReverse)
 {
-    TDoShapes &e = open(ShapeEditMode::New);
-    e.LeftButtonClick();
-    e.LeftButtonClick();
-    e.UndoButtonClick();
+    ShapeEditorDialog &e = open(ShapeEditMode::New);
+    e.onLeftButtonClicked();
+    e.onLeftButtonClicked();
+    e.onUndoButtonClicked();
     EXPECT_TRUE(cell(1, 29));
     EXPECT_FALSE(cell(1, 30));
     EXPECT_EQ(shown(1, 29), Red);
@@ -171,32 +171,32 @@ TEST_F(ShapeEditor, UndoTakesBackOnlyTheLastShiftOrFillAndNothingAfterAToggleOrR
     click(Qt::RightButton, 10, 30);
     EXPECT_EQ(shown(20, 30), Red);
     EXPECT_TRUE(undoable());
-    e.UndoButtonClick();
+    e.onUndoButtonClicked();
     EXPECT_EQ(shown(20, 30), White);
 
-    e.DownButtonClick();
+    e.onDownButtonClicked();
     click(Qt::LeftButton, 5, 5);
     EXPECT_FALSE(undoable());
-    e.UndoButton()->click();
+    e.undoButton()->click();
     EXPECT_FALSE(cell(1, 1)); // the shift stays
-    e.UpButtonClick();
-    e.ReverseButtonClick();
+    e.onUpButtonClicked();
+    e.onReverseButtonClicked();
     EXPECT_FALSE(undoable());
 }
 
 TEST_F(ShapeEditor, WideningShowsTheCellsBeyondTheEdgeAsTheyWere)
 {
-    TDoShapes &e = open(ShapeEditMode::New);
+    ShapeEditorDialog &e = open(ShapeEditMode::New);
     for (int r = 1; r <= 30; ++r)
         click(Qt::LeftButton, r, 30);
-    enter(e.WidthEdit(), QStringLiteral("40"));
+    enter(e.widthEdit(), QStringLiteral("40"));
     EXPECT_EQ(e.cellSize(), 9);
     EXPECT_EQ(shown(15, 30), White);
     EXPECT_EQ(shown(15, 31), Red);
     EXPECT_EQ(shown(15, 40), Red);
 
-    enter(e.WidthEdit(), QStringLiteral("20"));
-    enter(e.WidthEdit(), QStringLiteral("40"));
+    enter(e.widthEdit(), QStringLiteral("20"));
+    enter(e.widthEdit(), QStringLiteral("40"));
     EXPECT_EQ(shown(1, 30), White);
     EXPECT_EQ(shown(30, 40), Red);
     EXPECT_TRUE(said().empty());
@@ -204,24 +204,24 @@ TEST_F(ShapeEditor, WideningShowsTheCellsBeyondTheEdgeAsTheyWere)
 
 TEST_F(ShapeEditor, SizeBoxesTakeTheLeadingNumberAndSaveChecksTheHeightFirst)
 {
-    TDoShapes &e = open(ShapeEditMode::New);
-    enter(e.WidthEdit(), QStringLiteral("12a"));
+    ShapeEditorDialog &e = open(ShapeEditMode::New);
+    enter(e.widthEdit(), QStringLiteral("12a"));
     EXPECT_EQ(e.working().ShapeWidth, 12);
     for (const char *bad : {"a", "4", "50", ""}) {
-        enter(e.WidthEdit(), QString::fromLatin1(bad));
+        enter(e.widthEdit(), QString::fromLatin1(bad));
         EXPECT_EQ(said(), QStringList{WidthMessage}) << bad;
     }
-    enter(e.HeightEdit(), QStringLiteral("99"));
+    enter(e.heightEdit(), QStringLiteral("99"));
     EXPECT_EQ(said(), QStringList{HeightMessage});
     EXPECT_EQ(e.working().ShapeWidth, 12);
     EXPECT_EQ(e.working().ShapeHeight, 30);
 
-    e.HeightEdit()->setText(QStringLiteral("4"));
-    e.WidthEdit()->setText(QStringLiteral("60"));
-    e.SaveButtonClick();
+    e.heightEdit()->setText(QStringLiteral("4"));
+    e.widthEdit()->setText(QStringLiteral("60"));
+    e.onSaveButtonClicked();
     EXPECT_EQ(said(), QStringList{HeightMessage});
-    e.HeightEdit()->setText(QStringLiteral("10"));
-    e.SaveButtonClick();
+    e.heightEdit()->setText(QStringLiteral("10"));
+    e.onSaveButtonClicked();
     EXPECT_EQ(said(), QStringList{WidthMessage});
     EXPECT_FALSE(e.saved());
     EXPECT_EQ(library.count(), 0);
@@ -229,27 +229,27 @@ TEST_F(ShapeEditor, SizeBoxesTakeTheLeadingNumberAndSaveChecksTheHeightFirst)
 
 TEST_F(ShapeEditor, LeavingASizeBoxForAnotherControlChecksItButNotOnTheWayToCancel)
 {
-    TDoShapes &e = open(ShapeEditMode::New);
+    ShapeEditorDialog &e = open(ShapeEditMode::New);
     e.activateWindow();
     QApplication::processEvents();
-    e.WidthEdit()->setFocus(Qt::OtherFocusReason);
-    e.WidthEdit()->setText(QStringLiteral("3"));
+    e.widthEdit()->setFocus(Qt::OtherFocusReason);
+    e.widthEdit()->setText(QStringLiteral("3"));
     e.Title()->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(said(), QStringList{WidthMessage});
-    EXPECT_EQ(QApplication::focusWidget(), e.WidthEdit());
-    e.CancelButton()->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(QApplication::focusWidget(), e.widthEdit());
+    e.cancelButton()->setFocus(Qt::TabFocusReason);
     EXPECT_TRUE(said().empty());
 }
 
 TEST_F(ShapeEditor, SaveAppendsOrOverwritesWithNameAndSizeFromTheBoxes)
 {
     add({named("Sun", 9, 9), named("Star", 15, 15)});
-    TDoShapes &created = open(ShapeEditMode::New);
-    created.UpButtonClick();
-    created.UndoButtonClick(); // Undo leaves the boxes alone; Save reads them
-    created.WidthEdit()->setText(QStringLiteral("25"));
+    ShapeEditorDialog &created = open(ShapeEditMode::New);
+    created.onUpButtonClicked();
+    created.onUndoButtonClicked(); // Undo leaves the boxes alone; Save reads them
+    created.widthEdit()->setText(QStringLiteral("25"));
     created.Title()->setText(QStringLiteral("  Moon  "));
-    created.SaveButtonClick();
+    created.onSaveButtonClicked();
     EXPECT_TRUE(created.saved());
     EXPECT_EQ(created.result(), QDialog::Accepted);
     EXPECT_EQ(created.savedRecord(), 2);
@@ -258,10 +258,10 @@ TEST_F(ShapeEditor, SaveAppendsOrOverwritesWithNameAndSizeFromTheBoxes)
     EXPECT_TRUE(library.read(2)->inShape(30, 1));
 
     current = library.read(1).value();
-    TDoShapes &modified = open(ShapeEditMode::Modify, 1);
+    ShapeEditorDialog &modified = open(ShapeEditMode::Modify, 1);
     EXPECT_EQ(modified.Title()->text(), QStringLiteral("Star"));
     modified.Title()->setText(QString()); // an empty name is accepted
-    modified.SaveButtonClick();
+    modified.onSaveButtonClicked();
     EXPECT_EQ(modified.savedRecord(), 1);
     EXPECT_EQ(library.count(), 3);
     EXPECT_EQ(nameOf(1), "");
@@ -272,19 +272,19 @@ TEST_F(ShapeEditor, SaveAppendsOrOverwritesWithNameAndSizeFromTheBoxes)
 TEST_F(ShapeEditor, SaveStaysOpenWhenTheLibraryCannotBeCreatedAndCancelWritesNothing)
 {
     library = ShapeLibrary(dir.file(QStringLiteral("missing/QXFLAY.DAT")));
-    TDoShapes &e = open(ShapeEditMode::New);
-    e.SaveButtonClick();
+    ShapeEditorDialog &e = open(ShapeEditMode::New);
+    e.onSaveButtonClicked();
     EXPECT_EQ(said(), QStringList{QStringLiteral("Disk Error: Unable to add shape.")});
     EXPECT_FALSE(e.saved());
     EXPECT_TRUE(e.isVisible());
-    e.CancelButtonClick();
+    e.onCancelButtonClicked();
     EXPECT_EQ(e.result(), QDialog::Rejected);
     EXPECT_FALSE(e.saved());
 }
 
 TEST_F(ShapeEditor, NameBoxRefusesWhatANameCannotHoldButKeepsALongerCopyName)
 {
-    TDoShapes &e = open(ShapeEditMode::New);
+    ShapeEditorDialog &e = open(ShapeEditMode::New);
     e.Title()->end(false);
     e.Title()->insert(QStringLiteral("Ω"));
     EXPECT_EQ(said(), QStringList{QStringLiteral("Error: The character \"Ω\" cannot be stored in a shape name.")});
@@ -315,30 +315,30 @@ TEST_F(ShapeEditor, ScreenshotsAtFactorsOneAndOnePointSix)
 // ---- The library window ----
 
 struct ShapeLibraryWindow : ShapeWindows {
-    std::unique_ptr<TSelectShapes> window;
+    std::unique_ptr<ShapeLibraryDialog> window;
 
     ShapeListPanel &open()
     {
-        window = std::make_unique<TSelectShapes>(context(), host);
+        window = std::make_unique<ShapeLibraryDialog>(context(), host);
         window->show();
         return *window->panel();
     }
     ShapeListPanel &panel() const { return *window->panel(); }
-    QListWidget *box() const { return panel().ShapeBox(); }
+    QListWidget *box() const { return panel().shapeBox(); }
     QString selected() const { return box()->currentItem() ? box()->currentItem()->text() : QString(); }
     void choose(const QString &text) { box()->setCurrentItem(box()->findItems(text, Qt::MatchExactly).value(0)); }
     // The editor opened next saves after `edit`, or is cancelled without one; returns the name it offered.
-    void nextEditor(std::function<void(TDoShapes &)> edit, QString *offered = nullptr)
+    void nextEditor(std::function<void(ShapeEditorDialog &)> edit, QString *offered = nullptr)
     {
         host.onModal([edit, offered](QDialog &d) {
-            auto &editor = dynamic_cast<TDoShapes &>(d);
+            auto &editor = dynamic_cast<ShapeEditorDialog &>(d);
             if (offered)
                 *offered = editor.Title()->text();
             if (edit) {
                 edit(editor);
-                editor.SaveButtonClick();
+                editor.onSaveButtonClicked();
             } else {
-                editor.CancelButtonClick();
+                editor.onCancelButtonClicked();
             }
             return d.result();
         });
@@ -362,7 +362,7 @@ TEST_F(ShapeLibraryWindow, OpensOnTheFirstEntryOfTheSortedListAndDrawsIt)
     EXPECT_EQ(panel().picture().pixelColor(12, 4), White);
     EXPECT_TRUE(said().empty());
 
-    window->ExitButton()->click();
+    window->exitButton()->click();
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(current.ShapeWidth, 30);
 }
@@ -374,10 +374,10 @@ TEST_F(ShapeLibraryWindow, AnEmptyLibraryWarnsAndTheCommandsNeedingASelectionDoN
     EXPECT_EQ(said(), QStringList{NothingFound});
     EXPECT_EQ(box()->count(), 0);
     EXPECT_EQ(panel().picture().pixelColor(120, 120), panel().palette().color(QPalette::Button));
-    panel().ModifyShapeClick();
-    panel().CopyShapeClick();
-    panel().DeleteShapeClick();
-    panel().ExportShapeClick();
+    panel().onModifyShapeClicked();
+    panel().onCopyShapeClicked();
+    panel().onDeleteShapeClicked();
+    panel().onExportShapeClicked();
     EXPECT_EQ(said(), QStringList{QStringLiteral("Error: No shape selected.")});
 }
 
@@ -385,18 +385,18 @@ TEST_F(ShapeLibraryWindow, NewAndModifiedShapesAreSelectedByRecordNumberWherever
 {
     add({named("Star", 15, 15), named("Heart", 5, 5), named("Cross", 9, 9)});
     open();
-    nextEditor([](TDoShapes &e) {
+    nextEditor([](ShapeEditorDialog &e) {
         e.Title()->setText(QStringLiteral("Moon"));
-        e.WidthEdit()->setText(QStringLiteral("20"));
+        e.widthEdit()->setText(QStringLiteral("20"));
     });
-    panel().NewShape()->click();
+    panel().newButton()->click();
     EXPECT_EQ(items(box()), (QStringList{"15x15 Star", "20x30 Moon", "5x5 Heart", "9x9 Cross"}));
     EXPECT_EQ(selected(), QStringLiteral("20x30 Moon"));
     EXPECT_EQ(current.ShapeName.str(), "Moon");
 
     choose(QStringLiteral("5x5 Heart"));
-    nextEditor([](TDoShapes &e) { e.HeightEdit()->setText(QStringLiteral("12")); });
-    panel().ModifyShapeClick();
+    nextEditor([](ShapeEditorDialog &e) { e.heightEdit()->setText(QStringLiteral("12")); });
+    panel().onModifyShapeClicked();
     EXPECT_EQ(library.count(), 4);
     EXPECT_EQ(library.read(1)->ShapeHeight, 12);
     EXPECT_EQ(selected(), QStringLiteral("5x12 Heart"));
@@ -409,10 +409,10 @@ TEST_F(ShapeLibraryWindow, ACopyIsOfferedAsStar2AlsoAfterACancelledCopy)
     open();
     QString first, second;
     nextEditor(nullptr, &first);
-    panel().CopyShapeClick();
+    panel().onCopyShapeClicked();
     EXPECT_EQ(current.ShapeName.str(), "Star");
-    nextEditor([](TDoShapes &) {}, &second);
-    panel().CopyShapeClick();
+    nextEditor([](ShapeEditorDialog &) {}, &second);
+    panel().onCopyShapeClicked();
     EXPECT_EQ(first, QStringLiteral("Star (2)"));
     EXPECT_EQ(second, QStringLiteral("Star (2)"));
     EXPECT_EQ(library.count(), 2);
@@ -425,17 +425,17 @@ TEST_F(ShapeLibraryWindow, DeleteAsksThenSelectsTheSamePositionOrTheNewLast)
     add({named("A", 10, 10), named("B", 11, 11), named("C", 12, 12)});
     open();
     choose(QStringLiteral("11x11 B"));
-    panel().DeleteShapeClick(); // answered No
+    panel().onDeleteShapeClicked(); // answered No
     EXPECT_EQ(said(), QStringList{QStringLiteral("Delete?: Are you sure you want to delete \"11x11 B\"?")});
     EXPECT_EQ(library.count(), 3);
 
     host.answerNext(Answer::Yes);
-    panel().DeleteShapeClick();
+    panel().onDeleteShapeClicked();
     EXPECT_EQ(fileSize(library.path()), 2 * 2555);
     EXPECT_EQ(selected(), QStringLiteral("12x12 C"));
     EXPECT_EQ(panel().selectedRecord(), 1);
     host.answerNext(Answer::Yes);
-    panel().DeleteShapeClick();
+    panel().onDeleteShapeClicked();
     EXPECT_EQ(selected(), QStringLiteral("10x10 A"));
     EXPECT_EQ(current.ShapeName.str(), "A");
 
@@ -443,7 +443,7 @@ TEST_F(ShapeLibraryWindow, DeleteAsksThenSelectsTheSamePositionOrTheNewLast)
     const QImage before = panel().picture();
     host.clear();
     host.answerNext(Answer::Yes);
-    panel().DeleteShapeClick();
+    panel().onDeleteShapeClicked();
     EXPECT_EQ(fileSize(library.path()), 0);
     EXPECT_EQ(box()->count(), 0);
     EXPECT_EQ(said().last(), NothingFound);
@@ -465,7 +465,7 @@ TEST_F(ShapeLibraryWindow, ImportAndExportTellWhatHappenedAndRememberTheFiles)
     host.pickFile(dir.file(QStringLiteral("absent.LAY")));
     host.pickFile(moon);
     for (int i = 0; i < 4; ++i)
-        panel().ImportShapeClick();
+        panel().onImportShapeClicked();
     EXPECT_EQ(said(), (QStringList{"Error: Puzzle shape file is corrupt or incompatible.  Import aborted.",
                                    "Error: Puzzle shape could not be imported."}));
     const auto &asked = host.fileRequests();
@@ -482,8 +482,8 @@ TEST_F(ShapeLibraryWindow, ImportAndExportTellWhatHappenedAndRememberTheFiles)
     const QString heart = dir.file(QStringLiteral("heart.LAY"));
     host.pickFile(heart);
     host.pickFile(dir.file(QStringLiteral("missing/heart.LAY")));
-    panel().ExportShapeClick();
-    panel().ExportShapeClick();
+    panel().onExportShapeClicked();
+    panel().onExportShapeClicked();
     EXPECT_EQ(said(), (QStringList{"OK: Puzzle Shape Exported!", "Error: Shape could not be exported."}));
     EXPECT_EQ(asked[4].title, QStringLiteral("Export Puzzle Shape"));
     EXPECT_EQ(asked[4].filter, QStringLiteral("Puzzle Shape (*.LAY)|*.LAY"));
@@ -541,7 +541,7 @@ TEST_F(EmbeddedShapeList, StartsOnTheLastShapeAndKeepsTheSettingUpToDate)
     EXPECT_EQ(p.picture().pixelColor(143, 3), Black);
     EXPECT_EQ(p.picture().pixelColor(145, 3), p.palette().color(QPalette::Button));
 
-    p.ShapeBox()->setCurrentRow(0);
+    p.shapeBox()->setCurrentRow(0);
     EXPECT_EQ(settings.createOptions.lastShape, 0);
     settings.createOptions.lastShape = 7; // no longer in the library
     EXPECT_EQ(open(true).selectedRecord(), 0);
@@ -551,12 +551,12 @@ TEST_F(EmbeddedShapeList, AnOpenPuzzleListsItsOwnShapeAndLocksTheList)
 {
     add({named("Star", 15, 15), named("Heart", 5, 5)});
     ShapeListPanel &p = open(false, true, true);
-    EXPECT_EQ(items(p.ShapeBox()), (QStringList{"13x13 <Current Puzzle>", "15x15 Star", "5x5 Heart"}));
+    EXPECT_EQ(items(p.shapeBox()), (QStringList{"13x13 <Current Puzzle>", "15x15 Star", "5x5 Heart"}));
     EXPECT_EQ(p.selectedRecord(), CurrentPuzzleShapeMarker);
     EXPECT_EQ(current, own);
-    EXPECT_FALSE(p.ShapeBox()->isEnabled());
+    EXPECT_FALSE(p.shapeBox()->isEnabled());
     for (QPushButton *b :
-         {p.NewShape(), p.ModifyShape(), p.CopyShape(), p.DeleteShape(), p.ImportShape(), p.ExportShape()})
+         {p.newButton(), p.modifyButton(), p.copyButton(), p.deleteButton(), p.importButton(), p.exportButton()})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
 }
 
@@ -564,20 +564,20 @@ TEST_F(EmbeddedShapeList, ChoosingThePuzzlesOwnShapeDisablesModifyAndDeleteAndRe
 {
     add({named("Star", 15, 15)});
     ShapeListPanel &p = open(true, true);
-    EXPECT_FALSE(p.ModifyShape()->isEnabled());
-    EXPECT_FALSE(p.DeleteShape()->isEnabled());
-    EXPECT_TRUE(p.CopyShape()->isEnabled());
+    EXPECT_FALSE(p.modifyButton()->isEnabled());
+    EXPECT_FALSE(p.deleteButton()->isEnabled());
+    EXPECT_TRUE(p.copyButton()->isEnabled());
 
-    p.ShapeBox()->setCurrentRow(1);
+    p.shapeBox()->setCurrentRow(1);
     EXPECT_EQ(current.ShapeName.str(), "Star");
-    EXPECT_TRUE(p.ModifyShape()->isEnabled() && p.DeleteShape()->isEnabled());
-    p.ShapeBox()->setCurrentRow(0);
+    EXPECT_TRUE(p.modifyButton()->isEnabled() && p.deleteButton()->isEnabled());
+    p.shapeBox()->setCurrentRow(0);
     EXPECT_EQ(current, own);
     EXPECT_EQ(settings.createOptions.lastShape, 0);
 
     // Its export writes the shape derived from the puzzle.
     host.pickFile(dir.file(QStringLiteral("own.LAY")));
-    p.ExportShapeClick();
+    p.onExportShapeClicked();
     ShapeRecord imported;
     importShape(dir.file(QStringLiteral("own.LAY")), ShapeLibrary(dir.file(QStringLiteral("other.DAT"))), imported);
     EXPECT_EQ(imported, own);

@@ -1,6 +1,6 @@
 #include "support/crossword_check.h"
 
-#include "build/upper_case_letter.h"
+#include "common/upper_case_letter.h"
 
 #include <gtest/gtest.h>
 

@@ -19,7 +19,7 @@ struct Program {
     TempDir program;
     ScriptedUiHost host;
     Session session;
-    std::unique_ptr<TMainWin> window;
+    std::unique_ptr<MainWindow> window;
 
     // shippedDataDir seeds the program directory (the built shapes, help and manual).
     explicit Program(const QString &shippedDataDir = {})

@@ -3,8 +3,8 @@
 #include "app/ui/main_window.h"
 #include "app/ui/program_windows.h"
 #include "app/ui/startup.h"
-#include "build/ui/created_puzzle.h"
-#include "build/ui/creation_attempts.h"
+#include "builder/ui/build_progress_dialog.h"
+#include "builder/ui/candidates_dialog.h"
 #include "store/collection_file.h"
 #include "words/ui/word_list_editor.h"
 
@@ -30,9 +30,9 @@ using namespace qx::test;
 
 namespace {
 
-void setCell(TWordList &w, int row, int column, const QString &text)
+void setCell(WordListEditor &w, int row, int column, const QString &text)
 {
-    w.WordsCluesGrid()->item(row, column)->setText(text);
+    w.wordsCluesGrid()->item(row, column)->setText(text);
 }
 
 void saveShot(QWidget &w, const QString &name)
@@ -45,7 +45,7 @@ void saveShot(QWidget &w, const QString &name)
 
 int runProgress(QDialog &d)
 {
-    auto &progress = dynamic_cast<TCreationAttempts &>(d);
+    auto &progress = dynamic_cast<BuildProgressDialog &>(d);
     progress.show();
     QElapsedTimer timer;
     timer.start();
@@ -53,7 +53,7 @@ int runProgress(QDialog &d)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     QApplication::processEvents();
     EXPECT_EQ(progress.cancelButton()->text(), QStringLiteral("&Ok"));
-    progress.CancelClick();
+    progress.onCancelClicked();
     return progress.result();
 }
 
@@ -66,7 +66,7 @@ TEST(MakingACrossword, NewCollectionNewPuzzleBuildSaveModifyAndCopy)
     p.host.pickFile(p.startup.file(QStringLiteral("CLASS.QX3")));
     p.host.answerNext(Answer::Yes);
     p.host.onModal([&](QDialog &d) {
-        auto &w = dynamic_cast<TWordList &>(d);
+        auto &w = dynamic_cast<WordListEditor &>(d);
         w.show();
         EXPECT_EQ(w.windowTitle(), QStringLiteral("Create New Puzzle"));
         w.Title()->setText(QStringLiteral("Garden Birds"));
@@ -78,20 +78,20 @@ TEST(MakingACrossword, NewCollectionNewPuzzleBuildSaveModifyAndCopy)
         }
         w.Attempts()->setText(QStringLiteral("25"));
         saveShot(w, QStringLiteral("word_list_editor.png"));
-        w.CreateItClick();
+        w.onCreateItClicked();
         return w.result();
     });
     p.host.onModal(runProgress);
     p.host.onModal([&](QDialog &d) {
-        auto &created = dynamic_cast<TCreatedPuzzle &>(d);
+        auto &created = dynamic_cast<CandidatesDialog &>(d);
         created.show();
         EXPECT_EQ(created.selectedSlot(), 1);
         saveShot(created, QStringLiteral("created_puzzle_end_to_end.png"));
         p.host.answerNext(Answer::Yes); // in case a word was left out
-        created.SaveClick();
+        created.onSaveClicked();
         return created.result();
     });
-    p.window->MenuNewGroupClick();
+    p.window->onMenuNewGroupClicked();
     ASSERT_EQ(p.window->categoryBox()->count(), 1);
     EXPECT_EQ(p.window->puzzleBox()->currentItem()->text(), QStringLiteral("Garden Birds"));
     const auto saved = p.session.collectionFile().read(0);
@@ -104,21 +104,21 @@ TEST(MakingACrossword, NewCollectionNewPuzzleBuildSaveModifyAndCopy)
 
     // Modify its clues: only clues can change, and leaving unchanged asks nothing.
     p.host.onModal([&](QDialog &d) {
-        auto &w = dynamic_cast<TWordList &>(d);
+        auto &w = dynamic_cast<WordListEditor &>(d);
         w.show();
-        EXPECT_FALSE(w.WordsCluesGrid()->item(0, 2)->flags() & Qt::ItemIsEditable);
+        EXPECT_FALSE(w.wordsCluesGrid()->item(0, 2)->flags() & Qt::ItemIsEditable);
         EXPECT_FALSE(w.button(QStringLiteral("CreateIt"))->isEnabled());
-        EXPECT_EQ(w.WordsCluesGrid()->item(0, 1)->text(), QStringLiteral("x"));
-        w.CancelClick();
+        EXPECT_EQ(w.wordsCluesGrid()->item(0, 1)->text(), QStringLiteral("x"));
+        w.onCancelClicked();
         return w.result();
     });
     p.window->action(QStringLiteral("MenuModifyPuzzle"))->trigger();
     const size_t questions = p.host.messages().size();
     p.host.onModal([&](QDialog &d) {
-        auto &w = dynamic_cast<TWordList &>(d);
+        auto &w = dynamic_cast<WordListEditor &>(d);
         w.show();
         setCell(w, 0, 3, QStringLiteral("A changed clue"));
-        w.SaveButtonClick();
+        w.onSaveButtonClicked();
         return w.result();
     });
     p.window->action(QStringLiteral("MenuModifyPuzzle"))->trigger();
@@ -128,19 +128,19 @@ TEST(MakingACrossword, NewCollectionNewPuzzleBuildSaveModifyAndCopy)
 
     // Copy it: a new record named by the copy rule.
     p.host.onModal([&](QDialog &d) {
-        auto &w = dynamic_cast<TWordList &>(d);
+        auto &w = dynamic_cast<WordListEditor &>(d);
         w.show();
         EXPECT_EQ(w.windowTitle(), QStringLiteral("Create New Puzzle (copy of existing puzzle)"));
         EXPECT_EQ(w.Title()->text(), QStringLiteral("Garden Birds (2)"));
         w.Attempts()->setText(QStringLiteral("1"));
-        w.CreateItClick();
+        w.onCreateItClicked();
         return w.result();
     });
     p.host.onModal([&](QDialog &d) {
-        auto &created = dynamic_cast<TCreatedPuzzle &>(d);
+        auto &created = dynamic_cast<CandidatesDialog &>(d);
         created.show();
         p.host.answerNext(Answer::Yes);
-        created.SaveClick();
+        created.onSaveClicked();
         return created.result();
     });
     p.window->action(QStringLiteral("MenuCopyPuzzle"))->trigger();
@@ -163,19 +163,19 @@ TEST(WordListEditor, ChecksPointAtTheRowAndLeavingAChangedPuzzleAsks)
                             -1,
                             {},
                             {}};
-    TWordList w(context, p.host, QString());
+    WordListEditor w(context, p.host, QString());
     w.show();
     w.Title()->setText(QStringLiteral("T"));
     w.Category()->setCurrentText(QStringLiteral("C"));
     setCell(w, 0, 2, QStringLiteral("OWL"));
     setCell(w, 2, 2, QStringLiteral("ABCDEFGHIJKLMNOP"));
     w.Attempts()->setText(QStringLiteral("1"));
-    w.CreateItClick();
+    w.onCreateItClicked();
     EXPECT_EQ(p.host.messages().back().text, QStringLiteral("Word is greater than puzzle dimension size of 15 "
                                                             "characters in \"ABCDEFGHIJKLMNOP\"."));
-    EXPECT_EQ(w.WordsCluesGrid()->currentRow(), 2);
+    EXPECT_EQ(w.wordsCluesGrid()->currentRow(), 2);
     w.Attempts()->setText(QStringLiteral("0"));
-    w.CreateItClick();
+    w.onCreateItClicked();
     EXPECT_EQ(p.host.messages().back().text, QStringLiteral("Attempts must be between 1 and 999.  Please correct."));
 
     // F1 types international character 1 (code 0225, a with acute) into the focused field.
@@ -184,12 +184,12 @@ TEST(WordListEditor, ChecksPointAtTheRowAndLeavingAChangedPuzzleAsks)
     w.typeInternationalCharacter(1);
     EXPECT_EQ(w.Title()->text(), QStringLiteral("T\u00e1"));
 
-    w.WordsCluesGrid()->setCurrentCell(0, 2);
-    w.DeleteClueClick();
-    EXPECT_EQ(w.WordsCluesGrid()->item(1, 2)->text(), QStringLiteral("ABCDEFGHIJKLMNOP"));
+    w.wordsCluesGrid()->setCurrentCell(0, 2);
+    w.onDeleteClueClicked();
+    EXPECT_EQ(w.wordsCluesGrid()->item(1, 2)->text(), QStringLiteral("ABCDEFGHIJKLMNOP"));
     p.host.answerNext(Answer::Yes);
-    w.DeleteAllClueClick();
-    w.DeleteAllClueClick();
+    w.onDeleteAllClueClicked();
+    w.onDeleteAllClueClicked();
     EXPECT_EQ(p.host.messages().back().text, QStringLiteral("All words are already cleared."));
 }
 
@@ -214,14 +214,14 @@ TEST(WordListEditor, AnExistingPuzzleCountsALayoutChangeAsAChange)
                             0,
                             {},
                             {}};
-    TWordList w(context, p.host, QStringLiteral("Modify Existing Puzzle"));
+    WordListEditor w(context, p.host, QStringLiteral("Modify Existing Puzzle"));
     w.show();
     saveShot(w, QStringLiteral("word_list_editor_1.6.png"));
     EXPECT_FALSE(w.changed());
     p.session.current->Layout.ObjectCount = static_cast<int16_t>(p.session.current->Layout.ObjectCount - 1);
     EXPECT_TRUE(w.changed());
     p.host.answerNext(Answer::Cancel);
-    w.CancelClick();
+    w.onCancelClicked();
     EXPECT_EQ(p.host.messages().back().text, QStringLiteral("Puzzle has been modified.  Save changes?"));
     EXPECT_EQ(p.host.messages().back().buttons, Buttons::YesNoCancel);
     EXPECT_TRUE(w.isVisible());

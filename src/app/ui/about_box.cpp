@@ -56,7 +56,7 @@ QStringList programPictureNames()
     return names;
 }
 
-TAboutBox::TAboutBox(const DialogLook &look, QWidget *parent)
+AboutBox::AboutBox(const DialogLook &look, QWidget *parent)
     : ConventionalDialog(withDesignFonts(look), QSize(300, 150), parent)
 {
     setWindowTitle(tr("About"));

@@ -16,11 +16,11 @@ QIcon programIcon();
 // Every picture name the resource holds, for a check that each of them loads.
 QStringList programPictureNames();
 
-class TAboutBox : public ConventionalDialog {
+class AboutBox : public ConventionalDialog {
     Q_OBJECT
 
 public:
-    TAboutBox(const DialogLook &look, QWidget *parent = nullptr);
+    AboutBox(const DialogLook &look, QWidget *parent = nullptr);
 };
 
 } // namespace qx

@@ -19,7 +19,7 @@ namespace qx {
 
 namespace {
 
-QPointer<THelpWindow> theHelpWindow;
+QPointer<HelpWindow> theHelpWindow;
 
 // The anchor of the document that a keyword names: an exact match first, then one that differs
 // only in letter case.
@@ -41,7 +41,7 @@ QString anchorFor(const QTextDocument &document, const QString &keyword)
 
 } // namespace
 
-THelpWindow::THelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setWindowTitle(tr("Quorvex 98 Help"));
     setWindowIcon(programIcon());
@@ -82,7 +82,7 @@ THelpWindow::THelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     resize(size);
 }
 
-void THelpWindow::showDocument(const QString &path, const QString &keyword)
+void HelpWindow::showDocument(const QString &path, const QString &keyword)
 {
     QUrl url = QUrl::fromLocalFile(path);
     if (m_browser->source().adjusted(QUrl::RemoveFragment) != url) {
@@ -103,7 +103,7 @@ void THelpWindow::showDocument(const QString &path, const QString &keyword)
     }
 }
 
-THelpWindow *showHelp(QWidget *parent, UiHost &host, const QString &programDir, const QString &keyword)
+HelpWindow *showHelp(QWidget *parent, UiHost &host, const QString &programDir, const QString &keyword)
 {
     const QString path = QDir(programDir).filePath(HelpFileName.toString());
     if (!QFileInfo(path).isFile()) {
@@ -116,7 +116,7 @@ THelpWindow *showHelp(QWidget *parent, UiHost &host, const QString &programDir, 
     }
     QWidget *owner = parent ? parent->window() : nullptr;
     if (!theHelpWindow) {
-        theHelpWindow = new THelpWindow(owner);
+        theHelpWindow = new HelpWindow(owner);
     } else if (theHelpWindow->parentWidget() != owner) {
         // Qt blocks the input of every window outside a modal one; as its child the help stays usable.
         theHelpWindow->setParent(owner, theHelpWindow->windowFlags() | Qt::Window);

@@ -15,11 +15,11 @@ class UiHost;
 
 inline constexpr QStringView HelpFileName = u"QXMOR.HLP";
 
-class THelpWindow : public QWidget {
+class HelpWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit THelpWindow(QWidget *parent = nullptr);
+    explicit HelpWindow(QWidget *parent = nullptr);
 
     // Shows the document at its top (empty keyword) or at the keyword's anchor, matched without
     // regard to letter case; an unknown keyword shows the top.
@@ -38,6 +38,6 @@ private:
 // OBJECTS", "Report Window") in the one help window, which becomes a window of parent's window so
 // that it can be used while that window is modal. A missing document is reported through host and
 // gives nullptr.
-THelpWindow *showHelp(QWidget *parent, UiHost &host, const QString &programDir, const QString &keyword = {});
+HelpWindow *showHelp(QWidget *parent, UiHost &host, const QString &programDir, const QString &keyword = {});
 
 } // namespace qx

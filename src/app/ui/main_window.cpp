@@ -105,7 +105,7 @@ QSize tileCounts(QSize area, QSize tile)
     return QSize((area.width() + tile.width() - 1) / tile.width(), (area.height() + tile.height() - 1) / tile.height());
 }
 
-TMainWin::TMainWin(Session &session, UiHost &host, QWidget *parent)
+MainWindow::MainWindow(Session &session, UiHost &host, QWidget *parent)
     : QMainWindow(parent), m_session(session), m_host(host), m_printer(std::make_unique<QPrinter>())
 {
     setObjectName(QStringLiteral("MainWin"));
@@ -118,10 +118,10 @@ TMainWin::TMainWin(Session &session, UiHost &host, QWidget *parent)
     setCaption();
 }
 
-TMainWin::~TMainWin() = default;
+MainWindow::~MainWindow() = default;
 
-QAction *TMainWin::addAction(QMenu *menu, const QString &name, const QString &text, const QKeySequence &shortcut,
-                             const QString &hint, std::function<void()> handler)
+QAction *MainWindow::addAction(QMenu *menu, const QString &name, const QString &text, const QKeySequence &shortcut,
+                               const QString &hint, std::function<void()> handler)
 {
     auto *a = new QAction(text, this);
     a->setObjectName(name);
@@ -137,15 +137,15 @@ QAction *TMainWin::addAction(QMenu *menu, const QString &name, const QString &te
     return a;
 }
 
-QAction *TMainWin::action(const QString &objectName) const
+QAction *MainWindow::action(const QString &objectName) const
 {
     return findChild<QAction *>(objectName);
 }
 
-void TMainWin::buildMenus()
+void MainWindow::buildMenus()
 {
     const auto ctrl = [](int key) { return QKeySequence(Qt::CTRL | key); };
-    const auto open = [this](std::function<void(TMainWin &)> Windows::*which) {
+    const auto open = [this](std::function<void(MainWindow &)> Windows::*which) {
         return [this, which] {
             if (m_windows.*which)
                 (m_windows.*which)(*this);
@@ -154,9 +154,9 @@ void TMainWin::buildMenus()
 
     QMenu *file = menuBar()->addMenu(tr("&File"));
     addAction(file, "MenuNewGroup", tr("&New Puzzle Collection File"), ctrl(Qt::Key_N),
-              tr("Create New Puzzle Collection File"), [this] { MenuNewGroupClick(); });
+              tr("Create New Puzzle Collection File"), [this] { onMenuNewGroupClicked(); });
     addAction(file, "MenuOpenGroup", tr("&Open Puzzle Collection File"), ctrl(Qt::Key_O),
-              tr("Open Puzzle Collection File"), [this] { MenuOpenGroupClick(); });
+              tr("Open Puzzle Collection File"), [this] { onMenuOpenGroupClicked(); });
     file->addSeparator();
     addAction(file, "MenuNewPuzzle", tr("Ne&w Puzzle"), ctrl(Qt::Key_W), tr("Create New Puzzle"),
               open(&Windows::newPuzzle));
@@ -169,22 +169,23 @@ void TMainWin::buildMenus()
             m_windows.copyPuzzle(*this);
     });
     addAction(file, "MenuDeletePuzzle", tr("&Delete Puzzle"), ctrl(Qt::Key_D), tr("Delete Puzzle"),
-              [this] { MenuDeletePuzzleClick(); });
+              [this] { onMenuDeletePuzzleClicked(); });
     file->addSeparator();
     addAction(file, "MenuImport", tr("&Import Puzzles"), ctrl(Qt::Key_I), tr("Import Puzzles"),
-              [this] { MenuImportClick(); });
+              [this] { onMenuImportClicked(); });
     addAction(file, "MenuExport", tr("&Export Puzzles"), ctrl(Qt::Key_E), tr("Export Puzzles"),
-              [this] { MenuExportClick(); });
+              [this] { onMenuExportClicked(); });
     file->addSeparator();
     addAction(file, "MenuPrint", tr("&Print Puzzle"), ctrl(Qt::Key_P), tr("Print Puzzle"),
-              [this] { MenuPrintClick(); });
-    addAction(file, "MenuPrinterSetup", tr("Printer &Setup"), ctrl(Qt::Key_S), {}, [this] { MenuPrinterSetupClick(); });
+              [this] { onMenuPrintClicked(); });
+    addAction(file, "MenuPrinterSetup", tr("Printer &Setup"), ctrl(Qt::Key_S), {},
+              [this] { onMenuPrinterSetupClicked(); });
     file->addSeparator();
     addAction(file, "MenuExit", tr("E&xit"), ctrl(Qt::Key_X), tr("Exit Program"), [this] { close(); });
     m_recentSeparator = file->addSeparator();
     for (int k = 1; k <= 5; ++k)
         m_recentItems[k - 1] = addAction(file, QStringLiteral("MenuRecent%1").arg(k), QStringLiteral("&%1").arg(k), {},
-                                         {}, [this, k] { MenuRecentClick(k); });
+                                         {}, [this, k] { onMenuRecentClicked(k); });
 
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
     addAction(edit, "MenuPageLayout", tr("&Page Layout"), ctrl(Qt::Key_L), tr("Page Layout Designer"),
@@ -204,12 +205,12 @@ void TMainWin::buildMenus()
         const int w = sizes[i].first;
         QAction *a = addAction(
             screen, QStringLiteral("MenuScreen%1").arg(w), QStringLiteral("%1 x %2").arg(w).arg(sizes[i].second),
-            QKeySequence(Qt::CTRL | (Qt::Key_F1 + static_cast<int>(i))), {}, [this, w] { MenuScreenSizeClick(w); });
+            QKeySequence(Qt::CTRL | (Qt::Key_F1 + static_cast<int>(i))), {}, [this, w] { onMenuScreenSizeClicked(w); });
         a->setCheckable(true);
         m_screenSizes->addAction(a);
     }
     QAction *background = addAction(options, "MenuBackground", tr("&Background Bitmap"), ctrl(Qt::Key_G), {},
-                                    [this] { MenuBackgroundClick(); });
+                                    [this] { onMenuBackgroundClicked(); });
     background->setCheckable(true);
     addAction(options, "MenuJpegFactor", tr("&JPEG Compression Factor"), ctrl(Qt::Key_J), {}, {});
     QMenu *colours = options->addMenu(tr("C&olors For Saving Bitmaps && JPEGs"));
@@ -260,11 +261,11 @@ void TMainWin::buildMenus()
     }
     options->addSeparator();
     addAction(options, "MenuLabelFont", tr("&Label Font"), QKeySequence(Qt::SHIFT | Qt::Key_F8), {},
-              [this] { MenuFontClick(0); });
+              [this] { onMenuFontClicked(0); });
     addAction(options, "MenuEditFont", tr("E&dit Font"), QKeySequence(Qt::SHIFT | Qt::Key_F9), {},
-              [this] { MenuFontClick(1); });
+              [this] { onMenuFontClicked(1); });
     addAction(options, "MenuButtonFont", tr("B&utton Font"), QKeySequence(Qt::SHIFT | Qt::Key_F10), {},
-              [this] { MenuFontClick(2); });
+              [this] { onMenuFontClicked(2); });
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     addAction(help, "MenuHelpContents", tr("&Contents"), ctrl(Qt::Key_K), tr("Help"), [this] {
@@ -290,7 +291,7 @@ void TMainWin::buildMenus()
     action(QStringLiteral("MenuScreen%1").arg(windowSize))->setChecked(true);
 }
 
-void TMainWin::buildToolBar()
+void MainWindow::buildToolBar()
 {
     m_toolBar = addToolBar(tr("Commands"));
     m_toolBar->setObjectName(QStringLiteral("ToolBar"));
@@ -325,7 +326,7 @@ void TMainWin::buildToolBar()
     }
 }
 
-void TMainWin::buildLists()
+void MainWindow::buildLists()
 {
     m_client = new ClientArea(m_session.settings.misc.backgroundBitmap, this);
     m_client->setObjectName(QStringLiteral("ClientArea"));
@@ -355,14 +356,14 @@ void TMainWin::buildLists()
     grid->setRowStretch(2, 1);
     setCentralWidget(m_client);
 
-    connect(m_categoryBox, &QListWidget::itemClicked, this, [this] { CategoryBoxClick(); });
-    connect(m_categoryBox, &QListWidget::currentRowChanged, this, [this] { CategoryBoxClick(); });
-    connect(m_puzzleBox, &QListWidget::currentRowChanged, this, [this] { PuzzleBoxClick(); });
-    connect(m_puzzleBox, &QListWidget::itemDoubleClicked, this, [this] { PuzzleBoxDblClick(); });
+    connect(m_categoryBox, &QListWidget::itemClicked, this, [this] { onCategoryBoxClicked(); });
+    connect(m_categoryBox, &QListWidget::currentRowChanged, this, [this] { onCategoryBoxClicked(); });
+    connect(m_puzzleBox, &QListWidget::currentRowChanged, this, [this] { onPuzzleBoxClicked(); });
+    connect(m_puzzleBox, &QListWidget::itemDoubleClicked, this, [this] { onPuzzleBoxDoubleClicked(); });
     applyScreenFactor();
 }
 
-void TMainWin::applyScreenFactor()
+void MainWindow::applyScreenFactor()
 {
     const double f = m_session.screenFactor;
     m_client->setFixedSize(scaledBy(ClientWidth, f), scaledBy(ClientHeight - ToolBarHeight, f));
@@ -387,14 +388,14 @@ void TMainWin::applyScreenFactor()
     move((screen.width() - width()) / 2, std::max(0, (screen.height() - height()) / 2 - 10));
 }
 
-void TMainWin::setWindows(Windows windows)
+void MainWindow::setWindows(Windows windows)
 {
     m_windows = std::move(windows);
     updateWindowsAvailability();
-    EnableDisable();
+    enableDisable();
 }
 
-void TMainWin::updateWindowsAvailability()
+void MainWindow::updateWindowsAvailability()
 {
     // Commands whose windows are not part of the program yet are shown but cannot be chosen.
     const auto available = [this](const char *name, bool there) {
@@ -415,7 +416,7 @@ void TMainWin::updateWindowsAvailability()
         available(later, false);
 }
 
-void TMainWin::EnableDisable()
+void MainWindow::enableDisable()
 {
     const bool selected = m_session.collection.selectedRecord().has_value();
     const auto set = [this](const char *name, bool enabled) { action(QString::fromLatin1(name))->setEnabled(enabled); };
@@ -426,17 +427,17 @@ void TMainWin::EnableDisable()
     set("MenuPuzzleWords", selected && bool(m_windows.puzzleWords));
 }
 
-QString TMainWin::caption() const
+QString MainWindow::caption() const
 {
     return tr("Quorvex 98 (%1)").arg(displayName(QFileInfo(m_session.collectionPath()).absoluteFilePath()));
 }
 
-void TMainWin::setCaption()
+void MainWindow::setCaption()
 {
     setWindowTitle(caption());
 }
 
-void TMainWin::LoadInPuzzles()
+void MainWindow::loadInPuzzles()
 {
     try {
         m_session.collection.reload(m_session.collectionFile());
@@ -446,27 +447,27 @@ void TMainWin::LoadInPuzzles()
     }
     showCategories();
     showPuzzles();
-    EnableDisable();
+    enableDisable();
 }
 
-void TMainWin::selectFirstPuzzle()
+void MainWindow::selectFirstPuzzle()
 {
     m_session.collection.selectFirstPuzzle();
     showPuzzles();
-    EnableDisable();
+    enableDisable();
 }
 
-void TMainWin::showCategories()
+void MainWindow::showCategories()
 {
     fillList(m_categoryBox, m_session.collection.categories(), m_session.collection.selectedCategory());
 }
 
-void TMainWin::showPuzzles()
+void MainWindow::showPuzzles()
 {
     fillList(m_puzzleBox, m_session.collection.puzzles(), m_session.collection.selectedPuzzle());
 }
 
-void TMainWin::CategoryBoxClick()
+void MainWindow::onCategoryBoxClicked()
 {
     const int row = m_categoryBox->currentRow();
     if (row < 0)
@@ -475,22 +476,22 @@ void TMainWin::CategoryBoxClick()
     m_session.collection.selectCategory(row);
     if (m_session.collection.shownCategory() != shownBefore)
         showPuzzles();
-    EnableDisable();
+    enableDisable();
 }
 
-void TMainWin::PuzzleBoxClick()
+void MainWindow::onPuzzleBoxClicked()
 {
     const int row = m_puzzleBox->currentRow();
     m_session.collection.selectPuzzle(row < 0 ? std::nullopt : std::optional<int>(row));
-    EnableDisable();
+    enableDisable();
 }
 
-void TMainWin::PuzzleBoxDblClick()
+void MainWindow::onPuzzleBoxDoubleClicked()
 {
-    MenuPrintClick();
+    onMenuPrintClicked();
 }
 
-std::optional<int> TMainWin::requireSelectedPuzzle()
+std::optional<int> MainWindow::requireSelectedPuzzle()
 {
     const auto record = m_session.collection.selectedRecord();
     if (!record)
@@ -498,7 +499,7 @@ std::optional<int> TMainWin::requireSelectedPuzzle()
     return record;
 }
 
-bool TMainWin::readSelectedPuzzle(const QString &failureMessage)
+bool MainWindow::readSelectedPuzzle(const QString &failureMessage)
 {
     const auto n = requireSelectedPuzzle();
     if (!n)
@@ -517,20 +518,20 @@ bool TMainWin::readSelectedPuzzle(const QString &failureMessage)
     return true;
 }
 
-void TMainWin::openCollection(const QString &path)
+void MainWindow::openCollection(const QString &path)
 {
     const QString previous = m_session.collectionPath();
     m_session.settings.misc.lastGroup = path;
     setCaption();
     m_session.collection.setReselectPending({}, {});
     m_session.collection = CollectionView();
-    LoadInPuzzles();
+    loadInPuzzles();
     updateRecentFiles(m_session.settings.misc.lastFiles, previous, path);
     refreshRecentMenu();
-    EnableDisable();
+    enableDisable();
 }
 
-void TMainWin::MenuNewGroupClick()
+void MainWindow::onMenuNewGroupClicked()
 {
     FileRequest request{tr("Create New Puzzle Group"),
                         QString::fromLatin1(CollectionFilter),
@@ -554,7 +555,7 @@ void TMainWin::MenuNewGroupClick()
     updateRecentFiles(m_session.settings.misc.lastFiles, previous, *path);
     refreshRecentMenu();
     setCaption();
-    EnableDisable();
+    enableDisable();
     if (m_windows.newPuzzle &&
         m_host.message(this, tr("New Puzzle"),
                        tr("Would you like to create your first puzzle now for this new puzzle collection?"),
@@ -562,7 +563,7 @@ void TMainWin::MenuNewGroupClick()
         m_windows.newPuzzle(*this);
 }
 
-void TMainWin::MenuOpenGroupClick()
+void MainWindow::onMenuOpenGroupClicked()
 {
     FileRequest request{tr("Open Puzzle Group"),
                         QString::fromLatin1(CollectionFilter),
@@ -572,7 +573,7 @@ void TMainWin::MenuOpenGroupClick()
                         false};
     const auto path = m_host.openFileName(this, request);
     if (!path) {
-        EnableDisable();
+        enableDisable();
         return;
     }
     if (QFileInfo(*path).suffix().compare(QLatin1String("QX3"), Qt::CaseInsensitive) != 0) {
@@ -582,7 +583,7 @@ void TMainWin::MenuOpenGroupClick()
     openCollection(*path);
 }
 
-void TMainWin::MenuRecentClick(int k)
+void MainWindow::onMenuRecentClicked(int k)
 {
     const QString path = m_session.settings.misc.lastFiles[static_cast<size_t>(k - 1)];
     if (path.isEmpty() || !QFileInfo::exists(path))
@@ -590,7 +591,7 @@ void TMainWin::MenuRecentClick(int k)
     openCollection(path);
 }
 
-void TMainWin::refreshRecentMenu()
+void MainWindow::refreshRecentMenu()
 {
     const auto &files = m_session.settings.misc.lastFiles;
     const bool any = std::any_of(files.begin(), files.end(), [](const QString &f) { return !f.isEmpty(); });
@@ -603,7 +604,7 @@ void TMainWin::refreshRecentMenu()
     }
 }
 
-void TMainWin::MenuDeletePuzzleClick()
+void MainWindow::onMenuDeletePuzzleClicked()
 {
     const auto record = requireSelectedPuzzle();
     if (!record)
@@ -619,20 +620,20 @@ void TMainWin::MenuDeletePuzzleClick()
     } catch (const IoError &e) {
         m_host.ioError(this, e.message());
     }
-    LoadInPuzzles();
+    loadInPuzzles();
 }
 
-void TMainWin::MenuImportClick()
+void MainWindow::onMenuImportClicked()
 {
     runPuzzleImport(*this, m_session, m_host);
 }
 
-void TMainWin::MenuExportClick()
+void MainWindow::onMenuExportClicked()
 {
     runPuzzleExport(*this, m_session, m_host);
 }
 
-void TMainWin::MenuPrintClick()
+void MainWindow::onMenuPrintClicked()
 {
     if (!readSelectedPuzzle(tr("Unable to load puzzle.")))
         return;
@@ -647,12 +648,12 @@ void TMainWin::MenuPrintClick()
         m_windows.printOptions(*this, *m_session.current);
 }
 
-void TMainWin::MenuPrinterSetupClick()
+void MainWindow::onMenuPrinterSetupClicked()
 {
     m_host.printerSetup(this, *m_printer);
 }
 
-void TMainWin::MenuScreenSizeClick(int windowSize)
+void MainWindow::onMenuScreenSizeClicked(int windowSize)
 {
     const int current = effectiveWindowSize(m_session.settings.misc.windowSize, m_session.screen);
     QAction *item = action(QStringLiteral("MenuScreen%1").arg(windowSize));
@@ -675,7 +676,7 @@ void TMainWin::MenuScreenSizeClick(int windowSize)
     update();
 }
 
-void TMainWin::MenuBackgroundClick()
+void MainWindow::onMenuBackgroundClicked()
 {
     auto &flag = m_session.settings.misc.backgroundBitmap;
     flag = !flag;
@@ -683,7 +684,7 @@ void TMainWin::MenuBackgroundClick()
     m_client->update();
 }
 
-void TMainWin::MenuFontClick(int which)
+void MainWindow::onMenuFontClicked(int which)
 {
     UserFont &font = userFont(m_session.settings, which);
     QFont initial(font.name);
@@ -699,7 +700,7 @@ void TMainWin::MenuFontClick(int which)
     applyUserFonts(*this, m_session.look());
 }
 
-void TMainWin::saveSettings()
+void MainWindow::saveSettings()
 {
     if (m_settingsSaved)
         return;
@@ -711,23 +712,23 @@ void TMainWin::saveSettings()
     }
 }
 
-void TMainWin::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     saveSettings();
     event->accept();
 }
 
-void TMainWin::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     if (!m_shownOnce) {
         m_shownOnce = true;
         applyUserFonts(*this, m_session.look());
-        EnableDisable();
+        enableDisable();
     }
     QMainWindow::showEvent(event);
 }
 
-bool TMainWin::event(QEvent *event)
+bool MainWindow::event(QEvent *event)
 {
     if (event->type() == QEvent::WindowActivate && !m_activatedOnce) {
         m_activatedOnce = true;

@@ -26,39 +26,39 @@ class UiHost;
 // How many columns and rows of tiles cover an area, starting at its top-left corner.
 QSize tileCounts(QSize area, QSize tile);
 
-class TMainWin : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    TMainWin(Session &session, UiHost &host, QWidget *parent = nullptr);
-    ~TMainWin() override;
+    MainWindow(Session &session, UiHost &host, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // Windows of other parts of the program, opened from here once they exist. A command whose
     // window is not there yet stays disabled.
     struct Windows {
-        std::function<void(TMainWin &)> newPuzzle;    // the word list editor for a new puzzle
-        std::function<void(TMainWin &)> modifyPuzzle; // ... for the selected puzzle
-        std::function<void(TMainWin &)> copyPuzzle;   // ... for a copy of it
-        std::function<void(TMainWin &)> puzzleWords;  // manual word placement
-        std::function<void(TMainWin &, const PuzzleRecord &)> printOptions;
-        std::function<void(TMainWin &)> pageLayouts;  // the layout library
-        std::function<void(TMainWin &)> shapeLibrary; // the shape library
-        std::function<void(TMainWin &)> tipOfTheDay;
-        std::function<void(TMainWin &)> manualNotice;
-        std::function<void(TMainWin &)> aboutBox;
-        std::function<void(TMainWin &, const QString &)> help; // at a keyword, or the contents
-        std::function<void(TMainWin &)> clueHeaders;           // the default clue headings
+        std::function<void(MainWindow &)> newPuzzle;    // the word list editor for a new puzzle
+        std::function<void(MainWindow &)> modifyPuzzle; // ... for the selected puzzle
+        std::function<void(MainWindow &)> copyPuzzle;   // ... for a copy of it
+        std::function<void(MainWindow &)> puzzleWords;  // manual word placement
+        std::function<void(MainWindow &, const PuzzleRecord &)> printOptions;
+        std::function<void(MainWindow &)> pageLayouts;  // the layout library
+        std::function<void(MainWindow &)> shapeLibrary; // the shape library
+        std::function<void(MainWindow &)> tipOfTheDay;
+        std::function<void(MainWindow &)> manualNotice;
+        std::function<void(MainWindow &)> aboutBox;
+        std::function<void(MainWindow &, const QString &)> help; // at a keyword, or the contents
+        std::function<void(MainWindow &)> clueHeaders;           // the default clue headings
     };
     void setWindows(Windows windows);
 
     // Rebuilds both lists from the open file and shows the reselected or the first category.
-    void LoadInPuzzles();
+    void loadInPuzzles();
     void selectFirstPuzzle();
     // The caption: "Quorvex 98 (" + display name of the open file + ")".
     QString caption() const;
     void setCaption();
     // Enables the five puzzle commands exactly when a puzzle entry is selected.
-    void EnableDisable();
+    void enableDisable();
 
     QListWidget *categoryBox() const { return m_categoryBox; }
     QListWidget *puzzleBox() const { return m_puzzleBox; }
@@ -67,18 +67,18 @@ public:
     UiHost &host() { return m_host; }
 
     // The commands, by the names of their menu items.
-    void MenuNewGroupClick();
-    void MenuOpenGroupClick();
-    void MenuDeletePuzzleClick();
-    void MenuImportClick();
-    void MenuExportClick();
-    void MenuPrintClick();
-    void MenuPrinterSetupClick();
-    void MenuRecentClick(int k);
-    void MenuScreenSizeClick(int windowSize);
-    void MenuBackgroundClick();
-    void MenuFontClick(int which); // 0 label, 1 edit, 2 button
-    void PuzzleBoxDblClick();
+    void onMenuNewGroupClicked();
+    void onMenuOpenGroupClicked();
+    void onMenuDeletePuzzleClicked();
+    void onMenuImportClicked();
+    void onMenuExportClicked();
+    void onMenuPrintClicked();
+    void onMenuPrinterSetupClicked();
+    void onMenuRecentClicked(int k);
+    void onMenuScreenSizeClicked(int windowSize);
+    void onMenuBackgroundClicked();
+    void onMenuFontClicked(int which); // 0 label, 1 edit, 2 button
+    void onPuzzleBoxDoubleClicked();
 
     // Reads the selected puzzle into the current buffer; the message when it cannot be read.
     bool readSelectedPuzzle(const QString &failureMessage);
@@ -101,8 +101,8 @@ private:
     void buildLists();
     void showCategories();
     void showPuzzles();
-    void CategoryBoxClick();
-    void PuzzleBoxClick();
+    void onCategoryBoxClicked();
+    void onPuzzleBoxClicked();
     void refreshRecentMenu();
     void openCollection(const QString &path);
     void updateWindowsAvailability();

@@ -4,12 +4,12 @@
 #include "app/ui/about_box.h"
 #include "app/ui/help_window.h"
 #include "app/ui/main_window.h"
-#include "app/ui/manual_notice.h"
-#include "app/ui/tip_of_the_day.h"
+#include "app/ui/manual_notice_dialog.h"
+#include "app/ui/tip_of_the_day_dialog.h"
 #include "common/cp1252.h"
 #include "common/ui/ui_host.h"
-#include "output/ui/print_windows.h"
-#include "shapes/ui/shape_library_window.h"
+#include "report/ui/print_windows.h"
+#include "shapes/ui/shape_library_dialog.h"
 #include "words/ui/word_list_editor.h"
 
 #include <QRandomGenerator>
@@ -19,7 +19,7 @@ namespace qx {
 namespace {
 
 // Opens the word list editor on the session's current puzzle.
-void runWordList(TMainWin &w, Session &session, UiHost &host, const QString &caption)
+void runWordList(MainWindow &w, Session &session, UiHost &host, const QString &caption)
 {
     QStringList categories;
     for (const auto &c : session.collection.index().CategoryList)
@@ -36,24 +36,24 @@ void runWordList(TMainWin &w, Session &session, UiHost &host, const QString &cap
                             categories,
                             [&w, &session](const std::string &category, const std::string &name) {
                                 session.collection.setReselectPending(category, name);
-                                w.LoadInPuzzles();
+                                w.loadInPuzzles();
                             }};
-    TWordList editor(std::move(context), host, caption, &w);
+    WordListEditor editor(std::move(context), host, caption, &w);
     host.runModal(editor);
 }
 
 } // namespace
 
-void installProgramWindows(TMainWin &main, Session &session, UiHost &host)
+void installProgramWindows(MainWindow &main, Session &session, UiHost &host)
 {
-    TMainWin::Windows windows;
-    windows.newPuzzle = [&session, &host](TMainWin &w) {
+    MainWindow::Windows windows;
+    windows.newPuzzle = [&session, &host](MainWindow &w) {
         session.current->resetForNewPuzzle(session.layoutForNewPuzzle());
         session.currentIsNew = true;
         session.currentRecord = -1;
         runWordList(w, session, host, QObject::tr("Create New Puzzle"));
     };
-    windows.modifyPuzzle = [&session, &host](TMainWin &w) {
+    windows.modifyPuzzle = [&session, &host](MainWindow &w) {
         const auto record = session.collection.selectedRecord();
         if (!record || !w.readSelectedPuzzle(QObject::tr("Unable to access Word List file.")))
             return;
@@ -61,7 +61,7 @@ void installProgramWindows(TMainWin &main, Session &session, UiHost &host)
         session.currentRecord = *record;
         runWordList(w, session, host, QObject::tr("Modify Existing Puzzle"));
     };
-    windows.copyPuzzle = [&session, &host](TMainWin &w) {
+    windows.copyPuzzle = [&session, &host](MainWindow &w) {
         if (!w.readSelectedPuzzle(QObject::tr("Unable to access Word List file.")))
             return;
         session.currentIsNew = true;
@@ -69,29 +69,29 @@ void installProgramWindows(TMainWin &main, Session &session, UiHost &host)
         session.current->prepareCopy();
         runWordList(w, session, host, QObject::tr("Create New Puzzle (copy of existing puzzle)"));
     };
-    windows.tipOfTheDay = [&session, &host](TMainWin &w) {
+    windows.tipOfTheDay = [&session, &host](MainWindow &w) {
         runTipOfTheDay(host, session.look(), session.settings.misc.showTips, &w, *QRandomGenerator::global());
     };
-    windows.manualNotice = [&session, &host](TMainWin &w) {
-        TManualNotice notice(session.look(), host, session.paths.programDir, &w);
+    windows.manualNotice = [&session, &host](MainWindow &w) {
+        ManualNoticeDialog notice(session.look(), host, session.paths.programDir, &w);
         host.runModal(notice);
     };
-    windows.aboutBox = [&session, &host](TMainWin &w) {
-        TAboutBox about(session.look(), &w);
+    windows.aboutBox = [&session, &host](MainWindow &w) {
+        AboutBox about(session.look(), &w);
         host.runModal(about);
     };
-    windows.help = [&session, &host](TMainWin &w, const QString &keyword) {
+    windows.help = [&session, &host](MainWindow &w, const QString &keyword) {
         showHelp(&w, host, session.paths.programDir, keyword);
     };
-    windows.shapeLibrary = [&session, &host](TMainWin &w) {
-        TSelectShapes shapes(
+    windows.shapeLibrary = [&session, &host](MainWindow &w) {
+        ShapeLibraryDialog shapes(
             ShapeListContext{session.shapeLibrary(), session.currentShape, session.settings, session.look()}, host, &w);
         host.runModal(shapes);
     };
-    windows.printOptions = [&session, &host](TMainWin &w, const PuzzleRecord &record) {
+    windows.printOptions = [&session, &host](MainWindow &w, const PuzzleRecord &record) {
         openPrintOptions(&w, session, host, record);
     };
-    windows.clueHeaders = [&session, &host](TMainWin &w) { openDefaultClueHeaders(&w, session, host); };
+    windows.clueHeaders = [&session, &host](MainWindow &w) { openDefaultClueHeaders(&w, session, host); };
     main.setWindows(std::move(windows));
 }
 

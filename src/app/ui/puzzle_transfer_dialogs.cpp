@@ -79,7 +79,7 @@ QPushButton *button(const QString &text, QWidget *parent, const char *name)
 
 } // namespace
 
-TImportPuzzles::TImportPuzzles(TMainWin &main, const QString &path, QWidget *parent)
+ImportPuzzlesDialog::ImportPuzzlesDialog(MainWindow &main, const QString &path, QWidget *parent)
     : ConventionalDialog(main.session().look(), QSize(420, 360), parent), m_main(main), m_path(path)
 {
     setWindowTitle(tr("Import Crossword Puzzles"));
@@ -103,11 +103,11 @@ TImportPuzzles::TImportPuzzles(TMainWin &main, const QString &path, QWidget *par
     connect(m_picker, &PuzzlePicker::selectionChanged, m_ok, &QPushButton::setEnabled);
     connect(all, &QPushButton::clicked, m_picker, &PuzzlePicker::selectAll);
     connect(none, &QPushButton::clicked, m_picker, &PuzzlePicker::clearAll);
-    connect(m_ok, &QPushButton::clicked, this, &TImportPuzzles::OkButtonClick);
+    connect(m_ok, &QPushButton::clicked, this, &ImportPuzzlesDialog::onOkButtonClicked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TImportPuzzles::OkButtonClick()
+void ImportPuzzlesDialog::onOkButtonClicked()
 {
     UiHost &host = m_main.host();
     Session &session = m_main.session();
@@ -134,11 +134,11 @@ void TImportPuzzles::OkButtonClick()
     };
     session.collection.setReselectPending(firstOf(view.categories(), view.selectedCategory()),
                                           firstOf(view.puzzles(), view.selectedPuzzle()));
-    m_main.LoadInPuzzles();
+    m_main.loadInPuzzles();
     accept();
 }
 
-TExportPuzzles::TExportPuzzles(TMainWin &main, QWidget *parent)
+ExportPuzzlesDialog::ExportPuzzlesDialog(MainWindow &main, QWidget *parent)
     : ConventionalDialog(main.session().look(), QSize(420, 360), parent), m_main(main)
 {
     setWindowTitle(tr("Export Crossword Puzzles"));
@@ -158,11 +158,11 @@ TExportPuzzles::TExportPuzzles(TMainWin &main, QWidget *parent)
     connect(m_picker, &PuzzlePicker::selectionChanged, m_save, &QPushButton::setEnabled);
     connect(all, &QPushButton::clicked, m_picker, &PuzzlePicker::selectAll);
     connect(none, &QPushButton::clicked, m_picker, &PuzzlePicker::clearAll);
-    connect(m_save, &QPushButton::clicked, this, &TExportPuzzles::SaveButtonClick);
+    connect(m_save, &QPushButton::clicked, this, &ExportPuzzlesDialog::onSaveButtonClicked);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TExportPuzzles::SaveButtonClick()
+void ExportPuzzlesDialog::onSaveButtonClicked()
 {
     UiHost &host = m_main.host();
     Session &session = m_main.session();
@@ -200,7 +200,7 @@ void TExportPuzzles::SaveButtonClick()
     accept();
 }
 
-void runPuzzleImport(TMainWin &main, Session &session, UiHost &host)
+void runPuzzleImport(MainWindow &main, Session &session, UiHost &host)
 {
     FileRequest request{QObject::tr("Import Puzzles"),
                         QString::fromLatin1(ImportFilter),
@@ -236,7 +236,7 @@ void runPuzzleImport(TMainWin &main, Session &session, UiHost &host)
             case OldFileResult::Imported:
                 *session.current = imported.record;
                 session.collection.setReselectPending(imported.record.Category.str(), imported.record.PuzzleName.str());
-                main.LoadInPuzzles();
+                main.loadInPuzzles();
                 return;
             }
         } catch (const IoError &e) {
@@ -250,16 +250,16 @@ void runPuzzleImport(TMainWin &main, Session &session, UiHost &host)
                          QObject::tr("Import File cannot be the same as the currently open file."), Buttons::Ok);
             return;
         }
-        TImportPuzzles dialog(main, *path, &main);
+        ImportPuzzlesDialog dialog(main, *path, &main);
         host.runModal(dialog);
         return;
     }
 }
 
-void runPuzzleExport(TMainWin &main, Session &session, UiHost &host)
+void runPuzzleExport(MainWindow &main, Session &session, UiHost &host)
 {
     (void)session;
-    TExportPuzzles dialog(main, &main);
+    ExportPuzzlesDialog dialog(main, &main);
     host.runModal(dialog);
 }
 

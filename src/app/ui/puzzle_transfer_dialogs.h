@@ -14,7 +14,7 @@ namespace qx {
 
 struct Session;
 class UiHost;
-class TMainWin;
+class MainWindow;
 
 // A list of the puzzles of a collection, sorted, several selectable, each tagged with its record.
 class PuzzlePicker : public QWidget {
@@ -36,38 +36,38 @@ private:
     QListWidget *m_list;
 };
 
-class TImportPuzzles : public ConventionalDialog {
+class ImportPuzzlesDialog : public ConventionalDialog {
     Q_OBJECT
 
 public:
-    TImportPuzzles(TMainWin &main, const QString &path, QWidget *parent);
+    ImportPuzzlesDialog(MainWindow &main, const QString &path, QWidget *parent);
     PuzzlePicker *picker() const { return m_picker; }
-    void OkButtonClick();
+    void onOkButtonClicked();
 
 private:
-    TMainWin &m_main;
+    MainWindow &m_main;
     QString m_path;
     PuzzlePicker *m_picker;
     QPushButton *m_ok;
 };
 
-class TExportPuzzles : public ConventionalDialog {
+class ExportPuzzlesDialog : public ConventionalDialog {
     Q_OBJECT
 
 public:
-    TExportPuzzles(TMainWin &main, QWidget *parent);
+    ExportPuzzlesDialog(MainWindow &main, QWidget *parent);
     PuzzlePicker *picker() const { return m_picker; }
-    void SaveButtonClick();
+    void onSaveButtonClicked();
 
 private:
-    TMainWin &m_main;
+    MainWindow &m_main;
     PuzzlePicker *m_picker;
     QPushButton *m_save;
 };
 
 // "&Import Puzzles": choose a file, then import from a collection or a previous-version file.
-void runPuzzleImport(TMainWin &main, Session &session, UiHost &host);
+void runPuzzleImport(MainWindow &main, Session &session, UiHost &host);
 // "&Export Puzzles".
-void runPuzzleExport(TMainWin &main, Session &session, UiHost &host);
+void runPuzzleExport(MainWindow &main, Session &session, UiHost &host);
 
 } // namespace qx

@@ -11,7 +11,7 @@
 
 namespace qx {
 
-std::unique_ptr<TMainWin> startUp(const StartupOptions &options, Session &session, UiHost &host)
+std::unique_ptr<MainWindow> startUp(const StartupOptions &options, Session &session, UiHost &host)
 {
     session.paths.programDir = resolveProgramDir(options.programDir);
     session.paths.startupDir = withoutTrailingSlash(options.startupDir);
@@ -22,8 +22,8 @@ std::unique_ptr<TMainWin> startUp(const StartupOptions &options, Session &sessio
         session.screen = *options.screen;
     session.screenFactor = screenFactorFor(session.settings.misc.windowSize, session.screen);
 
-    auto window = std::make_unique<TMainWin>(session, host);
-    window->LoadInPuzzles();
+    auto window = std::make_unique<MainWindow>(session, host);
+    window->loadInPuzzles();
     window->selectFirstPuzzle();
     if (!unseeded.isEmpty()) {
         host.message(window.get(), QObject::tr("Warning"),

@@ -11,7 +11,7 @@
 namespace qx {
 
 struct Session;
-class TMainWin;
+class MainWindow;
 class UiHost;
 
 struct StartupOptions {
@@ -22,6 +22,6 @@ struct StartupOptions {
 };
 
 // Fills the session and builds the main window, not yet shown.
-std::unique_ptr<TMainWin> startUp(const StartupOptions &options, Session &session, UiHost &host);
+std::unique_ptr<MainWindow> startUp(const StartupOptions &options, Session &session, UiHost &host);
 
 } // namespace qx

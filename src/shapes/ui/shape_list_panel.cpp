@@ -3,7 +3,7 @@
 #include "common/cp1252.h"
 #include "common/io_error.h"
 #include "common/ui/ui_host.h"
-#include "shapes/ui/shape_editor.h"
+#include "shapes/ui/shape_editor_dialog.h"
 #include "store/settings.h"
 
 #include <QGridLayout>
@@ -67,7 +67,7 @@ void ShapeListPanel::buildControls(int pictureSide)
     m_shapeBox->setMinimumWidth(pictureSide * 3 / 4);
     auto *heading = new QLabel(tr("Puzzle Shape"), this);
     heading->setBuddy(m_shapeBox);
-    connect(m_shapeBox, &QListWidget::currentRowChanged, this, [this] { ShapeBoxClick(); });
+    connect(m_shapeBox, &QListWidget::currentRowChanged, this, [this] { onShapeBoxClicked(); });
 
     m_new = shapeButton(tr("&New"), QStringLiteral("NewShape"), this);
     m_modify = shapeButton(tr("&Modify"), QStringLiteral("ModifyShape"), this);
@@ -75,12 +75,12 @@ void ShapeListPanel::buildControls(int pictureSide)
     m_delete = shapeButton(tr("&Delete"), QStringLiteral("DeleteShape"), this);
     m_import = shapeButton(tr("Im&port"), QStringLiteral("ImportShape"), this);
     m_export = shapeButton(tr("Expo&rt"), QStringLiteral("ExportShape"), this);
-    connect(m_new, &QPushButton::clicked, this, &ShapeListPanel::NewShapeClick);
-    connect(m_modify, &QPushButton::clicked, this, &ShapeListPanel::ModifyShapeClick);
-    connect(m_copy, &QPushButton::clicked, this, &ShapeListPanel::CopyShapeClick);
-    connect(m_delete, &QPushButton::clicked, this, &ShapeListPanel::DeleteShapeClick);
-    connect(m_import, &QPushButton::clicked, this, &ShapeListPanel::ImportShapeClick);
-    connect(m_export, &QPushButton::clicked, this, &ShapeListPanel::ExportShapeClick);
+    connect(m_new, &QPushButton::clicked, this, &ShapeListPanel::onNewShapeClicked);
+    connect(m_modify, &QPushButton::clicked, this, &ShapeListPanel::onModifyShapeClicked);
+    connect(m_copy, &QPushButton::clicked, this, &ShapeListPanel::onCopyShapeClicked);
+    connect(m_delete, &QPushButton::clicked, this, &ShapeListPanel::onDeleteShapeClicked);
+    connect(m_import, &QPushButton::clicked, this, &ShapeListPanel::onImportShapeClicked);
+    connect(m_export, &QPushButton::clicked, this, &ShapeListPanel::onExportShapeClicked);
 
     m_buttons = new QVBoxLayout;
     for (QPushButton *b : {m_new, m_modify, m_copy, m_delete, m_import, m_export})
@@ -104,11 +104,11 @@ void ShapeListPanel::addButton(QPushButton *button)
 
 void ShapeListPanel::start()
 {
-    LoadInLayouts();
+    loadInLayouts();
     if (m_options.currentPuzzleShape)
-        SetShapeBoxIndex(CurrentPuzzleShapeMarker);
+        setShapeBoxIndex(CurrentPuzzleShapeMarker);
     else if (m_options.followLastShape)
-        SetShapeBoxIndex(m_context.settings.createOptions.lastShape);
+        setShapeBoxIndex(m_context.settings.createOptions.lastShape);
     else
         selectRow(0);
     showChosen();
@@ -123,7 +123,7 @@ std::optional<int> ShapeListPanel::selectedRecord() const
     return recordOf(item);
 }
 
-void ShapeListPanel::LoadInLayouts()
+void ShapeListPanel::loadInLayouts()
 {
     EntryList list = m_context.library.list();
     if (list.nothingFound())
@@ -146,7 +146,7 @@ void ShapeListPanel::selectRow(int row)
     m_shapeBox->setCurrentRow(row < m_shapeBox->count() ? row : -1);
 }
 
-void ShapeListPanel::SetShapeBoxIndex(int recordNumber)
+void ShapeListPanel::setShapeBoxIndex(int recordNumber)
 {
     for (int row = 0; row < m_shapeBox->count(); ++row)
         if (recordOf(m_shapeBox->item(row)) == recordNumber) {
@@ -158,7 +158,7 @@ void ShapeListPanel::SetShapeBoxIndex(int recordNumber)
 
 // Reads the chosen entry into the current shape. The open puzzle's own shape comes from the
 // puzzle, every other from the library.
-bool ShapeListPanel::LoadALayout()
+bool ShapeListPanel::loadALayout()
 {
     const auto n = selectedRecord();
     if (!n)
@@ -186,7 +186,7 @@ bool ShapeListPanel::LoadALayout()
 }
 
 // Black squares on white, as large as fit; nothing is drawn while the list is empty.
-void ShapeListPanel::DrawTheBox()
+void ShapeListPanel::drawTheBox()
 {
     if (m_shapeBox->count() == 0)
         return;
@@ -198,8 +198,8 @@ void ShapeListPanel::DrawTheBox()
 
 void ShapeListPanel::showChosen()
 {
-    if (LoadALayout())
-        DrawTheBox();
+    if (loadALayout())
+        drawTheBox();
 }
 
 void ShapeListPanel::updateButtons()
@@ -215,7 +215,7 @@ void ShapeListPanel::updateButtons()
     m_delete->setEnabled(!ownShape);
 }
 
-void ShapeListPanel::ShapeBoxClick()
+void ShapeListPanel::onShapeBoxClicked()
 {
     showChosen();
 }
@@ -225,21 +225,21 @@ void ShapeListPanel::ShapeBoxClick()
 void ShapeListPanel::openEditor(ShapeEditMode mode)
 {
     const int n = selectedRecord().value_or(-1);
-    TDoShapes editor(mode, m_context.currentShape, n, m_context.library, m_host, m_context.look, this);
+    ShapeEditorDialog editor(mode, m_context.currentShape, n, m_context.library, m_host, m_context.look, this);
     m_host.runModal(editor);
     if (!editor.saved())
         return;
-    LoadInLayouts();
-    SetShapeBoxIndex(editor.savedRecord());
+    loadInLayouts();
+    setShapeBoxIndex(editor.savedRecord());
     showChosen();
 }
 
-void ShapeListPanel::NewShapeClick()
+void ShapeListPanel::onNewShapeClicked()
 {
     openEditor(ShapeEditMode::New);
 }
 
-void ShapeListPanel::ModifyShapeClick()
+void ShapeListPanel::onModifyShapeClicked()
 {
     const auto n = selectedRecord();
     if (!n || *n == CurrentPuzzleShapeMarker)
@@ -249,14 +249,14 @@ void ShapeListPanel::ModifyShapeClick()
 
 // The editor names the copy; the current shape keeps its own name, so a cancelled copy leaves
 // nothing behind and the next copy is offered the same name again.
-void ShapeListPanel::CopyShapeClick()
+void ShapeListPanel::onCopyShapeClicked()
 {
     if (!selectedRecord())
         return;
     openEditor(ShapeEditMode::Copy);
 }
 
-void ShapeListPanel::DeleteShapeClick()
+void ShapeListPanel::onDeleteShapeClicked()
 {
     const int row = m_shapeBox->currentRow();
     const auto n = selectedRecord();
@@ -274,14 +274,14 @@ void ShapeListPanel::DeleteShapeClick()
         // Part of the records may have moved: the list below shows the library as it now is.
         m_host.ioError(this, e.message());
     }
-    LoadInLayouts();
+    loadInLayouts();
     if (m_shapeBox->count() == 0)
         return;
     selectRow(std::min(row, m_shapeBox->count() - 1));
     showChosen();
 }
 
-void ShapeListPanel::ImportShapeClick()
+void ShapeListPanel::onImportShapeClicked()
 {
     FileRequest request = shapeFileRequest(tr("Import Puzzle Shape"), tr("Puzzle Shapes (*.LAY)|*.LAY"),
                                            m_context.settings.misc.lastImportShapeFile);
@@ -312,12 +312,12 @@ void ShapeListPanel::ImportShapeClick()
     case ImportResult::Imported:
         break;
     }
-    LoadInLayouts();
-    SetShapeBoxIndex(outcome.recordNumber);
+    loadInLayouts();
+    setShapeBoxIndex(outcome.recordNumber);
     showChosen();
 }
 
-void ShapeListPanel::ExportShapeClick()
+void ShapeListPanel::onExportShapeClicked()
 {
     if (!selectedRecord()) {
         m_host.message(this, tr("Error"), tr("No shape selected."), Buttons::Ok);
@@ -330,7 +330,7 @@ void ShapeListPanel::ExportShapeClick()
     if (!path)
         return;
     m_context.settings.misc.lastExportShapeFile = *path;
-    if (!LoadALayout())
+    if (!loadALayout())
         return;
     try {
         if (exportShape(*path, m_context.currentShape) == ExportResult::CannotCreate) {

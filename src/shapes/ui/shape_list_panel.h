@@ -61,22 +61,22 @@ public:
     // The record number of the chosen entry (the marker for the open puzzle's own shape).
     std::optional<int> selectedRecord() const;
 
-    QListWidget *ShapeBox() const { return m_shapeBox; }
+    QListWidget *shapeBox() const { return m_shapeBox; }
     const QImage &picture() const { return m_picture; }
-    QPushButton *NewShape() const { return m_new; }
-    QPushButton *ModifyShape() const { return m_modify; }
-    QPushButton *CopyShape() const { return m_copy; }
-    QPushButton *DeleteShape() const { return m_delete; }
-    QPushButton *ImportShape() const { return m_import; }
-    QPushButton *ExportShape() const { return m_export; }
+    QPushButton *newButton() const { return m_new; }
+    QPushButton *modifyButton() const { return m_modify; }
+    QPushButton *copyButton() const { return m_copy; }
+    QPushButton *deleteButton() const { return m_delete; }
+    QPushButton *importButton() const { return m_import; }
+    QPushButton *exportButton() const { return m_export; }
 
-    void ShapeBoxClick();
-    void NewShapeClick();
-    void ModifyShapeClick();
-    void CopyShapeClick();
-    void DeleteShapeClick();
-    void ImportShapeClick();
-    void ExportShapeClick();
+    void onShapeBoxClicked();
+    void onNewShapeClicked();
+    void onModifyShapeClicked();
+    void onCopyShapeClicked();
+    void onDeleteShapeClicked();
+    void onImportShapeClicked();
+    void onExportShapeClicked();
 
 Q_SIGNALS:
     // The current shape now holds the chosen entry's shape.
@@ -84,10 +84,10 @@ Q_SIGNALS:
 
 private:
     void buildControls(int pictureSide);
-    void LoadInLayouts();
-    bool LoadALayout();
-    void DrawTheBox();
-    void SetShapeBoxIndex(int recordNumber);
+    void loadInLayouts();
+    bool loadALayout();
+    void drawTheBox();
+    void setShapeBoxIndex(int recordNumber);
     void selectRow(int row);
     void showChosen();
     void openEditor(ShapeEditMode mode);

@@ -1,7 +1,7 @@
 #include "words/ui/word_list_editor.h"
 
-#include "build/ui/created_puzzle.h"
-#include "build/ui/creation_attempts.h"
+#include "builder/ui/build_progress_dialog.h"
+#include "builder/ui/candidates_dialog.h"
 #include "common/cp1252.h"
 #include "common/ui/ui_host.h"
 #include "layout/layout_thumbnail.h"
@@ -91,7 +91,7 @@ QPushButton *makeButton(const QString &text, const char *name, QWidget *parent)
 
 } // namespace
 
-TWordList::TWordList(WordListContext context, UiHost &host, const QString &caption, QWidget *parent)
+WordListEditor::WordListEditor(WordListContext context, UiHost &host, const QString &caption, QWidget *parent)
     : ConventionalDialog(context.look, QSize(790, 560), parent), m_context(std::move(context)), m_host(host)
 {
     setObjectName(QStringLiteral("WordList"));
@@ -203,11 +203,12 @@ TWordList::TWordList(WordListContext context, UiHost &host, const QString &capti
     layout->addLayout(top);
     layout->addLayout(body, 1);
 
-    connect(button(QStringLiteral("CreateIt")), &QPushButton::clicked, this, &TWordList::CreateItClick);
-    connect(button(QStringLiteral("SaveButton")), &QPushButton::clicked, this, &TWordList::SaveButtonClick);
-    connect(button(QStringLiteral("Cancel")), &QPushButton::clicked, this, &TWordList::CancelClick);
-    connect(button(QStringLiteral("DeleteAllClue")), &QPushButton::clicked, this, &TWordList::DeleteAllClueClick);
-    connect(button(QStringLiteral("DeleteClue")), &QPushButton::clicked, this, &TWordList::DeleteClueClick);
+    connect(button(QStringLiteral("CreateIt")), &QPushButton::clicked, this, &WordListEditor::onCreateItClicked);
+    connect(button(QStringLiteral("SaveButton")), &QPushButton::clicked, this, &WordListEditor::onSaveButtonClicked);
+    connect(button(QStringLiteral("Cancel")), &QPushButton::clicked, this, &WordListEditor::onCancelClicked);
+    connect(button(QStringLiteral("DeleteAllClue")), &QPushButton::clicked, this,
+            &WordListEditor::onDeleteAllClueClicked);
+    connect(button(QStringLiteral("DeleteClue")), &QPushButton::clicked, this, &WordListEditor::onDeleteClueClicked);
     connect(m_shrink, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.shrink = on; });
     connect(m_quick, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.quickBuild = on; });
     connect(m_shapes, &ShapeListPanel::shapeChosen, this, [] {});
@@ -234,23 +235,23 @@ TWordList::TWordList(WordListContext context, UiHost &host, const QString &capti
     m_quick->setEnabled(isNew);
 }
 
-TWordList::~TWordList() = default;
+WordListEditor::~WordListEditor() = default;
 
-QPushButton *TWordList::button(const QString &objectName) const
+QPushButton *WordListEditor::button(const QString &objectName) const
 {
     return findChild<QPushButton *>(objectName);
 }
 
-void TWordList::showEvent(QShowEvent *event)
+void WordListEditor::showEvent(QShowEvent *event)
 {
     ConventionalDialog::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        FormShow();
+        formShow();
     }
 }
 
-void TWordList::FormShow()
+void WordListEditor::formShow()
 {
     // Fifteen pixels above the centred position, never above the top of the screen.
     move(x(), std::max(0, y() - 15));
@@ -271,7 +272,7 @@ void TWordList::FormShow()
         m_original = std::make_unique<PuzzleRecord>(m_context.working);
 }
 
-void TWordList::fillGrid()
+void WordListEditor::fillGrid()
 {
     const PuzzleRecord &r = m_context.working;
     const bool isNew = m_context.isNew;
@@ -291,13 +292,13 @@ void TWordList::fillGrid()
     }
 }
 
-void TWordList::drawLayout()
+void WordListEditor::drawLayout()
 {
     m_layoutImage->setPixmap(QPixmap::fromImage(
         drawLayoutThumbnail(m_context.working.Layout, m_layoutImage->size(), palette().color(QPalette::Button))));
 }
 
-TypedPuzzle TWordList::typedPuzzle() const
+TypedPuzzle WordListEditor::typedPuzzle() const
 {
     TypedPuzzle typed;
     typed.title = bytesOf(m_title->text());
@@ -313,7 +314,7 @@ TypedPuzzle TWordList::typedPuzzle() const
     return typed;
 }
 
-void TWordList::focusRow(int row, int column)
+void WordListEditor::focusRow(int row, int column)
 {
     if (row < 0)
         return;
@@ -321,7 +322,7 @@ void TWordList::focusRow(int row, int column)
     m_grid->setCurrentCell(row, column);
 }
 
-void TWordList::CreateItClick()
+void WordListEditor::onCreateItClicked()
 {
     const CreateCheck check = checkCreate(typedPuzzle(), m_attempts->text(), m_context.currentShape, m_context.working);
     if (check.largeDimensions)
@@ -359,11 +360,11 @@ void TWordList::CreateItClick()
         Build(m_context.working, m_context.currentShape, build, m_context.candidates);
         QApplication::restoreOverrideCursor();
     } else {
-        TCreationAttempts progress(look(), m_context.working, m_context.currentShape, build, m_context.candidates,
-                                   this);
+        BuildProgressDialog progress(look(), m_context.working, m_context.currentShape, build, m_context.candidates,
+                                     this);
         m_host.runModal(progress);
     }
-    TCreatedPuzzle candidates(
+    CandidatesDialog candidates(
         look(), m_context.working, m_context.candidates, m_context.currentShape,
         SaveTarget{m_context.collectionPath, m_context.isNew, m_context.recordNumber, m_context.reloadAndReselect},
         m_host, this);
@@ -372,7 +373,7 @@ void TWordList::CreateItClick()
         accept();
 }
 
-bool TWordList::writeAndSave()
+bool WordListEditor::writeAndSave()
 {
     writeRowsIntoRecord(typedPuzzle(), m_context.working);
     if (!CollectionFile(m_context.collectionPath).save(m_context.working, false, m_context.recordNumber)) {
@@ -384,7 +385,7 @@ bool TWordList::writeAndSave()
     return true;
 }
 
-void TWordList::SaveButtonClick()
+void WordListEditor::onSaveButtonClicked()
 {
     const TypedPuzzle typed = typedPuzzle();
     if (trimSpaces(typed.title).empty()) {
@@ -403,7 +404,7 @@ void TWordList::SaveButtonClick()
         ConventionalDialog::reject();
 }
 
-bool TWordList::changed()
+bool WordListEditor::changed()
 {
     if (m_context.isNew || !m_original)
         return false;
@@ -424,7 +425,7 @@ bool TWordList::changed()
            la.ObjectCount != lb.ObjectCount || la.Portrait != lb.Portrait || la.DesignZoom != lb.DesignZoom;
 }
 
-void TWordList::CancelClick()
+void WordListEditor::onCancelClicked()
 {
     if (changed()) {
         const Answer answer =
@@ -432,19 +433,19 @@ void TWordList::CancelClick()
         if (answer == Answer::Cancel)
             return;
         if (answer == Answer::Yes) {
-            SaveButtonClick();
+            onSaveButtonClicked();
             return;
         }
     }
     ConventionalDialog::reject();
 }
 
-void TWordList::reject()
+void WordListEditor::reject()
 {
-    CancelClick();
+    onCancelClicked();
 }
 
-void TWordList::DeleteAllClueClick()
+void WordListEditor::onDeleteAllClueClicked()
 {
     const TypedPuzzle typed = typedPuzzle();
     const bool anyWord = std::any_of(typed.rows.begin(), typed.rows.end(),
@@ -462,7 +463,7 @@ void TWordList::DeleteAllClueClick()
     }
 }
 
-void TWordList::DeleteClueClick()
+void WordListEditor::onDeleteClueClicked()
 {
     const int selected = m_grid->currentRow();
     if (selected < 0)
@@ -476,7 +477,7 @@ void TWordList::DeleteClueClick()
     m_grid->setFocus();
 }
 
-void TWordList::typeInternationalCharacter(int k)
+void WordListEditor::typeInternationalCharacter(int k)
 {
     const QString code = m_context.settings.createOptions.intKeys[static_cast<size_t>(k - 1)];
     bool ok = false;

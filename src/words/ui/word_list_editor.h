@@ -4,7 +4,7 @@
 // puzzle only the clues, title, category, bonus question and layout can change, and "Sa&ve"
 // writes it back.
 
-#include "build/grid_builder.h"
+#include "builder/grid_builder.h"
 #include "common/ui/dialog_conventions.h"
 #include "words/create_checks.h"
 
@@ -38,12 +38,12 @@ struct WordListContext {
     std::function<void(const std::string &, const std::string &)> reloadAndReselect;
 };
 
-class TWordList : public ConventionalDialog {
+class WordListEditor : public ConventionalDialog {
     Q_OBJECT
 
 public:
-    TWordList(WordListContext context, UiHost &host, const QString &caption, QWidget *parent = nullptr);
-    ~TWordList() override;
+    WordListEditor(WordListContext context, UiHost &host, const QString &caption, QWidget *parent = nullptr);
+    ~WordListEditor() override;
 
     // The rows as typed, converted to the record's code page.
     TypedPuzzle typedPuzzle() const;
@@ -51,19 +51,19 @@ public:
 
     QLineEdit *Title() const { return m_title; }
     QComboBox *Category() const { return m_category; }
-    QLineEdit *BonusQuest() const { return m_bonus; }
-    QTableWidget *WordsCluesGrid() const { return m_grid; }
+    QLineEdit *bonusQuest() const { return m_bonus; }
+    QTableWidget *wordsCluesGrid() const { return m_grid; }
     QLineEdit *Attempts() const { return m_attempts; }
-    QCheckBox *AutoShrink() const { return m_shrink; }
-    QCheckBox *QuickCreate() const { return m_quick; }
+    QCheckBox *autoShrink() const { return m_shrink; }
+    QCheckBox *quickCreate() const { return m_quick; }
     ShapeListPanel *shapes() const { return m_shapes; }
     QPushButton *button(const QString &objectName) const;
 
-    void CreateItClick();
-    void SaveButtonClick();
-    void CancelClick();
-    void DeleteAllClueClick();
-    void DeleteClueClick();
+    void onCreateItClicked();
+    void onSaveButtonClicked();
+    void onCancelClicked();
+    void onDeleteAllClueClicked();
+    void onDeleteClueClicked();
     // Types international character k (1..12) into the focused text control.
     void typeInternationalCharacter(int k);
 
@@ -72,7 +72,7 @@ protected:
     void reject() override;
 
 private:
-    void FormShow();
+    void formShow();
     void fillGrid();
     void drawLayout();
     void focusRow(int row, int column);

@@ -1,0 +1,546 @@
+#include "builder/build_attempt.h"
+
+#include "common/upper_case_letter.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace qx {
+
+namespace {
+
+constexpr uint8_t Space = 0x20;
+constexpr int Side = GridSide;
+
+constexpr int columnOf(int x)
+{
+    return (x - 1) % Side + 1;
+}
+constexpr int rowOf(int x)
+{
+    return (x - 1) / Side + 1;
+}
+
+template <int (*Of)(int)>
+constexpr std::array<uint8_t, GridCells + 1> table()
+{
+    std::array<uint8_t, GridCells + 1> t{};
+    for (int x = 1; x <= GridCells; ++x)
+        t[x] = static_cast<uint8_t>(Of(x));
+    return t;
+}
+
+constexpr auto ColumnOf = table<columnOf>();
+constexpr auto RowOf = table<rowOf>();
+
+// Bubble passes over positions 1..n: for j = 1..n, for k = n down to j + 1, swap k - 1 and k when
+// the rule says so. Every ordering step of an attempt is one of these, so equal keys keep the
+// order the documented passes give them.
+template <typename T, typename Swap>
+void bubblePasses(std::array<T, MaxWords> &items, int n, Swap shouldSwap)
+{
+    for (int j = 1; j <= n; ++j) {
+        for (int k = n; k >= j + 1; --k) {
+            if (shouldSwap(items[k - 2], items[k - 1]))
+                std::swap(items[k - 2], items[k - 1]);
+        }
+    }
+}
+
+} // namespace
+
+PuzzleRecord AttemptResult::record(const PuzzleRecord &saved) const
+{
+    PuzzleRecord r = saved;
+    r.Grid = grid;
+    r.GridWidth = gridWidth;
+    r.GridHeight = gridHeight;
+    r.WordCount = static_cast<int16_t>(score);
+    r.AcrossCount = acrossCount;
+    r.DownCount = downCount;
+    for (int k = 0; k < total; ++k) {
+        const Entry &e = entries[k];
+        r.Words[k] = saved.Words[e.source];
+        r.Clues[k] = saved.Clues[e.source];
+        r.WordPos[k] = e.pos;
+        r.WordLen[k] = e.len;
+        r.WordNumber[k] = e.number;
+        r.WordAcross[k] = e.across;
+    }
+    return r;
+}
+
+std::array<uint8_t, MaxWords> AttemptResult::placedFlags() const
+{
+    std::array<uint8_t, MaxWords> flags{};
+    for (int k = 0; k < total; ++k)
+        flags[k] = entries[k].placed;
+    return flags;
+}
+
+AttemptRunner::AttemptRunner(const PuzzleRecord &saved, const ShapeRecord &shape, AttemptOptions options)
+    : m_saved(saved), m_options(options), m_cellsOf(std::make_unique<std::array<std::array<int16_t, GridCells>, 256>>())
+{
+    m_total = saved.wordsInUse();
+    m_width = saved.widthInUse();
+    m_height = saved.heightInUse();
+    for (int x = 1; x <= GridCells; ++x)
+        m_shape[x] = shape.ShapeCells[x - 1];
+    for (int w = 0; w < m_total; ++w) {
+        const std::string text = saved.Words[w].str();
+        Word &word = m_words[w];
+        word.stored = static_cast<int>(text.size());
+        for (const char ch : text) {
+            if (ch != ' ')
+                word.s[word.length++] = UpperCaseLetter(static_cast<uint8_t>(ch));
+        }
+    }
+}
+
+int AttemptRunner::testAcross(int f, const Word &w) const
+{
+    if (w.length == 0)
+        return 0;
+    // The cells just before and after the word decide most positions: look at them first.
+    const int last = f + w.length - 1;
+    if ((ColumnOf[f] != 1 && m_grid[f - 1] != Space) || (ColumnOf[last] != Side && m_grid[last + 1] != Space))
+        return -1;
+    int crossings = 0;
+    for (int i = 0; i < w.length; ++i) {
+        const int x = f + i;
+        const uint8_t g = m_grid[x];
+        if (g != Space) {
+            // Running along a word of the same direction would merge two entries into one.
+            if (g != w.s[i] || (i > 0 && m_grid[x - 1] != Space))
+                return -1;
+            ++crossings;
+        } else if ((x > Side && m_grid[x - Side] != Space) || (x + Side <= GridCells && m_grid[x + Side] != Space)) {
+            return -1;
+        }
+        if (i == 0 && columnOf(x) != 1 && m_grid[x - 1] != Space)
+            return -1;
+        if (i == w.length - 1 && columnOf(x) != Side && m_grid[x + 1] != Space)
+            return -1;
+        if (m_shape[x] == 0)
+            return -1;
+    }
+    return crossings;
+}
+
+int AttemptRunner::testDown(int f, const Word &w) const
+{
+    if (w.length == 0)
+        return 0;
+    const int last = f + (w.length - 1) * Side;
+    if ((f > Side && m_grid[f - Side] != Space) || (last <= GridCells - Side && m_grid[last + Side] != Space))
+        return -1;
+    int crossings = 0;
+    for (int i = 0; i < w.length; ++i) {
+        const int x = f + i * Side;
+        const uint8_t g = m_grid[x];
+        if (g != Space) {
+            if (g != w.s[i] || (i > 0 && m_grid[x - Side] != Space))
+                return -1;
+            ++crossings;
+        } else if ((columnOf(x) != 1 && m_grid[x - 1] != Space) || (columnOf(x) != Side && m_grid[x + 1] != Space)) {
+            return -1;
+        }
+        if (i == 0 && x > Side && m_grid[x - Side] != Space)
+            return -1;
+        if (i == w.length - 1 && x <= GridCells - Side && m_grid[x + Side] != Space)
+            return -1;
+        if (m_shape[x] == 0)
+            return -1;
+    }
+    return crossings;
+}
+
+void AttemptRunner::write(int k, int f, int step)
+{
+    const Word &w = m_words[m_entries[k].source];
+    for (int i = 0; i < w.length; ++i) {
+        const int x = f + i * step;
+        if (m_grid[x] == Space) {
+            const uint8_t ch = w.s[i];
+            (*m_cellsOf)[ch][m_cellCount[ch]++] = static_cast<int16_t>(x);
+            m_log.push_back(static_cast<int16_t>(x));
+        }
+        m_grid[x] = w.s[i];
+    }
+    AttemptResult::Entry &e = m_entries[k];
+    e.pos = static_cast<int16_t>(f);
+    e.len = static_cast<int16_t>(w.length);
+    e.across = step == 1 ? 1 : 0;
+}
+
+void AttemptRunner::Candidates::reset()
+{
+    // Nothing was gathered since the last reset: everything is still clear.
+    if (!ready)
+        return;
+    if (exact) {
+        for (size_t word = 0; word < bits.size(); ++word) {
+            for (uint64_t b = bits[word]; b; b &= b - 1)
+                hits[word * 64 + std::countr_zero(b)] = 0;
+        }
+    }
+    bits.fill(0);
+    twoOrMore.fill(0);
+    ready = false;
+    exact = true;
+    sweptLevelTwo = false;
+    firstWithOneCrossing = 0;
+}
+
+void AttemptRunner::collectSince(const Word &w, int lastColumn, int lastRow, int step, size_t since, Candidates &into)
+{
+    // Every position failed when the word was last tried, and cells only ever fill: a position can
+    // pass now only through a cell filled since then, so only those cells are looked at.
+    const bool across = step == 1;
+    for (size_t n = since; n < m_log.size(); ++n) {
+        const int x = m_log[n];
+        for (int i = 0; i < w.length; ++i) {
+            if (w.s[i] != m_grid[x])
+                continue;
+            int f;
+            if (across) {
+                const int c = ColumnOf[x] - i;
+                if (c < 1 || c > lastColumn || RowOf[x] > lastRow)
+                    continue;
+                f = x - i;
+            } else {
+                const int r = RowOf[x] - i;
+                if (r < 1 || r > lastRow || ColumnOf[x] > lastColumn)
+                    continue;
+                f = x - i * Side;
+            }
+            // The crossing count is not known from the new cells alone: the test decides.
+            into.bits[f >> 6] |= uint64_t(1) << (f & 63);
+        }
+    }
+    into.ready = true;
+}
+
+void AttemptRunner::collect(const Word &w, int lastColumn, int lastRow, int step, Candidates &into)
+{
+    // A position passes only if each of its filled cells holds the word's letter there, so the
+    // positions worth testing are those the cell index reaches through the word's letters; each
+    // one is counted once per letter it shares, which bounds its crossings.
+    const bool across = step == 1;
+    for (int i = 0; i < w.length; ++i) {
+        const uint8_t ch = w.s[i];
+        const auto &cells = (*m_cellsOf)[ch];
+        for (int n = 0; n < m_cellCount[ch]; ++n) {
+            const int x = cells[n];
+            int f;
+            if (across) {
+                const int c = ColumnOf[x] - i;
+                if (c < 1 || c > lastColumn || RowOf[x] > lastRow)
+                    continue;
+                f = x - i;
+            } else {
+                const int r = RowOf[x] - i;
+                if (r < 1 || r > lastRow || ColumnOf[x] > lastColumn)
+                    continue;
+                f = x - i * Side;
+            }
+            const uint64_t bit = uint64_t(1) << (f & 63);
+            into.bits[f >> 6] |= bit;
+            if (++into.hits[f] == 2)
+                into.twoOrMore[f >> 6] |= bit;
+        }
+    }
+    into.ready = true;
+}
+
+int AttemptRunner::firstCandidate(const Word &w, int required, int lastColumn, int lastRow, int step)
+{
+    Candidates &c = step == 1 ? m_across : m_down;
+    if (!c.ready) {
+        c.exact = m_triedUpTo < 0;
+        if (c.exact)
+            collect(w, lastColumn, lastRow, step, c);
+        else
+            collectSince(w, lastColumn, lastRow, step, static_cast<size_t>(m_triedUpTo), c);
+    }
+    // Levels come in order 2, then 1. A position that passes every check crosses exactly the
+    // letters it shares, so after level 2 failed everywhere, level 1 can only pass where exactly
+    // one letter is shared: those were either never tested (exact counts) or seen at level 2.
+    if (required == 1 && c.sweptLevelTwo && !c.exact)
+        return c.firstWithOneCrossing;
+    for (size_t word = 0; word < c.bits.size(); ++word) {
+        uint64_t bits = c.bits[word];
+        if (c.exact)
+            bits = required >= 2 ? c.twoOrMore[word] : (c.sweptLevelTwo ? bits & ~c.twoOrMore[word] : bits);
+        while (bits) {
+            const int f = static_cast<int>(word * 64) + std::countr_zero(bits);
+            bits &= bits - 1;
+            const int crossings = step == 1 ? testAcross(f, w) : testDown(f, w);
+            if (crossings >= required)
+                return f;
+            if (crossings == 1 && c.firstWithOneCrossing == 0)
+                c.firstWithOneCrossing = f;
+        }
+    }
+    if (required == 2)
+        c.sweptLevelTwo = true;
+    return 0;
+}
+
+bool AttemptRunner::tryAcross(int k, int required, bool firstWord, SplitMix64 &rng)
+{
+    const Word &w = m_words[m_entries[k].source];
+    const int L = w.length;
+    const int lastColumn = m_width - L + 1;
+    int placedAt = 0;
+    if (firstWord) {
+        const int r0 = 1 + rng.below(m_height);
+        // Nothing lies in the grid yet, so only the level without crossings can succeed.
+        if (required > 0 && m_log.empty())
+            return false;
+        for (int pass = 0; pass < 2 && !placedAt; ++pass) {
+            const int from = pass == 0 ? r0 : 1;
+            const int to = pass == 0 ? m_height : r0 - 1;
+            for (int r = from; r <= to && !placedAt; ++r) {
+                for (int c = 1; c <= lastColumn; ++c) {
+                    const int f = (r - 1) * Side + c;
+                    if (testAcross(f, w) >= required) {
+                        placedAt = f;
+                        break;
+                    }
+                }
+            }
+        }
+    } else if (required == 0) {
+        for (int r = 1; r <= m_height && !placedAt; ++r) {
+            for (int c = 1; c <= lastColumn; ++c) {
+                if (testAcross((r - 1) * Side + c, w) >= 0) {
+                    placedAt = (r - 1) * Side + c;
+                    break;
+                }
+            }
+        }
+    } else {
+        // Every position that can pass crosses as many letters of the word as it needs: look only
+        // there, and take the first in reading order, as the row-by-row scan would.
+        placedAt = firstCandidate(w, required, lastColumn, m_height, 1);
+    }
+    if (!placedAt)
+        return false;
+    write(k, placedAt, 1);
+    if (firstWord)
+        m_firstWordAcross = true;
+    return true;
+}
+
+bool AttemptRunner::tryDown(int k, int required, bool firstWord, SplitMix64 &rng)
+{
+    const Word &w = m_words[m_entries[k].source];
+    const int L = w.length;
+    const int lastRow = m_height - L + 1;
+    int placedAt = 0;
+    if (firstWord || required == 0) {
+        int c0 = 1;
+        if (firstWord) {
+            c0 = 1 + rng.below(m_width);
+            if (required > 0 && m_log.empty())
+                return false;
+        }
+        // Start rows outside, columns inside: first the columns c0.., then 1..c0 - 1.
+        for (int pass = 0; pass < 2 && !placedAt; ++pass) {
+            const int from = pass == 0 ? c0 : 1;
+            const int to = pass == 0 ? m_width : c0 - 1;
+            for (int r = 1; r <= lastRow && !placedAt; ++r) {
+                for (int c = from; c <= to; ++c) {
+                    const int f = (r - 1) * Side + c;
+                    if (testDown(f, w) >= required) {
+                        placedAt = f;
+                        break;
+                    }
+                }
+            }
+        }
+    } else {
+        placedAt = firstCandidate(w, required, m_width, lastRow, Side);
+    }
+    if (!placedAt)
+        return false;
+    write(k, placedAt, Side);
+    if (firstWord)
+        m_firstWordAcross = false;
+    return true;
+}
+
+void AttemptRunner::run(SplitMix64 &rng, AttemptResult &out)
+{
+    const int total = m_total;
+
+    // Longest first: the text and clue move; the position arrays stay with their places.
+    std::array<uint8_t, MaxWords> order{};
+    for (int k = 0; k < total; ++k)
+        order[k] = static_cast<uint8_t>(k);
+    bubblePasses(order, total, [&](uint8_t a, uint8_t b) { return m_words[a].stored < m_words[b].stored; });
+    for (int k = 0; k < total; ++k) {
+        AttemptResult::Entry &e = m_entries[k];
+        e.source = order[k];
+        e.pos = m_saved.WordPos[k];
+        e.len = m_saved.WordLen[k];
+        e.number = m_saved.WordNumber[k];
+        e.across = m_saved.WordAcross[k];
+        e.placed = 0;
+    }
+
+    m_grid.fill(Space);
+    m_cellCount.fill(0);
+    m_log.clear();
+    m_lastFailure.fill(-1);
+    m_firstWordAcross = false;
+
+    // Placement passes.
+    bool firstWord = true;
+    int previous = 0;
+    for (int pass = 1;; ++pass) {
+        for (int k = 0; k < total; ++k) {
+            if (pass > 1 && m_entries[k].placed)
+                continue;
+            m_entries[k].placed = 1;
+            // The grid does not change while a word is tried, so each direction's candidate
+            // positions are gathered once for all its levels.
+            m_across.reset();
+            m_down.reset();
+            m_triedUpTo = m_lastFailure[k];
+            int required = 2;
+            int tries = 0;
+            bool settled = false;
+            int direction = 1 + rng.below(2);
+            while (!settled) {
+                settled =
+                    direction == 1 ? tryAcross(k, required, firstWord, rng) : tryDown(k, required, firstWord, rng);
+                direction = 3 - direction;
+                ++tries;
+                if (!settled && tries == 2) {
+                    if (required > (firstWord ? 0 : 1)) {
+                        --required;
+                        tries = 0;
+                    } else {
+                        m_entries[k].placed = 0;
+                        m_lastFailure[k] = static_cast<int>(m_log.size());
+                        settled = true;
+                    }
+                }
+            }
+            firstWord = false;
+        }
+        if (m_options.quickBuild && pass == 2)
+            break;
+        int count = 0;
+        for (int k = 0; k < total; ++k)
+            count += m_entries[k].placed;
+        if (count == previous)
+            break;
+        previous = count;
+    }
+
+    int width = m_width;
+    int height = m_height;
+    if (m_options.shrink) {
+        for (int r = height; r >= 2; --r) {
+            bool empty = true;
+            for (int c = 1; c <= width && empty; ++c)
+                empty = m_grid[(r - 1) * Side + c] == Space;
+            if (!empty)
+                break;
+            --height;
+        }
+        for (int c = width; c >= 2; --c) {
+            bool empty = true;
+            for (int r = 1; r <= Side && empty; ++r)
+                empty = m_grid[(r - 1) * Side + c] == Space;
+            if (!empty)
+                break;
+            --width;
+        }
+    }
+
+    // Finish the cells.
+    for (int x = 1; x <= GridCells; ++x) {
+        if (m_shape[x] == 0)
+            m_grid[x] = 0;
+        else if (m_grid[x] != Space)
+            m_grid[x] = UpperCaseLetter(m_grid[x]);
+    }
+
+    // Compact, number and order.
+    using Entry = AttemptResult::Entry;
+    bubblePasses(m_entries, total, [](const Entry &a, const Entry &b) { return !a.placed && b.placed; });
+    int wordCount = 0;
+    while (wordCount < total && m_entries[wordCount].placed)
+        ++wordCount;
+    bubblePasses(m_entries, wordCount, [](const Entry &a, const Entry &b) { return a.pos > b.pos; });
+    int number = 0;
+    for (int k = 0; k < wordCount; ++k) {
+        if (k == 0 || m_entries[k].pos != m_entries[k - 1].pos)
+            ++number;
+        m_entries[k].number = static_cast<int16_t>(number);
+    }
+    // Across words first: a pass swaps whenever the earlier word runs down, so the order within
+    // each group is set again by number below.
+    bubblePasses(m_entries, wordCount, [](const Entry &a, const Entry &) { return a.across == 0; });
+    int acrossCount = 0;
+    for (int k = 0; k < wordCount; ++k)
+        acrossCount += m_entries[k].across != 0 ? 1 : 0;
+    std::stable_sort(m_entries.begin(), m_entries.begin() + acrossCount,
+                     [](const Entry &a, const Entry &b) { return a.number < b.number; });
+    std::stable_sort(m_entries.begin() + acrossCount, m_entries.begin() + wordCount,
+                     [](const Entry &a, const Entry &b) { return a.number < b.number; });
+
+    if (m_options.shrink) {
+        if (m_firstWordAcross) {
+            int n = 0;
+            for (int x = 1; x <= GridCells; ++x) {
+                if (m_grid[x] != Space && m_grid[x] != 0) {
+                    n = rowOf(x) - 1;
+                    break;
+                }
+            }
+            if (n > 0) {
+                for (int i = 1; i <= GridCells - Side * n; ++i)
+                    m_grid[i] = m_grid[i + Side * n];
+                height -= n;
+                for (int k = 0; k < wordCount; ++k)
+                    m_entries[k].pos = static_cast<int16_t>(m_entries[k].pos - Side * n);
+            }
+        } else {
+            int n = 0;
+            bool found = false;
+            for (int c = 1; c <= Side && !found; ++c) {
+                for (int r = 1; r <= Side; ++r) {
+                    const uint8_t g = m_grid[(r - 1) * Side + c];
+                    if (g != Space && g != 0) {
+                        n = c - 1;
+                        found = true;
+                        break;
+                    }
+                }
+            }
+            if (n > 0) {
+                for (int i = 1; i <= GridCells - n; ++i)
+                    m_grid[i] = m_grid[i + n];
+                width -= n;
+                for (int k = 0; k < wordCount; ++k)
+                    m_entries[k].pos = static_cast<int16_t>(m_entries[k].pos - n);
+            }
+        }
+    }
+
+    out.score = wordCount;
+    out.total = total;
+    out.gridWidth = static_cast<int16_t>(width);
+    out.gridHeight = static_cast<int16_t>(height);
+    out.acrossCount = static_cast<int16_t>(acrossCount);
+    out.downCount = static_cast<int16_t>(wordCount - acrossCount);
+    std::copy(m_grid.begin() + 1, m_grid.end(), out.grid.begin());
+    out.entries = m_entries;
+}
+
+} // namespace qx

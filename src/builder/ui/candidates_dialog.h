@@ -1,0 +1,87 @@
+#pragma once
+// "Created Puzzle": the four best grids of a build side by side, the words the chosen one includes
+// and leaves out, and saving it into the collection. A double click enlarges a grid.
+
+#include "builder/grid_builder.h"
+#include "common/ui/dialog_conventions.h"
+
+#include <functional>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace qx {
+
+class UiHost;
+
+inline const QStringList &slotCaptions()
+{
+    static const QStringList captions = {QObject::tr("Best Fit"), QObject::tr("Second Best Fit"),
+                                         QObject::tr("Third Best Fit"), QObject::tr("Fourth Best Fit")};
+    return captions;
+}
+
+// Where the chosen grid is saved, and what the main window does afterwards.
+struct SaveTarget {
+    QString collectionPath;
+    bool isNew = true;
+    int recordNumber = -1;
+    // Reselects the saved puzzle by category and name and reloads the lists.
+    std::function<void(const std::string &category, const std::string &name)> reloadAndReselect;
+};
+
+class CandidateImage;
+
+class CandidatesDialog : public ConventionalDialog {
+    Q_OBJECT
+
+public:
+    CandidatesDialog(const DialogLook &look, PuzzleRecord &working, const CandidateSlots &candidates,
+                     const ShapeRecord &currentShape, SaveTarget target, UiHost &host, QWidget *parent = nullptr);
+
+    int selectedSlot() const { return m_selected; }
+    QListWidget *includedWords() const { return m_included; }
+    QListWidget *excludedWords() const { return m_excluded; }
+    QLabel *includedCaption() const { return m_includedCaption; }
+    QLabel *excludedCaption() const { return m_excludedCaption; }
+    QLabel *slotCaption(int slot) const { return m_captions[static_cast<size_t>(slot - 1)]; }
+    bool saved() const { return m_saved; }
+
+    void onPuzzImageClicked(int slot);
+    void onPuzzImageDoubleClicked(int slot);
+    void onSaveClicked();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    PuzzleRecord &m_working;
+    const CandidateSlots &m_candidates;
+    const ShapeRecord &m_shape;
+    SaveTarget m_target;
+    UiHost &m_host;
+    int m_selected = 0;
+    bool m_firstActivation = true;
+    bool m_saved = false;
+    std::array<CandidateImage *, 4> m_images{};
+    std::array<QLabel *, 4> m_captions{};
+    QListWidget *m_included = nullptr;
+    QListWidget *m_excluded = nullptr;
+    QLabel *m_includedCaption = nullptr;
+    QLabel *m_excludedCaption = nullptr;
+};
+
+// The enlarged view of one candidate, on its own copy of the record.
+class EnlargedCandidateDialog : public ConventionalDialog {
+    Q_OBJECT
+
+public:
+    EnlargedCandidateDialog(const DialogLook &look, const PuzzleRecord &record, int score,
+                            const ShapeRecord &currentShape, const QString &title, QWidget *parent = nullptr);
+
+private:
+    PuzzleRecord m_record;
+};
+
+} // namespace qx

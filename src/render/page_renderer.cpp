@@ -1,0 +1,498 @@
+#include "render/page_renderer.h"
+
+#include "common/cp1252.h"
+#include "layout/layout_defaults.h"
+#include "layout/layout_units.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+
+namespace qx {
+
+namespace {
+
+QString fromBytes(std::string_view bytes)
+{
+    return cp1252::toUnicode(bytes);
+}
+
+// The text-bearing objects keep their size in 1..1000 points whatever the record says.
+int startSize(int16_t stored)
+{
+    return std::clamp<int>(stored, 1, 1000);
+}
+
+const std::string_view MeasuringString = "ABCWjkl";
+
+} // namespace
+
+QColor colorOf(ColorValue value)
+{
+    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                  static_cast<int>((value >> 16) & 0xFF));
+}
+
+ReportFont mainFont(const LayoutObject &o)
+{
+    ReportFont f;
+    if (!o.FontName.empty())
+        f.name = fromBytes(o.FontName.str());
+    f.size = startSize(o.FontSize);
+    f.color = colorOf(o.FontColor);
+    f.bold = o.Bold != 0;
+    f.italic = o.Italic != 0;
+    f.underline = o.Underline != 0;
+    f.strikeOut = o.StrikeOut != 0;
+    return f;
+}
+
+ReportFont numberFont(const LayoutObject &o)
+{
+    ReportFont f;
+    if (!o.NumberFontName.empty())
+        f.name = fromBytes(o.NumberFontName.str());
+    f.size = startSize(o.NumberFontSize);
+    f.color = colorOf(o.NumberFontColor);
+    f.bold = o.NumberStyle[0] != 0;
+    f.italic = o.NumberStyle[1] != 0;
+    f.underline = o.NumberStyle[2] != 0;
+    f.strikeOut = o.NumberStyle[3] != 0;
+    return f;
+}
+
+PageRenderer::PageRenderer(PuzzleRecord &record, const PrintOptions &options) : m_record(record), m_options(options)
+{
+}
+
+void PageRenderer::Wire(ReportCanvas &report)
+{
+    report.OnBeforePrint = [this](ReportCanvas &r) { myBeforePrintReport(r); };
+    report.OnPrintPage = [this](ReportCanvas &r) { myPrintPageReport(r); };
+    report.OnPrintFooter = [this](ReportCanvas &r) { myPrintFooterReport(r); };
+    report.OnAfterPrint = [this](ReportCanvas &r) { myAfterPrintReport(r); };
+    report.setOrientation(m_record.Layout.Portrait != 0 ? Orientation::Portrait : Orientation::Landscape);
+}
+
+RenderOutcome PageRenderer::Outcome(const ReportCanvas &report) const
+{
+    RenderOutcome out = m_outcome;
+    out.aborted = report.Aborted();
+    return out;
+}
+
+void PageRenderer::myBeforePrintReport(ReportCanvas &report)
+{
+    m_outcome = RenderOutcome{};
+    m_across = ClueListMetrics{};
+    m_down = ClueListMetrics{};
+    m_words = WordListMetrics{};
+
+    report.setStatusFormat(QStringLiteral("Printing Page %p\n%0\n%1"));
+    report.setStatusLines({QString(), QString()});
+
+    const PageLayout &layout = m_record.Layout;
+    static const std::pair<std::string_view, PaperKind> papers[] = {
+        {"Letter", PaperKind::Letter}, {"Legal", PaperKind::Legal}, {"A4", PaperKind::A4},
+        {"A5", PaperKind::A5},         {"B5", PaperKind::B5},       {"Executive", PaperKind::Executive},
+    };
+    const std::string paperName = layout.PaperName.str();
+    const auto known =
+        std::find_if(std::begin(papers), std::end(papers), [&](const auto &p) { return p.first == paperName; });
+    if (known != std::end(papers)) {
+        report.setPaper(known->second);
+    } else {
+        const double factor = inInches(layout) ? 1.0 : 0.39370078740157480316;
+        report.setPaper(PaperKind::Custom, layout.PageWidth * factor, layout.PageHeight * factor);
+    }
+
+    // A layout size that is not positive says nothing about the scale: the other one decides, and
+    // with neither the units are read as the designer's at the stored zoom.
+    const double byWidth = layout.LayoutWidth > 0 ? report.pageWidth() / layout.LayoutWidth : HUGE_VAL;
+    const double byHeight = layout.LayoutHeight > 0 ? report.pageHeight() / layout.LayoutHeight : HUGE_VAL;
+    m_scale = std::min(byWidth, byHeight);
+    if (!std::isfinite(m_scale)) {
+        const double perInch = unitsPer(layout.DesignZoom, true);
+        m_scale = inInches(layout) ? 1 / perInch : 1 / (unitsPer(layout.DesignZoom, false) * 2.54);
+    }
+
+    m_printWordCount = m_record.wordsInUse();
+    while (m_printWordCount >= 1 && m_record.WordPlaced[static_cast<size_t>(m_printWordCount - 1)] == 0)
+        --m_printWordCount;
+
+    m_textCounter = 0;
+
+    for (auto &p : m_pictures)
+        p = QImage();
+    for (int k = 1; k <= layout.objectsInUse(); ++k) {
+        const LayoutObject &o = layout.Objects[static_cast<size_t>(k - 1)];
+        if (o.Kind != static_cast<int16_t>(ObjectKind::Bitmap) || o.BitmapFile.empty())
+            continue;
+        const QString path = fromBytes(o.BitmapFile.str());
+        // A file that is there but cannot be read as a picture is as good as missing: the page
+        // prints without it rather than not at all.
+        QImage picture;
+        if (QFileInfo(path).isFile())
+            picture.load(path);
+        if (picture.isNull())
+            m_outcome.missingBitmaps = true;
+        m_pictures[static_cast<size_t>(k - 1)] = picture;
+    }
+}
+
+void PageRenderer::myPrintPageReport(ReportCanvas &report)
+{
+    report.newPageState();
+    for (int k = 1; k <= m_record.Layout.objectsInUse(); ++k) {
+        if (report.Aborted())
+            return;
+        LayoutObject &o = object(k);
+        switch (static_cast<ObjectKind>(o.Kind)) {
+        case ObjectKind::Title:
+            if (m_options.printTitle)
+                doTextLine(report, k);
+            break;
+        case ObjectKind::Puzzle:
+            if (m_options.printBody)
+                doPuzz(report, k);
+            break;
+        case ObjectKind::DownHeading:
+        case ObjectKind::AcrossHeading:
+            if (m_options.printClues)
+                doTextLine(report, k);
+            break;
+        case ObjectKind::DownClues:
+            if (m_options.printClues)
+                doClues(report, k, ClueDirection::Down);
+            break;
+        case ObjectKind::AcrossClues:
+            if (m_options.printClues)
+                doClues(report, k, ClueDirection::Across);
+            break;
+        case ObjectKind::WordList:
+            if (m_options.printWords)
+                doWords(report, k);
+            break;
+        case ObjectKind::BonusQuestion:
+            if (m_options.printBonus && !m_record.BonusQuestion.empty()) {
+                o.setText(m_record.BonusQuestion.str());
+                doTextLine(report, k);
+            }
+            break;
+        case ObjectKind::CombinedClues:
+            if (m_options.printClues)
+                doCombClues(report, k);
+            break;
+        case ObjectKind::Text:
+            doText(report, k);
+            break;
+        case ObjectKind::Bitmap:
+            doBitmap(report, k);
+            break;
+        case ObjectKind::Rectangle:
+        case ObjectKind::Circle:
+            doRect(report, k);
+            break;
+        default:
+            break; // not a kind: skipped
+        }
+    }
+}
+
+void PageRenderer::myPrintFooterReport(ReportCanvas &)
+{
+}
+
+void PageRenderer::myAfterPrintReport(ReportCanvas &)
+{
+    for (auto &p : m_pictures)
+        p = QImage();
+}
+
+bool PageRenderer::objectBox(const LayoutObject &o, Box &box) const
+{
+    box = Box{o.Bounds[0] * m_scale, o.Bounds[1] * m_scale, o.Bounds[2] * m_scale, o.Bounds[3] * m_scale};
+    // Bounds the designer cannot make (right of left, below top) are a damaged object: skipped.
+    return box.right >= box.left && box.bottom >= box.top;
+}
+
+int PageRenderer::acrossCount() const
+{
+    return std::clamp<int>(m_record.AcrossCount, 0, m_printWordCount);
+}
+
+QString PageRenderer::clueText(int word) const
+{
+    return fromBytes(m_record.Clues[static_cast<size_t>(word - 1)].str());
+}
+
+void PageRenderer::drawBorder(ReportCanvas &report, const LayoutObject &o, const Box &box) const
+{
+    if (o.HasBorder == 0)
+        return;
+    report.setPen(colorOf(o.BorderColor));
+    // Borders grow outwards one device pixel per step; past the page's size they are off the paper.
+    const double pageReach = report.XI2D(std::max(report.pageWidth(), report.pageHeight())) + 2;
+    const int steps = static_cast<int>(std::min<double>(o.BorderWidth, pageReach));
+    for (int k = 0; k < steps; ++k) {
+        const double dx = report.XD2I(k);
+        const double dy = report.YD2I(k);
+        report.frameRect(box.left - dx, box.top - dy, box.right + dx, box.bottom + dy);
+    }
+}
+
+void PageRenderer::doTextLine(ReportCanvas &report, int index)
+{
+    LayoutObject &o = object(index);
+    Box box;
+    if (!objectBox(o, box))
+        return;
+    const double w = box.width();
+    const double h = box.height();
+    ReportFont font = mainFont(o);
+    report.setFont(font);
+
+    QString text;
+    switch (static_cast<ObjectKind>(o.Kind)) {
+    case ObjectKind::Title:
+        text = fromBytes(m_record.PuzzleName.str());
+        break;
+    case ObjectKind::DownHeading:
+        text = fromBytes(m_options.downHeader);
+        break;
+    case ObjectKind::AcrossHeading:
+        text = fromBytes(m_options.acrossHeader);
+        break;
+    default:
+        text = fromBytes(o.text());
+        break;
+    }
+
+    int size = font.size;
+    if (o.MakeItFit != 0) {
+        while (size > 2 && (report.textWidth(text) >= w || report.textHeight(text) >= h)) {
+            --size;
+            report.setFontSize(size);
+        }
+    }
+    o.UsedFontSize = static_cast<int16_t>(size);
+
+    report.setBackgroundMode(o.Transparent != 0 ? BackgroundMode::Transparent : BackgroundMode::Opaque);
+    const double textWidth = report.textWidth(text);
+    double x = box.left;
+    if (o.Alignment == 2)
+        x = box.left + (w - textWidth) / 2;
+    else if (o.Alignment == 3)
+        x = box.left + w - textWidth;
+    const double y = box.bottom - h / 2 + (report.fontAscent() - report.fontDescent()) / 2;
+    report.printXY(x, y, text);
+    drawBorder(report, o, box);
+}
+
+namespace {
+
+bool isBreak(QChar c)
+{
+    return c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+
+struct TextToken {
+    qsizetype start; // after its line break, at its leading spaces
+    qsizetype end;
+    bool breakBefore;
+};
+
+// Tokens: an optional line break, any spaces, then the characters up to the next space or break.
+// A line break is CR LF as the designer writes it; a lone LF or CR counts as one too.
+std::vector<TextToken> textTokens(const QString &text)
+{
+    std::vector<TextToken> tokens;
+    qsizetype pos = 0;
+    const qsizetype n = text.size();
+    while (pos < n) {
+        bool brk = false;
+        if (text[pos] == QLatin1Char('\r') && pos + 1 < n && text[pos + 1] == QLatin1Char('\n')) {
+            pos += 2;
+            brk = true;
+        } else if (isBreak(text[pos])) {
+            pos += 1;
+            brk = true;
+        }
+        const qsizetype start = pos;
+        while (pos < n && text[pos] == QLatin1Char(' '))
+            ++pos;
+        while (pos < n && text[pos] != QLatin1Char(' ') && !isBreak(text[pos]))
+            ++pos;
+        if (!brk && pos == start)
+            break; // the empty token ends the text
+        tokens.push_back({start, pos, brk});
+    }
+    return tokens;
+}
+
+struct TextLines {
+    std::vector<std::pair<qsizetype, qsizetype>> lines; // start, end
+    bool fits = true;
+};
+
+constexpr int MaxTextLines = 100;
+
+TextLines breakText(const ReportCanvas &report, const QString &text, double w, int available)
+{
+    TextLines out;
+    std::vector<double> prefix;
+    report.prefixWidths(text, prefix);
+    for (const TextToken &t : textTokens(text)) {
+        if (!out.lines.empty() && !t.breakBefore) {
+            auto &line = out.lines.back();
+            if (report.widthBetween(prefix, line.first, t.end) <= w) {
+                line.second = t.end;
+                continue;
+            }
+        }
+        if (static_cast<int>(out.lines.size()) == MaxTextLines) {
+            out.fits = false;
+            break;
+        }
+        if (report.widthBetween(prefix, t.start, t.end) > w)
+            out.fits = false;
+        out.lines.emplace_back(t.start, t.end);
+    }
+    if (static_cast<int>(out.lines.size()) > available)
+        out.fits = false;
+    return out;
+}
+
+} // namespace
+
+void PageRenderer::doText(ReportCanvas &report, int index)
+{
+    LayoutObject &o = object(index);
+    ++m_textCounter;
+    const int slot = m_textCounter;
+    Box box;
+    if (!objectBox(o, box))
+        return;
+    const double w = box.width();
+    const double h = box.height();
+    const ReportFont font = mainFont(o);
+    report.setFont(font);
+    const QString text = fromBytes(o.text());
+    const QString measuring = fromBytes(MeasuringString);
+
+    int size = font.size;
+    double e = report.textHeight(measuring);
+    int available = static_cast<int>(std::min(h / e, 1e6));
+    TextLines lines = breakText(report, text, w, available);
+    if (o.MakeItFit != 0) {
+        while (!lines.fits && size >= 4) {
+            --size;
+            report.setFontSize(size);
+            e = report.textHeight(measuring);
+            available = static_cast<int>(std::min(h / e, 1e6));
+            lines = breakText(report, text, w, available);
+        }
+    }
+    o.UsedFontSize = static_cast<int16_t>(size);
+    if (!lines.fits && slot <= RenderOutcome::TextSlots)
+        m_outcome.textOverflow[static_cast<size_t>(slot)] = true;
+
+    report.setBackgroundMode(o.Transparent != 0 ? BackgroundMode::Transparent : BackgroundMode::Opaque);
+    const int count = std::min<int>(static_cast<int>(lines.lines.size()), available);
+    for (int i = 1; i <= count; ++i) {
+        const auto &[start, end] = lines.lines[static_cast<size_t>(i - 1)];
+        const QString line = text.mid(start, end - start).trimmed();
+        const double lineWidth = report.textWidth(line);
+        double x = box.left;
+        if (o.Alignment == 2)
+            x = box.left + (w - lineWidth) / 2;
+        else if (o.Alignment == 3)
+            x = box.left + w - lineWidth;
+        report.printXY(x, box.top + i * e - 0.2 * e, line);
+    }
+    drawBorder(report, o, box);
+}
+
+void PageRenderer::doRect(ReportCanvas &report, int index)
+{
+    const LayoutObject &o = object(index);
+    Box box;
+    if (!objectBox(o, box))
+        return;
+    const bool circle = o.Kind == static_cast<int16_t>(ObjectKind::Circle);
+    if (o.Filled != 0) {
+        report.setPen(colorOf(o.FillColor));
+        report.setBrush(colorOf(o.FillColor));
+        if (circle)
+            report.Ellipse(box.left, box.top, box.right, box.bottom);
+        else
+            report.Rectangle(box.left, box.top, box.right, box.bottom);
+    }
+    if (!circle) {
+        drawBorder(report, o, box);
+        return;
+    }
+    if (o.HasBorder == 0)
+        return;
+    report.setPen(colorOf(o.BorderColor));
+    const double pageReach = report.XI2D(std::max(report.pageWidth(), report.pageHeight())) + 2;
+    const int steps = static_cast<int>(std::min<double>(o.BorderWidth, pageReach));
+    for (int k = 0; k < steps; ++k) {
+        const double dx = report.XD2I(k);
+        const double dy = report.YD2I(k);
+        // The outline as two half arcs, top then bottom.
+        report.Arc(box.left - dx, box.top - dy, box.right + dx, box.bottom + dy, 0, 180);
+        report.Arc(box.left - dx, box.top - dy, box.right + dx, box.bottom + dy, 180, 180);
+    }
+}
+
+namespace {
+
+// Tiles across a page: the whole part of page / tile, plus one for the remainder, but exactly the
+// quotient when the tile divides the page. A quotient a rounding error away from a whole number
+// counts as whole, so a tile of a third of the page lays three columns, not four.
+int tileCount(double page, double tile)
+{
+    const double q = page / tile;
+    const double nearest = std::round(q);
+    if (std::abs(q - nearest) <= 1e-9 * std::max(1.0, q))
+        return static_cast<int>(nearest);
+    return static_cast<int>(std::floor(q)) + 1;
+}
+
+// Beyond this a tiled picture is a damaged layout (a tile of a few device pixels): not drawn.
+constexpr double MaxTiles = 40000;
+
+} // namespace
+
+void PageRenderer::doBitmap(ReportCanvas &report, int index)
+{
+    const LayoutObject &o = object(index);
+    Box box;
+    if (!objectBox(o, box))
+        return;
+    const QImage &picture = m_pictures[static_cast<size_t>(index - 1)];
+    if (o.Transparent == 0) {
+        report.stretchDraw(box.left, box.top, box.right, box.bottom, picture);
+        drawBorder(report, o, box);
+        return;
+    }
+    const double tileWidth = box.width();
+    const double tileHeight = box.height();
+    if (!(tileWidth > 0) || !(tileHeight > 0))
+        return;
+    const double pageWidth = report.pageWidth();
+    const double pageHeight = report.pageHeight();
+    if ((pageWidth / tileWidth + 1) * (pageHeight / tileHeight + 1) > MaxTiles)
+        return;
+    const int columns = tileCount(pageWidth, tileWidth);
+    const int rows = tileCount(pageHeight, tileHeight);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            report.stretchDraw(c * tileWidth, r * tileHeight, (c + 1) * tileWidth, (r + 1) * tileHeight, picture);
+        }
+    }
+}
+
+} // namespace qx

@@ -1,0 +1,125 @@
+#pragma once
+// Draws one puzzle page through the report engine: the four engine events and a renderer per kind
+// of layout object, all reading the working copy of the puzzle and the print options. It shows
+// nothing itself: what the user must be told comes back as a RenderOutcome.
+//
+// The record is never trusted: counts, positions, kinds, sizes and bounds out of range are held to
+// their ranges or the object is skipped, so a damaged puzzle prints what is sound.
+
+#include "layout/page_layout.h"
+#include "render/print_options.h"
+#include "render/render_outcome.h"
+#include "report/report_canvas.h"
+#include "store/puzzle_record.h"
+
+#include <QImage>
+#include <QRectF>
+#include <QString>
+
+#include <array>
+#include <vector>
+
+namespace qx {
+
+enum class ClueDirection { Across, Down };
+
+// The figures a clue list was last laid out with, kept for exports that lay the same list out again.
+struct ClueListMetrics {
+    int fontSize = 0;
+    int columns = 1;
+    int linesPerColumn = 0;              // L
+    double numberWidth = 0;              // n
+    double gap = 0;                      // g
+    double indent = 0;                   // d
+    double columnWidth = 0;              // t, the text column
+    double rowPitch = 0;                 // p
+    std::vector<int> words;              // the words of the list, in order (1-based word numbers)
+    std::vector<std::vector<int>> lines; // per word: the lengths of its wrapped lines, at most 7
+    int lastFitted = 0;                  // how many words of `words` are printed
+    int lastFittedDown = 0;              // combined clues: of the down words, which follow the across words
+    int acrossWords = 0;                 // combined clues: how many of `words` are across words
+};
+
+struct WordListMetrics {
+    int fontSize = 0;
+    int columns = 1;
+    int linesPerColumn = 0;
+    double indent = 0;
+    double columnPitch = 0;
+    double rowPitch = 0;
+    std::vector<int> words;  // sorted, 1-based word numbers
+    std::vector<bool> blank; // printed empty: wider than its column
+    int lastFitted = 0;
+};
+
+class PageRenderer {
+public:
+    // The record is the working copy: UsedFontSize of its objects and the bonus question object's
+    // text are written as the page is drawn.
+    PageRenderer(PuzzleRecord &record, const PrintOptions &options);
+
+    // Connects the four events and sets the orientation from the layout, as done before every run.
+    void Wire(ReportCanvas &report);
+    // The outcome of the run the report just finished.
+    RenderOutcome Outcome(const ReportCanvas &report) const;
+
+    // The engine events.
+    void myBeforePrintReport(ReportCanvas &report);
+    void myPrintPageReport(ReportCanvas &report);
+    void myPrintFooterReport(ReportCanvas &report);
+    void myAfterPrintReport(ReportCanvas &report);
+
+    // One renderer per kind; `index` is the object's slot, 1-based.
+    void doTextLine(ReportCanvas &report, int index);
+    void doText(ReportCanvas &report, int index);
+    void doRect(ReportCanvas &report, int index);
+    void doBitmap(ReportCanvas &report, int index);
+    void doPuzz(ReportCanvas &report, int index);
+    void doClues(ReportCanvas &report, int index, ClueDirection direction);
+    void doCombClues(ReportCanvas &report, int index);
+    void doWords(ReportCanvas &report, int index);
+
+    // Inches per layout unit, and the words that print (up to the last placed one).
+    double Scale() const { return m_scale; }
+    int printWordCount() const { return m_printWordCount; }
+    const ClueListMetrics &acrossMetrics() const { return m_across; }
+    const ClueListMetrics &downMetrics() const { return m_down; }
+    const WordListMetrics &wordMetrics() const { return m_words; }
+
+private:
+    struct Box {
+        double left, top, right, bottom;
+        double width() const { return right - left; }
+        double height() const { return bottom - top; }
+    };
+
+    LayoutObject &object(int index) { return m_record.Layout.Objects[static_cast<size_t>(index - 1)]; }
+    bool objectBox(const LayoutObject &o, Box &box) const;
+    void drawBorder(ReportCanvas &report, const LayoutObject &o, const Box &box) const;
+    int acrossCount() const;
+    int wordNumber(int word) const { return m_record.WordNumber[static_cast<size_t>(word - 1)]; }
+    QString clueText(int word) const;
+    // Draws the letter in (row, col) centred in its cell.
+    void drawLetter(ReportCanvas &report, double x0, double y0, double cell, int row, int col) const;
+
+    PuzzleRecord &m_record;
+    PrintOptions m_options;
+
+    double m_scale = 1.0 / 48;
+    int m_printWordCount = 0;
+    int m_textCounter = 0;
+    std::array<QImage, PageLayout::MaxObjects> m_pictures;
+    RenderOutcome m_outcome;
+    ClueListMetrics m_across;
+    ClueListMetrics m_down;
+    WordListMetrics m_words;
+};
+
+// The colour of a stored colour value (red in the low byte).
+QColor colorOf(ColorValue value);
+
+// A layout object's main font and the grid's number font.
+ReportFont mainFont(const LayoutObject &o);
+ReportFont numberFont(const LayoutObject &o);
+
+} // namespace qx

@@ -1,0 +1,505 @@
+// The clue lists, the combined clues and the word list: wrapping, the fit test with Make It Fit,
+// and the columns.
+#include "render/page_renderer.h"
+
+#include "common/cp1252.h"
+#include "common/upper_case_letter.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace qx {
+
+namespace {
+
+constexpr int MaxClueLines = 7;
+constexpr int MaxColumns = 50;
+constexpr int FitFloor = 3; // Make It Fit never goes below this size for lists
+
+const QString &measuringString()
+{
+    static const QString s = QStringLiteral("ABCWjkl");
+    return s;
+}
+
+// Lines per column: the whole part of h / m, held to a range any page can show.
+int linesPerColumn(double h, double m)
+{
+    return static_cast<int>(std::clamp(std::floor(h / m), 0.0, 1e6));
+}
+
+struct WrappedClue {
+    std::vector<int> lengths;  // consecutive pieces of the clue, at most 7, at least 1
+    bool needsEighth = false;  // a further line was needed
+    bool emptyClue = false;    // nothing to wrap: the clue is empty
+    bool wordTooWide = false;  // a word alone is wider than t, so a line came out empty
+    bool emptyTooWide = false; // even an empty line is not narrower than t
+    // Make It Fit must shrink for these; without it they leave the list not fitting.
+    bool shrinkNeeded() const { return needsEighth || wordTooWide || emptyTooWide; }
+    bool lineCameOutEmpty() const { return emptyClue || wordTooWide || emptyTooWide; }
+};
+
+// Wraps a clue into lines narrower than t: characters move from the end of the line to the next
+// one, first the trailing spaces, then back to the previous space, until the line is narrower.
+// A line that comes out empty ends the clue, so that a word too wide for the column cannot wrap
+// forever; an empty clue keeps one (empty) line for its number.
+WrappedClue wrapClue(const ReportCanvas &report, const QString &clue, double t)
+{
+    WrappedClue out;
+    const QStringView text(clue);
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    std::vector<double> prefix;
+    report.prefixWidths(text, prefix);
+    const auto finish = [&] {
+        if (out.lengths.empty())
+            out.lengths.push_back(0);
+        return out;
+    };
+    while (true) {
+        qsizetype end = n;
+        while (report.widthBetween(prefix, start, end) >= t) {
+            if (end == start) {
+                out.emptyTooWide = true;
+                return finish();
+            }
+            while (end > start && text[end - 1] == QLatin1Char(' '))
+                --end;
+            while (end > start && text[end - 1] != QLatin1Char(' '))
+                --end;
+        }
+        if (static_cast<int>(out.lengths.size()) == MaxClueLines) {
+            out.needsEighth = true;
+            return out;
+        }
+        if (end == start) {
+            (start == n ? out.emptyClue : out.wordTooWide) = true;
+            return finish();
+        }
+        out.lengths.push_back(static_cast<int>(end - start));
+        if (end == n)
+            return out;
+        start = end;
+    }
+}
+
+struct Columns {
+    double left, top, indent, numberWidth, gap, textWidth, pitch;
+    double x(int col) const { return left + indent + (col - 1) * (gap + numberWidth + textWidth); }
+    double baseline(int row) const { return top + row * pitch - 0.2 * pitch; }
+};
+
+// Prints one clue: its number with "." at the number column, its pieces trimmed beside it.
+void printClue(ReportCanvas &report, const Columns &cols, int col, int row, int number, const QString &clue,
+               const std::vector<int> &lengths)
+{
+    report.printXY(cols.x(col), cols.baseline(row), QString::number(number) + QLatin1Char('.'));
+    qsizetype start = 0;
+    for (size_t j = 0; j < lengths.size(); ++j) {
+        const QString piece = clue.mid(start, lengths[j]).trimmed();
+        report.printXY(cols.x(col) + cols.numberWidth, cols.baseline(row + static_cast<int>(j)), piece);
+        start += lengths[j];
+    }
+}
+
+double numberWidthFor(int lastNumber, double nine)
+{
+    if (lastNumber < 10)
+        return nine * 2;
+    if (lastNumber < 100)
+        return nine * 3;
+    return nine * 4;
+}
+
+int columnsOf(const LayoutObject &o)
+{
+    return std::clamp<int>(o.Columns, 1, MaxColumns);
+}
+
+} // namespace
+
+void PageRenderer::doClues(ReportCanvas &report, int index, ClueDirection direction)
+{
+    LayoutObject &o = object(index);
+    Box box;
+    if (!objectBox(o, box))
+        return;
+    const double w = box.width();
+    const double h = box.height();
+    const bool makeItFit = o.MakeItFit != 0;
+    ClueListMetrics &metrics = direction == ClueDirection::Across ? m_across : m_down;
+    metrics = ClueListMetrics{};
+    metrics.columns = columnsOf(o);
+    const int C = metrics.columns;
+    const int first = direction == ClueDirection::Across ? 1 : acrossCount() + 1;
+    const int last = direction == ClueDirection::Across ? acrossCount() : m_printWordCount;
+    std::vector<QString> clues;
+    for (int word = first; word <= last; ++word) {
+        metrics.words.push_back(word);
+        clues.push_back(clueText(word));
+    }
+    const int count = static_cast<int>(clues.size());
+    const int lastNumber = count > 0 ? wordNumber(last) : 0;
+
+    const ReportFont font = mainFont(o);
+    report.setFont(font);
+    int size = font.size;
+    bool fits = false;
+    double m = 0;
+    while (true) {
+        m = report.textHeight(measuringString());
+        metrics.linesPerColumn = linesPerColumn(h, m);
+        const int L = metrics.linesPerColumn;
+        const double nine = report.textWidth(u"9");
+        metrics.numberWidth = numberWidthFor(lastNumber, nine);
+        metrics.gap = 2 * nine;
+        metrics.indent = nine / 4;
+        metrics.columnWidth = (w - (C * metrics.numberWidth + (C - 1) * metrics.gap + metrics.indent)) / C;
+        metrics.lines.assign(static_cast<size_t>(count), {});
+
+        // The fit test: a row counter from 1 growing by each clue's lines; past L a new column
+        // begins with the counter at the clue's lines; past C columns the list does not fit.
+        fits = true;
+        metrics.lastFitted = count;
+        if (L < 1 && count > 0) {
+            fits = false;
+            metrics.lastFitted = 0;
+        }
+        int row = 1;
+        int col = 1;
+        for (int i = 0; L >= 1 && i < count; ++i) {
+            const WrappedClue wrapped = wrapClue(report, clues[static_cast<size_t>(i)], metrics.columnWidth);
+            if (makeItFit && wrapped.shrinkNeeded()) {
+                fits = false;
+                metrics.lastFitted = i;
+                break;
+            }
+            if (!makeItFit && wrapped.lineCameOutEmpty())
+                fits = false;
+            const int k = static_cast<int>(wrapped.lengths.size());
+            metrics.lines[static_cast<size_t>(i)] = wrapped.lengths;
+            row += k;
+            if (row > L) {
+                ++col;
+                row = k;
+            }
+            // A clue taller than a whole column cannot be printed inside the box at all.
+            if (col > C || k > L) {
+                fits = false;
+                metrics.lastFitted = i;
+                break;
+            }
+        }
+        if (fits || !makeItFit || size <= FitFloor)
+            break;
+        --size;
+        report.setFontSize(size);
+    }
+    metrics.fontSize = size;
+    o.UsedFontSize = static_cast<int16_t>(size);
+    if (!fits)
+        m_outcome.cluesOverflow = true;
+
+    const int L = metrics.linesPerColumn;
+    if (L >= 1) {
+        metrics.rowPitch = h / L;
+        report.setBackgroundMode(o.Transparent != 0 ? BackgroundMode::Transparent : BackgroundMode::Opaque);
+        const Columns cols{
+            box.left, box.top, metrics.indent, metrics.numberWidth, metrics.gap, metrics.columnWidth, metrics.rowPitch};
+        int row = 1;
+        int col = 1;
+        for (int i = 0; i < metrics.lastFitted; ++i) {
+            const auto &lengths = metrics.lines[static_cast<size_t>(i)];
+            const int k = std::max<int>(1, static_cast<int>(lengths.size()));
+            if (row + k - 1 > L) {
+                ++col;
+                row = 1;
+            }
+            printClue(report, cols, col, row, wordNumber(metrics.words[static_cast<size_t>(i)]),
+                      clues[static_cast<size_t>(i)], lengths);
+            row += k;
+        }
+    }
+    drawBorder(report, o, box);
+}
+
+void PageRenderer::doCombClues(ReportCanvas &report, int index)
+{
+    LayoutObject &o = object(index);
+    Box box;
+    if (!objectBox(o, box))
+        return;
+    const double w = box.width();
+    const double h = box.height();
+    const bool makeItFit = o.MakeItFit != 0;
+    const bool split = o.Split != 0;
+    ClueListMetrics &metrics = m_across;
+    metrics = ClueListMetrics{};
+    metrics.columns = columnsOf(o);
+    const int C = metrics.columns;
+    const int half = C / 2;
+    const int across = acrossCount();
+    std::vector<QString> clues;
+    for (int word = 1; word <= m_printWordCount; ++word) {
+        metrics.words.push_back(word);
+        clues.push_back(clueText(word));
+    }
+    metrics.acrossWords = across;
+    const int count = static_cast<int>(clues.size());
+    const int lastNumber =
+        std::max(across > 0 ? wordNumber(across) : 0, m_printWordCount > 0 ? wordNumber(m_printWordCount) : 0);
+    // Header boxes span half the columns in split mode with 4, 6 or 8 columns, else one column.
+    const int headerSpan = split && (C == 4 || C == 6 || C == 8) ? half : 1;
+
+    // Where each clue and the two headers go: (column, row) for clue i, computed by the same
+    // placement that prints, so what the test accepts is exactly what prints inside the box.
+    struct Place {
+        int col = 0;
+        int row = 0;
+    };
+    std::vector<Place> places;
+    Place acrossHeader;
+    Place downHeader;
+
+    const ReportFont font = mainFont(o);
+    report.setFont(font);
+    int size = font.size;
+    bool fits = false;
+    while (true) {
+        const double m = report.textHeight(measuringString());
+        metrics.linesPerColumn = linesPerColumn(h, m);
+        const int L = metrics.linesPerColumn;
+        const double nine = report.textWidth(u"9");
+        metrics.numberWidth = numberWidthFor(lastNumber, nine);
+        metrics.gap = 2 * nine;
+        metrics.indent = nine / 4;
+        metrics.columnWidth = (w - (C * metrics.numberWidth + (C - 1) * metrics.gap + metrics.indent)) / C;
+        metrics.lines.assign(static_cast<size_t>(count), {});
+        places.assign(static_cast<size_t>(count), Place{});
+
+        fits = L >= 1 || count == 0;
+        int acrossFitted = L >= 1 ? across : 0;
+        int downFitted = L >= 1 ? count - across : 0;
+
+        // Lays one group from `col`, `row`; a new column starts at `newColumnRow`; the group fits in
+        // columns up to `lastColumn`. Returns how many of its clues fitted.
+        const auto layGroup = [&](int from, int to, int col, int row, int newColumnRow, int lastColumn) {
+            for (int i = from; i < to; ++i) {
+                const WrappedClue wrapped = wrapClue(report, clues[static_cast<size_t>(i)], metrics.columnWidth);
+                if (makeItFit && wrapped.shrinkNeeded()) {
+                    fits = false;
+                    return i - from;
+                }
+                if (!makeItFit && wrapped.lineCameOutEmpty())
+                    fits = false;
+                const int k = static_cast<int>(wrapped.lengths.size());
+                metrics.lines[static_cast<size_t>(i)] = wrapped.lengths;
+                if (row + k - 1 > L) {
+                    ++col;
+                    row = newColumnRow;
+                }
+                if (col > lastColumn || row + k - 1 > L) {
+                    fits = false;
+                    return i - from;
+                }
+                places[static_cast<size_t>(i)] = Place{col, row};
+                row += k;
+            }
+            return to - from;
+        };
+
+        if (L >= 1) {
+            if (!split) {
+                acrossHeader = Place{1, 1};
+                int col = 1;
+                int row = 2;
+                acrossFitted = layGroup(0, across, col, row, 1, C);
+                if (acrossFitted < across) {
+                    downFitted = 0;
+                } else {
+                    if (across > 0) {
+                        col = places[static_cast<size_t>(across - 1)].col;
+                        row = places[static_cast<size_t>(across - 1)].row +
+                              std::max<int>(1, static_cast<int>(metrics.lines[static_cast<size_t>(across - 1)].size()));
+                    }
+                    // The down header and the first down clue go together.
+                    int firstLines = 1;
+                    if (across < count) {
+                        firstLines = std::max<int>(
+                            1,
+                            static_cast<int>(wrapClue(report, clues[static_cast<size_t>(across)], metrics.columnWidth)
+                                                 .lengths.size()));
+                    }
+                    if (row + firstLines > L) {
+                        ++col;
+                        row = 1;
+                    }
+                    downHeader = Place{col, row};
+                    if (col > C) {
+                        fits = false;
+                        downFitted = 0;
+                    } else {
+                        downFitted = layGroup(across, count, col, row + 1, 1, C);
+                    }
+                }
+            } else {
+                acrossHeader = Place{1, 1};
+                downHeader = Place{half + 1, 1};
+                if (half < 1 && count > 0) {
+                    fits = false;
+                    acrossFitted = 0;
+                    downFitted = 0;
+                } else {
+                    acrossFitted = layGroup(0, across, 1, 2, 2, half);
+                    downFitted = layGroup(across, count, half + 1, 2, 2, 2 * half);
+                }
+            }
+        }
+        metrics.lastFitted = acrossFitted;
+        metrics.lastFittedDown = downFitted;
+        if (fits || !makeItFit || size <= FitFloor)
+            break;
+        --size;
+        report.setFontSize(size);
+    }
+    metrics.fontSize = size;
+    o.UsedFontSize = static_cast<int16_t>(size);
+    if (!fits)
+        m_outcome.cluesOverflow = true;
+
+    const int L = metrics.linesPerColumn;
+    if (L >= 1) {
+        metrics.rowPitch = h / L;
+        const Columns cols{
+            box.left, box.top, metrics.indent, metrics.numberWidth, metrics.gap, metrics.columnWidth, metrics.rowPitch};
+        const auto drawHeader = [&](const Place &at, const std::string &text) {
+            if (at.col < 1 || at.col > C)
+                return;
+            const int span = std::min(headerSpan, C - at.col + 1);
+            const double x1 = cols.x(at.col);
+            const double x2 = cols.x(at.col + span - 1) + metrics.numberWidth + metrics.columnWidth;
+            const double y1 = box.top + (at.row - 1) * metrics.rowPitch;
+            const double y2 = y1 + metrics.rowPitch;
+            const QString header = cp1252::toUnicode(text);
+            report.setBackgroundMode(o.Transparent != 0 ? BackgroundMode::Transparent : BackgroundMode::Opaque);
+            report.printXY(x1 + (x2 - x1 - report.textWidth(header)) / 2, y1 + 0.8 * metrics.rowPitch, header);
+            report.setPen(colorOf(o.BorderColor));
+            report.frameRect(x1, y1, x2, y2);
+        };
+        drawHeader(acrossHeader, m_options.acrossHeader);
+        if (split || metrics.lastFitted == across)
+            drawHeader(downHeader, m_options.downHeader);
+        report.setBackgroundMode(o.Transparent != 0 ? BackgroundMode::Transparent : BackgroundMode::Opaque);
+        const auto printGroup = [&](int from, int fitted) {
+            for (int i = from; i < from + fitted; ++i) {
+                const Place &at = places[static_cast<size_t>(i)];
+                printClue(report, cols, at.col, at.row, wordNumber(metrics.words[static_cast<size_t>(i)]),
+                          clues[static_cast<size_t>(i)], metrics.lines[static_cast<size_t>(i)]);
+            }
+        };
+        printGroup(0, metrics.lastFitted);
+        printGroup(across, metrics.lastFittedDown);
+    }
+    drawBorder(report, o, box);
+}
+
+void PageRenderer::doWords(ReportCanvas &report, int index)
+{
+    LayoutObject &o = object(index);
+    Box box;
+    if (!objectBox(o, box))
+        return;
+    const double w = box.width();
+    const double h = box.height();
+    const bool makeItFit = o.MakeItFit != 0;
+    WordListMetrics &metrics = m_words;
+    metrics = WordListMetrics{};
+    metrics.columns = columnsOf(o);
+    const int C = metrics.columns;
+
+    // Sorted by their capitals, byte by byte; equal words keep their order.
+    const auto key = [&](int word) {
+        std::string k = m_record.Words[static_cast<size_t>(word - 1)].str();
+        for (char &c : k)
+            c = static_cast<char>(UpperCaseLetter(static_cast<uint8_t>(c)));
+        return k;
+    };
+    std::vector<std::pair<std::string, int>> sorted;
+    for (int word = 1; word <= m_printWordCount; ++word)
+        sorted.emplace_back(key(word), word);
+    std::stable_sort(sorted.begin(), sorted.end(), [](const auto &a, const auto &b) {
+        return std::lexicographical_compare(
+            a.first.begin(), a.first.end(), b.first.begin(), b.first.end(),
+            [](char x, char y) { return static_cast<uint8_t>(x) < static_cast<uint8_t>(y); });
+    });
+    std::vector<QString> texts;
+    for (const auto &[k, word] : sorted) {
+        metrics.words.push_back(word);
+        texts.push_back(cp1252::toUnicode(m_record.Words[static_cast<size_t>(word - 1)].str()).trimmed());
+    }
+    const int count = static_cast<int>(texts.size());
+
+    const ReportFont font = mainFont(o);
+    report.setFont(font);
+    int size = font.size;
+    bool fits = false;
+    while (true) {
+        const double m = report.textHeight(measuringString());
+        metrics.linesPerColumn = linesPerColumn(h, m);
+        const int L = metrics.linesPerColumn;
+        metrics.indent = report.textWidth(u"9") / 4;
+        metrics.columnPitch = (w - metrics.indent) / C;
+        metrics.blank.assign(static_cast<size_t>(count), false);
+        fits = true;
+        metrics.lastFitted = count;
+        if (L < 1 && count > 0) {
+            fits = false;
+            metrics.lastFitted = 0;
+        } else {
+            int row = 1;
+            int col = 1;
+            for (int i = 0; i < count; ++i) {
+                if (row > L) {
+                    ++col;
+                    row = 1;
+                }
+                if (col > C) {
+                    fits = false;
+                    metrics.lastFitted = i;
+                    break;
+                }
+                // A word wider than its column prints as a blank row; the list then does not fit.
+                if (report.textWidth(texts[static_cast<size_t>(i)]) > metrics.columnPitch) {
+                    metrics.blank[static_cast<size_t>(i)] = true;
+                    fits = false;
+                }
+                ++row;
+            }
+        }
+        if (fits || !makeItFit || size <= FitFloor)
+            break;
+        --size;
+        report.setFontSize(size);
+    }
+    metrics.fontSize = size;
+    o.UsedFontSize = static_cast<int16_t>(size);
+    if (!fits)
+        m_outcome.wordsOverflow = true;
+
+    const int L = metrics.linesPerColumn;
+    if (L >= 1) {
+        metrics.rowPitch = h / L;
+        report.setBackgroundMode(o.Transparent != 0 ? BackgroundMode::Transparent : BackgroundMode::Opaque);
+        for (int i = 0; i < metrics.lastFitted; ++i) {
+            const int col = i / L + 1;
+            const int line = i % L + 1;
+            if (metrics.blank[static_cast<size_t>(i)])
+                continue;
+            report.printXY(box.left + metrics.indent + (col - 1) * metrics.columnPitch,
+                           box.top + line * metrics.rowPitch - 0.2 * metrics.rowPitch, texts[static_cast<size_t>(i)]);
+        }
+    }
+    drawBorder(report, o, box);
+}
+
+} // namespace qx

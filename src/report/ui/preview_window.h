@@ -1,0 +1,86 @@
+#pragma once
+// "Puzzle Preview": the rendered page at a zoom, printing it (once or several copies), and the
+// exports: the clue and word lists as text, and the page as a PDF. The picture and web page
+// exports are shown but not offered yet.
+
+#include "common/ui/dialog_conventions.h"
+#include "report/page_stream.h"
+#include "store/puzzle_record.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QLineEdit;
+class QPrinter;
+class QPushButton;
+
+namespace qx {
+
+struct Settings;
+class StreamPreview;
+class StreamPrinter;
+class UiHost;
+enum class TextExportKind;
+
+// The jobs that print n copies on a printer making up to maxPerJob copies in one job: one job of n
+// when n is below that number, otherwise n jobs of one copy each.
+std::vector<int> copyJobs(int copies, int maxPerJob);
+
+class PreviewWindow : public ConventionalDialog {
+    Q_OBJECT
+
+public:
+    // Gives a printer set up as the user chose (Printer Setup); each print job takes a new one.
+    using PrinterFactory = std::function<std::unique_ptr<QPrinter>()>;
+
+    PreviewWindow(const DialogLook &look, Settings &settings, UiHost &host, const PuzzleRecord &record,
+                  std::shared_ptr<const PageStream> stream, PrinterFactory printers, QWidget *parent = nullptr);
+    ~PreviewWindow() override;
+
+    // The controls, by the actions they start.
+    void onPrintButtonClicked();    // the whole stored report
+    void onMenuPrintPageClicked();  // the current page, one copy
+    void onMultipleCopiesClicked(); // the current page, as many copies as asked
+    void onExportTextClicked(TextExportKind kind);
+    void onExportPdfClicked();
+    void zoomEditDone();
+    void pixelEditDone();
+
+    StreamPreview *preview() const { return m_preview; }
+    StreamPrinter *filePrinter() const { return m_printer.get(); }
+    QLineEdit *zoomEdit() const { return m_zoomEdit; }
+    QLineEdit *pixelEdit() const { return m_pixelEdit; }
+    // Every menu command and button, by its caption without the "&" marks.
+    QAction *action(const QString &caption) const;
+    QPushButton *button(const QString &caption) const;
+    // The copies of each print job started so far.
+    const std::vector<int> &jobsStarted() const { return m_jobs; }
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    bool guardBusy();
+    bool startJob(int first, int last, int copies);
+    void refreshZoomEdits();
+    void rememberGeometry();
+
+    Settings &m_settings;
+    UiHost &m_host;
+    PuzzleRecord m_record;
+    std::shared_ptr<const PageStream> m_stream;
+    PrinterFactory m_printers;
+    std::unique_ptr<StreamPrinter> m_printer;
+    StreamPreview *m_preview = nullptr;
+    QLineEdit *m_zoomEdit = nullptr;
+    QLineEdit *m_pixelEdit = nullptr;
+    QString m_lastPdf;
+    std::vector<int> m_jobs;
+    bool m_placed = false;
+};
+
+} // namespace qx

@@ -1,0 +1,113 @@
+#pragma once
+// "Reports", the print options window: which parts of the page print, the answer key or partial
+// answers, the filled boxes, fonts, clue headers and bonus question of this one printing. It works
+// on a copy of the puzzle, so nothing done here changes the stored puzzle; the options themselves
+// are the program's settings and change at once.
+
+#include "common/ui/dialog_conventions.h"
+#include "render/print_options.h"
+#include "report/ui/preview_window.h"
+#include "store/puzzle_record.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPrinter;
+class QPushButton;
+
+namespace qx {
+
+struct Settings;
+class UiHost;
+
+class PrintOptionsDialog : public ConventionalDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int MaxFontEntries = 21;
+
+    PrintOptionsDialog(const DialogLook &look, Settings &settings, UiHost &host, const PuzzleRecord &record,
+                       QWidget *parent = nullptr);
+    ~PrintOptionsDialog() override;
+
+    // What "&Help" does (the help window is the main window's); nothing when unset.
+    void setHelp(std::function<void()> help) { m_help = std::move(help); }
+    // Where print jobs go; by default printers set up as in "Printer &Setup".
+    void setPrinterFactory(PreviewWindow::PrinterFactory factory) { m_printerFactory = std::move(factory); }
+    // Called with the preview before it is shown (tests drive it from here).
+    void setPreviewHook(std::function<void(PreviewWindow &)> hook) { m_previewHook = std::move(hook); }
+
+    // Handlers.
+    void onViewButtonClicked();
+    void onPrinterSetupClicked();
+    void onAnswerKeyClicked();
+    void onPartAnswerClicked();
+    void onSelectPartAnswerClicked();
+    void onPartLettersClicked();
+    void lettersChange();
+    void onSkeletonClicked();
+    void onFillBoxColorClicked();
+    void onChangeHeadersClicked();
+    void onChangeBonusClicked();
+    void onFontEntryClicked(int entry); // 1-based
+    void initPageLay();
+    void drawPageBox();
+
+    // State of this printing.
+    const PrintOptions &options() const { return m_options; }
+    const PuzzleRecord &working() const { return *m_record; }
+    const std::array<uint8_t, MaxWords> &partialSelection() const { return m_selection; }
+    // The captions of the font menu's visible entries, in order.
+    QStringList fontEntries() const;
+
+    QCheckBox *check(const QString &caption) const;
+    QPushButton *button(const QString &caption) const;
+    QLineEdit *lettersEdit() const { return m_letters; }
+    QMenu *fontMenu() const { return m_fontMenu; }
+    QLabel *pageBox() const { return m_pageBox; }
+
+private:
+    struct FontEntry {
+        int object; // 1-based slot
+        bool numberFont;
+    };
+
+    void updateAnswerKeyControls();
+    void showSwatch();
+    PrintOptions printingOptions() const;
+
+    Settings &m_settings;
+    UiHost &m_host;
+    std::unique_ptr<PuzzleRecord> m_record;
+    PrintOptions m_options;
+    std::array<uint8_t, MaxWords> m_selection{};
+    std::vector<FontEntry> m_fontEntries;
+    std::unique_ptr<QPrinter> m_printer;
+    PreviewWindow::PrinterFactory m_printerFactory;
+    std::function<void()> m_help;
+    std::function<void(PreviewWindow &)> m_previewHook;
+
+    QCheckBox *m_title = nullptr;
+    QCheckBox *m_body = nullptr;
+    QCheckBox *m_clues = nullptr;
+    QCheckBox *m_words = nullptr;
+    QCheckBox *m_bonus = nullptr;
+    QCheckBox *m_answerKey = nullptr;
+    QCheckBox *m_partAnswer = nullptr;
+    QCheckBox *m_partLetters = nullptr;
+    QCheckBox *m_skeleton = nullptr;
+    QPushButton *m_select = nullptr;
+    QLineEdit *m_letters = nullptr;
+    QLabel *m_swatch = nullptr;
+    QLabel *m_pageBox = nullptr;
+    QPushButton *m_changeLayout = nullptr;
+    QMenu *m_fontMenu = nullptr;
+    std::vector<QAction *> m_fontActions;
+};
+
+} // namespace qx

@@ -1,0 +1,83 @@
+#include "report/ui/print_status_dialog.h"
+
+#include "common/ui/ui_host.h"
+#include "render/page_renderer.h"
+#include "report/recording_canvas.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace qx {
+
+PrintStatusDialog::PrintStatusDialog(const DialogLook &look, UiHost &host, PuzzleRecord &working,
+                                     const PrintOptions &options, QWidget *parent)
+    : ConventionalDialog(look, QSize(260, 130), parent), m_host(host), m_working(working), m_options(options)
+{
+    setWindowTitle(tr("Report Status Screen"));
+    m_label = new QLabel(tr("Printing Status"), this);
+    m_label->setAlignment(Qt::AlignCenter);
+    m_button = new QPushButton(tr("Cancel"), this);
+    connect(m_button, &QPushButton::clicked, this, &PrintStatusDialog::onBitBtn1Clicked);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_label, 1);
+    layout->addWidget(m_button, 0, Qt::AlignHCenter);
+}
+
+PrintStatusDialog::~PrintStatusDialog() = default;
+
+void PrintStatusDialog::showEvent(QShowEvent *event)
+{
+    ConventionalDialog::showEvent(event);
+    // Once the window is on the screen, so that the user sees it while the page renders.
+    if (!m_started)
+        QTimer::singleShot(0, this, &PrintStatusDialog::formActivate);
+}
+
+QString PrintStatusDialog::statusText() const
+{
+    return m_label->text();
+}
+
+void PrintStatusDialog::formActivate()
+{
+    if (m_started)
+        return;
+    m_started = true;
+
+    PageRenderer renderer(m_working, m_options);
+    RecordingCanvas filer;
+    renderer.Wire(filer);
+    filer.OnStatus = [this](const QString &text) { m_label->setText(text); };
+    m_running = &filer;
+    filer.Execute();
+    m_running = nullptr;
+    m_outcome = renderer.Outcome(filer);
+    m_stream = filer.takeStream();
+    m_finished = true;
+
+    // The page line stays; the outcome goes on the second line.
+    const QString page = filer.statusText().section(QLatin1Char('\n'), 0, 0).section(QLatin1Char('\r'), 0, 0);
+    m_label->setText(page + QLatin1Char('\n') +
+                     (m_outcome.aborted ? tr("Puzzle Generation Canceled!") : tr("Puzzle Generated!")));
+    m_button->setText(tr("OK"));
+    for (const RenderWarning w : m_outcome.warnings())
+        m_host.message(this, tr("Warning"), QCoreApplication::translate("PrintStatusDialog", warningText(w)),
+                       Buttons::Ok);
+}
+
+void PrintStatusDialog::onBitBtn1Clicked()
+{
+    if (!m_finished) {
+        if (m_running)
+            m_running->Abort();
+        else
+            reject();
+        return;
+    }
+    accept();
+}
+
+} // namespace qx

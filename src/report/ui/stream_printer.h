@@ -1,0 +1,45 @@
+#pragma once
+// Prints a recorded PageStream on a worker thread, so the window stays responsive, with a busy flag
+// that tells whether a print of the stream is still running.
+
+#include "report/page_stream.h"
+
+#include <QObject>
+
+#include <atomic>
+#include <memory>
+
+class QPrinter;
+class QThread;
+
+namespace qx {
+
+class StreamPrinter : public QObject {
+    Q_OBJECT
+public:
+    explicit StreamPrinter(std::shared_ptr<const PageStream> stream, QObject *parent = nullptr);
+    ~StreamPrinter() override; // waits for a running print
+
+    // Starts printing pages first..last (1-based, clamped to the stream), `copies` times, on the
+    // printer given (whose settings the user chose). False, and nothing started, while a print is
+    // still running or when there is nothing to print. The printer is the printer's own until
+    // Finished.
+    bool Print(std::unique_ptr<QPrinter> printer, int first, int last, int copies);
+    bool Busy() const { return m_busy; }
+    // Blocks until the running print, if any, is done.
+    void Wait();
+
+    // The number of copies the printer makes in one job: QPrinter's copy count when it supports
+    // them, else 1.
+    static int maxCopiesPerJob(QPrinter &printer);
+
+signals:
+    void Finished(bool ok);
+
+private:
+    std::shared_ptr<const PageStream> m_stream;
+    std::atomic<bool> m_busy = false;
+    QThread *m_thread = nullptr;
+};
+
+} // namespace qx

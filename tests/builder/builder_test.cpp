@@ -1,0 +1,211 @@
+#include "builder/grid_builder.h"
+#include "builder/split_mix.h"
+#include "common/upper_case_letter.h"
+
+#include "support/crossword_check.h"
+#include "support/shapes.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+using namespace qx;
+using qx::test::expectSoundCrossword;
+using qx::test::fullShape;
+
+namespace {
+
+PuzzleRecord wordList(const std::vector<std::string> &words, int width, int height)
+{
+    PuzzleRecord r;
+    r.WordCount = static_cast<int16_t>(words.size());
+    r.GridWidth = static_cast<int16_t>(width);
+    r.GridHeight = static_cast<int16_t>(height);
+    for (size_t k = 0; k < words.size(); ++k) {
+        r.Words[k].set(words[k]);
+        r.Clues[k].set("Clue for " + words[k]);
+    }
+    return r;
+}
+
+struct RecordingObserver final : BuildObserver {
+    std::vector<std::pair<QString, QString>> lines;
+    int abortAfter = -1;
+    int done = 0;
+    bool beeped = false;
+    void progress(const QString &a, const QString &b) override { lines.emplace_back(a, b); }
+    bool abortRequested() override { return abortAfter >= 0 && done >= abortAfter; }
+    void attemptsDone(int d, int) override { done = d; }
+    void completed() override { beeped = true; }
+};
+
+} // namespace
+
+TEST(UpperCaseLetter, CapitalisesPlainAndAccentedSmallLetters)
+{
+    EXPECT_EQ(UpperCaseLetter('a'), 'A');
+    EXPECT_EQ(UpperCaseLetter('z'), 'Z');
+    EXPECT_EQ(UpperCaseLetter(0xE9), 0xC9); // é
+    EXPECT_EQ(UpperCaseLetter(0xE0), 0xC0);
+    EXPECT_EQ(UpperCaseLetter(0xFE), 0xDE);
+    EXPECT_EQ(UpperCaseLetter(0xF7), 0xF7); // ÷
+    EXPECT_EQ(UpperCaseLetter(0xFF), 0xFF); // ÿ
+    EXPECT_EQ(UpperCaseLetter('A'), 'A');
+    EXPECT_EQ(UpperCaseLetter('1'), '1');
+}
+
+TEST(SplitMix64, DrawsTheStandardSequence)
+{
+    SplitMix64 rng(0);
+    EXPECT_EQ(rng.next(), 0xE220A8397B1DCDAFull);
+    EXPECT_EQ(rng.next(), 0x6E789E6AA1B965F4ull);
+    // Attempt k starts at seed + k.
+    SplitMix64 a = SplitMix64::forAttempt(41, 1);
+    SplitMix64 b(42);
+    EXPECT_EQ(a.next(), b.next());
+}
+
+TEST(GridBuilder, OneWordIsAlwaysPlaced)
+{
+    const auto shape = fullShape(9, 9);
+    for (uint64_t seed = 1; seed <= 30; ++seed) {
+        CandidateSlots candidates;
+        Build(wordList({"PUZZLE"}, 9, 9), shape, BuildOptions{1, false, false, seed, 1}, candidates);
+        ASSERT_EQ(candidates[0].score, 1);
+        const PuzzleRecord &r = *candidates[0].record;
+        const int f = r.WordPos[0];
+        // At the leftmost column of its row when across, in the top rows that fit when down.
+        if (r.WordAcross[0]) {
+            EXPECT_EQ((f - 1) % 50 + 1, 1);
+        } else {
+            EXPECT_LE((f - 1) / 50 + 1, 4);
+        }
+        expectSoundCrossword(r);
+        EXPECT_EQ(candidates[1].score, 0);
+    }
+}
+
+TEST(GridBuilder, AWordWithoutACommonLetterIsLeftOut)
+{
+    CandidateSlots candidates;
+    Build(wordList({"ABC", "XYZ"}, 10, 10), fullShape(10, 10), BuildOptions{5, false, false, 7, 2}, candidates);
+    for (const auto &candidate : candidates) {
+        EXPECT_EQ(candidate.score, 1);
+        EXPECT_EQ(candidate.record->WordCount, 1);
+        EXPECT_EQ(candidate.placed[0], 1);
+        EXPECT_EQ(candidate.placed[1], 0);
+        EXPECT_EQ(candidate.record->Words[1].str(), "XYZ"); // kept after the count
+    }
+}
+
+TEST(GridBuilder, InnerSpacesAndLetterCaseInTheGridOnly)
+{
+    const auto shape = fullShape(12, 12);
+    CandidateSlots candidates;
+    Build(wordList({"new york", "caf\xE9", "\xFFw\xF7"}, 12, 12), shape, BuildOptions{1, false, false, 3, 1},
+          candidates);
+    const PuzzleRecord &r = *candidates[0].record;
+    for (int k = 0; k < r.WordCount; ++k) {
+        if (r.Words[k].str() == "new york") {
+            EXPECT_EQ(r.WordLen[k], 7);
+            const int f = r.WordPos[k];
+            EXPECT_EQ(r.Grid[f - 1], 'N');
+        }
+    }
+    expectSoundCrossword(r);
+}
+
+TEST(GridBuilder, DuplicatesAndPrefixesNeverShareCellsInOneDirection)
+{
+    const auto shape = fullShape(15, 15);
+    for (uint64_t seed = 1; seed <= 40; ++seed) {
+        CandidateSlots candidates;
+        Build(wordList({"CATALOG", "CAT", "CAT", "TALC", "GOAT", "COAT", "LOG"}, 15, 15), shape,
+              BuildOptions{3, seed % 2 == 0, false, seed, 2}, candidates);
+        for (const auto &candidate : candidates) {
+            if (candidate.score > 0)
+                expectSoundCrossword(*candidate.record);
+        }
+    }
+}
+
+TEST(GridBuilder, ShrinkOffKeepsTheShapeSizeAndShrinkOnTrims)
+{
+    const auto shape = fullShape(20, 20);
+    const auto list = wordList({"ALPHA", "BRAVO", "ABBA"}, 20, 20);
+    CandidateSlots plain, shrunk;
+    Build(list, shape, BuildOptions{1, false, false, 11, 1}, plain);
+    Build(list, shape, BuildOptions{1, true, false, 11, 1}, shrunk);
+    EXPECT_EQ(plain[0].record->GridWidth, 20);
+    EXPECT_EQ(plain[0].record->GridHeight, 20);
+    EXPECT_LT(shrunk[0].record->GridWidth * shrunk[0].record->GridHeight, 400);
+    // After the shift the first row or column holds a letter.
+    const PuzzleRecord &r = *shrunk[0].record;
+    bool topRow = false, leftColumn = false;
+    for (int c = 1; c <= 50; ++c)
+        topRow |= r.Grid[c - 1] != ' ' && r.Grid[c - 1] != 0;
+    for (int row = 1; row <= 50; ++row)
+        leftColumn |= r.Grid[(row - 1) * 50] != ' ' && r.Grid[(row - 1) * 50] != 0;
+    EXPECT_TRUE(topRow || leftColumn);
+}
+
+TEST(GridBuilder, StopsEarlyOnceFourCandidatesHoldEveryWord)
+{
+    RecordingObserver observer;
+    CandidateSlots candidates;
+    const auto outcome = Build(wordList({"ONE", "TWO"}, 9, 9), fullShape(9, 9), BuildOptions{50, false, false, 5, 2},
+                               candidates, &observer);
+    EXPECT_FALSE(outcome.aborted);
+    EXPECT_GE(outcome.attemptsRanked, 4);
+    EXPECT_LT(outcome.attemptsRanked, 50);
+    for (const auto &candidate : candidates)
+        EXPECT_EQ(candidate.score, 2);
+    EXPECT_EQ(observer.lines.front().first, QStringLiteral("Creation Attempt #1"));
+    EXPECT_EQ(observer.lines.back().first, QStringLiteral("Creation Attempt #50"));
+    EXPECT_EQ(observer.lines.back().second, QStringLiteral("Completed"));
+    EXPECT_TRUE(observer.beeped);
+}
+
+TEST(GridBuilder, AbortStopsAfterTheRunningAttemptAndKeepsItsResults)
+{
+    RecordingObserver observer;
+    observer.abortAfter = 2;
+    CandidateSlots candidates;
+    const auto outcome = Build(wordList({"ABC", "XYZ"}, 9, 9), fullShape(9, 9), BuildOptions{100, false, false, 5, 2},
+                               candidates, &observer);
+    EXPECT_TRUE(outcome.aborted);
+    EXPECT_EQ(outcome.attemptsRanked, 2);
+    EXPECT_EQ(observer.lines.back().first, QStringLiteral("Aborted on creation Attempt #2"));
+    EXPECT_FALSE(observer.beeped);
+    EXPECT_EQ(candidates[0].score, 1);
+    EXPECT_EQ(candidates[1].score, 1);
+    EXPECT_EQ(candidates[2].score, 0);
+}
+
+TEST(GridBuilder, OneAttemptReportsNothing)
+{
+    RecordingObserver observer;
+    CandidateSlots candidates;
+    Build(wordList({"ONE"}, 9, 9), fullShape(9, 9), BuildOptions{1, false, false, 5, 1}, candidates, &observer);
+    EXPECT_TRUE(observer.lines.empty());
+}
+
+TEST(GridBuilder, ThreadCountDoesNotChangeTheCandidates)
+{
+    std::vector<std::string> words;
+    const char *pool[] = {"ORANGE", "BANANA", "APPLE", "GRAPE",  "LEMON",  "MANGO",  "PEAR",
+                          "PLUM",   "MELON",  "KIWI",  "CHERRY", "PAPAYA", "GUAVA",  "LIME",
+                          "DATE",   "FIG",    "OLIVE", "PEACH",  "QUINCE", "APRICOT"};
+    for (const char *w : pool)
+        words.emplace_back(w);
+    const auto shape = fullShape(17, 17);
+    CandidateSlots one, many;
+    Build(wordList(words, 17, 17), shape, BuildOptions{40, true, false, 99, 1}, one);
+    Build(wordList(words, 17, 17), shape, BuildOptions{40, true, false, 99, 4}, many);
+    for (int s = 0; s < 4; ++s) {
+        EXPECT_EQ(one[s].score, many[s].score);
+        EXPECT_EQ(one[s].record->bytes(), many[s].record->bytes());
+        expectSoundCrossword(*one[s].record);
+    }
+}

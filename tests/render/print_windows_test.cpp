@@ -1,0 +1,520 @@
+// The print options window and the preview, driven offscreen: the answer-key rules, options going
+// into the settings at once, a sample puzzle rendered into the preview, zooming, printing to PDF
+// files, and the text and PDF exports.
+#include "app/session.h"
+#include "export/text_export.h"
+#include "layout/layout_defaults.h"
+#include "render/render_page.h"
+#include "report/ui/bonus_question_dialog.h"
+#include "report/ui/clue_headers_dialog.h"
+#include "report/ui/copies_dialog.h"
+#include "report/ui/partial_answers_dialog.h"
+#include "report/ui/preview_window.h"
+#include "report/ui/print_options_dialog.h"
+#include "report/ui/print_status_dialog.h"
+#include "report/ui/print_windows.h"
+#include "report/ui/stream_preview.h"
+#include "report/ui/stream_printer.h"
+#include "store/collection_file.h"
+#include "store/settings.h"
+
+#include "support/scripted_ui_host.h"
+#include "support/temp_dir.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using namespace qx;
+using namespace qx::test;
+
+namespace {
+
+const QString SamplePath = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3");
+const QString ScreenshotDir = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
+
+PuzzleRecord samplePuzzle(int n = 0)
+{
+    const auto record = CollectionFile(SamplePath).read(n);
+    EXPECT_TRUE(record);
+    return record ? *record : PuzzleRecord{};
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QSizeF mediaBox(const QString &path)
+{
+    const QString text = QString::fromLatin1(contents(path));
+    const auto m = QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(text);
+    return m.hasMatch() ? QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()) : QSizeF();
+}
+
+LayoutObject object(ObjectKind kind, const std::string &label, const std::string &text = {})
+{
+    LayoutObject o;
+    o.Kind = static_cast<int16_t>(kind);
+    o.ObjectLabel.set(label);
+    o.Bounds = {10, 10, 200, 60};
+    o.FontName.set("Arial");
+    o.FontSize = 12;
+    o.setText(text);
+    return o;
+}
+
+// Five words: two across, then three down of which the last two were never placed.
+PuzzleRecord smallPuzzle()
+{
+    PuzzleRecord r;
+    r.PuzzleName.set("Pets");
+    r.WordCount = 5;
+    r.AcrossCount = 2;
+    const char *words[] = {"CAT", "DOG", "COD", "EMU", "YAK"};
+    const char *clues[] = {"Purrs", "Barks", "A fish", "A bird", "An ox"};
+    const int16_t numbers[] = {1, 3, 1, 2, 4};
+    for (size_t k = 0; k < 5; ++k) {
+        r.Words[k].set(words[k]);
+        r.Clues[k].set(clues[k]);
+        r.WordNumber[k] = numbers[k];
+        r.WordPlaced[k] = k < 3 ? 1 : 0;
+    }
+    return r;
+}
+
+std::unique_ptr<QPrinter> pdfPrinter(const QString &path)
+{
+    auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    p->setOutputFormat(QPrinter::PdfFormat);
+    p->setOutputFileName(path);
+    return p;
+}
+
+void settle()
+{
+    for (int k = 0; k < 3; ++k)
+        QApplication::processEvents();
+}
+
+struct Fixture {
+    TempDir dir;
+    ScriptedUiHost host;
+    Settings settings;
+    PuzzleRecord record = samplePuzzle();
+
+    std::unique_ptr<PrintOptionsDialog> report(double factor = 1.0)
+    {
+        DialogLook look;
+        look.screenFactor = factor;
+        auto w = std::make_unique<PrintOptionsDialog>(look, settings, host, record);
+        w->setPrinterFactory([this] { return pdfPrinter(dir.file(QStringLiteral("printed.pdf"))); });
+        return w;
+    }
+
+    std::unique_ptr<PreviewWindow> preview(std::shared_ptr<const PageStream> stream, double factor = 1.0)
+    {
+        DialogLook look;
+        look.screenFactor = factor;
+        return std::make_unique<PreviewWindow>(look, settings, host, record, std::move(stream),
+                                               [this] { return pdfPrinter(dir.file(QStringLiteral("printed.pdf"))); });
+    }
+
+    std::shared_ptr<const PageStream> rendered()
+    {
+        return renderPuzzlePage(record, printOptionsFromSettings(settings)).stream;
+    }
+};
+
+} // namespace
+
+TEST(PrintOptionsWindow, AnswerKeyRulesAndEveryOptionGoIntoTheSettingsAtOnce)
+{
+    Fixture f;
+    f.settings.reports.answerKey = true;
+    f.settings.reports.partialAnswer = true;
+    f.settings.reports.partialLetters = false;
+    auto w = f.report();
+    QCheckBox *key = w->check(QStringLiteral("Answer Key"));
+    QCheckBox *partial = w->check(QStringLiteral("Partial Answers"));
+    QCheckBox *letters = w->check(QStringLiteral("Partial Letters"));
+    QPushButton *select = w->button(QStringLiteral("Select"));
+    ASSERT_TRUE(key && partial && letters && select);
+    // Ticked when the window opens: the partial options are off from the start.
+    EXPECT_FALSE(partial->isEnabled());
+    EXPECT_FALSE(select->isEnabled());
+    EXPECT_FALSE(letters->isEnabled());
+    EXPECT_FALSE(w->lettersEdit()->isEnabled());
+
+    key->click();
+    EXPECT_FALSE(f.settings.reports.answerKey);
+    EXPECT_TRUE(partial->isEnabled());
+    EXPECT_TRUE(select->isEnabled()); // partial answers is ticked
+    EXPECT_TRUE(letters->isEnabled());
+    EXPECT_FALSE(w->lettersEdit()->isEnabled()); // partial letters is not
+
+    partial->click();
+    EXPECT_FALSE(f.settings.reports.partialAnswer);
+    EXPECT_FALSE(select->isEnabled());
+    letters->click();
+    EXPECT_TRUE(f.settings.reports.partialLetters);
+    EXPECT_TRUE(w->lettersEdit()->isEnabled());
+    w->lettersEdit()->setText(QStringLiteral("  aeiou  "));
+    Q_EMIT w->lettersEdit()->textEdited(w->lettersEdit()->text());
+    EXPECT_EQ(f.settings.reports.letters, QStringLiteral("aeiou"));
+
+    for (const auto &[caption, field] : {std::pair{QStringLiteral("Puzzle Title"), &Settings::Reports::printTitle},
+                                         std::pair{QStringLiteral("Puzzle Body"), &Settings::Reports::printBody},
+                                         std::pair{QStringLiteral("Puzzle Clues"), &Settings::Reports::printClues},
+                                         std::pair{QStringLiteral("Puzzle Words"), &Settings::Reports::printWords},
+                                         std::pair{QStringLiteral("Bonus Question"), &Settings::Reports::printBonus}}) {
+        QCheckBox *box = w->check(caption);
+        ASSERT_TRUE(box) << caption.toStdString();
+        const bool before = f.settings.reports.*field;
+        box->click();
+        EXPECT_NE(f.settings.reports.*field, before) << caption.toStdString();
+    }
+
+    w->check(QStringLiteral("Skeleton Puzzle"))->click();
+    EXPECT_EQ(f.settings.reports.useBoxes, !w->check(QStringLiteral("Skeleton Puzzle"))->isChecked());
+    f.host.nextColor = QColor(0, 0, 255);
+    w->button(QStringLiteral("Filled Box Color"))->click();
+    EXPECT_EQ(f.settings.reports.boxColor, 0xFF0000);
+    EXPECT_FALSE(w->button(QStringLiteral("Change Page Layout"))->isEnabled());
+}
+
+TEST(PrintOptionsWindow, ReadsHeadersBoxesAndFontMenuFromTheLayout)
+{
+    Fixture f;
+    PageLayout &layout = f.record.Layout;
+    layout.ObjectCount = 4;
+    layout.Objects[0] = object(ObjectKind::Title, "Title");
+    layout.Objects[1] = object(ObjectKind::Puzzle, "Puzzle");
+    layout.Objects[1].Transparent = 1;
+    layout.Objects[1].FillColor = 0x00FF00;
+    layout.Objects[2] = object(ObjectKind::Rectangle, "Rectangle 1");
+    layout.Objects[3] = object(ObjectKind::CombinedClues, "Combined Clues", "Clues");
+    f.settings.reports.useBoxes = true;
+    auto w = f.report();
+
+    // No ":" in the combined clues' text: the across header is empty, the down header all of it.
+    EXPECT_EQ(w->options().acrossHeader, "");
+    EXPECT_EQ(w->options().downHeader, "Clues");
+    EXPECT_FALSE(f.settings.reports.useBoxes);
+    EXPECT_EQ(f.settings.reports.boxColor, 0x00FF00);
+    EXPECT_TRUE(w->check(QStringLiteral("Skeleton Puzzle"))->isChecked());
+    EXPECT_EQ(w->fontEntries(),
+              (QStringList{QStringLiteral("Title Font"), QStringLiteral("Puzzle Answer Font"),
+                           QStringLiteral("Puzzle Clue Numbers Font"), QStringLiteral("Combined Clues Font")}));
+    int visible = 0;
+    for (QAction *a : w->fontMenu()->actions())
+        visible += a->isVisible() ? 1 : 0;
+    EXPECT_EQ(visible, 4);
+
+    // The number font of the grid, third entry, written back into the working copy only.
+    FontChoice chosen{QFont(QStringLiteral("Liberation Serif"), 17), QColor(255, 0, 0)};
+    chosen.font.setBold(true);
+    chosen.font.setStrikeOut(true);
+    f.host.nextFont = chosen;
+    w->onFontEntryClicked(3);
+    const LayoutObject &grid = w->working().Layout.Objects[1];
+    EXPECT_EQ(grid.NumberFontName.str(), "Liberation Serif");
+    EXPECT_EQ(grid.NumberFontSize, 17);
+    EXPECT_EQ(grid.NumberFontColor, 0x0000FFu);
+    EXPECT_EQ(grid.NumberStyle, (std::array<uint8_t, 4>{1, 0, 0, 1}));
+    EXPECT_EQ(grid.FontName.str(), "Arial");
+    EXPECT_EQ(f.record.Layout.Objects[1].NumberFontSize, 0);
+}
+
+TEST(PrintOptionsWindow, HeadersBonusAndPartialAnswersChangeOnlyThisPrinting)
+{
+    Fixture f;
+    f.record.BonusQuestion.set("Old question");
+    auto w = f.report();
+
+    f.host.onModal([](QDialog &d) {
+        auto &h = dynamic_cast<ClueHeadersDialog &>(d);
+        EXPECT_EQ(h.windowTitle(), QStringLiteral("Clue Headers"));
+        h.acrossEdit()->setText(QStringLiteral("Sideways"));
+        h.downEdit()->setText(QStringLiteral("Downwards"));
+        h.onOkButtonClicked();
+        return h.result();
+    });
+    w->button(QStringLiteral("Change Clue Headers"))->click();
+    EXPECT_EQ(w->options().acrossHeader, "Sideways");
+    EXPECT_EQ(w->options().downHeader, "Downwards");
+    EXPECT_EQ(f.settings.reports.acrossLabel, QStringLiteral("Across"));
+
+    // Cancelling the bonus question keeps it; OK changes the working copy only.
+    f.host.onModal([](QDialog &d) {
+        dynamic_cast<BonusQuestionDialog &>(d).bonusText()->setText(QStringLiteral("Ignored"));
+        return static_cast<int>(QDialog::Rejected);
+    });
+    w->button(QStringLiteral("Change Bonus Question"))->click();
+    EXPECT_EQ(w->working().BonusQuestion.str(), "Old question");
+    f.host.onModal([](QDialog &d) {
+        auto &b = dynamic_cast<BonusQuestionDialog &>(d);
+        b.bonusText()->setText(QStringLiteral("Which bird cannot fly?"));
+        b.onOkButtonClicked();
+        return b.result();
+    });
+    w->button(QStringLiteral("Change Bonus Question"))->click();
+    EXPECT_EQ(w->working().BonusQuestion.str(), "Which bird cannot fly?");
+    EXPECT_EQ(f.record.BonusQuestion.str(), "Old question");
+
+    // Words 1 and 3 picked; Ok on an untouched list keeps exactly those.
+    f.settings.reports.answerKey = false;
+    f.host.onModal([](QDialog &d) {
+        auto &p = dynamic_cast<PartialAnswersDialog &>(d);
+        p.theList()->item(0)->setSelected(true);
+        p.theList()->item(2)->setSelected(true);
+        p.onOkButtonClicked();
+        return p.result();
+    });
+    w->onSelectPartAnswerClicked();
+    f.host.onModal([](QDialog &d) {
+        auto &p = dynamic_cast<PartialAnswersDialog &>(d);
+        EXPECT_EQ(p.theList()->selectedItems().size(), 2);
+        p.onOkButtonClicked();
+        return p.result();
+    });
+    w->onSelectPartAnswerClicked();
+    std::array<uint8_t, MaxWords> expected{};
+    expected[0] = expected[2] = 1;
+    EXPECT_EQ(w->partialSelection(), expected);
+}
+
+TEST(PrintOptionsWindow, DefaultClueHeadersGoIntoTheSettings)
+{
+    Session session;
+    ScriptedUiHost host;
+    host.onModal([](QDialog &d) {
+        auto &h = dynamic_cast<ClueHeadersDialog &>(d);
+        EXPECT_EQ(h.windowTitle(), QStringLiteral("Default Clue Headers"));
+        EXPECT_EQ(h.acrossEdit()->text(), QStringLiteral("Across"));
+        h.acrossEdit()->setText(QStringLiteral("Horizontal"));
+        h.onOkButtonClicked();
+        return h.result();
+    });
+    openDefaultClueHeaders(nullptr, session, host);
+    EXPECT_EQ(session.settings.reports.acrossLabel, QStringLiteral("Horizontal"));
+    EXPECT_EQ(session.settings.reports.downLabel, QStringLiteral("Down"));
+}
+
+TEST(PrintOptionsWindow, ViewPrintRendersTheSampleIntoThePreviewAndGrabsBothWindows)
+{
+    QDir().mkpath(ScreenshotDir);
+    for (const double factor : {1.0, 1.6}) {
+        Fixture f;
+        f.settings.reports.viewerWidth = factor > 1 ? 1000 : 700;
+        f.settings.reports.viewerHeight = factor > 1 ? 760 : 560;
+        auto w = f.report(factor);
+        w->show();
+        settle();
+        const QString suffix = factor > 1 ? QStringLiteral("_1.6.png") : QStringLiteral("_1.0.png");
+        EXPECT_TRUE(w->grab().save(ScreenshotDir + QStringLiteral("/print_options") + suffix));
+
+        QString status;
+        f.host.onModal([&](QDialog &d) {
+            auto &form = dynamic_cast<PrintStatusDialog &>(d);
+            form.formActivate();
+            status = form.statusText();
+            EXPECT_EQ(form.button()->text(), QStringLiteral("OK"));
+            form.button()->click();
+            return form.result();
+        });
+        bool previewed = false;
+        f.host.onModal([&](QDialog &d) {
+            auto &p = dynamic_cast<PreviewWindow &>(d);
+            previewed = true;
+            EXPECT_EQ(p.preview()->stream().pageCount(), 1);
+            p.show();
+            settle();
+            // Opened where the settings said, then fitted to the page width.
+            EXPECT_EQ(p.width(), f.settings.reports.viewerWidth);
+            EXPECT_LT(p.preview()->pixelWidth(), p.width());
+            EXPECT_TRUE(p.grab().save(ScreenshotDir + QStringLiteral("/print_preview") + suffix));
+            p.resize(p.width() + 10, p.height());
+            p.accept();
+            return p.result();
+        });
+        w->button(QStringLiteral("View/Print"))->click();
+        EXPECT_TRUE(previewed);
+        EXPECT_EQ(status, QStringLiteral("Printing Page 1\nPuzzle Generated!"));
+        EXPECT_TRUE(f.host.messages().empty());
+        // Closing remembers the size for the next preview.
+        EXPECT_EQ(f.settings.reports.viewerWidth, (factor > 1 ? 1000 : 700) + 10);
+    }
+}
+
+TEST(PreviewWindow, ZoomAndPixelWidthFollowEachOther)
+{
+    Fixture f;
+    auto p = f.preview(f.rendered());
+    const double inches = p->preview()->stream().pageWidth;
+    p->preview()->setZoom(50);
+    EXPECT_EQ(p->zoomEdit()->text(), QStringLiteral("50.00"));
+    EXPECT_EQ(p->pixelEdit()->text(), QString::number(std::lround(inches * 48)));
+
+    p->pixelEdit()->setText(QString::number(std::lround(inches * 192)));
+    p->pixelEditDone();
+    EXPECT_NEAR(p->preview()->Zoom(), 200, 0.1);
+    EXPECT_EQ(p->zoomEdit()->text(), QStringLiteral("200.00"));
+
+    // Not a number: nothing changes and the edits show the zoom again.
+    p->zoomEdit()->setText(QStringLiteral("lots"));
+    p->zoomEditDone();
+    EXPECT_NEAR(p->preview()->Zoom(), 200, 0.1);
+    EXPECT_EQ(p->zoomEdit()->text(), QStringLiteral("200.00"));
+    p->zoomEdit()->setText(QStringLiteral("75"));
+    p->zoomEditDone();
+    EXPECT_EQ(p->pixelEdit()->text(), QString::number(std::lround(inches * 72)));
+
+    p->action(QStringLiteral("1 : 3"))->trigger();
+    EXPECT_EQ(p->zoomEdit()->text(), QStringLiteral("33.33"));
+    p->button(QStringLiteral("Zoom In"))->click();
+    EXPECT_GT(p->preview()->Zoom(), 33.34);
+    EXPECT_FALSE(p->button(QStringLiteral("Export As Bitmap"))->isEnabled());
+    EXPECT_FALSE(p->action(QStringLiteral("HTML Export"))->isEnabled());
+}
+
+TEST(PreviewWindow, CopiesGoInOneJobOnlyBelowWhatThePrinterCanMake)
+{
+    EXPECT_EQ(copyJobs(8, 10), std::vector<int>{8});
+    EXPECT_EQ(copyJobs(10, 10), std::vector<int>(10, 1));
+    EXPECT_EQ(copyJobs(12, 10), std::vector<int>(12, 1));
+    EXPECT_EQ(copyJobs(3, 1), std::vector<int>(3, 1));
+
+    Fixture f;
+    auto p = f.preview(f.rendered());
+    f.host.onModal([&](QDialog &d) {
+        auto &n = dynamic_cast<CopiesDialog &>(d);
+        EXPECT_EQ(n.copiesEdit()->text(), QStringLiteral("1"));
+        for (const QString &bad : {QStringLiteral("0"), QStringLiteral("two"), QStringLiteral("")}) {
+            n.copiesEdit()->setText(bad);
+            n.onOkButtonClicked();
+            EXPECT_EQ(n.result(), 0);
+        }
+        n.copiesEdit()->setText(QStringLiteral(" 3 "));
+        n.onOkButtonClicked();
+        return n.result();
+    });
+    p->onMultipleCopiesClicked();
+    ASSERT_EQ(f.host.messages().size(), 3u);
+    EXPECT_EQ(f.host.messages()[0].text, QStringLiteral("Invalid number of copies entered."));
+    EXPECT_EQ(f.host.messages()[0].caption, QStringLiteral("Error"));
+    // A PDF printer makes one copy per job.
+    EXPECT_EQ(p->jobsStarted(), std::vector<int>(3, 1));
+    p->filePrinter()->Wait();
+    EXPECT_TRUE(contents(f.dir.file(QStringLiteral("printed.pdf"))).startsWith("%PDF"));
+}
+
+TEST(PreviewWindow, PrintingWhileAPrintRunsIsRefused)
+{
+    Fixture f;
+    auto stream = f.rendered();
+    auto p = f.preview(stream);
+    // A long print of the same stream keeps the printer busy.
+    ASSERT_TRUE(p->filePrinter()->Print(pdfPrinter(f.dir.file(QStringLiteral("long.pdf"))), 1, 1, 400));
+    p->button(QStringLiteral("Print Page"))->click();
+    p->action(QStringLiteral("Print Page"))->trigger();
+    p->filePrinter()->Wait();
+    ASSERT_EQ(f.host.messages().size(), 2u);
+    for (const auto &m : f.host.messages()) {
+        EXPECT_EQ(m.caption, QStringLiteral("Error"));
+        EXPECT_EQ(m.text, QStringLiteral("Previous print job has not yet finished.  Try again later."));
+    }
+    EXPECT_TRUE(p->jobsStarted().empty());
+
+    p->button(QStringLiteral("Print Page"))->click();
+    p->filePrinter()->Wait();
+    EXPECT_EQ(p->jobsStarted(), std::vector<int>{1});
+    EXPECT_EQ(mediaBox(f.dir.file(QStringLiteral("printed.pdf"))),
+              QSizeF(stream->pageWidth * 72, stream->pageHeight * 72));
+}
+
+TEST(TextExport, ListsAcrossThenDownUpToTheLastPlacedWord)
+{
+    const PuzzleRecord r = smallPuzzle();
+    EXPECT_EQ(exportText(r, TextExportKind::Clues), "ACROSS\n1. Purrs\n3. Barks\n\nDOWN\n1. A fish\n");
+    EXPECT_EQ(exportText(r, TextExportKind::Words), "ACROSS\n1. CAT\n3. DOG\n\nDOWN\n1. COD\n");
+    // A damaged across count is held to the words there are.
+    PuzzleRecord damaged = r;
+    damaged.AcrossCount = 300;
+    damaged.WordCount = 3;
+    EXPECT_EQ(exportText(damaged, TextExportKind::Words), "ACROSS\n1. CAT\n3. DOG\n1. COD\n\nDOWN\n");
+
+    Fixture f;
+    f.record = r;
+    f.settings.misc.lastExportTextFile = f.dir.file(QStringLiteral("old.txt"));
+    auto p = f.preview(f.rendered());
+    const QString path = f.dir.file(QStringLiteral("clues.txt"));
+    f.host.pickFile(path);
+    p->action(QStringLiteral("Clues"))->trigger();
+    EXPECT_EQ(contents(path), QByteArray("ACROSS\n1. Purrs\n3. Barks\n\nDOWN\n1. A fish\n"));
+    ASSERT_EQ(f.host.fileRequests().size(), 1u);
+    EXPECT_EQ(f.host.fileRequests()[0].title, QStringLiteral("Export Clues"));
+    EXPECT_EQ(f.host.fileRequests()[0].initialPath, f.dir.file(QStringLiteral("old.txt")));
+    EXPECT_EQ(f.settings.misc.lastExportTextFile, path);
+
+    f.host.pickFile(f.dir.file(QStringLiteral("missing/words.txt")));
+    p->action(QStringLiteral("Words"))->trigger();
+    ASSERT_EQ(f.host.messages().size(), 1u);
+    EXPECT_EQ(f.host.messages()[0].text, QStringLiteral("Unable to create export file."));
+}
+
+TEST(PreviewWindow, ExportsThePageAsAPdfAtItsPaperSize)
+{
+    Fixture f;
+    auto stream = f.rendered();
+    auto p = f.preview(stream);
+    const QString path = f.dir.file(QStringLiteral("page.pdf"));
+    f.host.pickFile(path);
+    p->button(QStringLiteral("Export As PDF"))->click();
+    const QByteArray pdf = contents(path);
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(mediaBox(path), QSizeF(stream->pageWidth * 72, stream->pageHeight * 72));
+    EXPECT_TRUE(f.host.messages().empty());
+}
+
+TEST(ReportStatusWindow, TellsEachWarningOnceAfterTheRunInOrder)
+{
+    Fixture f;
+    PageLayout &layout = f.record.Layout;
+    ASSERT_LE(layout.objectsInUse(), 17);
+    int slot = layout.objectsInUse();
+    for (const char *file : {"/nowhere/one.bmp", "/nowhere/two.bmp"}) {
+        LayoutObject bitmap = object(ObjectKind::Bitmap, "Bitmap");
+        bitmap.BitmapFile.set(file);
+        layout.Objects[static_cast<size_t>(slot++)] = bitmap;
+    }
+    LayoutObject text = object(ObjectKind::Text, "Text 1", std::string(400, 'x') + " and more words");
+    text.Bounds = {10, 10, 40, 14};
+    layout.Objects[static_cast<size_t>(slot++)] = text;
+    layout.ObjectCount = static_cast<int16_t>(slot);
+
+    PuzzleRecord working = f.record;
+    PrintStatusDialog form(DialogLook{}, f.host, working, printOptionsFromSettings(f.settings));
+    EXPECT_EQ(form.statusText(), QStringLiteral("Printing Status"));
+    EXPECT_EQ(form.button()->text(), QStringLiteral("Cancel"));
+    EXPECT_TRUE(form.aborted()); // nothing to preview before the run
+    form.formActivate();
+    EXPECT_FALSE(form.aborted());
+    EXPECT_TRUE(form.statusText().endsWith(QStringLiteral("\nPuzzle Generated!")));
+    ASSERT_EQ(f.host.messages().size(), 2u);
+    EXPECT_EQ(f.host.messages()[0].caption, QStringLiteral("Warning"));
+    EXPECT_EQ(f.host.messages()[0].text,
+              QStringLiteral("One or more bitmaps in the layout design could not be located."));
+    EXPECT_TRUE(f.host.messages()[1].text.startsWith(QStringLiteral("Text would not fit in allocated space.")));
+}

@@ -1,0 +1,89 @@
+// Printing, here onto a PDF printer: straight from the report events, and from a recorded stream
+// on a worker thread with its busy flag.
+#include "report/recording_canvas.h"
+#include "report/ui/printer_canvas.h"
+#include "report/ui/stream_printer.h"
+
+#include "support/temp_dir.h"
+
+#include <QFile>
+#include <QPrinter>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+using namespace qx;
+
+namespace {
+
+void drawPage(ReportCanvas &r)
+{
+    r.setFont(ReportFont{QStringLiteral("Arial"), 20});
+    r.printXY(1, 1, u"Crossword");
+    r.frameRect(1, 2, 3, 4);
+}
+
+int pdfPages(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    return static_cast<int>(f.readAll().count("/Type /Page\n") + 0);
+}
+
+std::unique_ptr<QPrinter> pdfPrinter(const QString &path)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    return printer;
+}
+
+} // namespace
+
+TEST(Printers, ReportPrinterDrawsTheEventsOnThePaperTheReportChose)
+{
+    test::TempDir dir;
+    const QString path = dir.file(QStringLiteral("direct.pdf"));
+    auto printer = pdfPrinter(path);
+    PrinterCanvas report(*printer);
+    report.OnBeforePrint = [](ReportCanvas &r) { r.setPaper(PaperKind::Legal); };
+    report.OnPrintPage = drawPage;
+    report.Execute();
+    EXPECT_TRUE(report.errorText().isEmpty());
+    EXPECT_FALSE(report.Aborted());
+    EXPECT_EQ(printer->pageLayout().pageSize().id(), QPageSize::Legal);
+    EXPECT_GT(QFile(path).size(), 500);
+}
+
+TEST(Printers, FilePrinterPrintsAStreamOnAWorkerAndRefusesWhileBusy)
+{
+    RecordingCanvas filer;
+    filer.OnPrintPage = drawPage;
+    filer.Execute();
+    StreamPrinter printer(filer.takeStream());
+    std::atomic<int> finished = 0;
+    std::atomic<int> succeeded = 0;
+    QObject::connect(&printer, &StreamPrinter::Finished, [&](bool ok) { // runs on the worker
+        ++finished;
+        succeeded += ok ? 1 : 0;
+    });
+
+    test::TempDir dir;
+    const QString path = dir.file(QStringLiteral("stream.pdf"));
+    ASSERT_TRUE(printer.Print(pdfPrinter(path), 1, 1, 1));
+    // A second print while the first runs is refused, unless the first has already finished.
+    const bool second = printer.Print(pdfPrinter(dir.file(QStringLiteral("other.pdf"))), 1, 1, 1);
+    EXPECT_TRUE(!second || !printer.Busy());
+    printer.Wait();
+    EXPECT_FALSE(printer.Busy());
+    EXPECT_GE(finished, 1);
+    EXPECT_EQ(succeeded, finished);
+    EXPECT_EQ(pdfPages(path), 1);
+
+    // Pages beyond the stream are clamped to it; copies repeat or are left to the printer.
+    ASSERT_TRUE(printer.Print(pdfPrinter(dir.file(QStringLiteral("copies.pdf"))), 1, 9, 3));
+    printer.Wait();
+    EXPECT_GE(pdfPages(dir.file(QStringLiteral("copies.pdf"))), 1);
+}
