@@ -30,6 +30,37 @@ std::optional<std::string> toRecordText(const QString &text, const QString &what
 
 } // namespace
 
+QString readWordList(QByteArrayView text, QChar sep, const QString &fileName, std::vector<WordRow> &rows)
+{
+    QString error;
+    int lineNumber = 0;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = text.indexOf('\n', start);
+        if (end < 0)
+            end = text.size();
+        ++lineNumber;
+        const QString line = QString::fromUtf8(text.sliced(start, end - start)).trimmed();
+        start = end + 1;
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const qsizetype at = line.indexOf(sep);
+        const QString word = (at < 0 ? line : line.left(at)).trimmed();
+        const QString clue = at < 0 ? QString() : line.mid(at + 1).trimmed();
+        const QString where = QStringLiteral("line %1 of %2").arg(lineNumber).arg(fileName);
+        const auto wordBytes = toRecordText(word, where, error);
+        const auto clueBytes = toRecordText(clue, where, error);
+        if (!wordBytes || !clueBytes)
+            return error;
+        if (wordBytes->size() > 30)
+            return QStringLiteral("%1: the word holds more than 30 characters").arg(where);
+        if (rows.size() == MaxWords)
+            return QStringLiteral("%1: a puzzle holds at most 200 words").arg(where);
+        rows.push_back({*wordBytes, *clueBytes});
+    }
+    return {};
+}
+
 Result buildCommand(const QStringList &args)
 {
     const Options o = parseOptions(
@@ -71,28 +102,11 @@ Result buildCommand(const QStringList &args)
     typed.category = *category;
 
     QFile words(wordsFile);
-    if (!words.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!words.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("cannot read word list %1").arg(wordsFile));
-    int lineNumber = 0;
-    while (!words.atEnd()) {
-        ++lineNumber;
-        const QString line = QString::fromUtf8(words.readLine()).trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
-            continue;
-        const qsizetype at = line.indexOf(sep);
-        const QString word = (at < 0 ? line : line.left(at)).trimmed();
-        const QString clue = at < 0 ? QString() : line.mid(at + 1).trimmed();
-        const QString where = QStringLiteral("line %1 of %2").arg(lineNumber).arg(wordsFile);
-        const auto wordBytes = toRecordText(word, where, error);
-        const auto clueBytes = toRecordText(clue, where, error);
-        if (!wordBytes || !clueBytes)
-            return fail(error);
-        if (wordBytes->size() > 30)
-            return fail(QStringLiteral("%1: the word holds more than 30 characters").arg(where));
-        if (typed.rows.size() == MaxWords)
-            return fail(QStringLiteral("%1: a puzzle holds at most 200 words").arg(where));
-        typed.rows.push_back({*wordBytes, *clueBytes});
-    }
+    error = readWordList(words.readAll(), sep[0], wordsFile, typed.rows);
+    if (!error.isEmpty())
+        return fail(error);
 
     const ShapeLibrary shapes(o.values.value(QStringLiteral("--library"),
                                              ShapeLibrary::inProgramDir(resolveProgramDir(std::nullopt)).path()));

@@ -3,9 +3,20 @@
 // checked and stamped exactly as the word list editor and the candidate window do it.
 
 #include "cli/commands.h"
+#include "words/create_checks.h"
+
+#include <QByteArrayView>
+#include <QChar>
+
+#include <vector>
 
 namespace qx::cli {
 
 Result buildCommand(const QStringList &args);
+
+// The rows of a word list file's text, UTF-8: one "WORD<sep>clue" per line, blank lines and lines
+// starting with '#' skipped, both parts trimmed. The error names the line by `fileName`; on an
+// error the rows read so far are left in `rows`.
+QString readWordList(QByteArrayView text, QChar sep, const QString &fileName, std::vector<WordRow> &rows);
 
 } // namespace qx::cli
