@@ -8,8 +8,12 @@ export CCACHE_NOHASHDIR := 1
 BUILD ?= build
 JOBS ?= $(shell nproc)
 BUILD_TYPE ?= RelWithDebInfo
+# `make fuzz`: its own clang build with the sanitizers, each target run this many seconds.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?=
 
-.PHONY: all bootstrap configure build run test bench clean
+.PHONY: all bootstrap configure build run test bench fuzz clean
 
 all: build
 
@@ -32,6 +36,16 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
+
+# Fuzzing wants light optimisation and line tables only: full debug information doubles the build.
+fuzz: bootstrap
+	@if [ ! -f $(FUZZ_BUILD)/build.ninja ]; then \
+		CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+			-DQUORVEX_FUZZ=ON -DQUORVEX_TESTS=OFF -DQUORVEX_BENCH=OFF \
+			"-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -gline-tables-only -DNDEBUG"; \
+	fi
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target quorvex_fuzz
+	@bash scripts/run-fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 clean:
 	rm -rf $(BUILD)

@@ -1,0 +1,53 @@
+// Previous-version single-puzzle files (".QXM") through the puzzle import: "QXM", a length byte,
+// that many bytes of text, then one old record. A file is imported exactly when it starts with the
+// signature and holds the whole record; the puzzle appended is the conversion of that record, and
+// a refused file leaves the target collection as it was.
+
+#include "fuzz_support.h"
+#include "layout/layout_defaults.h"
+#include "store/collection_file.h"
+#include "store/puzzle_transfer.h"
+
+#include <cstring>
+
+using namespace qx;
+using namespace qx::fuzz;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    static const PageLayout defaultLayout = builtInDefaultLayout();
+    static const auto buffer = [] {
+        auto r = std::make_unique<PuzzleRecord>();
+        r->resetForNewPuzzle(defaultLayout);
+        r->Reserved.fill(0x5A); // kept through the conversion
+        return r;
+    }();
+
+    const QString path = scratchFile("puzzle.QXM");
+    const QString targetPath = scratchFile("target.QX3");
+    writeWholeFile(path, std::span(data, size));
+    removeFile(targetPath);
+    const CollectionFile target(targetPath);
+
+    const auto outcome = importOldPuzzleFile(path, *buffer, defaultLayout, target);
+
+    const size_t textLength = size >= 4 ? data[3] : 0;
+    const size_t recordAt = 4 + textLength;
+    const bool acceptable = size >= 4 && std::memcmp(data, "QXM", 3) == 0 && size >= recordAt + OldPuzzleRecord::Size;
+    check((outcome.result == OldFileResult::Imported) == acceptable, "imported exactly the whole files");
+    if (!acceptable) {
+        check(readWholeFile(targetPath).empty(), "a refused file adds nothing");
+        return 0;
+    }
+    const auto old = OldPuzzleRecord::decode(
+        std::span<const uint8_t, OldPuzzleRecord::Size>(data + recordAt, OldPuzzleRecord::Size));
+    auto expected = std::make_unique<PuzzleRecord>(*buffer);
+    convertOldRecord(old, defaultLayout, *expected);
+    check(outcome.record == *expected, "the conversion of the record read");
+
+    const auto stored = readWholeFile(targetPath);
+    check(stored.size() == static_cast<size_t>(PuzzleRecord::Size), "one record appended");
+    const auto bytes = expected->bytes();
+    check(std::equal(bytes.begin(), bytes.end(), stored.begin()), "the converted puzzle is what was stored");
+    return 0;
+}
