@@ -20,9 +20,13 @@ all: build
 bootstrap:
 	@bash scripts/bootstrap
 
+# Warnings are errors in the project's own builds and CI, never in a user's or packager's build
+# (the CMake default): a build folder configured by hand is switched over here too.
 configure: bootstrap
 	@if [ ! -f $(BUILD)/build.ninja ]; then \
-		cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE); \
+		cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DQUORVEX_WERROR=ON; \
+	elif ! grep -q '^QUORVEX_WERROR:BOOL=ON$$' $(BUILD)/CMakeCache.txt; then \
+		cmake -DQUORVEX_WERROR=ON $(BUILD); \
 	fi
 
 build: configure

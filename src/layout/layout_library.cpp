@@ -49,11 +49,16 @@ EntryList LayoutLibrary::list(int defaultPage) const
 
 std::string layoutEntryText(const PageLayout &layout, bool isDefault)
 {
-    std::string text = layout.LayoutName.str() + " (" + layout.PaperName.str();
-    if (layout.PaperName.str() == CustomPaperName)
-        text += " " + std::to_string(roundedWhole(layout.PageWidth)) + "\" x " +
-                std::to_string(roundedWhole(layout.PageHeight)) + "\"";
-    text += ")";
+    // Appended piece by piece: GCC 12 at -O3 takes the chain of temporaries the + operators make
+    // for an overlapping copy (a false -Wrestrict).
+    const std::string paper = layout.PaperName.str();
+    std::string text = layout.LayoutName.str();
+    text.append(" (").append(paper);
+    if (paper == CustomPaperName) {
+        text.append(" ").append(std::to_string(roundedWhole(layout.PageWidth)));
+        text.append("\" x ").append(std::to_string(roundedWhole(layout.PageHeight))).append("\"");
+    }
+    text.append(")");
     if (isDefault)
         text += DefaultLayoutMark;
     return text;
