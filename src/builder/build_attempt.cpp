@@ -373,14 +373,37 @@ bool AttemptRunner::tryDown(int k, int required, bool firstWord, SplitMix64 &rng
 
 void AttemptRunner::run(SplitMix64 &rng, AttemptResult &out)
 {
-    const int total = m_total;
+    orderLongestFirst();
+    clearGrid();
+    placeInPasses(rng);
+    int width = m_width;
+    int height = m_height;
+    if (m_options.shrink)
+        trimEmptyEdges(width, height);
+    finishCells();
+    const int wordCount = compactAndNumber();
+    const int acrossCount = orderAcrossFirst(wordCount);
+    if (m_options.shrink)
+        shiftToCorner(wordCount, width, height);
 
-    // Longest first: the text and clue move; the position arrays stay with their places.
+    out.score = wordCount;
+    out.total = m_total;
+    out.gridWidth = static_cast<int16_t>(width);
+    out.gridHeight = static_cast<int16_t>(height);
+    out.acrossCount = static_cast<int16_t>(acrossCount);
+    out.downCount = static_cast<int16_t>(wordCount - acrossCount);
+    std::copy(m_grid.begin() + 1, m_grid.end(), out.grid.begin());
+    out.entries = m_entries;
+}
+
+void AttemptRunner::orderLongestFirst()
+{
+    // The text and clue move; the position arrays stay with their places.
     std::array<uint8_t, MaxWords> order{};
-    for (int k = 0; k < total; ++k)
+    for (int k = 0; k < m_total; ++k)
         order[k] = static_cast<uint8_t>(k);
-    bubblePasses(order, total, [&](uint8_t a, uint8_t b) { return m_words[a].stored < m_words[b].stored; });
-    for (int k = 0; k < total; ++k) {
+    bubblePasses(order, m_total, [&](uint8_t a, uint8_t b) { return m_words[a].stored < m_words[b].stored; });
+    for (int k = 0; k < m_total; ++k) {
         AttemptResult::Entry &e = m_entries[k];
         e.source = order[k];
         e.pos = m_saved.WordPos[k];
@@ -389,92 +412,106 @@ void AttemptRunner::run(SplitMix64 &rng, AttemptResult &out)
         e.across = m_saved.WordAcross[k];
         e.placed = 0;
     }
+}
 
+void AttemptRunner::clearGrid()
+{
     m_grid.fill(Space);
     m_cellCount.fill(0);
     m_log.clear();
     m_lastFailure.fill(-1);
     m_firstWordAcross = false;
+}
 
-    // Placement passes.
+void AttemptRunner::placeInPasses(SplitMix64 &rng)
+{
+    // Passes over the words not yet placed, until one places nothing more (or two, for a quick
+    // build).
     bool firstWord = true;
     int previous = 0;
     for (int pass = 1;; ++pass) {
-        for (int k = 0; k < total; ++k) {
+        for (int k = 0; k < m_total; ++k) {
             if (pass > 1 && m_entries[k].placed)
                 continue;
-            m_entries[k].placed = 1;
-            // The grid does not change while a word is tried, so each direction's candidate
-            // positions are gathered once for all its levels.
-            m_across.reset();
-            m_down.reset();
-            m_triedUpTo = m_lastFailure[k];
-            int required = 2;
-            int tries = 0;
-            bool settled = false;
-            int direction = 1 + rng.below(2);
-            while (!settled) {
-                settled =
-                    direction == 1 ? tryAcross(k, required, firstWord, rng) : tryDown(k, required, firstWord, rng);
-                direction = 3 - direction;
-                ++tries;
-                if (!settled && tries == 2) {
-                    if (required > (firstWord ? 0 : 1)) {
-                        --required;
-                        tries = 0;
-                    } else {
-                        m_entries[k].placed = 0;
-                        m_lastFailure[k] = static_cast<int>(m_log.size());
-                        settled = true;
-                    }
-                }
-            }
+            placeWord(k, firstWord, rng);
             firstWord = false;
         }
         if (m_options.quickBuild && pass == 2)
             break;
         int count = 0;
-        for (int k = 0; k < total; ++k)
+        for (int k = 0; k < m_total; ++k)
             count += m_entries[k].placed;
         if (count == previous)
             break;
         previous = count;
     }
+}
 
-    int width = m_width;
-    int height = m_height;
-    if (m_options.shrink) {
-        for (int r = height; r >= 2; --r) {
-            bool empty = true;
-            for (int c = 1; c <= width && empty; ++c)
-                empty = m_grid[(r - 1) * Side + c] == Space;
-            if (!empty)
-                break;
-            --height;
-        }
-        for (int c = width; c >= 2; --c) {
-            bool empty = true;
-            for (int r = 1; r <= Side && empty; ++r)
-                empty = m_grid[(r - 1) * Side + c] == Space;
-            if (!empty)
-                break;
-            --width;
+void AttemptRunner::placeWord(int k, bool firstWord, SplitMix64 &rng)
+{
+    m_entries[k].placed = 1;
+    // The grid does not change while a word is tried, so each direction's candidate positions are
+    // gathered once for all its levels.
+    m_across.reset();
+    m_down.reset();
+    m_triedUpTo = m_lastFailure[k];
+    int required = 2;
+    int tries = 0;
+    bool settled = false;
+    int direction = 1 + rng.below(2);
+    while (!settled) {
+        settled = direction == 1 ? tryAcross(k, required, firstWord, rng) : tryDown(k, required, firstWord, rng);
+        direction = 3 - direction;
+        ++tries;
+        if (!settled && tries == 2) {
+            if (required > (firstWord ? 0 : 1)) {
+                --required;
+                tries = 0;
+            } else {
+                m_entries[k].placed = 0;
+                m_lastFailure[k] = static_cast<int>(m_log.size());
+                settled = true;
+            }
         }
     }
+}
 
-    // Finish the cells.
+void AttemptRunner::trimEmptyEdges(int &width, int &height) const
+{
+    for (int r = height; r >= 2; --r) {
+        bool empty = true;
+        for (int c = 1; c <= width && empty; ++c)
+            empty = m_grid[(r - 1) * Side + c] == Space;
+        if (!empty)
+            break;
+        --height;
+    }
+    for (int c = width; c >= 2; --c) {
+        bool empty = true;
+        for (int r = 1; r <= Side && empty; ++r)
+            empty = m_grid[(r - 1) * Side + c] == Space;
+        if (!empty)
+            break;
+        --width;
+    }
+}
+
+void AttemptRunner::finishCells()
+{
     for (int x = 1; x <= GridCells; ++x) {
         if (m_shape[x] == 0)
             m_grid[x] = 0;
         else if (m_grid[x] != Space)
             m_grid[x] = UpperCaseLetter(m_grid[x]);
     }
+}
 
-    // Compact, number and order.
+int AttemptRunner::compactAndNumber()
+{
     using Entry = AttemptResult::Entry;
-    bubblePasses(m_entries, total, [](const Entry &a, const Entry &b) { return !a.placed && b.placed; });
+    bubblePasses(m_entries, m_total, [](const Entry &a, const Entry &b) { return !a.placed && b.placed; });
     int wordCount = 0;
-    while (wordCount < total && m_entries[wordCount].placed)
+    while (wordCount < m_total && m_entries[wordCount].placed)
         ++wordCount;
     bubblePasses(m_entries, wordCount, [](const Entry &a, const Entry &b) { return a.pos > b.pos; });
     int number = 0;
@@ -483,8 +520,14 @@ void AttemptRunner::run(SplitMix64 &rng, AttemptResult &out)
             ++number;
         m_entries[k].number = static_cast<int16_t>(number);
     }
-    // Across words first: a pass swaps whenever the earlier word runs down, so the order within
-    // each group is set again by number below.
+    return wordCount;
+}
+
+int AttemptRunner::orderAcrossFirst(int wordCount)
+{
+    // A pass swaps whenever the earlier word runs down, so the order within each group is set
+    // again by number below.
+    using Entry = AttemptResult::Entry;
     bubblePasses(m_entries, wordCount, [](const Entry &a, const Entry &) { return a.across == 0; });
     int acrossCount = 0;
     for (int k = 0; k < wordCount; ++k)
@@ -493,54 +536,49 @@ void AttemptRunner::run(SplitMix64 &rng, AttemptResult &out)
                      [](const Entry &a, const Entry &b) { return a.number < b.number; });
     std::stable_sort(m_entries.begin() + acrossCount, m_entries.begin() + wordCount,
                      [](const Entry &a, const Entry &b) { return a.number < b.number; });
+    return acrossCount;
+}
 
-    if (m_options.shrink) {
-        if (m_firstWordAcross) {
-            int n = 0;
-            for (int x = 1; x <= GridCells; ++x) {
-                if (m_grid[x] != Space && m_grid[x] != 0) {
-                    n = rowOf(x) - 1;
+void AttemptRunner::shiftToCorner(int wordCount, int &width, int &height)
+{
+    // The grid moves up (first word across) or left (first word down) until its first letter
+    // touches the edge.
+    if (m_firstWordAcross) {
+        int n = 0;
+        for (int x = 1; x <= GridCells; ++x) {
+            if (m_grid[x] != Space && m_grid[x] != 0) {
+                n = rowOf(x) - 1;
+                break;
+            }
+        }
+        if (n > 0) {
+            for (int i = 1; i <= GridCells - Side * n; ++i)
+                m_grid[i] = m_grid[i + Side * n];
+            height -= n;
+            for (int k = 0; k < wordCount; ++k)
+                m_entries[k].pos = static_cast<int16_t>(m_entries[k].pos - Side * n);
+        }
+    } else {
+        int n = 0;
+        bool found = false;
+        for (int c = 1; c <= Side && !found; ++c) {
+            for (int r = 1; r <= Side; ++r) {
+                const uint8_t g = m_grid[(r - 1) * Side + c];
+                if (g != Space && g != 0) {
+                    n = c - 1;
+                    found = true;
                     break;
                 }
             }
-            if (n > 0) {
-                for (int i = 1; i <= GridCells - Side * n; ++i)
-                    m_grid[i] = m_grid[i + Side * n];
-                height -= n;
-                for (int k = 0; k < wordCount; ++k)
-                    m_entries[k].pos = static_cast<int16_t>(m_entries[k].pos - Side * n);
-            }
-        } else {
-            int n = 0;
-            bool found = false;
-            for (int c = 1; c <= Side && !found; ++c) {
-                for (int r = 1; r <= Side; ++r) {
-                    const uint8_t g = m_grid[(r - 1) * Side + c];
-                    if (g != Space && g != 0) {
-                        n = c - 1;
-                        found = true;
-                        break;
-                    }
-                }
-            }
-            if (n > 0) {
-                for (int i = 1; i <= GridCells - n; ++i)
-                    m_grid[i] = m_grid[i + n];
-                width -= n;
-                for (int k = 0; k < wordCount; ++k)
-                    m_entries[k].pos = static_cast<int16_t>(m_entries[k].pos - n);
-            }
+        }
+        if (n > 0) {
+            for (int i = 1; i <= GridCells - n; ++i)
+                m_grid[i] = m_grid[i + n];
+            width -= n;
+            for (int k = 0; k < wordCount; ++k)
+                m_entries[k].pos = static_cast<int16_t>(m_entries[k].pos - n);
         }
     }
-
-    out.score = wordCount;
-    out.total = total;
-    out.gridWidth = static_cast<int16_t>(width);
-    out.gridHeight = static_cast<int16_t>(height);
-    out.acrossCount = static_cast<int16_t>(acrossCount);
-    out.downCount = static_cast<int16_t>(wordCount - acrossCount);
-    std::copy(m_grid.begin() + 1, m_grid.end(), out.grid.begin());
-    out.entries = m_entries;
 }
 
 } // namespace qx

@@ -56,6 +56,17 @@ public:
     void run(SplitMix64 &rng, AttemptResult &out);
 
 private:
+    // The steps of run(), in order.
+    void orderLongestFirst();
+    void clearGrid();
+    void placeInPasses(SplitMix64 &rng);
+    void placeWord(int k, bool firstWord, SplitMix64 &rng);
+    void trimEmptyEdges(int &width, int &height) const;
+    void finishCells();
+    int compactAndNumber();              // returns the words placed
+    int orderAcrossFirst(int wordCount); // returns the across words
+    void shiftToCorner(int wordCount, int &width, int &height);
+
     struct Word {
         std::array<uint8_t, 30> s{}; // grid form: no spaces, capitals
         int length = 0;              // cells it occupies
