@@ -127,8 +127,9 @@ std::string newObjectLabel(ObjectKind kind, const PageLayout &layout)
     if (!info)
         return {};
     std::string label = info->label;
+    // Appended, not "literal" + number: GCC 12 at -O3 warns falsely (-Wrestrict) about that form.
     if (!info->once)
-        label += " " + std::to_string(countOfKind(layout, kind) + 1);
+        label.append(" ").append(std::to_string(countOfKind(layout, kind) + 1));
     if (label.size() > 15)
         label.resize(15);
     return label;
