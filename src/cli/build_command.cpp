@@ -3,32 +3,257 @@
 #include "builder/grid_builder.h"
 #include "cli/options.h"
 #include "common/cp1252.h"
-#include "common/paths.h"
+#include "common/native_file.h"
 #include "layout/layout_defaults.h"
 #include "layout/layout_library.h"
 #include "shapes/shape_library.h"
 #include "store/collection_file.h"
-#include "words/create_checks.h"
+#include "words/storable_text.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QMap>
+#include <cerrno>
+
+#include <sys/stat.h>
 
 namespace qx::cli {
 
 namespace {
 
+// A word list is a few kilobytes; this only stops a runaway file from filling the memory.
+constexpr qint64 MaxWordListBytes = 16 * 1024 * 1024;
+
+constexpr int DefaultAttempts = 100;
+
 // A text typed on the command line or in the word file, as the record stores it.
 std::optional<std::string> toRecordText(const QString &text, const QString &what, QString &error)
 {
-    auto bytes = cp1252::fromUnicode(text);
-    if (!bytes)
-        error = QStringLiteral("%1 holds %2, which a puzzle cannot store (Windows-1252 only)")
-                    .arg(what, cp1252::firstUnencodable(text));
-    return bytes;
+    if (const auto refused = firstRefusedCharacter(text)) {
+        if (refused->control) {
+            error = QStringLiteral("%1 holds the control character %2, which a puzzle cannot store")
+                        .arg(what, codePointName(refused->character));
+        } else {
+            error = QStringLiteral("%1 holds \"%2\" (%3), which a puzzle cannot store (Windows-1252 only)")
+                        .arg(what, QString::fromUcs4(&refused->character, 1), codePointName(refused->character));
+        }
+        return std::nullopt;
+    }
+    return cp1252::fromUnicode(text);
+}
+
+// Whole records of a library file that must hold nothing else; a FIFO, a device or a file whose
+// size is not a whole number of records is refused, as a damaged file or one of another kind.
+FileOutcome<int> wholeRecords(const QString &path, int recordSize)
+{
+    if (const FileStatus status = checkRegularFile(path); !status)
+        return status.error();
+    struct stat st {};
+    if (::stat(nativePath(path).constData(), &st) != 0)
+        return FileError{FileError::Kind::CannotOpen, path, systemErrorText(errno)};
+    if (st.st_size % recordSize != 0)
+        return FileError{FileError::Kind::NotRecordFile, path,
+                         QStringLiteral("not a whole number of records: damaged, or another kind of file")};
+    return static_cast<int>(st.st_size / recordSize);
+}
+
+// The steps of one build, in order; each returns the one line to print when it fails.
+class BuildSteps {
+public:
+    explicit BuildSteps(const Options &o) : m_o(o) {}
+
+    Result run();
+
+private:
+    QString readArguments();
+    QString readTexts();
+    QString readWords();
+    QString readShape();
+    QString readLayout();
+    QString saveBest(const CandidateSlot &best);
+    QStringList report(const CandidateSlot &best) const;
+
+    const Options &m_o;
+    QString m_wordsFile;
+    int m_shapeNumber = 0;
+    uint64_t m_seed = 0;
+    QChar m_sep;
+    TypedPuzzle m_typed;
+    ShapeRecord m_shape;
+    std::unique_ptr<PuzzleRecord> m_record = std::make_unique<PuzzleRecord>();
+    int m_total = 0;
+    int m_savedAs = 0;
+    QString m_collection;
+};
+
+Result BuildSteps::run()
+{
+    for (QString (BuildSteps::*step)() : {&BuildSteps::readArguments, &BuildSteps::readTexts, &BuildSteps::readWords,
+                                          &BuildSteps::readShape, &BuildSteps::readLayout}) {
+        if (const QString error = (this->*step)(); !error.isEmpty())
+            return fail(error);
+    }
+
+    // The editor's checks, with its texts; the large-shape warning goes out first either way.
+    const CreateCheck check = checkCreate(
+        m_typed, m_o.value(QStringLiteral("--attempts"), QString::number(DefaultAttempts)), m_shape, *m_record);
+    Result out;
+    if (check.largeDimensions)
+        out.lines << QStringLiteral("Warning: %1").arg(largeDimensionsWarning());
+    if (!check.ok) {
+        out.status = 1;
+        out.error = check.message;
+        return out;
+    }
+
+    m_total = m_record->WordCount;
+    BuildOptions options;
+    options.attempts = check.attempts;
+    options.shrink = m_o.flag(QStringLiteral("--shrink"));
+    options.quickBuild = m_o.flag(QStringLiteral("--quick"));
+    options.seed = m_seed;
+    CandidateSlots candidates;
+    Build(*m_record, m_shape, options, candidates);
+
+    if (const QString error = saveBest(candidates[0]); !error.isEmpty()) {
+        out.status = 1;
+        out.error = error;
+        return out;
+    }
+    out.lines << report(candidates[0]);
+    return out;
+}
+
+QString BuildSteps::readArguments()
+{
+    if (m_o.positional.size() != 1)
+        return QStringLiteral("build needs one word list file");
+    m_wordsFile = m_o.positional[0];
+    for (const char *required : {"--shape", "--into"}) {
+        if (!m_o.has(QLatin1String(required)))
+            return QStringLiteral("build needs %1").arg(QLatin1String(required));
+    }
+    const auto shape = recordNumber(m_o.value(QStringLiteral("--shape")));
+    if (!shape)
+        return QStringLiteral("--shape needs a record number");
+    m_shapeNumber = *shape;
+    m_seed = seedFromClock();
+    if (m_o.has(QStringLiteral("--seed"))) {
+        bool ok = false;
+        m_seed = m_o.value(QStringLiteral("--seed")).toULongLong(&ok);
+        if (!ok)
+            return QStringLiteral("--seed needs a whole number");
+    }
+    const QString sep = m_o.value(QStringLiteral("--sep"), QStringLiteral(":"));
+    if (sep.size() != 1)
+        return QStringLiteral("--sep needs one character");
+    m_sep = sep[0];
+    m_collection = m_o.value(QStringLiteral("--into"));
+    return {};
+}
+
+QString BuildSteps::readTexts()
+{
+    QString error;
+    const auto title = toRecordText(m_o.value(QStringLiteral("--title")), QStringLiteral("the title"), error);
+    const auto category = toRecordText(m_o.value(QStringLiteral("--category")), QStringLiteral("the category"), error);
+    if (!title || !category)
+        return error;
+    if (title->size() > 35 || category->size() > 20)
+        return QStringLiteral("the title holds at most 35 characters and the category at most 20");
+    m_typed.title = *title;
+    m_typed.category = *category;
+    return {};
+}
+
+QString BuildSteps::readWords()
+{
+    const auto text = readRegularFile(m_wordsFile, MaxWordListBytes);
+    if (!text)
+        return QStringLiteral("cannot read word list %1").arg(text.error().errorText());
+    return readWordList(*text, m_sep, m_wordsFile, m_typed.rows);
+}
+
+QString BuildSteps::readShape()
+{
+    const ShapeLibrary shapes(
+        m_o.value(QStringLiteral("--library"), ShapeLibrary::inProgramDir(programDir(m_o)).path()));
+    if (const FileStatus status = checkRegularFile(shapes.path()); !status)
+        return QStringLiteral("cannot open shape library %1").arg(status.error().errorText());
+    if (m_shapeNumber >= shapes.count())
+        return QStringLiteral("shape %1 is not in %2").arg(m_shapeNumber).arg(shapes.path());
+    const auto shape = shapes.read(m_shapeNumber);
+    if (!shape)
+        return QStringLiteral("cannot read %1").arg(shapes.path());
+    m_shape = *shape;
+    return {};
+}
+
+QString BuildSteps::readLayout()
+{
+    if (m_o.flag(QStringLiteral("--builtin-layout"))) {
+        m_record->resetForNewPuzzle(builtInDefaultLayout());
+        return {};
+    }
+    // A library named on the command line must give a layout; the program directory's may be
+    // missing or empty, and then the built-in layout serves, as in the windowed program.
+    const bool named = m_o.has(QStringLiteral("--layouts"));
+    const LayoutLibrary library(named ? m_o.value(QStringLiteral("--layouts"))
+                                      : LayoutLibrary::inProgramDir(programDir(m_o)).path());
+    const bool missing = isMissing(library.path());
+    const auto records = wholeRecords(library.path(), PageLayout::Size);
+    if (!named && (missing || (records && *records == 0))) {
+        m_record->resetForNewPuzzle(builtInDefaultLayout());
+        return {};
+    }
+    if (!records)
+        return QStringLiteral("cannot read layout library %1").arg(records.error().errorText());
+    if (*records == 0)
+        return QStringLiteral("cannot read layout library %1: it holds no page layout").arg(library.path());
+    const auto layout = library.read(0);
+    if (!layout)
+        return QStringLiteral("cannot read layout library %1").arg(library.path());
+    m_record->resetForNewPuzzle(*layout);
+    return {};
+}
+
+QString BuildSteps::saveBest(const CandidateSlot &best)
+{
+    *m_record = *best.record;
+    m_record->stampSaved(best.placed);
+    const CollectionFile collection(m_collection);
+    const auto number = collection.append(*m_record);
+    if (!number)
+        return QStringLiteral("Unable to save puzzle. (%1)").arg(collection.path());
+    m_savedAs = *number;
+    return {};
+}
+
+QStringList BuildSteps::report(const CandidateSlot &best) const
+{
+    QStringList leftOut;
+    for (int k = best.score; k < m_total; ++k)
+        leftOut << cp1252::toUnicode(m_record->Words[k].str());
+    QStringList out{QStringLiteral("Placed %1 of %2 words as record %3 of %4 (seed %5).")
+                        .arg(best.score)
+                        .arg(m_total)
+                        .arg(m_savedAs)
+                        .arg(m_collection)
+                        .arg(m_seed)};
+    if (!leftOut.isEmpty())
+        out << QStringLiteral("Left out: %1").arg(leftOut.join(QStringLiteral(", ")));
+    return out;
 }
 
 } // namespace
+
+OptionSpec buildOptions()
+{
+    return {{"--shape", "--library", "--attempts", "--seed", "--sep", "--title", "--category", "--into", "--layouts"},
+            {"--shrink", "--quick", "--builtin-layout"}};
+}
+
+Result buildCommand(const Options &options)
+{
+    return BuildSteps(options).run();
+}
 
 QString readWordList(QByteArrayView text, QChar sep, const QString &fileName, std::vector<WordRow> &rows)
 {
@@ -49,8 +274,10 @@ QString readWordList(QByteArrayView text, QChar sep, const QString &fileName, st
         const QString clue = at < 0 ? QString() : line.mid(at + 1).trimmed();
         const QString where = QStringLiteral("line %1 of %2").arg(lineNumber).arg(fileName);
         const auto wordBytes = toRecordText(word, where, error);
+        if (!wordBytes)
+            return error;
         const auto clueBytes = toRecordText(clue, where, error);
-        if (!wordBytes || !clueBytes)
+        if (!clueBytes)
             return error;
         if (wordBytes->size() > 30)
             return QStringLiteral("%1: the word holds more than 30 characters").arg(where);
@@ -59,108 +286,6 @@ QString readWordList(QByteArrayView text, QChar sep, const QString &fileName, st
         rows.push_back({*wordBytes, *clueBytes});
     }
     return {};
-}
-
-Result buildCommand(const QStringList &args)
-{
-    const Options o = parseOptions(
-        args, {"--shape", "--library", "--attempts", "--seed", "--sep", "--title", "--category", "--into", "--layouts"},
-        {"--shrink", "--quick", "--builtin-layout"});
-    if (!o.error.isEmpty())
-        return fail(o.error);
-    if (o.positional.size() != 1)
-        return fail(QStringLiteral("build needs one word list file"));
-    const QString wordsFile = o.positional[0];
-    for (const char *required : {"--shape", "--into"}) {
-        if (!o.values.contains(QLatin1String(required)))
-            return fail(QStringLiteral("build needs %1").arg(QLatin1String(required)));
-    }
-    bool ok = false;
-    const int shapeNumber = o.values.value(QStringLiteral("--shape")).toInt(&ok);
-    if (!ok || shapeNumber < 0)
-        return fail(QStringLiteral("--shape needs a record number"));
-    uint64_t seed = seedFromClock();
-    if (o.values.contains(QStringLiteral("--seed"))) {
-        seed = o.values.value(QStringLiteral("--seed")).toULongLong(&ok);
-        if (!ok)
-            return fail(QStringLiteral("--seed needs a whole number"));
-    }
-    const QString sep = o.values.value(QStringLiteral("--sep"), QStringLiteral(":"));
-    if (sep.size() != 1)
-        return fail(QStringLiteral("--sep needs one character"));
-
-    QString error;
-    TypedPuzzle typed;
-    const auto title = toRecordText(o.values.value(QStringLiteral("--title")), QStringLiteral("the title"), error);
-    const auto category =
-        toRecordText(o.values.value(QStringLiteral("--category")), QStringLiteral("the category"), error);
-    if (!title || !category)
-        return fail(error);
-    if (title->size() > 35 || category->size() > 20)
-        return fail(QStringLiteral("the title holds at most 35 characters and the category at most 20"));
-    typed.title = *title;
-    typed.category = *category;
-
-    QFile words(wordsFile);
-    if (!words.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot read word list %1").arg(wordsFile));
-    error = readWordList(words.readAll(), sep[0], wordsFile, typed.rows);
-    if (!error.isEmpty())
-        return fail(error);
-
-    const ShapeLibrary shapes(o.values.value(QStringLiteral("--library"),
-                                             ShapeLibrary::inProgramDir(resolveProgramDir(std::nullopt)).path()));
-    if (shapeNumber >= shapes.count())
-        return fail(QStringLiteral("shape %1 is not in %2").arg(shapeNumber).arg(shapes.path()));
-    const auto shape = shapes.read(shapeNumber);
-    if (!shape)
-        return fail(QStringLiteral("cannot read %1").arg(shapes.path()));
-
-    auto record = std::make_unique<PuzzleRecord>();
-    if (o.flags.contains(QStringLiteral("--builtin-layout"))) {
-        record->resetForNewPuzzle(builtInDefaultLayout());
-    } else {
-        const QString layouts = o.values.value(QStringLiteral("--layouts"),
-                                               LayoutLibrary::inProgramDir(resolveProgramDir(std::nullopt)).path());
-        record->resetForNewPuzzle(layoutForNewPuzzle(layouts, 0));
-    }
-    const CreateCheck check =
-        checkCreate(typed, o.values.value(QStringLiteral("--attempts"), QStringLiteral("1")), *shape, *record);
-    QString out;
-    if (check.largeDimensions)
-        out += QStringLiteral("Warning: %1\n").arg(largeDimensionsWarning());
-    if (!check.ok)
-        return Result{1, out, check.message};
-
-    const int total = record->WordCount;
-    BuildOptions options;
-    options.attempts = check.attempts;
-    options.shrink = o.flags.contains(QStringLiteral("--shrink"));
-    options.quickBuild = o.flags.contains(QStringLiteral("--quick"));
-    options.seed = seed;
-    CandidateSlots candidates;
-    Build(*record, *shape, options, candidates);
-
-    const CandidateSlot &best = candidates[0];
-    *record = *best.record;
-    record->stampSaved(best.placed);
-    const CollectionFile collection(o.values.value(QStringLiteral("--into")));
-    const auto number = collection.append(*record);
-    if (!number)
-        return fail(QStringLiteral("Unable to save puzzle. (%1)").arg(collection.path()));
-
-    QStringList leftOut;
-    for (int k = best.score; k < total; ++k)
-        leftOut << cp1252::toUnicode(record->Words[k].str());
-    out += QStringLiteral("Placed %1 of %2 words as record %3 of %4 (seed %5).\n")
-               .arg(best.score)
-               .arg(total)
-               .arg(*number)
-               .arg(collection.path())
-               .arg(seed);
-    if (!leftOut.isEmpty())
-        out += QStringLiteral("Left out: %1\n").arg(leftOut.join(QStringLiteral(", ")));
-    return Result{0, out, {}};
 }
 
 } // namespace qx::cli

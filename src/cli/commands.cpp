@@ -2,65 +2,37 @@
 
 #include "cli/build_command.h"
 #include "cli/json_records.h"
+#include "cli/options.h"
+#include "cli/printable.h"
 #include "cli/render_command.h"
 #include "common/cp1252.h"
 #include "common/io_error.h"
+#include "common/native_file.h"
 #include "common/paths.h"
 #include "layout/layout_library.h"
 #include "shapes/shape_library.h"
 #include "store/collection_file.h"
 
-#include <QFileInfo>
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cerrno>
 #include <functional>
-#include <map>
-#include <optional>
+
+#include <sys/stat.h>
 
 namespace qx::cli {
 
 namespace {
 
-Result fail(const QString &message)
+Result printJson(const QJsonDocument &document)
 {
-    return Result{1, {}, message};
-}
-
-Result printJson(const QJsonObject &object)
-{
-    return Result{0, QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)), {}};
-}
-
-// A whole, non-negative record number; anything else is refused.
-std::optional<int> recordNumber(const QString &text)
-{
-    bool ok = false;
-    const int n = text.toInt(&ok);
-    if (!ok || n < 0 || text.trimmed() != text)
-        return std::nullopt;
-    return n;
-}
-
-struct Arguments {
-    QStringList positional;
-    bool json = false;
-    QString unknown;
-};
-
-Arguments parse(const QStringList &args)
-{
-    Arguments out;
-    for (const QString &a : args) {
-        if (a == QLatin1String("--json"))
-            out.json = true;
-        else if (a.startsWith(QLatin1String("--")) && out.unknown.isEmpty())
-            out.unknown = a;
-        else
-            out.positional << a;
-    }
-    return out;
+    Result r;
+    r.out = QString::fromUtf8(document.toJson(QJsonDocument::Indented));
+    r.format = Result::Output::Json;
+    return r;
 }
 
 QString u(const std::string &bytes)
@@ -68,52 +40,62 @@ QString u(const std::string &bytes)
     return cp1252::toUnicode(bytes);
 }
 
-Result list(const Arguments &a)
+// A collection is read as it is, partial last record or not; only what is not a file is refused.
+std::optional<Result> cannotOpenCollection(const CollectionFile &file)
 {
-    if (a.positional.size() != 1)
-        return fail(QStringLiteral("list needs one collection file"));
-    const CollectionFile file(a.positional[0]);
-    if (!QFileInfo(file.path()).isFile() || !file.count())
+    if (const FileStatus status = checkRegularFile(file.path()); !status)
+        return fail(QStringLiteral("cannot open collection %1").arg(status.error().errorText()));
+    if (!file.count())
         return fail(QStringLiteral("cannot open collection %1").arg(file.path()));
+    return std::nullopt;
+}
+
+Result list(const Options &o)
+{
+    if (o.positional.size() != 1)
+        return fail(QStringLiteral("list needs one collection file"));
+    const CollectionFile file(o.positional[0]);
+    if (auto failed = cannotOpenCollection(file))
+        return *failed;
     const auto index = file.reload();
-    if (a.json) {
+    if (o.flag(QStringLiteral("--json"))) {
         QJsonArray categories;
         for (const auto &c : index.CategoryList)
             categories.append(u(c));
         QJsonArray puzzles;
         for (const auto &p : index.PuzzleIndexList)
             puzzles.append(QJsonObject{{"record", p.record}, {"category", p.category}, {"name", u(p.name)}});
-        return printJson(QJsonObject{{"categories", categories}, {"puzzles", puzzles}});
+        return printJson(QJsonDocument(QJsonObject{{"categories", categories}, {"puzzles", puzzles}}));
     }
-    QString out;
+    Result out;
     for (size_t c = 0; c < index.CategoryList.size(); ++c) {
-        out += QStringLiteral("%1\n").arg(u(index.CategoryList[c]));
+        out.lines << u(index.CategoryList[c]);
         for (const auto &p : index.PuzzleIndexList) {
             if (p.category == static_cast<int>(c))
-                out += QStringLiteral("  %1  %2\n").arg(p.record, 5).arg(u(p.name));
+                out.lines << QStringLiteral("  %1  %2").arg(p.record, 5).arg(u(p.name));
         }
     }
-    return Result{0, out, {}};
+    return out;
 }
 
-Result dump(const Arguments &a)
+Result dump(const Options &o)
 {
-    if (a.positional.size() != 2)
+    if (o.positional.size() != 2)
         return fail(QStringLiteral("dump needs a collection file and a record number"));
-    const CollectionFile file(a.positional[0]);
-    const auto n = recordNumber(a.positional[1]);
+    const CollectionFile file(o.positional[0]);
+    const auto n = recordNumber(o.positional[1]);
     if (!n)
-        return fail(QStringLiteral("not a record number: %1").arg(a.positional[1]));
-    const auto count = file.count();
-    if (!QFileInfo(file.path()).isFile() || !count)
-        return fail(QStringLiteral("cannot open collection %1").arg(file.path()));
-    if (*n >= *count)
+        return fail(QStringLiteral("not a record number: %1").arg(o.positional[1]));
+    if (auto failed = cannotOpenCollection(file))
+        return *failed;
+    const int count = *file.count();
+    if (*n >= count)
         return fail(
-            QStringLiteral("record %1 is not in %2, which holds %3 puzzles").arg(*n).arg(file.path()).arg(*count));
+            QStringLiteral("record %1 is not in %2, which holds %3 puzzles").arg(*n).arg(file.path()).arg(count));
     const auto record = file.read(*n);
     if (!record)
         return fail(QStringLiteral("cannot open collection %1").arg(file.path()));
-    return printJson(puzzleRecordJson(*record));
+    return printJson(QJsonDocument(puzzleRecordJson(*record)));
 }
 
 QJsonObject shapeJson(const ShapeRecord &shape)
@@ -128,25 +110,32 @@ QJsonObject shapeJson(const ShapeRecord &shape)
 }
 
 // The library named on the command line, or the program directory's.
-QString libraryPath(const Arguments &a, const char *fileName)
+QString libraryPath(const Options &o, const char *fileName)
 {
-    if (!a.positional.isEmpty())
-        return a.positional[0];
-    return resolveProgramDir(std::nullopt) + QLatin1Char('/') + QString::fromLatin1(fileName);
+    if (!o.positional.isEmpty())
+        return o.positional[0];
+    return programDir(o) + QLatin1Char('/') + QString::fromLatin1(fileName);
 }
 
 // Lists a library in record order; every record is read once.
 template <typename Library, typename Record>
-Result listLibrary(const Arguments &a, const Library &library, const char *what,
+Result listLibrary(const Options &o, const char *what, const char *fileName,
                    const std::function<std::string(const Record &)> &entryText,
                    const std::function<QJsonObject(const Record &)> &fields)
 {
-    if (a.positional.size() > 1)
+    if (o.positional.size() > 1)
         return fail(QStringLiteral("%1 takes at most one library file").arg(QLatin1String(what)));
-    if (!QFileInfo(library.path()).isFile())
-        return fail(QStringLiteral("cannot open %1 library %2").arg(QLatin1String(what), library.path()));
+    const Library library(libraryPath(o, fileName));
+    const bool fromProgramDir = o.positional.isEmpty();
+    if (const FileStatus status = checkRegularFile(library.path()); !status) {
+        // The program directory's library may not exist yet: like the windows, list it as empty.
+        // A file named on the command line must be there.
+        if (fromProgramDir && isMissing(library.path()))
+            return Result{};
+        return fail(QStringLiteral("cannot open %1 library %2").arg(QLatin1String(what), status.error().errorText()));
+    }
     QJsonArray records;
-    QString out;
+    Result out;
     const int count = library.count();
     for (int n = 0; n < count; ++n) {
         const auto record = library.read(n);
@@ -154,84 +143,159 @@ Result listLibrary(const Arguments &a, const Library &library, const char *what,
             return fail(QStringLiteral("cannot open %1 library %2").arg(QLatin1String(what), library.path()));
         const QString entry = cp1252::toUnicode(entryText(*record));
         records.append(QJsonObject{{"record", n}, {"entry", entry}, {"fields", fields(*record)}});
-        out += QStringLiteral("%1  %2\n").arg(n, 5).arg(entry);
+        out.lines << QStringLiteral("%1  %2").arg(n, 5).arg(entry);
     }
-    if (a.json)
-        return Result{0, QString::fromUtf8(QJsonDocument(records).toJson(QJsonDocument::Indented)), {}};
-    return Result{0, out, {}};
+    if (o.flag(QStringLiteral("--json")))
+        return printJson(QJsonDocument(records));
+    return out;
 }
 
-Result shapes(const Arguments &a)
+Result shapes(const Options &o)
 {
-    const ShapeLibrary library(libraryPath(a, ShapeLibrary::FileName));
-    return listLibrary<ShapeLibrary, ShapeRecord>(a, library, "shape", shapeEntryText, shapeJson);
+    return listLibrary<ShapeLibrary, ShapeRecord>(o, "shape", ShapeLibrary::FileName, shapeEntryText, shapeJson);
 }
 
-Result layouts(const Arguments &a)
+Result layouts(const Options &o)
 {
-    const LayoutLibrary library(libraryPath(a, LayoutLibrary::FileName));
     return listLibrary<LayoutLibrary, PageLayout>(
-        a, library, "layout", [](const PageLayout &l) { return layoutEntryText(l, false); }, pageLayoutJson);
+        o, "layout", LayoutLibrary::FileName, [](const PageLayout &l) { return layoutEntryText(l, false); },
+        pageLayoutJson);
+}
+
+struct Command {
+    const char *name;
+    OptionSpec options;
+    std::function<Result(const Options &)> run;
+};
+
+const std::vector<Command> &commands()
+{
+    static const OptionSpec json{{}, {QStringLiteral("--json")}};
+    static const std::vector<Command> table = {
+        {"list", json, list},
+        {"dump", json, dump},
+        {"shapes", json, shapes},
+        {"layouts", json, layouts},
+        {"build", buildOptions(), buildCommand},
+        {"render", renderOptions(), renderCommand},
+    };
+    return table;
+}
+
+Result helpResult()
+{
+    Result r;
+    r.out = usage();
+    r.format = Result::Output::Own;
+    return r;
+}
+
+Result runCommand(QStringList args)
+{
+    // Options before the command name hold for the command: "quorvex-cli --program-dir DIR shapes".
+    QStringList leading;
+    while (!args.isEmpty() && args[0] == QLatin1String("--program-dir")) {
+        if (args.size() < 2)
+            return fail(QStringLiteral("--program-dir needs a value"));
+        leading << args.takeFirst();
+        leading << args.takeFirst();
+    }
+    if (args.isEmpty())
+        return fail(QStringLiteral("no command given; try --help"));
+    if (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h"))
+        return helpResult();
+    const QString name = args.takeFirst();
+    for (const Command &command : commands()) {
+        if (name != QLatin1String(command.name))
+            continue;
+        const Options options = parseOptions(leading + args, command.options);
+        if (!options.error.isEmpty())
+            return fail(options.error);
+        if (options.flag(QStringLiteral("--help")))
+            return helpResult();
+        try {
+            return command.run(options);
+        } catch (const IoError &e) {
+            return fail(e.message());
+        }
+    }
+    if (name.startsWith(QLatin1String("--")))
+        return fail(QStringLiteral("unknown option %1; try --help").arg(name));
+    return fail(QStringLiteral("unknown command %1; try --help").arg(name));
 }
 
 } // namespace
 
+bool isMissing(const QString &path)
+{
+    struct stat st {};
+    return ::stat(nativePath(path).constData(), &st) != 0 && errno == ENOENT;
+}
+
+QString programDir(const Options &options)
+{
+    std::optional<QString> fromCommandLine;
+    if (options.has(QStringLiteral("--program-dir")))
+        fromCommandLine = options.value(QStringLiteral("--program-dir"));
+    const QString dir = resolveProgramDir(fromCommandLine);
+    // The shipped data lies beside the executable, as for the windowed program. What cannot be
+    // seeded shows when the file is read: that error names it.
+    if (QCoreApplication::instance())
+        (void)seedProgramDir(findShippedDataDir(QCoreApplication::applicationDirPath()), dir);
+    return dir;
+}
+
 QString usage()
 {
     return QStringLiteral(
-        "usage: quorvex-cli COMMAND ...\n"
+        "usage: quorvex-cli [--program-dir DIR] COMMAND ...\n"
         "  list COLLECTION [--json]          categories and puzzles with their record numbers\n"
         "  dump COLLECTION N --json          every field of puzzle record N\n"
         "  shapes [LIBRARY] [--json]         the shape library (default: the program directory's)\n"
-        "  layouts [LIBRARY] [--json]        the page layout library\n"
+        "  layouts [LIBRARY] [--json]        the page layout library (default: the program directory's)\n"
         "  build WORDS.txt --shape N --into COLLECTION --title T --category C\n"
         "        [--library FILE] [--attempts N] [--shrink] [--quick] [--seed S] [--sep C]\n"
         "        [--layouts FILE | --builtin-layout]\n"
-        "                                    builds a puzzle from a word list (one WORD:clue a line)\n"
-        "                                    and appends the best candidate to the collection\n"
+        "                                    builds a puzzle from a word list (one WORD:clue a line,\n"
+        "                                    UTF-8, '#' starts a comment) and appends the best\n"
+        "                                    candidate to the collection. Defaults: 100 attempts,\n"
+        "                                    no shrink, full build, a seed from the clock (printed),\n"
+        "                                    separator ':', the program directory's shape library\n"
+        "                                    and its first page layout (the built-in layout when\n"
+        "                                    that library is missing or empty)\n"
         "  render COLLECTION N --out FILE [--width PX] [--answer-key] [--letters ABC] [--skeleton]\n"
         "        [--parts title,body,clues,words,bonus]\n"
         "                                    draws puzzle N as its printed page: a PDF at the\n"
-        "                                    paper's size or a PNG picture PX pixels wide (640)\n");
+        "                                    paper's size or a PNG picture PX pixels wide.\n"
+        "                                    Defaults: 640 pixels, the puzzle rather than its answer\n"
+        "                                    key, every part, boxes as the puzzle's layout draws them\n"
+        "\n"
+        "The program directory holds the shape and layout libraries: --program-dir DIR, else\n"
+        "$QUORVEX_PROGRAM_DIR, else ${XDG_DATA_HOME:-~/.local/share}/quorvex; the files shipped with\n"
+        "the program that it lacks are copied there first, as the windowed program does.\n"
+        "Texts read from files are printed with control characters escaped: \\xHH for C0 controls\n"
+        "and DEL (an escape character shows as \\x1b), \\uHHHH for C1 controls and marks that\n"
+        "reorder text, \\xHH for a file name byte that is not UTF-8, and \\\\ for a backslash.\n"
+        "--json output escapes them by JSON's rules (\\u001b).\n"
+        "Exit status 0 on success; 1 with one line on standard error otherwise.\n");
 }
 
 Result run(const QStringList &args)
 {
-    if (args.isEmpty())
-        return fail(QStringLiteral("no command given; try --help"));
-    if (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h"))
-        return Result{0, usage(), {}};
-    const std::map<QString, std::function<Result(const Arguments &)>> commands = {
-        {QStringLiteral("list"), list},
-        {QStringLiteral("dump"), dump},
-        {QStringLiteral("shapes"), shapes},
-        {QStringLiteral("layouts"), layouts},
-    };
-    if (args[0] == QLatin1String("build")) {
-        try {
-            return buildCommand(args.mid(1));
-        } catch (const IoError &e) {
-            return fail(e.message());
-        }
+    Result result = runCommand(args);
+    switch (result.format) {
+    case Result::Output::Text:
+        for (const QString &line : std::as_const(result.lines))
+            result.out += printable(line) + QLatin1Char('\n');
+        break;
+    case Result::Output::Json:
+        result.out = printableJson(result.out);
+        break;
+    case Result::Output::Own:
+        break;
     }
-    if (args[0] == QLatin1String("render")) {
-        try {
-            return renderCommand(args.mid(1));
-        } catch (const IoError &e) {
-            return fail(e.message());
-        }
-    }
-    const auto it = commands.find(args[0]);
-    if (it == commands.end())
-        return fail(QStringLiteral("unknown command %1; try --help").arg(args[0]));
-    const Arguments parsed = parse(args.mid(1));
-    if (!parsed.unknown.isEmpty())
-        return fail(QStringLiteral("unknown option %1").arg(parsed.unknown));
-    try {
-        return it->second(parsed);
-    } catch (const IoError &e) {
-        return fail(e.message());
-    }
+    result.error = printable(result.error);
+    return result;
 }
 
 } // namespace qx::cli

@@ -2,6 +2,7 @@
 // work and tests. Exit status 0 on success, 1 with one line on stderr for bad input.
 
 #include "cli/commands.h"
+#include "common/native_file.h"
 
 #include <QGuiApplication>
 
@@ -20,13 +21,19 @@ void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &me
 
 int main(int argc, char **argv)
 {
+    // File names are bytes: each argument is kept exactly as the system gave it, even where it is
+    // not UTF-8, so that the file it names is the file opened. Qt sees none of them, so that none
+    // is taken for one of its own options (-platform, -style ...).
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << qx::pathFromNative(QByteArray(argv[i]));
+
     qInstallMessageHandler(quietMessages);
     // Rendering measures text with real fonts, which needs a GUI application; no display is used.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
     const auto result = qx::cli::run(args);
     if (!result.out.isEmpty())
         std::fputs(result.out.toUtf8().constData(), stdout);

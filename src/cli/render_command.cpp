@@ -2,13 +2,12 @@
 
 #include "cli/options.h"
 #include "common/cp1252.h"
+#include "common/native_file.h"
 #include "render/print_options.h"
 #include "render/render_page.h"
 #include "store/collection_file.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QMap>
 
 namespace qx::cli {
 
@@ -40,34 +39,38 @@ bool applyParts(const QString &list, PrintOptions &options, QString &error)
 
 } // namespace
 
-Result renderCommand(const QStringList &args)
+OptionSpec renderOptions()
 {
-    const Options o = parseOptions(args, {"--out", "--width", "--letters", "--parts"}, {"--answer-key", "--skeleton"});
-    if (!o.error.isEmpty())
-        return fail(o.error);
+    return {{"--out", "--width", "--letters", "--parts"}, {"--answer-key", "--skeleton"}};
+}
+
+Result renderCommand(const Options &o)
+{
     if (o.positional.size() != 2)
         return fail(QStringLiteral("render needs a collection file and a record number"));
-    const QString out = o.values.value(QStringLiteral("--out"));
+    const QString out = o.value(QStringLiteral("--out"));
     if (out.isEmpty())
         return fail(QStringLiteral("render needs --out FILE (.pdf or .png)"));
     const PageFileFormat format = pageFileFormat(out);
     if (format == PageFileFormat::Unknown)
         return fail(QStringLiteral("cannot tell the format of %1: name it .pdf or .png").arg(out));
     int width = 640; // the program's default picture width
-    if (o.values.contains(QStringLiteral("--width"))) {
+    if (o.has(QStringLiteral("--width"))) {
         bool ok = false;
-        width = o.values.value(QStringLiteral("--width")).toInt(&ok);
+        width = o.value(QStringLiteral("--width")).toInt(&ok);
         if (!ok || width < 1 || width > 10000)
             return fail(QStringLiteral("--width needs a whole number of pixels from 1 to 10000"));
     }
 
-    bool ok = false;
-    const int n = o.positional[1].toInt(&ok);
-    if (!ok || n < 0)
+    const auto number = recordNumber(o.positional[1]);
+    if (!number)
         return fail(QStringLiteral("not a record number: %1").arg(o.positional[1]));
+    const int n = *number;
     const CollectionFile file(o.positional[0]);
+    if (const FileStatus status = checkRegularFile(file.path()); !status)
+        return fail(QStringLiteral("cannot open collection %1").arg(status.error().errorText()));
     const auto count = file.count();
-    if (!QFileInfo(file.path()).isFile() || !count)
+    if (!count)
         return fail(QStringLiteral("cannot open collection %1").arg(file.path()));
     if (n >= *count)
         return fail(
@@ -80,16 +83,16 @@ Result renderCommand(const QStringList &args)
 
     PrintOptions options;
     initPageLay(options, record->Layout);
-    if (o.values.contains(QStringLiteral("--parts"))) {
+    if (o.has(QStringLiteral("--parts"))) {
         QString error;
-        if (!applyParts(o.values.value(QStringLiteral("--parts")), options, error))
+        if (!applyParts(o.value(QStringLiteral("--parts")), options, error))
             return fail(error);
     }
-    options.answerKey = o.flags.contains(QStringLiteral("--answer-key"));
-    if (o.flags.contains(QStringLiteral("--skeleton")))
+    options.answerKey = o.flag(QStringLiteral("--answer-key"));
+    if (o.flag(QStringLiteral("--skeleton")))
         options.useBoxes = false;
-    if (o.values.contains(QStringLiteral("--letters"))) {
-        const auto letters = cp1252::fromUnicode(o.values.value(QStringLiteral("--letters")));
+    if (o.has(QStringLiteral("--letters"))) {
+        const auto letters = cp1252::fromUnicode(o.value(QStringLiteral("--letters")));
         if (!letters)
             return fail(QStringLiteral("--letters holds a character no puzzle can hold"));
         options.partialLetters = true;
@@ -104,11 +107,11 @@ Result renderCommand(const QStringList &args)
     QString error;
     if (!writePageFile(*page.stream, out, format, width, &error))
         return fail(QStringLiteral("cannot write %1: %2").arg(out, error));
-    QString text;
+    Result done;
     for (const RenderWarning w : page.outcome.warnings())
-        text += QStringLiteral("Warning: %1\n").arg(QString::fromUtf8(warningText(w)));
-    text += QStringLiteral("Rendered \"%1\" to %2.\n").arg(cp1252::toUnicode(record->PuzzleName.str()), out);
-    return Result{0, text, {}};
+        done.lines << QStringLiteral("Warning: %1").arg(QString::fromUtf8(warningText(w)));
+    done.lines << QStringLiteral("Rendered \"%1\" to %2.").arg(cp1252::toUnicode(record->PuzzleName.str()), out);
+    return done;
 }
 
 } // namespace qx::cli

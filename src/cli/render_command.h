@@ -6,6 +6,10 @@
 
 namespace qx::cli {
 
-Result renderCommand(const QStringList &args);
+struct OptionSpec;
+class Options;
+
+OptionSpec renderOptions();
+Result renderCommand(const Options &options);
 
 } // namespace qx::cli

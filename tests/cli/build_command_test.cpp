@@ -106,3 +106,45 @@ TEST(CliBuild, TheEditorsChecksRefuseWithTheirTexts)
     EXPECT_EQ(result.status, 1);
     EXPECT_FALSE(QFile::exists(f.collection));
 }
+
+TEST(CliBuild, DefaultsToAHundredAttempts)
+{
+    BuildFixture f;
+    // Enough crossing-poor words that one attempt rarely places them all.
+    const QString list = f.words("QUIZ\nJAZZ\nFIZZ\nBUZZ\nPUZZLE\nOXYGEN\nRHYTHM\nSPHINX\nJUKEBOX\nZEPHYR\nKIWI\n"
+                                 "VODKA\nWALTZ\nQUARTZ\nJINX\nLYNX\nONYX\nCRYPT\nGLYPH\nNYMPH\n");
+    ASSERT_EQ(f.build(list).status, 0);
+    ASSERT_EQ(f.build(list, {"--attempts", "100"}).status, 0);
+    ASSERT_EQ(f.build(list, {"--attempts", "1"}).status, 0);
+    const CollectionFile c(f.collection);
+    EXPECT_EQ(c.read(0)->bytes(), c.read(1)->bytes());
+    EXPECT_NE(c.read(0)->bytes(), c.read(2)->bytes());
+    EXPECT_TRUE(cli::usage().contains(QStringLiteral("Defaults: 100 attempts")));
+}
+
+TEST(CliBuild, ControlCharactersInTheWordFileTitleOrCategoryAreRefused)
+{
+    // The word file's lines are the word list reader's, tested with it; here, that the command
+    // refuses before it saves anything, and the texts typed on the command line.
+    const QString title = QStringLiteral("Bir\x1b") + QStringLiteral("ds");
+    const struct {
+        QString words;
+        QStringList extra;
+        QString error;
+    } cases[] = {
+        {"OWL:night\x1b[2Jbird\n", {}, "line 1 of %1 holds the control character U+001B"},
+        {"OWL:bird\n", {"--title", title}, "the title holds the control character U+001B"},
+        {"OWL:bird\n", {"--category", "Ani\nmals"}, "the category holds the control character U+000A"},
+        {"OWL:bird\n", {"--title", "\u03a9mega"}, "the title holds \"\u03a9\" (U+03A9), which a puzzle cannot"},
+    };
+    for (const auto &c : cases) {
+        BuildFixture f;
+        const QString path = f.words(c.words);
+        const auto result = f.build(path, c.extra);
+        SCOPED_TRACE(c.error.toStdString());
+        EXPECT_EQ(result.status, 1);
+        const QString expected = c.error.contains(QLatin1String("%1")) ? c.error.arg(path) : c.error;
+        EXPECT_TRUE(result.error.startsWith(expected)) << result.error.toStdString();
+        EXPECT_FALSE(QFile::exists(f.collection));
+    }
+}

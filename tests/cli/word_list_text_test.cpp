@@ -42,7 +42,21 @@ TEST(WordListText, LinesGiveRowsOrTheFirstErrorWithItsLine)
         {"OK:fine\nOMEGA:\xCE\xA9\n",
          ':',
          {{"OK", "fine"}},
-         QStringLiteral("line 2 of w.txt holds \u03A9, which a puzzle cannot store (Windows-1252 only)")},
+         QStringLiteral("line 2 of w.txt holds \"\u03A9\" (U+03A9), which a puzzle cannot store (Windows-1252 only)")},
+        // A control character would stand in the grid (a NUL means "outside the shape") or reach
+        // the page: refused in the word and in the clue, with its code since it cannot be seen.
+        {QByteArray("OK:fine\nOCTO\0PUS:eight arms\n", 30),
+         ':',
+         {{"OK", "fine"}},
+         QStringLiteral("line 2 of w.txt holds the control character U+0000, which a puzzle cannot store")},
+        {"OWL:night\x1b[2Jbird\n",
+         ':',
+         {},
+         QStringLiteral("line 1 of w.txt holds the control character U+001B, which a puzzle cannot store")},
+        {"EMU:a\tb\x7f\n",
+         ':',
+         {},
+         QStringLiteral("line 1 of w.txt holds the control character U+0009, which a puzzle cannot store")},
     };
     for (const Case &c : cases) {
         std::vector<WordRow> rows;

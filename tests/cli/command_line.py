@@ -1,0 +1,76 @@
+#!/usr/bin/env python3
+"""quorvex-cli as a script or a new user starts it: on a fresh account, with file names that are
+not UTF-8, and with library files that are not libraries. Every failure is one line on stderr and
+status 1."""
+
+import os
+import subprocess
+import sys
+import tempfile
+
+CLI = os.fsencode(sys.argv[1])
+failed = []
+
+
+def cli(*args, env=None, cwd=None):
+    return subprocess.run([CLI, *[os.fsencode(a) if isinstance(a, str) else a for a in args]],
+                          capture_output=True, env=env, cwd=cwd, timeout=120)
+
+
+def check(cond, what, p=None):
+    if not cond:
+        detail = f" (status {p.returncode}, stdout {p.stdout!r}, stderr {p.stderr!r})" if p else ""
+        failed.append(what + detail)
+
+
+def fresh_env(home):
+    env = {k: v for k, v in os.environ.items() if k not in ("QUORVEX_PROGRAM_DIR", "XDG_DATA_HOME")}
+    env["HOME"] = home
+    return env
+
+
+with tempfile.TemporaryDirectory() as tmp:
+    tmp_b = os.fsencode(tmp)
+
+    # A fresh account: the program directory is seeded before the first read, as the windowed
+    # program seeds it, so the shipped shapes are listed at once.
+    home = os.path.join(tmp, "home")
+    os.mkdir(home)
+    p = cli("shapes", env=fresh_env(home))
+    check(p.returncode == 0 and p.stdout.count(b"\n") >= 24, "shapes on a fresh account", p)
+    check(os.path.isfile(os.path.join(home, ".local/share/quorvex/QXFLAY.DAT")), "the per-user folder is seeded")
+    p = cli("layouts", env=fresh_env(home))
+    check(p.returncode == 0, "layouts on a fresh account", p)
+    for n, args in enumerate((["--program-dir", "{}", "shapes"], ["shapes", "--program-dir", "{}"])):
+        own = os.path.join(tmp, f"own program dir {n}")
+        p = cli(*[a.format(own) for a in args], env=fresh_env(home))
+        check(p.returncode == 0 and p.stdout.count(b"\n") >= 24, f"shapes with {args}", p)
+        check(os.path.isfile(os.path.join(own, "QXFLAY.DAT")), f"--program-dir is seeded ({args})")
+    env = fresh_env(home)
+    env["QUORVEX_PROGRAM_DIR"] = os.path.join(tmp, "from env")
+    p = cli("shapes", env=env)
+    check(p.returncode == 0 and os.path.isfile(os.path.join(tmp, "from env", "QXFLAY.DAT")),
+          "QUORVEX_PROGRAM_DIR is seeded", p)
+
+    env = fresh_env(home)
+    words = os.path.join(tmp_b, b"words.txt")
+    with open(words, "wb") as f:
+        f.write(b"ROBIN:Red breast\nWREN:Small bird\nOWL:Night bird\n")
+
+    # A layout library that cannot give a layout is an error like any other unreadable file.
+    fifo = os.path.join(tmp, "fifo.DAT")
+    os.mkfifo(fifo)
+    damaged = os.path.join(tmp, "damaged.DAT")
+    with open(damaged, "wb") as f:
+        f.write(b"\x07" * 1000)
+    for layouts in (os.path.join(tmp, "none.DAT"), fifo, damaged, tmp):
+        p = cli("build", words, "--shape", "0", "--into", os.path.join(tmp, "L.QX3"), "--title", "T",
+                "--category", "C", "--layouts", layouts, env=env)
+        check(p.returncode == 1 and p.stderr.count(b"\n") == 1 and p.stdout == b"",
+              f"--layouts {layouts} refused with one line", p)
+    check(not os.path.exists(os.path.join(tmp, "L.QX3")), "nothing is saved when the layouts cannot be read")
+
+for f in failed:
+    print("FAILED:", f)
+print(f"command line: {0 if failed else 1} passed, {1 if failed else 0} failed")
+sys.exit(1 if failed else 0)
