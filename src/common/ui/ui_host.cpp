@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -27,6 +29,47 @@ QStringList qtNameFilters(const QString &filter)
         out << label + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return out;
+}
+
+FileDialogStart fileDialogStart(const QString &initialPath)
+{
+    if (initialPath.isEmpty())
+        return {QDir::currentPath(), QString()};
+    FileDialogStart start;
+    const QFileInfo info(initialPath);
+    if (initialPath.endsWith(QLatin1Char('/')) || info.isDir()) {
+        start.folder = QDir::cleanPath(info.absoluteFilePath());
+    } else {
+        start.folder = info.absolutePath();
+        start.fileName = info.fileName();
+    }
+    QDir folder(start.folder);
+    while (!folder.exists() && !folder.isRoot() && folder.cdUp()) {
+    }
+    start.folder = folder.exists() ? folder.absolutePath() : QDir::currentPath();
+    return start;
+}
+
+QString folderStart(const QString &folder)
+{
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+void setUpFileDialog(QFileDialog &dialog, const FileRequest &request, bool save)
+{
+    dialog.setWindowTitle(request.title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setNameFilters(qtNameFilters(request.filter));
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
+    // The dialog starts inside the folder; a folder passed to selectFile would open its parent
+    // with the folder's own name typed in as the file name.
+    const FileDialogStart start = fileDialogStart(request.initialPath);
+    dialog.setDirectory(start.folder);
+    if (!start.fileName.isEmpty())
+        dialog.selectFile(start.fileName);
 }
 
 Answer QtUiHost::message(QWidget *parent, const QString &caption, const QString &text, Buttons buttons)
@@ -69,39 +112,25 @@ void QtUiHost::beep(BeepKind)
 
 namespace {
 
-QFileDialog *makeFileDialog(QWidget *parent, const FileRequest &request, QFileDialog::AcceptMode mode)
+std::optional<QString> runFileDialog(QWidget *parent, const FileRequest &request, bool save)
 {
-    auto *dialog = new QFileDialog(parent, request.title);
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setAcceptMode(mode);
-    dialog->setNameFilters(qtNameFilters(request.filter));
-    dialog->setDefaultSuffix(request.defaultSuffix);
-    dialog->setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    if (!request.overwritePrompt)
-        dialog->setOption(QFileDialog::DontConfirmOverwrite);
-    if (!request.initialPath.isEmpty())
-        dialog->selectFile(request.initialPath);
-    return dialog;
-}
-
-std::optional<QString> runFileDialog(QWidget *parent, const FileRequest &request, QFileDialog::AcceptMode mode)
-{
-    std::unique_ptr<QFileDialog> dialog(makeFileDialog(parent, request, mode));
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+    QFileDialog dialog(parent);
+    setUpFileDialog(dialog, request, save);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog->selectedFiles().constFirst();
+    return dialog.selectedFiles().constFirst();
 }
 
 } // namespace
 
 std::optional<QString> QtUiHost::openFileName(QWidget *parent, const FileRequest &request)
 {
-    return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+    return runFileDialog(parent, request, false);
 }
 
 std::optional<QString> QtUiHost::saveFileName(QWidget *parent, const FileRequest &request)
 {
-    return runFileDialog(parent, request, QFileDialog::AcceptSave);
+    return runFileDialog(parent, request, true);
 }
 
 std::optional<FontChoice> QtUiHost::chooseFont(QWidget *parent, const FontChoice &initial)

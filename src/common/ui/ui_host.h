@@ -10,6 +10,7 @@
 #include <optional>
 
 class QDialog;
+class QFileDialog;
 class QPrinter;
 class QWidget;
 
@@ -23,6 +24,8 @@ struct FileRequest {
     QString title;
     QString filter;        // "QXMOR Files (*.QX3)|*.QX3", pairs separated by "|"
     QString defaultSuffix; // without the dot
+    // Where the dialog starts: a remembered file (its folder, with its name typed in), or a folder
+    // alone, given as an existing folder or as a path ending in "/".
     QString initialPath;
     bool mustExist = false;
     bool overwritePrompt = false;
@@ -52,6 +55,19 @@ public:
 
 // Converts "Name (*.EXT)|*.EXT|..." into Qt's filter list, matching the extension in any case.
 QStringList qtNameFilters(const QString &filter);
+
+// The folder a file dialog opens in and the file name typed into it (empty when the start is a
+// folder). A folder that no longer exists gives way to its nearest existing parent.
+struct FileDialogStart {
+    QString folder;
+    QString fileName;
+};
+FileDialogStart fileDialogStart(const QString &initialPath);
+// "folder/" as a request's initial path: start inside it with no file name.
+QString folderStart(const QString &folder);
+
+// Sets a file dialog up for a request, without showing it.
+void setUpFileDialog(QFileDialog &dialog, const FileRequest &request, bool save);
 
 class QtUiHost final : public UiHost {
 public:
