@@ -4,6 +4,7 @@
 #include "app/ui/puzzle_transfer_dialogs.h"
 #include "app/ui/startup.h"
 #include "common/dialog_look.h"
+#include "common/ui/ui_host.h"
 #include "store/puzzle_transfer.h"
 
 #include "support/scripted_ui_host.h"
@@ -13,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFocusEvent>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -99,7 +101,7 @@ TEST(MainWindowCollections, OpeningFilesFillsTheRecentMenu)
     ini.write(("[Misc]\nLast Group=" + app.path("A.QX3") + "\n").toUtf8());
     ini.close();
     app.start();
-    EXPECT_FALSE(app.window->action("MenuRecent1")->isVisible());
+    EXPECT_FALSE(app.window->actions().recentFiles[0]->isVisible());
 
     app.host.pickFile(app.path("B.QX3"));
     app.window->onMenuOpenGroupClicked();
@@ -107,14 +109,14 @@ TEST(MainWindowCollections, OpeningFilesFillsTheRecentMenu)
     app.window->onMenuOpenGroupClicked();
     EXPECT_EQ(app.session.settings.misc.lastFiles[0], app.path("B.QX3"));
     EXPECT_EQ(app.session.settings.misc.lastFiles[1], app.path("A.QX3"));
-    EXPECT_EQ(app.window->action("MenuRecent2")->text(), QStringLiteral("&2   ") + app.path("A.QX3"));
+    EXPECT_EQ(app.window->actions().recentFiles[1]->text(), QStringLiteral("&2   ") + app.path("A.QX3"));
     EXPECT_EQ(app.window->windowTitle(), QStringLiteral("Quorvex 98 (C)"));
 
     app.window->onMenuRecentClicked(2);
     EXPECT_EQ(app.session.collectionPath(), app.path("A.QX3"));
     EXPECT_EQ(app.session.settings.misc.lastFiles[0], app.path("C.QX3"));
     EXPECT_EQ(app.session.settings.misc.lastFiles[1], app.path("B.QX3"));
-    EXPECT_FALSE(app.window->action("MenuRecent3")->isVisible());
+    EXPECT_FALSE(app.window->actions().recentFiles[2]->isVisible());
     EXPECT_EQ(items(app.window->categoryBox()), QStringList{"One"});
 }
 
@@ -141,9 +143,53 @@ TEST(MainWindowCollections, ANewCollectionIsEmptyAndTheOldOneIsRemembered)
     EXPECT_TRUE(QFile::exists(app.path("NEW.QX3")));
     EXPECT_EQ(app.window->categoryBox()->count(), 0);
     EXPECT_EQ(app.session.settings.misc.lastFiles[0], app.path("DEFAULT.QX3"));
-    EXPECT_FALSE(app.window->action("MenuDeletePuzzle")->isEnabled());
+    EXPECT_FALSE(app.window->actions().deletePuzzle->isEnabled());
     app.window->onMenuPrintClicked();
     EXPECT_EQ(app.host.messages().back().text, QStringLiteral("No puzzle selected.  Please select a puzzle first."));
+}
+
+TEST(MainWindowCollections, FileDialogsStartInTheRememberedFolderAndNeverOfferTheOpenFileAsNew)
+{
+    App app;
+    app.collection("DEFAULT.QX3", {{"A", "One"}});
+    app.start();
+    const QString folder = QDir(app.startup.path()).absolutePath();
+    const auto exportPuzzles = [&] {
+        app.host.onModal([](QDialog &d) {
+            auto &dialog = dynamic_cast<ExportPuzzlesDialog &>(d);
+            dialog.picker()->selectAll();
+            dialog.onSaveButtonClicked();
+            return d.result();
+        });
+        app.window->onMenuExportClicked();
+    };
+    struct Case {
+        const char *command;
+        std::function<void()> run;
+        QString fileName; // typed into the dialog; the folder is always the start-up folder
+    };
+    const Case cases[] = {
+        {"new collection", [&] { app.window->onMenuNewGroupClicked(); }, {}},
+        {"open collection", [&] { app.window->onMenuOpenGroupClicked(); }, QStringLiteral("DEFAULT.QX3")},
+        {"import puzzles", [&] { app.window->onMenuImportClicked(); }, {}},
+        {"export puzzles", exportPuzzles, {}},
+        {"import a remembered file",
+         [&] {
+             app.session.settings.misc.lastImportPuzzleFile = app.path("gone/OLD.QXM");
+             app.window->onMenuImportClicked();
+         },
+         QStringLiteral("OLD.QXM")},
+    };
+    for (const Case &c : cases) {
+        app.host.pickFile(std::nullopt);
+        c.run();
+        ASSERT_FALSE(app.host.fileRequests().empty()) << c.command;
+        const FileDialogStart start = fileDialogStart(app.host.fileRequests().back().initialPath);
+        EXPECT_EQ(start.folder, folder) << c.command;
+        EXPECT_EQ(start.fileName, c.fileName) << c.command;
+    }
+    EXPECT_EQ(app.host.fileRequests().size(), std::size(cases));
+    EXPECT_TRUE(app.host.messages().empty());
 }
 
 TEST(MainWindowPuzzles, DeleteAsksThenSelectsTheEntryAbove)
@@ -161,7 +207,60 @@ TEST(MainWindowPuzzles, DeleteAsksThenSelectsTheEntryAbove)
     app.window->onMenuDeletePuzzleClicked();
     EXPECT_EQ(app.namesIn("DEFAULT.QX3"), (std::vector<std::string>{"Apple", "Berry"}));
     EXPECT_EQ(app.window->puzzleBox()->currentItem()->text(), QStringLiteral("Berry"));
-    EXPECT_TRUE(app.window->action("MenuPrint")->isEnabled());
+    EXPECT_TRUE(app.window->actions().printPuzzle->isEnabled());
+}
+
+TEST(MainWindowPuzzles, CommandsFollowWhatThePuzzleListShowsSelected)
+{
+    App app;
+    app.collection("DEFAULT.QX3", {{"A", "Apple"}, {"A", "Berry"}});
+    app.collection("OTHER.QX3", {{"B", "Cherry"}, {"B", "Damson"}});
+    app.start();
+    int opened = 0;
+    MainWindow::Windows windows;
+    windows.modifyPuzzle = windows.copyPuzzle = windows.puzzleWords = [&](MainWindow &) { ++opened; };
+    app.window->setWindows(windows);
+    QListWidget *box = app.window->puzzleBox();
+    const auto &a = app.window->actions();
+    const auto enabledCommands = [&] {
+        int n = 0;
+        for (QAction *command : {a.modifyPuzzle, a.copyPuzzle, a.deletePuzzle, a.printPuzzle, a.puzzleWords})
+            n += command->isEnabled() ? 1 : 0;
+        return n;
+    };
+    const auto tabInto = [](QWidget *w) {
+        QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(w, &focus);
+    };
+
+    box->setCurrentRow(1); // a click on Berry
+    EXPECT_EQ(enabledCommands(), 5);
+
+    // Another collection: nothing is shown selected, and the list taking the focus back makes a
+    // row current without selecting it.
+    app.host.pickFile(app.path("OTHER.QX3"));
+    a.openCollection->trigger();
+    tabInto(box);
+    EXPECT_TRUE(box->selectedItems().isEmpty());
+    EXPECT_EQ(enabledCommands(), 0);
+    for (QAction *command : {a.modifyPuzzle, a.copyPuzzle, a.deletePuzzle, a.printPuzzle, a.puzzleWords})
+        command->trigger();
+    app.window->onMenuDeletePuzzleClicked();
+    app.window->onMenuPrintClicked();
+    EXPECT_EQ(opened, 0);
+    ASSERT_EQ(app.host.messages().size(), 2u);
+    for (const auto &m : app.host.messages())
+        EXPECT_EQ(m.text, QStringLiteral("No puzzle selected.  Please select a puzzle first."));
+    EXPECT_EQ(app.namesIn("OTHER.QX3").size(), 2u);
+
+    // Selecting shows in the list and enables the commands; they act on the entry shown.
+    box->item(1)->setSelected(true);
+    EXPECT_EQ(enabledCommands(), 5);
+    app.host.answerNext(Answer::No);
+    app.window->onMenuDeletePuzzleClicked();
+    EXPECT_EQ(app.host.messages().back().text, QStringLiteral("Are you sure you want to delete Damson?"));
+    box->item(1)->setSelected(false); // Ctrl+click takes the selection away
+    EXPECT_EQ(enabledCommands(), 0);
 }
 
 TEST(MainWindowPuzzles, PrintingNeedsABuiltPuzzle)
@@ -317,11 +416,11 @@ TEST(MainWindowScreen, TheFactorFollowsTheWindowSizeTheScreenAllows)
     ini.close();
     app.start();
     EXPECT_EQ(app.session.screenFactor, 1.0);
-    EXPECT_TRUE(app.window->action("MenuScreen640")->isChecked());
+    EXPECT_TRUE(app.window->screenSizeAction(640)->isChecked());
     app.window->onMenuScreenSizeClicked(1280);
     EXPECT_EQ(app.host.messages().back().text,
               QStringLiteral("Your current screen resolution does not support 1280 x 1024 pixels."));
-    EXPECT_TRUE(app.window->action("MenuScreen640")->isChecked());
+    EXPECT_TRUE(app.window->screenSizeAction(640)->isChecked());
     app.window->onMenuScreenSizeClicked(1024);
     EXPECT_EQ(app.session.screenFactor, 1.6);
     EXPECT_EQ(app.session.settings.misc.windowSize, 1024);

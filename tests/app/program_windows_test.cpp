@@ -24,15 +24,15 @@ TEST(ProgramWindows, HelpMenuItemsOpenTheirWindows)
             titles << d.windowTitle();
             return int(QDialog::Accepted);
         });
-    for (const char *item : {"MenuAbout", "MenuUserManual", "MenuTips", "MenuPuzzleShape"}) {
-        QAction *a = p.window->action(QString::fromLatin1(item));
-        ASSERT_TRUE(a->isEnabled()) << item;
+    const auto &actions = p.window->actions();
+    for (QAction *a : {actions.about, actions.userManual, actions.tips, actions.puzzleShape}) {
+        ASSERT_TRUE(a->isEnabled()) << a->text().toStdString();
         a->trigger();
     }
     EXPECT_EQ(titles, (QStringList{"About", "User Manual Notice", "Tip of the Day", "Shapes"}));
-    EXPECT_EQ(p.window->action("MenuPuzzleShape")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+    EXPECT_EQ(actions.puzzleShape->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
     // Commands whose windows are not part of the program yet stay disabled.
-    EXPECT_FALSE(p.window->action("MenuJpegFactor")->isEnabled());
+    EXPECT_FALSE(actions.jpegFactor->isEnabled());
 }
 
 TEST(ProgramWindows, TheTipOfTheDayComesAtTheFirstActivationOnlyWhenWanted)
@@ -67,7 +67,7 @@ TEST(ProgramWindows, PrintPuzzleOpensThePrintOptions)
         title = d.windowTitle();
         return int(QDialog::Rejected);
     });
-    p.window->action(QStringLiteral("MenuPrint"))->trigger();
+    p.window->actions().printPuzzle->trigger();
     EXPECT_EQ(title, QStringLiteral("Reports"));
-    EXPECT_TRUE(p.window->action(QStringLiteral("MenuClueHeaders"))->isEnabled());
+    EXPECT_TRUE(p.window->actions().clueHeaders->isEnabled());
 }

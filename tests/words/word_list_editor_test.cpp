@@ -112,7 +112,7 @@ TEST(MakingACrossword, NewCollectionNewPuzzleBuildSaveModifyAndCopy)
         w.onCancelClicked();
         return w.result();
     });
-    p.window->action(QStringLiteral("MenuModifyPuzzle"))->trigger();
+    p.window->actions().modifyPuzzle->trigger();
     const size_t questions = p.host.messages().size();
     p.host.onModal([&](QDialog &d) {
         auto &w = dynamic_cast<WordListEditor &>(d);
@@ -121,7 +121,7 @@ TEST(MakingACrossword, NewCollectionNewPuzzleBuildSaveModifyAndCopy)
         w.onSaveButtonClicked();
         return w.result();
     });
-    p.window->action(QStringLiteral("MenuModifyPuzzle"))->trigger();
+    p.window->actions().modifyPuzzle->trigger();
     EXPECT_EQ(p.host.messages().size(), questions);
     EXPECT_EQ(p.session.collectionFile().read(0)->Clues[0].str(), "A changed clue");
     EXPECT_EQ(p.session.collectionFile().count(), 1);
@@ -143,7 +143,7 @@ TEST(MakingACrossword, NewCollectionNewPuzzleBuildSaveModifyAndCopy)
         created.onSaveClicked();
         return created.result();
     });
-    p.window->action(QStringLiteral("MenuCopyPuzzle"))->trigger();
+    p.window->actions().copyPuzzle->trigger();
     EXPECT_EQ(p.session.collectionFile().count(), 2);
     EXPECT_EQ(p.window->puzzleBox()->currentItem()->text(), QStringLiteral("Garden Birds (2)"));
 }

@@ -34,6 +34,14 @@ constexpr int ClientWidth = 632;
 constexpr int ClientHeight = 413;
 constexpr int ToolBarHeight = 31;
 
+// The window sizes of "Screen Size", in menu order.
+constexpr std::array<QSize, 4> WindowSizes = {QSize(640, 480), QSize(800, 600), QSize(1024, 768), QSize(1280, 1024)};
+
+QKeySequence ctrl(int key)
+{
+    return QKeySequence(Qt::CTRL | key);
+}
+
 // The silver client area, with the tile repeated from the top-left corner when the background
 // picture is on.
 class ClientArea : public QWidget {
@@ -137,96 +145,148 @@ QAction *MainWindow::addAction(QMenu *menu, const QString &name, const QString &
     return a;
 }
 
-QAction *MainWindow::action(const QString &objectName) const
+QAction *MainWindow::addChoice(QMenu *menu, QActionGroup *group, const QString &name, const QString &text,
+                               const QKeySequence &shortcut, std::function<void()> handler)
 {
-    return findChild<QAction *>(objectName);
+    QAction *a = addAction(menu, name, text, shortcut, {}, std::move(handler));
+    a->setCheckable(true);
+    group->addAction(a);
+    return a;
+}
+
+QAction *MainWindow::screenSizeAction(int windowSize) const
+{
+    for (size_t i = 0; i < WindowSizes.size(); ++i) {
+        if (WindowSizes[i].width() == windowSize)
+            return m_actions.screenSizes[i];
+    }
+    return nullptr;
+}
+
+std::function<void()> MainWindow::opener(std::function<void(MainWindow &)> Windows::*window)
+{
+    return [this, window] {
+        if (m_windows.*window)
+            (m_windows.*window)(*this);
+    };
+}
+
+std::function<void()> MainWindow::puzzleOpener(std::function<void(MainWindow &)> Windows::*window)
+{
+    return [this, window] {
+        if (requireSelectedPuzzle() && m_windows.*window)
+            (m_windows.*window)(*this);
+    };
 }
 
 void MainWindow::buildMenus()
 {
-    const auto ctrl = [](int key) { return QKeySequence(Qt::CTRL | key); };
-    const auto open = [this](std::function<void(MainWindow &)> Windows::*which) {
-        return [this, which] {
-            if (m_windows.*which)
-                (m_windows.*which)(*this);
-        };
-    };
+    buildFileMenu();
+    buildEditMenu();
+    buildOptionsMenu();
+    buildHelpMenu();
+    showSettingsInMenus();
+}
 
+void MainWindow::buildFileMenu()
+{
+    Actions &a = m_actions;
     QMenu *file = menuBar()->addMenu(tr("&File"));
-    addAction(file, "MenuNewGroup", tr("&New Puzzle Collection File"), ctrl(Qt::Key_N),
-              tr("Create New Puzzle Collection File"), [this] { onMenuNewGroupClicked(); });
-    addAction(file, "MenuOpenGroup", tr("&Open Puzzle Collection File"), ctrl(Qt::Key_O),
-              tr("Open Puzzle Collection File"), [this] { onMenuOpenGroupClicked(); });
+    a.newCollection = addAction(file, "MenuNewGroup", tr("&New Puzzle Collection File"), ctrl(Qt::Key_N),
+                                tr("Create New Puzzle Collection File"), [this] { onMenuNewGroupClicked(); });
+    a.openCollection = addAction(file, "MenuOpenGroup", tr("&Open Puzzle Collection File"), ctrl(Qt::Key_O),
+                                 tr("Open Puzzle Collection File"), [this] { onMenuOpenGroupClicked(); });
     file->addSeparator();
-    addAction(file, "MenuNewPuzzle", tr("Ne&w Puzzle"), ctrl(Qt::Key_W), tr("Create New Puzzle"),
-              open(&Windows::newPuzzle));
-    addAction(file, "MenuModifyPuzzle", tr("&Modify Puzzle"), ctrl(Qt::Key_M), tr("Modify Puzzle"), [this] {
-        if (requireSelectedPuzzle() && m_windows.modifyPuzzle)
-            m_windows.modifyPuzzle(*this);
-    });
-    addAction(file, "MenuCopyPuzzle", tr("&Copy Puzzle"), ctrl(Qt::Key_C), tr("Copy Puzzle"), [this] {
-        if (requireSelectedPuzzle() && m_windows.copyPuzzle)
-            m_windows.copyPuzzle(*this);
-    });
-    addAction(file, "MenuDeletePuzzle", tr("&Delete Puzzle"), ctrl(Qt::Key_D), tr("Delete Puzzle"),
-              [this] { onMenuDeletePuzzleClicked(); });
+    a.newPuzzle = addAction(file, "MenuNewPuzzle", tr("Ne&w Puzzle"), ctrl(Qt::Key_W), tr("Create New Puzzle"),
+                            opener(&Windows::newPuzzle));
+    a.modifyPuzzle = addAction(file, "MenuModifyPuzzle", tr("&Modify Puzzle"), ctrl(Qt::Key_M), tr("Modify Puzzle"),
+                               puzzleOpener(&Windows::modifyPuzzle));
+    a.copyPuzzle = addAction(file, "MenuCopyPuzzle", tr("&Copy Puzzle"), ctrl(Qt::Key_C), tr("Copy Puzzle"),
+                             puzzleOpener(&Windows::copyPuzzle));
+    a.deletePuzzle = addAction(file, "MenuDeletePuzzle", tr("&Delete Puzzle"), ctrl(Qt::Key_D), tr("Delete Puzzle"),
+                               [this] { onMenuDeletePuzzleClicked(); });
     file->addSeparator();
-    addAction(file, "MenuImport", tr("&Import Puzzles"), ctrl(Qt::Key_I), tr("Import Puzzles"),
-              [this] { onMenuImportClicked(); });
-    addAction(file, "MenuExport", tr("&Export Puzzles"), ctrl(Qt::Key_E), tr("Export Puzzles"),
-              [this] { onMenuExportClicked(); });
+    a.importPuzzles = addAction(file, "MenuImport", tr("&Import Puzzles"), ctrl(Qt::Key_I), tr("Import Puzzles"),
+                                [this] { onMenuImportClicked(); });
+    a.exportPuzzles = addAction(file, "MenuExport", tr("&Export Puzzles"), ctrl(Qt::Key_E), tr("Export Puzzles"),
+                                [this] { onMenuExportClicked(); });
     file->addSeparator();
-    addAction(file, "MenuPrint", tr("&Print Puzzle"), ctrl(Qt::Key_P), tr("Print Puzzle"),
-              [this] { onMenuPrintClicked(); });
-    addAction(file, "MenuPrinterSetup", tr("Printer &Setup"), ctrl(Qt::Key_S), {},
-              [this] { onMenuPrinterSetupClicked(); });
+    a.printPuzzle = addAction(file, "MenuPrint", tr("&Print Puzzle"), ctrl(Qt::Key_P), tr("Print Puzzle"),
+                              [this] { onMenuPrintClicked(); });
+    a.printerSetup = addAction(file, "MenuPrinterSetup", tr("Printer &Setup"), ctrl(Qt::Key_S), {},
+                               [this] { onMenuPrinterSetupClicked(); });
     file->addSeparator();
-    addAction(file, "MenuExit", tr("E&xit"), ctrl(Qt::Key_X), tr("Exit Program"), [this] { close(); });
+    a.exit = addAction(file, "MenuExit", tr("E&xit"), ctrl(Qt::Key_X), tr("Exit Program"), [this] { close(); });
     m_recentSeparator = file->addSeparator();
     for (int k = 1; k <= 5; ++k)
-        m_recentItems[k - 1] = addAction(file, QStringLiteral("MenuRecent%1").arg(k), QStringLiteral("&%1").arg(k), {},
-                                         {}, [this, k] { onMenuRecentClicked(k); });
+        a.recentFiles[static_cast<size_t>(k - 1)] =
+            addAction(file, QStringLiteral("MenuRecent%1").arg(k), QStringLiteral("&%1").arg(k), {}, {},
+                      [this, k] { onMenuRecentClicked(k); });
+}
 
+void MainWindow::buildEditMenu()
+{
+    Actions &a = m_actions;
     QMenu *edit = menuBar()->addMenu(tr("&Edit"));
-    addAction(edit, "MenuPageLayout", tr("&Page Layout"), ctrl(Qt::Key_L), tr("Page Layout Designer"),
-              open(&Windows::pageLayouts));
-    addAction(edit, "MenuPuzzleShape", tr("Puzzle &Shape"), ctrl(Qt::Key_H), tr("Create Puzzle Shape"),
-              open(&Windows::shapeLibrary));
-    addAction(edit, "MenuPuzzleWords", tr("Puzzle &Words"), ctrl(Qt::Key_F), tr("Modify Puzzle Words"), [this] {
-        if (requireSelectedPuzzle() && m_windows.puzzleWords)
-            m_windows.puzzleWords(*this);
-    });
+    a.pageLayout = addAction(edit, "MenuPageLayout", tr("&Page Layout"), ctrl(Qt::Key_L), tr("Page Layout Designer"),
+                             opener(&Windows::pageLayouts));
+    a.puzzleShape = addAction(edit, "MenuPuzzleShape", tr("Puzzle &Shape"), ctrl(Qt::Key_H), tr("Create Puzzle Shape"),
+                              opener(&Windows::shapeLibrary));
+    a.puzzleWords = addAction(edit, "MenuPuzzleWords", tr("Puzzle &Words"), ctrl(Qt::Key_F), tr("Modify Puzzle Words"),
+                              puzzleOpener(&Windows::puzzleWords));
+}
 
+void MainWindow::buildOptionsMenu()
+{
+    Actions &a = m_actions;
     QMenu *options = menuBar()->addMenu(tr("&Options"));
-    QMenu *screen = options->addMenu(tr("S&creen Size"));
-    m_screenSizes = new QActionGroup(this);
-    const std::array<std::pair<int, int>, 4> sizes = {{{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}}};
-    for (size_t i = 0; i < sizes.size(); ++i) {
-        const int w = sizes[i].first;
-        QAction *a = addAction(
-            screen, QStringLiteral("MenuScreen%1").arg(w), QStringLiteral("%1 x %2").arg(w).arg(sizes[i].second),
-            QKeySequence(Qt::CTRL | (Qt::Key_F1 + static_cast<int>(i))), {}, [this, w] { onMenuScreenSizeClicked(w); });
-        a->setCheckable(true);
-        m_screenSizes->addAction(a);
-    }
-    QAction *background = addAction(options, "MenuBackground", tr("&Background Bitmap"), ctrl(Qt::Key_G), {},
-                                    [this] { onMenuBackgroundClicked(); });
-    background->setCheckable(true);
-    addAction(options, "MenuJpegFactor", tr("&JPEG Compression Factor"), ctrl(Qt::Key_J), {}, {});
-    QMenu *colours = options->addMenu(tr("C&olors For Saving Bitmaps && JPEGs"));
-    m_pixelFormats = new QActionGroup(this);
-    for (const auto &[name, text, format] : {std::tuple{"Menu256Colors", tr("&256 Colors"), 2},
-                                             std::tuple{"Menu16MColors", tr("&16 Million Colors"), 1}}) {
-        QAction *a = addAction(colours, QString::fromLatin1(name), text, {}, {},
-                               [this, format = format] { m_session.settings.reports.pixelFormat = format; });
-        a->setCheckable(true);
-        m_pixelFormats->addAction(a);
-    }
-    addAction(options, "MenuIntlChars", tr("&International Characters"), ctrl(Qt::Key_Y), {}, {});
+    buildScreenSizeMenu(options);
+    a.backgroundBitmap = addAction(options, "MenuBackground", tr("&Background Bitmap"), ctrl(Qt::Key_G), {},
+                                   [this] { onMenuBackgroundClicked(); });
+    a.backgroundBitmap->setCheckable(true);
+    a.jpegFactor = addAction(options, "MenuJpegFactor", tr("&JPEG Compression Factor"), ctrl(Qt::Key_J), {}, {});
+    buildPictureColourMenu(options);
+    a.internationalChars =
+        addAction(options, "MenuIntlChars", tr("&International Characters"), ctrl(Qt::Key_Y), {}, {});
     // Ctrl+H belongs to "Puzzle &Shape", which comes first; this item only shows it.
-    addAction(options, "MenuClueHeaders", tr("&Clue Headers") + QStringLiteral("\tCtrl+H"), {}, {},
-              open(&Windows::clueHeaders));
-    addAction(options, "MenuWordSeparators", tr("&Word Separator Chars"), ctrl(Qt::Key_B), {}, {});
+    a.clueHeaders = addAction(options, "MenuClueHeaders", tr("&Clue Headers") + QStringLiteral("\tCtrl+H"), {}, {},
+                              opener(&Windows::clueHeaders));
+    a.wordSeparators = addAction(options, "MenuWordSeparators", tr("&Word Separator Chars"), ctrl(Qt::Key_B), {}, {});
+    buildLanguageMenus(options);
+    options->addSeparator();
+    a.labelFont = addAction(options, "MenuLabelFont", tr("&Label Font"), QKeySequence(Qt::SHIFT | Qt::Key_F8), {},
+                            [this] { onMenuFontClicked(0); });
+    a.editFont = addAction(options, "MenuEditFont", tr("E&dit Font"), QKeySequence(Qt::SHIFT | Qt::Key_F9), {},
+                           [this] { onMenuFontClicked(1); });
+    a.buttonFont = addAction(options, "MenuButtonFont", tr("B&utton Font"), QKeySequence(Qt::SHIFT | Qt::Key_F10), {},
+                             [this] { onMenuFontClicked(2); });
+}
+
+void MainWindow::buildScreenSizeMenu(QMenu *options)
+{
+    QMenu *screen = options->addMenu(tr("S&creen Size"));
+    auto *group = new QActionGroup(this);
+    for (size_t i = 0; i < WindowSizes.size(); ++i) {
+        const int w = WindowSizes[i].width();
+        m_actions.screenSizes[i] = addChoice(screen, group, QStringLiteral("MenuScreen%1").arg(w),
+                                             QStringLiteral("%1 x %2").arg(w).arg(WindowSizes[i].height()),
+                                             QKeySequence(Qt::CTRL | (Qt::Key_F1 + static_cast<int>(i))),
+                                             [this, w] { onMenuScreenSizeClicked(w); });
+    }
+}
+
+void MainWindow::buildPictureColourMenu(QMenu *options)
+{
+    QMenu *colours = options->addMenu(tr("C&olors For Saving Bitmaps && JPEGs"));
+    auto *group = new QActionGroup(this);
+    m_actions.colors256 = addChoice(colours, group, QStringLiteral("Menu256Colors"), tr("&256 Colors"), {},
+                                    [this] { m_session.settings.reports.pixelFormat = 2; });
+    m_actions.colors16M = addChoice(colours, group, QStringLiteral("Menu16MColors"), tr("&16 Million Colors"), {},
+                                    [this] { m_session.settings.reports.pixelFormat = 1; });
+}
+
+void MainWindow::buildLanguageMenus(QMenu *options)
+{
     QMenu *dictionary = options->addMenu(tr("&Dictionary Type"));
     auto *dictionaries = new QActionGroup(this);
     const QStringList languages = {tr("&Choose At Spell Check Time"),
@@ -240,55 +300,55 @@ void MainWindow::buildMenus()
                                    tr("S&wedish")};
     for (int i = 0; i < languages.size(); ++i) {
         const int code = i == 0 ? 9 : i;
-        QAction *a = addAction(dictionary, QStringLiteral("MenuDictionary%1").arg(code), languages[i], {}, {},
-                               [this, code] { m_session.settings.misc.dictionary = code; });
-        a->setCheckable(true);
-        a->setChecked(m_session.settings.misc.dictionary == code);
-        dictionaries->addAction(a);
+        m_actions.dictionaries.push_back(addChoice(dictionary, dictionaries,
+                                                   QStringLiteral("MenuDictionary%1").arg(code), languages[i], {},
+                                                   [this, code] { m_session.settings.misc.dictionary = code; }));
+        m_actions.dictionaries.back()->setChecked(m_session.settings.misc.dictionary == code);
     }
-    addAction(options, "MenuAddToDictionary", tr("&Add to Dictionary"), ctrl(Qt::Key_T), {}, {});
-    addAction(options, "MenuExcludeFromDictionary", tr("&Exclude From Dictionary"), ctrl(Qt::Key_U), {}, {});
+    m_actions.addToDictionary =
+        addAction(options, "MenuAddToDictionary", tr("&Add to Dictionary"), ctrl(Qt::Key_T), {}, {});
+    m_actions.excludeFromDictionary =
+        addAction(options, "MenuExcludeFromDictionary", tr("&Exclude From Dictionary"), ctrl(Qt::Key_U), {}, {});
+
     QMenu *thesaurus = options->addMenu(tr("&Thesaurus Type"));
     auto *thesauri = new QActionGroup(this);
     const QStringList kinds = {tr("&Choose at Thesaurus Use Time"), tr("&American"), tr("&British")};
     for (int i = 0; i < kinds.size(); ++i) {
         const int code = i == 0 ? 3 : i;
-        QAction *a = addAction(thesaurus, QStringLiteral("MenuThesaurus%1").arg(code), kinds[i], {}, {},
-                               [this, code] { m_session.settings.misc.thesaurus = code; });
-        a->setCheckable(true);
-        a->setChecked(m_session.settings.misc.thesaurus == code);
-        thesauri->addAction(a);
+        m_actions.thesauri.push_back(addChoice(thesaurus, thesauri, QStringLiteral("MenuThesaurus%1").arg(code),
+                                               kinds[i], {},
+                                               [this, code] { m_session.settings.misc.thesaurus = code; }));
+        m_actions.thesauri.back()->setChecked(m_session.settings.misc.thesaurus == code);
     }
-    options->addSeparator();
-    addAction(options, "MenuLabelFont", tr("&Label Font"), QKeySequence(Qt::SHIFT | Qt::Key_F8), {},
-              [this] { onMenuFontClicked(0); });
-    addAction(options, "MenuEditFont", tr("E&dit Font"), QKeySequence(Qt::SHIFT | Qt::Key_F9), {},
-              [this] { onMenuFontClicked(1); });
-    addAction(options, "MenuButtonFont", tr("B&utton Font"), QKeySequence(Qt::SHIFT | Qt::Key_F10), {},
-              [this] { onMenuFontClicked(2); });
+}
 
+void MainWindow::buildHelpMenu()
+{
+    Actions &a = m_actions;
     QMenu *help = menuBar()->addMenu(tr("&Help"));
-    addAction(help, "MenuHelpContents", tr("&Contents"), ctrl(Qt::Key_K), tr("Help"), [this] {
+    a.helpContents = addAction(help, "MenuHelpContents", tr("&Contents"), ctrl(Qt::Key_K), tr("Help"), [this] {
         if (m_windows.help)
             m_windows.help(*this, QString());
     });
-    addAction(help, "MenuUserManual", tr("&User Manual"), {}, {}, open(&Windows::manualNotice));
-    addAction(help, "MenuTips", tr("&Review Tips of the Day"), {}, {}, open(&Windows::tipOfTheDay));
-    addAction(help, "MenuDataExchange", tr("&Data Exchange via Internet"), {}, {}, [this] {
+    a.userManual = addAction(help, "MenuUserManual", tr("&User Manual"), {}, {}, opener(&Windows::manualNotice));
+    a.tips = addAction(help, "MenuTips", tr("&Review Tips of the Day"), {}, {}, opener(&Windows::tipOfTheDay));
+    a.dataExchange = addAction(help, "MenuDataExchange", tr("&Data Exchange via Internet"), {}, {}, [this] {
         if (m_windows.help)
             m_windows.help(*this, QStringLiteral("HALCYNET"));
     });
-    addAction(help, "MenuAbout", tr("&About"), ctrl(Qt::Key_A), {}, open(&Windows::aboutBox));
+    a.about = addAction(help, "MenuAbout", tr("&About"), ctrl(Qt::Key_A), {}, opener(&Windows::aboutBox));
+}
 
+void MainWindow::showSettingsInMenus()
+{
     // The state the settings give at start-up.
-    action(QStringLiteral("MenuBackground"))->setChecked(m_session.settings.misc.backgroundBitmap);
+    m_actions.backgroundBitmap->setChecked(m_session.settings.misc.backgroundBitmap);
     const int pixelFormat = m_session.settings.reports.pixelFormat;
     if (pixelFormat == 1)
-        action(QStringLiteral("Menu16MColors"))->setChecked(true);
+        m_actions.colors16M->setChecked(true);
     else if (pixelFormat == 2)
-        action(QStringLiteral("Menu256Colors"))->setChecked(true);
-    const int windowSize = effectiveWindowSize(m_session.settings.misc.windowSize, m_session.screen);
-    action(QStringLiteral("MenuScreen%1").arg(windowSize))->setChecked(true);
+        m_actions.colors256->setChecked(true);
+    screenSizeAction(effectiveWindowSize(m_session.settings.misc.windowSize, m_session.screen))->setChecked(true);
 }
 
 void MainWindow::buildToolBar()
@@ -299,30 +359,34 @@ void MainWindow::buildToolBar()
     m_toolBar->setFloatable(false);
     m_toolBar->setIconSize(QSize(scaledBy(16, m_session.screenFactor), scaledBy(16, m_session.screenFactor)));
     m_toolBar->setFixedHeight(scaledBy(ToolBarHeight, m_session.screenFactor));
-    const std::array<std::pair<const char *, const char *>, 14> buttons = {{
-        {"MenuNewGroup", "new_collection"},
-        {"MenuOpenGroup", "open_collection"},
-        {"MenuNewPuzzle", "new_puzzle"},
-        {"MenuModifyPuzzle", "modify_puzzle"},
-        {"MenuCopyPuzzle", "copy_puzzle"},
-        {"MenuDeletePuzzle", "delete_puzzle"},
-        {"MenuImport", "import_puzzles"},
-        {"MenuExport", "export_puzzles"},
-        {"MenuPrint", "print_puzzle"},
-        {"MenuPageLayout", "page_layout"},
-        {"MenuPuzzleShape", "puzzle_shape"},
-        {"MenuPuzzleWords", "puzzle_words"},
-        {"MenuHelpContents", "help"},
-        {"MenuExit", "exit"},
+    const Actions &a = m_actions;
+    // A null entry is a separator.
+    const std::array<std::pair<QAction *, const char *>, 17> buttons = {{
+        {a.newCollection, "new_collection"},
+        {a.openCollection, "open_collection"},
+        {a.newPuzzle, "new_puzzle"},
+        {a.modifyPuzzle, "modify_puzzle"},
+        {a.copyPuzzle, "copy_puzzle"},
+        {a.deletePuzzle, "delete_puzzle"},
+        {a.importPuzzles, "import_puzzles"},
+        {a.exportPuzzles, "export_puzzles"},
+        {nullptr, nullptr},
+        {a.printPuzzle, "print_puzzle"},
+        {nullptr, nullptr},
+        {a.pageLayout, "page_layout"},
+        {a.puzzleShape, "puzzle_shape"},
+        {a.puzzleWords, "puzzle_words"},
+        {nullptr, nullptr},
+        {a.helpContents, "help"},
+        {a.exit, "exit"},
     }};
-    for (const auto &[name, glyph] : buttons) {
-        QAction *a = action(QString::fromLatin1(name));
-        a->setIcon(QIcon(QStringLiteral(":/icons/%1.xpm").arg(QLatin1String(glyph))));
-        m_toolBar->addAction(a);
-        if (QString::fromLatin1(name) == QLatin1String("MenuExport") ||
-            QString::fromLatin1(name) == QLatin1String("MenuPrint") ||
-            QString::fromLatin1(name) == QLatin1String("MenuPuzzleWords"))
+    for (const auto &[action, glyph] : buttons) {
+        if (!action) {
             m_toolBar->addSeparator();
+            continue;
+        }
+        action->setIcon(QIcon(QStringLiteral(":/icons/%1.xpm").arg(QLatin1String(glyph))));
+        m_toolBar->addAction(action);
     }
 }
 
@@ -345,20 +409,23 @@ void MainWindow::buildLists()
         font.setPointSize(10);
         box->setFont(font);
     }
-    auto *categoryCaption = listCaption(tr("Category"), m_client);
-    categoryCaption->setObjectName(QStringLiteral("CategoryCaption"));
-    auto *puzzleCaption = listCaption(tr("Puzzles"), m_client);
-    puzzleCaption->setObjectName(QStringLiteral("PuzzleCaption"));
-    grid->addWidget(categoryCaption, 0, 0);
-    grid->addWidget(puzzleCaption, 0, 1);
+    m_categoryCaption = listCaption(tr("Category"), m_client);
+    m_categoryCaption->setObjectName(QStringLiteral("CategoryCaption"));
+    m_puzzleCaption = listCaption(tr("Puzzles"), m_client);
+    m_puzzleCaption->setObjectName(QStringLiteral("PuzzleCaption"));
+    grid->addWidget(m_categoryCaption, 0, 0);
+    grid->addWidget(m_puzzleCaption, 0, 1);
     grid->addWidget(m_categoryBox, 1, 0);
     grid->addWidget(m_puzzleBox, 1, 1);
     grid->setRowStretch(2, 1);
     setCentralWidget(m_client);
 
+    // The commands follow what the lists show as selected, never their current row: a list that
+    // gains the focus (by Tab, or when a dialog closes) makes its first row current without
+    // selecting it.
     connect(m_categoryBox, &QListWidget::itemClicked, this, [this] { onCategoryBoxClicked(); });
-    connect(m_categoryBox, &QListWidget::currentRowChanged, this, [this] { onCategoryBoxClicked(); });
-    connect(m_puzzleBox, &QListWidget::currentRowChanged, this, [this] { onPuzzleBoxClicked(); });
+    connect(m_categoryBox, &QListWidget::itemSelectionChanged, this, [this] { onCategoryBoxClicked(); });
+    connect(m_puzzleBox, &QListWidget::itemSelectionChanged, this, [this] { onPuzzleSelectionChanged(); });
     connect(m_puzzleBox, &QListWidget::itemDoubleClicked, this, [this] { onPuzzleBoxDoubleClicked(); });
     applyScreenFactor();
 }
@@ -369,7 +436,7 @@ void MainWindow::applyScreenFactor()
     m_client->setFixedSize(scaledBy(ClientWidth, f), scaledBy(ClientHeight - ToolBarHeight, f));
     m_categoryBox->setFixedSize(scaledBy(238, f), scaledBy(301, f));
     m_puzzleBox->setFixedSize(scaledBy(321, f), scaledBy(301, f));
-    for (auto *caption : m_client->findChildren<QLabel *>())
+    for (QLabel *caption : {m_categoryCaption, m_puzzleCaption})
         caption->setFixedHeight(scaledBy(31, f));
     auto *grid = static_cast<QGridLayout *>(m_client->layout());
     grid->setContentsMargins(scaledBy(24, f), scaledBy(96 - 31 - ToolBarHeight, f), scaledBy(ClientWidth - 609, f),
@@ -398,33 +465,29 @@ void MainWindow::setWindows(Windows windows)
 void MainWindow::updateWindowsAvailability()
 {
     // Commands whose windows are not part of the program yet are shown but cannot be chosen.
-    const auto available = [this](const char *name, bool there) {
-        if (QAction *a = action(QString::fromLatin1(name)))
-            a->setEnabled(there);
-    };
-    available("MenuNewPuzzle", bool(m_windows.newPuzzle));
-    available("MenuPageLayout", bool(m_windows.pageLayouts));
-    available("MenuPuzzleShape", bool(m_windows.shapeLibrary));
-    available("MenuUserManual", bool(m_windows.manualNotice));
-    available("MenuTips", bool(m_windows.tipOfTheDay));
-    available("MenuAbout", bool(m_windows.aboutBox));
-    available("MenuHelpContents", bool(m_windows.help));
-    available("MenuDataExchange", bool(m_windows.help));
-    available("MenuClueHeaders", bool(m_windows.clueHeaders));
-    for (const char *later :
-         {"MenuJpegFactor", "MenuIntlChars", "MenuWordSeparators", "MenuAddToDictionary", "MenuExcludeFromDictionary"})
-        available(later, false);
+    const Actions &a = m_actions;
+    a.newPuzzle->setEnabled(bool(m_windows.newPuzzle));
+    a.pageLayout->setEnabled(bool(m_windows.pageLayouts));
+    a.puzzleShape->setEnabled(bool(m_windows.shapeLibrary));
+    a.userManual->setEnabled(bool(m_windows.manualNotice));
+    a.tips->setEnabled(bool(m_windows.tipOfTheDay));
+    a.about->setEnabled(bool(m_windows.aboutBox));
+    a.helpContents->setEnabled(bool(m_windows.help));
+    a.dataExchange->setEnabled(bool(m_windows.help));
+    a.clueHeaders->setEnabled(bool(m_windows.clueHeaders));
+    for (QAction *later :
+         {a.jpegFactor, a.internationalChars, a.wordSeparators, a.addToDictionary, a.excludeFromDictionary})
+        later->setEnabled(false);
 }
 
 void MainWindow::enableDisable()
 {
     const bool selected = m_session.collection.selectedRecord().has_value();
-    const auto set = [this](const char *name, bool enabled) { action(QString::fromLatin1(name))->setEnabled(enabled); };
-    set("MenuModifyPuzzle", selected && bool(m_windows.modifyPuzzle));
-    set("MenuCopyPuzzle", selected && bool(m_windows.copyPuzzle));
-    set("MenuDeletePuzzle", selected);
-    set("MenuPrint", selected);
-    set("MenuPuzzleWords", selected && bool(m_windows.puzzleWords));
+    m_actions.modifyPuzzle->setEnabled(selected && bool(m_windows.modifyPuzzle));
+    m_actions.copyPuzzle->setEnabled(selected && bool(m_windows.copyPuzzle));
+    m_actions.deletePuzzle->setEnabled(selected);
+    m_actions.printPuzzle->setEnabled(selected);
+    m_actions.puzzleWords->setEnabled(selected && bool(m_windows.puzzleWords));
 }
 
 QString MainWindow::caption() const
@@ -467,22 +530,34 @@ void MainWindow::showPuzzles()
     fillList(m_puzzleBox, m_session.collection.puzzles(), m_session.collection.selectedPuzzle());
 }
 
+namespace {
+
+// The row the list shows selected, if any.
+std::optional<int> selectedRow(const QListWidget *box)
+{
+    const QList<QListWidgetItem *> items = box->selectedItems();
+    if (items.isEmpty())
+        return std::nullopt;
+    return box->row(items.constFirst());
+}
+
+} // namespace
+
 void MainWindow::onCategoryBoxClicked()
 {
-    const int row = m_categoryBox->currentRow();
-    if (row < 0)
+    const auto row = selectedRow(m_categoryBox);
+    if (!row)
         return;
     const int shownBefore = m_session.collection.shownCategory();
-    m_session.collection.selectCategory(row);
+    m_session.collection.selectCategory(*row);
     if (m_session.collection.shownCategory() != shownBefore)
         showPuzzles();
     enableDisable();
 }
 
-void MainWindow::onPuzzleBoxClicked()
+void MainWindow::onPuzzleSelectionChanged()
 {
-    const int row = m_puzzleBox->currentRow();
-    m_session.collection.selectPuzzle(row < 0 ? std::nullopt : std::optional<int>(row));
+    m_session.collection.selectPuzzle(selectedRow(m_puzzleBox));
     enableDisable();
 }
 
@@ -533,10 +608,12 @@ void MainWindow::openCollection(const QString &path)
 
 void MainWindow::onMenuNewGroupClicked()
 {
+    // Inside the open collection's folder with no name typed in: offering the open file's own
+    // name would let one Yes on the overwrite prompt empty it.
     FileRequest request{tr("Create New Puzzle Group"),
                         QString::fromLatin1(CollectionFilter),
                         QStringLiteral("QX3"),
-                        m_session.collectionPath(),
+                        folderStart(QFileInfo(m_session.collectionPath()).absolutePath()),
                         false,
                         true};
     const auto path = m_host.saveFileName(this, request);
@@ -597,7 +674,7 @@ void MainWindow::refreshRecentMenu()
     const bool any = std::any_of(files.begin(), files.end(), [](const QString &f) { return !f.isEmpty(); });
     m_recentSeparator->setVisible(any);
     for (int k = 1; k <= 5; ++k) {
-        QAction *item = m_recentItems[static_cast<size_t>(k - 1)];
+        QAction *item = m_actions.recentFiles[static_cast<size_t>(k - 1)];
         const QString &path = files[static_cast<size_t>(k - 1)];
         item->setVisible(!path.isEmpty());
         item->setText(recentFileCaption(k, path));
@@ -656,13 +733,15 @@ void MainWindow::onMenuPrinterSetupClicked()
 void MainWindow::onMenuScreenSizeClicked(int windowSize)
 {
     const int current = effectiveWindowSize(m_session.settings.misc.windowSize, m_session.screen);
-    QAction *item = action(QStringLiteral("MenuScreen%1").arg(windowSize));
+    QAction *item = screenSizeAction(windowSize);
+    if (!item)
+        return;
     if (windowSize == current) {
-        action(QStringLiteral("MenuScreen%1").arg(current))->setChecked(true);
+        screenSizeAction(current)->setChecked(true);
         return;
     }
     if (effectiveWindowSize(windowSize, m_session.screen) != windowSize) {
-        action(QStringLiteral("MenuScreen%1").arg(current))->setChecked(true);
+        screenSizeAction(current)->setChecked(true);
         const QString size = item->text();
         m_host.message(this, tr("Error"), tr("Your current screen resolution does not support %1 pixels.").arg(size),
                        Buttons::Ok);
@@ -680,7 +759,7 @@ void MainWindow::onMenuBackgroundClicked()
 {
     auto &flag = m_session.settings.misc.backgroundBitmap;
     flag = !flag;
-    action(QStringLiteral("MenuBackground"))->setChecked(flag);
+    m_actions.backgroundBitmap->setChecked(flag);
     m_client->update();
 }
 

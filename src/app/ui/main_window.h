@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -60,9 +61,50 @@ public:
     // Enables the five puzzle commands exactly when a puzzle entry is selected.
     void enableDisable();
 
+    // Every command of the menus; the toolbar carries some of them.
+    struct Actions {
+        QAction *newCollection = nullptr;
+        QAction *openCollection = nullptr;
+        QAction *newPuzzle = nullptr;
+        QAction *modifyPuzzle = nullptr;
+        QAction *copyPuzzle = nullptr;
+        QAction *deletePuzzle = nullptr;
+        QAction *importPuzzles = nullptr;
+        QAction *exportPuzzles = nullptr;
+        QAction *printPuzzle = nullptr;
+        QAction *printerSetup = nullptr;
+        QAction *exit = nullptr;
+        std::array<QAction *, 5> recentFiles{};
+        QAction *pageLayout = nullptr;
+        QAction *puzzleShape = nullptr;
+        QAction *puzzleWords = nullptr;
+        std::array<QAction *, 4> screenSizes{}; // 640 x 480 .. 1280 x 1024
+        QAction *backgroundBitmap = nullptr;
+        QAction *jpegFactor = nullptr;
+        QAction *colors256 = nullptr;
+        QAction *colors16M = nullptr;
+        QAction *internationalChars = nullptr;
+        QAction *clueHeaders = nullptr;
+        QAction *wordSeparators = nullptr;
+        std::vector<QAction *> dictionaries; // in menu order, "Choose At Spell Check Time" first
+        QAction *addToDictionary = nullptr;
+        QAction *excludeFromDictionary = nullptr;
+        std::vector<QAction *> thesauri; // in menu order
+        QAction *labelFont = nullptr;
+        QAction *editFont = nullptr;
+        QAction *buttonFont = nullptr;
+        QAction *helpContents = nullptr;
+        QAction *userManual = nullptr;
+        QAction *tips = nullptr;
+        QAction *dataExchange = nullptr;
+        QAction *about = nullptr;
+    };
+    const Actions &actions() const { return m_actions; }
+    // The "Screen Size" item of a window size (640, 800, 1024 or 1280).
+    QAction *screenSizeAction(int windowSize) const;
+
     QListWidget *categoryBox() const { return m_categoryBox; }
     QListWidget *puzzleBox() const { return m_puzzleBox; }
-    QAction *action(const QString &objectName) const;
     Session &session() { return m_session; }
     UiHost &host() { return m_host; }
 
@@ -97,17 +139,31 @@ protected:
 
 private:
     void buildMenus();
+    void buildFileMenu();
+    void buildEditMenu();
+    void buildOptionsMenu();
+    void buildScreenSizeMenu(QMenu *options);
+    void buildPictureColourMenu(QMenu *options);
+    void buildLanguageMenus(QMenu *options);
+    void buildHelpMenu();
+    void showSettingsInMenus();
     void buildToolBar();
     void buildLists();
     void showCategories();
     void showPuzzles();
     void onCategoryBoxClicked();
-    void onPuzzleBoxClicked();
+    void onPuzzleSelectionChanged();
+    // The command that opens one of the other windows, when it is there.
+    std::function<void()> opener(std::function<void(MainWindow &)> Windows::*window);
+    // ... and one that needs a selected puzzle first.
+    std::function<void()> puzzleOpener(std::function<void(MainWindow &)> Windows::*window);
     void refreshRecentMenu();
     void openCollection(const QString &path);
     void updateWindowsAvailability();
     QAction *addAction(QMenu *menu, const QString &name, const QString &text, const QKeySequence &shortcut,
                        const QString &hint, std::function<void()> handler);
+    QAction *addChoice(QMenu *menu, QActionGroup *group, const QString &name, const QString &text,
+                       const QKeySequence &shortcut, std::function<void()> handler);
 
     Session &m_session;
     UiHost &m_host;
@@ -117,10 +173,10 @@ private:
     QWidget *m_client = nullptr;
     QListWidget *m_categoryBox = nullptr;
     QListWidget *m_puzzleBox = nullptr;
+    QLabel *m_categoryCaption = nullptr;
+    QLabel *m_puzzleCaption = nullptr;
+    Actions m_actions;
     QAction *m_recentSeparator = nullptr;
-    std::array<QAction *, 5> m_recentItems{};
-    QActionGroup *m_screenSizes = nullptr;
-    QActionGroup *m_pixelFormats = nullptr;
     bool m_settingsSaved = false;
     bool m_activatedOnce = false;
     bool m_shownOnce = false;
