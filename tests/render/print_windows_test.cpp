@@ -2,6 +2,8 @@
 // into the settings at once, a sample puzzle rendered into the preview, zooming, printing to PDF
 // files, and the text and PDF exports.
 #include "app/session.h"
+#include "common/cp1252.h"
+#include "common/ui/ui_host.h"
 #include "export/text_export.h"
 #include "layout/layout_defaults.h"
 #include "render/render_page.h"
@@ -32,8 +34,11 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyle>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace qx;
 using namespace qx::test;
@@ -146,10 +151,11 @@ TEST(PrintOptionsWindow, AnswerKeyRulesAndEveryOptionGoIntoTheSettingsAtOnce)
     f.settings.reports.partialAnswer = true;
     f.settings.reports.partialLetters = false;
     auto w = f.report();
-    QCheckBox *key = w->check(QStringLiteral("Answer Key"));
-    QCheckBox *partial = w->check(QStringLiteral("Partial Answers"));
-    QCheckBox *letters = w->check(QStringLiteral("Partial Letters"));
-    QPushButton *select = w->button(QStringLiteral("Select"));
+    const auto &c = w->controls();
+    QCheckBox *key = c.answerKey;
+    QCheckBox *partial = c.partAnswer;
+    QCheckBox *letters = c.partLetters;
+    QPushButton *select = c.select;
     ASSERT_TRUE(key && partial && letters && select);
     // Ticked when the window opens: the partial options are off from the start.
     EXPECT_FALSE(partial->isEnabled());
@@ -174,24 +180,25 @@ TEST(PrintOptionsWindow, AnswerKeyRulesAndEveryOptionGoIntoTheSettingsAtOnce)
     Q_EMIT w->lettersEdit()->textEdited(w->lettersEdit()->text());
     EXPECT_EQ(f.settings.reports.letters, QStringLiteral("aeiou"));
 
-    for (const auto &[caption, field] : {std::pair{QStringLiteral("Puzzle Title"), &Settings::Reports::printTitle},
-                                         std::pair{QStringLiteral("Puzzle Body"), &Settings::Reports::printBody},
-                                         std::pair{QStringLiteral("Puzzle Clues"), &Settings::Reports::printClues},
-                                         std::pair{QStringLiteral("Puzzle Words"), &Settings::Reports::printWords},
-                                         std::pair{QStringLiteral("Bonus Question"), &Settings::Reports::printBonus}}) {
-        QCheckBox *box = w->check(caption);
+    for (const auto &[box, caption, field] :
+         {std::tuple{c.title, QStringLiteral("Puzzle &Title"), &Settings::Reports::printTitle},
+          std::tuple{c.body, QStringLiteral("Puzzle &Body"), &Settings::Reports::printBody},
+          std::tuple{c.clues, QStringLiteral("Puzzle &Clues"), &Settings::Reports::printClues},
+          std::tuple{c.words, QStringLiteral("Puzzle &Words"), &Settings::Reports::printWords},
+          std::tuple{c.bonus, QStringLiteral("Bonus &Question"), &Settings::Reports::printBonus}}) {
         ASSERT_TRUE(box) << caption.toStdString();
+        EXPECT_EQ(box->text(), caption);
         const bool before = f.settings.reports.*field;
         box->click();
         EXPECT_NE(f.settings.reports.*field, before) << caption.toStdString();
     }
 
-    w->check(QStringLiteral("Skeleton Puzzle"))->click();
-    EXPECT_EQ(f.settings.reports.useBoxes, !w->check(QStringLiteral("Skeleton Puzzle"))->isChecked());
+    c.skeleton->click();
+    EXPECT_EQ(f.settings.reports.useBoxes, !c.skeleton->isChecked());
     f.host.nextColor = QColor(0, 0, 255);
-    w->button(QStringLiteral("Filled Box Color"))->click();
+    c.fillBoxColor->click();
     EXPECT_EQ(f.settings.reports.boxColor, 0xFF0000);
-    EXPECT_FALSE(w->button(QStringLiteral("Change Page Layout"))->isEnabled());
+    EXPECT_FALSE(c.changeLayout->isEnabled());
 }
 
 TEST(PrintOptionsWindow, ReadsHeadersBoxesAndFontMenuFromTheLayout)
@@ -213,7 +220,7 @@ TEST(PrintOptionsWindow, ReadsHeadersBoxesAndFontMenuFromTheLayout)
     EXPECT_EQ(w->options().downHeader, "Clues");
     EXPECT_FALSE(f.settings.reports.useBoxes);
     EXPECT_EQ(f.settings.reports.boxColor, 0x00FF00);
-    EXPECT_TRUE(w->check(QStringLiteral("Skeleton Puzzle"))->isChecked());
+    EXPECT_TRUE(w->controls().skeleton->isChecked());
     EXPECT_EQ(w->fontEntries(),
               (QStringList{QStringLiteral("Title Font"), QStringLiteral("Puzzle Answer Font"),
                            QStringLiteral("Puzzle Clue Numbers Font"), QStringLiteral("Combined Clues Font")}));
@@ -251,7 +258,7 @@ TEST(PrintOptionsWindow, HeadersBonusAndPartialAnswersChangeOnlyThisPrinting)
         h.onOkButtonClicked();
         return h.result();
     });
-    w->button(QStringLiteral("Change Clue Headers"))->click();
+    w->controls().changeHeaders->click();
     EXPECT_EQ(w->options().acrossHeader, "Sideways");
     EXPECT_EQ(w->options().downHeader, "Downwards");
     EXPECT_EQ(f.settings.reports.acrossLabel, QStringLiteral("Across"));
@@ -261,7 +268,7 @@ TEST(PrintOptionsWindow, HeadersBonusAndPartialAnswersChangeOnlyThisPrinting)
         dynamic_cast<BonusQuestionDialog &>(d).bonusText()->setText(QStringLiteral("Ignored"));
         return static_cast<int>(QDialog::Rejected);
     });
-    w->button(QStringLiteral("Change Bonus Question"))->click();
+    w->controls().changeBonus->click();
     EXPECT_EQ(w->working().BonusQuestion.str(), "Old question");
     f.host.onModal([](QDialog &d) {
         auto &b = dynamic_cast<BonusQuestionDialog &>(d);
@@ -269,7 +276,7 @@ TEST(PrintOptionsWindow, HeadersBonusAndPartialAnswersChangeOnlyThisPrinting)
         b.onOkButtonClicked();
         return b.result();
     });
-    w->button(QStringLiteral("Change Bonus Question"))->click();
+    w->controls().changeBonus->click();
     EXPECT_EQ(w->working().BonusQuestion.str(), "Which bird cannot fly?");
     EXPECT_EQ(f.record.BonusQuestion.str(), "Old question");
 
@@ -307,7 +314,7 @@ TEST(PrintOptionsWindow, DefaultClueHeadersGoIntoTheSettings)
         h.onOkButtonClicked();
         return h.result();
     });
-    openDefaultClueHeaders(nullptr, session, host);
+    openDefaultClueHeaders(nullptr, PrintContext{session.look(), session.settings, host, {}});
     EXPECT_EQ(session.settings.reports.acrossLabel, QStringLiteral("Horizontal"));
     EXPECT_EQ(session.settings.reports.downLabel, QStringLiteral("Down"));
 }
@@ -349,7 +356,7 @@ TEST(PrintOptionsWindow, ViewPrintRendersTheSampleIntoThePreviewAndGrabsBothWind
             p.accept();
             return p.result();
         });
-        w->button(QStringLiteral("View/Print"))->click();
+        w->controls().viewPrint->click();
         EXPECT_TRUE(previewed);
         EXPECT_EQ(status, QStringLiteral("Printing Page 1\nPuzzle Generated!"));
         EXPECT_TRUE(f.host.messages().empty());
@@ -381,12 +388,51 @@ TEST(PreviewWindow, ZoomAndPixelWidthFollowEachOther)
     p->zoomEditDone();
     EXPECT_EQ(p->pixelEdit()->text(), QString::number(std::lround(inches * 72)));
 
-    p->action(QStringLiteral("1 : 3"))->trigger();
+    p->actions().zoomOut[2]->trigger();
     EXPECT_EQ(p->zoomEdit()->text(), QStringLiteral("33.33"));
-    p->button(QStringLiteral("Zoom In"))->click();
+    p->controls().zoomIn->click();
     EXPECT_GT(p->preview()->Zoom(), 33.34);
-    EXPECT_FALSE(p->button(QStringLiteral("Export As Bitmap"))->isEnabled());
-    EXPECT_FALSE(p->action(QStringLiteral("HTML Export"))->isEnabled());
+    EXPECT_FALSE(p->controls().exportBitmap->isEnabled());
+    EXPECT_FALSE(p->actions().exportHtml->isEnabled());
+}
+
+TEST(PreviewWindow, TheZoomEditsFollowEveryZoomCommandAndShowTheirNumbersWhole)
+{
+    for (const double factor : {1.0, 1.6}) {
+        Fixture f; // the preview's remembered size is the settings' default
+        auto p = f.preview(f.rendered(), factor);
+        p->show();
+        settle();
+        const auto &a = p->actions();
+        const auto &c = p->controls();
+        const std::vector<std::function<void()>> commands = {
+            [&] { c.zoomIn->click(); },
+            [&] { c.zoomOut->click(); },
+            [&] { a.zoomIn[1]->trigger(); },
+            [&] { c.zoomPageWidth->click(); },
+            [&] { a.zoomOut[4]->trigger(); },
+            [&] { a.zoomWholePage->trigger(); },
+            [&] { a.zoomIn[0]->trigger(); },
+            [&] { a.zoomPageWidth->trigger(); },
+            [&] { p->preview()->setZoom(StreamPreview::MaxZoom); },
+        };
+        double before = p->preview()->Zoom();
+        for (size_t k = 0; k < commands.size(); ++k) {
+            commands[k]();
+            EXPECT_NE(p->preview()->Zoom(), before) << k;
+            before = p->preview()->Zoom();
+            EXPECT_EQ(p->zoomEdit()->text(), QString::number(before, 'f', 2)) << k;
+            EXPECT_EQ(p->pixelEdit()->text(), QString::number(p->preview()->pixelWidth())) << k;
+        }
+        // At the largest zoom both numbers are at their widest; each fits inside its edit's frame
+        // and inner margins.
+        for (QLineEdit *edit : {p->zoomEdit(), p->pixelEdit()}) {
+            const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+            EXPECT_GE(edit->width() - 2 * frame - 4, edit->fontMetrics().horizontalAdvance(edit->text()))
+                << factor << " " << edit->text().toStdString();
+        }
+        EXPECT_TRUE(p->grab().save(ScreenshotDir + QStringLiteral("/print_preview_zoomed_%1.png").arg(factor)));
+    }
 }
 
 TEST(PreviewWindow, CopiesGoInOneJobOnlyBelowWhatThePrinterCanMake)
@@ -427,8 +473,8 @@ TEST(PreviewWindow, PrintingWhileAPrintRunsIsRefused)
     auto p = f.preview(stream);
     // A long print of the same stream keeps the printer busy.
     ASSERT_TRUE(p->filePrinter()->Print(pdfPrinter(f.dir.file(QStringLiteral("long.pdf"))), 1, 1, 400));
-    p->button(QStringLiteral("Print Page"))->click();
-    p->action(QStringLiteral("Print Page"))->trigger();
+    p->controls().printPage->click();
+    p->actions().printPage->trigger();
     p->filePrinter()->Wait();
     ASSERT_EQ(f.host.messages().size(), 2u);
     for (const auto &m : f.host.messages()) {
@@ -437,7 +483,7 @@ TEST(PreviewWindow, PrintingWhileAPrintRunsIsRefused)
     }
     EXPECT_TRUE(p->jobsStarted().empty());
 
-    p->button(QStringLiteral("Print Page"))->click();
+    p->controls().printPage->click();
     p->filePrinter()->Wait();
     EXPECT_EQ(p->jobsStarted(), std::vector<int>{1});
     EXPECT_EQ(mediaBox(f.dir.file(QStringLiteral("printed.pdf"))),
@@ -461,7 +507,7 @@ TEST(TextExport, ListsAcrossThenDownUpToTheLastPlacedWord)
     auto p = f.preview(f.rendered());
     const QString path = f.dir.file(QStringLiteral("clues.txt"));
     f.host.pickFile(path);
-    p->action(QStringLiteral("Clues"))->trigger();
+    p->actions().exportClues->trigger();
     EXPECT_EQ(contents(path), QByteArray("ACROSS\n1. Purrs\n3. Barks\n\nDOWN\n1. A fish\n"));
     ASSERT_EQ(f.host.fileRequests().size(), 1u);
     EXPECT_EQ(f.host.fileRequests()[0].title, QStringLiteral("Export Clues"));
@@ -469,7 +515,7 @@ TEST(TextExport, ListsAcrossThenDownUpToTheLastPlacedWord)
     EXPECT_EQ(f.settings.misc.lastExportTextFile, path);
 
     f.host.pickFile(f.dir.file(QStringLiteral("missing/words.txt")));
-    p->action(QStringLiteral("Words"))->trigger();
+    p->actions().exportWords->trigger();
     ASSERT_EQ(f.host.messages().size(), 1u);
     EXPECT_EQ(f.host.messages()[0].text, QStringLiteral("Unable to create export file."));
 }
@@ -477,11 +523,17 @@ TEST(TextExport, ListsAcrossThenDownUpToTheLastPlacedWord)
 TEST(PreviewWindow, ExportsThePageAsAPdfAtItsPaperSize)
 {
     Fixture f;
+    f.settings.misc.lastExportTextFile = f.dir.path(); // a folder, as the settings' default is
     auto stream = f.rendered();
     auto p = f.preview(stream);
     const QString path = f.dir.file(QStringLiteral("page.pdf"));
     f.host.pickFile(path);
-    p->button(QStringLiteral("Export As PDF"))->click();
+    p->controls().exportPdf->click();
+    // Offered inside that folder, named after the puzzle.
+    ASSERT_EQ(f.host.fileRequests().size(), 1u);
+    const FileDialogStart start = fileDialogStart(f.host.fileRequests()[0].initialPath);
+    EXPECT_EQ(start.folder, QDir(f.dir.path()).absolutePath());
+    EXPECT_EQ(start.fileName, cp1252::toUnicode(f.record.PuzzleName.str()).trimmed() + QStringLiteral(".pdf"));
     const QByteArray pdf = contents(path);
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_EQ(mediaBox(path), QSizeF(stream->pageWidth * 72, stream->pageHeight * 72));

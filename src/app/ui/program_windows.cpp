@@ -42,6 +42,14 @@ void runWordList(MainWindow &w, Session &session, UiHost &host, const QString &c
     host.runModal(editor);
 }
 
+PrintContext printContext(Session &session, UiHost &host)
+{
+    return PrintContext{session.look(), session.settings, host,
+                        [&session, &host](QWidget *parent, const QString &keyword) {
+                            showHelp(parent, host, session.paths.programDir, keyword);
+                        }};
+}
+
 } // namespace
 
 void installProgramWindows(MainWindow &main, Session &session, UiHost &host)
@@ -89,9 +97,9 @@ void installProgramWindows(MainWindow &main, Session &session, UiHost &host)
         host.runModal(shapes);
     };
     windows.printOptions = [&session, &host](MainWindow &w, const PuzzleRecord &record) {
-        openPrintOptions(&w, session, host, record);
+        openPrintOptions(&w, printContext(session, host), record);
     };
-    windows.clueHeaders = [&session, &host](MainWindow &w) { openDefaultClueHeaders(&w, session, host); };
+    windows.clueHeaders = [&session, &host](MainWindow &w) { openDefaultClueHeaders(&w, printContext(session, host)); };
     main.setWindows(std::move(windows));
 }
 

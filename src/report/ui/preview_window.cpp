@@ -11,17 +11,14 @@
 #include "store/settings.h"
 
 #include <QAction>
-#include <QDir>
-#include <QDoubleValidator>
-#include <QFileInfo>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -38,10 +35,41 @@ std::vector<int> copyJobs(int copies, int maxPerJob)
 
 namespace {
 
-QString withoutMarks(QString caption)
-{
-    return caption.remove(QLatin1Char('&'));
-}
+// An edit for a number that keeps room for the widest number it shows, in whatever font the
+// user's edit font gives it.
+class NumberEdit : public QLineEdit {
+public:
+    NumberEdit(QString widest, QWidget *parent) : QLineEdit(parent), m_widest(std::move(widest))
+    {
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    }
+
+    QSize sizeHint() const override
+    {
+        QSize hint = QLineEdit::sizeHint();
+        hint.setWidth(neededWidth());
+        return hint;
+    }
+    QSize minimumSizeHint() const override
+    {
+        QSize hint = QLineEdit::minimumSizeHint();
+        hint.setWidth(neededWidth());
+        return hint;
+    }
+
+private:
+    int neededWidth() const
+    {
+        // The text, the edit's inner margins on both sides and its frame.
+        const QFontMetrics metrics = fontMetrics();
+        const QMargins margins = textMargins() + contentsMargins();
+        const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+        return metrics.horizontalAdvance(m_widest) + metrics.averageCharWidth() + margins.left() + margins.right() +
+               2 * frame + 4;
+    }
+
+    QString m_widest;
+};
 
 } // namespace
 
@@ -60,98 +88,9 @@ PreviewWindow::PreviewWindow(const DialogLook &look, Settings &settings, UiHost 
     });
     m_preview = new StreamPreview(m_stream, this);
 
-    // Menus.
-    auto *bar = new QMenuBar(this);
-    QMenu *file = bar->addMenu(tr("&File"));
-    connect(file->addAction(tr("&Print Page")), &QAction::triggered, this, &PreviewWindow::onMenuPrintPageClicked);
-    connect(file->addAction(tr("Print &Multiple Copies")), &QAction::triggered, this,
-            &PreviewWindow::onMultipleCopiesClicked);
-    file->addSeparator();
-    QMenu *meta = file->addMenu(tr("Export As &Metafile"));
-    meta->addAction(tr("&Windows MetaFile (WMF)"))->setEnabled(false);
-    meta->addAction(tr("&Enhanced MetaFile (EMF)"))->setEnabled(false);
-    QMenu *picture = file->addMenu(tr("Export As &Picture"));
-    picture->addAction(tr("Windows &Bitmap (BMP)"))->setEnabled(false);
-    QAction *jpeg = picture->addAction(tr("&JPEG (JPG)"));
-    jpeg->setShortcut(QKeySequence(tr("Ctrl+J")));
-    jpeg->setEnabled(false);
-    QAction *factor = picture->addAction(tr("JPEG Compression &Factor"));
-    factor->setShortcut(QKeySequence(tr("Ctrl+F")));
-    factor->setEnabled(false);
-    file->addAction(tr("&HTML Export"))->setEnabled(false);
-    QMenu *text = file->addMenu(tr("&Text Export"));
-    connect(text->addAction(tr("&Clues")), &QAction::triggered, this,
-            [this] { onExportTextClicked(TextExportKind::Clues); });
-    connect(text->addAction(tr("&Words")), &QAction::triggered, this,
-            [this] { onExportTextClicked(TextExportKind::Words); });
-    connect(file->addAction(tr("Export As P&DF...")), &QAction::triggered, this, &PreviewWindow::onExportPdfClicked);
-    file->addSeparator();
-    connect(file->addAction(tr("E&xit")), &QAction::triggered, this, &QDialog::accept);
-
-    QMenu *view = bar->addMenu(tr("&View"));
-    QMenu *in = view->addMenu(tr("Zoom &In"));
-    QMenu *out = view->addMenu(tr("Zoom &Out"));
-    const auto zoomTo = [this](QMenu *menu, const QString &caption, double percent) {
-        connect(menu->addAction(caption), &QAction::triggered, this, [this, percent] { m_preview->setZoom(percent); });
-    };
-    zoomTo(in, tr("&1 : 1"), 100);
-    zoomTo(in, tr("&2 : 1"), 200);
-    zoomTo(out, tr("1 : &1"), 100);
-    zoomTo(out, tr("1 : &2"), 50);
-    zoomTo(out, tr("1 : &3"), 100.0 / 3);
-    zoomTo(out, tr("1 : &4"), 25);
-    zoomTo(out, tr("1 : &5"), 20);
-    view->addSeparator();
-    QAction *pageWidth = view->addAction(tr("Zoom Page Width"));
-    pageWidth->setShortcut(QKeySequence(tr("Ctrl+Z")));
-    connect(pageWidth, &QAction::triggered, m_preview, &StreamPreview::zoomPageWidth);
-    QAction *whole = view->addAction(tr("Zoom Whole Page"));
-    whole->setShortcut(QKeySequence(tr("Ctrl+W")));
-    connect(whole, &QAction::triggered, m_preview, &StreamPreview::zoomWholePage);
-
-    // Buttons and the zoom edits.
-    const auto makeButton = [this](const QString &caption, auto handler) {
-        auto *b = new QPushButton(caption, this);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, handler);
-        return b;
-    };
-    const auto disabledButton = [this](const QString &caption) {
-        auto *b = new QPushButton(caption, this);
-        b->setAutoDefault(false);
-        b->setEnabled(false);
-        return b;
-    };
-    m_zoomEdit = new QLineEdit(this);
-    m_pixelEdit = new QLineEdit(this);
-    m_zoomEdit->setMaximumWidth(scaledBy(70, look.screenFactor));
-    m_pixelEdit->setMaximumWidth(scaledBy(70, look.screenFactor));
-    connect(m_zoomEdit, &QLineEdit::editingFinished, this, &PreviewWindow::zoomEditDone);
-    connect(m_pixelEdit, &QLineEdit::editingFinished, this, &PreviewWindow::pixelEditDone);
-
-    auto *row1 = new QHBoxLayout;
-    row1->addWidget(makeButton(tr("Print Page"), &PreviewWindow::onPrintButtonClicked));
-    row1->addWidget(makeButton(tr("Zoom In"), [this] { m_preview->zoomIn(); }));
-    row1->addWidget(makeButton(tr("Zoom Out"), [this] { m_preview->zoomOut(); }));
-    row1->addWidget(makeButton(tr("Zoom Page Width"), [this] { m_preview->zoomPageWidth(); }));
-    row1->addWidget(new QLabel(tr("Zoom %"), this));
-    row1->addWidget(m_zoomEdit);
-    row1->addWidget(new QLabel(tr("Pixel Width"), this));
-    row1->addWidget(m_pixelEdit);
-    row1->addStretch();
-    row1->addWidget(makeButton(tr("Done"), &QDialog::accept));
-    auto *row2 = new QHBoxLayout;
-    row2->addWidget(disabledButton(tr("Export As Metafile")));
-    row2->addWidget(disabledButton(tr("Export As Bitmap")));
-    row2->addWidget(disabledButton(tr("Export As JPEG")));
-    row2->addWidget(disabledButton(tr("Create Web Page")));
-    row2->addWidget(makeButton(tr("Export As PDF"), &PreviewWindow::onExportPdfClicked));
-    row2->addStretch();
-
     auto *layout = new QVBoxLayout(this);
-    layout->setMenuBar(bar);
-    layout->addLayout(row1);
-    layout->addLayout(row2);
+    layout->setMenuBar(buildMenus());
+    layout->addLayout(buildButtonRows());
     layout->addWidget(m_preview, 1);
 
     connect(m_preview, &StreamPreview::zoomChanged, this, &PreviewWindow::refreshZoomEdits);
@@ -160,22 +99,119 @@ PreviewWindow::PreviewWindow(const DialogLook &look, Settings &settings, UiHost 
 
 PreviewWindow::~PreviewWindow() = default;
 
-QAction *PreviewWindow::action(const QString &caption) const
+QMenuBar *PreviewWindow::buildMenus()
 {
-    for (QAction *a : findChildren<QAction *>()) {
-        if (withoutMarks(a->text()) == caption)
-            return a;
-    }
-    return nullptr;
+    auto *bar = new QMenuBar(this);
+    buildFileMenu(bar->addMenu(tr("&File")));
+    buildViewMenu(bar->addMenu(tr("&View")));
+    return bar;
 }
 
-QPushButton *PreviewWindow::button(const QString &caption) const
+void PreviewWindow::buildFileMenu(QMenu *file)
 {
-    for (QPushButton *b : findChildren<QPushButton *>()) {
-        if (withoutMarks(b->text()) == caption)
-            return b;
-    }
-    return nullptr;
+    Actions &a = m_actions;
+    a.printPage = file->addAction(tr("&Print Page"));
+    connect(a.printPage, &QAction::triggered, this, &PreviewWindow::onMenuPrintPageClicked);
+    a.printCopies = file->addAction(tr("Print &Multiple Copies"));
+    connect(a.printCopies, &QAction::triggered, this, &PreviewWindow::onMultipleCopiesClicked);
+    file->addSeparator();
+    // The metafile, picture and web page exports are shown but not offered yet.
+    QMenu *meta = file->addMenu(tr("Export As &Metafile"));
+    a.exportWmf = meta->addAction(tr("&Windows MetaFile (WMF)"));
+    a.exportEmf = meta->addAction(tr("&Enhanced MetaFile (EMF)"));
+    QMenu *picture = file->addMenu(tr("Export As &Picture"));
+    a.exportBmp = picture->addAction(tr("Windows &Bitmap (BMP)"));
+    a.exportJpeg = picture->addAction(tr("&JPEG (JPG)"));
+    a.exportJpeg->setShortcut(QKeySequence(tr("Ctrl+J")));
+    a.jpegFactor = picture->addAction(tr("JPEG Compression &Factor"));
+    a.jpegFactor->setShortcut(QKeySequence(tr("Ctrl+F")));
+    a.exportHtml = file->addAction(tr("&HTML Export"));
+    for (QAction *later : {a.exportWmf, a.exportEmf, a.exportBmp, a.exportJpeg, a.jpegFactor, a.exportHtml})
+        later->setEnabled(false);
+    QMenu *text = file->addMenu(tr("&Text Export"));
+    a.exportClues = text->addAction(tr("&Clues"));
+    connect(a.exportClues, &QAction::triggered, this, [this] { onExportTextClicked(TextExportKind::Clues); });
+    a.exportWords = text->addAction(tr("&Words"));
+    connect(a.exportWords, &QAction::triggered, this, [this] { onExportTextClicked(TextExportKind::Words); });
+    a.exportPdf = file->addAction(tr("Export As P&DF..."));
+    connect(a.exportPdf, &QAction::triggered, this, &PreviewWindow::onExportPdfClicked);
+    file->addSeparator();
+    a.exit = file->addAction(tr("E&xit"));
+    connect(a.exit, &QAction::triggered, this, &QDialog::accept);
+}
+
+void PreviewWindow::buildViewMenu(QMenu *view)
+{
+    Actions &a = m_actions;
+    QMenu *in = view->addMenu(tr("Zoom &In"));
+    QMenu *out = view->addMenu(tr("Zoom &Out"));
+    const auto zoomTo = [this](QMenu *menu, const QString &caption, double percent) {
+        QAction *action = menu->addAction(caption);
+        connect(action, &QAction::triggered, this, [this, percent] { m_preview->setZoom(percent); });
+        return action;
+    };
+    a.zoomIn = {zoomTo(in, tr("&1 : 1"), 100), zoomTo(in, tr("&2 : 1"), 200)};
+    a.zoomOut = {zoomTo(out, tr("1 : &1"), 100), zoomTo(out, tr("1 : &2"), 50), zoomTo(out, tr("1 : &3"), 100.0 / 3),
+                 zoomTo(out, tr("1 : &4"), 25), zoomTo(out, tr("1 : &5"), 20)};
+    view->addSeparator();
+    a.zoomPageWidth = view->addAction(tr("Zoom Page Width"));
+    a.zoomPageWidth->setShortcut(QKeySequence(tr("Ctrl+Z")));
+    connect(a.zoomPageWidth, &QAction::triggered, m_preview, &StreamPreview::zoomPageWidth);
+    a.zoomWholePage = view->addAction(tr("Zoom Whole Page"));
+    a.zoomWholePage->setShortcut(QKeySequence(tr("Ctrl+W")));
+    connect(a.zoomWholePage, &QAction::triggered, m_preview, &StreamPreview::zoomWholePage);
+}
+
+QLayout *PreviewWindow::buildButtonRows()
+{
+    Controls &c = m_controls;
+    const auto makeButton = [this](const QString &caption, auto handler) {
+        auto *b = new QPushButton(caption, this);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, handler);
+        return b;
+    };
+    const auto laterButton = [this](const QString &caption) {
+        auto *b = new QPushButton(caption, this);
+        b->setAutoDefault(false);
+        b->setEnabled(false);
+        return b;
+    };
+    c.printPage = makeButton(tr("Print Page"), &PreviewWindow::onPrintButtonClicked);
+    c.zoomIn = makeButton(tr("Zoom In"), [this] { m_preview->zoomIn(); });
+    c.zoomOut = makeButton(tr("Zoom Out"), [this] { m_preview->zoomOut(); });
+    c.zoomPageWidth = makeButton(tr("Zoom Page Width"), [this] { m_preview->zoomPageWidth(); });
+    c.done = makeButton(tr("Done"), &QDialog::accept);
+    c.exportMetafile = laterButton(tr("Export As Metafile"));
+    c.exportBitmap = laterButton(tr("Export As Bitmap"));
+    c.exportJpeg = laterButton(tr("Export As JPEG"));
+    c.createWebPage = laterButton(tr("Create Web Page"));
+    c.exportPdf = makeButton(tr("Export As PDF"), &PreviewWindow::onExportPdfClicked);
+
+    // Room for the widest zoom (800.00) and for the page width at that zoom.
+    m_zoomEdit = new NumberEdit(QString::number(StreamPreview::MaxZoom, 'f', 2), this);
+    m_pixelEdit =
+        new NumberEdit(QString::number(std::max(m_preview->pixelWidthAt(StreamPreview::MaxZoom), 99999)), this);
+    connect(m_zoomEdit, &QLineEdit::editingFinished, this, &PreviewWindow::zoomEditDone);
+    connect(m_pixelEdit, &QLineEdit::editingFinished, this, &PreviewWindow::pixelEditDone);
+
+    auto *row1 = new QHBoxLayout;
+    for (QPushButton *b : {c.printPage, c.zoomIn, c.zoomOut, c.zoomPageWidth})
+        row1->addWidget(b);
+    row1->addWidget(new QLabel(tr("Zoom %"), this));
+    row1->addWidget(m_zoomEdit);
+    row1->addWidget(new QLabel(tr("Pixel Width"), this));
+    row1->addWidget(m_pixelEdit);
+    row1->addStretch();
+    row1->addWidget(c.done);
+    auto *row2 = new QHBoxLayout;
+    for (QPushButton *b : {c.exportMetafile, c.exportBitmap, c.exportJpeg, c.createWebPage, c.exportPdf})
+        row2->addWidget(b);
+    row2->addStretch();
+    auto *rows = new QVBoxLayout;
+    rows->addLayout(row1);
+    rows->addLayout(row2);
+    return rows;
 }
 
 void PreviewWindow::showEvent(QShowEvent *event)
@@ -313,9 +349,7 @@ void PreviewWindow::onExportPdfClicked()
     request.defaultSuffix = QStringLiteral("pdf");
     if (m_lastPdf.isEmpty()) {
         // Beside the last exported text, named after the puzzle.
-        const QString dir = m_settings.misc.lastExportTextFile.isEmpty()
-                                ? QDir::currentPath()
-                                : QFileInfo(m_settings.misc.lastExportTextFile).absolutePath();
+        const QString dir = fileDialogStart(m_settings.misc.lastExportTextFile).folder;
         QString name = cp1252::toUnicode(m_record.PuzzleName.str()).trimmed();
         name.replace(QLatin1Char('/'), QLatin1Char('-'));
         m_lastPdf =

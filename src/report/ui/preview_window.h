@@ -7,12 +7,16 @@
 #include "report/page_stream.h"
 #include "store/puzzle_record.h"
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
 
 class QAction;
+class QLayout;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QPrinter;
 class QPushButton;
 
@@ -48,13 +52,45 @@ public:
     void zoomEditDone();
     void pixelEditDone();
 
+    // The menu commands.
+    struct Actions {
+        QAction *printPage = nullptr;
+        QAction *printCopies = nullptr;
+        QAction *exportWmf = nullptr;
+        QAction *exportEmf = nullptr;
+        QAction *exportBmp = nullptr;
+        QAction *exportJpeg = nullptr;
+        QAction *jpegFactor = nullptr;
+        QAction *exportHtml = nullptr;
+        QAction *exportClues = nullptr;
+        QAction *exportWords = nullptr;
+        QAction *exportPdf = nullptr;
+        QAction *exit = nullptr;
+        std::array<QAction *, 2> zoomIn{};  // 1 : 1, 2 : 1
+        std::array<QAction *, 5> zoomOut{}; // 1 : 1 .. 1 : 5
+        QAction *zoomPageWidth = nullptr;
+        QAction *zoomWholePage = nullptr;
+    };
+    // The buttons of the two rows above the page.
+    struct Controls {
+        QPushButton *printPage = nullptr; // the whole stored report
+        QPushButton *zoomIn = nullptr;
+        QPushButton *zoomOut = nullptr;
+        QPushButton *zoomPageWidth = nullptr;
+        QPushButton *done = nullptr;
+        QPushButton *exportMetafile = nullptr;
+        QPushButton *exportBitmap = nullptr;
+        QPushButton *exportJpeg = nullptr;
+        QPushButton *createWebPage = nullptr;
+        QPushButton *exportPdf = nullptr;
+    };
+
     StreamPreview *preview() const { return m_preview; }
     StreamPrinter *filePrinter() const { return m_printer.get(); }
     QLineEdit *zoomEdit() const { return m_zoomEdit; }
     QLineEdit *pixelEdit() const { return m_pixelEdit; }
-    // Every menu command and button, by its caption without the "&" marks.
-    QAction *action(const QString &caption) const;
-    QPushButton *button(const QString &caption) const;
+    const Actions &actions() const { return m_actions; }
+    const Controls &controls() const { return m_controls; }
     // The copies of each print job started so far.
     const std::vector<int> &jobsStarted() const { return m_jobs; }
 
@@ -64,6 +100,10 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    QMenuBar *buildMenus();
+    void buildFileMenu(QMenu *file);
+    void buildViewMenu(QMenu *view);
+    QLayout *buildButtonRows();
     bool guardBusy();
     bool startJob(int first, int last, int copies);
     void refreshZoomEdits();
@@ -78,6 +118,8 @@ private:
     StreamPreview *m_preview = nullptr;
     QLineEdit *m_zoomEdit = nullptr;
     QLineEdit *m_pixelEdit = nullptr;
+    Actions m_actions;
+    Controls m_controls;
     QString m_lastPdf;
     std::vector<int> m_jobs;
     bool m_placed = false;

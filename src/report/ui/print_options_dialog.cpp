@@ -28,11 +28,6 @@ namespace qx {
 
 namespace {
 
-QString withoutMarks(QString caption)
-{
-    return caption.remove(QLatin1Char('&'));
-}
-
 // Texts typed here go into the record's code page; what it cannot hold is dropped.
 std::string recordText(const QString &text)
 {
@@ -64,118 +59,17 @@ PrintOptionsDialog::PrintOptionsDialog(const DialogLook &look, Settings &setting
     setWindowTitle(tr("Reports"));
     m_printerFactory = [this] { return printerLike(*m_printer); };
 
-    const auto &r = m_settings.reports;
-    const auto makeCheck = [this](const QString &caption, bool on, void (PrintOptionsDialog::*handler)()) {
-        auto *c = new QCheckBox(caption, this);
-        c->setChecked(on);
-        connect(c, &QCheckBox::clicked, this, handler);
-        return c;
-    };
-    const auto makeButton = [this](const QString &caption, auto handler) {
-        auto *b = new QPushButton(caption, this);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, handler);
-        return b;
-    };
-
-    // Parts to print write their setting the moment they are clicked.
-    m_title = new QCheckBox(tr("Puzzle &Title"), this);
-    m_body = new QCheckBox(tr("Puzzle &Body"), this);
-    m_clues = new QCheckBox(tr("Puzzle &Clues"), this);
-    m_words = new QCheckBox(tr("Puzzle &Words"), this);
-    m_bonus = new QCheckBox(tr("Bonus &Question"), this);
-    const std::pair<QCheckBox *, bool Settings::Reports::*> parts[] = {{m_title, &Settings::Reports::printTitle},
-                                                                       {m_body, &Settings::Reports::printBody},
-                                                                       {m_clues, &Settings::Reports::printClues},
-                                                                       {m_words, &Settings::Reports::printWords},
-                                                                       {m_bonus, &Settings::Reports::printBonus}};
-    auto *partsBox = new QGroupBox(tr("Parts To Print"), this);
-    auto *partsLayout = new QVBoxLayout(partsBox);
-    for (const auto &[box, field] : parts) {
-        box->setChecked(r.*field);
-        connect(box, &QCheckBox::clicked, this, [this, field = field](bool on) { m_settings.reports.*field = on; });
-        partsLayout->addWidget(box);
-    }
-
-    m_answerKey = makeCheck(tr("&Answer Key"), r.answerKey, &PrintOptionsDialog::onAnswerKeyClicked);
-    m_partAnswer = makeCheck(tr("&Partial Answers"), r.partialAnswer, &PrintOptionsDialog::onPartAnswerClicked);
-    m_partLetters = makeCheck(tr("Pa&rtial Letters"), r.partialLetters, &PrintOptionsDialog::onPartLettersClicked);
-    m_select = makeButton(tr("&Select"), &PrintOptionsDialog::onSelectPartAnswerClicked);
-    m_letters = new QLineEdit(r.letters, this);
-    m_letters->setMaxLength(MaxPartialLetters);
-    connect(m_letters, &QLineEdit::textEdited, this, &PrintOptionsDialog::lettersChange);
-    auto *keyBox = new QGroupBox(tr("Answer Key"), this);
-    auto *keyLayout = new QGridLayout(keyBox);
-    keyLayout->addWidget(m_answerKey, 0, 0, 1, 3);
-    keyLayout->addWidget(m_partAnswer, 1, 0, 1, 2);
-    keyLayout->addWidget(m_select, 1, 2);
-    keyLayout->addWidget(m_partLetters, 2, 0, 1, 3);
-    keyLayout->addWidget(new QLabel(tr("Letters"), this), 3, 0);
-    keyLayout->addWidget(m_letters, 3, 1, 1, 2);
-
-    m_skeleton = makeCheck(tr("&Skeleton Puzzle"), !r.useBoxes, &PrintOptionsDialog::onSkeletonClicked);
-    m_swatch = new QLabel(this);
-    m_swatch->setFixedSize(scaledBy(40, look.screenFactor), scaledBy(20, look.screenFactor));
-    m_swatch->setFrameShape(QFrame::Box);
-    auto *boxRow = new QHBoxLayout;
-    boxRow->addWidget(m_swatch);
-    boxRow->addWidget(makeButton(tr("&Filled Box Color"), &PrintOptionsDialog::onFillBoxColorClicked));
-    boxRow->addStretch();
-    auto *fillBox = new QGroupBox(tr("Puzzle Boxes"), this);
-    auto *fillLayout = new QVBoxLayout(fillBox);
-    fillLayout->addWidget(m_skeleton);
-    fillLayout->addLayout(boxRow);
-
     auto *left = new QVBoxLayout;
-    left->addWidget(partsBox);
-    left->addWidget(keyBox);
-    left->addWidget(fillBox);
+    left->addWidget(buildPartsBox());
+    left->addWidget(buildAnswerKeyBox());
+    left->addWidget(buildFilledBoxesBox());
     left->addStretch();
 
-    // The page picture and the commands.
-    m_pageBox = new QLabel(this);
-    m_pageBox->setFixedSize(scaledBy(150, look.screenFactor), scaledBy(190, look.screenFactor));
-    m_pageBox->setAlignment(Qt::AlignCenter);
-    m_changeLayout = new QPushButton(tr("Change Page &Layout"), this);
-    m_changeLayout->setAutoDefault(false);
-    m_changeLayout->setEnabled(false); // the layout library's picking mode is not offered yet
-    m_fontMenu = new QMenu(this);
-    for (int k = 1; k <= MaxFontEntries; ++k) {
-        QAction *a = m_fontMenu->addAction(QString::number(k));
-        connect(a, &QAction::triggered, this, [this, k] { onFontEntryClicked(k); });
-        m_fontActions.push_back(a);
-    }
-    auto *view = makeButton(tr("&View/Print"), &PrintOptionsDialog::onViewButtonClicked);
-    view->setDefault(true);
-    auto *fonts = makeButton(tr("Change &Fonts"), [this] {
-        m_fontMenu->popup(m_changeLayout->mapToGlobal(QPoint(0, m_changeLayout->height())));
-    });
-    auto *right = new QVBoxLayout;
-    right->addWidget(m_pageBox, 0, Qt::AlignHCenter);
-    right->addWidget(view);
-    right->addWidget(m_changeLayout);
-    right->addWidget(fonts);
-    right->addWidget(makeButton(tr("Change Clue &Headers"), &PrintOptionsDialog::onChangeHeadersClicked));
-    right->addWidget(makeButton(tr("Change Bon&us Question"), &PrintOptionsDialog::onChangeBonusClicked));
-    right->addStretch();
-    right->addWidget(makeButton(tr("E&xit"), &QDialog::accept));
-
-    auto *bar = new QMenuBar(this);
-    QMenu *file = bar->addMenu(tr("&File"));
-    connect(file->addAction(tr("&View/Print")), &QAction::triggered, this, &PrintOptionsDialog::onViewButtonClicked);
-    connect(file->addAction(tr("Printer &Setup")), &QAction::triggered, this,
-            &PrintOptionsDialog::onPrinterSetupClicked);
-    file->addSeparator();
-    connect(file->addAction(tr("E&xit")), &QAction::triggered, this, &QDialog::accept);
-    connect(bar->addAction(tr("&Help")), &QAction::triggered, this, [this] {
-        if (m_help)
-            m_help();
-    });
-
     auto *columns = new QHBoxLayout(this);
-    columns->setMenuBar(bar);
+    columns->setMenuBar(buildMenuBar());
     columns->addLayout(left, 1);
-    columns->addLayout(right);
+    columns->addLayout(buildCommandColumn());
+    buildFontMenu();
 
     // Each printing starts with no words filled in and the layout's own headings and boxes.
     m_selection.fill(0);
@@ -186,22 +80,146 @@ PrintOptionsDialog::PrintOptionsDialog(const DialogLook &look, Settings &setting
 
 PrintOptionsDialog::~PrintOptionsDialog() = default;
 
-QCheckBox *PrintOptionsDialog::check(const QString &caption) const
+QPushButton *PrintOptionsDialog::makeButton(const QString &caption, std::function<void()> handler)
 {
-    for (QCheckBox *c : findChildren<QCheckBox *>()) {
-        if (withoutMarks(c->text()) == caption)
-            return c;
-    }
-    return nullptr;
+    auto *b = new QPushButton(caption, this);
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, [handler = std::move(handler)] { handler(); });
+    return b;
 }
 
-QPushButton *PrintOptionsDialog::button(const QString &caption) const
+QCheckBox *PrintOptionsDialog::makeCheck(const QString &caption, bool on, void (PrintOptionsDialog::*handler)())
 {
-    for (QPushButton *b : findChildren<QPushButton *>()) {
-        if (withoutMarks(b->text()) == caption)
-            return b;
+    auto *c = new QCheckBox(caption, this);
+    c->setChecked(on);
+    connect(c, &QCheckBox::clicked, this, handler);
+    return c;
+}
+
+QWidget *PrintOptionsDialog::buildPartsBox()
+{
+    // Parts to print write their setting the moment they are clicked.
+    Controls &c = m_controls;
+    c.title = new QCheckBox(tr("Puzzle &Title"), this);
+    c.body = new QCheckBox(tr("Puzzle &Body"), this);
+    c.clues = new QCheckBox(tr("Puzzle &Clues"), this);
+    c.words = new QCheckBox(tr("Puzzle &Words"), this);
+    c.bonus = new QCheckBox(tr("Bonus &Question"), this);
+    const std::pair<QCheckBox *, bool Settings::Reports::*> parts[] = {{c.title, &Settings::Reports::printTitle},
+                                                                       {c.body, &Settings::Reports::printBody},
+                                                                       {c.clues, &Settings::Reports::printClues},
+                                                                       {c.words, &Settings::Reports::printWords},
+                                                                       {c.bonus, &Settings::Reports::printBonus}};
+    auto *box = new QGroupBox(tr("Parts To Print"), this);
+    auto *layout = new QVBoxLayout(box);
+    for (const auto &[check, field] : parts) {
+        check->setChecked(m_settings.reports.*field);
+        connect(check, &QCheckBox::clicked, this, [this, field = field](bool on) { m_settings.reports.*field = on; });
+        layout->addWidget(check);
     }
-    return nullptr;
+    return box;
+}
+
+QWidget *PrintOptionsDialog::buildAnswerKeyBox()
+{
+    Controls &c = m_controls;
+    const auto &r = m_settings.reports;
+    c.answerKey = makeCheck(tr("&Answer Key"), r.answerKey, &PrintOptionsDialog::onAnswerKeyClicked);
+    c.partAnswer = makeCheck(tr("&Partial Answers"), r.partialAnswer, &PrintOptionsDialog::onPartAnswerClicked);
+    c.partLetters = makeCheck(tr("Pa&rtial Letters"), r.partialLetters, &PrintOptionsDialog::onPartLettersClicked);
+    c.select = makeButton(tr("&Select"), [this] { onSelectPartAnswerClicked(); });
+    c.letters = new QLineEdit(r.letters, this);
+    c.letters->setMaxLength(MaxPartialLetters);
+    connect(c.letters, &QLineEdit::textEdited, this, &PrintOptionsDialog::lettersChange);
+    auto *box = new QGroupBox(tr("Answer Key"), this);
+    auto *layout = new QGridLayout(box);
+    layout->addWidget(c.answerKey, 0, 0, 1, 3);
+    layout->addWidget(c.partAnswer, 1, 0, 1, 2);
+    layout->addWidget(c.select, 1, 2);
+    layout->addWidget(c.partLetters, 2, 0, 1, 3);
+    layout->addWidget(new QLabel(tr("Letters"), this), 3, 0);
+    layout->addWidget(c.letters, 3, 1, 1, 2);
+    return box;
+}
+
+QWidget *PrintOptionsDialog::buildFilledBoxesBox()
+{
+    Controls &c = m_controls;
+    const double f = look().screenFactor;
+    c.skeleton =
+        makeCheck(tr("&Skeleton Puzzle"), !m_settings.reports.useBoxes, &PrintOptionsDialog::onSkeletonClicked);
+    c.swatch = new QLabel(this);
+    c.swatch->setFixedSize(scaledBy(40, f), scaledBy(20, f));
+    c.swatch->setFrameShape(QFrame::Box);
+    c.fillBoxColor = makeButton(tr("&Filled Box Color"), [this] { onFillBoxColorClicked(); });
+    auto *row = new QHBoxLayout;
+    row->addWidget(c.swatch);
+    row->addWidget(c.fillBoxColor);
+    row->addStretch();
+    auto *box = new QGroupBox(tr("Puzzle Boxes"), this);
+    auto *layout = new QVBoxLayout(box);
+    layout->addWidget(c.skeleton);
+    layout->addLayout(row);
+    return box;
+}
+
+QLayout *PrintOptionsDialog::buildCommandColumn()
+{
+    // The page picture and the commands.
+    Controls &c = m_controls;
+    const double f = look().screenFactor;
+    c.pageBox = new QLabel(this);
+    c.pageBox->setFixedSize(scaledBy(150, f), scaledBy(190, f));
+    c.pageBox->setAlignment(Qt::AlignCenter);
+    c.viewPrint = makeButton(tr("&View/Print"), [this] { onViewButtonClicked(); });
+    c.viewPrint->setDefault(true);
+    c.changeLayout = new QPushButton(tr("Change Page &Layout"), this);
+    c.changeLayout->setAutoDefault(false);
+    c.changeLayout->setEnabled(false); // the layout library's picking mode is not offered yet
+    c.changeFonts = makeButton(tr("Change &Fonts"), [this] {
+        m_fontMenu->popup(m_controls.changeLayout->mapToGlobal(QPoint(0, m_controls.changeLayout->height())));
+    });
+    c.changeHeaders = makeButton(tr("Change Clue &Headers"), [this] { onChangeHeadersClicked(); });
+    c.changeBonus = makeButton(tr("Change Bon&us Question"), [this] { onChangeBonusClicked(); });
+    c.exit = makeButton(tr("E&xit"), [this] { accept(); });
+    auto *column = new QVBoxLayout;
+    column->addWidget(c.pageBox, 0, Qt::AlignHCenter);
+    for (QPushButton *b : {c.viewPrint, c.changeLayout, c.changeFonts, c.changeHeaders, c.changeBonus})
+        column->addWidget(b);
+    column->addStretch();
+    column->addWidget(c.exit);
+    return column;
+}
+
+void PrintOptionsDialog::buildFontMenu()
+{
+    // Entries are numbered from 1; initPageLay names those the layout needs and hides the rest.
+    m_fontMenu = new QMenu(this);
+    for (int k = 1; k <= MaxFontEntries; ++k) {
+        QAction *a = m_fontMenu->addAction(QString::number(k));
+        connect(a, &QAction::triggered, this, [this, k] { onFontEntryClicked(k); });
+        m_fontActions.push_back(a);
+    }
+}
+
+QMenuBar *PrintOptionsDialog::buildMenuBar()
+{
+    Controls &c = m_controls;
+    auto *bar = new QMenuBar(this);
+    QMenu *file = bar->addMenu(tr("&File"));
+    c.menuViewPrint = file->addAction(tr("&View/Print"));
+    connect(c.menuViewPrint, &QAction::triggered, this, &PrintOptionsDialog::onViewButtonClicked);
+    c.menuPrinterSetup = file->addAction(tr("Printer &Setup"));
+    connect(c.menuPrinterSetup, &QAction::triggered, this, &PrintOptionsDialog::onPrinterSetupClicked);
+    file->addSeparator();
+    c.menuExit = file->addAction(tr("E&xit"));
+    connect(c.menuExit, &QAction::triggered, this, &QDialog::accept);
+    c.menuHelp = bar->addAction(tr("&Help"));
+    connect(c.menuHelp, &QAction::triggered, this, [this] {
+        if (m_help)
+            m_help();
+    });
+    return bar;
 }
 
 QStringList PrintOptionsDialog::fontEntries() const
@@ -214,47 +232,47 @@ QStringList PrintOptionsDialog::fontEntries() const
 
 void PrintOptionsDialog::updateAnswerKeyControls()
 {
-    const bool key = m_answerKey->isChecked();
-    m_partAnswer->setEnabled(!key);
-    m_select->setEnabled(!key && m_partAnswer->isChecked());
-    m_partLetters->setEnabled(!key);
-    m_letters->setEnabled(!key && m_partLetters->isChecked());
+    const bool key = m_controls.answerKey->isChecked();
+    m_controls.partAnswer->setEnabled(!key);
+    m_controls.select->setEnabled(!key && m_controls.partAnswer->isChecked());
+    m_controls.partLetters->setEnabled(!key);
+    m_controls.letters->setEnabled(!key && m_controls.partLetters->isChecked());
 }
 
 void PrintOptionsDialog::onAnswerKeyClicked()
 {
-    m_settings.reports.answerKey = m_answerKey->isChecked();
+    m_settings.reports.answerKey = m_controls.answerKey->isChecked();
     updateAnswerKeyControls();
 }
 
 void PrintOptionsDialog::onPartAnswerClicked()
 {
-    m_settings.reports.partialAnswer = m_partAnswer->isChecked();
+    m_settings.reports.partialAnswer = m_controls.partAnswer->isChecked();
     updateAnswerKeyControls();
 }
 
 void PrintOptionsDialog::onPartLettersClicked()
 {
-    m_settings.reports.partialLetters = m_partLetters->isChecked();
+    m_settings.reports.partialLetters = m_controls.partLetters->isChecked();
     updateAnswerKeyControls();
 }
 
 void PrintOptionsDialog::lettersChange()
 {
-    m_settings.reports.letters = m_letters->text().trimmed().left(MaxPartialLetters).trimmed();
+    m_settings.reports.letters = m_controls.letters->text().trimmed().left(MaxPartialLetters).trimmed();
 }
 
 void PrintOptionsDialog::onSkeletonClicked()
 {
-    m_settings.reports.useBoxes = !m_skeleton->isChecked();
+    m_settings.reports.useBoxes = !m_controls.skeleton->isChecked();
     m_options.useBoxes = m_settings.reports.useBoxes;
 }
 
 void PrintOptionsDialog::showSwatch()
 {
-    QPixmap swatch(m_swatch->size());
+    QPixmap swatch(m_controls.swatch->size());
     swatch.fill(fromColorValue(static_cast<uint32_t>(m_settings.reports.boxColor)));
-    m_swatch->setPixmap(swatch);
+    m_controls.swatch->setPixmap(swatch);
 }
 
 void PrintOptionsDialog::onFillBoxColorClicked()
@@ -274,7 +292,7 @@ void PrintOptionsDialog::initPageLay()
     // The grid object's skeleton and box colour become the options of the program.
     m_settings.reports.useBoxes = m_options.useBoxes;
     m_settings.reports.boxColor = static_cast<int>(m_options.boxColor);
-    m_skeleton->setChecked(!m_options.useBoxes);
+    m_controls.skeleton->setChecked(!m_options.useBoxes);
     showSwatch();
 
     m_fontEntries.clear();
@@ -347,8 +365,9 @@ void PrintOptionsDialog::onFontEntryClicked(int entry)
 
 void PrintOptionsDialog::drawPageBox()
 {
-    const QImage picture = drawLayoutThumbnail(m_record->Layout, m_pageBox->size(), palette().color(QPalette::Window));
-    m_pageBox->setPixmap(QPixmap::fromImage(picture));
+    const QImage picture =
+        drawLayoutThumbnail(m_record->Layout, m_controls.pageBox->size(), palette().color(QPalette::Window));
+    m_controls.pageBox->setPixmap(QPixmap::fromImage(picture));
 }
 
 void PrintOptionsDialog::onSelectPartAnswerClicked()

@@ -13,10 +13,13 @@
 #include <memory>
 #include <vector>
 
+class QAction;
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QMenu;
+class QMenuBar;
 class QPrinter;
 class QPushButton;
 
@@ -65,17 +68,52 @@ public:
     // The captions of the font menu's visible entries, in order.
     QStringList fontEntries() const;
 
-    QCheckBox *check(const QString &caption) const;
-    QPushButton *button(const QString &caption) const;
-    QLineEdit *lettersEdit() const { return m_letters; }
+    // The window's controls and menu commands.
+    struct Controls {
+        QCheckBox *title = nullptr;
+        QCheckBox *body = nullptr;
+        QCheckBox *clues = nullptr;
+        QCheckBox *words = nullptr;
+        QCheckBox *bonus = nullptr;
+        QCheckBox *answerKey = nullptr;
+        QCheckBox *partAnswer = nullptr;
+        QCheckBox *partLetters = nullptr;
+        QPushButton *select = nullptr;
+        QLineEdit *letters = nullptr;
+        QCheckBox *skeleton = nullptr;
+        QPushButton *fillBoxColor = nullptr;
+        QLabel *swatch = nullptr;
+        QLabel *pageBox = nullptr;
+        QPushButton *viewPrint = nullptr;
+        QPushButton *changeLayout = nullptr;
+        QPushButton *changeFonts = nullptr;
+        QPushButton *changeHeaders = nullptr;
+        QPushButton *changeBonus = nullptr;
+        QPushButton *exit = nullptr;
+        QAction *menuViewPrint = nullptr;
+        QAction *menuPrinterSetup = nullptr;
+        QAction *menuExit = nullptr;
+        QAction *menuHelp = nullptr;
+    };
+    const Controls &controls() const { return m_controls; }
+    QLineEdit *lettersEdit() const { return m_controls.letters; }
     QMenu *fontMenu() const { return m_fontMenu; }
-    QLabel *pageBox() const { return m_pageBox; }
+    QLabel *pageBox() const { return m_controls.pageBox; }
 
 private:
     struct FontEntry {
         int object; // 1-based slot
         bool numberFont;
     };
+
+    QWidget *buildPartsBox();
+    QWidget *buildAnswerKeyBox();
+    QWidget *buildFilledBoxesBox();
+    QLayout *buildCommandColumn();
+    void buildFontMenu();
+    QMenuBar *buildMenuBar();
+    QPushButton *makeButton(const QString &caption, std::function<void()> handler);
+    QCheckBox *makeCheck(const QString &caption, bool on, void (PrintOptionsDialog::*handler)());
 
     void updateAnswerKeyControls();
     void showSwatch();
@@ -92,20 +130,7 @@ private:
     std::function<void()> m_help;
     std::function<void(PreviewWindow &)> m_previewHook;
 
-    QCheckBox *m_title = nullptr;
-    QCheckBox *m_body = nullptr;
-    QCheckBox *m_clues = nullptr;
-    QCheckBox *m_words = nullptr;
-    QCheckBox *m_bonus = nullptr;
-    QCheckBox *m_answerKey = nullptr;
-    QCheckBox *m_partAnswer = nullptr;
-    QCheckBox *m_partLetters = nullptr;
-    QCheckBox *m_skeleton = nullptr;
-    QPushButton *m_select = nullptr;
-    QLineEdit *m_letters = nullptr;
-    QLabel *m_swatch = nullptr;
-    QLabel *m_pageBox = nullptr;
-    QPushButton *m_changeLayout = nullptr;
+    Controls m_controls;
     QMenu *m_fontMenu = nullptr;
     std::vector<QAction *> m_fontActions;
 };
