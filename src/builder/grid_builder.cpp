@@ -148,6 +148,7 @@ BuildOutcome Build(const PuzzleRecord &working, const ShapeRecord &shape, const 
 
     if (reporting) {
         if (outcome.aborted) {
+            observer->aborted();
             observer->progress(QObject::tr("Aborted on creation Attempt #%1").arg(counter), QString());
         } else {
             observer->progress(attemptText(counter), QObject::tr("Completed"));

@@ -46,6 +46,8 @@ public:
     }
     // The build ran to its end (not aborted): the default beep.
     virtual void completed() {}
+    // The build stopped on the user's request; comes before the progress lines that say so.
+    virtual void aborted() {}
 };
 
 struct BuildOutcome {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <set>
 
 using namespace qx;
@@ -34,10 +35,12 @@ struct RecordingObserver final : BuildObserver {
     int abortAfter = -1;
     int done = 0;
     bool beeped = false;
+    std::optional<size_t> abortedBeforeLine; // lines there were when the abort was reported
     void progress(const QString &a, const QString &b) override { lines.emplace_back(a, b); }
     bool abortRequested() override { return abortAfter >= 0 && done >= abortAfter; }
     void attemptsDone(int d, int) override { done = d; }
     void completed() override { beeped = true; }
+    void aborted() override { abortedBeforeLine = lines.size(); }
 };
 
 } // namespace
@@ -177,6 +180,7 @@ TEST(GridBuilder, AbortStopsAfterTheRunningAttemptAndKeepsItsResults)
     EXPECT_TRUE(outcome.aborted);
     EXPECT_EQ(outcome.attemptsRanked, 2);
     EXPECT_EQ(observer.lines.back().first, QStringLiteral("Aborted on creation Attempt #2"));
+    EXPECT_EQ(observer.abortedBeforeLine, observer.lines.size() - 1);
     EXPECT_FALSE(observer.beeped);
     EXPECT_EQ(candidates[0].score, 1);
     EXPECT_EQ(candidates[1].score, 1);

@@ -180,6 +180,7 @@ TEST(ProgressDialog, RunsTheBuildAndEndsWithOk)
     EXPECT_EQ(dialog.cancelButton()->text(), QStringLiteral("&Ok"));
     EXPECT_EQ(dialog.line1(), QStringLiteral("Creation Attempt #30"));
     EXPECT_EQ(dialog.line2(), QStringLiteral("Completed"));
+    EXPECT_FALSE(dialog.aborted());
     EXPECT_GT(candidates[0].score, 0);
     saveShot(dialog, QStringLiteral("creation_attempts.png"));
     dialog.onCancelClicked();
@@ -203,6 +204,7 @@ TEST(ProgressDialog, AbortStopsAfterTheRunningAttempt)
     waitFor([&] { return dialog.finished(); });
     QApplication::processEvents();
     EXPECT_TRUE(dialog.outcome().aborted);
+    EXPECT_TRUE(dialog.aborted());
     EXPECT_LT(dialog.outcome().attemptsRanked, 999);
     EXPECT_EQ(dialog.line1(), QStringLiteral("Aborted on creation Attempt #%1").arg(dialog.outcome().attemptsRanked));
     EXPECT_EQ(dialog.cancelButton()->text(), QStringLiteral("&Ok"));

@@ -30,6 +30,11 @@ public:
             },
             Qt::QueuedConnection);
     }
+    void aborted() override
+    {
+        QMetaObject::invokeMethod(
+            &m_dialog, [d = &m_dialog] { d->m_aborted = true; }, Qt::QueuedConnection);
+    }
     void completed() override
     {
         QMetaObject::invokeMethod(
@@ -142,7 +147,8 @@ void BuildProgressDialog::paintEvent(QPaintEvent *event)
     painter.setFont(font());
     const double f = look().screenFactor;
     const int ascent = painter.fontMetrics().ascent();
-    const int x1 = m_line1.contains(QLatin1String("Aborted")) ? 25 : 75;
+    // The longer line that says the build was aborted starts further left.
+    const int x1 = m_aborted ? 25 : 75;
     painter.drawText(scaledBy(x1, f), scaledBy(20, f) + ascent, m_line1);
     painter.drawText(scaledBy(115, f), scaledBy(45, f) + ascent, m_line2);
 }

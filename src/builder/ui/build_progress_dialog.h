@@ -24,6 +24,7 @@ public:
     const QString &line1() const { return m_line1; }
     const QString &line2() const { return m_line2; }
     bool finished() const { return m_finished; }
+    bool aborted() const { return m_aborted; }
     BuildOutcome outcome() const { return m_outcome; }
     QPushButton *cancelButton() const { return m_cancel; }
 
@@ -53,6 +54,7 @@ private:
     std::atomic<bool> m_abort{false};
     bool m_started = false;
     bool m_finished = false;
+    bool m_aborted = false; // the builder stopped on Abort
     BuildOutcome m_outcome;
     QPushButton *m_cancel = nullptr;
     QProgressBar *m_bar = nullptr;

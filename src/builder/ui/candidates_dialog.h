@@ -1,6 +1,7 @@
 #pragma once
 // "Created Puzzle": the four best grids of a build side by side, the words the chosen one includes
-// and leaves out, and saving it into the collection. A double click enlarges a grid.
+// and leaves out, and saving it into the collection. A double click enlarges a grid
+// (EnlargedCandidateDialog).
 
 #include "builder/grid_builder.h"
 #include "common/ui/dialog_conventions.h"
@@ -70,18 +71,6 @@ private:
     QListWidget *m_excluded = nullptr;
     QLabel *m_includedCaption = nullptr;
     QLabel *m_excludedCaption = nullptr;
-};
-
-// The enlarged view of one candidate, on its own copy of the record.
-class EnlargedCandidateDialog : public ConventionalDialog {
-    Q_OBJECT
-
-public:
-    EnlargedCandidateDialog(const DialogLook &look, const PuzzleRecord &record, int score,
-                            const ShapeRecord &currentShape, const QString &title, QWidget *parent = nullptr);
-
-private:
-    PuzzleRecord m_record;
 };
 
 } // namespace qx
