@@ -1,0 +1,164 @@
+// Every window of the program shown offscreen at the screen factors 1.0 and 1.6: no label, button,
+// check box or group title is narrower or lower than its text needs, and a picture of each lands
+// in the build tree's screenshots/ for a person to look at.
+
+#include "app/ui/about_box.h"
+#include "app/ui/manual_notice_dialog.h"
+#include "app/ui/puzzle_transfer_dialogs.h"
+#include "app/ui/tip_of_the_day_dialog.h"
+#include "builder/ui/enlarged_candidate_dialog.h"
+#include "render/render_page.h"
+#include "report/ui/bonus_question_dialog.h"
+#include "report/ui/clue_headers_dialog.h"
+#include "report/ui/copies_dialog.h"
+#include "report/ui/partial_answers_dialog.h"
+#include "report/ui/preview_window.h"
+#include "report/ui/print_options_dialog.h"
+#include "report/ui/print_status_dialog.h"
+#include "shapes/shape_record.h"
+
+#include "support/program_fixture.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPrinter>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace qx;
+using namespace qx::test;
+
+namespace {
+
+// The texts of a window's labels, buttons, check boxes and group titles that are shown smaller
+// than they need.
+QStringList clippedTexts(const QWidget &window)
+{
+    QStringList out;
+    for (const QWidget *w : window.findChildren<QWidget *>()) {
+        if (!w->isVisible())
+            continue;
+        QString text;
+        if (const auto *label = qobject_cast<const QLabel *>(w)) {
+            if (label->wordWrap())
+                continue;
+            text = label->text();
+        } else if (const auto *button = qobject_cast<const QAbstractButton *>(w)) {
+            text = button->text();
+        } else if (const auto *group = qobject_cast<const QGroupBox *>(w)) {
+            text = group->title();
+        }
+        if (text.isEmpty())
+            continue;
+        const QSize need = w->minimumSizeHint();
+        if (w->width() < need.width() || w->height() < need.height())
+            out << QStringLiteral("\"%1\" %2x%3 < %4x%5")
+                       .arg(text)
+                       .arg(w->width())
+                       .arg(w->height())
+                       .arg(need.width())
+                       .arg(need.height());
+    }
+    return out;
+}
+
+void look(QWidget &window, const QString &name, double factor)
+{
+    window.show();
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(clippedTexts(window), QStringList()) << name.toStdString() << " at " << factor;
+    const QString dir = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
+    QDir().mkpath(dir);
+    EXPECT_TRUE(window.grab().save(dir + QStringLiteral("/look_%1_%2.png").arg(name).arg(factor, 0, 'f', 1)));
+    window.hide();
+}
+
+} // namespace
+
+TEST(WindowLook, EveryWindowShowsItsTextsWholeAtBothFactors)
+{
+    for (const double factor : {1.0, 1.6}) {
+        Program p;
+        p.session.screen = QSize(1280, 1024);
+        p.session.settings.misc.showTips = false;
+        p.session.screenFactor = factor;
+        p.session.settings.misc.lastGroup = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3");
+        p.window->applyScreenFactor();
+        p.window->loadInPuzzles();
+        p.window->selectFirstPuzzle();
+        ASSERT_TRUE(p.window->readSelectedPuzzle(QString()));
+        PuzzleRecord &record = *p.session.current;
+        const DialogLook dialogLook = p.session.look();
+        Settings &settings = p.session.settings;
+        UiHost &host = p.host;
+
+        look(*p.window, QStringLiteral("main_window"), factor);
+        {
+            AboutBox w(dialogLook);
+            look(w, QStringLiteral("about_box"), factor);
+        }
+        {
+            TipOfTheDayDialog w(dialogLook, true, 1);
+            look(w, QStringLiteral("tip_of_the_day"), factor);
+        }
+        {
+            ManualNoticeDialog w(dialogLook, host, p.program.path());
+            look(w, QStringLiteral("manual_notice"), factor);
+        }
+        {
+            ImportPuzzlesDialog w(*p.window, p.session.settings.misc.lastGroup, nullptr);
+            look(w, QStringLiteral("import_puzzles"), factor);
+        }
+        {
+            ExportPuzzlesDialog w(*p.window, nullptr);
+            look(w, QStringLiteral("export_puzzles"), factor);
+        }
+        for (const auto mode : {ClueHeadersDialog::Mode::Default, ClueHeadersDialog::Mode::Print}) {
+            ClueHeadersDialog w(dialogLook, host, mode, QStringLiteral("Across"), QStringLiteral("Down"));
+            look(w,
+                 mode == ClueHeadersDialog::Mode::Default ? QStringLiteral("clue_headers_default")
+                                                          : QStringLiteral("clue_headers_print"),
+                 factor);
+        }
+        {
+            BonusQuestionDialog w(dialogLook, host, QStringLiteral("Which bird sings at night?"));
+            look(w, QStringLiteral("bonus_question"), factor);
+        }
+        {
+            std::array<uint8_t, MaxWords> filledIn{};
+            PartialAnswersDialog w(dialogLook, {QStringLiteral("NIGHTINGALE"), QStringLiteral("OWL")}, filledIn);
+            look(w, QStringLiteral("partial_answers"), factor);
+        }
+        {
+            PrintOptionsDialog w(dialogLook, settings, host, record);
+            look(w, QStringLiteral("print_options"), factor);
+        }
+        const PrintOptions options = printOptionsFromSettings(settings);
+        {
+            PrintStatusDialog w(dialogLook, host, record, options);
+            look(w, QStringLiteral("print_status"), factor);
+            w.formActivate();
+            look(w, QStringLiteral("print_status_done"), factor);
+        }
+        {
+            PreviewWindow w(dialogLook, settings, host, record, renderPuzzlePage(record, options).stream,
+                            [] { return std::unique_ptr<QPrinter>(); });
+            look(w, QStringLiteral("print_preview"), factor);
+        }
+        {
+            CopiesDialog w(dialogLook, host);
+            look(w, QStringLiteral("copies"), factor);
+        }
+        {
+            ShapeRecord shape;
+            EnlargedCandidateDialog w(dialogLook, record, 1, shape, QStringLiteral("Best Fit"));
+            look(w, QStringLiteral("enlarged_candidate"), factor);
+        }
+    }
+}
