@@ -3,10 +3,12 @@
 #include "cli/options.h"
 #include "common/cp1252.h"
 #include "common/native_file.h"
+#include "export/export_formats.h"
 #include "render/print_options.h"
 #include "render/render_page.h"
 #include "store/collection_file.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 
 namespace qx::cli {
@@ -51,8 +53,8 @@ Result renderCommand(const Options &o)
     const QString out = o.value(QStringLiteral("--out"));
     if (out.isEmpty())
         return fail(QStringLiteral("render needs --out FILE (.pdf or .png)"));
-    const PageFileFormat format = pageFileFormat(out);
-    if (format == PageFileFormat::Unknown)
+    const ExportFormat *format = pageFormatFor(out);
+    if (!format)
         return fail(QStringLiteral("cannot tell the format of %1: name it .pdf or .png").arg(out));
     int width = 640; // the program's default picture width
     if (o.has(QStringLiteral("--width"))) {
@@ -104,13 +106,17 @@ Result renderCommand(const Options &o)
         return fail(QStringLiteral("render needs fonts, which this program was started without"));
 
     const RenderedPage page = renderPuzzlePage(*record, options);
-    QString error;
-    if (!writePageFile(*page.stream, out, format, width, &error))
-        return fail(QStringLiteral("cannot write %1: %2").arg(out, error));
+    ExportInput input;
+    input.record = &*record;
+    input.page = page.stream.get();
+    input.pixelWidth = width;
+    if (const FileStatus written = format->write(input, out); !written)
+        return fail(QStringLiteral("cannot write %1").arg(written.error().errorText()));
     Result done;
     for (const RenderWarning w : page.outcome.warnings())
         done.lines << QStringLiteral("Warning: %1").arg(QString::fromUtf8(warningText(w)));
-    done.lines << QStringLiteral("Rendered \"%1\" to %2.").arg(cp1252::toUnicode(record->PuzzleName.str()), out);
+    done.lines << QStringLiteral("Rendered \"%1\" to %2.")
+                      .arg(cp1252::toUnicode(record->PuzzleName.str()), QFileInfo(out).absoluteFilePath());
     return done;
 }
 

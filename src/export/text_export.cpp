@@ -1,7 +1,5 @@
 #include "export/text_export.h"
 
-#include <QSaveFile>
-
 #include <algorithm>
 
 namespace qx {
@@ -32,15 +30,27 @@ std::string exportText(const PuzzleRecord &record, TextExportKind kind)
     return out;
 }
 
-bool writeExportText(const QString &path, const PuzzleRecord &record, TextExportKind kind)
+QString TextExportFormat::name() const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const std::string text = exportText(record, kind);
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size()))
-        return false;
-    return file.commit();
+    return m_kind == TextExportKind::Clues ? QStringLiteral("Clues as text") : QStringLiteral("Words as text");
+}
+
+QString TextExportFormat::nameFilter() const
+{
+    return QStringLiteral("text (*.txt)|*.txt");
+}
+
+QString TextExportFormat::suffix() const
+{
+    return QStringLiteral("txt");
+}
+
+FileOutcome<QByteArray> TextExportFormat::encode(const ExportInput &input, const QString &path) const
+{
+    if (!input.record)
+        return FileError{FileError::Kind::Io, path, QString()};
+    const std::string text = exportText(*input.record, m_kind);
+    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace qx

@@ -3,9 +3,8 @@
 // empty line, "DOWN", a line per down word up to the last placed one. Each line is the word's clue
 // number, ". " and its clue (or the word itself). Texts stay Windows-1252 bytes.
 
+#include "export/export_format.h"
 #include "store/puzzle_record.h"
-
-#include <QString>
 
 #include <string>
 
@@ -15,7 +14,21 @@ enum class TextExportKind { Clues, Words };
 
 std::string exportText(const PuzzleRecord &record, TextExportKind kind);
 
-// Writes the text to a new file; false when the file cannot be created or written.
-bool writeExportText(const QString &path, const PuzzleRecord &record, TextExportKind kind);
+class TextExportFormat : public ExportFormat {
+public:
+    explicit TextExportFormat(TextExportKind kind) : m_kind(kind) {}
+
+    QString name() const override;
+    QString nameFilter() const override;
+    QString suffix() const override;
+    Source source() const override { return Source::Puzzle; }
+    TextExportKind kind() const { return m_kind; }
+
+protected:
+    FileOutcome<QByteArray> encode(const ExportInput &input, const QString &path) const override;
+
+private:
+    TextExportKind m_kind;
+};
 
 } // namespace qx

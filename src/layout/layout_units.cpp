@@ -9,12 +9,12 @@ namespace qx {
 namespace {
 
 constexpr std::array<PaperSize, 6> Papers{{
-    {"Letter", 8.5, 11, true},
-    {"Legal", 8.5, 14, true},
-    {"A4", 21, 29.7, false},
-    {"A5", 14.8, 21, false},
-    {"B5", 18.2, 25.7, false},
-    {"Executive", 7.25, 10.5, true},
+    {"Letter", 8.5, 11, true, 1},
+    {"Legal", 8.5, 14, true, 5},
+    {"A4", 21, 29.7, false, 9},
+    {"A5", 14.8, 21, false, 11},
+    {"B5", 18.2, 25.7, false, 13},
+    {"Executive", 7.25, 10.5, true, 7},
 }};
 
 int16_t wholePart16(double x)

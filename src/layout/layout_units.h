@@ -64,6 +64,7 @@ struct PaperSize {
     double width;  // portrait
     double height; // portrait
     bool inches;
+    int printerPaper; // the printer's number for it: 1 Letter, 5 Legal, 7 Executive, 9 A4, 11 A5, 13 B5
 };
 
 inline constexpr std::string_view CustomPaperName = "Custom";

@@ -24,8 +24,6 @@ int startSize(int16_t stored)
     return std::clamp<int>(stored, 1, 1000);
 }
 
-const std::string_view MeasuringString = "ABCWjkl";
-
 } // namespace
 
 QColor colorOf(ColorValue value)
@@ -66,7 +64,7 @@ PageRenderer::PageRenderer(PuzzleRecord &record, const PrintOptions &options) : 
 {
 }
 
-void PageRenderer::Wire(ReportCanvas &report)
+void PageRenderer::wire(ReportCanvas &report)
 {
     report.OnBeforePrint = [this](ReportCanvas &r) { myBeforePrintReport(r); };
     report.OnPrintPage = [this](ReportCanvas &r) { myPrintPageReport(r); };
@@ -75,7 +73,7 @@ void PageRenderer::Wire(ReportCanvas &report)
     report.setOrientation(m_record.Layout.Portrait != 0 ? Orientation::Portrait : Orientation::Landscape);
 }
 
-RenderOutcome PageRenderer::Outcome(const ReportCanvas &report) const
+RenderOutcome PageRenderer::outcome(const ReportCanvas &report) const
 {
     RenderOutcome out = m_outcome;
     out.aborted = report.Aborted();
@@ -93,15 +91,8 @@ void PageRenderer::myBeforePrintReport(ReportCanvas &report)
     report.setStatusLines({QString(), QString()});
 
     const PageLayout &layout = m_record.Layout;
-    static const std::pair<std::string_view, PaperKind> papers[] = {
-        {"Letter", PaperKind::Letter}, {"Legal", PaperKind::Legal}, {"A4", PaperKind::A4},
-        {"A5", PaperKind::A5},         {"B5", PaperKind::B5},       {"Executive", PaperKind::Executive},
-    };
-    const std::string paperName = layout.PaperName.str();
-    const auto known =
-        std::find_if(std::begin(papers), std::end(papers), [&](const auto &p) { return p.first == paperName; });
-    if (known != std::end(papers)) {
-        report.setPaper(known->second);
+    if (const PaperSize *paper = findStandardPaper(layout.PaperName.str())) {
+        report.setPaper(static_cast<PaperKind>(paper->printerPaper));
     } else {
         const double factor = inInches(layout) ? 1.0 : 0.39370078740157480316;
         report.setPaper(PaperKind::Custom, layout.PageWidth * factor, layout.PageHeight * factor);
@@ -227,7 +218,7 @@ QString PageRenderer::clueText(int word) const
     return fromBytes(m_record.Clues[static_cast<size_t>(word - 1)].str());
 }
 
-void PageRenderer::drawBorder(ReportCanvas &report, const LayoutObject &o, const Box &box) const
+void PageRenderer::drawBorder(ReportCanvas &report, const LayoutObject &o, const Box &box, BorderShape shape) const
 {
     if (o.HasBorder == 0)
         return;
@@ -238,8 +229,40 @@ void PageRenderer::drawBorder(ReportCanvas &report, const LayoutObject &o, const
     for (int k = 0; k < steps; ++k) {
         const double dx = report.XD2I(k);
         const double dy = report.YD2I(k);
-        report.frameRect(box.left - dx, box.top - dy, box.right + dx, box.bottom + dy);
+        if (shape == BorderShape::Rectangle) {
+            report.frameRect(box.left - dx, box.top - dy, box.right + dx, box.bottom + dy);
+        } else {
+            // The outline as two half arcs, top then bottom.
+            report.Arc(box.left - dx, box.top - dy, box.right + dx, box.bottom + dy, 0, 180);
+            report.Arc(box.left - dx, box.top - dy, box.right + dx, box.bottom + dy, 180, 180);
+        }
     }
+}
+
+PageRenderer::FontFit PageRenderer::fitMainFont(ReportCanvas &report, LayoutObject &o, int floor, bool shrink,
+                                                const std::function<bool()> &fits)
+{
+    report.setFont(mainFont(o));
+    const FontFit fit = shrink ? shrinkToFit(report, floor, fits) : FontFit{report.Font().size, fits()};
+    o.UsedFontSize = static_cast<int16_t>(fit.size);
+    return fit;
+}
+
+PageRenderer::FontFit PageRenderer::shrinkToFit(ReportCanvas &report, int floor, const std::function<bool()> &fits)
+{
+    FontFit fit{report.Font().size, fits()};
+    while (!fit.fits && fit.size > floor) {
+        --fit.size;
+        report.setFontSize(fit.size);
+        fit.fits = fits();
+    }
+    return fit;
+}
+
+double PageRenderer::measuringHeight(const ReportCanvas &report)
+{
+    static const QString measuring = QStringLiteral("ABCWjkl");
+    return report.textHeight(measuring);
 }
 
 void PageRenderer::doTextLine(ReportCanvas &report, int index)
@@ -250,8 +273,6 @@ void PageRenderer::doTextLine(ReportCanvas &report, int index)
         return;
     const double w = box.width();
     const double h = box.height();
-    ReportFont font = mainFont(o);
-    report.setFont(font);
 
     QString text;
     switch (static_cast<ObjectKind>(o.Kind)) {
@@ -269,14 +290,8 @@ void PageRenderer::doTextLine(ReportCanvas &report, int index)
         break;
     }
 
-    int size = font.size;
-    if (o.MakeItFit != 0) {
-        while (size > 2 && (report.textWidth(text) >= w || report.textHeight(text) >= h)) {
-            --size;
-            report.setFontSize(size);
-        }
-    }
-    o.UsedFontSize = static_cast<int16_t>(size);
+    fitMainFont(report, o, 2, o.MakeItFit != 0,
+                [&] { return report.textWidth(text) < w && report.textHeight(text) < h; });
 
     report.setBackgroundMode(o.Transparent != 0 ? BackgroundMode::Transparent : BackgroundMode::Opaque);
     const double textWidth = report.textWidth(text);
@@ -376,25 +391,17 @@ void PageRenderer::doText(ReportCanvas &report, int index)
         return;
     const double w = box.width();
     const double h = box.height();
-    const ReportFont font = mainFont(o);
-    report.setFont(font);
     const QString text = fromBytes(o.text());
-    const QString measuring = fromBytes(MeasuringString);
 
-    int size = font.size;
-    double e = report.textHeight(measuring);
-    int available = static_cast<int>(std::min(h / e, 1e6));
-    TextLines lines = breakText(report, text, w, available);
-    if (o.MakeItFit != 0) {
-        while (!lines.fits && size >= 4) {
-            --size;
-            report.setFontSize(size);
-            e = report.textHeight(measuring);
-            available = static_cast<int>(std::min(h / e, 1e6));
-            lines = breakText(report, text, w, available);
-        }
-    }
-    o.UsedFontSize = static_cast<int16_t>(size);
+    double e = 0;
+    int available = 0;
+    TextLines lines;
+    fitMainFont(report, o, 3, o.MakeItFit != 0, [&] {
+        e = measuringHeight(report);
+        available = static_cast<int>(std::min(h / e, 1e6));
+        lines = breakText(report, text, w, available);
+        return lines.fits;
+    });
     if (!lines.fits && slot <= RenderOutcome::TextSlots)
         m_outcome.textOverflow[static_cast<size_t>(slot)] = true;
 
@@ -429,22 +436,7 @@ void PageRenderer::doRect(ReportCanvas &report, int index)
         else
             report.Rectangle(box.left, box.top, box.right, box.bottom);
     }
-    if (!circle) {
-        drawBorder(report, o, box);
-        return;
-    }
-    if (o.HasBorder == 0)
-        return;
-    report.setPen(colorOf(o.BorderColor));
-    const double pageReach = report.XI2D(std::max(report.pageWidth(), report.pageHeight())) + 2;
-    const int steps = static_cast<int>(std::min<double>(o.BorderWidth, pageReach));
-    for (int k = 0; k < steps; ++k) {
-        const double dx = report.XD2I(k);
-        const double dy = report.YD2I(k);
-        // The outline as two half arcs, top then bottom.
-        report.Arc(box.left - dx, box.top - dy, box.right + dx, box.bottom + dy, 0, 180);
-        report.Arc(box.left - dx, box.top - dy, box.right + dx, box.bottom + dy, 180, 180);
-    }
+    drawBorder(report, o, box, circle ? BorderShape::Ellipse : BorderShape::Rectangle);
 }
 
 namespace {

@@ -17,6 +17,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace qx {
@@ -59,9 +60,9 @@ public:
     PageRenderer(PuzzleRecord &record, const PrintOptions &options);
 
     // Connects the four events and sets the orientation from the layout, as done before every run.
-    void Wire(ReportCanvas &report);
+    void wire(ReportCanvas &report);
     // The outcome of the run the report just finished.
-    RenderOutcome Outcome(const ReportCanvas &report) const;
+    RenderOutcome outcome(const ReportCanvas &report) const;
 
     // The engine events.
     void myBeforePrintReport(ReportCanvas &report);
@@ -80,7 +81,7 @@ public:
     void doWords(ReportCanvas &report, int index);
 
     // Inches per layout unit, and the words that print (up to the last placed one).
-    double Scale() const { return m_scale; }
+    double scale() const { return m_scale; }
     int printWordCount() const { return m_printWordCount; }
     const ClueListMetrics &acrossMetrics() const { return m_across; }
     const ClueListMetrics &downMetrics() const { return m_down; }
@@ -92,15 +93,48 @@ private:
         double width() const { return right - left; }
         double height() const { return bottom - top; }
     };
+    struct Grid;
+    struct FontFit {
+        int size;
+        bool fits;
+    };
+    enum class BorderShape { Rectangle, Ellipse };
 
     LayoutObject &object(int index) { return m_record.Layout.Objects[static_cast<size_t>(index - 1)]; }
     bool objectBox(const LayoutObject &o, Box &box) const;
-    void drawBorder(ReportCanvas &report, const LayoutObject &o, const Box &box) const;
+    // The border rule of every box object: BorderWidth outlines, each one device pixel further out.
+    void drawBorder(ReportCanvas &report, const LayoutObject &o, const Box &box,
+                    BorderShape shape = BorderShape::Rectangle) const;
+    // Sets the object's main font and lays the object out with `fits`; while that fails, `shrink`
+    // is on and the size is above `floor`, the size goes down one point and the layout is tried
+    // again. The size it stops at stays set and becomes the object's UsedFontSize.
+    static FontFit fitMainFont(ReportCanvas &report, LayoutObject &o, int floor, bool shrink,
+                               const std::function<bool()> &fits);
+    // The current font, one point smaller at a time while `fits` fails and the size is above
+    // `floor`; the size it stops at stays set.
+    static FontFit shrinkToFit(ReportCanvas &report, int floor, const std::function<bool()> &fits);
+    // The height of the measuring string in the current font: a line of a text or a list.
+    static double measuringHeight(const ReportCanvas &report);
     int acrossCount() const;
     int wordNumber(int word) const { return m_record.WordNumber[static_cast<size_t>(word - 1)]; }
     QString clueText(int word) const;
-    // Draws the letter in (row, col) centred in its cell.
-    void drawLetter(ReportCanvas &report, double x0, double y0, double cell, int row, int col) const;
+
+    // The clue lists' steps.
+    std::vector<QString> listClues(ClueListMetrics &metrics, int first, int last) const;
+
+    // The grid's steps, in drawing order.
+    Grid gridIn(const Box &box) const;
+    void drawFilledBoxes(ReportCanvas &report, const Grid &grid) const;
+    void drawSquares(ReportCanvas &report, const LayoutObject &o, const Grid &grid) const;
+    void drawGridLines(ReportCanvas &report, const LayoutObject &o, const Grid &grid) const;
+    // Returns, per cell, how far down from its top the cell's number reaches (0: no number).
+    std::vector<double> drawClueNumbers(ReportCanvas &report, const LayoutObject &o, const Grid &grid) const;
+    void drawGridLetters(ReportCanvas &report, LayoutObject &o, const Grid &grid,
+                         const std::vector<std::pair<int, int>> &letters, const std::vector<double> &numberDepth) const;
+    // The cells (row, column) whose letters the options show, each once, in drawing order.
+    std::vector<std::pair<int, int>> shownLetters(const Grid &grid) const;
+    // The cells of a word that lie inside the grid in use.
+    std::vector<std::pair<int, int>> wordCells(const Grid &grid, int word) const;
 
     PuzzleRecord &m_record;
     PrintOptions m_options;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace qx {
 
@@ -15,12 +16,6 @@ namespace {
 constexpr int MaxClueLines = 7;
 constexpr int MaxColumns = 50;
 constexpr int FitFloor = 3; // Make It Fit never goes below this size for lists
-
-const QString &measuringString()
-{
-    static const QString s = QStringLiteral("ABCWjkl");
-    return s;
-}
 
 // Lines per column: the whole part of h / m, held to a range any page can show.
 int linesPerColumn(double h, double m)
@@ -116,7 +111,216 @@ int columnsOf(const LayoutObject &o)
     return std::clamp<int>(o.Columns, 1, MaxColumns);
 }
 
+void setBackgroundOf(ReportCanvas &report, const LayoutObject &o)
+{
+    report.setBackgroundMode(o.Transparent != 0 ? BackgroundMode::Transparent : BackgroundMode::Opaque);
+}
+
+// A list's lines per column, number width, gap, indent and text column width at the current font.
+void measureClueColumns(const ReportCanvas &report, ClueListMetrics &metrics, double m, double w, double h,
+                        int lastNumber)
+{
+    const int C = metrics.columns;
+    metrics.linesPerColumn = linesPerColumn(h, m);
+    const double nine = report.textWidth(u"9");
+    metrics.numberWidth = numberWidthFor(lastNumber, nine);
+    metrics.gap = 2 * nine;
+    metrics.indent = nine / 4;
+    metrics.columnWidth = (w - (C * metrics.numberWidth + (C - 1) * metrics.gap + metrics.indent)) / C;
+}
+
+// Where a clue or a header goes in the combined clues.
+struct Place {
+    int col = 0;
+    int row = 0;
+};
+
+// The combined clues laid out at one font size: each clue's place and the two headers', computed
+// by the same placement that prints, so what the fit test accepts is exactly what prints inside
+// the box. Fills the metrics' lines and the counts of clues fitted.
+class CombinedLayout {
+public:
+    CombinedLayout(const ReportCanvas &report, const std::vector<QString> &clues, ClueListMetrics &metrics,
+                   bool makeItFit)
+        : m_report(report), m_clues(clues), m_metrics(metrics), m_makeItFit(makeItFit),
+          m_count(static_cast<int>(clues.size())), m_across(metrics.acrossWords)
+    {
+    }
+
+    std::vector<Place> places;
+    Place acrossHeader;
+    Place downHeader;
+
+    // Lays both groups; true when everything fits.
+    bool lay(bool split)
+    {
+        const int L = m_metrics.linesPerColumn;
+        m_metrics.lines.assign(static_cast<size_t>(m_count), {});
+        places.assign(static_cast<size_t>(m_count), Place{});
+        m_fits = L >= 1 || m_count == 0;
+        m_metrics.lastFitted = L >= 1 ? m_across : 0;
+        m_metrics.lastFittedDown = L >= 1 ? m_count - m_across : 0;
+        if (L >= 1) {
+            if (split)
+                laySplit();
+            else
+                layFlow();
+        }
+        return m_fits;
+    }
+
+private:
+    int lines(int i) const
+    {
+        return std::max<int>(1, static_cast<int>(m_metrics.lines[static_cast<size_t>(i)].size()));
+    }
+
+    // Lays one group from `col`, `row`; a new column starts at `newColumnRow`; the group fits in
+    // columns up to `lastColumn`. Returns how many of its clues fitted.
+    int layGroup(int from, int to, int col, int row, int newColumnRow, int lastColumn)
+    {
+        const int L = m_metrics.linesPerColumn;
+        for (int i = from; i < to; ++i) {
+            const WrappedClue wrapped = wrapClue(m_report, m_clues[static_cast<size_t>(i)], m_metrics.columnWidth);
+            if (m_makeItFit && wrapped.shrinkNeeded()) {
+                m_fits = false;
+                return i - from;
+            }
+            if (!m_makeItFit && wrapped.lineCameOutEmpty())
+                m_fits = false;
+            const int k = static_cast<int>(wrapped.lengths.size());
+            m_metrics.lines[static_cast<size_t>(i)] = wrapped.lengths;
+            if (row + k - 1 > L) {
+                ++col;
+                row = newColumnRow;
+            }
+            if (col > lastColumn || row + k - 1 > L) {
+                m_fits = false;
+                return i - from;
+            }
+            places[static_cast<size_t>(i)] = Place{col, row};
+            row += k;
+        }
+        return to - from;
+    }
+
+    // One flow: the across header, the across clues, then the down header and the down clues
+    // where the across group ended.
+    void layFlow()
+    {
+        const int C = m_metrics.columns;
+        const int L = m_metrics.linesPerColumn;
+        acrossHeader = Place{1, 1};
+        m_metrics.lastFitted = layGroup(0, m_across, 1, 2, 1, C);
+        if (m_metrics.lastFitted < m_across) {
+            m_metrics.lastFittedDown = 0;
+            return;
+        }
+        int col = 1;
+        int row = 2;
+        if (m_across > 0) {
+            col = places[static_cast<size_t>(m_across - 1)].col;
+            row = places[static_cast<size_t>(m_across - 1)].row + lines(m_across - 1);
+        }
+        // The down header and the first down clue go together.
+        int firstLines = 1;
+        if (m_across < m_count) {
+            firstLines = std::max<int>(
+                1,
+                static_cast<int>(
+                    wrapClue(m_report, m_clues[static_cast<size_t>(m_across)], m_metrics.columnWidth).lengths.size()));
+        }
+        if (row + firstLines > L) {
+            ++col;
+            row = 1;
+        }
+        downHeader = Place{col, row};
+        if (col > C) {
+            m_fits = false;
+            m_metrics.lastFittedDown = 0;
+        } else {
+            m_metrics.lastFittedDown = layGroup(m_across, m_count, col, row + 1, 1, C);
+        }
+    }
+
+    // The across clues in the left half of the columns, the down clues in the right half; every
+    // column keeps its first line for the header.
+    void laySplit()
+    {
+        const int half = m_metrics.columns / 2;
+        acrossHeader = Place{1, 1};
+        downHeader = Place{half + 1, 1};
+        if (half < 1 && m_count > 0) {
+            m_fits = false;
+            m_metrics.lastFitted = 0;
+            m_metrics.lastFittedDown = 0;
+            return;
+        }
+        m_metrics.lastFitted = layGroup(0, m_across, 1, 2, 2, half);
+        m_metrics.lastFittedDown = layGroup(m_across, m_count, half + 1, 2, 2, 2 * half);
+    }
+
+    const ReportCanvas &m_report;
+    const std::vector<QString> &m_clues;
+    ClueListMetrics &m_metrics;
+    const bool m_makeItFit;
+    const int m_count;
+    const int m_across;
+    bool m_fits = true;
+};
+
+// The combined clues as laid out: the header boxes (one line high, their text centred, outlined)
+// and the clues that fitted.
+void printCombinedClues(ReportCanvas &report, const LayoutObject &o, double left, double top,
+                        const std::vector<QString> &clues, const ClueListMetrics &metrics, const CombinedLayout &layout,
+                        const std::function<int(int)> &numberOf, const std::string &acrossHeader,
+                        const std::string &downHeader, bool split)
+{
+    const int C = metrics.columns;
+    // Header boxes span half the columns in split mode with 4, 6 or 8 columns, else one column.
+    const int headerSpan = split && (C == 4 || C == 6 || C == 8) ? C / 2 : 1;
+    const Columns cols{
+        left, top, metrics.indent, metrics.numberWidth, metrics.gap, metrics.columnWidth, metrics.rowPitch};
+    const auto drawHeader = [&](const Place &at, const std::string &text) {
+        if (at.col < 1 || at.col > C)
+            return;
+        const int span = std::min(headerSpan, C - at.col + 1);
+        const double x1 = cols.x(at.col);
+        const double x2 = cols.x(at.col + span - 1) + metrics.numberWidth + metrics.columnWidth;
+        const double y1 = top + (at.row - 1) * metrics.rowPitch;
+        const double y2 = y1 + metrics.rowPitch;
+        const QString header = cp1252::toUnicode(text);
+        setBackgroundOf(report, o);
+        report.printXY(x1 + (x2 - x1 - report.textWidth(header)) / 2, y1 + 0.8 * metrics.rowPitch, header);
+        report.setPen(colorOf(o.BorderColor));
+        report.frameRect(x1, y1, x2, y2);
+    };
+    drawHeader(layout.acrossHeader, acrossHeader);
+    if (split || metrics.lastFitted == metrics.acrossWords)
+        drawHeader(layout.downHeader, downHeader);
+    setBackgroundOf(report, o);
+    const auto printGroup = [&](int from, int fitted) {
+        for (int i = from; i < from + fitted; ++i) {
+            const Place &at = layout.places[static_cast<size_t>(i)];
+            printClue(report, cols, at.col, at.row, numberOf(metrics.words[static_cast<size_t>(i)]),
+                      clues[static_cast<size_t>(i)], metrics.lines[static_cast<size_t>(i)]);
+        }
+    };
+    printGroup(0, metrics.lastFitted);
+    printGroup(metrics.acrossWords, metrics.lastFittedDown);
+}
+
 } // namespace
+
+std::vector<QString> PageRenderer::listClues(ClueListMetrics &metrics, int first, int last) const
+{
+    std::vector<QString> clues;
+    for (int word = first; word <= last; ++word) {
+        metrics.words.push_back(word);
+        clues.push_back(clueText(word));
+    }
+    return clues;
+}
 
 void PageRenderer::doClues(ReportCanvas &report, int index, ClueDirection direction)
 {
@@ -133,33 +337,17 @@ void PageRenderer::doClues(ReportCanvas &report, int index, ClueDirection direct
     const int C = metrics.columns;
     const int first = direction == ClueDirection::Across ? 1 : acrossCount() + 1;
     const int last = direction == ClueDirection::Across ? acrossCount() : m_printWordCount;
-    std::vector<QString> clues;
-    for (int word = first; word <= last; ++word) {
-        metrics.words.push_back(word);
-        clues.push_back(clueText(word));
-    }
+    const std::vector<QString> clues = listClues(metrics, first, last);
     const int count = static_cast<int>(clues.size());
     const int lastNumber = count > 0 ? wordNumber(last) : 0;
 
-    const ReportFont font = mainFont(o);
-    report.setFont(font);
-    int size = font.size;
-    bool fits = false;
-    double m = 0;
-    while (true) {
-        m = report.textHeight(measuringString());
-        metrics.linesPerColumn = linesPerColumn(h, m);
+    // The fit test: a row counter from 1 growing by each clue's lines; past L a new column begins
+    // with the counter at the clue's lines; past C columns the list does not fit.
+    const auto layOut = [&] {
+        measureClueColumns(report, metrics, measuringHeight(report), w, h, lastNumber);
         const int L = metrics.linesPerColumn;
-        const double nine = report.textWidth(u"9");
-        metrics.numberWidth = numberWidthFor(lastNumber, nine);
-        metrics.gap = 2 * nine;
-        metrics.indent = nine / 4;
-        metrics.columnWidth = (w - (C * metrics.numberWidth + (C - 1) * metrics.gap + metrics.indent)) / C;
         metrics.lines.assign(static_cast<size_t>(count), {});
-
-        // The fit test: a row counter from 1 growing by each clue's lines; past L a new column
-        // begins with the counter at the clue's lines; past C columns the list does not fit.
-        fits = true;
+        bool fits = true;
         metrics.lastFitted = count;
         if (L < 1 && count > 0) {
             fits = false;
@@ -190,20 +378,17 @@ void PageRenderer::doClues(ReportCanvas &report, int index, ClueDirection direct
                 break;
             }
         }
-        if (fits || !makeItFit || size <= FitFloor)
-            break;
-        --size;
-        report.setFontSize(size);
-    }
-    metrics.fontSize = size;
-    o.UsedFontSize = static_cast<int16_t>(size);
-    if (!fits)
+        return fits;
+    };
+    const FontFit fit = fitMainFont(report, o, FitFloor, makeItFit, layOut);
+    metrics.fontSize = fit.size;
+    if (!fit.fits)
         m_outcome.cluesOverflow = true;
 
     const int L = metrics.linesPerColumn;
     if (L >= 1) {
         metrics.rowPitch = h / L;
-        report.setBackgroundMode(o.Transparent != 0 ? BackgroundMode::Transparent : BackgroundMode::Opaque);
+        setBackgroundOf(report, o);
         const Columns cols{
             box.left, box.top, metrics.indent, metrics.numberWidth, metrics.gap, metrics.columnWidth, metrics.rowPitch};
         int row = 1;
@@ -231,174 +416,30 @@ void PageRenderer::doCombClues(ReportCanvas &report, int index)
         return;
     const double w = box.width();
     const double h = box.height();
-    const bool makeItFit = o.MakeItFit != 0;
     const bool split = o.Split != 0;
     ClueListMetrics &metrics = m_across;
     metrics = ClueListMetrics{};
     metrics.columns = columnsOf(o);
-    const int C = metrics.columns;
-    const int half = C / 2;
     const int across = acrossCount();
-    std::vector<QString> clues;
-    for (int word = 1; word <= m_printWordCount; ++word) {
-        metrics.words.push_back(word);
-        clues.push_back(clueText(word));
-    }
+    const std::vector<QString> clues = listClues(metrics, 1, m_printWordCount);
     metrics.acrossWords = across;
-    const int count = static_cast<int>(clues.size());
     const int lastNumber =
         std::max(across > 0 ? wordNumber(across) : 0, m_printWordCount > 0 ? wordNumber(m_printWordCount) : 0);
-    // Header boxes span half the columns in split mode with 4, 6 or 8 columns, else one column.
-    const int headerSpan = split && (C == 4 || C == 6 || C == 8) ? half : 1;
 
-    // Where each clue and the two headers go: (column, row) for clue i, computed by the same
-    // placement that prints, so what the test accepts is exactly what prints inside the box.
-    struct Place {
-        int col = 0;
-        int row = 0;
-    };
-    std::vector<Place> places;
-    Place acrossHeader;
-    Place downHeader;
-
-    const ReportFont font = mainFont(o);
-    report.setFont(font);
-    int size = font.size;
-    bool fits = false;
-    while (true) {
-        const double m = report.textHeight(measuringString());
-        metrics.linesPerColumn = linesPerColumn(h, m);
-        const int L = metrics.linesPerColumn;
-        const double nine = report.textWidth(u"9");
-        metrics.numberWidth = numberWidthFor(lastNumber, nine);
-        metrics.gap = 2 * nine;
-        metrics.indent = nine / 4;
-        metrics.columnWidth = (w - (C * metrics.numberWidth + (C - 1) * metrics.gap + metrics.indent)) / C;
-        metrics.lines.assign(static_cast<size_t>(count), {});
-        places.assign(static_cast<size_t>(count), Place{});
-
-        fits = L >= 1 || count == 0;
-        int acrossFitted = L >= 1 ? across : 0;
-        int downFitted = L >= 1 ? count - across : 0;
-
-        // Lays one group from `col`, `row`; a new column starts at `newColumnRow`; the group fits in
-        // columns up to `lastColumn`. Returns how many of its clues fitted.
-        const auto layGroup = [&](int from, int to, int col, int row, int newColumnRow, int lastColumn) {
-            for (int i = from; i < to; ++i) {
-                const WrappedClue wrapped = wrapClue(report, clues[static_cast<size_t>(i)], metrics.columnWidth);
-                if (makeItFit && wrapped.shrinkNeeded()) {
-                    fits = false;
-                    return i - from;
-                }
-                if (!makeItFit && wrapped.lineCameOutEmpty())
-                    fits = false;
-                const int k = static_cast<int>(wrapped.lengths.size());
-                metrics.lines[static_cast<size_t>(i)] = wrapped.lengths;
-                if (row + k - 1 > L) {
-                    ++col;
-                    row = newColumnRow;
-                }
-                if (col > lastColumn || row + k - 1 > L) {
-                    fits = false;
-                    return i - from;
-                }
-                places[static_cast<size_t>(i)] = Place{col, row};
-                row += k;
-            }
-            return to - from;
-        };
-
-        if (L >= 1) {
-            if (!split) {
-                acrossHeader = Place{1, 1};
-                int col = 1;
-                int row = 2;
-                acrossFitted = layGroup(0, across, col, row, 1, C);
-                if (acrossFitted < across) {
-                    downFitted = 0;
-                } else {
-                    if (across > 0) {
-                        col = places[static_cast<size_t>(across - 1)].col;
-                        row = places[static_cast<size_t>(across - 1)].row +
-                              std::max<int>(1, static_cast<int>(metrics.lines[static_cast<size_t>(across - 1)].size()));
-                    }
-                    // The down header and the first down clue go together.
-                    int firstLines = 1;
-                    if (across < count) {
-                        firstLines = std::max<int>(
-                            1,
-                            static_cast<int>(wrapClue(report, clues[static_cast<size_t>(across)], metrics.columnWidth)
-                                                 .lengths.size()));
-                    }
-                    if (row + firstLines > L) {
-                        ++col;
-                        row = 1;
-                    }
-                    downHeader = Place{col, row};
-                    if (col > C) {
-                        fits = false;
-                        downFitted = 0;
-                    } else {
-                        downFitted = layGroup(across, count, col, row + 1, 1, C);
-                    }
-                }
-            } else {
-                acrossHeader = Place{1, 1};
-                downHeader = Place{half + 1, 1};
-                if (half < 1 && count > 0) {
-                    fits = false;
-                    acrossFitted = 0;
-                    downFitted = 0;
-                } else {
-                    acrossFitted = layGroup(0, across, 1, 2, 2, half);
-                    downFitted = layGroup(across, count, half + 1, 2, 2, 2 * half);
-                }
-            }
-        }
-        metrics.lastFitted = acrossFitted;
-        metrics.lastFittedDown = downFitted;
-        if (fits || !makeItFit || size <= FitFloor)
-            break;
-        --size;
-        report.setFontSize(size);
-    }
-    metrics.fontSize = size;
-    o.UsedFontSize = static_cast<int16_t>(size);
-    if (!fits)
+    CombinedLayout layout(report, clues, metrics, o.MakeItFit != 0);
+    const FontFit fit = fitMainFont(report, o, FitFloor, o.MakeItFit != 0, [&] {
+        measureClueColumns(report, metrics, measuringHeight(report), w, h, lastNumber);
+        return layout.lay(split);
+    });
+    metrics.fontSize = fit.size;
+    if (!fit.fits)
         m_outcome.cluesOverflow = true;
 
-    const int L = metrics.linesPerColumn;
-    if (L >= 1) {
-        metrics.rowPitch = h / L;
-        const Columns cols{
-            box.left, box.top, metrics.indent, metrics.numberWidth, metrics.gap, metrics.columnWidth, metrics.rowPitch};
-        const auto drawHeader = [&](const Place &at, const std::string &text) {
-            if (at.col < 1 || at.col > C)
-                return;
-            const int span = std::min(headerSpan, C - at.col + 1);
-            const double x1 = cols.x(at.col);
-            const double x2 = cols.x(at.col + span - 1) + metrics.numberWidth + metrics.columnWidth;
-            const double y1 = box.top + (at.row - 1) * metrics.rowPitch;
-            const double y2 = y1 + metrics.rowPitch;
-            const QString header = cp1252::toUnicode(text);
-            report.setBackgroundMode(o.Transparent != 0 ? BackgroundMode::Transparent : BackgroundMode::Opaque);
-            report.printXY(x1 + (x2 - x1 - report.textWidth(header)) / 2, y1 + 0.8 * metrics.rowPitch, header);
-            report.setPen(colorOf(o.BorderColor));
-            report.frameRect(x1, y1, x2, y2);
-        };
-        drawHeader(acrossHeader, m_options.acrossHeader);
-        if (split || metrics.lastFitted == across)
-            drawHeader(downHeader, m_options.downHeader);
-        report.setBackgroundMode(o.Transparent != 0 ? BackgroundMode::Transparent : BackgroundMode::Opaque);
-        const auto printGroup = [&](int from, int fitted) {
-            for (int i = from; i < from + fitted; ++i) {
-                const Place &at = places[static_cast<size_t>(i)];
-                printClue(report, cols, at.col, at.row, wordNumber(metrics.words[static_cast<size_t>(i)]),
-                          clues[static_cast<size_t>(i)], metrics.lines[static_cast<size_t>(i)]);
-            }
-        };
-        printGroup(0, metrics.lastFitted);
-        printGroup(across, metrics.lastFittedDown);
+    if (metrics.linesPerColumn >= 1) {
+        metrics.rowPitch = h / metrics.linesPerColumn;
+        printCombinedClues(
+            report, o, box.left, box.top, clues, metrics, layout, [this](int word) { return wordNumber(word); },
+            m_options.acrossHeader, m_options.downHeader, split);
     }
     drawBorder(report, o, box);
 }
@@ -439,57 +480,50 @@ void PageRenderer::doWords(ReportCanvas &report, int index)
     }
     const int count = static_cast<int>(texts.size());
 
-    const ReportFont font = mainFont(o);
-    report.setFont(font);
-    int size = font.size;
-    bool fits = false;
-    while (true) {
-        const double m = report.textHeight(measuringString());
-        metrics.linesPerColumn = linesPerColumn(h, m);
+    // Words are laid one per row, column after column.
+    const auto layOut = [&] {
+        metrics.linesPerColumn = linesPerColumn(h, measuringHeight(report));
         const int L = metrics.linesPerColumn;
         metrics.indent = report.textWidth(u"9") / 4;
         metrics.columnPitch = (w - metrics.indent) / C;
         metrics.blank.assign(static_cast<size_t>(count), false);
-        fits = true;
+        bool fits = true;
         metrics.lastFitted = count;
         if (L < 1 && count > 0) {
             fits = false;
             metrics.lastFitted = 0;
-        } else {
-            int row = 1;
-            int col = 1;
-            for (int i = 0; i < count; ++i) {
-                if (row > L) {
-                    ++col;
-                    row = 1;
-                }
-                if (col > C) {
-                    fits = false;
-                    metrics.lastFitted = i;
-                    break;
-                }
-                // A word wider than its column prints as a blank row; the list then does not fit.
-                if (report.textWidth(texts[static_cast<size_t>(i)]) > metrics.columnPitch) {
-                    metrics.blank[static_cast<size_t>(i)] = true;
-                    fits = false;
-                }
-                ++row;
-            }
+            return fits;
         }
-        if (fits || !makeItFit || size <= FitFloor)
-            break;
-        --size;
-        report.setFontSize(size);
-    }
-    metrics.fontSize = size;
-    o.UsedFontSize = static_cast<int16_t>(size);
-    if (!fits)
+        int row = 1;
+        int col = 1;
+        for (int i = 0; i < count; ++i) {
+            if (row > L) {
+                ++col;
+                row = 1;
+            }
+            if (col > C) {
+                fits = false;
+                metrics.lastFitted = i;
+                break;
+            }
+            // A word wider than its column prints as a blank row; the list then does not fit.
+            if (report.textWidth(texts[static_cast<size_t>(i)]) > metrics.columnPitch) {
+                metrics.blank[static_cast<size_t>(i)] = true;
+                fits = false;
+            }
+            ++row;
+        }
+        return fits;
+    };
+    const FontFit fit = fitMainFont(report, o, FitFloor, makeItFit, layOut);
+    metrics.fontSize = fit.size;
+    if (!fit.fits)
         m_outcome.wordsOverflow = true;
 
     const int L = metrics.linesPerColumn;
     if (L >= 1) {
         metrics.rowPitch = h / L;
-        report.setBackgroundMode(o.Transparent != 0 ? BackgroundMode::Transparent : BackgroundMode::Opaque);
+        setBackgroundOf(report, o);
         for (int i = 0; i < metrics.lastFitted; ++i) {
             const int col = i / L + 1;
             const int line = i % L + 1;

@@ -2,7 +2,7 @@
 
 #include "report/font_measure.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -119,48 +119,38 @@ QImage pageImage(const PageStream &stream, int page, int pixelWidth)
     return image;
 }
 
-bool writePdf(const PageStream &stream, const QString &path, QString *error, int first, int last)
+QByteArray pdfDocument(const PageStream &stream, const QString &title, int first, int last)
 {
-    const auto fail = [&](const QString &why) {
-        if (error)
-            *error = why;
-        return false;
-    };
     if (last < 0 || last >= stream.pageCount())
         last = stream.pageCount() - 1;
     first = std::max(first, 0);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return fail(file.errorString());
-    {
-        QPdfWriter writer(&file);
-        writer.setCreator(QStringLiteral("Quorvex"));
-        writer.setTitle(QStringLiteral("Crossword Puzzle"));
-        writer.setResolution(1200);
-        // The size is given exactly (no snapping to a near standard paper) and in portrait terms,
-        // with the orientation carrying any turn.
-        const bool landscape = stream.pageWidth > stream.pageHeight;
-        const QSizeF portrait(std::min(stream.pageWidth, stream.pageHeight),
-                              std::max(stream.pageWidth, stream.pageHeight));
-        const QPageLayout layout(QPageSize(portrait, QPageSize::Inch, QString(), QPageSize::ExactMatch),
-                                 landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
-        writer.setPageLayout(layout);
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return fail(QStringLiteral("cannot start the PDF"));
-        for (int p = first; p <= last; ++p) {
-            if (p > first)
-                writer.newPage();
-            paintPage(stream, p, painter, writer.resolution());
-        }
-        if (first > last)
-            painter.fillRect(QRectF(0, 0, 1, 1), Qt::white); // an empty report is still one blank page
-        painter.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setCreator(QStringLiteral("Quorvex"));
+    writer.setTitle(title);
+    writer.setResolution(1200);
+    // The size is given exactly (no snapping to a near standard paper) and in portrait terms,
+    // with the orientation carrying any turn.
+    const bool landscape = stream.pageWidth > stream.pageHeight;
+    const QSizeF portrait(std::min(stream.pageWidth, stream.pageHeight), std::max(stream.pageWidth, stream.pageHeight));
+    const QPageLayout layout(QPageSize(portrait, QPageSize::Inch, QString(), QPageSize::ExactMatch),
+                             landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
+    writer.setPageLayout(layout);
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return {};
+    for (int p = first; p <= last; ++p) {
+        if (p > first)
+            writer.newPage();
+        paintPage(stream, p, painter, writer.resolution());
     }
-    if (file.error() != QFileDevice::NoError)
-        return fail(file.errorString());
-    file.close();
-    return true;
+    if (first > last)
+        painter.fillRect(QRectF(0, 0, 1, 1), Qt::white); // an empty report is still one blank page
+    if (!painter.end())
+        return {};
+    return bytes;
 }
 
 } // namespace qx

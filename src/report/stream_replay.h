@@ -1,9 +1,10 @@
 #pragma once
 // Drawing a PageStream onto a device: a painter at any resolution, a picture of a given width, or a
-// PDF file at the page's true paper size with text and lines kept as vectors.
+// PDF document at the page's true paper size with text and lines kept as vectors.
 
 #include "report/page_stream.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -20,8 +21,8 @@ void paintPage(const PageStream &stream, int page, QPainter &painter, double pix
 // pixels.
 QImage pageImage(const PageStream &stream, int page, int pixelWidth);
 
-// Writes pages first..last (0-based, inclusive; clamped to the stream) as a PDF at the paper size.
-// False with a reason when the file cannot be written.
-bool writePdf(const PageStream &stream, const QString &path, QString *error = nullptr, int first = 0, int last = -1);
+// Pages first..last (0-based, inclusive; clamped to the stream) as a PDF document at the paper size,
+// with the given title in its information. Empty when the PDF cannot be made.
+QByteArray pdfDocument(const PageStream &stream, const QString &title, int first = 0, int last = -1);
 
 } // namespace qx

@@ -1,5 +1,7 @@
 #include "fixed_metrics_canvas.h"
 
+#include "render/render_page.h"
+
 #include <algorithm>
 
 namespace qx::test {
@@ -113,10 +115,7 @@ PuzzleRecord puzzleOf(const std::vector<std::string> &rows, const std::vector<Te
 Rendered renderOn(PuzzleRecord &record, const PrintOptions &options)
 {
     Rendered out;
-    PageRenderer renderer(record, options);
-    renderer.Wire(*out.report);
-    out.report->Execute();
-    out.outcome = renderer.Outcome(*out.report);
+    out.outcome = renderPage(record, options, *out.report);
     return out;
 }
 

@@ -231,3 +231,66 @@ TEST(GridRendering, SharedStartsAndCrossingsAreDrawnOnce)
     // CAT and CAB both start at (1,1) with number 1 and share its C.
     EXPECT_EQ(out.report->textStrings(), (std::vector<QString>{"1", "3", "C", "A", "A"}));
 }
+
+TEST(GridRendering, NumbersShrinkToStayInTheirCellAndLettersGoBelowThem)
+{
+    // A 4 x 4 grid of letters whose first word carries the number; the number font is 5 points.
+    // Fixed metrics at size s: a character s/100 wide, ascent s/100, descent s/200, line s/60.
+    const struct {
+        const char *what;
+        int box; // the grid's side, hundredths of an inch: cells a quarter of it
+        int number;
+        bool horizontal;
+        bool answerKey;
+        int numberSize;
+        int letterSize; // of the letter in the numbered cell
+    } cases[] = {
+        {"a number that fits keeps its size", 400, 123, true, false, 5, 0},
+        {"one too wide shrinks", 60, 123, true, false, 4, 0},
+        {"only the numbers that need it shrink", 60, 7, true, false, 5, 0},
+        {"stacked digits too tall shrink", 60, 123, false, false, 4, 0},
+        {"but never below 2 points", 12, 123, true, false, 2, 0},
+        {"beside a letter a number keeps to the top two fifths", 48, 7, true, true, 4, 7},
+        {"a letter clear of its number is left as it is", 400, 7, true, true, 5, 10},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        LayoutObject grid = objectOf(ObjectKind::Puzzle, 100, 100, 100 + c.box, 100 + c.box);
+        grid.NumbersHorizontal = c.horizontal ? 1 : 0;
+        PuzzleRecord r =
+            puzzleOf({"ABCD", "ABCD", "ABCD", "ABCD"}, {{"ABCD", "x", 1, 1, true, c.number}}, pageWith({grid}));
+        PrintOptions options;
+        options.answerKey = c.answerKey;
+        const auto texts = renderOn(r, options).report->texts();
+        const double cell = c.box / 400.0;
+        const QString number = QString::number(c.number);
+        const size_t digits = c.horizontal ? 1 : static_cast<size_t>(number.size());
+        ASSERT_GE(texts.size(), digits);
+        const auto &first = texts[0];
+        const auto &last = texts[digits - 1];
+        EXPECT_EQ(first.size, c.numberSize);
+        if (c.numberSize > 2) {
+            const double width = (c.horizontal ? number.size() : 1) * c.numberSize / 100.0;
+            EXPECT_LE(first.x + width, 1.0 + cell + 1e-9) << "inside the cell's width";
+            EXPECT_LE(last.y, 1.0 + cell + 1e-9) << "inside the cell's height";
+        }
+        if (!c.answerKey)
+            continue;
+        ASSERT_EQ(texts.size(), 1u + 16u);
+        const auto &letter = texts[1]; // the numbered cell's A
+        const auto &plain = texts[2];  // B, in a cell without a number
+        EXPECT_EQ(letter.size, c.letterSize);
+        const double s = c.letterSize / 100.0;
+        const double depth = c.numberSize / 60.0 - c.numberSize / 200.0; // the number's baseline
+        const double bottom = 1.0 + cell;
+        if (c.letterSize == 10) {
+            EXPECT_NEAR(letter.y, bottom - (cell - 1.5 * s) / 2 - s / 2, 1e-9);
+        } else {
+            const double band = cell - depth;
+            EXPECT_NEAR(letter.y, bottom - (band - s) / 2 - s / 2, 1e-9);
+            EXPECT_GE(letter.y - s, 1.0 + depth - s / 2 - 1e-9);
+        }
+        EXPECT_EQ(plain.size, 10) << "cells without numbers are unchanged";
+        EXPECT_NEAR(plain.y, bottom - (cell - 0.15) / 2 - 0.05, 1e-9);
+    }
+}

@@ -60,11 +60,11 @@ TEST(PageSetUp, PaperAndScaleComeFromTheLayout)
     {
         PageRenderer renderer(r, PrintOptions{});
         FixedMetricsCanvas report;
-        renderer.Wire(report);
+        renderer.wire(report);
         report.Execute();
         EXPECT_NEAR(report.pageWidth(), 20, 1e-9);
         EXPECT_NEAR(report.pageHeight(), 10, 1e-9);
-        EXPECT_NEAR(renderer.Scale(), 0.05, 1e-12); // min(20 / 400, 10 / 100)
+        EXPECT_NEAR(renderer.scale(), 0.05, 1e-12); // min(20 / 400, 10 / 100)
     }
 }
 
@@ -181,10 +181,10 @@ TEST(Outcome, AnAbortedRunWarnsOfNothingButMissingPictures)
     PuzzleRecord r = puzzleOf({"AB"}, {{"AB", "clue", 1, 1, true, 1}}, pageWith({clues, title}));
     PageRenderer renderer(r, PrintOptions{});
     FixedMetricsCanvas report;
-    renderer.Wire(report);
+    renderer.wire(report);
     report.OnPrintFooter = [](ReportCanvas &rep) { rep.Abort(); };
     report.Execute();
-    const RenderOutcome outcome = renderer.Outcome(report);
+    const RenderOutcome outcome = renderer.outcome(report);
     EXPECT_TRUE(outcome.aborted);
     EXPECT_TRUE(outcome.cluesOverflow);
     EXPECT_TRUE(outcome.warnings().empty());

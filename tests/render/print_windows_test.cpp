@@ -509,6 +509,7 @@ TEST(TextExport, ListsAcrossThenDownUpToTheLastPlacedWord)
     f.host.pickFile(path);
     p->actions().exportClues->trigger();
     EXPECT_EQ(contents(path), QByteArray("ACROSS\n1. Purrs\n3. Barks\n\nDOWN\n1. A fish\n"));
+    EXPECT_EQ(p->savedToLabel()->text(), QStringLiteral("Saved to ") + path);
     ASSERT_EQ(f.host.fileRequests().size(), 1u);
     EXPECT_EQ(f.host.fileRequests()[0].title, QStringLiteral("Export Clues"));
     EXPECT_EQ(f.host.fileRequests()[0].initialPath, f.dir.file(QStringLiteral("old.txt")));
@@ -538,6 +539,7 @@ TEST(PreviewWindow, ExportsThePageAsAPdfAtItsPaperSize)
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_EQ(mediaBox(path), QSizeF(stream->pageWidth * 72, stream->pageHeight * 72));
     EXPECT_TRUE(f.host.messages().empty());
+    EXPECT_EQ(p->savedToLabel()->text(), QStringLiteral("Saved to ") + path);
 }
 
 TEST(ReportStatusWindow, TellsEachWarningOnceAfterTheRunInOrder)

@@ -4,9 +4,15 @@
 
 #include "support/temp_dir.h"
 
+#include <QFile>
 #include <QImage>
+#include <QProcess>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace qx;
 
@@ -25,6 +31,8 @@ TEST(RenderCommand, WritesAPictureOrAPdfOfThePuzzle)
     EXPECT_EQ(r.status, 0) << r.error.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("Our Solar System")));
     EXPECT_EQ(QImage(png).size(), QSize(425, 550));
+    EXPECT_TRUE(r.out.contains(QStringLiteral(" to ") + QFileInfo(png).absoluteFilePath() + QStringLiteral(".\n")))
+        << "says where the file went";
 
     const QString pdf = dir.file(QStringLiteral("page.pdf"));
     r = cli::run({"render", Samples, "0", "--out", pdf, "--letters", "abc", "--skeleton"});
@@ -54,4 +62,50 @@ TEST(RenderCommand, BadInputGivesOneLineAndStatusOne)
         EXPECT_FALSE(r.error.isEmpty());
         EXPECT_FALSE(r.error.contains(QLatin1Char('\n')));
     }
+}
+
+TEST(RenderCommand, AFileThatCannotBeWrittenWholeIsOneLineAndTheOldFileStays)
+{
+    // The real program, with its files limited to 4 KB as on a full disk: the picture or PDF
+    // cannot be written whole. Any second line (the image library's own complaint) would show.
+    test::TempDir dir;
+    for (const char *name : {"page.pdf", "page.png"}) {
+        SCOPED_TRACE(name);
+        const QString out = dir.file(QString::fromLatin1(name));
+        {
+            QFile old(out);
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("old");
+        }
+        QProcess cli;
+        cli.setChildProcessModifier([] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit limit{};
+            getrlimit(RLIMIT_FSIZE, &limit);
+            limit.rlim_cur = 4096;
+            setrlimit(RLIMIT_FSIZE, &limit);
+        });
+        cli.start(QStringLiteral(QUORVEX_BINARY_DIR "/quorvex-cli"),
+                  {"render", Samples, "2", "--out", out, "--width", "800"});
+        ASSERT_TRUE(cli.waitForFinished(60000));
+        EXPECT_EQ(cli.exitCode(), 1);
+        const QString error = QString::fromUtf8(cli.readAllStandardError());
+        EXPECT_EQ(error.count(QLatin1Char('\n')), 1) << error.toStdString();
+        EXPECT_TRUE(error.contains(out)) << error.toStdString();
+        EXPECT_FALSE(cli.readAllStandardOutput().contains("Rendered"));
+        QFile old(out);
+        ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+        EXPECT_EQ(old.readAll(), QByteArray("old"));
+    }
+}
+
+TEST(RenderCommand, AFifoAsTheOutputIsRefusedRatherThanWaitedOn)
+{
+    test::TempDir dir;
+    const QString fifo = dir.file(QStringLiteral("pipe.png"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const auto r = cli::run({"render", Samples, "0", "--out", fifo});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.error.contains(fifo)) << r.error.toStdString();
+    EXPECT_FALSE(r.error.contains(QLatin1Char('\n')));
 }

@@ -1,5 +1,6 @@
 // Every shipped sample puzzle through the real fonts, into a PDF and a picture; a few pictures are
 // kept under the build tree's screenshots/ for a person to look at.
+#include "export/export_formats.h"
 #include "render/print_options.h"
 #include "render/render_page.h"
 #include "report/stream_replay.h"
@@ -67,8 +68,11 @@ TEST(SamplePages, EverySamplePrintsToPdfAndPictureAtItsPaperSize)
         EXPECT_GT(page.stream->pages[0].ops.size(), 200u);
 
         const QString pdf = dir.file(QStringLiteral("page%1.pdf").arg(n));
-        QString error;
-        ASSERT_TRUE(writePageFile(*page.stream, pdf, PageFileFormat::Pdf, 0, &error)) << error.toStdString();
+        ExportInput input;
+        input.record = &*record;
+        input.page = page.stream.get();
+        const FileStatus written = pdfFormat().write(input, pdf);
+        ASSERT_TRUE(written) << written.error().errorText().toStdString();
         const QSizeF size = mediaBox(pdf);
         EXPECT_NEAR(size.width(), 612, 0.5);
         EXPECT_NEAR(size.height(), 792, 0.5);

@@ -3,14 +3,14 @@
 #include "common/cp1252.h"
 #include "common/dialog_look.h"
 #include "common/ui/ui_host.h"
-#include "export/text_export.h"
-#include "report/stream_replay.h"
+#include "export/export_formats.h"
 #include "report/ui/copies_dialog.h"
 #include "report/ui/stream_preview.h"
 #include "report/ui/stream_printer.h"
 #include "store/settings.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -207,7 +207,8 @@ QLayout *PreviewWindow::buildButtonRows()
     auto *row2 = new QHBoxLayout;
     for (QPushButton *b : {c.exportMetafile, c.exportBitmap, c.exportJpeg, c.createWebPage, c.exportPdf})
         row2->addWidget(b);
-    row2->addStretch();
+    m_savedTo = new QLabel(this); // where the last export went
+    row2->addWidget(m_savedTo, 1);
     auto *rows = new QVBoxLayout;
     rows->addLayout(row1);
     rows->addLayout(row2);
@@ -337,8 +338,13 @@ void PreviewWindow::onExportTextClicked(TextExportKind kind)
     if (!path)
         return;
     m_settings.misc.lastExportTextFile = *path;
-    if (!writeExportText(*path, m_record, kind))
+    ExportInput input;
+    input.record = &m_record;
+    if (!textFormat(kind).write(input, *path)) {
         m_host.message(this, tr("Error"), tr("Unable to create export file."), Buttons::Ok);
+        return;
+    }
+    showSavedTo(*path);
 }
 
 void PreviewWindow::onExportPdfClicked()
@@ -361,9 +367,21 @@ void PreviewWindow::onExportPdfClicked()
     if (!path)
         return;
     m_lastPdf = *path;
-    QString why;
-    if (!m_stream || !writePdf(*m_stream, *path, &why, 0, 0))
-        m_host.message(this, tr("Error"), tr("Unable to create export file.") + QLatin1Char('\n') + why, Buttons::Ok);
+    ExportInput input;
+    input.record = &m_record;
+    input.page = m_stream.get();
+    if (const FileStatus written = pdfFormat().write(input, *path); !written) {
+        m_host.message(this, tr("Error"),
+                       tr("Unable to create export file.") + QLatin1Char('\n') + written.error().errorText(),
+                       Buttons::Ok);
+        return;
+    }
+    showSavedTo(*path);
+}
+
+void PreviewWindow::showSavedTo(const QString &path)
+{
+    m_savedTo->setText(tr("Saved to %1").arg(QFileInfo(path).absoluteFilePath()));
 }
 
 } // namespace qx

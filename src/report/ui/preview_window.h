@@ -13,6 +13,7 @@
 #include <vector>
 
 class QAction;
+class QLabel;
 class QLayout;
 class QLineEdit;
 class QMenu;
@@ -91,6 +92,8 @@ public:
     QLineEdit *pixelEdit() const { return m_pixelEdit; }
     const Actions &actions() const { return m_actions; }
     const Controls &controls() const { return m_controls; }
+    // Where the last export was written ("Saved to …"), empty before the first.
+    QLabel *savedToLabel() const { return m_savedTo; }
     // The copies of each print job started so far.
     const std::vector<int> &jobsStarted() const { return m_jobs; }
 
@@ -108,6 +111,7 @@ private:
     bool startJob(int first, int last, int copies);
     void refreshZoomEdits();
     void rememberGeometry();
+    void showSavedTo(const QString &path);
 
     Settings &m_settings;
     UiHost &m_host;
@@ -118,6 +122,7 @@ private:
     StreamPreview *m_preview = nullptr;
     QLineEdit *m_zoomEdit = nullptr;
     QLineEdit *m_pixelEdit = nullptr;
+    QLabel *m_savedTo = nullptr;
     Actions m_actions;
     Controls m_controls;
     QString m_lastPdf;

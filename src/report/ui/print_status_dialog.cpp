@@ -1,7 +1,7 @@
 #include "report/ui/print_status_dialog.h"
 
 #include "common/ui/ui_host.h"
-#include "render/page_renderer.h"
+#include "render/render_page.h"
 #include "report/recording_canvas.h"
 
 #include <QCoreApplication>
@@ -47,14 +47,11 @@ void PrintStatusDialog::formActivate()
         return;
     m_started = true;
 
-    PageRenderer renderer(m_working, m_options);
     RecordingCanvas filer;
-    renderer.Wire(filer);
     filer.OnStatus = [this](const QString &text) { m_label->setText(text); };
     m_running = &filer;
-    filer.Execute();
+    m_outcome = renderPage(m_working, m_options, filer);
     m_running = nullptr;
-    m_outcome = renderer.Outcome(filer);
     m_stream = filer.takeStream();
     m_finished = true;
 

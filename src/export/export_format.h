@@ -1,0 +1,54 @@
+#pragma once
+// A file format the program exports to: one small class per format behind this interface, each
+// giving its name, the filter of its save dialog, what it is made from (the rendered page or the
+// puzzle itself) and the file's bytes. Writing is the same for every format: the bytes go to a
+// new file beside the target, which is then renamed over it, so a failed export (a full disk, a
+// size limit) leaves a file of that name as it was. A target that exists and is not a regular
+// file (a FIFO, a device) is refused rather than opened: it could hang the program.
+//
+// A failure comes back as a FileError; its errorText() is the one line the command line prints and
+// the text a window shows.
+
+#include "common/file_outcome.h"
+#include "report/page_stream.h"
+#include "store/puzzle_record.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace qx {
+
+// What an export is made from.
+struct ExportInput {
+    const PuzzleRecord *record = nullptr; // the puzzle: its lists, and its name as the title
+    const PageStream *page = nullptr;     // the rendered page, for the page formats
+    int pageIndex = 0;                    // 0-based
+    int pixelWidth = 640;                 // pictures
+};
+
+class ExportFormat {
+public:
+    enum class Source { Page, Puzzle };
+
+    virtual ~ExportFormat() = default;
+
+    // The format's name, as a menu or a message shows it.
+    virtual QString name() const = 0;
+    // The save dialog's filter, in the dialogs' "text|pattern" form: "PDF (*.pdf)|*.pdf".
+    virtual QString nameFilter() const = 0;
+    // The file name extension, lower case and without the dot.
+    virtual QString suffix() const = 0;
+    virtual Source source() const = 0;
+
+    // Writes the file; the path is the one the user gave.
+    FileStatus write(const ExportInput &input, const QString &path) const;
+
+protected:
+    // The file's bytes, or why they cannot be made (the error's path is `path`).
+    virtual FileOutcome<QByteArray> encode(const ExportInput &input, const QString &path) const = 0;
+};
+
+// Puts the bytes into the file at path as described above.
+FileStatus writeExportFile(const QString &path, const QByteArray &bytes);
+
+} // namespace qx
