@@ -540,6 +540,7 @@ TEST(PreviewWindow, ExportsThePageAsAPdfAtItsPaperSize)
     EXPECT_EQ(mediaBox(path), QSizeF(stream->pageWidth * 72, stream->pageHeight * 72));
     EXPECT_TRUE(f.host.messages().empty());
     EXPECT_EQ(p->savedToLabel()->text(), QStringLiteral("Saved to ") + path);
+    EXPECT_TRUE(p->grab().save(ScreenshotDir + QStringLiteral("/print_preview_after_export.png")));
 }
 
 TEST(ReportStatusWindow, TellsEachWarningOnceAfterTheRunInOrder)

@@ -207,11 +207,16 @@ QLayout *PreviewWindow::buildButtonRows()
     auto *row2 = new QHBoxLayout;
     for (QPushButton *b : {c.exportMetafile, c.exportBitmap, c.exportJpeg, c.createWebPage, c.exportPdf})
         row2->addWidget(b);
-    m_savedTo = new QLabel(this); // where the last export went
-    row2->addWidget(m_savedTo, 1);
+    row2->addStretch();
     auto *rows = new QVBoxLayout;
     rows->addLayout(row1);
     rows->addLayout(row2);
+    // Where the last export went, on a line of its own. A long path is cut at the window's edge
+    // rather than widening the window; the tip shows it whole.
+    m_savedTo = new QLabel(this);
+    m_savedTo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_savedTo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    rows->addWidget(m_savedTo);
     return rows;
 }
 
@@ -382,6 +387,7 @@ void PreviewWindow::onExportPdfClicked()
 void PreviewWindow::showSavedTo(const QString &path)
 {
     m_savedTo->setText(tr("Saved to %1").arg(QFileInfo(path).absoluteFilePath()));
+    m_savedTo->setToolTip(m_savedTo->text());
 }
 
 } // namespace qx
