@@ -1,7 +1,6 @@
 #include "report/ui/bonus_question_dialog.h"
 
-#include "common/cp1252.h"
-#include "common/ui/ui_host.h"
+#include "common/ui/storable_text_validator.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -16,9 +15,11 @@ BonusQuestionDialog::BonusQuestionDialog(const DialogLook &look, UiHost &host, c
     : ConventionalDialog(look, QSize(420, 100), parent), m_host(host)
 {
     setWindowTitle(tr("Bonus Question"));
-    m_text = new QLineEdit(question, this);
+    m_text = new QLineEdit(this);
     // A stored question may be longer than a typed one; it is shown whole, and typing only shortens it.
     m_text->setMaxLength(std::max<int>(MaxTyped, static_cast<int>(question.size())));
+    keepStorable(m_text, m_host);
+    m_text->setText(question);
     auto *ok = new QPushButton(tr("&Ok"), this);
     auto *cancel = new QPushButton(tr("&Cancel"), this);
     ok->setDefault(true);
@@ -38,14 +39,9 @@ QString BonusQuestionDialog::question() const
     return m_text->text().left(MaxStored);
 }
 
+// The box refuses what a puzzle cannot store as it is typed, so the text is always storable here.
 void BonusQuestionDialog::onOkButtonClicked()
 {
-    const QString bad = cp1252::firstUnencodable(m_text->text());
-    if (!bad.isEmpty()) {
-        m_host.message(this, tr("Error"), tr("The character \"%1\" cannot be used in the bonus question.").arg(bad),
-                       Buttons::Ok);
-        return;
-    }
     accept();
 }
 

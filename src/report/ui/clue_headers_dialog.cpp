@@ -1,7 +1,6 @@
 #include "report/ui/clue_headers_dialog.h"
 
-#include "common/cp1252.h"
-#include "common/ui/ui_host.h"
+#include "common/ui/storable_text_validator.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -16,10 +15,13 @@ ClueHeadersDialog::ClueHeadersDialog(const DialogLook &look, UiHost &host, Mode 
     : ConventionalDialog(look, QSize(300, 130), parent), m_host(host)
 {
     setWindowTitle(mode == Mode::Default ? tr("Default Clue Headers") : tr("Clue Headers"));
-    m_across = new QLineEdit(across.left(MaxHeaderLength), this);
-    m_down = new QLineEdit(down.left(MaxHeaderLength), this);
-    m_across->setMaxLength(MaxHeaderLength);
-    m_down->setMaxLength(MaxHeaderLength);
+    m_across = new QLineEdit(this);
+    m_down = new QLineEdit(this);
+    for (const auto &[edit, text] : {std::pair{m_across, across}, std::pair{m_down, down}}) {
+        edit->setMaxLength(MaxHeaderLength);
+        keepStorable(edit, m_host, StoredTextKind::Heading);
+        edit->setText(text);
+    }
 
     auto *form = new QFormLayout;
     form->addRow(tr("Across Header"), m_across);
@@ -44,19 +46,9 @@ QString ClueHeadersDialog::down() const
     return m_down->text().left(MaxHeaderLength);
 }
 
+// The boxes refuse what a heading cannot hold as it is typed, so the texts are always printable here.
 void ClueHeadersDialog::onOkButtonClicked()
 {
-    // Headings are printed from the record's code page; a character it cannot hold is refused
-    // rather than printed as something else.
-    for (QLineEdit *edit : {m_across, m_down}) {
-        const QString bad = cp1252::firstUnencodable(edit->text());
-        if (!bad.isEmpty()) {
-            m_host.message(this, tr("Error"), tr("The character \"%1\" cannot be used in a heading.").arg(bad),
-                           Buttons::Ok);
-            edit->setFocus();
-            return;
-        }
-    }
     accept();
 }
 

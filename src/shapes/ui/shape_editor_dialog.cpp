@@ -2,6 +2,7 @@
 
 #include "common/cp1252.h"
 #include "common/io_error.h"
+#include "common/ui/storable_text_validator.h"
 #include "common/ui/ui_host.h"
 
 #include <QApplication>
@@ -97,6 +98,7 @@ void ShapeEditorDialog::buildControls()
 
     m_title = new QLineEdit(this);
     m_title->setObjectName(QStringLiteral("Title"));
+    keepStorable(m_title, m_host, StoredTextKind::ShapeName);
     connect(m_title, &QLineEdit::textEdited, this, &ShapeEditorDialog::titleEdited);
     m_widthEdit = new QLineEdit(this);
     m_widthEdit->setObjectName(QStringLiteral("WidthEdit"));
@@ -343,12 +345,11 @@ void ShapeEditorDialog::testForMatchFill(CellPos cell)
 }
 
 // The name box takes at most 30 typed characters (a longer name the dialog was opened with stays
-// whole) and only characters a stored name can hold.
+// whole); its validator has already taken out what a stored name cannot hold.
 void ShapeEditorDialog::titleEdited(const QString &text)
 {
-    const QString bad = cp1252::firstUnencodable(text);
     const bool tooLong = text.size() > TitleMaxLength && text.size() > m_acceptedTitle.size();
-    if (bad.isEmpty() && !tooLong) {
+    if (!tooLong) {
         m_acceptedTitle = text;
         return;
     }
@@ -356,11 +357,7 @@ void ShapeEditorDialog::titleEdited(const QString &text)
         std::max(0, static_cast<int>(m_title->cursorPosition() - (text.size() - m_acceptedTitle.size())));
     m_title->setText(m_acceptedTitle);
     m_title->setCursorPosition(cursor);
-    if (!bad.isEmpty())
-        m_host.message(this, tr("Error"), tr("The character \"%1\" cannot be stored in a shape name.").arg(bad),
-                       Buttons::Ok);
-    else
-        m_host.beep(BeepKind::Default);
+    m_host.beep(BeepKind::Default);
 }
 
 void ShapeEditorDialog::onSaveButtonClicked()

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -65,6 +66,9 @@ void ShapeListPanel::buildControls(int pictureSide)
     m_shapeBox = new QListWidget(this);
     m_shapeBox->setObjectName(QStringLiteral("ShapeBox"));
     m_shapeBox->setMinimumWidth(pictureSide * 3 / 4);
+    // The list is made wide enough for its entries when it is filled, and never scrolls sideways.
+    m_shapeBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_shapeBox->setTextElideMode(Qt::ElideRight);
     auto *heading = new QLabel(tr("Puzzle Shape"), this);
     heading->setBuddy(m_shapeBox);
     connect(m_shapeBox, &QListWidget::currentRowChanged, this, [this] { onShapeBoxClicked(); });
@@ -138,6 +142,19 @@ void ShapeListPanel::loadInLayouts()
         auto *item = new QListWidgetItem(entry.displayText(), m_shapeBox);
         item->setData(Qt::UserRole, entry.recordNumber);
     }
+    fitListToEntries();
+}
+
+// Every entry whole ("20x29 Crescent Moon"), measured in the font the window was given when shown;
+// only names of more than about forty characters are cut short, with an ellipsis.
+void ShapeListPanel::fitListToEntries()
+{
+    const int designWidth = scaledBy(m_options.pictureSize, m_context.look.screenFactor) * 3 / 4;
+    const int cap = m_shapeBox->fontMetrics().averageCharWidth() * 40;
+    const int entries = std::min(cap, std::max(0, m_shapeBox->sizeHintForColumn(0)));
+    const int chrome = 2 * m_shapeBox->frameWidth() + m_shapeBox->verticalScrollBar()->sizeHint().width() +
+                       2 * m_shapeBox->spacing() + 2;
+    m_shapeBox->setMinimumWidth(std::max(designWidth, entries + chrome));
 }
 
 void ShapeListPanel::selectRow(int row)

@@ -85,6 +85,7 @@ Q_SIGNALS:
 private:
     void buildControls(int pictureSide);
     void loadInLayouts();
+    void fitListToEntries();
     bool loadALayout();
     void drawTheBox();
     void setShapeBoxIndex(int recordNumber);
