@@ -4,11 +4,11 @@
 #include "cli/options.h"
 #include "common/cp1252.h"
 #include "common/native_file.h"
+#include "common/storable_text.h"
 #include "layout/layout_defaults.h"
 #include "layout/layout_library.h"
 #include "shapes/shape_library.h"
 #include "store/collection_file.h"
-#include "words/storable_text.h"
 
 #include <cerrno>
 
@@ -26,13 +26,13 @@ constexpr int DefaultAttempts = 100;
 // A text typed on the command line or in the word file, as the record stores it.
 std::optional<std::string> toRecordText(const QString &text, const QString &what, QString &error)
 {
-    if (const auto refused = firstRefusedCharacter(text)) {
-        if (refused->control) {
+    if (const auto refused = firstUnstorable(text)) {
+        if (isControlCharacter(*refused)) {
             error = QStringLiteral("%1 holds the control character %2, which a puzzle cannot store")
-                        .arg(what, codePointName(refused->character));
+                        .arg(what, codePointName(*refused));
         } else {
             error = QStringLiteral("%1 holds \"%2\" (%3), which a puzzle cannot store (Windows-1252 only)")
-                        .arg(what, QString::fromUcs4(&refused->character, 1), codePointName(refused->character));
+                        .arg(what, QString::fromUcs4(&*refused, 1), codePointName(*refused));
         }
         return std::nullopt;
     }
@@ -97,9 +97,9 @@ Result BuildSteps::run()
     Result out;
     if (check.largeDimensions)
         out.lines << QStringLiteral("Warning: %1").arg(largeDimensionsWarning());
-    if (!check.ok) {
+    if (!check.ok()) {
         out.status = 1;
-        out.error = check.message;
+        out.error = createCheckText(check);
         return out;
     }
 

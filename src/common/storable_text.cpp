@@ -8,14 +8,10 @@ namespace qx {
 
 namespace {
 
-bool isControl(char32_t c)
-{
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
-}
-
 bool storable(char32_t c)
 {
-    return c <= 0xFFFF && !isControl(c) && cp1252::fromUnicode(QString(QChar(static_cast<char16_t>(c)))).has_value();
+    return c <= 0xFFFF && !isControlCharacter(c) &&
+           cp1252::fromUnicode(QString(QChar(static_cast<char16_t>(c)))).has_value();
 }
 
 // Calls visit(codePoint, position, length) for each character; a lone surrogate is one character.
@@ -36,9 +32,20 @@ void forEachCodePoint(QStringView text, Visit visit)
 
 } // namespace
 
+bool isControlCharacter(char32_t character)
+{
+    return character < 0x20 || (character >= 0x7F && character <= 0x9F);
+}
+
+QString codePointName(char32_t character)
+{
+    return QStringLiteral("U+%1").arg(QString::number(character, 16).toUpper(), 4, QLatin1Char('0'));
+}
+
 bool isControlByte(uint8_t byte)
 {
-    return isControl(cp1252::toUnicode(std::string_view(reinterpret_cast<const char *>(&byte), 1))[0].unicode());
+    return isControlCharacter(
+        cp1252::toUnicode(std::string_view(reinterpret_cast<const char *>(&byte), 1))[0].unicode());
 }
 
 std::optional<uint8_t> firstControlByte(std::string_view bytes)
@@ -73,7 +80,7 @@ QString withoutUnstorable(QStringView text)
 
 QString refusedCharacterText(char32_t character, StoredTextKind kind)
 {
-    const QString code = QStringLiteral("U+%1").arg(QString::number(character, 16).toUpper(), 4, QLatin1Char('0'));
+    const QString code = codePointName(character);
     // Controls, format characters and lone surrogates show nothing, so only their code names them.
     const bool hasGlyph = QChar::isPrint(character) && !QChar::isSurrogate(character);
     const QString glyph = hasGlyph ? QString::fromUcs4(&character, 1) : QString();

@@ -18,6 +18,13 @@ namespace qx {
 // What a refused text was meant for, which the message names.
 enum class StoredTextKind { Puzzle, ShapeName, Heading };
 
+// A control character: U+0000..U+001F, U+007F..U+009F.
+bool isControlCharacter(char32_t character);
+
+// The character's code in the usual notation, "U+0391": it tells apart characters that look alike
+// and names the invisible ones.
+QString codePointName(char32_t character);
+
 // C0 controls, DEL and the five bytes the code page leaves undefined (they decode to C1 controls).
 bool isControlByte(uint8_t byte);
 

@@ -59,12 +59,13 @@ QString largeDimensionsWarning()
 
 namespace {
 
-CreateCheck failure(const QString &message, CreateCheck::Field field, int row = -1)
+CreateCheck failure(CreateCheck::Problem problem, int row = -1, std::string word = {}, int limit = 0)
 {
     CreateCheck c;
-    c.message = message;
-    c.field = field;
+    c.problem = problem;
     c.row = row;
+    c.word = std::move(word);
+    c.limit = limit;
     return c;
 }
 
@@ -79,73 +80,107 @@ int rowOfWord(const TypedPuzzle &typed, int k)
     return -1;
 }
 
+// The word and clue lengths against the shape, after the rows are in the record.
+CreateCheck checkLengths(const TypedPuzzle &typed, const PuzzleRecord &record, int dimension, int run)
+{
+    using Problem = CreateCheck::Problem;
+    for (int k = 0; k < record.WordCount; ++k) {
+        const int length = record.Words[k].length();
+        if (length > dimension)
+            return failure(Problem::WordLongerThanShape, rowOfWord(typed, k), record.Words[k].str(), dimension);
+        if (length > run)
+            return failure(Problem::WordLongerThanRun, rowOfWord(typed, k), record.Words[k].str(), run);
+    }
+    for (size_t r = 0; r < typed.rows.size(); ++r) {
+        const auto word = trimSpaces(typed.rows[r].word);
+        const auto clueLength = static_cast<int>(trimSpaces(typed.rows[r].clue).size());
+        if (!word.empty() && clueLength > 150)
+            return failure(Problem::ClueTooLong, static_cast<int>(r), word, clueLength - 150);
+    }
+    return {};
+}
+
 } // namespace
+
+CreateCheck::Field CreateCheck::field() const
+{
+    switch (problem) {
+    case Problem::NoTitle:
+        return Field::Title;
+    case Problem::NoCategory:
+        return Field::Category;
+    case Problem::AttemptsOutOfRange:
+        return Field::Attempts;
+    case Problem::WordLongerThanShape:
+    case Problem::WordLongerThanRun:
+        return Field::Word;
+    case Problem::ClueTooLong:
+        return Field::Clue;
+    case Problem::None:
+    case Problem::NoWords:
+        break;
+    }
+    return Field::None;
+}
 
 CreateCheck checkCreate(const TypedPuzzle &typed, const QString &attemptsText, const ShapeRecord &shape,
                         PuzzleRecord &record)
 {
-    using Field = CreateCheck::Field;
+    using Problem = CreateCheck::Problem;
     if (trimSpaces(typed.title).empty())
-        return failure(QObject::tr("No title specified.  Please correct."), Field::Title);
+        return failure(Problem::NoTitle);
     if (trimSpaces(typed.category).empty())
-        return failure(QObject::tr("No category specified.  Please correct."), Field::Category);
+        return failure(Problem::NoCategory);
     bool anyWord = false;
     for (const WordRow &row : typed.rows)
         anyWord = anyWord || !trimSpaces(row.word).empty();
     if (!anyWord)
-        return failure(QObject::tr("No words have been entered.  Please correct."), Field::None);
+        return failure(Problem::NoWords);
     bool isNumber = false;
     const int attempts = attemptsText.trimmed().toInt(&isNumber);
     if (!isNumber || attempts < 1 || attempts > 999)
-        return failure(QObject::tr("Attempts must be between 1 and 999.  Please correct."), Field::Attempts);
+        return failure(Problem::AttemptsOutOfRange);
 
-    CreateCheck result;
-    result.attempts = attempts;
     record.GridWidth = shape.ShapeWidth;
     record.GridHeight = shape.ShapeHeight;
     const int dimension = std::max<int>(shape.ShapeWidth, shape.ShapeHeight);
-    result.largeDimensions = dimension > 30;
-    const int run = longestRun(shape);
     writeRowsIntoRecord(typed, record);
-
-    for (int k = 0; k < record.WordCount; ++k) {
-        const int length = record.Words[k].length();
-        const QString word = cp1252::toUnicode(record.Words[k].str());
-        if (length > dimension) {
-            CreateCheck c =
-                failure(QObject::tr("Word is greater than puzzle dimension size of %1 characters in \"%2\".")
-                            .arg(QString::number(dimension), word),
-                        Field::Word, rowOfWord(typed, k));
-            c.largeDimensions = result.largeDimensions;
-            return c;
-        }
-        if (length > run) {
-            CreateCheck c =
-                failure(QObject::tr("The maximum word length as provided by the selected layout is %1.  The "
-                                    "following word is greater than the maximum word length: \"%2\".  You "
-                                    "will need to correct the word or change the layout.")
-                            .arg(QString::number(run), word),
-                        Field::Word, rowOfWord(typed, k));
-            c.exclamationBeep = true;
-            c.largeDimensions = result.largeDimensions;
-            return c;
-        }
-    }
-    for (size_t r = 0; r < typed.rows.size(); ++r) {
-        const auto &row = typed.rows[r];
-        const auto word = trimSpaces(row.word);
-        const auto clueLength = static_cast<int>(trimSpaces(row.clue).size());
-        if (!word.empty() && clueLength > 150) {
-            CreateCheck c = failure(QObject::tr("The length of the clue for the word \"%1\" is %2 characters longer "
-                                                "than the maximum clue size of 150.")
-                                        .arg(cp1252::toUnicode(word), QString::number(clueLength - 150)),
-                                    Field::Clue, static_cast<int>(r));
-            c.largeDimensions = result.largeDimensions;
-            return c;
-        }
-    }
-    result.ok = true;
+    CreateCheck result = checkLengths(typed, record, dimension, longestRun(shape));
+    result.largeDimensions = dimension > 30;
+    if (result.ok())
+        result.attempts = attempts;
     return result;
+}
+
+QString createCheckText(const CreateCheck &check)
+{
+    using Problem = CreateCheck::Problem;
+    const QString word = cp1252::toUnicode(check.word);
+    const QString limit = QString::number(check.limit);
+    switch (check.problem) {
+    case Problem::None:
+        break;
+    case Problem::NoTitle:
+        return QObject::tr("No title specified.  Please correct.");
+    case Problem::NoCategory:
+        return QObject::tr("No category specified.  Please correct.");
+    case Problem::NoWords:
+        return QObject::tr("No words have been entered.  Please correct.");
+    case Problem::AttemptsOutOfRange:
+        return QObject::tr("Attempts must be between 1 and 999.  Please correct.");
+    case Problem::WordLongerThanShape:
+        return QObject::tr("Word is greater than puzzle dimension size of %1 characters in \"%2\".").arg(limit, word);
+    case Problem::WordLongerThanRun:
+        return QObject::tr("The maximum word length as provided by the selected layout is %1.  The following word "
+                           "is greater than the maximum word length: \"%2\".  You will need to correct the word "
+                           "or change the layout.")
+            .arg(limit, word);
+    case Problem::ClueTooLong:
+        return QObject::tr("The length of the clue for the word \"%1\" is %2 characters longer than the maximum clue "
+                           "size of 150.")
+            .arg(word, limit);
+    }
+    return {};
 }
 
 } // namespace qx

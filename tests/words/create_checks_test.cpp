@@ -26,27 +26,27 @@ TEST(CreateChecks, RefusalsComeInOrderWithTheirMessages)
     t.title = "   ";
     t.category = "";
     auto c = checkCreate(t, "5", qx::test::fullShape(15, 15), r);
-    EXPECT_EQ(c.message, QStringLiteral("No title specified.  Please correct."));
-    EXPECT_EQ(c.field, CreateCheck::Field::Title);
+    EXPECT_EQ(createCheckText(c), QStringLiteral("No title specified.  Please correct."));
+    EXPECT_EQ(c.field(), CreateCheck::Field::Title);
 
     t.title = "Birds";
     c = checkCreate(t, "5", qx::test::fullShape(15, 15), r);
-    EXPECT_EQ(c.message, QStringLiteral("No category specified.  Please correct."));
+    EXPECT_EQ(createCheckText(c), QStringLiteral("No category specified.  Please correct."));
 
     t.category = "Animals";
     t.rows = {{"  ", "clue without a word"}};
     c = checkCreate(t, "5", qx::test::fullShape(15, 15), r);
-    EXPECT_EQ(c.message, QStringLiteral("No words have been entered.  Please correct."));
+    EXPECT_EQ(createCheckText(c), QStringLiteral("No words have been entered.  Please correct."));
 
     t.rows = {{"WREN", ""}};
     for (const char *bad : {"0", "1000", "", "abc", "-1"}) {
         c = checkCreate(t, QString::fromLatin1(bad), qx::test::fullShape(15, 15), r);
-        EXPECT_FALSE(c.ok) << bad;
-        EXPECT_EQ(c.message, QStringLiteral("Attempts must be between 1 and 999.  Please correct.")) << bad;
-        EXPECT_EQ(c.field, CreateCheck::Field::Attempts);
+        EXPECT_FALSE(c.ok()) << bad;
+        EXPECT_EQ(createCheckText(c), QStringLiteral("Attempts must be between 1 and 999.  Please correct.")) << bad;
+        EXPECT_EQ(c.field(), CreateCheck::Field::Attempts);
     }
     c = checkCreate(t, " 999 ", qx::test::fullShape(15, 15), r);
-    EXPECT_TRUE(c.ok);
+    EXPECT_TRUE(c.ok());
     EXPECT_EQ(c.attempts, 999);
 }
 
@@ -58,9 +58,9 @@ TEST(CreateChecks, RowsArePackedAndMessagesPointAtTheTypedRow)
     rows[6] = {"KITE", "Bird of prey"};
     PuzzleRecord r;
     const auto c = checkCreate(typed(rows), "1", qx::test::fullShape(15, 15), r);
-    EXPECT_FALSE(c.ok);
-    EXPECT_EQ(c.message, QStringLiteral("Word is greater than puzzle dimension size of 15 characters in "
-                                        "\"ABCDEFGHIJKLMNOP\"."));
+    EXPECT_FALSE(c.ok());
+    EXPECT_EQ(createCheckText(c), QStringLiteral("Word is greater than puzzle dimension size of 15 characters in "
+                                                 "\"ABCDEFGHIJKLMNOP\"."));
     EXPECT_EQ(c.row, 2);
     EXPECT_EQ(r.WordCount, 3);
     EXPECT_EQ(r.Words[0].str(), "OWL");
@@ -82,18 +82,19 @@ TEST(CreateChecks, TheLongestRunOfTheShapeBoundsTheWords)
     EXPECT_EQ(longestRun(s), 7);
     PuzzleRecord r;
     const auto c = checkCreate(typed({{"OWL", ""}, {"SPARROW", ""}, {"PELICAN S", ""}}), "1", s, r);
-    EXPECT_TRUE(c.exclamationBeep);
+    EXPECT_TRUE(c.exclamationBeep());
     EXPECT_EQ(c.row, 2);
-    EXPECT_EQ(c.message, QStringLiteral("The maximum word length as provided by the selected layout is 7.  The "
-                                        "following word is greater than the maximum word length: \"PELICAN S\".  "
-                                        "You will need to correct the word or change the layout."));
+    EXPECT_EQ(createCheckText(c),
+              QStringLiteral("The maximum word length as provided by the selected layout is 7.  The "
+                             "following word is greater than the maximum word length: \"PELICAN S\".  "
+                             "You will need to correct the word or change the layout."));
 }
 
 TEST(CreateChecks, LargeShapesWarnAndGoOn)
 {
     PuzzleRecord r;
     const auto c = checkCreate(typed({{"OWL", ""}}), "1", qx::test::fullShape(31, 10), r);
-    EXPECT_TRUE(c.ok);
+    EXPECT_TRUE(c.ok());
     EXPECT_TRUE(c.largeDimensions);
     EXPECT_EQ(r.GridWidth, 31);
     EXPECT_EQ(r.GridHeight, 10);
@@ -105,8 +106,9 @@ TEST(CreateChecks, ALongClueNamesItsExcess)
     PuzzleRecord r;
     const auto c =
         checkCreate(typed({{"OWL", ""}, {"EMU", std::string(153, 'x')}}), "1", qx::test::fullShape(15, 15), r);
-    EXPECT_EQ(c.message, QStringLiteral("The length of the clue for the word \"EMU\" is 3 characters longer than the "
-                                        "maximum clue size of 150."));
-    EXPECT_EQ(c.field, CreateCheck::Field::Clue);
+    EXPECT_EQ(createCheckText(c),
+              QStringLiteral("The length of the clue for the word \"EMU\" is 3 characters longer than the "
+                             "maximum clue size of 150."));
+    EXPECT_EQ(c.field(), CreateCheck::Field::Clue);
     EXPECT_EQ(c.row, 1);
 }

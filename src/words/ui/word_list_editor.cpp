@@ -3,83 +3,38 @@
 #include "builder/ui/build_progress_dialog.h"
 #include "builder/ui/candidates_dialog.h"
 #include "common/cp1252.h"
+#include "common/storable_text.h"
+#include "common/ui/storable_text_validator.h"
 #include "common/ui/ui_host.h"
 #include "layout/layout_thumbnail.h"
 #include "shapes/ui/shape_list_panel.h"
 #include "store/collection_file.h"
 #include "store/settings.h"
+#include "words/ui/word_grid.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStyledItemDelegate>
-#include <QTableWidget>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace qx {
 
 namespace {
 
-enum Column { CntColumn = 0, UColumn = 1, WordColumn = 2, ClueColumn = 3 };
-constexpr int Rows = 200;
-
-// Cell editors that hold the word and clue limits and refuse what the record cannot store.
-class LimitedDelegate : public QStyledItemDelegate {
-public:
-    LimitedDelegate(UiHost &host, QObject *parent) : QStyledItemDelegate(parent), m_host(host) {}
-
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        auto *editor = qobject_cast<QLineEdit *>(QStyledItemDelegate::createEditor(parent, option, index));
-        if (editor) {
-            editor->setMaxLength(index.column() == WordColumn ? 30 : 150);
-            guard(editor);
-        }
-        return editor;
-    }
-
-    void setEditorData(QWidget *editor, const QModelIndex &index) const override
-    {
-        if (auto *line = qobject_cast<QLineEdit *>(editor))
-            line->setText(index.data().toString().left(line->maxLength()));
-    }
-
-    // Text Windows-1252 cannot hold is refused where it is typed.
-    void guard(QLineEdit *edit) const
-    {
-        QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, host = &m_host](const QString &text) {
-            const QString bad = cp1252::firstUnencodable(text);
-            if (bad.isEmpty())
-                return;
-            QString cleaned = text;
-            cleaned.remove(bad);
-            edit->setText(cleaned);
-            host->message(edit->window(), QObject::tr("Error"),
-                          QObject::tr("The character \"%1\" cannot be stored in a puzzle.").arg(bad), Buttons::Ok);
-        });
-    }
-
-private:
-    UiHost &m_host;
-};
+constexpr int Rows = WordGrid::Rows;
+constexpr int CategoryLength = 20;
 
 std::string bytesOf(const QString &text)
 {
-    // Typed text is guarded, so nothing is lost here; a character that slipped through is dropped.
-    std::string out;
-    for (const QChar ch : text) {
-        if (const auto b = cp1252::fromUnicode(QString(ch)))
-            out += *b;
-    }
-    return out;
+    // Typed text is kept storable as it is typed; anything else the program put there is dropped.
+    return cp1252::fromUnicode(withoutUnstorable(text)).value_or(std::string());
 }
 
 QPushButton *makeButton(const QString &text, const char *name, QWidget *parent)
@@ -96,64 +51,87 @@ WordListEditor::WordListEditor(WordListContext context, UiHost &host, const QStr
 {
     setObjectName(QStringLiteral("WordList"));
     setWindowTitle(caption.isEmpty() ? tr("Word List Input") : caption);
-    const bool isNew = m_context.isNew;
-    auto *delegate = new LimitedDelegate(host, this);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buildTextFields());
+    auto *body = new QHBoxLayout;
+    body->addWidget(buildWordGrid(), 1);
+    body->addLayout(buildRightColumn());
+    layout->addLayout(body, 1);
+    connectControls();
+    addInternationalCharacterKeys();
+    enableByMode();
+}
 
-    auto *top = new QGridLayout;
+QLayout *WordListEditor::buildTextFields()
+{
     m_title = new QLineEdit(this);
     m_title->setObjectName(QStringLiteral("Title"));
     m_title->setMaxLength(35);
-    delegate->guard(m_title);
+    keepStorable(m_title, m_host);
+    // The existing categories are offered in the list only: what is typed is saved as typed, never
+    // completed into a longer category that happens to start the same way.
     m_category = new QComboBox(this);
     m_category->setObjectName(QStringLiteral("Category"));
     m_category->setEditable(true);
-    m_category->lineEdit()->setMaxLength(20);
-    delegate->guard(m_category->lineEdit());
+    m_category->setCompleter(nullptr);
+    m_category->setInsertPolicy(QComboBox::NoInsert);
+    m_category->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_category->setMinimumContentsLength(CategoryLength);
+    m_category->lineEdit()->setMaxLength(CategoryLength);
+    keepStorable(m_category->lineEdit(), m_host);
     m_bonus = new QLineEdit(this);
     m_bonus->setObjectName(QStringLiteral("BonusQuest"));
     m_bonus->setMaxLength(120);
-    delegate->guard(m_bonus);
-    top->addWidget(new QLabel(tr("Puzzle &Title"), this), 0, 0);
+    keepStorable(m_bonus, m_host);
+
+    auto *top = new QGridLayout;
+    const auto label = [this](const QString &text, QWidget *buddy) {
+        auto *l = new QLabel(text, this);
+        l->setBuddy(buddy);
+        return l;
+    };
+    top->addWidget(label(tr("Puzzle &Title"), m_title), 0, 0);
     top->addWidget(m_title, 0, 1);
-    top->addWidget(new QLabel(tr("Categor&y"), this), 0, 2);
+    top->addWidget(label(tr("Categor&y"), m_category), 0, 2);
     top->addWidget(m_category, 0, 3);
     top->addWidget(new QLabel(tr("Bonus Question"), this), 1, 0);
     top->addWidget(m_bonus, 1, 1, 1, 3);
-    static_cast<QLabel *>(top->itemAtPosition(0, 0)->widget())->setBuddy(m_title);
-    static_cast<QLabel *>(top->itemAtPosition(0, 2)->widget())->setBuddy(m_category);
+    return top;
+}
 
-    m_grid = new QTableWidget(Rows, 4, this);
-    m_grid->setObjectName(QStringLiteral("WordsCluesGrid"));
-    m_grid->setHorizontalHeaderLabels({tr("Cnt"), tr("U"), tr("Word"), tr("Clue")});
-    m_grid->verticalHeader()->setVisible(false);
-    m_grid->verticalHeader()->setDefaultSectionSize(scaledBy(22, m_context.look.screenFactor));
-    m_grid->setItemDelegate(delegate);
-    m_grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    const double f = m_context.look.screenFactor;
-    const std::array<int, 4> widths = {24, 12, 100, 368};
-    for (int c = 0; c < 4; ++c)
-        m_grid->setColumnWidth(c, scaledBy(widths[static_cast<size_t>(c)], f));
-    m_grid->horizontalHeader()->setStretchLastSection(true);
-    m_grid->setMinimumWidth(scaledBy(528, f));
+QGroupBox *WordListEditor::buildWordGrid()
+{
+    m_grid = new WordGrid(m_host, m_context.look.screenFactor, this);
     auto *gridBox = new QGroupBox(tr("Words and Clues"), this);
     auto *gridLayout = new QVBoxLayout(gridBox);
     gridLayout->addWidget(m_grid);
 
+    m_deleteAll = makeButton(tr("Delete &All"), "DeleteAllClue", this);
+    m_delete = makeButton(tr("De&lete"), "DeleteClue", this);
     auto *wordButtons = new QHBoxLayout;
-    for (const auto &[text, name] :
-         {std::pair{tr("&Import"), "ImportClue"}, std::pair{tr("&Export"), "ExportClue"},
-          std::pair{tr("Delete &All"), "DeleteAllClue"}, std::pair{tr("De&lete"), "DeleteClue"},
-          std::pair{tr("&Spell Check"), "SpellClue"}, std::pair{tr("&Thesaurus"), "Thes"},
-          std::pair{tr("International Characters"), "IntCharButton"}})
-        wordButtons->addWidget(makeButton(text, name, this));
+    const auto later = [&](const QString &text, const char *name) {
+        m_later.push_back(makeButton(text, name, this));
+        return m_later.back();
+    };
+    wordButtons->addWidget(later(tr("&Import"), "ImportClue"));
+    wordButtons->addWidget(later(tr("&Export"), "ExportClue"));
+    wordButtons->addWidget(m_deleteAll);
+    wordButtons->addWidget(m_delete);
+    wordButtons->addWidget(later(tr("&Spell Check"), "SpellClue"));
+    wordButtons->addWidget(later(tr("&Thesaurus"), "Thes"));
+    wordButtons->addWidget(later(tr("International Characters"), "IntCharButton"));
     gridLayout->addLayout(wordButtons);
+    return gridBox;
+}
 
-    // Right column: shape, page layout, build options and the main buttons.
-    auto *right = new QVBoxLayout;
+// Shape, page layout, build options and the main buttons.
+QBoxLayout *WordListEditor::buildRightColumn()
+{
+    const double f = m_context.look.screenFactor;
     ShapeListOptions shapeOptions;
     shapeOptions.pictureSize = 148;
-    shapeOptions.followLastShape = isNew;
-    if (!isNew) {
+    shapeOptions.followLastShape = m_context.isNew;
+    if (!m_context.isNew) {
         shapeOptions.currentPuzzleShape = currentPuzzleShape(
             m_context.working.widthInUse(), m_context.working.heightInUse(),
             std::span<const uint8_t, ShapeRecord::CellCount>(m_context.working.Grid.data(), ShapeRecord::CellCount));
@@ -161,8 +139,7 @@ WordListEditor::WordListEditor(WordListContext context, UiHost &host, const QStr
     }
     m_shapes = new ShapeListPanel(ShapeListContext{ShapeLibrary(m_context.shapeLibraryPath), m_context.currentShape,
                                                    m_context.settings, m_context.look},
-                                  host, shapeOptions, this);
-    right->addWidget(m_shapes);
+                                  m_host, shapeOptions, this);
 
     auto *layoutBox = new QGroupBox(tr("Page Layout"), this);
     auto *layoutRow = new QHBoxLayout(layoutBox);
@@ -170,11 +147,20 @@ WordListEditor::WordListEditor(WordListContext context, UiHost &host, const QStr
     m_layoutImage->setObjectName(QStringLiteral("Img"));
     m_layoutImage->setFixedSize(scaledBy(60, f), scaledBy(78, f));
     layoutRow->addWidget(m_layoutImage);
-    auto *changeLayout = makeButton(tr("Change La&yout"), "ChangeLayout", this);
-    layoutRow->addWidget(changeLayout);
-    right->addWidget(layoutBox);
+    m_later.push_back(makeButton(tr("Change La&yout"), "ChangeLayout", this));
+    layoutRow->addWidget(m_later.back());
 
-    auto *options = new QGridLayout;
+    auto *right = new QVBoxLayout;
+    right->addWidget(m_shapes);
+    right->addWidget(layoutBox);
+    right->addLayout(buildOptions());
+    right->addLayout(buildMainButtons());
+    right->addStretch(1);
+    return right;
+}
+
+QLayout *WordListEditor::buildOptions()
+{
     m_attempts = new QLineEdit(this);
     m_attempts->setObjectName(QStringLiteral("Attempts"));
     m_attempts->setMaxLength(3);
@@ -182,54 +168,61 @@ WordListEditor::WordListEditor(WordListContext context, UiHost &host, const QStr
     m_shrink->setObjectName(QStringLiteral("AutoShrink"));
     m_quick = new QCheckBox(tr("&Quick Create"), this);
     m_quick->setObjectName(QStringLiteral("QuickCreate"));
+    auto *options = new QGridLayout;
     options->addWidget(new QLabel(tr("Creation Attempts"), this), 0, 0);
     options->addWidget(m_attempts, 0, 1);
     options->addWidget(m_shrink, 1, 0);
     options->addWidget(m_quick, 1, 1);
-    right->addLayout(options);
+    return options;
+}
 
+QLayout *WordListEditor::buildMainButtons()
+{
+    m_create = makeButton(tr("&Create"), "CreateIt", this);
+    m_save = makeButton(tr("Sa&ve"), "SaveButton", this);
+    m_addWords = makeButton(tr("Add &Words"), "AddWordsButton", this);
+    m_exit = makeButton(tr("E&xit"), "Cancel", this);
     auto *mainButtons = new QGridLayout;
-    mainButtons->addWidget(makeButton(tr("&Create"), "CreateIt", this), 0, 0);
-    mainButtons->addWidget(makeButton(tr("Sa&ve"), "SaveButton", this), 0, 1);
-    mainButtons->addWidget(makeButton(tr("Add &Words"), "AddWordsButton", this), 1, 0);
-    mainButtons->addWidget(makeButton(tr("E&xit"), "Cancel", this), 1, 1);
-    right->addLayout(mainButtons);
-    right->addStretch(1);
+    mainButtons->addWidget(m_create, 0, 0);
+    mainButtons->addWidget(m_save, 0, 1);
+    mainButtons->addWidget(m_addWords, 1, 0);
+    mainButtons->addWidget(m_exit, 1, 1);
+    return mainButtons;
+}
 
-    auto *body = new QHBoxLayout;
-    body->addWidget(gridBox, 1);
-    body->addLayout(right);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(body, 1);
-
-    connect(button(QStringLiteral("CreateIt")), &QPushButton::clicked, this, &WordListEditor::onCreateItClicked);
-    connect(button(QStringLiteral("SaveButton")), &QPushButton::clicked, this, &WordListEditor::onSaveButtonClicked);
-    connect(button(QStringLiteral("Cancel")), &QPushButton::clicked, this, &WordListEditor::onCancelClicked);
-    connect(button(QStringLiteral("DeleteAllClue")), &QPushButton::clicked, this,
-            &WordListEditor::onDeleteAllClueClicked);
-    connect(button(QStringLiteral("DeleteClue")), &QPushButton::clicked, this, &WordListEditor::onDeleteClueClicked);
+void WordListEditor::connectControls()
+{
+    connect(m_create, &QPushButton::clicked, this, &WordListEditor::onCreateItClicked);
+    connect(m_save, &QPushButton::clicked, this, &WordListEditor::onSaveButtonClicked);
+    connect(m_exit, &QPushButton::clicked, this, &WordListEditor::onCancelClicked);
+    connect(m_deleteAll, &QPushButton::clicked, this, &WordListEditor::onDeleteAllClueClicked);
+    connect(m_delete, &QPushButton::clicked, this, &WordListEditor::onDeleteClueClicked);
     connect(m_shrink, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.shrink = on; });
     connect(m_quick, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.quickBuild = on; });
-    connect(m_shapes, &ShapeListPanel::shapeChosen, this, [] {});
+}
 
-    // F1..F12 type the twelve international characters into the focused field.
+// F1..F12 type the twelve international characters into the focused field.
+void WordListEditor::addInternationalCharacterKeys()
+{
     for (int k = 1; k <= 12; ++k) {
         auto *shortcut = new QShortcut(QKeySequence(Qt::Key_F1 + k - 1), this);
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, k] { typeInternationalCharacter(k); });
     }
+}
 
-    // Windows of later parts of the program: present, not yet usable.
-    for (const char *later : {"ImportClue", "ExportClue", "SpellClue", "Thes", "IntCharButton", "ChangeLayout"})
-        button(QString::fromLatin1(later))->setEnabled(false);
-    // By mode: a built puzzle keeps its words, shape and options.
-    button(QStringLiteral("SaveButton"))->setVisible(!isNew);
-    button(QStringLiteral("AddWordsButton"))->setVisible(!isNew);
-    button(QStringLiteral("AddWordsButton"))->setEnabled(false);
-    button(QStringLiteral("CreateIt"))->setEnabled(isNew);
-    button(QStringLiteral("DeleteAllClue"))->setEnabled(isNew);
-    button(QStringLiteral("DeleteClue"))->setEnabled(isNew);
+// A built puzzle keeps its words, shape and options.
+void WordListEditor::enableByMode()
+{
+    const bool isNew = m_context.isNew;
+    for (QPushButton *b : m_later)
+        b->setEnabled(false);
+    m_save->setVisible(!isNew);
+    m_addWords->setVisible(!isNew);
+    m_addWords->setEnabled(false);
+    m_create->setEnabled(isNew);
+    m_deleteAll->setEnabled(isNew);
+    m_delete->setEnabled(isNew);
     m_attempts->setEnabled(isNew);
     m_shrink->setEnabled(isNew);
     m_quick->setEnabled(isNew);
@@ -255,9 +248,11 @@ void WordListEditor::formShow()
 {
     // Fifteen pixels above the centred position, never above the top of the screen.
     move(x(), std::max(0, y() - 15));
-    fillGrid();
+    m_grid->fill(m_context.working, !m_context.isNew);
+    m_grid->fitNarrowColumns();
     m_shapes->start();
     m_category->addItems(m_context.categories);
+    fitCategoryBox();
     const PuzzleRecord &r = m_context.working;
     m_bonus->setText(cp1252::toUnicode(r.BonusQuestion.str()));
     m_title->setText(cp1252::toUnicode(r.PuzzleName.str()));
@@ -272,24 +267,19 @@ void WordListEditor::formShow()
         m_original = std::make_unique<PuzzleRecord>(m_context.working);
 }
 
-void WordListEditor::fillGrid()
+// Wide enough for every category offered and for a typical category of full length, in the fonts
+// the window was given when shown.
+void WordListEditor::fitCategoryBox()
 {
-    const PuzzleRecord &r = m_context.working;
-    const bool isNew = m_context.isNew;
-    for (int row = 0; row < Rows; ++row) {
-        auto *cnt = new QTableWidgetItem(QString::number(row + 1));
-        auto *u = new QTableWidgetItem(r.WordPlaced[static_cast<size_t>(row)] ? QStringLiteral("x") : QString());
-        auto *word = new QTableWidgetItem(cp1252::toUnicode(r.Words[static_cast<size_t>(row)].str()));
-        auto *clue = new QTableWidgetItem(cp1252::toUnicode(r.Clues[static_cast<size_t>(row)].str()));
-        cnt->setFlags(Qt::ItemIsEnabled);
-        u->setFlags(Qt::ItemIsEnabled);
-        if (!isNew)
-            word->setFlags(Qt::ItemIsEnabled);
-        m_grid->setItem(row, CntColumn, cnt);
-        m_grid->setItem(row, UColumn, u);
-        m_grid->setItem(row, WordColumn, word);
-        m_grid->setItem(row, ClueColumn, clue);
-    }
+    QLineEdit *edit = m_category->lineEdit();
+    const QFontMetrics metrics = edit->fontMetrics();
+    int widest = metrics.horizontalAdvance(QString(CategoryLength, QLatin1Char('n')));
+    for (const QString &category : m_context.categories)
+        widest = std::max(widest, metrics.horizontalAdvance(category));
+    // The frame and the arrow around the edit, and the edit's own margins and cursor.
+    const int chrome = m_category->width() - edit->width();
+    const int margins = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit) * 2 + 6;
+    m_category->setMinimumWidth(widest + std::max(0, chrome) + margins);
 }
 
 void WordListEditor::drawLayout()
@@ -304,13 +294,9 @@ TypedPuzzle WordListEditor::typedPuzzle() const
     typed.title = bytesOf(m_title->text());
     typed.category = bytesOf(m_category->currentText());
     typed.bonusQuestion = bytesOf(m_bonus->text());
-    for (int row = 0; row < Rows; ++row) {
-        const auto text = [&](int column) {
-            const QTableWidgetItem *item = m_grid->item(row, column);
-            return item ? item->text() : QString();
-        };
-        typed.rows.push_back({bytesOf(text(WordColumn)), bytesOf(text(ClueColumn))});
-    }
+    for (int row = 0; row < Rows; ++row)
+        typed.rows.push_back(
+            {bytesOf(m_grid->text(row, WordGrid::WordColumn)), bytesOf(m_grid->text(row, WordGrid::ClueColumn))});
     return typed;
 }
 
@@ -327,11 +313,11 @@ void WordListEditor::onCreateItClicked()
     const CreateCheck check = checkCreate(typedPuzzle(), m_attempts->text(), m_context.currentShape, m_context.working);
     if (check.largeDimensions)
         m_host.message(this, tr("Warning"), largeDimensionsWarning(), Buttons::Ok);
-    if (!check.ok) {
-        if (check.exclamationBeep)
+    if (!check.ok()) {
+        if (check.exclamationBeep())
             m_host.beep(BeepKind::Exclamation);
-        m_host.message(this, tr("Error"), check.message, Buttons::Ok);
-        switch (check.field) {
+        m_host.message(this, tr("Error"), createCheckText(check), Buttons::Ok);
+        switch (check.field()) {
         case CreateCheck::Field::Title:
             m_title->setFocus();
             break;
@@ -342,10 +328,10 @@ void WordListEditor::onCreateItClicked()
             m_attempts->setFocus();
             break;
         case CreateCheck::Field::Word:
-            focusRow(check.row, WordColumn);
+            focusRow(check.row, WordGrid::WordColumn);
             break;
         case CreateCheck::Field::Clue:
-            focusRow(check.row, ClueColumn);
+            focusRow(check.row, WordGrid::ClueColumn);
             break;
         case CreateCheck::Field::None:
             break;
@@ -458,8 +444,8 @@ void WordListEditor::onDeleteAllClueClicked()
         Answer::Yes)
         return;
     for (int row = 0; row < Rows; ++row) {
-        m_grid->item(row, WordColumn)->setText(QString());
-        m_grid->item(row, ClueColumn)->setText(QString());
+        m_grid->item(row, WordGrid::WordColumn)->setText(QString());
+        m_grid->item(row, WordGrid::ClueColumn)->setText(QString());
     }
 }
 
@@ -469,7 +455,7 @@ void WordListEditor::onDeleteClueClicked()
     if (selected < 0)
         return;
     for (int row = selected; row < Rows; ++row) {
-        for (const int column : {UColumn, WordColumn, ClueColumn}) {
+        for (const int column : {WordGrid::UColumn, WordGrid::WordColumn, WordGrid::ClueColumn}) {
             const QString below = row + 1 < Rows ? m_grid->item(row + 1, column)->text() : QString();
             m_grid->item(row, column)->setText(below);
         }
@@ -485,7 +471,8 @@ void WordListEditor::typeInternationalCharacter(int k)
     if (!ok || value < 1 || value > 255)
         return;
     const QString character = cp1252::toUnicode(std::string(1, static_cast<char>(value)));
-    // Inserted straight into the focused text control: the same as typing it there.
+    // Inserted straight into the focused text control: the same as typing it there, refusal
+    // included.
     if (auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget())) {
         if (!edit->isReadOnly() && edit->text().size() < edit->maxLength())
             edit->insert(character);
@@ -494,8 +481,12 @@ void WordListEditor::typeInternationalCharacter(int k)
     if (QApplication::focusWidget() == m_grid) {
         QTableWidgetItem *item = m_grid->currentItem();
         const int column = m_grid->currentColumn();
-        if (item && (item->flags() & Qt::ItemIsEditable) && (column == WordColumn || column == ClueColumn) &&
-            item->text().size() < (column == WordColumn ? 30 : 150))
+        const int limit = column == WordGrid::WordColumn ? 30 : 150;
+        if (!item || !(item->flags() & Qt::ItemIsEditable) || item->text().size() >= limit)
+            return;
+        if (const auto bad = firstUnstorable(character))
+            tellRefused(m_host, this, *bad);
+        else
             item->setText(item->text() + character);
     }
 }

@@ -7,15 +7,19 @@
 #include "builder/grid_builder.h"
 #include "common/ui/dialog_conventions.h"
 #include "words/create_checks.h"
+#include "words/ui/word_grid.h"
 
 #include <functional>
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
 
 namespace qx {
 
@@ -52,7 +56,7 @@ public:
     QLineEdit *Title() const { return m_title; }
     QComboBox *Category() const { return m_category; }
     QLineEdit *bonusQuest() const { return m_bonus; }
-    QTableWidget *wordsCluesGrid() const { return m_grid; }
+    WordGrid *wordsCluesGrid() const { return m_grid; }
     QLineEdit *Attempts() const { return m_attempts; }
     QCheckBox *autoShrink() const { return m_shrink; }
     QCheckBox *quickCreate() const { return m_quick; }
@@ -72,8 +76,18 @@ protected:
     void reject() override;
 
 private:
+    // The steps of building the window, in the order of its focus chain.
+    QLayout *buildTextFields();
+    QGroupBox *buildWordGrid();
+    QBoxLayout *buildRightColumn();
+    QLayout *buildOptions();
+    QLayout *buildMainButtons();
+    void connectControls();
+    void addInternationalCharacterKeys();
+    void enableByMode();
+
     void formShow();
-    void fillGrid();
+    void fitCategoryBox();
     void drawLayout();
     void focusRow(int row, int column);
     bool writeAndSave();
@@ -85,12 +99,20 @@ private:
     QLineEdit *m_title = nullptr;
     QComboBox *m_category = nullptr;
     QLineEdit *m_bonus = nullptr;
-    QTableWidget *m_grid = nullptr;
+    WordGrid *m_grid = nullptr;
     QLineEdit *m_attempts = nullptr;
     QCheckBox *m_shrink = nullptr;
     QCheckBox *m_quick = nullptr;
     ShapeListPanel *m_shapes = nullptr;
     QLabel *m_layoutImage = nullptr;
+    QPushButton *m_create = nullptr;
+    QPushButton *m_save = nullptr;
+    QPushButton *m_addWords = nullptr;
+    QPushButton *m_exit = nullptr;
+    QPushButton *m_deleteAll = nullptr;
+    QPushButton *m_delete = nullptr;
+    // The buttons of windows not built yet: present, not yet usable.
+    std::vector<QPushButton *> m_later;
 };
 
 } // namespace qx
