@@ -155,6 +155,10 @@ void ShapeListPanel::fitListToEntries()
     const int chrome = 2 * m_shapeBox->frameWidth() + m_shapeBox->verticalScrollBar()->sizeHint().width() +
                        2 * m_shapeBox->spacing() + 2;
     m_shapeBox->setMinimumWidth(std::max(designWidth, entries + chrome));
+    // The window holding the panel hears of the new need at once, not a round of events later.
+    if (layout())
+        layout()->activate();
+    updateGeometry();
 }
 
 void ShapeListPanel::selectRow(int row)

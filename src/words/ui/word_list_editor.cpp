@@ -253,6 +253,10 @@ void WordListEditor::formShow()
     m_shapes->start();
     m_category->addItems(m_context.categories);
     fitCategoryBox();
+    // The shape list and the category box now ask for the room their entries need; the window
+    // grows at once rather than squeezing the picture beside the list.
+    layout()->activate();
+    resize(size().expandedTo(minimumSizeHint()));
     const PuzzleRecord &r = m_context.working;
     m_bonus->setText(cp1252::toUnicode(r.BonusQuestion.str()));
     m_title->setText(cp1252::toUnicode(r.PuzzleName.str()));
