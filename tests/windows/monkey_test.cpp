@@ -1,0 +1,205 @@
+// A bounded monkey per window, through the real Qt host: random text (characters Windows-1252
+// cannot hold, control characters, very long strings) into every control, every enabled button and
+// action pressed, boxes answered at random. Nothing may crash, and no file may change that the
+// scenario did not mean to write. QUORVEX_MONKEY_EVENTS and QUORVEX_MONKEY_SEED run it longer or
+// differently; QUORVEX_MONKEY_TRACE=1 prints each action.
+#include "app/ui/help_window.h"
+#include "app/ui/manual_notice_dialog.h"
+#include "builder/grid_builder.h"
+#include "builder/ui/build_progress_dialog.h"
+#include "builder/ui/candidates_dialog.h"
+#include "common/cp1252.h"
+#include "render/print_options.h"
+#include "render/render_page.h"
+#include "report/ui/bonus_question_dialog.h"
+#include "report/ui/clue_headers_dialog.h"
+#include "report/ui/copies_dialog.h"
+#include "report/ui/partial_answers_dialog.h"
+#include "report/ui/preview_window.h"
+#include "report/ui/print_options_dialog.h"
+#include "store/collection_file.h"
+
+#include "support/monkey.h"
+#include "support/real_host.h"
+#include "support/shapes.h"
+#include "windows/window_scene.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+
+#include <gtest/gtest.h>
+
+using namespace qx;
+using namespace qx::test;
+
+namespace {
+
+struct WindowCase {
+    const char *name;
+    std::function<QWidget *(Scene &)> open;
+    // Files the scenario may write (the monkey saves through them on purpose); checked to be whole.
+    QStringList mayChange = {};
+    QStringList skip = {};
+    int maxDepth = 3;
+    QString fileAnswer = {}; // a file name in the start-up folder given to every file dialog
+};
+
+void PrintTo(const WindowCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+const QString Collection = QStringLiteral("SAMPLE.QX3");
+// The shape editor's Save, reached from the word list editor's shape list, writes the library.
+const QString Shapes = QStringLiteral("QXFLAY.DAT");
+
+const WindowCase Cases[] = {
+    {"MainWindow",
+     [](Scene &s) -> QWidget * {
+         s.p.window->show();
+         return s.p.window.get();
+     },
+     {Collection, Shapes},
+     // Exit writes the settings; the manual would be opened by the desktop's viewer.
+     {QStringLiteral("MenuExit"), QStringLiteral("MenuUserManual")},
+     2},
+    {"NewPuzzle", [](Scene &s) { return s.command("MenuNewPuzzle"); }, {Collection, Shapes}},
+    {"ModifyPuzzle", [](Scene &s) { return s.command("MenuModifyPuzzle"); }, {Collection, Shapes}},
+    {"ShapeLibrary", [](Scene &s) { return s.command("MenuPuzzleShape"); }, {Shapes}},
+    {"PrintOptions",
+     [](Scene &s) {
+         PrintOptionsDialog dialog(s.look(), s.p.session.settings, s.p.host, s.record);
+         dialog.setPrinterFactory(s.pdfPrinter());
+         return s.modal(dialog);
+     },
+     {},
+     {},
+     4},
+    {"Preview",
+     [](Scene &s) {
+         PreviewWindow preview(s.look(), s.p.session.settings, s.p.host, s.record,
+                               renderPuzzlePage(s.record, printOptionsFromSettings(s.p.session.settings)).stream,
+                               s.pdfPrinter());
+         return s.modal(preview);
+     }},
+    {"Copies",
+     [](Scene &s) {
+         CopiesDialog dialog(s.look(), s.p.host);
+         return s.modal(dialog);
+     }},
+    {"ClueHeaders", [](Scene &s) { return s.command("MenuClueHeaders"); }},
+    {"BonusQuestion",
+     [](Scene &s) {
+         BonusQuestionDialog dialog(s.look(), s.p.host, QStringLiteral("Which bird sings at dawn?"));
+         return s.modal(dialog);
+     }},
+    {"PartialAnswers",
+     [](Scene &s) {
+         QStringList words;
+         for (int i = 0; i < s.record.wordsInUse(); ++i)
+             words << cp1252::toUnicode(s.record.Words[static_cast<size_t>(i)].str());
+         PartialAnswersDialog dialog(s.look(), words, s.filledIn);
+         return s.modal(dialog);
+     }},
+    {"Candidates",
+     [](Scene &s) {
+         const ShapeRecord shape = fullShape(13, 13);
+         Build(s.record, shape, BuildOptions{3, false, false, 17, 1}, s.candidates);
+         CandidatesDialog dialog(s.look(), s.record, s.candidates, shape,
+                                 SaveTarget{s.p.startup.file(QStringLiteral("OUT.QX3")), true, -1, {}}, s.p.host);
+         return s.modal(dialog);
+     },
+     {QStringLiteral("OUT.QX3")}},
+    {"BuildProgress",
+     [](Scene &s) {
+         BuildProgressDialog dialog(s.look(), s.record, fullShape(25, 25), BuildOptions{500, false, false, 3, 1},
+                                    s.candidates);
+         return s.modal(dialog);
+     }},
+    {"TipOfTheDay", [](Scene &s) { return s.command("MenuTips"); }},
+    {"About", [](Scene &s) { return s.command("MenuAbout"); }},
+    {"ManualNotice",
+     [](Scene &s) {
+         ManualNoticeDialog notice(s.look(), s.p.host, s.p.session.paths.programDir);
+         notice.setOpener([](const QUrl &) { return false; });
+         return s.modal(notice);
+     }},
+    {"Help",
+     [](Scene &s) -> QWidget * {
+         s.command("MenuHelpContents");
+         for (QWidget *w : QApplication::topLevelWidgets()) {
+             if (qobject_cast<HelpWindow *>(w) && w->isVisible())
+                 return w;
+         }
+         return nullptr;
+     }},
+    {"ImportPuzzles",
+     [](Scene &s) { return s.command("MenuImport"); },
+     {Collection},
+     {},
+     3,
+     QStringLiteral("OTHER.QX3")},
+    {"ExportPuzzles",
+     [](Scene &s) { return s.command("MenuExport"); },
+     {QStringLiteral("EXPORT.QX3")},
+     {},
+     3,
+     QStringLiteral("EXPORT.QX3")},
+};
+
+class WindowMonkey : public ::testing::TestWithParam<WindowCase> {};
+
+// A collection the monkey saved into is still whole records, each one readable.
+void expectWholeCollection(const QString &path)
+{
+    if (!QFile::exists(path))
+        return;
+    const CollectionFile file(path);
+    const auto count = file.count();
+    ASSERT_TRUE(count) << path.toStdString();
+    EXPECT_EQ(QFileInfo(path).size() % 69623, 0) << path.toStdString();
+    for (int i = 0; i < *count; ++i)
+        EXPECT_TRUE(file.read(i)) << path.toStdString() << " record " << i;
+}
+
+} // namespace
+
+TEST_P(WindowMonkey, NothingCrashesAndNoFileChangesUnasked)
+{
+    const WindowCase &c = GetParam();
+    Scene scene;
+    QFile::copy(scene.p.collection(), scene.p.startup.file(QStringLiteral("OTHER.QX3")));
+    MonkeyOptions options = monkeyOptions(250);
+    options.maxDepth = c.maxDepth;
+    options.skip = c.skip;
+    if (!c.fileAnswer.isEmpty())
+        options.fileAnswer = scene.p.startup.file(c.fileAnswer);
+    const QStringList watched{scene.p.startup.path(), scene.p.program.path()};
+    const FileSnapshot before = FileSnapshot::take(watched);
+
+    Monkey monkey(options);
+    QElapsedTimer clock;
+    clock.start();
+    monkey.play([&] { return c.open(scene); });
+    RecordProperty("events", monkey.events());
+    RecordProperty("milliseconds", static_cast<int>(clock.elapsed()));
+
+    EXPECT_GE(monkey.events(), options.events) << "the window stopped taking events; last actions:\n"
+                                               << monkey.recentActions().toStdString();
+    QStringList allowed = c.mayChange;
+    const QStringList changes = FileSnapshot::take(watched).changesSince(before, allowed);
+    EXPECT_TRUE(changes.isEmpty()) << changes.join(QLatin1Char('\n')).toStdString() << "\nseed " << options.seed
+                                   << ", last actions:\n"
+                                   << monkey.recentActions().toStdString();
+    for (const QString &name : c.mayChange) {
+        if (name.endsWith(QLatin1String(".QX3")))
+            expectWholeCollection(scene.p.startup.file(name));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, WindowMonkey, ::testing::ValuesIn(Cases),
+                         [](const auto &info) { return std::string(info.param.name); });

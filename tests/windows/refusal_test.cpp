@@ -1,0 +1,483 @@
+// Every window's refusals and errors through the real Qt host: the boxes run their own modal
+// loops and are answered from inside them, so a widget destroyed while a box is open and control
+// returning into it afterwards crash here as they would for a user. Each case checks the boxes
+// shown, that the window goes on, and that no file changed that the case did not mean to write.
+#include "app/ui/manual_notice_dialog.h"
+#include "builder/ui/build_progress_dialog.h"
+#include "builder/ui/candidates_dialog.h"
+#include "render/print_options.h"
+#include "render/render_page.h"
+#include "report/ui/bonus_question_dialog.h"
+#include "report/ui/copies_dialog.h"
+#include "report/ui/preview_window.h"
+#include "shapes/ui/shape_editor_dialog.h"
+#include "words/ui/word_list_editor.h"
+
+#include "support/monkey.h"
+#include "support/real_host.h"
+#include "support/shapes.h"
+#include "windows/window_scene.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+
+using namespace qx;
+using namespace qx::test;
+
+namespace {
+
+const QString Alpha = QStringLiteral("\u0391"); // looks like A, and Windows-1252 has no room for it
+
+// Closes a window as its Escape key does, once the boxes of the case are answered.
+void closeWhenAnswered(QWidget *window, const ModalAnswerer &answers, size_t boxes)
+{
+    spinUntil([&] { return answers.boxes().size() >= boxes; }, std::chrono::milliseconds(5000));
+    if (QApplication::activeModalWidget() == window)
+        dismiss(window);
+}
+
+// --- A character Windows-1252 cannot hold, typed into every text control that goes into a file ---
+
+struct TypedField {
+    const char *name;
+    // Scripts the driver for the window (and whatever comes before it), then opens it.
+    std::function<void(Scene &, ModalAnswerer &, const ModalAnswerer::Driver &)> open;
+    // The control to type into, in the window the driver got (an editor for a cell).
+    std::function<QWidget *(QWidget *window)> field;
+};
+
+WordListEditor *wordList(QWidget *w)
+{
+    return qobject_cast<WordListEditor *>(w);
+}
+
+// The window of a main window command is the one driven; Enter answers the refusal.
+auto viaCommand(const char *command)
+{
+    return [command](Scene &s, ModalAnswerer &a, const ModalAnswerer::Driver &driver) {
+        a.drive(driver).press(QStringLiteral("Enter"));
+        s.command(command);
+    };
+}
+
+const TypedField TypedFields[] = {
+    {"WordCell", viaCommand("MenuNewPuzzle"), [](QWidget *w) { return editCell(wordList(w)->wordsCluesGrid(), 0, 2); }},
+    {"ClueCell", viaCommand("MenuModifyPuzzle"),
+     [](QWidget *w) { return editCell(wordList(w)->wordsCluesGrid(), 0, 3); }},
+    {"PuzzleTitle", viaCommand("MenuModifyPuzzle"), [](QWidget *w) -> QWidget * { return wordList(w)->Title(); }},
+    {"Category", viaCommand("MenuModifyPuzzle"),
+     [](QWidget *w) -> QWidget * { return wordList(w)->Category()->lineEdit(); }},
+    {"BonusQuestionInTheEditor", viaCommand("MenuModifyPuzzle"),
+     [](QWidget *w) -> QWidget * { return wordList(w)->bonusQuest(); }},
+    {"DefaultClueHeader", viaCommand("MenuClueHeaders"),
+     [](QWidget *w) -> QWidget * { return w->findChild<QLineEdit *>(); }},
+    {"BonusQuestionForPrinting",
+     [](Scene &s, ModalAnswerer &a, const ModalAnswerer::Driver &driver) {
+         BonusQuestionDialog dialog(s.look(), s.p.host, QStringLiteral("Old question"));
+         a.drive(driver).press(QStringLiteral("Enter"));
+         s.modal(dialog);
+     },
+     [](QWidget *w) -> QWidget * { return qobject_cast<BonusQuestionDialog *>(w)->bonusText(); }},
+    {"ShapeName",
+     [](Scene &s, ModalAnswerer &a, const ModalAnswerer::Driver &driver) {
+         // The library first: New opens the editor.
+         a.drive([](QWidget *library) {
+             clickButton(library, QStringLiteral("NewShape"));
+             dismiss(library);
+         });
+         a.drive(driver).press(QStringLiteral("Enter"));
+         s.command("MenuPuzzleShape");
+     },
+     [](QWidget *w) -> QWidget * { return qobject_cast<ShapeEditorDialog *>(w)->Title(); }},
+};
+
+class TypedCharacter : public ::testing::TestWithParam<TypedField> {};
+
+void PrintTo(const TypedField &f, std::ostream *os)
+{
+    *os << f.name;
+}
+
+} // namespace
+
+TEST_P(TypedCharacter, IsRefusedWithOneBoxAndTheWindowGoesOn)
+{
+    const TypedField &c = GetParam();
+    Scene s;
+    const FileSnapshot before = FileSnapshot::take({s.p.startup.path(), s.p.program.path()});
+    QStringList cells;
+    ModalAnswerer answers;
+    answers.setFallback(QStringLiteral("No")); // "Save changes?" when the window closes
+    const auto driver = [&](QWidget *window) {
+        if (auto *editor = wordList(window)) {
+            for (int row = 0; row < editor->wordsCluesGrid()->rowCount(); ++row)
+                cells << (editor->wordsCluesGrid()->item(row, 2) ? editor->wordsCluesGrid()->item(row, 2)->text()
+                                                                 : QString());
+        }
+        QPointer<QWidget> field = c.field(window);
+        ASSERT_TRUE(field);
+        activate(window);
+        field->setFocus();
+        // Enter answers the box: the key that used to end in a destroyed cell editor.
+        typeKeys(field, QStringLiteral("Q") + Alpha + QStringLiteral("Z"));
+        spinUntil([&] { return !answers.boxes().empty(); }, std::chrono::milliseconds(1000));
+        if (field)
+            QTest::keyClick(field, Qt::Key_Return);
+        QApplication::processEvents();
+        if (auto *editor = wordList(window)) {
+            auto *grid = editor->wordsCluesGrid();
+            for (int row = 0; row < grid->rowCount(); ++row) {
+                const QString now = grid->item(row, 2) ? grid->item(row, 2)->text() : QString();
+                EXPECT_FALSE(now.contains(Alpha)) << "row " << row;
+                if (row > 0) {
+                    EXPECT_EQ(now, cells.value(row)) << "row " << row;
+                }
+            }
+        }
+        closeWhenAnswered(window, answers, 1);
+    };
+    c.open(s, answers, driver);
+    answers.wait();
+
+    QStringList refusals;
+    for (const auto &box : answers.boxes()) {
+        if (box.text.contains(Alpha))
+            refusals << box.text;
+    }
+    EXPECT_EQ(refusals.size(), 1) << answers.texts().join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(FileSnapshot::take({s.p.startup.path(), s.p.program.path()}).changesSince(before), QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryTextControl, TypedCharacter, ::testing::ValuesIn(TypedFields),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+namespace {
+
+// --- Refusals, confirmations and failures, window by window ---
+
+struct Expected {
+    QString caption;
+    QString text; // a part of the box's text
+};
+
+struct ErrorPath {
+    const char *name;
+    std::function<void(Scene &)> prepare;
+    // Scripts the answers and opens the window; returns when everything is closed again.
+    std::function<void(Scene &, ModalAnswerer &)> run;
+    std::vector<Expected> boxes;
+    QStringList mayChange = {}; // file names the case writes on purpose
+    std::function<void(Scene &)> check = {};
+    // Why the case cannot pass yet: the store's write errors still escape the windows' handlers.
+    const char *pending = nullptr;
+};
+
+void PrintTo(const ErrorPath &e, std::ostream *os)
+{
+    *os << e.name;
+}
+
+int records(const QString &path)
+{
+    return CollectionFile(path).count().value_or(-1);
+}
+
+// Fills a new puzzle's title, category and one word and presses Save.
+void saveNewPuzzle(QWidget *window)
+{
+    auto *editor = wordList(window);
+    editor->Title()->setText(QStringLiteral("Garden"));
+    editor->Category()->setEditText(QStringLiteral("Birds"));
+    editor->wordsCluesGrid()->setItem(0, 2, new QTableWidgetItem(QStringLiteral("ROBIN")));
+    clickButton(window, QStringLiteral("SaveButton"));
+    if (QApplication::activeModalWidget() == window)
+        dismiss(window);
+}
+
+// A file-size limit at the file's present size: every write that would grow a file fails, as on a
+// full disk, while the case runs.
+struct FileSizeLimit {
+    rlimit old{};
+    explicit FileSizeLimit(qint64 bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit limited = old;
+        limited.rlim_cur = static_cast<rlim_t>(bytes);
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
+};
+
+const ErrorPath ErrorPaths[] = {
+    {"DeleteAnsweredNoKeepsThePuzzle",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         a.press(QStringLiteral("No"));
+         s.command("MenuDeletePuzzle");
+     },
+     {{QStringLiteral("Delete"), QStringLiteral("Are you sure you want to delete")}}},
+    {"DeleteAnsweredYesRemovesOnePuzzle",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         const int before = records(s.p.collection());
+         a.press(QStringLiteral("Yes"));
+         s.command("MenuDeletePuzzle");
+         EXPECT_EQ(records(s.p.collection()), before - 1);
+     },
+     {{QStringLiteral("Delete"), QStringLiteral("Are you sure you want to delete")}},
+     {QStringLiteral("SAMPLE.QX3")}},
+    {"ADamagedCollectionOpensAndIsNeverWritten",
+     [](Scene &s) {
+         QFile f(s.p.startup.file(QStringLiteral("NOTES.QX3")));
+         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+         f.write(QByteArray(5000, 'x') + "\nnot a puzzle collection\n");
+     },
+     [](Scene &s, ModalAnswerer &a) {
+         a.setFallback(QStringLiteral("OK"));
+         a.chooseFile(s.p.startup.file(QStringLiteral("NOTES.QX3")));
+         s.command("MenuOpenGroup");
+         a.wait();
+         a.drive(saveNewPuzzle);
+         s.command("MenuNewPuzzle");
+     },
+     {},
+     {},
+     {},
+     "a save into a file that is not whole records throws out of the Save button's handler"},
+    {"ASaveThatFailsLeavesTheCollectionAsItWas",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         a.setFallback(QStringLiteral("OK"));
+         a.drive([&s](QWidget *window) {
+             const FileSizeLimit limit(QFileInfo(s.p.collection()).size());
+             saveNewPuzzle(window);
+         });
+         s.command("MenuNewPuzzle");
+     },
+     {{QStringLiteral("Error"), QString()}},
+     {},
+     {},
+     "a failed append throws out of the Save button's handler"},
+    {"ShapeDeleteAnsweredNoKeepsTheShape",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         a.drive([](QWidget *library) {
+             clickButton(library, QStringLiteral("DeleteShape"));
+             dismiss(library);
+         });
+         a.press(QStringLiteral("No"));
+         s.command("MenuPuzzleShape");
+     },
+     {{QStringLiteral("Delete?"), QStringLiteral("Are you sure you want to delete")}}},
+    {"ShapeSizeOutOfRange",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         a.setFallback(QStringLiteral("OK"));
+         a.drive([](QWidget *library) {
+             clickButton(library, QStringLiteral("NewShape"));
+             dismiss(library);
+         });
+         a.drive([](QWidget *editor) {
+             auto *e = qobject_cast<ShapeEditorDialog *>(editor);
+             e->widthEdit()->setFocus();
+             e->widthEdit()->selectAll();
+             typeKeys(e->widthEdit(), QStringLiteral("99"));
+             QTest::keyClick(e->widthEdit(), Qt::Key_Tab);
+             QApplication::processEvents();
+             QPointer<QWidget> guard(editor);
+             e->saveButton()->click();
+             if (guard && QApplication::activeModalWidget() == guard)
+                 dismiss(guard);
+         });
+         s.command("MenuPuzzleShape");
+     },
+     {{QStringLiteral("Error"), QStringLiteral("Width must be between 5 and 49")}}},
+    {"CopiesThatAreNotANumber",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         CopiesDialog dialog(s.look(), s.p.host);
+         a.drive([](QWidget *w) {
+             auto *d = qobject_cast<CopiesDialog *>(w);
+             d->copiesEdit()->setText(QStringLiteral("many"));
+             QTest::keyClick(d->copiesEdit(), Qt::Key_Return);
+             if (QApplication::activeModalWidget() == w)
+                 dismiss(w);
+         });
+         a.press(QStringLiteral("OK"));
+         s.modal(dialog);
+         EXPECT_LT(dialog.copies(), 1);
+     },
+     {{QStringLiteral("Error"), QStringLiteral("Invalid number of copies entered.")}}},
+    {"APageThatCannotBePrinted",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         PreviewWindow preview(s.look(), s.p.session.settings, s.p.host, s.record,
+                               renderPuzzlePage(s.record, printOptionsFromSettings(s.p.session.settings)).stream,
+                               [] { return std::unique_ptr<QPrinter>(); });
+         a.drive([](QWidget *w) {
+             for (QAction *action : w->findChildren<QAction *>()) {
+                 if (action->text().remove(QLatin1Char('&')) == QLatin1String("Print Page")) {
+                     action->trigger();
+                     break;
+                 }
+             }
+             dismiss(w);
+         });
+         a.press(QStringLiteral("OK"));
+         s.modal(preview);
+     },
+     {{QStringLiteral("Error"), QStringLiteral("The page could not be printed.")}}},
+    {"ACreatedPuzzleThatCannotBeSaved",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         const ShapeRecord shape = fullShape(13, 13);
+         Build(s.record, shape, BuildOptions{2, false, false, 17, 1}, s.candidates);
+         CandidatesDialog dialog(s.look(), s.record, s.candidates, shape,
+                                 SaveTarget{s.p.startup.file(QStringLiteral("no/such/folder/OUT.QX3")), true, -1, {}},
+                                 s.p.host);
+         a.setFallback(QStringLiteral("Yes")); // words left out: save anyway
+         a.drive([](QWidget *w) {
+             qobject_cast<CandidatesDialog *>(w)->onSaveClicked();
+             if (QApplication::activeModalWidget() == w)
+                 dismiss(w);
+         });
+         s.modal(dialog);
+         EXPECT_FALSE(dialog.saved());
+     },
+     {{QStringLiteral("Error"), QStringLiteral("Unable to save puzzle.")}}},
+    {"ABuildIsAborted",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         BuildProgressDialog dialog(s.look(), s.record, fullShape(40, 40), BuildOptions{999, false, false, 3, 1},
+                                    s.candidates);
+         a.drive([](QWidget *w) {
+             // Abort ends the build after its running attempt; the same button then closes the window.
+             auto *progress = qobject_cast<BuildProgressDialog *>(w);
+             progress->cancelButton()->click();
+             EXPECT_TRUE(spinUntil([&] { return progress->finished(); }, std::chrono::milliseconds(20000)));
+             if (QApplication::activeModalWidget() == w)
+                 progress->cancelButton()->click();
+         });
+         s.modal(dialog);
+         EXPECT_TRUE(dialog.finished());
+     },
+     {}},
+    {"TheHelpFileIsMissing",
+     [](Scene &s) { QFile::remove(s.p.program.file(QStringLiteral("QXMOR.HLP"))); },
+     [](Scene &s, ModalAnswerer &a) {
+         a.press(QStringLiteral("OK"));
+         s.command("MenuHelpContents");
+     },
+     {{QStringLiteral("Error"), QStringLiteral("could not be located")}}},
+    {"TheManualIsMissingOrCannotBeOpened",
+     [](Scene &s) { QFile::remove(s.p.program.file(QStringLiteral("QXMOR.DOC"))); },
+     [](Scene &s, ModalAnswerer &a) {
+         for (const bool word : {true, false}) {
+             ManualNoticeDialog notice(s.look(), s.p.host, s.p.session.paths.programDir);
+             notice.setOpener([](const QUrl &) { return false; });
+             a.drive([word](QWidget *w) {
+                 auto *n = qobject_cast<ManualNoticeDialog *>(w);
+                 (word ? n->wordButton() : n->acrobatButton())->click();
+             });
+             a.press(QStringLiteral("Enter"));
+             s.modal(notice);
+         }
+     },
+     {{QStringLiteral("Error"), QStringLiteral("could not be located")},
+      {QStringLiteral("Error"), QStringLiteral("could not be opened")}}},
+    {"TipsAndAboutCloseWithTheirButtons",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         for (const char *command : {"MenuTips", "MenuAbout"}) {
+             a.press(QStringLiteral("Enter"));
+             s.command(command);
+         }
+     },
+     {}},
+    {"ImportOfAFileThatIsNotACollection",
+     [](Scene &s) {
+         QFile f(s.p.startup.file(QStringLiteral("words.txt")));
+         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+         f.write("ROBIN\nWREN\n");
+     },
+     [](Scene &s, ModalAnswerer &a) {
+         a.chooseFile(s.p.startup.file(QStringLiteral("words.txt")));
+         a.press(QStringLiteral("OK"));
+         s.command("MenuImport");
+     },
+     {{QStringLiteral("Error"), QStringLiteral("not a valid")}}},
+    {"ImportFromTheOpenCollection",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         a.chooseFile(s.p.collection());
+         a.press(QStringLiteral("OK"));
+         s.command("MenuImport");
+     },
+     {{QStringLiteral("Error"), QStringLiteral("cannot be the same as the currently open file")}}},
+    {"ExportWithNothingSelected",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         a.drive([](QWidget *w) {
+             // Nothing selected: Save is not offered at all.
+             clickButton(w, QStringLiteral("ClearAllButton"));
+             QAbstractButton *save = findButton(w, QStringLiteral("SaveButton"));
+             ASSERT_TRUE(save);
+             EXPECT_FALSE(save->isEnabled());
+             save->click();
+             if (QApplication::activeModalWidget() == w)
+                 dismiss(w);
+         });
+         s.command("MenuExport");
+     },
+     {}},
+};
+
+class WindowErrorPath : public ::testing::TestWithParam<ErrorPath> {};
+
+} // namespace
+
+TEST_P(WindowErrorPath, ShowTheirBoxesAndChangeNoFileUnasked)
+{
+    const ErrorPath &c = GetParam();
+    if (c.pending)
+        GTEST_SKIP() << c.pending;
+    Scene s;
+    if (c.prepare)
+        c.prepare(s);
+    const QStringList watched{s.p.startup.path(), s.p.program.path()};
+    const FileSnapshot before = FileSnapshot::take(watched);
+    ModalAnswerer answers;
+    c.run(s, answers);
+    answers.wait();
+    // The expected boxes in order; others between them (answered by the fallback) may come too.
+    size_t next = 0;
+    for (const auto &box : answers.boxes()) {
+        if (next < c.boxes.size() && box.caption == c.boxes[next].caption && box.text.contains(c.boxes[next].text))
+            ++next;
+    }
+    EXPECT_EQ(next, c.boxes.size()) << "shown:\n" << answers.texts().join(QLatin1Char('\n')).toStdString();
+    if (c.boxes.empty()) {
+        EXPECT_EQ(answers.texts().join(QString()), QString()) << "no message expected";
+    }
+    EXPECT_EQ(FileSnapshot::take(watched).changesSince(before, c.mayChange), QStringList());
+    if (c.check)
+        c.check(s);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, WindowErrorPath, ::testing::ValuesIn(ErrorPaths),
+                         [](const auto &info) { return std::string(info.param.name); });
