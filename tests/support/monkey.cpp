@@ -201,6 +201,12 @@ void Monkey::tick()
         }
         return;
     }
+    if (modal && !modal->isActiveWindow() && m_activated != modal) {
+        m_activated = modal;
+        // As a desktop does; the window's loop runs once before the monkey acts in it.
+        activate(modal);
+        return;
+    }
     ++m_events;
     if (modal && answerSpecial(modal))
         return;
@@ -231,8 +237,7 @@ bool Monkey::answerSpecial(QWidget *modal)
     }
     if (auto *files = qobject_cast<QFileDialog *>(modal); files && !m_options.fileAnswer.isEmpty()) {
         note(QStringLiteral("choose %1 in %2").arg(m_options.fileAnswer, describe(modal)));
-        files->selectFile(m_options.fileAnswer);
-        static_cast<QDialog *>(files)->accept(); // public in QDialog, the file dialog's own check runs
+        chooseInFileDialog(files, m_options.fileAnswer);
         return true;
     }
     // Windows of the system's own: never a real file chosen, printer used, font or colour picked.

@@ -65,6 +65,7 @@ private:
     MonkeyOptions m_options;
     QRandomGenerator m_random;
     QPointer<QWidget> m_root;
+    QPointer<QWidget> m_activated;
     int m_events = 0;
     int m_openings = 0;
     int m_boxes = 0;

@@ -10,7 +10,9 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -80,6 +82,17 @@ Watchdog::~Watchdog()
     }
     m_done.notify_all();
     m_thread.join();
+}
+
+void chooseInFileDialog(QFileDialog *files, const QString &path)
+{
+    // Typed into the file name box, as a user does: selectFile() may be overtaken by the dialog's
+    // own start-up selection while its folder is still being read.
+    if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+        name->setText(path);
+    else
+        files->selectFile(path);
+    static_cast<QDialog *>(files)->accept(); // public in QDialog; the file dialog's own checks run
 }
 
 void activate(QWidget *window)
@@ -170,8 +183,7 @@ ModalAnswerer &ModalAnswerer::chooseFile(const QString &path)
             dismiss(modal);
             return;
         }
-        files->selectFile(path);
-        static_cast<QDialog *>(files)->accept(); // public in QDialog, the file dialog's own check runs
+        chooseInFileDialog(files, path);
     });
 }
 
@@ -200,6 +212,13 @@ void ModalAnswerer::poll()
     for (const auto &driven : m_driven) {
         if (driven == modal)
             return; // its driver is still at work
+    }
+    // A window that comes up is activated first and answered at a later poll, after its own loop
+    // has run: as on a desktop, where the focus has left the owner before the user can answer.
+    if (!modal->isActiveWindow() && m_activated != modal) {
+        m_activated = modal;
+        activate(modal);
+        return;
     }
     if (m_steps.empty() && !m_fallback.isEmpty() && qobject_cast<QMessageBox *>(modal)) {
         AnsweredBox box = describeBox(modal);

@@ -25,6 +25,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QFileDialog;
 
 namespace qx::test {
 
@@ -65,6 +66,8 @@ struct AnsweredBox {
 // Presses a button of a message box, or Escape / Enter when the name is one of those.
 // Returns the name pressed, or an empty string when the box has no such button.
 QString pressInBox(QWidget *box, const QString &button);
+// Chooses a file in a file dialog of the real host and accepts it.
+void chooseInFileDialog(QFileDialog *files, const QString &path);
 // Makes a window the active one, with the focus, as a desktop does for a window that comes up.
 void activate(QWidget *window);
 // The caption and text of a message box (empty for other widgets).
@@ -111,6 +114,7 @@ private:
     // Modal widgets handed to a driver that is still running; they are not answered twice.
     std::vector<QPointer<QWidget>> m_driven;
     int m_running = 0;
+    QPointer<QWidget> m_activated;
     QString m_fallback;
     bool m_stopped = false;
 };
