@@ -81,7 +81,8 @@ auto viaCommand(const char *command)
 }
 
 const TypedField TypedFields[] = {
-    {"WordCell", viaCommand("MenuNewPuzzle"), [](QWidget *w) { return editCell(wordList(w)->wordsCluesGrid(), 0, 2); }},
+    {"WordCell", viaCommand("MenuNewPuzzle"), [](QWidget *w) { return editCell(wordList(w)->wordsCluesGrid(), 0, 2); },
+     CellEditorPending},
     {"ClueCell", viaCommand("MenuModifyPuzzle"),
      [](QWidget *w) { return editCell(wordList(w)->wordsCluesGrid(), 0, 3); }, CellEditorPending},
     {"PuzzleTitle", viaCommand("MenuModifyPuzzle"), [](QWidget *w) -> QWidget * { return wordList(w)->Title(); }},

@@ -47,7 +47,7 @@ struct Scene {
     // Runs a menu command of the main window; its window runs modally inside.
     QWidget *command(const char *name)
     {
-        QAction *a = p.window->action(QString::fromLatin1(name));
+        QAction *a = p.window->findChild<QAction *>(QString::fromLatin1(name));
         EXPECT_TRUE(a && a->isEnabled()) << name;
         if (a && a->isEnabled())
             a->trigger();
