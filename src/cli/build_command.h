@@ -24,9 +24,4 @@ Result buildCommand(const Options &options);
 // on an error the rows read so far are left in `rows`.
 QString readWordList(QByteArrayView text, QChar sep, const QString &fileName, std::vector<WordRow> &rows);
 
-// The rows of a word list file's text, UTF-8: one "WORD<sep>clue" per line, blank lines and lines
-// starting with '#' skipped, both parts trimmed. The error names the line by `fileName`; on an
-// error the rows read so far are left in `rows`.
-QString readWordList(QByteArrayView text, QChar sep, const QString &fileName, std::vector<WordRow> &rows);
-
 } // namespace qx::cli
