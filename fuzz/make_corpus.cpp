@@ -140,7 +140,7 @@ void settingsSeeds()
     // A large file: sections and keys of other programs before and between ours, repeated
     // sections, lone CRs, and the program's keys last.
     QByteArray large;
-    for (int i = 0; i < 600; ++i) {
+    for (int i = 0; i < 200; ++i) {
         large += "[Section " + QByteArray::number(i) + "]\n";
         for (int k = 0; k < 8; ++k)
             large += "Key " + QByteArray::number(k) + " = value " + QByteArray::number(i * k) + "\n";
