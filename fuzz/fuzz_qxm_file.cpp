@@ -29,12 +29,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     removeFile(targetPath);
     const CollectionFile target(targetPath);
 
-    const auto outcome = importOldPuzzleFile(path, *buffer, defaultLayout, target);
+    // Read and converted, then appended, as the import window does.
+    const auto outcome = readOldPuzzleFile(path, *buffer, defaultLayout);
+    const bool imported = outcome.ok() && outcome->result == OldFileResult::Imported;
+    if (imported)
+        check(target.append(outcome->record).ok(), "the converted puzzle appends");
 
     const size_t textLength = size >= 4 ? data[3] : 0;
     const size_t recordAt = 4 + textLength;
     const bool acceptable = size >= 4 && std::memcmp(data, "QXM", 3) == 0 && size >= recordAt + OldPuzzleRecord::Size;
-    check((outcome.result == OldFileResult::Imported) == acceptable, "imported exactly the whole files");
+    check(imported == acceptable, "imported exactly the whole files");
     if (!acceptable) {
         check(readWholeFile(targetPath).empty(), "a refused file adds nothing");
         return 0;
@@ -43,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         std::span<const uint8_t, OldPuzzleRecord::Size>(data + recordAt, OldPuzzleRecord::Size));
     auto expected = std::make_unique<PuzzleRecord>(*buffer);
     convertOldRecord(old, defaultLayout, *expected);
-    check(outcome.record == *expected, "the conversion of the record read");
+    check(outcome->record == *expected, "the conversion of the record read");
 
     const auto stored = readWholeFile(targetPath);
     check(stored.size() == static_cast<size_t>(PuzzleRecord::Size), "one record appended");

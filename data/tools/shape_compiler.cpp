@@ -8,7 +8,6 @@
 // faulty one stops the build with "file:line: message" for each fault, and the library from the
 // last good build stays as it was.
 
-#include "common/io_error.h"
 #include "common/record_file.h"
 #include "shapes/shape_library.h"
 #include "shapes/shape_record.h"
@@ -145,26 +144,18 @@ private:
     std::vector<std::string> m_faults;
 };
 
-// Written beside the target and renamed over it, so an interrupted build never leaves half a
-// library for the program to seed a user's directory with.
+// The record file writes the whole library beside the target and renames it over it, so an
+// interrupted build never leaves half a library for the program to seed a user's directory with.
 bool writeLibrary(const std::string &output, const std::vector<ShapeRecord> &shapes)
 {
-    const std::string partial = output + ".part";
-    const ShapeLibrary library(QString::fromStdString(partial));
-    if (!RecordFile(library.path(), ShapeRecord::Size).createEmpty()) {
-        std::fprintf(stderr, "%s: cannot be created\n", partial.c_str());
-        return false;
-    }
+    std::vector<uint8_t> bytes;
     for (const auto &shape : shapes) {
-        if (!library.append(shape)) {
-            std::fprintf(stderr, "%s: cannot be written\n", partial.c_str());
-            return false;
-        }
+        const auto record = encodeRecord(shape);
+        bytes.insert(bytes.end(), record.begin(), record.end());
     }
-    std::error_code error;
-    std::filesystem::rename(partial, output, error);
-    if (error) {
-        std::fprintf(stderr, "%s: cannot be replaced: %s\n", output.c_str(), error.message().c_str());
+    const auto written = ShapeLibrary(QString::fromStdString(output)).file().writeAll(bytes);
+    if (!written) {
+        std::fprintf(stderr, "%s\n", written.error().errorText().toLocal8Bit().constData());
         return false;
     }
     return true;
@@ -199,10 +190,5 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "shape library not written: fix the pictures above\n");
         return 1;
     }
-    try {
-        return writeLibrary(argv[1], shapes) ? 0 : 1;
-    } catch (const IoError &e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    }
+    return writeLibrary(argv[1], shapes) ? 0 : 1;
 }

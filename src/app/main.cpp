@@ -13,8 +13,13 @@
 #include <QDir>
 #include <QScreen>
 
+#include <csignal>
+
 int main(int argc, char **argv)
 {
+    // A file-size limit makes a save fail with EFBIG, reported in an error box, instead of killing
+    // the program and losing the work not yet saved.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(quorvex);
     QApplication::setApplicationName(QStringLiteral("Quorvex 97"));

@@ -1,12 +1,16 @@
 #include "app/session.h"
 
+#include "layout/layout_defaults.h"
+
 #include "common/colors.h"
 
 namespace qx {
 
 PageLayout Session::layoutForNewPuzzle() const
 {
-    return qx::layoutForNewPuzzle(layoutLibrary().path(), settings.pageLayout.defaultPage);
+    // A library that cannot be read gives the built-in layout; its own windows report the failure.
+    const auto layout = qx::layoutForNewPuzzle(layoutLibrary().path(), settings.pageLayout.defaultPage);
+    return layout ? *layout : builtInDefaultLayout();
 }
 
 namespace {

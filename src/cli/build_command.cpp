@@ -177,11 +177,14 @@ QString BuildSteps::readShape()
         m_o.value(QStringLiteral("--library"), ShapeLibrary::inProgramDir(programDir(m_o)).path()));
     if (const FileStatus status = checkRegularFile(shapes.path()); !status)
         return QStringLiteral("cannot open shape library %1").arg(status.error().errorText());
-    if (m_shapeNumber >= shapes.count())
+    const auto count = shapes.count();
+    if (!count)
+        return QStringLiteral("cannot open shape library %1").arg(count.error().errorText());
+    if (m_shapeNumber >= *count)
         return QStringLiteral("shape %1 is not in %2").arg(m_shapeNumber).arg(shapes.path());
     const auto shape = shapes.read(m_shapeNumber);
     if (!shape)
-        return QStringLiteral("cannot read %1").arg(shapes.path());
+        return QStringLiteral("cannot read %1").arg(shape.error().errorText());
     m_shape = *shape;
     return {};
 }
@@ -209,7 +212,7 @@ QString BuildSteps::readLayout()
         return QStringLiteral("cannot read layout library %1: it holds no page layout").arg(library.path());
     const auto layout = library.read(0);
     if (!layout)
-        return QStringLiteral("cannot read layout library %1").arg(library.path());
+        return QStringLiteral("cannot read layout library %1").arg(layout.error().errorText());
     m_record->resetForNewPuzzle(*layout);
     return {};
 }
@@ -221,7 +224,7 @@ QString BuildSteps::saveBest(const CandidateSlot &best)
     const CollectionFile collection(m_collection);
     const auto number = collection.append(*m_record);
     if (!number)
-        return QStringLiteral("Unable to save puzzle. (%1)").arg(collection.path());
+        return QStringLiteral("Unable to save puzzle. (%1)").arg(number.error().errorText());
     m_savedAs = *number;
     return {};
 }

@@ -1,12 +1,12 @@
 #include "cli/commands.h"
 
 #include "cli/build_command.h"
+#include "cli/edit_commands.h"
 #include "cli/json_records.h"
 #include "cli/options.h"
 #include "cli/printable.h"
 #include "cli/render_command.h"
 #include "common/cp1252.h"
-#include "common/io_error.h"
 #include "common/native_file.h"
 #include "common/paths.h"
 #include "layout/layout_library.h"
@@ -45,8 +45,8 @@ std::optional<Result> cannotOpenCollection(const CollectionFile &file)
 {
     if (const FileStatus status = checkRegularFile(file.path()); !status)
         return fail(QStringLiteral("cannot open collection %1").arg(status.error().errorText()));
-    if (!file.count())
-        return fail(QStringLiteral("cannot open collection %1").arg(file.path()));
+    if (const auto count = file.count(); !count)
+        return fail(QStringLiteral("cannot open collection %1").arg(count.error().errorText()));
     return std::nullopt;
 }
 
@@ -57,7 +57,10 @@ Result list(const Options &o)
     const CollectionFile file(o.positional[0]);
     if (auto failed = cannotOpenCollection(file))
         return *failed;
-    const auto index = file.reload();
+    const auto read = file.reload();
+    if (!read)
+        return fail(QStringLiteral("cannot open collection %1").arg(read.error().errorText()));
+    const CollectionIndex &index = *read;
     if (o.flag(QStringLiteral("--json"))) {
         QJsonArray categories;
         for (const auto &c : index.CategoryList)
@@ -94,7 +97,7 @@ Result dump(const Options &o)
             QStringLiteral("record %1 is not in %2, which holds %3 puzzles").arg(*n).arg(file.path()).arg(count));
     const auto record = file.read(*n);
     if (!record)
-        return fail(QStringLiteral("cannot open collection %1").arg(file.path()));
+        return fail(QStringLiteral("cannot open collection %1").arg(record.error().errorText()));
     return printJson(QJsonDocument(puzzleRecordJson(*record)));
 }
 
@@ -136,11 +139,14 @@ Result listLibrary(const Options &o, const char *what, const char *fileName,
     }
     QJsonArray records;
     Result out;
-    const int count = library.count();
-    for (int n = 0; n < count; ++n) {
+    const auto count = library.count();
+    if (!count)
+        return fail(QStringLiteral("cannot open %1 library %2").arg(QLatin1String(what), count.error().errorText()));
+    for (int n = 0; n < *count; ++n) {
         const auto record = library.read(n);
         if (!record)
-            return fail(QStringLiteral("cannot open %1 library %2").arg(QLatin1String(what), library.path()));
+            return fail(
+                QStringLiteral("cannot open %1 library %2").arg(QLatin1String(what), record.error().errorText()));
         const QString entry = cp1252::toUnicode(entryText(*record));
         records.append(QJsonObject{{"record", n}, {"entry", entry}, {"fields", fields(*record)}});
         out.lines << QStringLiteral("%1  %2").arg(n, 5).arg(entry);
@@ -178,6 +184,8 @@ const std::vector<Command> &commands()
         {"layouts", json, layouts},
         {"build", buildOptions(), buildCommand},
         {"render", renderOptions(), renderCommand},
+        {"delete", {}, deleteCommand},
+        {"replace", {{QStringLiteral("--from")}, {}}, replaceCommand},
     };
     return table;
 }
@@ -213,11 +221,7 @@ Result runCommand(QStringList args)
             return fail(options.error);
         if (options.flag(QStringLiteral("--help")))
             return helpResult();
-        try {
-            return command.run(options);
-        } catch (const IoError &e) {
-            return fail(e.message());
-        }
+        return command.run(options);
     }
     if (name.startsWith(QLatin1String("--")))
         return fail(QStringLiteral("unknown option %1; try --help").arg(name));
@@ -269,6 +273,9 @@ QString usage()
         "                                    paper's size or a PNG picture PX pixels wide.\n"
         "                                    Defaults: 640 pixels, the puzzle rather than its answer\n"
         "                                    key, every part, boxes as the puzzle's layout draws them\n"
+        "  delete COLLECTION N               removes puzzle N; later puzzles move down by one\n"
+        "  replace COLLECTION N --from OTHER M\n"
+        "                                    puts puzzle M of OTHER in the place of puzzle N\n"
         "\n"
         "The program directory holds the shape and layout libraries: --program-dir DIR, else\n"
         "$QUORVEX_PROGRAM_DIR, else ${XDG_DATA_HOME:-~/.local/share}/quorvex; the files shipped with\n"

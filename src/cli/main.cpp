@@ -6,6 +6,7 @@
 
 #include <QGuiApplication>
 
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -29,6 +30,9 @@ int main(int argc, char **argv)
         args << qx::pathFromNative(QByteArray(argv[i]));
 
     qInstallMessageHandler(quietMessages);
+    // A file-size limit makes a write fail with EFBIG, reported like any other failed write,
+    // instead of killing the program half way.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Rendering measures text with real fonts, which needs a GUI application; no display is used.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

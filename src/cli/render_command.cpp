@@ -73,13 +73,13 @@ Result renderCommand(const Options &o)
         return fail(QStringLiteral("cannot open collection %1").arg(status.error().errorText()));
     const auto count = file.count();
     if (!count)
-        return fail(QStringLiteral("cannot open collection %1").arg(file.path()));
+        return fail(QStringLiteral("cannot open collection %1").arg(count.error().errorText()));
     if (n >= *count)
         return fail(
             QStringLiteral("record %1 is not in %2, which holds %3 puzzles").arg(n).arg(file.path()).arg(*count));
     const auto record = file.read(n);
     if (!record)
-        return fail(QStringLiteral("cannot open collection %1").arg(file.path()));
+        return fail(QStringLiteral("cannot open collection %1").arg(record.error().errorText()));
     if (record->PuzzleBuilt == 0)
         return fail(QStringLiteral("puzzle %1 has never been built, so it cannot be printed").arg(n));
 

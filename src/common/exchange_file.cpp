@@ -1,9 +1,6 @@
 #include "common/exchange_file.h"
 
-#include "common/io_error.h"
-
-#include <QFile>
-#include <QSaveFile>
+#include "common/native_file.h"
 
 #include <algorithm>
 
@@ -21,44 +18,27 @@ std::optional<std::span<const uint8_t>> exchangeRecord(std::span<const uint8_t> 
     return fileBytes.subspan(ExchangeFormat::TagSize, static_cast<size_t>(format.recordSize));
 }
 
-ExchangeRead readExchangeFile(const QString &path, const ExchangeFormat &format, std::vector<uint8_t> &record)
+FileOutcome<std::optional<std::vector<uint8_t>>> readExchangeFile(const QString &path, const ExchangeFormat &format)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return ExchangeRead::CannotOpen;
-    std::vector<uint8_t> bytes(static_cast<size_t>(format.fileSize()));
-    qint64 got = 0;
-    while (got < format.fileSize()) {
-        const auto n = file.read(reinterpret_cast<char *>(bytes.data()) + got, format.fileSize() - got);
-        if (n < 0)
-            throw IoError(path, file.errorString());
-        if (n == 0)
-            break;
-        got += n;
-    }
-    bytes.resize(static_cast<size_t>(got));
-    const auto inside = exchangeRecord(bytes, format);
+    const auto bytes = readRegularFileStart(path, format.fileSize());
+    if (!bytes)
+        return bytes.error();
+    const auto inside =
+        exchangeRecord(std::span(reinterpret_cast<const uint8_t *>(bytes->constData()), bytes->size()), format);
     if (!inside)
-        return ExchangeRead::Corrupt;
-    record.assign(inside->begin(), inside->end());
-    return ExchangeRead::Read;
+        return std::optional<std::vector<uint8_t>>();
+    return std::optional(std::vector<uint8_t>(inside->begin(), inside->end()));
 }
 
-ExportResult writeExchangeFile(const QString &path, const ExchangeFormat &format, std::span<const uint8_t> record)
+FileStatus writeExchangeFile(const QString &path, const ExchangeFormat &format, std::span<const uint8_t> record)
 {
-    QSaveFile file(path);
-    // A directory where only the existing file may be written still takes the export.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return ExportResult::CannotCreate;
     QByteArray bytes;
     bytes.reserve(format.fileSize());
     bytes.append(format.signature.data(), static_cast<qsizetype>(format.signature.size()));
     bytes.append(ExchangeFormat::WrittenVersion.data(), static_cast<qsizetype>(ExchangeFormat::WrittenVersion.size()));
     bytes.append(reinterpret_cast<const char *>(record.data()), static_cast<qsizetype>(record.size()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw IoError(path, file.errorString());
-    return ExportResult::Exported;
+    // A folder where only the existing file may be written still takes the export.
+    return replaceFileAtomically(path, bytes, true);
 }
 
 } // namespace qx

@@ -4,6 +4,8 @@
 // reading never looks at the version, so a file of another version with the right signature is
 // accepted, and bytes after the record are ignored.
 
+#include "common/file_outcome.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -14,8 +16,9 @@
 
 namespace qx {
 
-enum class ImportResult { Imported, CannotOpen, Corrupt, CannotAdd };
-enum class ExportResult { Exported, CannotCreate };
+// What an import that read its file did; a file that could not be read or a library that could
+// not take the record is a FileError instead.
+enum class ImportResult { Imported, Corrupt };
 
 struct ImportOutcome {
     ImportResult result = ImportResult::Corrupt;
@@ -43,16 +46,13 @@ inline constexpr ExchangeFormat LayoutExchange{"PAG", 28868};
 std::optional<std::span<const uint8_t>> exchangeRecord(std::span<const uint8_t> fileBytes,
                                                        const ExchangeFormat &format);
 
-enum class ExchangeRead { Read, CannotOpen, Corrupt };
-
-// Reads the record of an exchange file into record (resized to the record size). Reading stops after
-// the record, so a long file costs no more than a short one. IoError when reading fails after the
-// file was opened.
-ExchangeRead readExchangeFile(const QString &path, const ExchangeFormat &format, std::vector<uint8_t> &record);
+// The record of an exchange file; empty when the file is corrupt. Reading stops after the record,
+// so a long file costs no more than a short one. Only a regular file is read.
+FileOutcome<std::optional<std::vector<uint8_t>>> readExchangeFile(const QString &path, const ExchangeFormat &format);
 
 // Writes the signature, "1.0" and the record. The file appears only complete: it is written beside
-// the target and renamed over it. CannotCreate when it cannot be created; IoError when writing
-// fails after.
-ExportResult writeExchangeFile(const QString &path, const ExchangeFormat &format, std::span<const uint8_t> record);
+// the target and renamed over it (in place, when the folder does not let a file be added but the
+// file itself may be written).
+FileStatus writeExchangeFile(const QString &path, const ExchangeFormat &format, std::span<const uint8_t> record);
 
 } // namespace qx

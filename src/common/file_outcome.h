@@ -1,8 +1,16 @@
 #pragma once
 // What a file operation did: it succeeded (with a value, when it has one), or it failed with the
 // file's path and the system's text. Every operation on a stored file returns one, so a caller
-// cannot take a failure for success; a window hands the failure to UiHost::fileError, which shows
-// the one error box, and the command line prints errorText() as its one line.
+// cannot take a failure for success.
+//
+// The one rule for failures:
+// - code outside the windows returns FileOutcome and never throws for a file failure, and never
+//   words a message box; a result that means more than "the file failed" (a corrupt import, say)
+//   is the value inside: FileOutcome<ImportOutcome>;
+// - a window hands a failure to UiHost::fileError(parent, error), which shows the one error box
+//   (caption "Error", text errorText()), and goes on; a window may word a CannotOpen failure
+//   itself where the program has its own message for it;
+// - the command line prints errorText() as its one line on stderr and exits with status 1.
 
 #include <QString>
 
@@ -24,8 +32,15 @@ struct FileError {
     QString path;
     QString systemText; // strerror() or Qt's errorString(), as the system words it
 
-    // "<path>: <system text>", the text shown in the error box and printed by the command line.
-    QString errorText() const { return systemText.isEmpty() ? path : path + QStringLiteral(": ") + systemText; }
+    // "<path>: <system text>", the text shown in the error box and printed by the command line. A
+    // refused damaged file reads "<path> is damaged or is not a puzzle collection.  Nothing was
+    // saved.": its system text is the rest of that sentence.
+    QString errorText() const
+    {
+        if (systemText.isEmpty())
+            return path;
+        return path + (kind == Kind::NotRecordFile ? QStringLiteral(" ") : QStringLiteral(": ")) + systemText;
+    }
 };
 
 template <typename T = std::monostate>
@@ -45,6 +60,12 @@ public:
     T *operator->() { return &value(); }
 
     const FileError &error() const { return std::get<FileError>(m_state); }
+
+    // Succeeded with exactly this value.
+    friend bool operator==(const FileOutcome &outcome, const T &value)
+    {
+        return outcome.ok() && outcome.value() == value;
+    }
 
 private:
     std::variant<T, FileError> m_state;

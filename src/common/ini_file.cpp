@@ -1,19 +1,13 @@
 #include "common/ini_file.h"
 
 #include "common/cp1252.h"
-#include "common/io_error.h"
+#include "common/native_file.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
 #include <QStringDecoder>
 
 #include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <iterator>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace qx {
 
@@ -72,78 +66,6 @@ QString quotedForWriting(const QString &value)
 
 const QByteArray Utf8Bom("\xEF\xBB\xBF");
 
-QString systemText(int err)
-{
-    return QString::fromLocal8Bit(std::strerror(err));
-}
-
-// Writes the whole buffer, riding over interrupted and partial writes; 0 or the error number.
-int writeFully(int fd, const char *data, qsizetype size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, static_cast<size_t>(size));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            return EIO;
-        data += n;
-        size -= n;
-    }
-    return 0;
-}
-
-void replaceAtomically(const QString &target, const QByteArray &bytes)
-{
-    const QFileInfo info(target);
-    const QByteArray finalName = QFile::encodeName(info.absoluteFilePath());
-    const QByteArray dirName = QFile::encodeName(info.absolutePath());
-
-    // A name of our own beside the target, so the rename stays on one file system.
-    QByteArray tempName;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        tempName = dirName + "/." + QFile::encodeName(info.fileName()) + ".tmp-" +
-                   QByteArray::number(QRandomGenerator::global()->generate64(), 16);
-        // 0666 lets the umask decide, as for any new file the user creates.
-        fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
-    if (fd < 0)
-        throw IoError(target, systemText(errno));
-
-    auto fail = [&](int err) {
-        if (fd >= 0)
-            ::close(fd);
-        ::unlink(tempName.constData());
-        throw IoError(target, systemText(err));
-    };
-
-    struct stat old {};
-    if (::stat(finalName.constData(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0)
-        fail(errno);
-    if (const int err = writeFully(fd, bytes.constData(), bytes.size()); err != 0)
-        fail(err);
-    if (::fsync(fd) != 0)
-        fail(errno);
-    const int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0)
-        fail(errno);
-    if (::rename(tempName.constData(), finalName.constData()) != 0)
-        fail(errno);
-
-    // Makes the rename itself durable. The new file is in place whatever this returns, so a
-    // failure here is no reason to tell the user that saving failed.
-    const int dirFd = ::open(dirName.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
-}
-
 } // namespace
 
 IniFile IniFile::fromBytes(QByteArrayView bytes)
@@ -187,17 +109,15 @@ IniFile IniFile::fromText(QStringView text)
     return ini;
 }
 
-IniFile IniFile::load(const QString &path)
+FileOutcome<IniFile> IniFile::load(const QString &path)
 {
-    QFile file(path);
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly))
-        throw IoError(path, file.errorString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw IoError(path, file.errorString());
-    return fromBytes(bytes);
+    struct stat st {};
+    if (::stat(nativePath(path).constData(), &st) != 0 && errno == ENOENT)
+        return IniFile();
+    const auto bytes = readRegularFile(path, MaxFileSize);
+    if (!bytes)
+        return bytes.error();
+    return fromBytes(*bytes);
 }
 
 IniFile::Line IniFile::classify(QString text)
@@ -319,14 +239,9 @@ QByteArray IniFile::toBytes() const
     return (m_bom ? Utf8Bom : QByteArray()) + toText().toUtf8();
 }
 
-void IniFile::save(const QString &path) const
+FileStatus IniFile::save(const QString &path) const
 {
-    // Through a chain of links to the file at its end; a dangling link gets its file created.
-    const QFileInfo info(path);
-    QString target = path;
-    if (info.isSymLink())
-        target = info.exists() ? info.canonicalFilePath() : info.symLinkTarget();
-    replaceAtomically(target, toBytes());
+    return replaceFileAtomically(path, toBytes());
 }
 
 } // namespace qx

@@ -22,6 +22,8 @@
 // section at the end of the file. The file is written as UTF-8 with the line ends it had (LF for
 // a new file), and it is replaced atomically, so a crash never leaves half a settings file.
 
+#include "common/file_outcome.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -39,9 +41,13 @@ public:
     static IniFile fromBytes(QByteArrayView bytes);
     static IniFile fromText(QStringView text);
 
+    // Longer than any settings file: a file past it is refused rather than read into memory.
+    static constexpr qint64 MaxFileSize = 1 << 20;
+
     // A missing file gives an empty IniFile; a file that exists but cannot be read (no
-    // permission, a directory) throws IoError, so that nobody overwrites what they could not read.
-    static IniFile load(const QString &path);
+    // permission, a folder, a FIFO, a device, longer than MaxFileSize) is a failure, so that
+    // nobody overwrites what they could not read.
+    static FileOutcome<IniFile> load(const QString &path);
 
     // The value of the key, trimmed and unquoted; empty when the section or the key is missing.
     std::optional<QString> value(QStringView section, QStringView key) const;
@@ -57,8 +63,8 @@ public:
 
     // Writes the file next to its final place, flushes it to disk and renames it over the old
     // one; a symbolic link is followed, so the file it points to is the one replaced. The file
-    // keeps its permissions. IoError on any failure, and the old file is then left untouched.
-    void save(const QString &path) const;
+    // keeps its permissions. On any failure the old file is left untouched.
+    FileStatus save(const QString &path) const;
 
 private:
     enum class LineKind { Other, Section, Key };

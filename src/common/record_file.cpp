@@ -1,152 +1,385 @@
 #include "common/record_file.h"
 
-#include "common/io_error.h"
+#include "common/native_file.h"
 
-#include <QFile>
+#include <QCoreApplication>
+#include <QRandomGenerator>
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace qx {
 
 namespace {
 
-void fail(const QFile &file)
+std::atomic<long long> lockTimeoutMs{5000};
+
+QString text(const char *source)
 {
-    throw IoError(file.fileName(), file.errorString());
+    return QCoreApplication::translate("qx", source);
 }
 
-void seekTo(QFile &file, qint64 pos)
+FileError failure(FileError::Kind kind, const QString &path, int err)
 {
-    if (!file.seek(pos))
-        fail(file);
+    return FileError{kind, path, systemErrorText(err)};
 }
 
-void readExactly(QFile &file, uint8_t *out, qint64 n)
+FileError notRegular(const QString &path)
 {
-    const auto got = file.read(reinterpret_cast<char *>(out), n);
-    if (got < 0)
-        fail(file);
-    if (got != n)
-        throw IoError(file.fileName(), QStringLiteral("Read beyond end of file"));
+    return FileError{FileError::Kind::NotRegularFile, path, text("Not a regular file")};
 }
 
-void writeExactly(QFile &file, std::span<const uint8_t> bytes)
+FileError beyondEnd(const QString &path)
 {
-    const auto n = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char *>(bytes.data()), n) != n)
-        fail(file);
+    return FileError{FileError::Kind::Io, path, text("Read beyond end of file")};
 }
 
-// Read and write, creating the file when it cannot be opened as it is.
-bool openForUpdate(QFile &file)
+class Fd {
+public:
+    explicit Fd(int fd = -1) : m_fd(fd) {}
+    Fd(const Fd &) = delete;
+    Fd &operator=(const Fd &) = delete;
+    ~Fd() { reset(); }
+    int get() const { return m_fd; }
+    void reset(int fd = -1)
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = fd;
+    }
+    // Closes now and reports close()'s own failure (a delayed write error), as errno or 0.
+    int close()
+    {
+        const int r = ::close(m_fd);
+        m_fd = -1;
+        return r == 0 ? 0 : errno;
+    }
+
+private:
+    int m_fd;
+};
+
+// Opens a stored file for reading, refusing anything but a regular file. O_NONBLOCK keeps a FIFO
+// from hanging the open; fstat() then refuses it.
+FileOutcome<qint64> openForReading(const QString &path, Fd &fd)
 {
-    if (file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
-        return true;
-    return file.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
+    fd.reset(::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0)
+        return failure(FileError::Kind::CannotOpen, path, errno);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0)
+        return failure(FileError::Kind::Io, path, errno);
+    if (!S_ISREG(st.st_mode))
+        return notRegular(path);
+    return static_cast<qint64>(st.st_size);
 }
 
-void closeChecked(QFile &file)
+// 0, or the error number; a short file gives -1.
+int preadFully(int fd, uint8_t *out, qint64 n, qint64 at)
 {
-    if (!file.flush())
-        fail(file);
-    file.close();
+    while (n > 0) {
+        const ssize_t got = ::pread(fd, out, static_cast<size_t>(n), at);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return errno;
+        if (got == 0)
+            return -1;
+        out += got;
+        n -= got;
+        at += got;
+    }
+    return 0;
+}
+
+int writeFully(int fd, const uint8_t *data, qint64 n)
+{
+    while (n > 0) {
+        const ssize_t put = ::write(fd, data, static_cast<size_t>(n));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0)
+            return errno;
+        if (put == 0)
+            return EIO;
+        data += put;
+        n -= put;
+    }
+    return 0;
+}
+
+// Waits for the exclusive lock up to the timeout: true when taken.
+bool lockExclusive(int fd)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(lockTimeoutMs.load());
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            return true;
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            return false;
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+}
+
+// The file a write replaces: a symbolic link is followed, so that the link stays and the file it
+// names is the one replaced.
+QByteArray writeTarget(const QByteArray &path)
+{
+    struct stat st {};
+    if (::lstat(path.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+        return path;
+    char *resolved = ::realpath(path.constData(), nullptr);
+    if (!resolved)
+        return path;
+    QByteArray out(resolved);
+    std::free(resolved);
+    return out;
+}
+
+QByteArray folderOf(const QByteArray &path)
+{
+    const auto slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return QByteArrayLiteral(".");
+    if (slash == 0)
+        return QByteArrayLiteral("/");
+    return path.left(slash);
 }
 
 } // namespace
 
-std::optional<int> RecordFile::count() const
+// A piece of the new file: a range of the old file, or bytes given.
+struct RecordFile::Piece {
+    qint64 from = 0;
+    qint64 length = 0;
+    std::span<const uint8_t> bytes;
+    bool given = false;
+
+    static Piece old(qint64 from, qint64 length) { return {from, length, {}, false}; }
+    static Piece of(std::span<const uint8_t> bytes) { return {0, 0, bytes, true}; }
+};
+
+void RecordFile::setLockTimeout(std::chrono::milliseconds timeout)
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return static_cast<int>(file.size() / m_size);
+    lockTimeoutMs = timeout.count();
 }
 
-bool RecordFile::forEachPrefix(int prefixBytes, const std::function<void(int, std::span<const uint8_t>)> &visit) const
+FileError RecordFile::notRecordFile() const
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return false;
-    const auto records = file.size() / m_size;
+    return FileError{FileError::Kind::NotRecordFile, m_path,
+                     text("is damaged or is not a %1.  Nothing was saved.").arg(text(m_noun))};
+}
+
+bool RecordFile::exists() const
+{
+    struct stat st {};
+    return ::stat(nativePath(m_path).constData(), &st) == 0;
+}
+
+FileOutcome<int> RecordFile::count() const
+{
+    Fd fd;
+    const auto size = openForReading(m_path, fd);
+    if (!size)
+        return size.error();
+    return static_cast<int>(std::min<qint64>(*size / m_size, INT_MAX));
+}
+
+FileStatus RecordFile::forEachPrefix(int prefixBytes,
+                                     const std::function<void(int, std::span<const uint8_t>)> &visit) const
+{
+    Fd fd;
+    const auto size = openForReading(m_path, fd);
+    if (!size)
+        return size.error();
+    const qint64 records = std::min<qint64>(*size / m_size, INT_MAX);
     std::vector<uint8_t> buffer(static_cast<size_t>(prefixBytes));
     for (qint64 n = 0; n < records; ++n) {
-        seekTo(file, n * m_size);
-        readExactly(file, buffer.data(), prefixBytes);
+        const int err = preadFully(fd.get(), buffer.data(), prefixBytes, n * m_size);
+        if (err < 0)
+            return beyondEnd(m_path);
+        if (err > 0)
+            return failure(FileError::Kind::Io, m_path, err);
         visit(static_cast<int>(n), buffer);
     }
-    return true;
+    return fileDone();
 }
 
-std::optional<std::vector<uint8_t>> RecordFile::read(int n) const
+FileOutcome<std::vector<uint8_t>> RecordFile::read(int n) const
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return std::nullopt;
-    std::vector<uint8_t> record(static_cast<size_t>(m_size));
+    Fd fd;
+    const auto size = openForReading(m_path, fd);
+    if (!size)
+        return size.error();
     if (n < 0)
-        throw IoError(m_path, QStringLiteral("Read beyond end of file"));
-    seekTo(file, static_cast<qint64>(n) * m_size);
-    readExactly(file, record.data(), m_size);
+        return beyondEnd(m_path);
+    std::vector<uint8_t> record(static_cast<size_t>(m_size));
+    const int err = preadFully(fd.get(), record.data(), m_size, static_cast<qint64>(n) * m_size);
+    if (err < 0)
+        return beyondEnd(m_path);
+    if (err > 0)
+        return failure(FileError::Kind::Io, m_path, err);
     return record;
 }
 
-std::optional<int> RecordFile::append(std::span<const uint8_t> record) const
+FileOutcome<int> RecordFile::append(std::span<const uint8_t> records) const
 {
-    QFile file(m_path);
-    if (!openForUpdate(file))
-        return std::nullopt;
-    const auto n = file.size() / m_size;
-    seekTo(file, n * m_size);
-    writeExactly(file, record);
-    closeChecked(file);
-    return static_cast<int>(n);
+    if (records.size() % static_cast<size_t>(m_size) != 0)
+        return FileError{FileError::Kind::Io, m_path, text("Not a whole number of records")};
+    int first = 0;
+    const auto done = rewrite(true, true, [&](qint64 oldSize) -> FileOutcome<std::vector<Piece>> {
+        first = static_cast<int>(oldSize / m_size);
+        return std::vector<Piece>{Piece::old(0, oldSize), Piece::of(records)};
+    });
+    if (!done)
+        return done.error();
+    return first;
 }
 
-bool RecordFile::replace(int n, std::span<const uint8_t> record) const
+FileStatus RecordFile::replace(int n, std::span<const uint8_t> record) const
 {
-    QFile file(m_path);
-    if (!openForUpdate(file))
-        return false;
-    if (n < 0)
-        throw IoError(m_path, QStringLiteral("Seek before start of file"));
-    seekTo(file, static_cast<qint64>(n) * m_size);
-    writeExactly(file, record);
-    closeChecked(file);
-    return true;
+    return rewrite(false, true, [&](qint64 oldSize) -> FileOutcome<std::vector<Piece>> {
+        const qint64 at = static_cast<qint64>(n) * m_size;
+        if (n < 0 || at + m_size > oldSize)
+            return FileError{FileError::Kind::Io, m_path, text("No such record")};
+        return std::vector<Piece>{Piece::old(0, at), Piece::of(record), Piece::old(at + m_size, oldSize - at - m_size)};
+    });
 }
 
-bool RecordFile::remove(int n) const
+FileStatus RecordFile::remove(int n) const
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
-        return false;
-    const auto count = file.size() / m_size;
-    if (n < 0 || n >= count)
-        throw IoError(m_path, QStringLiteral("Read beyond end of file"));
-    std::vector<uint8_t> buffer(static_cast<size_t>(m_size));
-    for (qint64 k = n + 1; k < count; ++k) {
-        seekTo(file, k * m_size);
-        readExactly(file, buffer.data(), m_size);
-        seekTo(file, (k - 1) * m_size);
-        writeExactly(file, buffer);
+    return rewrite(false, true, [&](qint64 oldSize) -> FileOutcome<std::vector<Piece>> {
+        const qint64 at = static_cast<qint64>(n) * m_size;
+        if (n < 0 || at + m_size > oldSize)
+            return FileError{FileError::Kind::Io, m_path, text("No such record")};
+        return std::vector<Piece>{Piece::old(0, at), Piece::old(at + m_size, oldSize - at - m_size)};
+    });
+}
+
+FileStatus RecordFile::writeAll(std::span<const uint8_t> records) const
+{
+    if (records.size() % static_cast<size_t>(m_size) != 0)
+        return FileError{FileError::Kind::Io, m_path, text("Not a whole number of records")};
+    return rewrite(true, true,
+                   [&](qint64) -> FileOutcome<std::vector<Piece>> { return std::vector<Piece>{Piece::of(records)}; });
+}
+
+FileStatus RecordFile::rewrite(bool createMissing, bool refuseDamaged, const Plan &plan) const
+{
+    const QByteArray target = writeTarget(nativePath(m_path));
+    Fd fd;
+    bool created = false;
+    struct stat st {};
+    // Until the file locked is the one the path names: a writer that waited may find that the
+    // file it locked was replaced meanwhile.
+    for (int attempt = 0;; ++attempt) {
+        if (attempt == 100)
+            return FileError{FileError::Kind::Locked, m_path, text("The file keeps changing")};
+        created = false;
+        fd.reset(::open(target.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
+        if (fd.get() < 0 && errno == ENOENT && createMissing) {
+            fd.reset(::open(target.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+            if (fd.get() < 0 && errno == EEXIST)
+                continue;
+            created = fd.get() >= 0;
+        }
+        if (fd.get() < 0)
+            return errno == EISDIR ? notRegular(m_path) : failure(FileError::Kind::CannotOpen, m_path, errno);
+        if (::fstat(fd.get(), &st) != 0)
+            return failure(FileError::Kind::Io, m_path, errno);
+        if (!S_ISREG(st.st_mode))
+            return notRegular(m_path);
+        if (!lockExclusive(fd.get()))
+            return FileError{FileError::Kind::Locked, m_path, text("The file is in use by another program")};
+        struct stat now {};
+        if (::stat(target.constData(), &now) == 0 && now.st_dev == st.st_dev && now.st_ino == st.st_ino) {
+            if (::fstat(fd.get(), &st) != 0)
+                return failure(FileError::Kind::Io, m_path, errno);
+            break;
+        }
     }
-    if (!file.resize((count - 1) * m_size))
-        fail(file);
-    closeChecked(file);
-    return true;
-}
 
-bool RecordFile::openOrCreate() const
-{
-    QFile file(m_path);
-    return openForUpdate(file);
-}
+    // A file this write created goes again when the write fails, as if nothing had happened.
+    const auto undoCreate = [&] {
+        if (created)
+            ::unlink(target.constData());
+    };
+    const qint64 oldSize = st.st_size;
+    if (refuseDamaged && oldSize % m_size != 0)
+        return notRecordFile();
+    const auto pieces = plan(oldSize);
+    if (!pieces) {
+        undoCreate();
+        return pieces.error();
+    }
 
-bool RecordFile::createEmpty() const
-{
-    QFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    file.close();
-    return true;
+    // The new file beside the old one, so that the rename stays on one file system.
+    const QByteArray folder = folderOf(target);
+    const QByteArray base = target.mid(target.lastIndexOf('/') + 1);
+    QByteArray tempName;
+    Fd temp;
+    for (int attempt = 0; attempt < 100 && temp.get() < 0; ++attempt) {
+        tempName = folder + "/." + base + ".tmp-" + QByteArray::number(QRandomGenerator::global()->generate64(), 16);
+        temp.reset(::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+        if (temp.get() < 0 && errno != EEXIST)
+            break;
+    }
+    if (temp.get() < 0) {
+        const int err = errno;
+        undoCreate();
+        return failure(FileError::Kind::Io, m_path, err);
+    }
+    const auto fail = [&](int err) -> FileStatus {
+        temp.reset();
+        ::unlink(tempName.constData());
+        undoCreate();
+        return failure(FileError::Kind::Io, m_path, err);
+    };
+
+    // The new file keeps the old one's permissions, and its owner when we may set it.
+    if (::fchmod(temp.get(), st.st_mode & 07777) != 0)
+        return fail(errno);
+    if (::geteuid() == 0 && ::fchown(temp.get(), st.st_uid, st.st_gid) != 0)
+        return fail(errno);
+    std::vector<uint8_t> buffer;
+    for (const Piece &piece : *pieces) {
+        if (piece.given) {
+            if (const int err = writeFully(temp.get(), piece.bytes.data(), static_cast<qint64>(piece.bytes.size())))
+                return fail(err);
+            continue;
+        }
+        buffer.resize(static_cast<size_t>(std::min<qint64>(piece.length, 1 << 20)));
+        for (qint64 done = 0; done < piece.length;) {
+            const qint64 n = std::min<qint64>(piece.length - done, static_cast<qint64>(buffer.size()));
+            const int err = preadFully(fd.get(), buffer.data(), n, piece.from + done);
+            if (err != 0)
+                return fail(err < 0 ? EIO : err);
+            if (const int werr = writeFully(temp.get(), buffer.data(), n))
+                return fail(werr);
+            done += n;
+        }
+    }
+    if (::fsync(temp.get()) != 0)
+        return fail(errno);
+    if (const int err = temp.close())
+        return fail(err);
+    if (::rename(tempName.constData(), target.constData()) != 0)
+        return fail(errno);
+
+    // Makes the rename itself durable. The new file is in place whatever this returns.
+    const Fd dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0)
+        ::fsync(dir.get());
+    return fileDone();
 }
 
 } // namespace qx

@@ -3,6 +3,8 @@
 #include "layout/layout_defaults.h"
 #include "layout/layout_units.h"
 
+#include <QtGlobal>
+
 #include <cmath>
 #include <limits>
 
@@ -24,27 +26,20 @@ long long roundedWhole(double x)
 
 } // namespace
 
+LayoutLibrary::LayoutLibrary(QString filePath)
+    : RecordLibrary(std::move(filePath), QT_TRANSLATE_NOOP("qx", "page layout library"), EntryPrefix, LayoutExchange)
+{
+}
+
 LayoutLibrary LayoutLibrary::inProgramDir(const QString &programDir)
 {
     return LayoutLibrary(programDir + QLatin1Char('/') + QLatin1String(FileName));
 }
 
-int LayoutLibrary::count() const
+FileOutcome<EntryList> LayoutLibrary::list(int defaultPage) const
 {
-    return m_file.count().value_or(0);
-}
-
-EntryList LayoutLibrary::list(int defaultPage) const
-{
-    EntryList out;
-    m_file.forEachPrefix(EntryPrefix, [&](int n, std::span<const uint8_t> prefix) {
-        std::vector<uint8_t> bytes(PageLayout::Size);
-        std::copy(prefix.begin(), prefix.end(), bytes.begin());
-        out.entries.push_back(
-            {n, layoutEntryText(PageLayout::decode(recordSpan<PageLayout>(bytes)), n == defaultPage)});
-    });
-    sortByText(out.entries);
-    return out;
+    return entries(
+        [defaultPage](int n, const PageLayout &layout) { return layoutEntryText(layout, n == defaultPage); });
 }
 
 std::string layoutEntryText(const PageLayout &layout, bool isDefault)
@@ -64,37 +59,27 @@ std::string layoutEntryText(const PageLayout &layout, bool isDefault)
     return text;
 }
 
-ExportResult exportLayout(const QString &path, const PageLayout &layout)
+FileStatus exportLayout(const QString &path, const PageLayout &layout)
 {
     return writeExchangeFile(path, LayoutExchange, layout.encoded());
 }
 
-ImportOutcome importLayout(const QString &path, const LayoutLibrary &library)
+FileOutcome<ImportOutcome> importLayout(const QString &path, const LayoutLibrary &library)
 {
-    std::vector<uint8_t> record;
-    switch (readExchangeFile(path, LayoutExchange, record)) {
-    case ExchangeRead::CannotOpen:
-        return {ImportResult::CannotOpen};
-    case ExchangeRead::Corrupt:
-        return {ImportResult::Corrupt};
-    case ExchangeRead::Read:
-        break;
-    }
-    const auto n = library.append(PageLayout::decode(recordSpan<PageLayout>(record)));
-    if (!n)
-        return {ImportResult::CannotAdd};
-    return {ImportResult::Imported, *n};
+    return library.importRecord(path);
 }
 
-PageLayout layoutForNewPuzzle(const QString &libraryPath, int defaultPage)
+FileOutcome<PageLayout> layoutForNewPuzzle(const QString &libraryPath, int defaultPage)
 {
     const LayoutLibrary library(libraryPath);
-    const int records = library.count();
-    if (records == 0)
+    const auto records = library.count();
+    if (!records)
+        return records.error();
+    if (*records == 0)
         return builtInDefaultLayout();
     // A negative number is as unusable as one past the end.
-    const int n = (defaultPage >= 0 && defaultPage < records) ? defaultPage : 0;
-    return library.read(n).value_or(builtInDefaultLayout());
+    const int n = (defaultPage >= 0 && defaultPage < *records) ? defaultPage : 0;
+    return library.read(n);
 }
 
 } // namespace qx

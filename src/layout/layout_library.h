@@ -1,34 +1,26 @@
 #pragma once
 // The page layout library "QXFPAGE.DAT" in the program directory: PageLayouts one after another, no
-// header. A layout is known by its record number; the file is created by the first layout saved.
-// Every operation opens and closes the file; failing to open is a result here, a failure after
-// that throws IoError.
+// header; ".PAG" files carry one layout between libraries.
 
-#include "common/exchange_file.h"
-#include "common/list_entry.h"
-#include "common/record_file.h"
+#include "common/record_library.h"
 #include "layout/page_layout.h"
 
 #include <QString>
 
-#include <optional>
 #include <string>
 
 namespace qx {
 
-class LayoutLibrary : public TypedRecordFile<PageLayout> {
+class LayoutLibrary : public RecordLibrary<PageLayout> {
 public:
     static constexpr const char *FileName = "QXFPAGE.DAT";
 
-    explicit LayoutLibrary(QString filePath) : TypedRecordFile(std::move(filePath)) {}
+    explicit LayoutLibrary(QString filePath);
     static LayoutLibrary inProgramDir(const QString &programDir);
 
-    // Whole records; 0 when the file is missing or unreadable.
-    int count() const;
-
     // One entry per record, sorted by entry text; the record numbered defaultPage carries the
-    // default mark.
-    EntryList list(int defaultPage) const;
+    // default mark. Empty when the file is missing.
+    FileOutcome<EntryList> list(int defaultPage) const;
 
     // remove(n) leaves the default page number alone: the mark passes to the layout that takes over
     // the number.
@@ -42,14 +34,14 @@ inline constexpr std::string_view DefaultLayoutMark = "  <<DEFAULT>>";
 std::string layoutEntryText(const PageLayout &layout, bool isDefault);
 
 // Writes the layout as a ".PAG" file.
-ExportResult exportLayout(const QString &path, const PageLayout &layout);
+FileStatus exportLayout(const QString &path, const PageLayout &layout);
 
 // Reads a ".PAG" file and appends its record to the library; the outcome carries the new record
 // number. Corrupt files add nothing.
-ImportOutcome importLayout(const QString &path, const LayoutLibrary &library);
+FileOutcome<ImportOutcome> importLayout(const QString &path, const LayoutLibrary &library);
 
 // The layout a new puzzle receives: record defaultPage of the library, record 0 when that number
 // is out of range, or the built-in default when the library is missing or empty.
-PageLayout layoutForNewPuzzle(const QString &libraryPath, int defaultPage);
+FileOutcome<PageLayout> layoutForNewPuzzle(const QString &libraryPath, int defaultPage);
 
 } // namespace qx

@@ -1,5 +1,7 @@
 #include "shapes/shape_library.h"
 
+#include <QtGlobal>
+
 namespace qx {
 
 namespace {
@@ -9,49 +11,29 @@ constexpr int EntryPrefix = 55;
 
 } // namespace
 
+ShapeLibrary::ShapeLibrary(QString filePath)
+    : RecordLibrary(std::move(filePath), QT_TRANSLATE_NOOP("qx", "shape library"), EntryPrefix, ShapeExchange)
+{
+}
+
 ShapeLibrary ShapeLibrary::inProgramDir(const QString &programDir)
 {
     return ShapeLibrary(programDir + QLatin1Char('/') + QLatin1String(FileName));
 }
 
-int ShapeLibrary::count() const
+FileOutcome<EntryList> ShapeLibrary::list() const
 {
-    return m_file.count().value_or(0);
+    return entries([](int, const ShapeRecord &shape) { return shapeEntryText(shape); });
 }
 
-EntryList ShapeLibrary::list() const
+FileStatus exportShape(const QString &path, const ShapeRecord &shape)
 {
-    EntryList out;
-    m_file.forEachPrefix(EntryPrefix, [&](int n, std::span<const uint8_t> prefix) {
-        std::array<uint8_t, ShapeRecord::Size> bytes{};
-        std::copy(prefix.begin(), prefix.end(), bytes.begin());
-        out.entries.push_back({n, shapeEntryText(ShapeRecord::decode(bytes))});
-    });
-    sortByText(out.entries);
-    return out;
+    return writeExchangeFile(path, ShapeExchange, encodeRecord(shape));
 }
 
-ExportResult exportShape(const QString &path, const ShapeRecord &shape)
+FileOutcome<ImportOutcome> importShape(const QString &path, const ShapeLibrary &library, ShapeRecord &current)
 {
-    return writeExchangeFile(path, ShapeExchange, shape.encoded());
-}
-
-ImportOutcome importShape(const QString &path, const ShapeLibrary &library, ShapeRecord &current)
-{
-    std::vector<uint8_t> record;
-    switch (readExchangeFile(path, ShapeExchange, record)) {
-    case ExchangeRead::CannotOpen:
-        return {ImportResult::CannotOpen};
-    case ExchangeRead::Corrupt:
-        return {ImportResult::Corrupt};
-    case ExchangeRead::Read:
-        break;
-    }
-    current = ShapeRecord::decode(recordSpan<ShapeRecord>(record));
-    const auto n = library.append(current);
-    if (!n)
-        return {ImportResult::CannotAdd};
-    return {ImportResult::Imported, *n};
+    return library.importRecord(path, &current);
 }
 
 } // namespace qx

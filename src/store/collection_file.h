@@ -1,13 +1,13 @@
 #pragma once
 // A collection file: puzzle records one after another, no header. Record n starts at byte
-// n * 69,623; a partial tail is not a puzzle. Every operation opens and closes the file.
+// n * 69,623; a partial tail is not a puzzle, and a file with one is never written to. Every
+// operation opens and closes the file.
 
 #include "common/record_file.h"
 #include "store/puzzle_record.h"
 
 #include <QString>
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,17 +28,16 @@ struct CollectionIndex {
 
 class CollectionFile : public TypedRecordFile<PuzzleRecord> {
 public:
-    explicit CollectionFile(QString path) : TypedRecordFile(std::move(path)) {}
+    explicit CollectionFile(QString path);
 
-    // Reads only each record's category and name. Empty lists when the file cannot be opened.
-    CollectionIndex reload() const;
+    // Reads only each record's category and name.
+    FileOutcome<CollectionIndex> reload() const;
 
-    std::optional<int> count() const { return m_file.count(); }
-    bool createEmpty() const { return m_file.createEmpty(); }
+    FileStatus createEmpty() const { return m_file.createEmpty(); }
 
-    // Saves the buffer: appended when new, else written back at its record number.
-    // False when the file can be neither opened nor created.
-    bool save(const PuzzleRecord &record, bool isNew, int recordNumber) const;
+    // Saves the buffer: appended when new, else written back at its record number. Returns the
+    // record number it was saved at.
+    FileOutcome<int> save(const PuzzleRecord &record, bool isNew, int recordNumber) const;
 };
 
 } // namespace qx

@@ -29,16 +29,22 @@ std::optional<int> findExact(const std::vector<TaggedEntry> &entries, const std:
     return std::nullopt;
 }
 
-void CollectionView::reload(const CollectionFile &file)
+FileStatus CollectionView::reload(const CollectionFile &file)
 {
     clear();
-    m_index = file.reload();
+    if (!file.file().exists())
+        return fileDone();
+    auto index = file.reload();
+    if (!index)
+        return index.error();
+    m_index = std::move(*index);
     for (size_t i = 0; i < m_index.CategoryList.size(); ++i)
         m_categories.push_back({m_index.CategoryList[i], static_cast<int>(i)});
     sortForDisplay(m_categories);
     if (!m_categories.empty())
         m_selectedCategory = 0;
     fillPuzzles();
+    return fileDone();
 }
 
 void CollectionView::clear()

@@ -25,8 +25,10 @@ std::optional<int> findExact(const std::vector<TaggedEntry> &entries, const std:
 
 class CollectionView {
 public:
-    // Rebuilds everything from the file, then shows the reselected category or the first one.
-    void reload(const CollectionFile &file);
+    // Rebuilds everything from the file, then shows the reselected category or the first one. A
+    // missing file is an empty collection; a file that cannot be read leaves the view empty and
+    // reports why.
+    FileStatus reload(const CollectionFile &file);
     // Forgets the file's content (a new, empty collection).
     void clear();
 

@@ -1,43 +1,45 @@
 #include "store/old_version_files.h"
 
-#include "common/io_error.h"
-#include "common/record_file.h"
-#include "store/puzzle_record.h"
+#include "common/native_file.h"
+#include "store/collection_file.h"
 
-#include <QFile>
+#include <QtGlobal>
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace qx {
 
 namespace {
 
 template <typename Convert>
-ConversionResult appendAll(const QString &oldFile, int oldSize, const QString &target, int targetSize, Convert convert)
+FileStatus appendAll(const QString &oldFile, int oldSize, const RecordFile &destination, Convert convert)
 {
     const RecordFile source(oldFile, oldSize);
     const auto count = source.count();
     if (!count)
-        return ConversionResult::CannotOpenSource;
-    const RecordFile destination(target, targetSize);
-    if (!destination.openOrCreate())
-        return ConversionResult::CannotOpenTarget;
+        return count.error();
+    std::vector<uint8_t> converted;
     for (int n = 0; n < *count; ++n) {
         const auto bytes = source.read(n);
         if (!bytes)
-            throw IoError(oldFile, QStringLiteral("The file could no longer be read"));
-        if (!destination.append(convert(*bytes)))
-            throw IoError(target, QStringLiteral("The file could no longer be written"));
+            return bytes.error();
+        const auto record = convert(*bytes);
+        converted.insert(converted.end(), record.begin(), record.end());
     }
-    if (!QFile::remove(oldFile))
-        throw IoError(oldFile, QStringLiteral("The converted file could not be deleted"));
-    return ConversionResult::Converted;
+    const auto appended = destination.append(converted);
+    if (!appended)
+        return appended.error();
+    if (::unlink(nativePath(oldFile).constData()) != 0)
+        return FileError{FileError::Kind::Io, oldFile, systemErrorText(errno)};
+    return fileDone();
 }
 
 } // namespace
 
-ConversionResult convertOldPuzzles(const QString &oldFile, const QString &targetCollection,
-                                   const PageLayout &defaultLayout)
+FileStatus convertOldPuzzles(const QString &oldFile, const QString &targetCollection, const PageLayout &defaultLayout)
 {
-    return appendAll(oldFile, OldPuzzleRecord::Size, targetCollection, PuzzleRecord::Size,
+    return appendAll(oldFile, OldPuzzleRecord::Size, CollectionFile(targetCollection).file(),
                      [&](const std::vector<uint8_t> &bytes) {
                          const auto old = OldPuzzleRecord::decode(
                              std::span<const uint8_t, OldPuzzleRecord::Size>(bytes.data(), OldPuzzleRecord::Size));
@@ -47,9 +49,10 @@ ConversionResult convertOldPuzzles(const QString &oldFile, const QString &target
                      });
 }
 
-ConversionResult convertOldShapes(const QString &oldFile, const QString &shapeLibrary)
+FileStatus convertOldShapes(const QString &oldFile, const QString &shapeLibrary)
 {
-    return appendAll(oldFile, ShapeRecordBytes, shapeLibrary, ShapeRecordBytes,
+    return appendAll(oldFile, ShapeRecordBytes,
+                     RecordFile(shapeLibrary, ShapeRecordBytes, QT_TRANSLATE_NOOP("qx", "shape library")),
                      [](const std::vector<uint8_t> &bytes) { return bytes; });
 }
 

@@ -1,8 +1,7 @@
 #include "store/puzzle_transfer.h"
 
-#include "common/io_error.h"
+#include "common/native_file.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace qx {
@@ -25,70 +24,67 @@ bool sameCollection(const QString &a, const QString &b)
     return fa.exists() && fb.exists() && fa.canonicalFilePath() == fb.canonicalFilePath();
 }
 
-TransferResult importPuzzles(const CollectionFile &source, const std::vector<int> &records,
-                             const CollectionFile &target)
+namespace {
+
+// The chosen records of the source, one after another.
+FileOutcome<std::vector<uint8_t>> readRecords(const CollectionFile &source, const std::vector<int> &records)
 {
-    if (!source.count())
-        return TransferResult::CannotOpenSource;
-    if (!target.file().openOrCreate())
-        return TransferResult::CannotOpenTarget;
+    std::vector<uint8_t> bytes;
+    bytes.reserve(records.size() * PuzzleRecord::Size);
     for (const int n : records) {
-        const auto record = source.read(n);
+        const auto record = source.file().read(n);
         if (!record)
-            throw IoError(source.path(), QStringLiteral("The file could no longer be read"));
-        if (!target.append(*record))
-            throw IoError(target.path(), QStringLiteral("The file could no longer be written"));
+            return record.error();
+        bytes.insert(bytes.end(), record->begin(), record->end());
     }
-    return TransferResult::Done;
+    return bytes;
 }
 
-OldFileImport importOldPuzzleFile(const QString &path, const PuzzleRecord &buffer, const PageLayout &defaultLayout,
-                                  const CollectionFile &target)
-{
-    OldFileImport out;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        out.result = OldFileResult::CannotOpen;
-        return out;
-    }
-    // The signature is checked before anything else is read.
-    if (file.read(3) != QByteArrayLiteral("QXM"))
-        return out;
-    const QByteArray length = file.read(1);
-    if (length.size() != 1)
-        return out;
-    const auto textLength = static_cast<uint8_t>(length[0]);
-    if (file.read(textLength).size() != textLength)
-        return out;
-    const QByteArray bytes = file.read(OldPuzzleRecord::Size);
-    if (bytes.size() != OldPuzzleRecord::Size)
-        return out;
-    file.close();
+} // namespace
 
-    const auto old = OldPuzzleRecord::decode(
-        recordSpan<OldPuzzleRecord>(std::span(reinterpret_cast<const uint8_t *>(bytes.data()), bytes.size())));
+FileOutcome<int> importPuzzles(const CollectionFile &source, const std::vector<int> &records,
+                               const CollectionFile &target)
+{
+    const auto bytes = readRecords(source, records);
+    if (!bytes)
+        return bytes.error();
+    return target.file().append(*bytes);
+}
+
+FileOutcome<OldFileImport> readOldPuzzleFile(const QString &path, const PuzzleRecord &buffer,
+                                             const PageLayout &defaultLayout)
+{
+    // The text after the signature is at most 255 bytes.
+    const auto file = readRegularFileStart(path, 4 + 255 + OldPuzzleRecord::Size);
+    if (!file)
+        return file.error();
+    const QByteArray &bytes = *file;
+    OldFileImport out;
+    // The signature is checked before anything else.
+    if (!bytes.startsWith(QByteArrayLiteral("QXM")) || bytes.size() < 4)
+        return out;
+    const qsizetype start = 4 + static_cast<uint8_t>(bytes[3]);
+    if (bytes.size() < start + OldPuzzleRecord::Size)
+        return out;
+    const auto old = OldPuzzleRecord::decode(recordSpan<OldPuzzleRecord>(
+        std::span(reinterpret_cast<const uint8_t *>(bytes.constData()) + start, OldPuzzleRecord::Size)));
     out.record = buffer;
     convertOldRecord(old, defaultLayout, out.record);
-    out.result = target.append(out.record) ? OldFileResult::Imported : OldFileResult::CannotSave;
+    out.result = OldFileResult::Imported;
     return out;
 }
 
-PuzzleExportResult exportPuzzles(const CollectionFile &source, const std::vector<int> &records,
-                                 const CollectionFile &target)
+FileOutcome<PuzzleExportResult> exportPuzzles(const CollectionFile &source, const std::vector<int> &records,
+                                              const CollectionFile &target)
 {
     if (sameCollection(source.path(), target.path()))
         return PuzzleExportResult::SameAsSource;
-    if (!target.createEmpty())
-        return PuzzleExportResult::CannotCreateTarget;
-    if (!source.count())
-        return PuzzleExportResult::CannotOpenSource;
-    for (const int n : records) {
-        const auto record = source.read(n);
-        if (!record)
-            throw IoError(source.path(), QStringLiteral("The file could no longer be read"));
-        if (!target.append(*record))
-            throw IoError(target.path(), QStringLiteral("The file could no longer be written"));
-    }
+    const auto bytes = readRecords(source, records);
+    if (!bytes)
+        return bytes.error();
+    const auto written = target.file().writeAll(*bytes);
+    if (!written)
+        return written.error();
     return PuzzleExportResult::Done;
 }
 

@@ -24,30 +24,30 @@ ImportKind importKindOf(const QString &path);
 // would type them; the same file reached through another spelling counts too.
 bool sameCollection(const QString &a, const QString &b);
 
-enum class TransferResult { Done, CannotOpenSource, CannotOpenTarget };
+// Appends the given records of the source, in the order given, unchanged to the target (created
+// when missing); returns the number of the first record added. All or nothing: on failure the
+// target is as it was.
+FileOutcome<int> importPuzzles(const CollectionFile &source, const std::vector<int> &records,
+                               const CollectionFile &target);
 
-// Appends the given records of the source, in the order given, unchanged to the target (opened,
-// or created). IoError for a failure after both were opened; what was appended stays.
-TransferResult importPuzzles(const CollectionFile &source, const std::vector<int> &records,
-                             const CollectionFile &target);
-
-enum class OldFileResult { Imported, CannotOpen, Corrupt, CannotSave };
+// What an import of an old puzzle file did, once the file was read.
+enum class OldFileResult { Imported, Corrupt };
 
 struct OldFileImport {
     OldFileResult result = OldFileResult::Corrupt;
-    PuzzleRecord record; // the converted puzzle, when imported
+    PuzzleRecord record; // the converted puzzle, when read
 };
 
-// Reads "QXM", a length byte and that many bytes of text, then one old record; converts it with the
-// default layout into a copy of the buffer and appends it to the target.
-OldFileImport importOldPuzzleFile(const QString &path, const PuzzleRecord &buffer, const PageLayout &defaultLayout,
-                                  const CollectionFile &target);
+// Reads "QXM", a length byte and that many bytes of text, then one old record, and converts it with
+// the default layout into a copy of the buffer. The caller appends it where it belongs.
+FileOutcome<OldFileImport> readOldPuzzleFile(const QString &path, const PuzzleRecord &buffer,
+                                             const PageLayout &defaultLayout);
 
-// Creates the target empty (replacing any file of that name), then appends the given records of
-// the source in the order given. The open collection itself is refused as a target: creating it
-// empty would destroy the puzzles about to be copied.
-enum class PuzzleExportResult { Done, SameAsSource, CannotCreateTarget, CannotOpenSource };
-PuzzleExportResult exportPuzzles(const CollectionFile &source, const std::vector<int> &records,
-                                 const CollectionFile &target);
+// Makes the target hold exactly the given records of the source, in the order given (created, or
+// replacing the records of an existing collection). The open collection itself is refused as a
+// target (SameAsSource): emptying it would destroy the puzzles about to be copied.
+enum class PuzzleExportResult { Done, SameAsSource };
+FileOutcome<PuzzleExportResult> exportPuzzles(const CollectionFile &source, const std::vector<int> &records,
+                                              const CollectionFile &target);
 
 } // namespace qx

@@ -1,7 +1,6 @@
 #include "store/settings.h"
 
 #include "common/ini_file.h"
-#include "common/io_error.h"
 #include "common/text.h"
 
 #include <QFileInfo>
@@ -256,25 +255,23 @@ void Settings::save(IniFile &ini) const
     visitSettings(*this, writer);
 }
 
-Settings loadSettings(const QString &path, const QString &startupDir)
+FileOutcome<Settings> loadSettings(const QString &path, const QString &startupDir)
 {
-    IniFile ini;
-    try {
-        ini = IniFile::load(path);
-    } catch (const IoError &) {
-        // A settings file that cannot be read counts as missing: the program starts with its
-        // defaults, as it would on a first run. Saving later refuses to overwrite it.
-    }
+    const auto ini = IniFile::load(path);
+    if (!ini)
+        return ini.error();
     Settings settings;
-    settings.load(ini, startupDir);
+    settings.load(*ini, startupDir);
     return settings;
 }
 
-void saveSettings(const QString &path, const Settings &settings)
+FileStatus saveSettings(const QString &path, const Settings &settings)
 {
-    IniFile ini = IniFile::load(path);
-    settings.save(ini);
-    ini.save(path);
+    auto ini = IniFile::load(path);
+    if (!ini)
+        return ini.error();
+    settings.save(*ini);
+    return ini->save(path);
 }
 
 } // namespace qx

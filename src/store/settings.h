@@ -7,6 +7,8 @@
 // to Windows-1252 there. Lengths count characters (Unicode code points), so a text is never cut
 // inside a character. Colours are Windows colour values, red in the low byte.
 
+#include "common/file_outcome.h"
+
 #include <QChar>
 #include <QString>
 #include <QStringView>
@@ -179,13 +181,14 @@ struct Settings {
     friend bool operator==(const Settings &, const Settings &) = default;
 };
 
-// The settings of the file at path. A missing, unreadable or damaged file gives the defaults for
-// whatever it does not hold; this never fails, as the program must start regardless.
-Settings loadSettings(const QString &path, const QString &startupDir);
+// The settings of the file at path. A missing or damaged file gives the defaults for whatever it
+// does not hold; a file that cannot be read at all is a failure, and the caller starts with
+// Settings::defaults() (the program must start regardless).
+FileOutcome<Settings> loadSettings(const QString &path, const QString &startupDir);
 
 // Writes every key into the file at path, keeping whatever else it holds, and replaces it
-// atomically. IoError when the file exists but cannot be read (it is then left as it is) or when
+// atomically. A failure when the file exists but cannot be read (it is then left as it is) or when
 // it cannot be written.
-void saveSettings(const QString &path, const Settings &settings);
+FileStatus saveSettings(const QString &path, const Settings &settings);
 
 } // namespace qx

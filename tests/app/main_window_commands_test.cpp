@@ -58,7 +58,8 @@ struct App {
     std::vector<std::string> namesIn(const QString &name)
     {
         std::vector<std::string> out;
-        for (const auto &p : CollectionFile(path(name)).reload().PuzzleIndexList)
+        const auto index = CollectionFile(path(name)).reload();
+        for (const auto &p : index.value().PuzzleIndexList)
             out.push_back(p.name);
         return out;
     }
@@ -270,7 +271,7 @@ TEST(MainWindowPuzzles, PrintingNeedsABuiltPuzzle)
     PuzzleRecord unbuilt;
     unbuilt.Category.set("A");
     unbuilt.PuzzleName.set("Banana");
-    CollectionFile(app.path("DEFAULT.QX3")).append(unbuilt);
+    ASSERT_TRUE(CollectionFile(app.path("DEFAULT.QX3")).append(unbuilt));
     app.start();
     int printed = 0;
     MainWindow::Windows windows;

@@ -210,3 +210,19 @@ TEST(ProgressDialog, AbortStopsAfterTheRunningAttempt)
     EXPECT_EQ(dialog.cancelButton()->text(), QStringLiteral("&Ok"));
     saveShot(dialog, QStringLiteral("creation_attempts_aborted.png"));
 }
+
+TEST(CandidateWindow, ASaveIntoADamagedCollectionShowsOneErrorBoxAndChangesNothing)
+{
+    Fixture f({"ROBIN", "OWL", "WREN"});
+    const QString path = f.dir.file("OUT.QX3");
+    const std::vector<uint8_t> notes{'n', 'o', 't', 'e', 's', '\n'};
+    writeAll(path, notes);
+    auto w = f.window();
+    w->onSaveClicked();
+    ASSERT_EQ(f.host.messages().size(), 1u);
+    EXPECT_EQ(f.host.messages()[0].caption, QStringLiteral("Error"));
+    EXPECT_EQ(f.host.messages()[0].text,
+              path + QStringLiteral(" is damaged or is not a puzzle collection.  Nothing was saved."));
+    EXPECT_FALSE(w->saved());
+    EXPECT_EQ(readAll(path), notes);
+}

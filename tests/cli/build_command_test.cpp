@@ -23,7 +23,7 @@ struct BuildFixture {
         ShapeRecord square = newShape();
         square.ShapeName.set("Square");
         square.ShapeWidth = square.ShapeHeight = 15;
-        ShapeLibrary(library).append(square);
+        EXPECT_TRUE(ShapeLibrary(library).append(square));
     }
 
     QString words(const QString &text)

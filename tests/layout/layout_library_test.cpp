@@ -1,4 +1,3 @@
-#include "common/io_error.h"
 #include "layout/layout_defaults.h"
 #include "layout/layout_library.h"
 
@@ -54,7 +53,7 @@ struct LayoutLibraryTest : ::testing::Test {
     void fill(std::initializer_list<std::string> names)
     {
         for (const auto &n : names)
-            library.append(layout(n));
+            ASSERT_TRUE(library.append(layout(n)));
     }
 };
 
@@ -76,9 +75,9 @@ TEST(LayoutEntryText, NamesThePaperAndOnlyACustomPaperShowsItsSize)
 TEST_F(LayoutLibraryTest, MissingOrEmptyLibraryListsNothing)
 {
     EXPECT_EQ(library.path(), dir.file("QXFPAGE.DAT"));
-    EXPECT_TRUE(library.list(0).nothingFound());
+    EXPECT_TRUE(library.list(0)->nothingFound());
     writeAll(library.path(), {});
-    EXPECT_TRUE(library.list(0).nothingFound());
+    EXPECT_TRUE(library.list(0)->nothingFound());
 }
 
 TEST_F(LayoutLibraryTest, ListIsSortedAndMarksTheDefaultByRecordNumber)
@@ -86,14 +85,14 @@ TEST_F(LayoutLibraryTest, ListIsSortedAndMarksTheDefaultByRecordNumber)
     fill({"Weekly", "Daily"});
     EXPECT_EQ(library.append(layout("Sunday")), 2);
     EXPECT_EQ(
-        library.list(2).entries,
+        library.list(2)->entries,
         (std::vector<ListEntry>{{1, "Daily (Letter)"}, {2, "Sunday (Letter)  <<DEFAULT>>"}, {0, "Weekly (Letter)"}}));
 
     // Deleting an earlier record leaves "Default Page" at 2: the mark passes to the former record 3.
-    library.append(layout("Annual"));
+    ASSERT_TRUE(library.append(layout("Annual")));
     ASSERT_TRUE(library.remove(1));
     EXPECT_EQ(
-        library.list(2).entries,
+        library.list(2)->entries,
         (std::vector<ListEntry>{{2, "Annual (Letter)  <<DEFAULT>>"}, {1, "Sunday (Letter)"}, {0, "Weekly (Letter)"}}));
 }
 
@@ -106,7 +105,7 @@ TEST_F(LayoutLibraryTest, RecordsKeepEveryByteThroughReadAndReplace)
     EXPECT_EQ(read->encoded(), a);
     ASSERT_TRUE(library.replace(0, *read));
     EXPECT_EQ(readAll(library.path()), a);
-    EXPECT_THROW(library.read(1), IoError);
+    EXPECT_EQ(library.read(1).error().kind, FileError::Kind::Io) << "past the end";
 }
 
 TEST_F(LayoutLibraryTest, NewPuzzleTakesTheDefaultPageRecordZeroOrTheBuiltInDefault)
@@ -117,10 +116,10 @@ TEST_F(LayoutLibraryTest, NewPuzzleTakesTheDefaultPageRecordZeroOrTheBuiltInDefa
 
     writeAll(library.path(), {});
     fill({"Zero", "One", "Two"});
-    EXPECT_EQ(layoutForNewPuzzle(library.path(), 2).LayoutName.str(), "Two");
-    EXPECT_EQ(layoutForNewPuzzle(library.path(), 5).LayoutName.str(), "Zero");
-    EXPECT_EQ(layoutForNewPuzzle(library.path(), 3).LayoutName.str(), "Zero");
-    EXPECT_EQ(layoutForNewPuzzle(library.path(), -1).LayoutName.str(), "Zero");
+    EXPECT_EQ(layoutForNewPuzzle(library.path(), 2)->LayoutName.str(), "Two");
+    EXPECT_EQ(layoutForNewPuzzle(library.path(), 5)->LayoutName.str(), "Zero");
+    EXPECT_EQ(layoutForNewPuzzle(library.path(), 3)->LayoutName.str(), "Zero");
+    EXPECT_EQ(layoutForNewPuzzle(library.path(), -1)->LayoutName.str(), "Zero");
 }
 
 TEST_F(LayoutLibraryTest, ExportWritesTheTagAndTheRecordAndImportAppendsIt)
@@ -128,7 +127,7 @@ TEST_F(LayoutLibraryTest, ExportWritesTheTagAndTheRecordAndImportAppendsIt)
     const auto record = patternedRecord(4);
     const auto path = dir.file("page.PAG");
     const auto p = PageLayout::decode(std::span<const uint8_t, PageLayout::Size>(record.data(), PageLayout::Size));
-    EXPECT_EQ(exportLayout(path, p), ExportResult::Exported);
+    EXPECT_TRUE(exportLayout(path, p));
     EXPECT_EQ(readAll(path), exchangeFile("PAG1.0", record));
 
     fill({"Existing"});
@@ -143,13 +142,28 @@ TEST_F(LayoutLibraryTest, ImportTakesTheFirstRecordOfALongFileAndRefusesAShortOn
     auto shortByOne = exchangeFile("PAG1.0", record);
     shortByOne.pop_back(); // 28,873 bytes
     writeAll(path, shortByOne);
-    EXPECT_EQ(importLayout(path, library).result, ImportResult::Corrupt);
+    EXPECT_EQ(importLayout(path, library), ImportOutcome{ImportResult::Corrupt});
     EXPECT_EQ(fileSize(library.path()), -1);
 
     writeAll(path, exchangeFile("PAG2.0", record, 30000 - 28874));
     EXPECT_EQ(importLayout(path, library), (ImportOutcome{ImportResult::Imported, 0}));
     EXPECT_EQ(readAll(library.path()), record);
 
-    EXPECT_EQ(importLayout(dir.file("missing.PAG"), library).result, ImportResult::CannotOpen);
-    EXPECT_EQ(importLayout(path, LayoutLibrary(dir.file("none/QXFPAGE.DAT"))).result, ImportResult::CannotAdd);
+    EXPECT_EQ(importLayout(dir.file("missing.PAG"), library).error().path, dir.file("missing.PAG"));
+    EXPECT_EQ(importLayout(path, LayoutLibrary(dir.file("none/QXFPAGE.DAT"))).error().path,
+              dir.file("none/QXFPAGE.DAT"));
+}
+
+TEST_F(LayoutLibraryTest, ADamagedLibraryIsListedButNeverWritten)
+{
+    auto bytes = patternedRecord(1);
+    bytes.resize(bytes.size() + 20, 0x41);
+    writeAll(library.path(), bytes);
+    EXPECT_EQ(library.list(0)->entries.size(), 1u);
+    const auto refused = library.append(layout("New"));
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().errorText(),
+              library.path() + QStringLiteral(" is damaged or is not a page layout library.  Nothing was saved."));
+    EXPECT_FALSE(library.replace(0, layout("Other")));
+    EXPECT_EQ(readAll(library.path()), bytes);
 }

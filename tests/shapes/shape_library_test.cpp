@@ -50,22 +50,22 @@ struct ShapeLibraryTest : ::testing::Test {
 TEST_F(ShapeLibraryTest, MissingOrEmptyLibraryListsNothingUntilTheFirstShapeIsAdded)
 {
     EXPECT_EQ(library.path(), dir.file("QXFLAY.DAT"));
-    EXPECT_TRUE(library.list().nothingFound());
+    EXPECT_TRUE(library.list()->nothingFound());
     writeAll(library.path(), {});
-    EXPECT_TRUE(library.list().nothingFound());
+    EXPECT_TRUE(library.list()->nothingFound());
 
     EXPECT_EQ(library.append(shape("Star", 15, 15)), 0);
     EXPECT_EQ(fileSize(library.path()), 2555);
-    EXPECT_EQ(library.list().entries, (std::vector<ListEntry>{{0, "15x15 Star"}}));
+    EXPECT_EQ(library.list()->entries, (std::vector<ListEntry>{{0, "15x15 Star"}}));
 }
 
 TEST_F(ShapeLibraryTest, AppendGivesTheCountBeforeAndListsSortByEntryText)
 {
-    library.append(shape("Heart", 5, 5));
-    library.append(shape("Star", 15, 15));
-    library.append(shape("Big", 30, 30));
+    ASSERT_TRUE(library.append(shape("Heart", 5, 5)));
+    ASSERT_TRUE(library.append(shape("Star", 15, 15)));
+    ASSERT_TRUE(library.append(shape("Big", 30, 30)));
     EXPECT_EQ(library.append(shape("Arrow", 9, 12)), 3);
-    EXPECT_EQ(library.list().entries,
+    EXPECT_EQ(library.list()->entries,
               (std::vector<ListEntry>{{1, "15x15 Star"}, {2, "30x30 Big"}, {0, "5x5 Heart"}, {3, "9x12 Arrow"}}));
 }
 
@@ -90,12 +90,11 @@ TEST_F(ShapeLibraryTest, ExportWritesTheTagAndTheRecordAndImportReadsItBack)
 {
     const auto record = patterned(9);
     const auto path = dir.file("star.LAY");
-    EXPECT_EQ(exportShape(path, ShapeRecord::decode(std::span<const uint8_t, 2555>(record.data(), 2555))),
-              ExportResult::Exported);
+    EXPECT_TRUE(exportShape(path, ShapeRecord::decode(std::span<const uint8_t, 2555>(record.data(), 2555))));
     EXPECT_EQ(readAll(path), fileOf("LAY1.0", record));
-    EXPECT_EQ(exportShape(dir.file("no/such/dir/x.LAY"), newShape()), ExportResult::CannotCreate);
+    EXPECT_EQ(exportShape(dir.file("no/such/dir/x.LAY"), newShape()).error().kind, FileError::Kind::CannotOpen);
 
-    library.append(newShape());
+    ASSERT_TRUE(library.append(newShape()));
     ShapeRecord current = newShape();
     EXPECT_EQ(importShape(path, library, current), (ImportOutcome{ImportResult::Imported, 1}));
     EXPECT_EQ(bytesOf(current), record);
@@ -122,7 +121,7 @@ TEST_F(ShapeLibraryTest, ShortOrForeignFilesAreCorruptAndChangeNothing)
          {shortByOne, fileOf("XYZ1.0", record), fileOf("lay1.0", record), fileOf("LA", {}), fileOf("LAY1", {})}) {
         writeAll(path, bytes);
         ShapeRecord current = newShape();
-        EXPECT_EQ(importShape(path, library, current).result, ImportResult::Corrupt) << bytes.size();
+        EXPECT_EQ(importShape(path, library, current), ImportOutcome{ImportResult::Corrupt}) << bytes.size();
         EXPECT_EQ(current, newShape());
         EXPECT_EQ(fileSize(library.path()), -1) << "the library is not even created";
     }
@@ -131,10 +130,29 @@ TEST_F(ShapeLibraryTest, ShortOrForeignFilesAreCorruptAndChangeNothing)
 TEST_F(ShapeLibraryTest, ImportReportsAFileThatCannotBeOpenedOrALibraryThatCannotBeWritten)
 {
     ShapeRecord current;
-    EXPECT_EQ(importShape(dir.file("missing.LAY"), library, current).result, ImportResult::CannotOpen);
+    const auto missing = importShape(dir.file("missing.LAY"), library, current);
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error().kind, FileError::Kind::CannotOpen);
+    EXPECT_EQ(missing.error().path, dir.file("missing.LAY"));
     const auto path = dir.file("in.LAY");
     const auto record = patterned(6);
     writeAll(path, fileOf("LAY1.0", record));
-    EXPECT_EQ(importShape(path, ShapeLibrary(dir.file("none/QXFLAY.DAT")), current).result, ImportResult::CannotAdd);
+    const auto refused = importShape(path, ShapeLibrary(dir.file("none/QXFLAY.DAT")), current);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().path, dir.file("none/QXFLAY.DAT"));
     EXPECT_EQ(bytesOf(current), record) << "read before the library refused it, it stays the current shape";
+}
+
+TEST_F(ShapeLibraryTest, ADamagedLibraryIsListedButNeverWritten)
+{
+    auto bytes = patterned(1);
+    bytes.resize(bytes.size() + 20, 0x41);
+    writeAll(library.path(), bytes);
+    EXPECT_EQ(library.list()->entries.size(), 1u);
+    const auto refused = library.append(newShape());
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().errorText(),
+              library.path() + QStringLiteral(" is damaged or is not a shape library.  Nothing was saved."));
+    EXPECT_FALSE(library.remove(0));
+    EXPECT_EQ(readAll(library.path()), bytes);
 }

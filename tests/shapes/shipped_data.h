@@ -34,7 +34,7 @@ inline std::vector<ShapeRecord> shippedShapes()
 {
     const ShapeLibrary library(shippedShapeLibraryPath());
     std::vector<ShapeRecord> shapes;
-    for (int n = 0; n < library.count(); ++n)
+    for (int n = 0; n < library.count().value(); ++n)
         shapes.push_back(library.read(n).value());
     return shapes;
 }

@@ -1,4 +1,3 @@
-#include "common/io_error.h"
 #include "store/collection_file.h"
 #include "store/collection_view.h"
 
@@ -39,7 +38,8 @@ std::vector<std::string> texts(const std::vector<TaggedEntry> &entries)
 std::vector<std::string> namesInFile(const CollectionFile &file)
 {
     std::vector<std::string> out;
-    for (const auto &p : file.reload().PuzzleIndexList)
+    const auto index = file.reload();
+    for (const auto &p : index.value().PuzzleIndexList)
         out.push_back(p.name);
     return out;
 }
@@ -51,7 +51,9 @@ TEST(CollectionReload, CategoriesInFirstSeenOrderAndCaseMatters)
     TempDir dir;
     const auto file =
         collectionOf(dir, {{"Birds", "Owls"}, {"Animals", "Cats"}, {"animals", "Dogs"}, {"Birds", "Hawks"}});
-    const auto index = file.reload();
+    const auto read = file.reload();
+    ASSERT_TRUE(read);
+    const CollectionIndex &index = *read;
     EXPECT_EQ(index.CategoryList, (std::vector<std::string>{"Birds", "Animals", "animals"}));
     ASSERT_EQ(index.PuzzleIndexList.size(), 4u);
     EXPECT_EQ(index.PuzzleIndexList[3].name, "Hawks");
@@ -63,22 +65,24 @@ TEST(CollectionReload, CategoriesInFirstSeenOrderAndCaseMatters)
 TEST(CollectionReload, MissingEmptyAndPartialFiles)
 {
     TempDir dir;
-    EXPECT_TRUE(CollectionFile(dir.file("none.QX3")).reload().PuzzleIndexList.empty());
+    EXPECT_EQ(CollectionFile(dir.file("none.QX3")).reload().error().kind, FileError::Kind::CannotOpen);
 
     const auto file = collectionOf(dir, {{"A", "One"}, {"A", "Two"}});
     auto bytes = readAll(file.path());
     bytes.resize(bytes.size() + 1000, 0x41); // a partial third record
     writeAll(file.path(), bytes);
-    EXPECT_EQ(file.reload().PuzzleIndexList.size(), 2u);
+    EXPECT_EQ(file.reload()->PuzzleIndexList.size(), 2u);
     EXPECT_EQ(file.count(), 2);
-    // Appending writes at the record count, over the partial tail.
-    EXPECT_EQ(file.append(puzzle("A", "Three")), 2);
-    EXPECT_EQ(fileSize(file.path()), 3 * PuzzleRecord::Size);
+    // A partial tail means damage or another kind of file: it is listed, but never written to.
+    const auto refused = file.append(puzzle("A", "Three"));
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().kind, FileError::Kind::NotRecordFile);
+    EXPECT_EQ(readAll(file.path()), bytes);
 
     CollectionFile empty(dir.file("empty.QX3"));
     ASSERT_TRUE(empty.createEmpty());
     EXPECT_EQ(fileSize(empty.path()), 0);
-    EXPECT_TRUE(empty.reload().CategoryList.empty());
+    EXPECT_TRUE(empty.reload()->CategoryList.empty());
 }
 
 TEST(CollectionRecords, ReadReplaceAndReadPastTheEnd)
@@ -88,8 +92,8 @@ TEST(CollectionRecords, ReadReplaceAndReadPastTheEnd)
     EXPECT_TRUE(file.replace(1, puzzle("C", "Changed")));
     EXPECT_EQ(file.read(1)->PuzzleName.str(), "Changed");
     EXPECT_EQ(file.read(0)->Category.str(), "A");
-    EXPECT_THROW(file.read(2), IoError);
-    EXPECT_FALSE(CollectionFile(dir.file("missing.QX3")).read(0).has_value());
+    EXPECT_EQ(file.read(2).error().kind, FileError::Kind::Io) << "past the end";
+    EXPECT_EQ(CollectionFile(dir.file("missing.QX3")).read(0).error().kind, FileError::Kind::CannotOpen);
 }
 
 TEST(CollectionRecords, DeleteMovesLaterRecordsDownAndTruncates)

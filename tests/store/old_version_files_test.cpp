@@ -38,8 +38,7 @@ TEST(OldVersionFiles, PuzzlesBecomeACollectionAndTheOldFileGoes)
 
     PageLayout layout;
     layout.LayoutName.set("Default");
-    ASSERT_EQ(convertOldPuzzles(dir.file(OldPuzzleFileName), dir.file(ConvertedCollectionName), layout),
-              ConversionResult::Converted);
+    ASSERT_TRUE(convertOldPuzzles(dir.file(OldPuzzleFileName), dir.file(ConvertedCollectionName), layout));
     EXPECT_FALSE(QFile::exists(dir.file(OldPuzzleFileName)));
     const CollectionFile converted(dir.file(ConvertedCollectionName));
     ASSERT_EQ(converted.count(), 2);
@@ -59,7 +58,7 @@ TEST(OldVersionFiles, AnExistingCollectionIsAppendedTo)
     PuzzleRecord existing;
     existing.PuzzleName.set("Kept");
     ASSERT_TRUE(target.append(existing));
-    ASSERT_EQ(convertOldPuzzles(dir.file(OldPuzzleFileName), target.path(), PageLayout{}), ConversionResult::Converted);
+    ASSERT_TRUE(convertOldPuzzles(dir.file(OldPuzzleFileName), target.path(), PageLayout{}));
     EXPECT_EQ(target.read(0)->PuzzleName.str(), "Kept");
     EXPECT_EQ(target.read(1)->PuzzleName.str(), "New");
 }
@@ -71,7 +70,7 @@ TEST(OldVersionFiles, ShapesAreAppendedUnchanged)
     writeAll(dir.file(OldShapeFileName), shapes);
     const auto existing = patternBytes(ShapeRecordBytes, 6);
     writeAll(dir.file("QXFLAY.DAT"), existing);
-    ASSERT_EQ(convertOldShapes(dir.file(OldShapeFileName), dir.file("QXFLAY.DAT")), ConversionResult::Converted);
+    ASSERT_TRUE(convertOldShapes(dir.file(OldShapeFileName), dir.file("QXFLAY.DAT")));
     auto expected = existing;
     expected.insert(expected.end(), shapes.begin(), shapes.begin() + 2 * ShapeRecordBytes);
     EXPECT_EQ(readAll(dir.file("QXFLAY.DAT")), expected);
@@ -81,9 +80,9 @@ TEST(OldVersionFiles, ShapesAreAppendedUnchanged)
 TEST(OldVersionFiles, FailuresLeaveTheOldFileInPlace)
 {
     TempDir dir;
-    EXPECT_EQ(convertOldShapes(dir.file("absent.DAT"), dir.file("QXFLAY.DAT")), ConversionResult::CannotOpenSource);
+    EXPECT_EQ(convertOldShapes(dir.file("absent.DAT"), dir.file("QXFLAY.DAT")).error().path, dir.file("absent.DAT"));
     writeAll(dir.file(OldShapeFileName), patternBytes(ShapeRecordBytes, 1));
-    EXPECT_EQ(convertOldShapes(dir.file(OldShapeFileName), dir.file("no/such/dir/QXFLAY.DAT")),
-              ConversionResult::CannotOpenTarget);
+    EXPECT_EQ(convertOldShapes(dir.file(OldShapeFileName), dir.file("no/such/dir/QXFLAY.DAT")).error().path,
+              dir.file("no/such/dir/QXFLAY.DAT"));
     EXPECT_TRUE(QFile::exists(dir.file(OldShapeFileName)));
 }

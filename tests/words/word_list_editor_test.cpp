@@ -9,6 +9,7 @@
 #include "words/ui/word_list_editor.h"
 
 #include "support/crossword_check.h"
+#include "support/file_faults.h"
 #include "support/program_fixture.h"
 #include "support/scripted_ui_host.h"
 #include "support/temp_dir.h"
@@ -225,4 +226,58 @@ TEST(WordListEditor, AnExistingPuzzleCountsALayoutChangeAsAChange)
     EXPECT_EQ(p.host.messages().back().text, QStringLiteral("Puzzle has been modified.  Save changes?"));
     EXPECT_EQ(p.host.messages().back().buttons, Buttons::YesNoCancel);
     EXPECT_TRUE(w.isVisible());
+}
+
+TEST(WordListEditor, AFailedSaveShowsOneErrorBoxAndLeavesTheCollectionAsItWas)
+{
+    Program p(QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex"));
+    const auto built = CollectionFile(QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3")).read(0);
+    ASSERT_TRUE(built);
+    const QString file = p.startup.file(QStringLiteral("ONE.QX3"));
+    const struct {
+        const char *fault;
+        bool damaged;
+        QString text;
+    } faults[] = {
+        {"damaged", true, file + QStringLiteral(" is damaged or is not a puzzle collection.  Nothing was saved.")},
+        {"size limit", false, file + QStringLiteral(": ") + systemErrorText(EFBIG)},
+    };
+    for (const auto &fault : faults) {
+        SCOPED_TRACE(fault.fault);
+        QFile::remove(file);
+        ASSERT_TRUE(CollectionFile(file).append(*built));
+        auto bytes = readAll(file);
+        if (fault.damaged) {
+            bytes.resize(bytes.size() + 10, 0);
+            writeAll(file, bytes);
+        }
+        *p.session.current = *built;
+        const DialogLook look;
+        WordListContext context{look,
+                                p.session.settings,
+                                *p.session.current,
+                                p.session.currentShape,
+                                *p.session.candidates,
+                                p.session.shapeLibrary().path(),
+                                file,
+                                false,
+                                0,
+                                {},
+                                {}};
+        WordListEditor w(context, p.host, QStringLiteral("Modify Existing Puzzle"));
+        w.show();
+        setCell(w, 0, 3, QStringLiteral("A clue that is never saved"));
+        p.host.clear();
+        {
+            std::optional<FileSizeLimit> limit;
+            if (!fault.damaged)
+                limit.emplace(1000); // a full disk: the new file cannot be written
+            w.onSaveButtonClicked();
+        }
+        ASSERT_EQ(p.host.messages().size(), 1u);
+        EXPECT_EQ(p.host.messages()[0].caption, QStringLiteral("Error"));
+        EXPECT_EQ(p.host.messages()[0].text, fault.text);
+        EXPECT_EQ(readAll(file), bytes);
+        EXPECT_TRUE(w.isVisible()) << "the words typed are still there to save again";
+    }
 }

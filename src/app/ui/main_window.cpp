@@ -5,7 +5,6 @@
 #include "app/ui/puzzle_transfer_dialogs.h"
 #include "common/colors.h"
 #include "common/cp1252.h"
-#include "common/io_error.h"
 #include "common/paths.h"
 #include "common/ui/dialog_conventions.h"
 #include "common/ui/ui_host.h"
@@ -502,12 +501,8 @@ void MainWindow::setCaption()
 
 void MainWindow::loadInPuzzles()
 {
-    try {
-        m_session.collection.reload(m_session.collectionFile());
-    } catch (const IoError &e) {
-        m_session.collection.clear();
-        m_host.ioError(this, e.message());
-    }
+    if (const auto loaded = m_session.collection.reload(m_session.collectionFile()); !loaded)
+        m_host.fileError(this, loaded.error());
     showCategories();
     showPuzzles();
     enableDisable();
@@ -579,17 +574,15 @@ bool MainWindow::readSelectedPuzzle(const QString &failureMessage)
     const auto n = requireSelectedPuzzle();
     if (!n)
         return false;
-    try {
-        const auto record = m_session.collectionFile().read(*n);
-        if (!record) {
+    const auto record = m_session.collectionFile().read(*n);
+    if (!record) {
+        if (record.error().kind == FileError::Kind::CannotOpen)
             m_host.message(this, tr("Error"), failureMessage, Buttons::Ok);
-            return false;
-        }
-        *m_session.current = *record;
-    } catch (const IoError &e) {
-        m_host.ioError(this, e.message());
+        else
+            m_host.fileError(this, record.error());
         return false;
     }
+    *m_session.current = *record;
     return true;
 }
 
@@ -619,9 +612,12 @@ void MainWindow::onMenuNewGroupClicked()
     const auto path = m_host.saveFileName(this, request);
     if (!path)
         return;
-    if (!CollectionFile(*path).createEmpty()) {
-        m_host.message(this, tr("Error"), tr("The puzzle collection file %1 could not be created.").arg(*path),
-                       Buttons::Ok);
+    if (const auto created = CollectionFile(*path).createEmpty(); !created) {
+        if (created.error().kind == FileError::Kind::CannotOpen)
+            m_host.message(this, tr("Error"), tr("The puzzle collection file %1 could not be created.").arg(*path),
+                           Buttons::Ok);
+        else
+            m_host.fileError(this, created.error());
         return;
     }
     const QString previous = m_session.collectionPath();
@@ -691,12 +687,9 @@ void MainWindow::onMenuDeletePuzzleClicked()
         Answer::Yes)
         return;
     m_session.collection.setReselectAfterDelete();
-    try {
-        // A file that cannot be opened loses nothing; the lists are reloaded all the same.
-        m_session.collectionFile().remove(*record);
-    } catch (const IoError &e) {
-        m_host.ioError(this, e.message());
-    }
+    // A failed delete changes nothing; the lists are reloaded all the same.
+    if (const auto removed = m_session.collectionFile().remove(*record); !removed)
+        m_host.fileError(this, removed.error());
     loadInPuzzles();
 }
 
@@ -784,11 +777,8 @@ void MainWindow::saveSettings()
     if (m_settingsSaved)
         return;
     m_settingsSaved = true;
-    try {
-        qx::saveSettings(m_session.settingsPath(), m_session.settings);
-    } catch (const IoError &e) {
-        m_host.ioError(this, tr("The settings could not be saved.\n%1").arg(e.message()));
-    }
+    if (const auto saved = qx::saveSettings(m_session.settingsPath(), m_session.settings); !saved)
+        m_host.fileError(this, saved.error(), tr("The settings could not be saved."));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

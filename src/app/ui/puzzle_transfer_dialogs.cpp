@@ -3,7 +3,6 @@
 #include "app/session.h"
 #include "app/ui/main_window.h"
 #include "common/cp1252.h"
-#include "common/io_error.h"
 #include "common/ui/ui_host.h"
 #include "store/puzzle_transfer.h"
 
@@ -36,11 +35,10 @@ void PuzzlePicker::fill(const QString &collectionPath)
 {
     m_list->clear();
     std::vector<TaggedEntry> entries;
-    try {
-        for (const auto &p : CollectionFile(collectionPath).reload().PuzzleIndexList)
+    // A file that cannot be read lists nothing; the main window has said why when it opened it.
+    if (const auto index = CollectionFile(collectionPath).reload()) {
+        for (const auto &p : index->PuzzleIndexList)
             entries.push_back({p.name, p.record});
-    } catch (const IoError &) {
-        // A damaged file lists what could be read before the failure: nothing, here.
     }
     sortForDisplay(entries);
     for (const auto &e : entries) {
@@ -116,14 +114,13 @@ void ImportPuzzlesDialog::onOkButtonClicked()
         host.message(this, tr("Error"), tr("No puzzles have been selected for import."), Buttons::Ok);
         return;
     }
-    try {
-        if (importPuzzles(CollectionFile(m_path), records, session.collectionFile()) != TransferResult::Done) {
+    if (const auto imported = importPuzzles(CollectionFile(m_path), records, session.collectionFile()); !imported) {
+        if (imported.error().kind == FileError::Kind::CannotOpen)
             host.message(this, tr("Error"), tr("Unable to import puzzles."), Buttons::Ok);
-            reject();
-            return;
-        }
-    } catch (const IoError &e) {
-        host.ioError(this, e.message());
+        else
+            host.fileError(this, imported.error());
+        reject();
+        return;
     }
     // Whatever was selected in the main window (or its first entries) is selected again.
     const auto &view = session.collection;
@@ -180,21 +177,15 @@ void ExportPuzzlesDialog::onSaveButtonClicked()
     const auto path = host.saveFileName(this, request);
     if (path) {
         session.settings.misc.lastExportPuzzleFile = *path;
-        try {
-            switch (exportPuzzles(session.collectionFile(), records, CollectionFile(*path))) {
-            case PuzzleExportResult::SameAsSource:
-                host.message(this, tr("Error"), tr("Export File cannot be the same as the currently open file."),
-                             Buttons::Ok);
-                break;
-            case PuzzleExportResult::CannotCreateTarget:
-            case PuzzleExportResult::CannotOpenSource:
+        const auto exported = exportPuzzles(session.collectionFile(), records, CollectionFile(*path));
+        if (!exported) {
+            if (exported.error().kind == FileError::Kind::CannotOpen)
                 host.message(this, tr("Error"), tr("Unable to export puzzles."), Buttons::Ok);
-                break;
-            case PuzzleExportResult::Done:
-                break;
-            }
-        } catch (const IoError &e) {
-            host.ioError(this, e.message());
+            else
+                host.fileError(this, exported.error());
+        } else if (*exported == PuzzleExportResult::SameAsSource) {
+            host.message(this, tr("Error"), tr("Export File cannot be the same as the currently open file."),
+                         Buttons::Ok);
         }
     }
     accept();
@@ -218,30 +209,29 @@ void runPuzzleImport(MainWindow &main, Session &session, UiHost &host)
                      Buttons::Ok);
         return;
     case ImportKind::OldPuzzleFile: {
-        try {
-            const auto imported =
-                importOldPuzzleFile(*path, *session.current, session.layoutForNewPuzzle(), session.collectionFile());
-            switch (imported.result) {
-            case OldFileResult::CannotOpen:
+        const auto read = readOldPuzzleFile(*path, *session.current, session.layoutForNewPuzzle());
+        if (!read) {
+            if (read.error().kind == FileError::Kind::CannotOpen)
                 host.message(&main, QObject::tr("Error"), QObject::tr("Puzzle could not be imported."), Buttons::Ok);
-                return;
-            case OldFileResult::Corrupt:
-                host.message(&main, QObject::tr("Error"),
-                             QObject::tr("Puzzle file is corrupt or incompatible.  Import aborted."), Buttons::Ok);
-                return;
-            case OldFileResult::CannotSave:
-                *session.current = imported.record;
-                host.message(&main, QObject::tr("Error"), QObject::tr("Unable to save puzzle."), Buttons::Ok);
-                return;
-            case OldFileResult::Imported:
-                *session.current = imported.record;
-                session.collection.setReselectPending(imported.record.Category.str(), imported.record.PuzzleName.str());
-                main.loadInPuzzles();
-                return;
-            }
-        } catch (const IoError &e) {
-            host.ioError(&main, e.message());
+            else
+                host.fileError(&main, read.error());
+            return;
         }
+        if (read->result == OldFileResult::Corrupt) {
+            host.message(&main, QObject::tr("Error"),
+                         QObject::tr("Puzzle file is corrupt or incompatible.  Import aborted."), Buttons::Ok);
+            return;
+        }
+        *session.current = read->record;
+        if (const auto saved = session.collectionFile().append(read->record); !saved) {
+            if (saved.error().kind == FileError::Kind::CannotOpen)
+                host.message(&main, QObject::tr("Error"), QObject::tr("Unable to save puzzle."), Buttons::Ok);
+            else
+                host.fileError(&main, saved.error());
+            return;
+        }
+        session.collection.setReselectPending(read->record.Category.str(), read->record.PuzzleName.str());
+        main.loadInPuzzles();
         return;
     }
     case ImportKind::Collection:

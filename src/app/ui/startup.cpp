@@ -17,7 +17,10 @@ std::unique_ptr<MainWindow> startUp(const StartupOptions &options, Session &sess
     session.paths.startupDir = withoutTrailingSlash(options.startupDir);
     const QStringList unseeded = seedProgramDir(options.shippedDataDir, session.paths.programDir);
 
-    session.settings = loadSettings(session.settingsPath(), session.paths.startupDir);
+    // Settings that cannot be read (a folder, a FIFO, no permission) leave the defaults; the user is
+    // told once the main window is up, and the file is not overwritten on leaving.
+    auto settings = loadSettings(session.settingsPath(), session.paths.startupDir);
+    session.settings = settings ? *settings : Settings::defaults(session.paths.startupDir);
     if (options.screen)
         session.screen = *options.screen;
     session.screenFactor = screenFactorFor(session.settings.misc.windowSize, session.screen);
@@ -31,6 +34,9 @@ std::unique_ptr<MainWindow> startUp(const StartupOptions &options, Session &sess
                          .arg(QDir::toNativeSeparators(session.paths.programDir), unseeded.join(QStringLiteral(", "))),
                      Buttons::Ok);
     }
+    if (!settings)
+        host.fileError(window.get(), settings.error(),
+                       QObject::tr("The settings could not be read; the program starts with its defaults."));
     convertPreviousVersionFiles(window.get(), host, session);
     return window;
 }

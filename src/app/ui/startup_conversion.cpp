@@ -1,7 +1,6 @@
 #include "app/ui/startup_conversion.h"
 
 #include "app/session.h"
-#include "common/io_error.h"
 #include "common/ui/ui_host.h"
 #include "store/old_version_files.h"
 
@@ -11,6 +10,18 @@
 namespace qx {
 
 namespace {
+
+// A file that cannot be opened gets the program's own words, the source's or the target's; any
+// other failure the system's text.
+void reportFailure(QWidget *parent, UiHost &host, const FileError &error, const QString &oldFile,
+                   const QString &cannotOpenSource, const QString &cannotOpenTarget)
+{
+    if (error.kind != FileError::Kind::CannotOpen)
+        host.fileError(parent, error);
+    else
+        host.message(parent, QObject::tr("Error"), error.path == oldFile ? cannotOpenSource : cannotOpenTarget,
+                     Buttons::Ok);
+}
 
 void convertPuzzles(QWidget *parent, UiHost &host, const Session &session)
 {
@@ -24,20 +35,16 @@ void convertPuzzles(QWidget *parent, UiHost &host, const Session &session)
     if (answer != Answer::Yes)
         return;
     const QString target = session.paths.inProgramDir(QString::fromLatin1(ConvertedCollectionName));
-    switch (convertOldPuzzles(oldFile, target, session.layoutForNewPuzzle())) {
-    case ConversionResult::CannotOpenSource:
-        host.message(parent, QObject::tr("Error"), QObject::tr("Puzzles could not be imported."), Buttons::Ok);
-        return;
-    case ConversionResult::CannotOpenTarget:
-        host.message(parent, QObject::tr("Error"), QObject::tr("Unable to save puzzles."), Buttons::Ok);
-        return;
-    case ConversionResult::Converted:
-        host.message(parent, QObject::tr("Ok"),
-                     QObject::tr("A new puzzle group named \"%1\" has been created.")
-                         .arg(QString::fromLatin1(ConvertedCollectionName)),
-                     Buttons::Ok);
+    const auto converted = convertOldPuzzles(oldFile, target, session.layoutForNewPuzzle());
+    if (!converted) {
+        reportFailure(parent, host, converted.error(), oldFile, QObject::tr("Puzzles could not be imported."),
+                      QObject::tr("Unable to save puzzles."));
         return;
     }
+    host.message(parent, QObject::tr("Ok"),
+                 QObject::tr("A new puzzle group named \"%1\" has been created.")
+                     .arg(QString::fromLatin1(ConvertedCollectionName)),
+                 Buttons::Ok);
 }
 
 void convertShapes(QWidget *parent, UiHost &host, const Session &session)
@@ -52,35 +59,22 @@ void convertShapes(QWidget *parent, UiHost &host, const Session &session)
                      Buttons::YesNo);
     if (answer != Answer::Yes)
         return;
-    switch (convertOldShapes(oldFile, session.shapeLibrary().path())) {
-    case ConversionResult::CannotOpenSource:
-        host.message(parent, QObject::tr("Error"), QObject::tr("Puzzles could not be imported."), Buttons::Ok);
-        return;
-    case ConversionResult::CannotOpenTarget:
-        host.message(parent, QObject::tr("Error"), QObject::tr("Unable to add shapes."), Buttons::Ok);
-        return;
-    case ConversionResult::Converted:
-        host.message(parent, QObject::tr("Ok"), QObject::tr("Puzzle shapes have been added."), Buttons::Ok);
+    const auto converted = convertOldShapes(oldFile, session.shapeLibrary().path());
+    if (!converted) {
+        reportFailure(parent, host, converted.error(), oldFile, QObject::tr("Puzzles could not be imported."),
+                      QObject::tr("Unable to add shapes."));
         return;
     }
+    host.message(parent, QObject::tr("Ok"), QObject::tr("Puzzle shapes have been added."), Buttons::Ok);
 }
 
 } // namespace
 
 void convertPreviousVersionFiles(QWidget *parent, UiHost &host, const Session &session)
 {
-    // A failure half way leaves what was written; the user is told and the other file is still
-    // offered.
-    try {
-        convertPuzzles(parent, host, session);
-    } catch (const IoError &e) {
-        host.ioError(parent, e.message());
-    }
-    try {
-        convertShapes(parent, host, session);
-    } catch (const IoError &e) {
-        host.ioError(parent, e.message());
-    }
+    // A failure changes nothing; the user is told and the other file is still offered.
+    convertPuzzles(parent, host, session);
+    convertShapes(parent, host, session);
 }
 
 } // namespace qx

@@ -206,8 +206,12 @@ void CandidatesDialog::onSaveClicked()
     m_working.stampSaved(candidate.placed);
     if (answer != Answer::Yes)
         return;
-    if (!CollectionFile(m_target.collectionPath).save(m_working, m_target.isNew, m_target.recordNumber)) {
-        m_host.message(this, tr("Error"), tr("Unable to save puzzle."), Buttons::Ok);
+    const auto saved = CollectionFile(m_target.collectionPath).save(m_working, m_target.isNew, m_target.recordNumber);
+    if (!saved) {
+        if (saved.error().kind == FileError::Kind::CannotOpen)
+            m_host.message(this, tr("Error"), tr("Unable to save puzzle."), Buttons::Ok);
+        else
+            m_host.fileError(this, saved.error());
         reject();
         return;
     }

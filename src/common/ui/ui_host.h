@@ -3,6 +3,8 @@
 // install a scripted host that checks each message, answers it, picks files and drives nested
 // dialogs, so every window can be exercised offscreen.
 
+#include "common/file_outcome.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -51,6 +53,14 @@ public:
 
     // Shows one error box for an input/output failure, with the system's text.
     void ioError(QWidget *parent, const QString &text) { message(parent, QStringLiteral("Error"), text, Buttons::Ok); }
+
+    // The one error box for a failed file operation: the file and the system's text (or, for a
+    // damaged file, that it is damaged and nothing was saved), after what the program was doing
+    // when lead is given.
+    void fileError(QWidget *parent, const FileError &error, const QString &lead = {})
+    {
+        ioError(parent, lead.isEmpty() ? error.errorText() : lead + QLatin1Char('\n') + error.errorText());
+    }
 };
 
 // Converts "Name (*.EXT)|*.EXT|..." into Qt's filter list, matching the extension in any case.

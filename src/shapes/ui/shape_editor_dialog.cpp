@@ -1,7 +1,6 @@
 #include "shapes/ui/shape_editor_dialog.h"
 
 #include "common/cp1252.h"
-#include "common/io_error.h"
 #include "common/ui/storable_text_validator.h"
 #include "common/ui/ui_host.h"
 
@@ -365,25 +364,21 @@ void ShapeEditorDialog::onSaveButtonClicked()
     if (!checkHeight() || !checkWidth())
         return;
     m_working.ShapeName.setTrimmed(cp1252::fromUnicode(m_title->text()).value_or(std::string()));
-    try {
-        if (m_mode == ShapeEditMode::Modify) {
-            if (!m_library.replace(m_recordNumber, m_working)) {
-                m_host.message(this, tr("Disk Error"), tr("Unable to add shape."), Buttons::Ok);
-                return;
-            }
-            m_savedRecord = m_recordNumber;
-        } else {
-            const auto n = m_library.append(m_working);
-            if (!n) {
-                m_host.message(this, tr("Disk Error"), tr("Unable to add shape."), Buttons::Ok);
-                return;
-            }
-            m_savedRecord = *n;
-        }
-    } catch (const IoError &e) {
-        m_host.ioError(this, e.message());
+    FileOutcome<int> saved = m_recordNumber;
+    if (m_mode == ShapeEditMode::Modify) {
+        if (const auto replaced = m_library.replace(m_recordNumber, m_working); !replaced)
+            saved = replaced.error();
+    } else {
+        saved = m_library.append(m_working);
+    }
+    if (!saved) {
+        if (saved.error().kind == FileError::Kind::CannotOpen)
+            m_host.message(this, tr("Disk Error"), tr("Unable to add shape."), Buttons::Ok);
+        else
+            m_host.fileError(this, saved.error());
         return;
     }
+    m_savedRecord = *saved;
     m_saved = true;
     accept();
 }

@@ -1,7 +1,6 @@
 #include "shapes/ui/shape_list_panel.h"
 
 #include "common/cp1252.h"
-#include "common/io_error.h"
 #include "common/ui/ui_host.h"
 #include "shapes/ui/shape_editor_dialog.h"
 #include "store/settings.h"
@@ -129,8 +128,11 @@ std::optional<int> ShapeListPanel::selectedRecord() const
 
 void ShapeListPanel::loadInLayouts()
 {
-    EntryList list = m_context.library.list();
-    if (list.nothingFound())
+    auto listed = m_context.library.list();
+    if (!listed)
+        m_host.fileError(this, listed.error());
+    EntryList list = listed ? std::move(*listed) : EntryList();
+    if (listed && list.nothingFound())
         m_host.message(this, tr("Warning"), tr("No saved shape information could be found."), Buttons::Ok);
     if (m_options.currentPuzzleShape) {
         list.entries.push_back({CurrentPuzzleShapeMarker, shapeEntryText(*m_options.currentPuzzleShape)});
@@ -187,17 +189,12 @@ bool ShapeListPanel::loadALayout()
     if (*n == CurrentPuzzleShapeMarker && m_options.currentPuzzleShape) {
         m_context.currentShape = *m_options.currentPuzzleShape;
     } else {
-        try {
-            const auto shape = m_context.library.read(*n);
-            if (!shape) {
-                m_host.ioError(this, tr("%1: the file cannot be opened.").arg(m_context.library.path()));
-                return false;
-            }
-            m_context.currentShape = *shape;
-        } catch (const IoError &e) {
-            m_host.ioError(this, e.message());
+        const auto shape = m_context.library.read(*n);
+        if (!shape) {
+            m_host.fileError(this, shape.error());
             return false;
         }
+        m_context.currentShape = *shape;
         if (m_options.followLastShape)
             m_context.settings.createOptions.lastShape = *n;
     }
@@ -286,14 +283,12 @@ void ShapeListPanel::onDeleteShapeClicked()
     const QString question = tr("Are you sure you want to delete \"%1\"?").arg(m_shapeBox->currentItem()->text());
     if (m_host.message(this, tr("Delete?"), question, Buttons::YesNo) != Answer::Yes)
         return;
-    try {
-        if (!m_context.library.remove(*n)) {
+    if (const auto removed = m_context.library.remove(*n); !removed) {
+        if (removed.error().kind == FileError::Kind::CannotOpen)
             m_host.message(this, tr("Disk Error"), tr("Unable to delete puzzle shape."), Buttons::Ok);
-            return;
-        }
-    } catch (const IoError &e) {
-        // Part of the records may have moved: the list below shows the library as it now is.
-        m_host.ioError(this, e.message());
+        else
+            m_host.fileError(this, removed.error());
+        return;
     }
     loadInLayouts();
     if (m_shapeBox->count() == 0)
@@ -312,29 +307,24 @@ void ShapeListPanel::onImportShapeClicked()
         return;
     m_context.settings.misc.lastImportShapeFile = *path;
 
-    ImportOutcome outcome;
-    try {
-        outcome = importShape(*path, m_context.library, m_context.currentShape);
-    } catch (const IoError &e) {
-        m_host.ioError(this, e.message());
+    const auto outcome = importShape(*path, m_context.library, m_context.currentShape);
+    if (!outcome) {
+        const FileError &error = outcome.error();
+        if (error.kind != FileError::Kind::CannotOpen)
+            m_host.fileError(this, error);
+        else if (error.path == *path)
+            m_host.message(this, tr("Error"), tr("Puzzle shape could not be imported."), Buttons::Ok);
+        else
+            m_host.message(this, tr("Disk Error"), tr("Unable to add shape."), Buttons::Ok);
         return;
     }
-    switch (outcome.result) {
-    case ImportResult::CannotOpen:
-        m_host.message(this, tr("Error"), tr("Puzzle shape could not be imported."), Buttons::Ok);
-        return;
-    case ImportResult::Corrupt:
+    if (outcome->result == ImportResult::Corrupt) {
         m_host.message(this, tr("Error"), tr("Puzzle shape file is corrupt or incompatible.  Import aborted."),
                        Buttons::Ok);
         return;
-    case ImportResult::CannotAdd:
-        m_host.message(this, tr("Disk Error"), tr("Unable to add shape."), Buttons::Ok);
-        return;
-    case ImportResult::Imported:
-        break;
     }
     loadInLayouts();
-    setShapeBoxIndex(outcome.recordNumber);
+    setShapeBoxIndex(outcome->recordNumber);
     showChosen();
 }
 
@@ -353,13 +343,11 @@ void ShapeListPanel::onExportShapeClicked()
     m_context.settings.misc.lastExportShapeFile = *path;
     if (!loadALayout())
         return;
-    try {
-        if (exportShape(*path, m_context.currentShape) == ExportResult::CannotCreate) {
+    if (const auto exported = exportShape(*path, m_context.currentShape); !exported) {
+        if (exported.error().kind == FileError::Kind::CannotOpen)
             m_host.message(this, tr("Error"), tr("Shape could not be exported."), Buttons::Ok);
-            return;
-        }
-    } catch (const IoError &e) {
-        m_host.ioError(this, e.message());
+        else
+            m_host.fileError(this, exported.error());
         return;
     }
     m_host.message(this, tr("OK"), tr("Puzzle Shape Exported!"), Buttons::Ok);

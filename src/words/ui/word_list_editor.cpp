@@ -366,8 +366,12 @@ void WordListEditor::onCreateItClicked()
 bool WordListEditor::writeAndSave()
 {
     writeRowsIntoRecord(typedPuzzle(), m_context.working);
-    if (!CollectionFile(m_context.collectionPath).save(m_context.working, false, m_context.recordNumber)) {
-        m_host.message(this, tr("Error"), tr("Unable to save puzzle."), Buttons::Ok);
+    const auto saved = CollectionFile(m_context.collectionPath).save(m_context.working, false, m_context.recordNumber);
+    if (!saved) {
+        if (saved.error().kind == FileError::Kind::CannotOpen)
+            m_host.message(this, tr("Error"), tr("Unable to save puzzle."), Buttons::Ok);
+        else
+            m_host.fileError(this, saved.error());
         return false;
     }
     if (m_context.reloadAndReselect)
