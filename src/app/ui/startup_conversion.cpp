@@ -11,12 +11,12 @@ namespace qx {
 
 namespace {
 
-// A file that cannot be opened gets the program's own words, the source's or the target's; any
-// other failure the system's text.
+// A file that cannot be opened (or is not a file at all) gets the program's own words, the
+// source's or the target's; any other failure the system's text.
 void reportFailure(QWidget *parent, UiHost &host, const FileError &error, const QString &oldFile,
                    const QString &cannotOpenSource, const QString &cannotOpenTarget)
 {
-    if (error.kind != FileError::Kind::CannotOpen)
+    if (error.kind != FileError::Kind::CannotOpen && error.kind != FileError::Kind::NotRegularFile)
         host.fileError(parent, error);
     else
         host.message(parent, QObject::tr("Error"), error.path == oldFile ? cannotOpenSource : cannotOpenTarget,
