@@ -581,7 +581,8 @@ TEST_F(EmbeddedShapeList, ChoosingThePuzzlesOwnShapeDisablesModifyAndDeleteAndRe
     host.pickFile(dir.file(QStringLiteral("own.LAY")));
     p.onExportShapeClicked();
     ShapeRecord imported;
-    importShape(dir.file(QStringLiteral("own.LAY")), ShapeLibrary(dir.file(QStringLiteral("other.DAT"))), imported);
+    ASSERT_TRUE(importShape(dir.file(QStringLiteral("own.LAY")), ShapeLibrary(dir.file(QStringLiteral("other.DAT"))),
+                            imported));
     EXPECT_EQ(imported, own);
 }
 

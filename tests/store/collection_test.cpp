@@ -128,7 +128,7 @@ TEST(CollectionView, ListsAreSortedWithoutRegardToCaseAndTaggedWithNumbers)
     TempDir dir;
     const auto file = collectionOf(dir, {{"birds", "wren"}, {"Animals", "Zebra"}, {"Animals", "ant"}});
     CollectionView view;
-    view.reload(file);
+    ASSERT_TRUE(view.reload(file));
     EXPECT_EQ(texts(view.categories()), (std::vector<std::string>{"Animals", "birds"}));
     EXPECT_EQ(view.categories()[0].tag, 1);
     EXPECT_EQ(texts(view.puzzles()), (std::vector<std::string>{"ant", "Zebra"}));
@@ -148,14 +148,14 @@ TEST(CollectionView, ReselectionIgnoresCaseAndTakesTheFirstInDisplayOrder)
     const auto file = collectionOf(dir, {{"Zoo", "x"}, {"animals", "Dogs"}, {"Animals", "Cats"}});
     CollectionView view;
     view.setReselectPending("ANIMALS", "cats");
-    view.reload(file);
+    ASSERT_TRUE(view.reload(file));
     // "animals" was seen first, sorts first among the equal texts, and is the one found.
     EXPECT_EQ(view.selectedCategoryName(), "animals");
     EXPECT_FALSE(view.selectedPuzzle()); // no "cats" in that category
     EXPECT_FALSE(view.reselectPending());
 
     view.setReselectPending("Zoo", "X");
-    view.reload(file);
+    ASSERT_TRUE(view.reload(file));
     EXPECT_EQ(view.selectedCategoryName(), "Zoo");
     EXPECT_EQ(view.selectedPuzzleName(), "x");
 }
@@ -165,29 +165,29 @@ TEST(CollectionView, AfterADeleteTheEntryAboveOrTheFirstIsSelected)
     TempDir dir;
     const auto file = collectionOf(dir, {{"A", "Apple"}, {"A", "Berry"}, {"A", "Cherry"}, {"B", "Only"}});
     CollectionView view;
-    view.reload(file);
+    ASSERT_TRUE(view.reload(file));
 
     view.selectPuzzle(2); // Cherry: the entry above, Berry, is selected afterwards
     const int cherry = *view.selectedRecord();
     view.setReselectAfterDelete();
     ASSERT_TRUE(file.remove(cherry));
-    view.reload(file);
+    ASSERT_TRUE(view.reload(file));
     EXPECT_EQ(view.selectedPuzzleName(), "Berry");
 
     view.selectPuzzle(0); // the first entry: its own name is looked up, and is gone
     view.setReselectAfterDelete();
     ASSERT_TRUE(file.remove(*view.selectedRecord()));
-    view.reload(file);
+    ASSERT_TRUE(view.reload(file));
     EXPECT_EQ(view.selectedCategoryName(), "A");
     EXPECT_FALSE(view.selectedPuzzle());
 
     // Deleting the only puzzle of a category removes the category; the first one is shown.
     view.setReselectPending("B", "");
-    view.reload(file);
+    ASSERT_TRUE(view.reload(file));
     view.selectFirstPuzzle();
     view.setReselectAfterDelete();
     ASSERT_TRUE(file.remove(*view.selectedRecord()));
-    view.reload(file);
+    ASSERT_TRUE(view.reload(file));
     EXPECT_EQ(texts(view.categories()), (std::vector<std::string>{"A"}));
     EXPECT_EQ(view.selectedCategoryName(), "A");
 }
