@@ -47,7 +47,7 @@ struct Editor {
         } else {
             const auto built = CollectionFile(Shipped + QStringLiteral("/SAMPLE.QX3")).read(0);
             *p.session.current = built.value();
-            CollectionFile(file).append(*built);
+            EXPECT_TRUE(CollectionFile(file).append(*built));
         }
         DialogLook look;
         look.screenFactor = factor;
