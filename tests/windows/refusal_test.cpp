@@ -202,7 +202,8 @@ void PrintTo(const ErrorPath &e, std::ostream *os)
 
 int records(const QString &path)
 {
-    return CollectionFile(path).count().value_or(-1);
+    const auto count = CollectionFile(path).count();
+    return count ? *count : -1;
 }
 
 // Fills a new puzzle's title, category and one word and presses Save.
