@@ -42,13 +42,22 @@ FileOutcome<std::vector<uint8_t>> readRecords(const CollectionFile &source, cons
 
 } // namespace
 
-FileOutcome<int> importPuzzles(const CollectionFile &source, const std::vector<int> &records,
-                               const CollectionFile &target)
+FileOutcome<PuzzleImport> importPuzzles(const CollectionFile &source, const std::vector<int> &records,
+                                        const CollectionFile &target)
 {
     const auto bytes = readRecords(source, records);
     if (!bytes)
         return bytes.error();
-    return target.file().append(*bytes);
+    for (size_t k = 0; k < records.size(); ++k) {
+        const auto record = PuzzleRecord::decode(
+            recordSpan<PuzzleRecord>(std::span(bytes->data() + k * PuzzleRecord::Size, PuzzleRecord::Size)));
+        if (const auto control = findControlCharacter(record))
+            return PuzzleImport{0, RefusedPuzzle{records[k], record.PuzzleName.str(), *control}};
+    }
+    const auto first = target.file().append(*bytes);
+    if (!first)
+        return first.error();
+    return PuzzleImport{*first, std::nullopt};
 }
 
 FileOutcome<OldFileImport> readOldPuzzleFile(const QString &path, const PuzzleRecord &buffer,
@@ -70,7 +79,8 @@ FileOutcome<OldFileImport> readOldPuzzleFile(const QString &path, const PuzzleRe
         std::span(reinterpret_cast<const uint8_t *>(bytes.constData()) + start, OldPuzzleRecord::Size)));
     out.record = buffer;
     convertOldRecord(old, defaultLayout, out.record);
-    out.result = OldFileResult::Imported;
+    out.control = findControlCharacter(out.record);
+    out.result = out.control ? OldFileResult::HoldsControlCharacter : OldFileResult::Imported;
     return out;
 }
 

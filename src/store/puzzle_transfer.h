@@ -5,6 +5,7 @@
 // old puzzle.
 
 #include "store/collection_file.h"
+#include "store/puzzle_texts.h"
 
 #include <QString>
 
@@ -24,18 +25,31 @@ ImportKind importKindOf(const QString &path);
 // would type them; the same file reached through another spelling counts too.
 bool sameCollection(const QString &a, const QString &b);
 
+// A chosen puzzle whose texts hold a control character: the source record, its name and where.
+struct RefusedPuzzle {
+    int record = 0;
+    std::string name;
+    ControlInPuzzle control;
+};
+
+struct PuzzleImport {
+    int firstRecord = 0;                  // the number of the first record added
+    std::optional<RefusedPuzzle> refused; // set when nothing was imported for this reason
+};
+
 // Appends the given records of the source, in the order given, unchanged to the target (created
-// when missing); returns the number of the first record added. All or nothing: on failure the
-// target is as it was.
-FileOutcome<int> importPuzzles(const CollectionFile &source, const std::vector<int> &records,
-                               const CollectionFile &target);
+// when missing). All or nothing: on failure, or when a chosen puzzle holds a control character,
+// the target is as it was.
+FileOutcome<PuzzleImport> importPuzzles(const CollectionFile &source, const std::vector<int> &records,
+                                        const CollectionFile &target);
 
 // What an import of an old puzzle file did, once the file was read.
-enum class OldFileResult { Imported, Corrupt };
+enum class OldFileResult { Imported, Corrupt, HoldsControlCharacter };
 
 struct OldFileImport {
     OldFileResult result = OldFileResult::Corrupt;
-    PuzzleRecord record; // the converted puzzle, when read
+    PuzzleRecord record;                    // the converted puzzle, when read
+    std::optional<ControlInPuzzle> control; // where, for HoldsControlCharacter
 };
 
 // Reads "QXM", a length byte and that many bytes of text, then one old record, and converts it with

@@ -1,7 +1,9 @@
 #include "app/recent_files.h"
 #include "app/session.h"
+#include "app/ui/export_puzzles_dialog.h"
+#include "app/ui/import_puzzles_dialog.h"
 #include "app/ui/main_window.h"
-#include "app/ui/puzzle_transfer_dialogs.h"
+#include "app/ui/puzzle_picker.h"
 #include "app/ui/startup.h"
 #include "common/dialog_look.h"
 #include "common/ui/ui_host.h"
@@ -372,6 +374,44 @@ TEST(MainWindowTransfer, OldSinglePuzzleFilesAreCheckedThenConverted)
     EXPECT_EQ(app.namesIn("DEFAULT.QX3"), (std::vector<std::string>{"Vintage"}));
     EXPECT_EQ(items(app.window->categoryBox()), QStringList{"Version 2.0 Puzzles"});
     EXPECT_EQ(app.window->puzzleBox()->currentItem()->text(), QStringLiteral("Vintage"));
+}
+
+TEST(MainWindowTransfer, APuzzleHoldingAControlCharacterIsNeverImported)
+{
+    App app;
+    app.collection("DEFAULT.QX3", {{"Mine", "Zeta"}});
+    app.collection("OTHER.QX3", {{"X", "Fine"}, {"X", "Bell\x07"}});
+    app.start();
+    const auto before = readAll(app.path("DEFAULT.QX3"));
+    // From a collection: all or nothing, though the first chosen puzzle is sound.
+    app.host.pickFile(app.path("OTHER.QX3"));
+    app.host.onModal([&](QDialog &d) {
+        auto &dialog = dynamic_cast<ImportPuzzlesDialog &>(d);
+        dialog.picker()->selectAll();
+        dialog.onOkButtonClicked();
+        return d.result();
+    });
+    app.window->onMenuImportClicked();
+    EXPECT_EQ(app.host.messages().back().text,
+              QStringLiteral("The puzzle \"Bell\" cannot be imported: its title holds the control character "
+                             "U+0007.  Nothing was imported."));
+    // From an old single-puzzle file: a NUL inside a word would land in the grid.
+    OldPuzzleRecord old;
+    old.Name.set("Vintage");
+    old.WordCount = 1;
+    old.Words[0].set(std::string("OCTO\0PUS", 8));
+    std::vector<uint8_t> record(OldPuzzleRecord::Size);
+    old.encode(std::span<uint8_t, OldPuzzleRecord::Size>(record.data(), record.size()));
+    QFile f(app.path("OLD.QXM"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray("QXM\0", 4) + QByteArray(reinterpret_cast<const char *>(record.data()), OldPuzzleRecord::Size));
+    f.close();
+    app.host.pickFile(app.path("OLD.QXM"));
+    app.window->onMenuImportClicked();
+    EXPECT_EQ(app.host.messages().back().text,
+              QStringLiteral("The puzzle \"Vintage\" cannot be imported: its word 1 holds the control character "
+                             "U+0000.  Nothing was imported."));
+    EXPECT_EQ(readAll(app.path("DEFAULT.QX3")), before);
 }
 
 TEST(MainWindowTransfer, ExportWritesOnlyTheChosenPuzzlesAndNeverOverTheOpenFile)

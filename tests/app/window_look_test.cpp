@@ -3,8 +3,9 @@
 // in the build tree's screenshots/ for a person to look at.
 
 #include "app/ui/about_box.h"
+#include "app/ui/export_puzzles_dialog.h"
+#include "app/ui/import_puzzles_dialog.h"
 #include "app/ui/manual_notice_dialog.h"
-#include "app/ui/puzzle_transfer_dialogs.h"
 #include "app/ui/tip_of_the_day_dialog.h"
 #include "builder/ui/enlarged_candidate_dialog.h"
 #include "render/render_page.h"

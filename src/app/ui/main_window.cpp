@@ -2,7 +2,8 @@
 
 #include "app/recent_files.h"
 #include "app/session.h"
-#include "app/ui/puzzle_transfer_dialogs.h"
+#include "app/ui/export_puzzles_dialog.h"
+#include "app/ui/import_puzzles_dialog.h"
 #include "common/colors.h"
 #include "common/cp1252.h"
 #include "common/paths.h"

@@ -1,78 +1,52 @@
-#include "app/ui/puzzle_transfer_dialogs.h"
+#include "app/ui/import_puzzles_dialog.h"
 
 #include "app/session.h"
 #include "app/ui/main_window.h"
+#include "app/ui/puzzle_picker.h"
 #include "common/cp1252.h"
+#include "common/storable_text.h"
 #include "common/ui/ui_host.h"
 #include "store/puzzle_transfer.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace qx {
 
-PuzzlePicker::PuzzlePicker(const QString &heading, QWidget *parent) : QWidget(parent)
-{
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto *label = new QLabel(heading, this);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    layout->addWidget(label);
-    m_list = new QListWidget(this);
-    m_list->setObjectName(QStringLiteral("PuzzleList"));
-    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    layout->addWidget(m_list);
-    connect(m_list, &QListWidget::itemSelectionChanged, this,
-            [this] { Q_EMIT selectionChanged(!m_list->selectedItems().isEmpty()); });
-}
-
-void PuzzlePicker::fill(const QString &collectionPath)
-{
-    m_list->clear();
-    std::vector<TaggedEntry> entries;
-    // A file that cannot be read lists nothing; the main window has said why when it opened it.
-    if (const auto index = CollectionFile(collectionPath).reload()) {
-        for (const auto &p : index->PuzzleIndexList)
-            entries.push_back({p.name, p.record});
-    }
-    sortForDisplay(entries);
-    for (const auto &e : entries) {
-        auto *item = new QListWidgetItem(cp1252::toUnicode(e.text), m_list);
-        item->setData(Qt::UserRole, e.tag);
-    }
-}
-
-std::vector<int> PuzzlePicker::selectedRecords() const
-{
-    std::vector<int> out;
-    for (int row = 0; row < m_list->count(); ++row) {
-        if (m_list->item(row)->isSelected())
-            out.push_back(m_list->item(row)->data(Qt::UserRole).toInt());
-    }
-    return out;
-}
-
-void PuzzlePicker::selectAll()
-{
-    m_list->selectAll();
-}
-void PuzzlePicker::clearAll()
-{
-    m_list->clearSelection();
-}
-
 namespace {
 
-QPushButton *button(const QString &text, QWidget *parent, const char *name)
+// Names the field and the invisible character by its code: "its clue 3 holds the control
+// character U+0007".
+QString controlPlaceText(const ControlInPuzzle &control)
 {
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
+    using Field = ControlInPuzzle::Field;
+    QString where;
+    switch (control.field) {
+    case Field::Title:
+        where = QObject::tr("its title");
+        break;
+    case Field::Category:
+        where = QObject::tr("its category");
+        break;
+    case Field::BonusQuestion:
+        where = QObject::tr("its bonus question");
+        break;
+    case Field::Word:
+        where = QObject::tr("its word %1").arg(control.entry + 1);
+        break;
+    case Field::Clue:
+        where = QObject::tr("its clue %1").arg(control.entry + 1);
+        break;
+    }
+    return QObject::tr("%1 holds the control character %2").arg(where, codePointName(control.byte));
+}
+
+QString refusedPuzzleText(const std::string &name, const ControlInPuzzle &control)
+{
+    return QObject::tr("The puzzle \"%1\" cannot be imported: %2.  Nothing was imported.")
+        .arg(withoutUnstorable(cp1252::toUnicode(name)), controlPlaceText(control));
 }
 
 } // namespace
@@ -89,10 +63,14 @@ ImportPuzzlesDialog::ImportPuzzlesDialog(MainWindow &main, const QString &path, 
     m_picker->fill(path);
     layout->addWidget(m_picker, 1);
     auto *buttons = new QHBoxLayout;
-    auto *all = button(tr("&Select All"), this, "SelectAllButton");
-    auto *none = button(tr("C&lear All"), this, "ClearAllButton");
-    m_ok = button(tr("&Ok"), this, "OkButton");
-    auto *cancel = button(tr("&Cancel"), this, "CancelButton");
+    auto *all = new QPushButton(tr("&Select All"), this);
+    all->setObjectName(QStringLiteral("SelectAllButton"));
+    auto *none = new QPushButton(tr("C&lear All"), this);
+    none->setObjectName(QStringLiteral("ClearAllButton"));
+    m_ok = new QPushButton(tr("&Ok"), this);
+    m_ok->setObjectName(QStringLiteral("OkButton"));
+    auto *cancel = new QPushButton(tr("&Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
     for (auto *b : {all, none, m_ok, cancel})
         buttons->addWidget(b);
     layout->addLayout(buttons);
@@ -121,6 +99,10 @@ void ImportPuzzlesDialog::onOkButtonClicked()
             host.fileError(this, imported.error());
         reject();
         return;
+    } else if (imported->refused) {
+        host.message(this, tr("Error"), refusedPuzzleText(imported->refused->name, imported->refused->control),
+                     Buttons::Ok);
+        return;
     }
     // Whatever was selected in the main window (or its first entries) is selected again.
     const auto &view = session.collection;
@@ -132,62 +114,6 @@ void ImportPuzzlesDialog::onOkButtonClicked()
     session.collection.setReselectPending(firstOf(view.categories(), view.selectedCategory()),
                                           firstOf(view.puzzles(), view.selectedPuzzle()));
     m_main.loadInPuzzles();
-    accept();
-}
-
-ExportPuzzlesDialog::ExportPuzzlesDialog(MainWindow &main, QWidget *parent)
-    : ConventionalDialog(main.session().look(), QSize(420, 360), parent), m_main(main)
-{
-    setWindowTitle(tr("Export Crossword Puzzles"));
-    auto *layout = new QVBoxLayout(this);
-    m_picker = new PuzzlePicker(tr("Puzzles Available For Export"), this);
-    m_picker->fill(main.session().collectionPath());
-    layout->addWidget(m_picker, 1);
-    auto *buttons = new QHBoxLayout;
-    auto *all = button(tr("&Select All"), this, "SelectAllButton");
-    auto *none = button(tr("C&lear All"), this, "ClearAllButton");
-    m_save = button(tr("Save &File"), this, "SaveButton");
-    auto *exit = button(tr("&Exit"), this, "ExitButton");
-    for (auto *b : {all, none, m_save, exit})
-        buttons->addWidget(b);
-    layout->addLayout(buttons);
-    m_save->setEnabled(false);
-    connect(m_picker, &PuzzlePicker::selectionChanged, m_save, &QPushButton::setEnabled);
-    connect(all, &QPushButton::clicked, m_picker, &PuzzlePicker::selectAll);
-    connect(none, &QPushButton::clicked, m_picker, &PuzzlePicker::clearAll);
-    connect(m_save, &QPushButton::clicked, this, &ExportPuzzlesDialog::onSaveButtonClicked);
-    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
-}
-
-void ExportPuzzlesDialog::onSaveButtonClicked()
-{
-    UiHost &host = m_main.host();
-    Session &session = m_main.session();
-    const auto records = m_picker->selectedRecords();
-    if (records.empty()) {
-        host.message(this, tr("Error"), tr("No puzzles have been selected for export."), Buttons::Ok);
-        return;
-    }
-    FileRequest request{tr("Save Crossword Puzzles"),
-                        QString::fromLatin1(CollectionFilter),
-                        QStringLiteral("QX3"),
-                        session.settings.misc.lastExportPuzzleFile,
-                        false,
-                        true};
-    const auto path = host.saveFileName(this, request);
-    if (path) {
-        session.settings.misc.lastExportPuzzleFile = *path;
-        const auto exported = exportPuzzles(session.collectionFile(), records, CollectionFile(*path));
-        if (!exported) {
-            if (exported.error().kind == FileError::Kind::CannotOpen)
-                host.message(this, tr("Error"), tr("Unable to export puzzles."), Buttons::Ok);
-            else
-                host.fileError(this, exported.error());
-        } else if (*exported == PuzzleExportResult::SameAsSource) {
-            host.message(this, tr("Error"), tr("Export File cannot be the same as the currently open file."),
-                         Buttons::Ok);
-        }
-    }
     accept();
 }
 
@@ -222,6 +148,11 @@ void runPuzzleImport(MainWindow &main, Session &session, UiHost &host)
                          QObject::tr("Puzzle file is corrupt or incompatible.  Import aborted."), Buttons::Ok);
             return;
         }
+        if (read->result == OldFileResult::HoldsControlCharacter) {
+            host.message(&main, QObject::tr("Error"), refusedPuzzleText(read->record.PuzzleName.str(), *read->control),
+                         Buttons::Ok);
+            return;
+        }
         *session.current = read->record;
         if (const auto saved = session.collectionFile().append(read->record); !saved) {
             if (saved.error().kind == FileError::Kind::CannotOpen)
@@ -244,13 +175,6 @@ void runPuzzleImport(MainWindow &main, Session &session, UiHost &host)
         host.runModal(dialog);
         return;
     }
-}
-
-void runPuzzleExport(MainWindow &main, Session &session, UiHost &host)
-{
-    (void)session;
-    ExportPuzzlesDialog dialog(main, &main);
-    host.runModal(dialog);
 }
 
 } // namespace qx

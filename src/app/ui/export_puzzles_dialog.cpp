@@ -1,0 +1,82 @@
+#include "app/ui/export_puzzles_dialog.h"
+
+#include "app/session.h"
+#include "app/ui/main_window.h"
+#include "app/ui/puzzle_picker.h"
+#include "common/ui/ui_host.h"
+#include "store/puzzle_transfer.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qx {
+
+ExportPuzzlesDialog::ExportPuzzlesDialog(MainWindow &main, QWidget *parent)
+    : ConventionalDialog(main.session().look(), QSize(420, 360), parent), m_main(main)
+{
+    setWindowTitle(tr("Export Crossword Puzzles"));
+    auto *layout = new QVBoxLayout(this);
+    m_picker = new PuzzlePicker(tr("Puzzles Available For Export"), this);
+    m_picker->fill(main.session().collectionPath());
+    layout->addWidget(m_picker, 1);
+    auto *buttons = new QHBoxLayout;
+    auto *all = new QPushButton(tr("&Select All"), this);
+    all->setObjectName(QStringLiteral("SelectAllButton"));
+    auto *none = new QPushButton(tr("C&lear All"), this);
+    none->setObjectName(QStringLiteral("ClearAllButton"));
+    m_save = new QPushButton(tr("Save &File"), this);
+    m_save->setObjectName(QStringLiteral("SaveButton"));
+    auto *exit = new QPushButton(tr("&Exit"), this);
+    exit->setObjectName(QStringLiteral("ExitButton"));
+    for (auto *b : {all, none, m_save, exit})
+        buttons->addWidget(b);
+    layout->addLayout(buttons);
+    m_save->setEnabled(false);
+    connect(m_picker, &PuzzlePicker::selectionChanged, m_save, &QPushButton::setEnabled);
+    connect(all, &QPushButton::clicked, m_picker, &PuzzlePicker::selectAll);
+    connect(none, &QPushButton::clicked, m_picker, &PuzzlePicker::clearAll);
+    connect(m_save, &QPushButton::clicked, this, &ExportPuzzlesDialog::onSaveButtonClicked);
+    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void ExportPuzzlesDialog::onSaveButtonClicked()
+{
+    UiHost &host = m_main.host();
+    Session &session = m_main.session();
+    const auto records = m_picker->selectedRecords();
+    if (records.empty()) {
+        host.message(this, tr("Error"), tr("No puzzles have been selected for export."), Buttons::Ok);
+        return;
+    }
+    FileRequest request{tr("Save Crossword Puzzles"),
+                        QString::fromLatin1(CollectionFilter),
+                        QStringLiteral("QX3"),
+                        session.settings.misc.lastExportPuzzleFile,
+                        false,
+                        true};
+    const auto path = host.saveFileName(this, request);
+    if (path) {
+        session.settings.misc.lastExportPuzzleFile = *path;
+        const auto exported = exportPuzzles(session.collectionFile(), records, CollectionFile(*path));
+        if (!exported) {
+            if (exported.error().kind == FileError::Kind::CannotOpen)
+                host.message(this, tr("Error"), tr("Unable to export puzzles."), Buttons::Ok);
+            else
+                host.fileError(this, exported.error());
+        } else if (*exported == PuzzleExportResult::SameAsSource) {
+            host.message(this, tr("Error"), tr("Export File cannot be the same as the currently open file."),
+                         Buttons::Ok);
+        }
+    }
+    accept();
+}
+
+void runPuzzleExport(MainWindow &main, Session &session, UiHost &host)
+{
+    (void)session;
+    ExportPuzzlesDialog dialog(main, &main);
+    host.runModal(dialog);
+}
+
+} // namespace qx

@@ -1,0 +1,64 @@
+#include "app/ui/puzzle_picker.h"
+
+#include "common/cp1252.h"
+#include "store/collection_view.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QVBoxLayout>
+
+namespace qx {
+
+PuzzlePicker::PuzzlePicker(const QString &heading, QWidget *parent) : QWidget(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *label = new QLabel(heading, this);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    layout->addWidget(label);
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("PuzzleList"));
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    layout->addWidget(m_list);
+    connect(m_list, &QListWidget::itemSelectionChanged, this,
+            [this] { Q_EMIT selectionChanged(!m_list->selectedItems().isEmpty()); });
+}
+
+void PuzzlePicker::fill(const QString &collectionPath)
+{
+    m_list->clear();
+    std::vector<TaggedEntry> entries;
+    // A file that cannot be read lists nothing; the main window has said why when it opened it.
+    if (const auto index = CollectionFile(collectionPath).reload()) {
+        for (const auto &p : index->PuzzleIndexList)
+            entries.push_back({p.name, p.record});
+    }
+    sortForDisplay(entries);
+    for (const auto &e : entries) {
+        auto *item = new QListWidgetItem(cp1252::toUnicode(e.text), m_list);
+        item->setData(Qt::UserRole, e.tag);
+    }
+}
+
+std::vector<int> PuzzlePicker::selectedRecords() const
+{
+    std::vector<int> out;
+    for (int row = 0; row < m_list->count(); ++row) {
+        if (m_list->item(row)->isSelected())
+            out.push_back(m_list->item(row)->data(Qt::UserRole).toInt());
+    }
+    return out;
+}
+
+void PuzzlePicker::selectAll()
+{
+    m_list->selectAll();
+}
+void PuzzlePicker::clearAll()
+{
+    m_list->clearSelection();
+}
+
+} // namespace qx

@@ -1,0 +1,33 @@
+#pragma once
+// A list of the puzzles of a collection file for choosing several of them, as the import and export
+// dialogs show it.
+
+#include <QWidget>
+
+#include <vector>
+
+class QListWidget;
+
+namespace qx {
+
+// A list of the puzzles of a collection, sorted, several selectable, each tagged with its record.
+class PuzzlePicker : public QWidget {
+    Q_OBJECT
+
+public:
+    PuzzlePicker(const QString &heading, QWidget *parent);
+    void fill(const QString &collectionPath);
+    // The selected records in list order.
+    std::vector<int> selectedRecords() const;
+    QListWidget *list() const { return m_list; }
+    void selectAll();
+    void clearAll();
+
+Q_SIGNALS:
+    void selectionChanged(bool any);
+
+private:
+    QListWidget *m_list;
+};
+
+} // namespace qx
