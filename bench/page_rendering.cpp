@@ -87,7 +87,7 @@ void RenderIntoStream(benchmark::State &state)
         qx::PuzzleRecord working = crowdedPuzzle();
         qx::RecordingCanvas filer;
         qx::renderPage(working, options, filer);
-        benchmark::DoNotOptimize(filer.Stream().pages[0].ops.size());
+        benchmark::DoNotOptimize(filer.stream().pages[0].ops.size());
         size = working.Layout.Objects[2].UsedFontSize;
     }
     state.counters["clue_points"] = size;

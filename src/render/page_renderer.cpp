@@ -76,7 +76,7 @@ void PageRenderer::wire(ReportCanvas &report)
 RenderOutcome PageRenderer::outcome(const ReportCanvas &report) const
 {
     RenderOutcome out = m_outcome;
-    out.aborted = report.Aborted();
+    out.aborted = report.aborted();
     return out;
 }
 
@@ -136,7 +136,7 @@ void PageRenderer::myPrintPageReport(ReportCanvas &report)
 {
     report.newPageState();
     for (int k = 1; k <= m_record.Layout.objectsInUse(); ++k) {
-        if (report.Aborted())
+        if (report.aborted())
             return;
         LayoutObject &o = object(k);
         switch (static_cast<ObjectKind>(o.Kind)) {
@@ -224,17 +224,17 @@ void PageRenderer::drawBorder(ReportCanvas &report, const LayoutObject &o, const
         return;
     report.setPen(colorOf(o.BorderColor));
     // Borders grow outwards one device pixel per step; past the page's size they are off the paper.
-    const double pageReach = report.XI2D(std::max(report.pageWidth(), report.pageHeight())) + 2;
+    const double pageReach = report.toDevice(std::max(report.pageWidth(), report.pageHeight())) + 2;
     const int steps = static_cast<int>(std::min<double>(o.BorderWidth, pageReach));
     for (int k = 0; k < steps; ++k) {
-        const double dx = report.XD2I(k);
-        const double dy = report.YD2I(k);
+        const double dx = report.toInches(k);
+        const double dy = report.toInches(k);
         if (shape == BorderShape::Rectangle) {
             report.frameRect(box.left - dx, box.top - dy, box.right + dx, box.bottom + dy);
         } else {
             // The outline as two half arcs, top then bottom.
-            report.Arc(box.left - dx, box.top - dy, box.right + dx, box.bottom + dy, 0, 180);
-            report.Arc(box.left - dx, box.top - dy, box.right + dx, box.bottom + dy, 180, 180);
+            report.arc(box.left - dx, box.top - dy, box.right + dx, box.bottom + dy, 0, 180);
+            report.arc(box.left - dx, box.top - dy, box.right + dx, box.bottom + dy, 180, 180);
         }
     }
 }
@@ -243,14 +243,14 @@ PageRenderer::FontFit PageRenderer::fitMainFont(ReportCanvas &report, LayoutObje
                                                 const std::function<bool()> &fits)
 {
     report.setFont(mainFont(o));
-    const FontFit fit = shrink ? shrinkToFit(report, floor, fits) : FontFit{report.Font().size, fits()};
+    const FontFit fit = shrink ? shrinkToFit(report, floor, fits) : FontFit{report.font().size, fits()};
     o.UsedFontSize = static_cast<int16_t>(fit.size);
     return fit;
 }
 
 PageRenderer::FontFit PageRenderer::shrinkToFit(ReportCanvas &report, int floor, const std::function<bool()> &fits)
 {
-    FontFit fit{report.Font().size, fits()};
+    FontFit fit{report.font().size, fits()};
     while (!fit.fits && fit.size > floor) {
         --fit.size;
         report.setFontSize(fit.size);
@@ -432,9 +432,9 @@ void PageRenderer::doRect(ReportCanvas &report, int index)
         report.setPen(colorOf(o.FillColor));
         report.setBrush(colorOf(o.FillColor));
         if (circle)
-            report.Ellipse(box.left, box.top, box.right, box.bottom);
+            report.ellipse(box.left, box.top, box.right, box.bottom);
         else
-            report.Rectangle(box.left, box.top, box.right, box.bottom);
+            report.rectangle(box.left, box.top, box.right, box.bottom);
     }
     drawBorder(report, o, box, circle ? BorderShape::Ellipse : BorderShape::Rectangle);
 }

@@ -176,7 +176,7 @@ void PageRenderer::drawGridLines(ReportCanvas &report, const LayoutObject &o, co
     report.setPen(colorOf(o.LineColor));
     // Thick lines grow into the cell; beyond half the cell there is nothing left to grow into.
     const int lineSteps =
-        o.LineWidth < 2 ? 1 : static_cast<int>(std::min<double>(o.LineWidth, report.XI2D(grid.cell) / 2 + 1));
+        o.LineWidth < 2 ? 1 : static_cast<int>(std::min<double>(o.LineWidth, report.toDevice(grid.cell) / 2 + 1));
     for (int r = 1; r <= grid.rows; ++r) {
         for (int c = 1; c <= grid.columns; ++c) {
             if (!isLetterCell(m_record.cell(r, c)))
@@ -184,8 +184,8 @@ void PageRenderer::drawGridLines(ReportCanvas &report, const LayoutObject &o, co
             const double left = grid.left(c);
             const double top = grid.top(r);
             for (int k = 0; k < lineSteps; ++k) {
-                const double dx = report.XD2I(k);
-                const double dy = report.YD2I(k);
+                const double dx = report.toInches(k);
+                const double dy = report.toInches(k);
                 report.frameRect(left + dx, top + dy, left + grid.cell - dx, top + grid.cell - dy);
             }
         }

@@ -8,7 +8,7 @@ RenderOutcome renderPage(PuzzleRecord &working, const PrintOptions &options, Rep
 {
     PageRenderer renderer(working, options);
     renderer.wire(canvas);
-    canvas.Execute();
+    canvas.execute();
     return renderer.outcome(canvas);
 }
 

@@ -16,7 +16,7 @@ public:
 
     RecordingCanvas() : ReportCanvas(FilerPixelsPerInch) {}
 
-    // The stream of the last Execute; it stays valid after the filer is gone.
+    // The stream of the last execute(); it stays valid after the filer is gone.
     std::shared_ptr<const PageStream> takeStream() const { return m_stream; }
 };
 

@@ -150,11 +150,11 @@ QString ReportCanvas::statusText() const
 
 void ReportCanvas::updateStatus()
 {
-    if (OnStatus)
-        OnStatus(statusText());
+    if (onStatus)
+        onStatus(statusText());
 }
 
-void ReportCanvas::Execute()
+void ReportCanvas::execute()
 {
     m_aborted = false;
     m_page = 0;
@@ -291,7 +291,7 @@ void ReportCanvas::gotoXY(double x, double y)
     m_y = y;
 }
 
-void ReportCanvas::Print(QStringView text)
+void ReportCanvas::print(QStringView text)
 {
     const double x = m_x;
     printXY(x, m_y, text);
@@ -346,7 +346,7 @@ void order(double &a, double &b)
 
 } // namespace
 
-void ReportCanvas::Rectangle(double x1, double y1, double x2, double y2)
+void ReportCanvas::rectangle(double x1, double y1, double x2, double y2)
 {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
         return;
@@ -380,7 +380,7 @@ void ReportCanvas::fillRect(double x1, double y1, double x2, double y2)
     const BrushStyle style = m_brushStyle;
     m_penWidth = 0;
     m_brushStyle = BrushStyle::Solid;
-    Rectangle(x1, y1, x2, y2);
+    rectangle(x1, y1, x2, y2);
     m_penWidth = width;
     m_brushStyle = style;
 }
@@ -389,11 +389,11 @@ void ReportCanvas::frameRect(double x1, double y1, double x2, double y2)
 {
     const BrushStyle style = m_brushStyle;
     m_brushStyle = BrushStyle::Clear;
-    Rectangle(x1, y1, x2, y2);
+    rectangle(x1, y1, x2, y2);
     m_brushStyle = style;
 }
 
-void ReportCanvas::Ellipse(double x1, double y1, double x2, double y2)
+void ReportCanvas::ellipse(double x1, double y1, double x2, double y2)
 {
     if (!withinReach(x1, y1) || !withinReach(x2, y2))
         return;
@@ -413,7 +413,7 @@ void ReportCanvas::Ellipse(double x1, double y1, double x2, double y2)
     add(op);
 }
 
-void ReportCanvas::Arc(double x1, double y1, double x2, double y2, double startDegrees, double spanDegrees)
+void ReportCanvas::arc(double x1, double y1, double x2, double y2, double startDegrees, double spanDegrees)
 {
     if (!withinReach(x1, y1) || !withinReach(x2, y2) || !std::isfinite(startDegrees) || !std::isfinite(spanDegrees))
         return;

@@ -43,19 +43,19 @@ public:
     ReportCanvas(const ReportCanvas &) = delete;
     ReportCanvas &operator=(const ReportCanvas &) = delete;
 
-    // The events, run in this order by Execute: before the page, the page, its footer, after.
+    // The events, run in this order by execute(): before the page, the page, its footer, after.
     Event OnBeforePrint;
     Event OnPrintPage;
     Event OnPrintFooter;
     Event OnAfterPrint;
     // Called with the status text whenever it changes (a page starts, the lines change).
-    std::function<void(const QString &)> OnStatus;
+    std::function<void(const QString &)> onStatus;
 
     // Paper. A standard kind has its own size (portrait; landscape turns it); Custom takes the
     // page as given, already turned. Sizes that are not finite or not positive give Letter.
     void setPaper(PaperKind kind, double customWidth = 0, double customHeight = 0);
     void setOrientation(Orientation orientation);
-    PaperKind Paper() const { return m_paper; }
+    PaperKind paper() const { return m_paper; }
     Orientation pageOrientation() const { return m_orientation; }
     double pageWidth() const;
     double pageHeight() const;
@@ -67,10 +67,10 @@ public:
 
     // Runs the events once: before, then one page (its state reset, page, footer), then after.
     // The after event runs even when the report was aborted.
-    void Execute();
-    // Asks a running report to stop; safe from any thread. Renderers check Aborted() as they go.
-    void Abort() { m_aborted = true; }
-    bool Aborted() const { return m_aborted; }
+    void execute();
+    // Asks a running report to stop; safe from any thread. Renderers check aborted() as they go.
+    void abort() { m_aborted = true; }
+    bool aborted() const { return m_aborted; }
     int currentPage() const { return m_page; }
     // Pen, brush, font and position back to the defaults; done at the start of every page.
     void newPageState();
@@ -78,7 +78,7 @@ public:
     // Fonts. The size is held to 1..1000 points: nothing larger fits any paper.
     void setFont(const ReportFont &font);
     void setFontSize(int points);
-    const ReportFont &Font() const { return m_font; }
+    const ReportFont &font() const { return m_font; }
     // Extents in the current font, in inches; never less than one device pixel. The height is the
     // font's ascent plus descent, whatever the text.
     double textWidth(QStringView text) const;
@@ -94,11 +94,11 @@ public:
 
     // Text, its baseline at y. Opaque text is laid on white.
     void setBackgroundMode(BackgroundMode mode) { m_background = mode; }
-    BackgroundMode Background() const { return m_background; }
+    BackgroundMode background() const { return m_background; }
     void printXY(double x, double y, QStringView text);
     void gotoXY(double x, double y);
     // Prints at the current position and moves it along the baseline by the text's width.
-    void Print(QStringView text);
+    void print(QStringView text);
 
     // Pen and brush.
     void setPen(const QColor &color, double widthPixels = 1);
@@ -110,22 +110,20 @@ public:
     // Lines and shapes.
     void moveTo(double x, double y);
     void lineTo(double x, double y);
-    void Rectangle(double x1, double y1, double x2, double y2); // outline in the pen, filled in the brush
+    void rectangle(double x1, double y1, double x2, double y2); // outline in the pen, filled in the brush
     void fillRect(double x1, double y1, double x2, double y2);  // brush only
     void frameRect(double x1, double y1, double x2, double y2); // pen only
-    void Ellipse(double x1, double y1, double x2, double y2);   // as Rectangle
-    void Arc(double x1, double y1, double x2, double y2, double startDegrees, double spanDegrees);
+    void ellipse(double x1, double y1, double x2, double y2);   // as rectangle()
+    void arc(double x1, double y1, double x2, double y2, double startDegrees, double spanDegrees);
     void stretchDraw(double x1, double y1, double x2, double y2, const QImage &picture);
 
     // Device units: pixels of the report's resolution.
     double devicePixelsPerInch() const { return m_dpi; }
-    double XI2D(double inches) const { return inches * m_dpi; }
-    double YI2D(double inches) const { return inches * m_dpi; }
-    double XD2I(double pixels) const { return pixels / m_dpi; }
-    double YD2I(double pixels) const { return pixels / m_dpi; }
+    double toDevice(double inches) const { return inches * m_dpi; }
+    double toInches(double pixels) const { return pixels / m_dpi; }
 
     // Everything drawn in this run (pages so far).
-    const PageStream &Stream() const { return *m_stream; }
+    const PageStream &stream() const { return *m_stream; }
 
 protected:
     explicit ReportCanvas(double devicePixelsPerInch);

@@ -67,7 +67,7 @@ TEST(StorableTextControls, EveryDialogRefusesWithARealMessageAndKeepsItsText)
              return std::make_unique<ShapeEditorDialog>(
                  ShapeEditMode::New, shape, -1, ShapeLibrary(dir.file(QStringLiteral("QXFLAY.DAT"))), host, look);
          },
-         [](QDialog &d) { return static_cast<ShapeEditorDialog &>(d).Title(); },
+         [](QDialog &d) { return static_cast<ShapeEditorDialog &>(d).titleEdit(); },
          alpha + QStringLiteral("be stored in a shape name.")},
     };
     for (const Case &c : cases) {

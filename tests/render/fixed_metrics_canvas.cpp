@@ -9,12 +9,12 @@ namespace qx::test {
 std::vector<FixedMetricsCanvas::Text> FixedMetricsCanvas::texts() const
 {
     std::vector<Text> out;
-    if (Stream().pages.empty())
+    if (stream().pages.empty())
         return out;
-    for (const PageOp &op : Stream().pages[0].ops) {
+    for (const PageOp &op : stream().pages[0].ops) {
         if (op.kind == PageOp::Kind::Text)
             out.push_back(
-                Text{Stream().textOf(op), op.x1, op.y1, Stream().fontOf(op).size, op.has(PageOp::OpaqueText)});
+                Text{stream().textOf(op), op.x1, op.y1, stream().fontOf(op).size, op.has(PageOp::OpaqueText)});
     }
     return out;
 }
@@ -30,9 +30,9 @@ std::vector<QString> FixedMetricsCanvas::textStrings() const
 std::vector<PageOp> FixedMetricsCanvas::ops(PageOp::Kind kind) const
 {
     std::vector<PageOp> out;
-    if (Stream().pages.empty())
+    if (stream().pages.empty())
         return out;
-    for (const PageOp &op : Stream().pages[0].ops) {
+    for (const PageOp &op : stream().pages[0].ops) {
         if (op.kind == kind)
             out.push_back(op);
     }

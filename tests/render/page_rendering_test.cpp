@@ -61,7 +61,7 @@ TEST(PageSetUp, PaperAndScaleComeFromTheLayout)
         PageRenderer renderer(r, PrintOptions{});
         FixedMetricsCanvas report;
         renderer.wire(report);
-        report.Execute();
+        report.execute();
         EXPECT_NEAR(report.pageWidth(), 20, 1e-9);
         EXPECT_NEAR(report.pageHeight(), 10, 1e-9);
         EXPECT_NEAR(renderer.scale(), 0.05, 1e-12); // min(20 / 400, 10 / 100)
@@ -170,8 +170,8 @@ TEST(Bitmaps, MissingFilesGiveOneWarningAndThePageStillPrints)
     r.Layout.ObjectCount = 0; // an empty page, and no warning
     auto empty = renderOn(r);
     EXPECT_TRUE(empty.outcome.warnings().empty());
-    ASSERT_EQ(empty.report->Stream().pageCount(), 1);
-    EXPECT_TRUE(empty.report->Stream().pages[0].ops.empty());
+    ASSERT_EQ(empty.report->stream().pageCount(), 1);
+    EXPECT_TRUE(empty.report->stream().pages[0].ops.empty());
 }
 
 TEST(Outcome, AnAbortedRunWarnsOfNothingButMissingPictures)
@@ -182,8 +182,8 @@ TEST(Outcome, AnAbortedRunWarnsOfNothingButMissingPictures)
     PageRenderer renderer(r, PrintOptions{});
     FixedMetricsCanvas report;
     renderer.wire(report);
-    report.OnPrintFooter = [](ReportCanvas &rep) { rep.Abort(); };
-    report.Execute();
+    report.OnPrintFooter = [](ReportCanvas &rep) { rep.abort(); };
+    report.execute();
     const RenderOutcome outcome = renderer.outcome(report);
     EXPECT_TRUE(outcome.aborted);
     EXPECT_TRUE(outcome.cluesOverflow);
@@ -255,7 +255,7 @@ TEST(DamagedRecords, RandomDamageNeverStopsThePage)
         options.answerKey = round % 2 == 0;
         options.partialLetters = true;
         options.letters = "ae";
-        options.wordSeparators = "-";
+        options.wordSeparators = std::string(1, '-');
         renderOn(r, options);
     }
 }

@@ -376,13 +376,13 @@ TEST(PreviewWindow, ZoomAndPixelWidthFollowEachOther)
 
     p->pixelEdit()->setText(QString::number(std::lround(inches * 192)));
     p->pixelEditDone();
-    EXPECT_NEAR(p->preview()->Zoom(), 200, 0.1);
+    EXPECT_NEAR(p->preview()->zoom(), 200, 0.1);
     EXPECT_EQ(p->zoomEdit()->text(), QStringLiteral("200.00"));
 
     // Not a number: nothing changes and the edits show the zoom again.
     p->zoomEdit()->setText(QStringLiteral("lots"));
     p->zoomEditDone();
-    EXPECT_NEAR(p->preview()->Zoom(), 200, 0.1);
+    EXPECT_NEAR(p->preview()->zoom(), 200, 0.1);
     EXPECT_EQ(p->zoomEdit()->text(), QStringLiteral("200.00"));
     p->zoomEdit()->setText(QStringLiteral("75"));
     p->zoomEditDone();
@@ -391,7 +391,7 @@ TEST(PreviewWindow, ZoomAndPixelWidthFollowEachOther)
     p->actions().zoomOut[2]->trigger();
     EXPECT_EQ(p->zoomEdit()->text(), QStringLiteral("33.33"));
     p->controls().zoomIn->click();
-    EXPECT_GT(p->preview()->Zoom(), 33.34);
+    EXPECT_GT(p->preview()->zoom(), 33.34);
     EXPECT_FALSE(p->controls().exportBitmap->isEnabled());
     EXPECT_FALSE(p->actions().exportHtml->isEnabled());
 }
@@ -416,11 +416,11 @@ TEST(PreviewWindow, TheZoomEditsFollowEveryZoomCommandAndShowTheirNumbersWhole)
             [&] { a.zoomPageWidth->trigger(); },
             [&] { p->preview()->setZoom(StreamPreview::MaxZoom); },
         };
-        double before = p->preview()->Zoom();
+        double before = p->preview()->zoom();
         for (size_t k = 0; k < commands.size(); ++k) {
             commands[k]();
-            EXPECT_NE(p->preview()->Zoom(), before) << k;
-            before = p->preview()->Zoom();
+            EXPECT_NE(p->preview()->zoom(), before) << k;
+            before = p->preview()->zoom();
             EXPECT_EQ(p->zoomEdit()->text(), QString::number(before, 'f', 2)) << k;
             EXPECT_EQ(p->pixelEdit()->text(), QString::number(p->preview()->pixelWidth())) << k;
         }
@@ -462,7 +462,7 @@ TEST(PreviewWindow, CopiesGoInOneJobOnlyBelowWhatThePrinterCanMake)
     EXPECT_EQ(f.host.messages()[0].caption, QStringLiteral("Error"));
     // A PDF printer makes one copy per job.
     EXPECT_EQ(p->jobsStarted(), std::vector<int>(3, 1));
-    p->filePrinter()->Wait();
+    p->filePrinter()->wait();
     EXPECT_TRUE(contents(f.dir.file(QStringLiteral("printed.pdf"))).startsWith("%PDF"));
 }
 
@@ -472,10 +472,10 @@ TEST(PreviewWindow, PrintingWhileAPrintRunsIsRefused)
     auto stream = f.rendered();
     auto p = f.preview(stream);
     // A long print of the same stream keeps the printer busy.
-    ASSERT_TRUE(p->filePrinter()->Print(pdfPrinter(f.dir.file(QStringLiteral("long.pdf"))), 1, 1, 400));
+    ASSERT_TRUE(p->filePrinter()->print(pdfPrinter(f.dir.file(QStringLiteral("long.pdf"))), 1, 1, 400));
     p->controls().printPage->click();
     p->actions().printPage->trigger();
-    p->filePrinter()->Wait();
+    p->filePrinter()->wait();
     ASSERT_EQ(f.host.messages().size(), 2u);
     for (const auto &m : f.host.messages()) {
         EXPECT_EQ(m.caption, QStringLiteral("Error"));
@@ -484,7 +484,7 @@ TEST(PreviewWindow, PrintingWhileAPrintRunsIsRefused)
     EXPECT_TRUE(p->jobsStarted().empty());
 
     p->controls().printPage->click();
-    p->filePrinter()->Wait();
+    p->filePrinter()->wait();
     EXPECT_EQ(p->jobsStarted(), std::vector<int>{1});
     EXPECT_EQ(mediaBox(f.dir.file(QStringLiteral("printed.pdf"))),
               QSizeF(stream->pageWidth * 72, stream->pageHeight * 72));

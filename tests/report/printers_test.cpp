@@ -50,9 +50,9 @@ TEST(Printers, ReportPrinterDrawsTheEventsOnThePaperTheReportChose)
     PrinterCanvas report(*printer);
     report.OnBeforePrint = [](ReportCanvas &r) { r.setPaper(PaperKind::Legal); };
     report.OnPrintPage = drawPage;
-    report.Execute();
+    report.execute();
     EXPECT_TRUE(report.errorText().isEmpty());
-    EXPECT_FALSE(report.Aborted());
+    EXPECT_FALSE(report.aborted());
     EXPECT_EQ(printer->pageLayout().pageSize().id(), QPageSize::Legal);
     EXPECT_GT(QFile(path).size(), 500);
 }
@@ -61,29 +61,29 @@ TEST(Printers, FilePrinterPrintsAStreamOnAWorkerAndRefusesWhileBusy)
 {
     RecordingCanvas filer;
     filer.OnPrintPage = drawPage;
-    filer.Execute();
+    filer.execute();
     StreamPrinter printer(filer.takeStream());
     std::atomic<int> finished = 0;
     std::atomic<int> succeeded = 0;
-    QObject::connect(&printer, &StreamPrinter::Finished, [&](bool ok) { // runs on the worker
+    QObject::connect(&printer, &StreamPrinter::finished, [&](bool ok) { // runs on the worker
         ++finished;
         succeeded += ok ? 1 : 0;
     });
 
     test::TempDir dir;
     const QString path = dir.file(QStringLiteral("stream.pdf"));
-    ASSERT_TRUE(printer.Print(pdfPrinter(path), 1, 1, 1));
+    ASSERT_TRUE(printer.print(pdfPrinter(path), 1, 1, 1));
     // A second print while the first runs is refused, unless the first has already finished.
-    const bool second = printer.Print(pdfPrinter(dir.file(QStringLiteral("other.pdf"))), 1, 1, 1);
-    EXPECT_TRUE(!second || !printer.Busy());
-    printer.Wait();
-    EXPECT_FALSE(printer.Busy());
+    const bool second = printer.print(pdfPrinter(dir.file(QStringLiteral("other.pdf"))), 1, 1, 1);
+    EXPECT_TRUE(!second || !printer.busy());
+    printer.wait();
+    EXPECT_FALSE(printer.busy());
     EXPECT_GE(finished, 1);
     EXPECT_EQ(succeeded, finished);
     EXPECT_EQ(pdfPages(path), 1);
 
     // Pages beyond the stream are clamped to it; copies repeat or are left to the printer.
-    ASSERT_TRUE(printer.Print(pdfPrinter(dir.file(QStringLiteral("copies.pdf"))), 1, 9, 3));
-    printer.Wait();
+    ASSERT_TRUE(printer.print(pdfPrinter(dir.file(QStringLiteral("copies.pdf"))), 1, 9, 3));
+    printer.wait();
     EXPECT_GE(pdfPages(dir.file(QStringLiteral("copies.pdf"))), 1);
 }

@@ -43,8 +43,8 @@ std::shared_ptr<const PageStream> samplePage(PaperKind paper, Orientation orient
         r.frameRect(3, 1, 4, 2);
         r.moveTo(1, 3);
         r.lineTo(4, 3);
-        r.Ellipse(1, 4, 2, 5);
-        r.Arc(3, 4, 4, 5, 0, 180);
+        r.ellipse(1, 4, 2, 5);
+        r.arc(3, 4, 4, 5, 0, 180);
         QImage picture(2, 2, QImage::Format_RGB32);
         picture.fill(Qt::red);
         r.stretchDraw(5, 1, 6, 2, picture);
@@ -55,7 +55,7 @@ std::shared_ptr<const PageStream> samplePage(PaperKind paper, Orientation orient
         r.fillRect(-1e9, -1e9, 1e9, 1e9);
         r.printXY(1e12, 1e12, u"lost");
     };
-    filer.Execute();
+    filer.execute();
     return filer.takeStream();
 }
 

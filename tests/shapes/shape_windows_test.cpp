@@ -99,7 +99,7 @@ struct ShapeEditor : ShapeWindows {
     }
     void mouse(QEvent::Type type, Qt::MouseButton button, QPoint at)
     {
-        QWidget *img = editor->Img();
+        QWidget *img = editor->drawingArea();
         QMouseEvent event(type, QPointF(at), QPointF(img->mapToGlobal(at)), button,
                           type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(img, &event);
@@ -124,7 +124,7 @@ TEST_F(ShapeEditor, NewShapeIsAllRedInTwelvePixelSquaresAndReverseTurnsItWhite)
 {
     ShapeEditorDialog &e = open(ShapeEditMode::New);
     EXPECT_EQ(e.windowTitle(), QStringLiteral("Shape Creator"));
-    EXPECT_EQ(e.Title()->text(), QStringLiteral("New Layout"));
+    EXPECT_EQ(e.titleEdit()->text(), QStringLiteral("New Layout"));
     EXPECT_EQ(e.widthEdit()->text() + e.heightEdit()->text(), QStringLiteral("3030"));
     EXPECT_EQ(e.cellSize(), 12);
     EXPECT_EQ(shown(1, 1), Red);
@@ -234,7 +234,7 @@ TEST_F(ShapeEditor, LeavingASizeBoxForAnotherControlChecksItButNotOnTheWayToCanc
     QApplication::processEvents();
     e.widthEdit()->setFocus(Qt::OtherFocusReason);
     e.widthEdit()->setText(QStringLiteral("3"));
-    e.Title()->setFocus(Qt::TabFocusReason);
+    e.titleEdit()->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(said(), QStringList{WidthMessage});
     EXPECT_EQ(QApplication::focusWidget(), e.widthEdit());
     e.cancelButton()->setFocus(Qt::TabFocusReason);
@@ -248,7 +248,7 @@ TEST_F(ShapeEditor, SaveAppendsOrOverwritesWithNameAndSizeFromTheBoxes)
     created.onUpButtonClicked();
     created.onUndoButtonClicked(); // Undo leaves the boxes alone; Save reads them
     created.widthEdit()->setText(QStringLiteral("25"));
-    created.Title()->setText(QStringLiteral("  Moon  "));
+    created.titleEdit()->setText(QStringLiteral("  Moon  "));
     created.onSaveButtonClicked();
     EXPECT_TRUE(created.saved());
     EXPECT_EQ(created.result(), QDialog::Accepted);
@@ -259,8 +259,8 @@ TEST_F(ShapeEditor, SaveAppendsOrOverwritesWithNameAndSizeFromTheBoxes)
 
     current = library.read(1).value();
     ShapeEditorDialog &modified = open(ShapeEditMode::Modify, 1);
-    EXPECT_EQ(modified.Title()->text(), QStringLiteral("Star"));
-    modified.Title()->setText(QString()); // an empty name is accepted
+    EXPECT_EQ(modified.titleEdit()->text(), QStringLiteral("Star"));
+    modified.titleEdit()->setText(QString()); // an empty name is accepted
     modified.onSaveButtonClicked();
     EXPECT_EQ(modified.savedRecord(), 1);
     EXPECT_EQ(library.count(), 3);
@@ -285,18 +285,18 @@ TEST_F(ShapeEditor, SaveStaysOpenWhenTheLibraryCannotBeCreatedAndCancelWritesNot
 TEST_F(ShapeEditor, NameBoxRefusesWhatANameCannotHoldButKeepsALongerCopyName)
 {
     ShapeEditorDialog &e = open(ShapeEditMode::New);
-    e.Title()->end(false);
-    e.Title()->insert(QStringLiteral("Ω"));
+    e.titleEdit()->end(false);
+    e.titleEdit()->insert(QStringLiteral("Ω"));
     QApplication::processEvents(); // the refusal is told once control is back in the event loop
     EXPECT_EQ(said(),
               QStringList{QStringLiteral("Error: The character \"Ω\" (U+03A9) cannot be stored in a shape name.")});
-    e.Title()->insert(QStringLiteral(" with a rather long name")); // 34 characters: refused
-    e.Title()->insert(QStringLiteral(" café"));
-    EXPECT_EQ(e.Title()->text(), QStringLiteral("New Layout café"));
+    e.titleEdit()->insert(QStringLiteral(" with a rather long name")); // 34 characters: refused
+    e.titleEdit()->insert(QStringLiteral(" café"));
+    EXPECT_EQ(e.titleEdit()->text(), QStringLiteral("New Layout café"));
 
     // Only typing is limited to 30: the name of a copy keeps all of its 50 characters.
     current.ShapeName.set(std::string(48, 'x'));
-    EXPECT_EQ(open(ShapeEditMode::Copy).Title()->text().size(), 50);
+    EXPECT_EQ(open(ShapeEditMode::Copy).titleEdit()->text().size(), 50);
 }
 
 TEST_F(ShapeEditor, ScreenshotsAtFactorsOneAndOnePointSix)
@@ -309,7 +309,7 @@ TEST_F(ShapeEditor, ScreenshotsAtFactorsOneAndOnePointSix)
 
     look.screenFactor = 1.6;
     open(ShapeEditMode::Copy);
-    EXPECT_EQ(editor->Img()->width(), 641);
+    EXPECT_EQ(editor->drawingArea()->width(), 641);
     EXPECT_EQ(editor->cellSize(), 41);
     saveShot(*editor, QStringLiteral("shape_editor_1.6.png"));
 }
@@ -335,7 +335,7 @@ struct ShapeLibraryWindow : ShapeWindows {
         host.onModal([edit, offered](QDialog &d) {
             auto &editor = dynamic_cast<ShapeEditorDialog &>(d);
             if (offered)
-                *offered = editor.Title()->text();
+                *offered = editor.titleEdit()->text();
             if (edit) {
                 edit(editor);
                 editor.onSaveButtonClicked();
@@ -388,7 +388,7 @@ TEST_F(ShapeLibraryWindow, NewAndModifiedShapesAreSelectedByRecordNumberWherever
     add({named("Star", 15, 15), named("Heart", 5, 5), named("Cross", 9, 9)});
     open();
     nextEditor([](ShapeEditorDialog &e) {
-        e.Title()->setText(QStringLiteral("Moon"));
+        e.titleEdit()->setText(QStringLiteral("Moon"));
         e.widthEdit()->setText(QStringLiteral("20"));
     });
     panel().newButton()->click();

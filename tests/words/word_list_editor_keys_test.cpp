@@ -180,12 +180,13 @@ TEST(WordListEditorRealHost, ARefusedCharacterIsToldAndEverythingTypedStays)
     const Case cases[] = {
         {"word", cellFocus(1, WordGrid::WordColumn), cellText(1, WordGrid::WordColumn), typeAlpha, alpha, ab},
         {"clue", cellFocus(1, WordGrid::ClueColumn), cellText(1, WordGrid::ClueColumn), typeAlpha, alpha, ab},
-        {"title", edit(e.w->Title()), textOf(e.w->Title()), typeAlpha, alpha, ab},
-        {"category", edit(e.w->Category()->lineEdit()), textOf(e.w->Category()->lineEdit()), typeAlpha, alpha, ab},
+        {"title", edit(e.w->titleEdit()), textOf(e.w->titleEdit()), typeAlpha, alpha, ab},
+        {"category", edit(e.w->categoryBox()->lineEdit()), textOf(e.w->categoryBox()->lineEdit()), typeAlpha, alpha,
+         ab},
         {"bonus question", edit(e.w->bonusQuest()), textOf(e.w->bonusQuest()), typeAlpha, alpha, ab},
         {"pasted word", cellFocus(2, WordGrid::WordColumn), cellText(2, WordGrid::WordColumn), pasteNul, nul, abxy},
         {"pasted clue", cellFocus(2, WordGrid::ClueColumn), cellText(2, WordGrid::ClueColumn), pasteNul, nul, abxy},
-        {"pasted title", edit(e.w->Title()), textOf(e.w->Title()), pasteNul, nul, abxy},
+        {"pasted title", edit(e.w->titleEdit()), textOf(e.w->titleEdit()), pasteNul, nul, abxy},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.control);
@@ -247,11 +248,11 @@ TEST(WordListEditorKeys, TheCategoryIsSavedAsTypedNotCompleted)
 {
     ScriptedUiHost host;
     Editor e(host, false, {QStringLiteral("Testing Category Lon"), QStringLiteral("Birds")});
-    QLineEdit *category = e.w->Category()->lineEdit();
+    QLineEdit *category = e.w->categoryBox()->lineEdit();
     category->setFocus();
     category->selectAll();
     QTest::keyClicks(category, QStringLiteral("Test"));
-    EXPECT_EQ(e.w->Category()->currentText(), QStringLiteral("Test"));
+    EXPECT_EQ(e.w->categoryBox()->currentText(), QStringLiteral("Test"));
     e.w->onSaveButtonClicked();
     EXPECT_EQ(CollectionFile(e.file).read(0).value().Category.str(), "Test");
 }
@@ -267,7 +268,7 @@ TEST(WordListEditorLook, NumbersCategoryAndShapeNamesShowWholeAtBothFactors)
         SCOPED_TRACE(factor);
         ScriptedUiHost host;
         Editor e(host, true, {QStringLiteral("Birds")}, factor);
-        e.w->Category()->setCurrentText(category);
+        e.w->categoryBox()->setCurrentText(category);
         e.grid().scrollToBottom();
         QApplication::processEvents();
         EXPECT_TRUE(e.w->grab().save(dir + QStringLiteral("/word_list_editor_look_%1.png").arg(factor)));
@@ -278,7 +279,7 @@ TEST(WordListEditorLook, NumbersCategoryAndShapeNamesShowWholeAtBothFactors)
         EXPECT_GE(grid.columnWidth(WordGrid::CntColumn),
                   grid.horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("Cnt")));
 
-        const QLineEdit *edit = e.w->Category()->lineEdit();
+        const QLineEdit *edit = e.w->categoryBox()->lineEdit();
         EXPECT_GE(edit->width() - 4, edit->fontMetrics().horizontalAdvance(category));
 
         const QListWidget *shapes = e.w->shapes()->shapeBox();

@@ -70,14 +70,14 @@ TEST(MakingACrossword, NewCollectionNewPuzzleBuildSaveModifyAndCopy)
         auto &w = dynamic_cast<WordListEditor &>(d);
         w.show();
         EXPECT_EQ(w.windowTitle(), QStringLiteral("Create New Puzzle"));
-        w.Title()->setText(QStringLiteral("Garden Birds"));
-        w.Category()->setCurrentText(QStringLiteral("Birds"));
+        w.titleEdit()->setText(QStringLiteral("Garden Birds"));
+        w.categoryBox()->setCurrentText(QStringLiteral("Birds"));
         const QStringList words = {"ROBIN", "WREN", "STARLING", "SPARROW", "BLACKBIRD", "THRUSH", "FINCH"};
         for (int k = 0; k < words.size(); ++k) {
             setCell(w, k * 2, 2, words[k]); // every other row: empty rows close up
             setCell(w, k * 2, 3, QStringLiteral("Clue for ") + words[k]);
         }
-        w.Attempts()->setText(QStringLiteral("25"));
+        w.attemptsEdit()->setText(QStringLiteral("25"));
         saveShot(w, QStringLiteral("word_list_editor.png"));
         w.onCreateItClicked();
         return w.result();
@@ -132,8 +132,8 @@ TEST(MakingACrossword, NewCollectionNewPuzzleBuildSaveModifyAndCopy)
         auto &w = dynamic_cast<WordListEditor &>(d);
         w.show();
         EXPECT_EQ(w.windowTitle(), QStringLiteral("Create New Puzzle (copy of existing puzzle)"));
-        EXPECT_EQ(w.Title()->text(), QStringLiteral("Garden Birds (2)"));
-        w.Attempts()->setText(QStringLiteral("1"));
+        EXPECT_EQ(w.titleEdit()->text(), QStringLiteral("Garden Birds (2)"));
+        w.attemptsEdit()->setText(QStringLiteral("1"));
         w.onCreateItClicked();
         return w.result();
     });
@@ -166,24 +166,24 @@ TEST(WordListEditor, ChecksPointAtTheRowAndLeavingAChangedPuzzleAsks)
                             {}};
     WordListEditor w(context, p.host, QString());
     w.show();
-    w.Title()->setText(QStringLiteral("T"));
-    w.Category()->setCurrentText(QStringLiteral("C"));
+    w.titleEdit()->setText(QStringLiteral("T"));
+    w.categoryBox()->setCurrentText(QStringLiteral("C"));
     setCell(w, 0, 2, QStringLiteral("OWL"));
     setCell(w, 2, 2, QStringLiteral("ABCDEFGHIJKLMNOP"));
-    w.Attempts()->setText(QStringLiteral("1"));
+    w.attemptsEdit()->setText(QStringLiteral("1"));
     w.onCreateItClicked();
     EXPECT_EQ(p.host.messages().back().text, QStringLiteral("Word is greater than puzzle dimension size of 15 "
                                                             "characters in \"ABCDEFGHIJKLMNOP\"."));
     EXPECT_EQ(w.wordsCluesGrid()->currentRow(), 2);
-    w.Attempts()->setText(QStringLiteral("0"));
+    w.attemptsEdit()->setText(QStringLiteral("0"));
     w.onCreateItClicked();
     EXPECT_EQ(p.host.messages().back().text, QStringLiteral("Attempts must be between 1 and 999.  Please correct."));
 
     // F1 types international character 1 (code 0225, a with acute) into the focused field.
     QApplication::setActiveWindow(&w);
-    w.Title()->setFocus();
+    w.titleEdit()->setFocus();
     w.typeInternationalCharacter(1);
-    EXPECT_EQ(w.Title()->text(), QStringLiteral("T\u00e1"));
+    EXPECT_EQ(w.titleEdit()->text(), QStringLiteral("T\u00e1"));
 
     w.wordsCluesGrid()->setCurrentCell(0, 2);
     w.onDeleteClueClicked();

@@ -82,7 +82,7 @@ PreviewWindow::PreviewWindow(const DialogLook &look, Settings &settings, UiHost 
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setSizeGripEnabled(true);
     m_printer = std::make_unique<StreamPrinter>(m_stream);
-    connect(m_printer.get(), &StreamPrinter::Finished, this, [this](bool ok) {
+    connect(m_printer.get(), &StreamPrinter::finished, this, [this](bool ok) {
         if (!ok)
             m_host.message(this, tr("Error"), tr("The page could not be printed."), Buttons::Ok);
     });
@@ -252,7 +252,7 @@ void PreviewWindow::done(int result)
 
 void PreviewWindow::refreshZoomEdits()
 {
-    m_zoomEdit->setText(QString::number(m_preview->Zoom(), 'f', 2));
+    m_zoomEdit->setText(QString::number(m_preview->zoom(), 'f', 2));
     m_pixelEdit->setText(QString::number(m_preview->pixelWidth()));
 }
 
@@ -260,7 +260,7 @@ void PreviewWindow::zoomEditDone()
 {
     bool ok = false;
     const double zoom = m_zoomEdit->text().trimmed().toDouble(&ok);
-    if (ok && zoom != m_preview->Zoom())
+    if (ok && zoom != m_preview->zoom())
         m_preview->setZoom(zoom);
     refreshZoomEdits();
 }
@@ -276,7 +276,7 @@ void PreviewWindow::pixelEditDone()
 
 bool PreviewWindow::guardBusy()
 {
-    if (!m_printer->Busy())
+    if (!m_printer->busy())
         return false;
     m_host.message(this, tr("Error"), tr("Previous print job has not yet finished.  Try again later."), Buttons::Ok);
     return true;
@@ -285,7 +285,7 @@ bool PreviewWindow::guardBusy()
 bool PreviewWindow::startJob(int first, int last, int copies)
 {
     std::unique_ptr<QPrinter> printer = m_printers ? m_printers() : nullptr;
-    if (!printer || !m_printer->Print(std::move(printer), first, last, copies)) {
+    if (!printer || !m_printer->print(std::move(printer), first, last, copies)) {
         m_host.message(this, tr("Error"), tr("The page could not be printed."), Buttons::Ok);
         return false;
     }
@@ -304,7 +304,7 @@ void PreviewWindow::onMenuPrintPageClicked()
 {
     if (guardBusy())
         return;
-    const int page = m_preview->Page() + 1;
+    const int page = m_preview->page() + 1;
     startJob(page, page, 1);
 }
 
@@ -317,7 +317,7 @@ void PreviewWindow::onMultipleCopiesClicked()
     if (!probe)
         return;
     const std::vector<int> jobs = copyJobs(dialog.copies(), StreamPrinter::maxCopiesPerJob(*probe));
-    const int page = m_preview->Page() + 1;
+    const int page = m_preview->page() + 1;
     if (jobs.size() == 1) {
         if (!guardBusy())
             startJob(page, page, jobs.front());
@@ -325,7 +325,7 @@ void PreviewWindow::onMultipleCopiesClicked()
     }
     // One copy per job, each once the one before it has gone to the printer.
     for (const int copies : jobs) {
-        m_printer->Wait();
+        m_printer->wait();
         if (!startJob(page, page, copies))
             return;
     }

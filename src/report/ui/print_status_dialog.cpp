@@ -48,7 +48,7 @@ void PrintStatusDialog::formActivate()
     m_started = true;
 
     RecordingCanvas filer;
-    filer.OnStatus = [this](const QString &text) { m_label->setText(text); };
+    filer.onStatus = [this](const QString &text) { m_label->setText(text); };
     m_running = &filer;
     m_outcome = renderPage(m_working, m_options, filer);
     m_running = nullptr;
@@ -69,7 +69,7 @@ void PrintStatusDialog::onBitBtn1Clicked()
 {
     if (!m_finished) {
         if (m_running)
-            m_running->Abort();
+            m_running->abort();
         else
             reject();
         return;

@@ -65,7 +65,7 @@ void PrinterCanvas::beginDocument()
         m_error = QStringLiteral("The printer could not be started.");
         delete m_painter;
         m_painter = nullptr;
-        Abort();
+        abort();
     }
 }
 

@@ -31,7 +31,7 @@ protected:
         painter.save();
         painter.translate(page.topLeft());
         painter.setClipRect(QRectF(QPointF(0, 0), page.size()));
-        paintPage(s, m_owner.Page(), painter, ppi);
+        paintPage(s, m_owner.page(), painter, ppi);
         painter.restore();
     }
 

@@ -21,7 +21,7 @@ public:
 
     explicit StreamPreview(std::shared_ptr<const PageStream> stream, QWidget *parent = nullptr);
 
-    double Zoom() const { return m_zoom; }
+    double zoom() const { return m_zoom; }
     // Held to MinZoom..MaxZoom.
     void setZoom(double percent);
     void zoomIn() { setZoom(m_zoom + ZoomStep); }
@@ -36,7 +36,7 @@ public:
     double zoomForPixelWidth(int pixels) const;
 
     const PageStream &stream() const { return *m_stream; }
-    int Page() const { return m_page; }
+    int page() const { return m_page; }
 
 Q_SIGNALS:
     void zoomChanged(double percent);

@@ -18,10 +18,10 @@ StreamPrinter::StreamPrinter(std::shared_ptr<const PageStream> stream, QObject *
 
 StreamPrinter::~StreamPrinter()
 {
-    Wait();
+    wait();
 }
 
-void StreamPrinter::Wait()
+void StreamPrinter::wait()
 {
     if (m_thread) {
         m_thread->wait();
@@ -35,11 +35,11 @@ int StreamPrinter::maxCopiesPerJob(QPrinter &printer)
     return printer.supportsMultipleCopies() ? 999 : 1;
 }
 
-bool StreamPrinter::Print(std::unique_ptr<QPrinter> printer, int first, int last, int copies)
+bool StreamPrinter::print(std::unique_ptr<QPrinter> printer, int first, int last, int copies)
 {
     if (m_busy || !printer || !m_stream || m_stream->pageCount() == 0)
         return false;
-    Wait();
+    wait();
     first = std::clamp(first, 1, m_stream->pageCount());
     last = std::clamp(last, first, m_stream->pageCount());
     copies = std::max(copies, 1);
@@ -70,7 +70,7 @@ bool StreamPrinter::Print(std::unique_ptr<QPrinter> printer, int first, int last
             ok = painter.end();
         }
         m_busy = false;
-        emit Finished(ok);
+        emit finished(ok);
     });
     m_thread->start();
     return true;

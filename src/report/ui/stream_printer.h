@@ -23,18 +23,18 @@ public:
     // Starts printing pages first..last (1-based, clamped to the stream), `copies` times, on the
     // printer given (whose settings the user chose). False, and nothing started, while a print is
     // still running or when there is nothing to print. The printer is the printer's own until
-    // Finished.
-    bool Print(std::unique_ptr<QPrinter> printer, int first, int last, int copies);
-    bool Busy() const { return m_busy; }
+    // finished().
+    bool print(std::unique_ptr<QPrinter> printer, int first, int last, int copies);
+    bool busy() const { return m_busy; }
     // Blocks until the running print, if any, is done.
-    void Wait();
+    void wait();
 
     // The number of copies the printer makes in one job: QPrinter's copy count when it supports
     // them, else 1.
     static int maxCopiesPerJob(QPrinter &printer);
 
 signals:
-    void Finished(bool ok);
+    void finished(bool ok);
 
 private:
     std::shared_ptr<const PageStream> m_stream;

@@ -41,8 +41,8 @@ public:
     const QImage &picture() const { return m_picture; }
     int cellSize() const { return m_cellSize; }
 
-    QWidget *Img() const { return m_img; }
-    QLineEdit *Title() const { return m_title; }
+    QWidget *drawingArea() const { return m_img; }
+    QLineEdit *titleEdit() const { return m_title; }
     QLineEdit *widthEdit() const { return m_widthEdit; }
     QLineEdit *heightEdit() const { return m_heightEdit; }
     QPushButton *undoButton() const { return m_undoButton; }

@@ -53,11 +53,11 @@ public:
     TypedPuzzle typedPuzzle() const;
     bool changed();
 
-    QLineEdit *Title() const { return m_title; }
-    QComboBox *Category() const { return m_category; }
+    QLineEdit *titleEdit() const { return m_title; }
+    QComboBox *categoryBox() const { return m_category; }
     QLineEdit *bonusQuest() const { return m_bonus; }
     WordGrid *wordsCluesGrid() const { return m_grid; }
-    QLineEdit *Attempts() const { return m_attempts; }
+    QLineEdit *attemptsEdit() const { return m_attempts; }
     QCheckBox *autoShrink() const { return m_shrink; }
     QCheckBox *quickCreate() const { return m_quick; }
     ShapeListPanel *shapes() const { return m_shapes; }
