@@ -92,6 +92,10 @@ void chooseInFileDialog(QFileDialog *files, const QString &path)
         name->setText(path);
     else
         files->selectFile(path);
+    // On a loaded machine the dialog may still be reading its folder and take the typed name for
+    // something else; accept only once it reports the file as the one chosen.
+    const QString wanted = QFileInfo(path).absoluteFilePath();
+    spinUntil([&] { return files->selectedFiles() == QStringList{wanted}; }, std::chrono::milliseconds(3000));
     static_cast<QDialog *>(files)->accept(); // public in QDialog; the file dialog's own checks run
 }
 
