@@ -52,10 +52,25 @@ with tempfile.TemporaryDirectory() as tmp:
     check(p.returncode == 0 and os.path.isfile(os.path.join(tmp, "from env", "QXFLAY.DAT")),
           "QUORVEX_PROGRAM_DIR is seeded", p)
 
+    # File names are the system's bytes, from the command line to the system call.
     env = fresh_env(home)
-    words = os.path.join(tmp_b, b"words.txt")
+    words = os.path.join(tmp_b, b"w\xf6rds.txt")
     with open(words, "wb") as f:
         f.write(b"ROBIN:Red breast\nWREN:Small bird\nOWL:Night bird\n")
+    bad = os.path.join(tmp_b, b"bad\xff.QX3")
+    p = cli("build", words, "--shape", "0", "--into", bad, "--title", "Birds", "--category", "Nature",
+            "--seed", "7", "--attempts", "3", "--builtin-layout", env=env)
+    check(p.returncode == 0, "build into a name that is not UTF-8", p)
+    check(b"bad\\xff.QX3" in p.stdout, "the name is printed with the odd byte escaped", p)
+    made = [n for n in os.listdir(tmp_b) if n.endswith(b".QX3")]
+    check(made == [b"bad\xff.QX3"], f"exactly that file is made: {made}")
+    cafe = os.path.join(tmp_b, b"caf\xe9.QX3")
+    for name in os.listdir(tmp_b):
+        if name.endswith(b".QX3"):
+            os.rename(os.path.join(tmp_b, name), cafe)
+    p = cli("list", cafe, env=env)
+    check(p.returncode == 0 and b"Birds" in p.stdout, "list a collection named in Latin-1", p)
+
 
     # A layout library that cannot give a layout is an error like any other unreadable file.
     fifo = os.path.join(tmp, "fifo.DAT")

@@ -19,7 +19,7 @@ std::vector<uint8_t> oldPuzzle(const std::string &name, int words)
     old.GridSide = 15;
     old.WordCount = static_cast<int16_t>(words);
     for (int k = 0; k < words; ++k)
-        old.Words[k].set("W" + std::to_string(k));
+        old.Words[k].set(QStringLiteral("W%1").arg(k).toStdString());
     std::vector<uint8_t> bytes(OldPuzzleRecord::Size);
     old.encode(std::span<uint8_t, OldPuzzleRecord::Size>(bytes.data(), bytes.size()));
     return bytes;
