@@ -9,6 +9,8 @@
 #include "builder/ui/build_progress_dialog.h"
 #include "builder/ui/candidates_dialog.h"
 #include "common/cp1252.h"
+#include "layout/layout_defaults.h"
+#include "layout/ui/page_designer_window.h"
 #include "render/print_options.h"
 #include "render/render_page.h"
 #include "report/ui/bonus_question_dialog.h"
@@ -86,6 +88,14 @@ const WindowCase Cases[] = {
                                s.pdfPrinter());
          return s.modal(preview);
      }},
+    {"PageDesigner",
+     [](Scene &s) {
+         PageDesignerWindow designer(
+             PageDesignerContext{s.look(), s.p.session.settings, s.p.host, s.p.session.layoutLibrary().path(), {}},
+             DesignerRequest{DesignerMode::Modify, builtInDefaultLayout(), 1});
+         return s.modal(designer);
+     },
+     {QStringLiteral("QXFPAGE.DAT")}},
     {"Copies",
      [](Scene &s) {
          CopiesDialog dialog(s.look(), s.p.host);
