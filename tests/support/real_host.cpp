@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -86,16 +87,33 @@ Watchdog::~Watchdog()
 
 void chooseInFileDialog(QFileDialog *files, const QString &path)
 {
-    // Typed into the file name box, as a user does: selectFile() may be overtaken by the dialog's
-    // own start-up selection while its folder is still being read.
-    if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-        name->setText(path);
-    else
-        files->selectFile(path);
-    // On a loaded machine the dialog may still be reading its folder and take the typed name for
-    // something else; accept only once it reports the file as the one chosen.
-    const QString wanted = QFileInfo(path).absoluteFilePath();
-    spinUntil([&] { return files->selectedFiles() == QStringList{wanted}; }, std::chrono::milliseconds(3000));
+    // Typed into the file name box, as a user does. The dialog selects its start-up file once it
+    // has read its folder, which on a loaded machine may come after the typing and replace it:
+    // wait for the folder first, and type again whenever the start-up selection won.
+    auto *model = files->findChild<QFileSystemModel *>();
+    bool loaded = model == nullptr;
+    if (model) {
+        const auto connection =
+            QObject::connect(model, &QFileSystemModel::directoryLoaded, files, [&loaded] { loaded = true; });
+        // A folder read before gives no signal again: its rows are there already.
+        const QModelIndex folder = model->index(files->directory().absolutePath());
+        spinUntil([&] { return loaded || model->rowCount(folder) > 0; }, std::chrono::milliseconds(2000));
+        QObject::disconnect(connection);
+    }
+    auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    const auto type = [&] {
+        if (name)
+            name->setText(path);
+        else
+            files->selectFile(path);
+    };
+    const QStringList wanted{QFileInfo(path).absoluteFilePath()};
+    for (int tries = 0; tries < 20; ++tries) {
+        type();
+        QTest::qWait(20);
+        if (files->selectedFiles() == wanted)
+            break;
+    }
     static_cast<QDialog *>(files)->accept(); // public in QDialog; the file dialog's own checks run
 }
 

@@ -20,22 +20,11 @@ ExportPuzzlesDialog::ExportPuzzlesDialog(MainWindow &main, QWidget *parent)
     m_picker = new PuzzlePicker(tr("Puzzles Available For Export"), this);
     m_picker->fill(main.session().collectionPath());
     layout->addWidget(m_picker, 1);
-    auto *buttons = new QHBoxLayout;
-    auto *all = new QPushButton(tr("&Select All"), this);
-    all->setObjectName(QStringLiteral("SelectAllButton"));
-    auto *none = new QPushButton(tr("C&lear All"), this);
-    none->setObjectName(QStringLiteral("ClearAllButton"));
     m_save = new QPushButton(tr("Save &File"), this);
     m_save->setObjectName(QStringLiteral("SaveButton"));
     auto *exit = new QPushButton(tr("&Exit"), this);
     exit->setObjectName(QStringLiteral("ExitButton"));
-    for (auto *b : {all, none, m_save, exit})
-        buttons->addWidget(b);
-    layout->addLayout(buttons);
-    m_save->setEnabled(false);
-    connect(m_picker, &PuzzlePicker::selectionChanged, m_save, &QPushButton::setEnabled);
-    connect(all, &QPushButton::clicked, m_picker, &PuzzlePicker::selectAll);
-    connect(none, &QPushButton::clicked, m_picker, &PuzzlePicker::clearAll);
+    layout->addLayout(m_picker->buttonRow(m_save, exit));
     connect(m_save, &QPushButton::clicked, this, &ExportPuzzlesDialog::onSaveButtonClicked);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 }

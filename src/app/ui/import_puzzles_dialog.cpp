@@ -62,23 +62,12 @@ ImportPuzzlesDialog::ImportPuzzlesDialog(MainWindow &main, const QString &path, 
     m_picker = new PuzzlePicker(tr("Puzzles in File"), this);
     m_picker->fill(path);
     layout->addWidget(m_picker, 1);
-    auto *buttons = new QHBoxLayout;
-    auto *all = new QPushButton(tr("&Select All"), this);
-    all->setObjectName(QStringLiteral("SelectAllButton"));
-    auto *none = new QPushButton(tr("C&lear All"), this);
-    none->setObjectName(QStringLiteral("ClearAllButton"));
     m_ok = new QPushButton(tr("&Ok"), this);
     m_ok->setObjectName(QStringLiteral("OkButton"));
+    m_ok->setDefault(true);
     auto *cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
-    for (auto *b : {all, none, m_ok, cancel})
-        buttons->addWidget(b);
-    layout->addLayout(buttons);
-    m_ok->setEnabled(false);
-    m_ok->setDefault(true);
-    connect(m_picker, &PuzzlePicker::selectionChanged, m_ok, &QPushButton::setEnabled);
-    connect(all, &QPushButton::clicked, m_picker, &PuzzlePicker::selectAll);
-    connect(none, &QPushButton::clicked, m_picker, &PuzzlePicker::clearAll);
+    layout->addLayout(m_picker->buttonRow(m_ok, cancel));
     connect(m_ok, &QPushButton::clicked, this, &ImportPuzzlesDialog::onOkButtonClicked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

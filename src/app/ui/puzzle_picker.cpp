@@ -3,8 +3,10 @@
 #include "common/cp1252.h"
 #include "store/collection_view.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace qx {
@@ -24,6 +26,22 @@ PuzzlePicker::PuzzlePicker(const QString &heading, QWidget *parent) : QWidget(pa
     layout->addWidget(m_list);
     connect(m_list, &QListWidget::itemSelectionChanged, this,
             [this] { Q_EMIT selectionChanged(!m_list->selectedItems().isEmpty()); });
+}
+
+QHBoxLayout *PuzzlePicker::buttonRow(QPushButton *command, QPushButton *close)
+{
+    auto *all = new QPushButton(tr("&Select All"), this);
+    all->setObjectName(QStringLiteral("SelectAllButton"));
+    auto *none = new QPushButton(tr("C&lear All"), this);
+    none->setObjectName(QStringLiteral("ClearAllButton"));
+    auto *row = new QHBoxLayout;
+    for (auto *b : {all, none, command, close})
+        row->addWidget(b);
+    command->setEnabled(false);
+    connect(this, &PuzzlePicker::selectionChanged, command, &QPushButton::setEnabled);
+    connect(all, &QPushButton::clicked, this, &PuzzlePicker::selectAll);
+    connect(none, &QPushButton::clicked, this, &PuzzlePicker::clearAll);
+    return row;
 }
 
 void PuzzlePicker::fill(const QString &collectionPath)

@@ -6,7 +6,9 @@
 
 #include <vector>
 
+class QHBoxLayout;
 class QListWidget;
+class QPushButton;
 
 namespace qx {
 
@@ -22,6 +24,10 @@ public:
     QListWidget *list() const { return m_list; }
     void selectAll();
     void clearAll();
+
+    // The row under the list: "&Select All", "C&lear All", then the dialog's own command and its
+    // way out. The command is enabled only while a puzzle is selected.
+    QHBoxLayout *buttonRow(QPushButton *command, QPushButton *close);
 
 Q_SIGNALS:
     void selectionChanged(bool any);
