@@ -273,47 +273,102 @@ FileStatus RecordFile::writeAll(std::span<const uint8_t> records) const
                    [&](qint64) -> FileOutcome<std::vector<Piece>> { return std::vector<Piece>{Piece::of(records)}; });
 }
 
+namespace {
+
+// The stored file, open and exclusively locked, and what it was when locked.
+struct LockedFile {
+    Fd fd;
+    bool created = false; // made by this write, to be removed again if the write fails
+    struct stat st {};
+};
+
+// Opens (or, when allowed, creates) the file the path names and locks it, until the file locked is
+// the one the path still names: a writer that waited may find that the file it locked was replaced
+// meanwhile.
+FileStatus openLocked(const QString &path, const QByteArray &target, bool createMissing, LockedFile &out)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        out.created = false;
+        out.fd.reset(::open(target.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
+        if (out.fd.get() < 0 && errno == ENOENT && createMissing) {
+            out.fd.reset(::open(target.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+            if (out.fd.get() < 0 && errno == EEXIST)
+                continue;
+            out.created = out.fd.get() >= 0;
+        }
+        if (out.fd.get() < 0)
+            return errno == EISDIR ? notRegular(path) : failure(FileError::Kind::CannotOpen, path, errno);
+        if (::fstat(out.fd.get(), &out.st) != 0)
+            return failure(FileError::Kind::Io, path, errno);
+        if (!S_ISREG(out.st.st_mode))
+            return notRegular(path);
+        if (!lockExclusive(out.fd.get()))
+            return FileError{FileError::Kind::Locked, path, text("The file is in use by another program")};
+        struct stat now {};
+        if (::stat(target.constData(), &now) == 0 && now.st_dev == out.st.st_dev && now.st_ino == out.st.st_ino) {
+            if (::fstat(out.fd.get(), &out.st) != 0)
+                return failure(FileError::Kind::Io, path, errno);
+            return fileDone();
+        }
+    }
+    return FileError{FileError::Kind::Locked, path, text("The file keeps changing")};
+}
+
+// A new, empty file beside the target, so that the rename stays on one file system; errno when
+// none could be made.
+int createBeside(const QByteArray &folder, const QByteArray &target, Fd &temp, QByteArray &tempName)
+{
+    const QByteArray base = target.mid(target.lastIndexOf('/') + 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempName = folder + "/." + base + ".tmp-" + QByteArray::number(QRandomGenerator::global()->generate64(), 16);
+        temp.reset(::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+        if (temp.get() >= 0)
+            return 0;
+        if (errno != EEXIST)
+            break;
+    }
+    return errno;
+}
+
+// Writes the pieces one after another: given bytes as they are, kept ones copied from the old file.
+// errno of the first failure, or 0.
+int writePieces(const Fd &old, const Fd &temp, const auto &pieces)
+{
+    std::vector<uint8_t> buffer;
+    for (const auto &piece : pieces) {
+        if (piece.given) {
+            if (const int err = writeFully(temp.get(), piece.bytes.data(), static_cast<qint64>(piece.bytes.size())))
+                return err;
+            continue;
+        }
+        buffer.resize(static_cast<size_t>(std::min<qint64>(piece.length, 1 << 20)));
+        for (qint64 done = 0; done < piece.length;) {
+            const qint64 n = std::min<qint64>(piece.length - done, static_cast<qint64>(buffer.size()));
+            if (const int err = preadFully(old.get(), buffer.data(), n, piece.from + done))
+                return err < 0 ? EIO : err;
+            if (const int err = writeFully(temp.get(), buffer.data(), n))
+                return err;
+            done += n;
+        }
+    }
+    return 0;
+}
+
+} // namespace
+
 FileStatus RecordFile::rewrite(bool createMissing, bool refuseDamaged, const Plan &plan) const
 {
     const QByteArray target = writeTarget(nativePath(m_path));
-    Fd fd;
-    bool created = false;
-    struct stat st {};
-    // Until the file locked is the one the path names: a writer that waited may find that the
-    // file it locked was replaced meanwhile.
-    for (int attempt = 0;; ++attempt) {
-        if (attempt == 100)
-            return FileError{FileError::Kind::Locked, m_path, text("The file keeps changing")};
-        created = false;
-        fd.reset(::open(target.constData(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
-        if (fd.get() < 0 && errno == ENOENT && createMissing) {
-            fd.reset(::open(target.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-            if (fd.get() < 0 && errno == EEXIST)
-                continue;
-            created = fd.get() >= 0;
-        }
-        if (fd.get() < 0)
-            return errno == EISDIR ? notRegular(m_path) : failure(FileError::Kind::CannotOpen, m_path, errno);
-        if (::fstat(fd.get(), &st) != 0)
-            return failure(FileError::Kind::Io, m_path, errno);
-        if (!S_ISREG(st.st_mode))
-            return notRegular(m_path);
-        if (!lockExclusive(fd.get()))
-            return FileError{FileError::Kind::Locked, m_path, text("The file is in use by another program")};
-        struct stat now {};
-        if (::stat(target.constData(), &now) == 0 && now.st_dev == st.st_dev && now.st_ino == st.st_ino) {
-            if (::fstat(fd.get(), &st) != 0)
-                return failure(FileError::Kind::Io, m_path, errno);
-            break;
-        }
-    }
+    LockedFile file;
+    if (const auto opened = openLocked(m_path, target, createMissing, file); !opened)
+        return opened;
 
     // A file this write created goes again when the write fails, as if nothing had happened.
     const auto undoCreate = [&] {
-        if (created)
+        if (file.created)
             ::unlink(target.constData());
     };
-    const qint64 oldSize = st.st_size;
+    const qint64 oldSize = file.st.st_size;
     if (refuseDamaged && oldSize % m_size != 0)
         return notRecordFile();
     const auto pieces = plan(oldSize);
@@ -322,19 +377,10 @@ FileStatus RecordFile::rewrite(bool createMissing, bool refuseDamaged, const Pla
         return pieces.error();
     }
 
-    // The new file beside the old one, so that the rename stays on one file system.
     const QByteArray folder = folderOf(target);
-    const QByteArray base = target.mid(target.lastIndexOf('/') + 1);
     QByteArray tempName;
     Fd temp;
-    for (int attempt = 0; attempt < 100 && temp.get() < 0; ++attempt) {
-        tempName = folder + "/." + base + ".tmp-" + QByteArray::number(QRandomGenerator::global()->generate64(), 16);
-        temp.reset(::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-        if (temp.get() < 0 && errno != EEXIST)
-            break;
-    }
-    if (temp.get() < 0) {
-        const int err = errno;
+    if (const int err = createBeside(folder, target, temp, tempName)) {
         undoCreate();
         return failure(FileError::Kind::Io, m_path, err);
     }
@@ -346,28 +392,12 @@ FileStatus RecordFile::rewrite(bool createMissing, bool refuseDamaged, const Pla
     };
 
     // The new file keeps the old one's permissions, and its owner when we may set it.
-    if (::fchmod(temp.get(), st.st_mode & 07777) != 0)
+    if (::fchmod(temp.get(), file.st.st_mode & 07777) != 0)
         return fail(errno);
-    if (::geteuid() == 0 && ::fchown(temp.get(), st.st_uid, st.st_gid) != 0)
+    if (::geteuid() == 0 && ::fchown(temp.get(), file.st.st_uid, file.st.st_gid) != 0)
         return fail(errno);
-    std::vector<uint8_t> buffer;
-    for (const Piece &piece : *pieces) {
-        if (piece.given) {
-            if (const int err = writeFully(temp.get(), piece.bytes.data(), static_cast<qint64>(piece.bytes.size())))
-                return fail(err);
-            continue;
-        }
-        buffer.resize(static_cast<size_t>(std::min<qint64>(piece.length, 1 << 20)));
-        for (qint64 done = 0; done < piece.length;) {
-            const qint64 n = std::min<qint64>(piece.length - done, static_cast<qint64>(buffer.size()));
-            const int err = preadFully(fd.get(), buffer.data(), n, piece.from + done);
-            if (err != 0)
-                return fail(err < 0 ? EIO : err);
-            if (const int werr = writeFully(temp.get(), buffer.data(), n))
-                return fail(werr);
-            done += n;
-        }
-    }
+    if (const int err = writePieces(file.fd, temp, *pieces))
+        return fail(err);
     if (::fsync(temp.get()) != 0)
         return fail(errno);
     if (const int err = temp.close())

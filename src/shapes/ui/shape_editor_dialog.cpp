@@ -95,6 +95,28 @@ void ShapeEditorDialog::buildControls()
     m_img->setObjectName(QStringLiteral("Img"));
     m_img->setFixedSize(imgSize, imgSize);
 
+    auto *side = new QVBoxLayout;
+    side->addLayout(buildFields());
+    side->addWidget(buildShiftBox());
+    side->addWidget(buildAdjustBox());
+    auto *notesBox = new QGroupBox(tr("Notes"), this);
+    auto *notes = new QVBoxLayout(notesBox);
+    notes->addWidget(new QLabel(tr("Left Click To Toggle"), notesBox));
+    notes->addWidget(new QLabel(tr("Right Click To Fill"), notesBox));
+    side->addWidget(notesBox);
+    side->addStretch();
+    side->addLayout(buildCloseRow());
+
+    auto *top = new QHBoxLayout(this);
+    top->setContentsMargins(4, 4, 6, 4);
+    top->setSpacing(8);
+    top->addWidget(m_img, 0, Qt::AlignLeft | Qt::AlignTop);
+    top->addLayout(side, 1);
+}
+
+// Name, width and height.
+QLayout *ShapeEditorDialog::buildFields()
+{
     m_title = new QLineEdit(this);
     m_title->setObjectName(QStringLiteral("Title"));
     keepStorable(m_title, m_host, StoredTextKind::ShapeName);
@@ -127,7 +149,12 @@ void ShapeEditorDialog::buildControls()
     form->addWidget(heightLabel, 1, 3, Qt::AlignRight);
     form->addWidget(m_heightEdit, 1, 4);
     form->setColumnStretch(2, 1);
+    return form;
+}
 
+// Four arrows that move the whole shape by one square.
+QGroupBox *ShapeEditorDialog::buildShiftBox()
+{
     auto *shiftBox = new QGroupBox(tr("Shift Grid"), this);
     auto *shiftGrid = new QGridLayout(shiftBox);
     auto *left = arrowButton(Qt::LeftArrow, QStringLiteral("LeftButton"), look().screenFactor, shiftBox);
@@ -144,7 +171,11 @@ void ShapeEditorDialog::buildControls()
     connect(up, &QToolButton::clicked, this, &ShapeEditorDialog::onUpButtonClicked);
     connect(right, &QToolButton::clicked, this, &ShapeEditorDialog::onRightButtonClicked);
     connect(down, &QToolButton::clicked, this, &ShapeEditorDialog::onDownButtonClicked);
+    return shiftBox;
+}
 
+QGroupBox *ShapeEditorDialog::buildAdjustBox()
+{
     auto *adjustBox = new QGroupBox(tr("Adjust Grid"), this);
     auto *adjustRow = new QHBoxLayout(adjustBox);
     adjustRow->setContentsMargins(6, 6, 6, 6);
@@ -154,18 +185,19 @@ void ShapeEditorDialog::buildControls()
     adjustRow->addWidget(m_undoButton);
     connect(reverse, &QPushButton::clicked, this, &ShapeEditorDialog::onReverseButtonClicked);
     connect(m_undoButton, &QPushButton::clicked, this, &ShapeEditorDialog::onUndoButtonClicked);
+    m_reverseButton = reverse;
+    return adjustBox;
+}
 
-    auto *notesBox = new QGroupBox(tr("Notes"), this);
-    auto *notes = new QVBoxLayout(notesBox);
-    notes->addWidget(new QLabel(tr("Left Click To Toggle"), notesBox));
-    notes->addWidget(new QLabel(tr("Right Click To Fill"), notesBox));
-
+// Save and Cancel; each pair of buttons side by side in the narrow column is as wide as its words
+// need, and equal.
+QLayout *ShapeEditorDialog::buildCloseRow()
+{
     m_saveButton = pushButton(tr("&Save"), QStringLiteral("SaveButton"), this);
     m_cancelButton = pushButton(tr("&Cancel"), QStringLiteral("CancelButton"), this);
     connect(m_saveButton, &QPushButton::clicked, this, &ShapeEditorDialog::onSaveButtonClicked);
     connect(m_cancelButton, &QPushButton::clicked, this, &ShapeEditorDialog::onCancelButtonClicked);
-    // Two buttons side by side in the narrow column: as wide as their words need, and equal.
-    for (const auto &pair : {std::pair{reverse, m_undoButton}, std::pair{m_saveButton, m_cancelButton}}) {
+    for (const auto &pair : {std::pair{m_reverseButton, m_undoButton}, std::pair{m_saveButton, m_cancelButton}}) {
         int widest = 0;
         for (QPushButton *b : {pair.first, pair.second})
             widest = std::max(widest, b->fontMetrics().horizontalAdvance(QString(b->text()).remove(QLatin1Char('&'))));
@@ -175,20 +207,7 @@ void ShapeEditorDialog::buildControls()
     auto *closeRow = new QHBoxLayout;
     closeRow->addWidget(m_saveButton);
     closeRow->addWidget(m_cancelButton);
-
-    auto *side = new QVBoxLayout;
-    side->addLayout(form);
-    side->addWidget(shiftBox);
-    side->addWidget(adjustBox);
-    side->addWidget(notesBox);
-    side->addStretch();
-    side->addLayout(closeRow);
-
-    auto *top = new QHBoxLayout(this);
-    top->setContentsMargins(4, 4, 6, 4);
-    top->setSpacing(8);
-    top->addWidget(m_img, 0, Qt::AlignLeft | Qt::AlignTop);
-    top->addLayout(side, 1);
+    return closeRow;
 }
 
 // What opening does: the mode's shape in the boxes and on the grid, nothing to undo, no press

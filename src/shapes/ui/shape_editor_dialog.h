@@ -11,6 +11,8 @@
 
 #include <optional>
 
+class QGroupBox;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
@@ -67,6 +69,10 @@ protected:
 
 private:
     void buildControls();
+    QLayout *buildFields();
+    QGroupBox *buildShiftBox();
+    QGroupBox *buildAdjustBox();
+    QLayout *buildCloseRow();
     void formShow();
     void drawGrid();
     bool checkWidth();
@@ -98,6 +104,7 @@ private:
     QLineEdit *m_title = nullptr;
     QLineEdit *m_widthEdit = nullptr;
     QLineEdit *m_heightEdit = nullptr;
+    QPushButton *m_reverseButton = nullptr;
     QPushButton *m_undoButton = nullptr;
     QPushButton *m_saveButton = nullptr;
     QPushButton *m_cancelButton = nullptr;
