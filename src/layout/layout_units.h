@@ -4,6 +4,7 @@
 // Every conversion to whole units drops the fraction (towards zero); results beyond the range of
 // the stored field saturate, so a damaged record never overflows.
 
+#include "common/paper_sizes.h"
 #include "layout/page_layout.h"
 
 #include <cstdint>
@@ -58,21 +59,5 @@ inline constexpr double BoundsToCentimetres = 1.0583333333333333;
 // rescaled, SizeInInches is set. Nothing happens when the layout already has that unit. LayoutWidth
 // and LayoutHeight are left for updateLayoutSize at the designer's zoom.
 void switchUnit(PageLayout &layout, bool toInches);
-
-struct PaperSize {
-    std::string_view name;
-    double width;  // portrait
-    double height; // portrait
-    bool inches;
-    int printerPaper; // the printer's number for it: 1 Letter, 5 Legal, 7 Executive, 9 A4, 11 A5, 13 B5
-};
-
-inline constexpr std::string_view CustomPaperName = "Custom";
-
-// "Letter", "Legal", "A4", "A5", "B5", "Executive"; "Custom" has no size of its own.
-std::span<const PaperSize> standardPapers();
-
-// The standard paper of that name (exact match), or nullptr.
-const PaperSize *findStandardPaper(std::string_view name);
 
 } // namespace qx

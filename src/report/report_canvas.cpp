@@ -1,5 +1,6 @@
 #include "report/report_canvas.h"
 
+#include "common/paper_sizes.h"
 #include "report/font_measure.h"
 
 #include <algorithm>
@@ -23,25 +24,13 @@ struct Size {
     double height;
 };
 
+// Portrait, in inches; Letter for Custom, whose size is the caller's.
 Size standardSize(PaperKind kind)
 {
-    constexpr double cm = 1 / 2.54;
-    switch (kind) {
-    case PaperKind::Legal:
-        return {8.5, 14};
-    case PaperKind::Executive:
-        return {7.25, 10.5};
-    case PaperKind::A4:
-        return {21 * cm, 29.7 * cm};
-    case PaperKind::A5:
-        return {14.8 * cm, 21 * cm};
-    case PaperKind::B5:
-        return {18.2 * cm, 25.7 * cm};
-    case PaperKind::Letter:
-    case PaperKind::Custom:
-        break;
-    }
-    return {8.5, 11};
+    const PaperSize *paper = findPrinterPaper(static_cast<int>(kind));
+    if (!paper)
+        paper = findPrinterPaper(static_cast<int>(PaperKind::Letter));
+    return {paper->widthInches(), paper->heightInches()};
 }
 
 bool usableSize(double x)
