@@ -8,6 +8,15 @@
 #include "app/ui/manual_notice_dialog.h"
 #include "app/ui/tip_of_the_day_dialog.h"
 #include "builder/ui/enlarged_candidate_dialog.h"
+#include "layout/layout_defaults.h"
+#include "layout/ui/border_dialog.h"
+#include "layout/ui/fill_dialog.h"
+#include "layout/ui/grid_properties_dialog.h"
+#include "layout/ui/heading_text_dialog.h"
+#include "layout/ui/number_font_dialog.h"
+#include "layout/ui/object_properties_dialog.h"
+#include "layout/ui/size_position_dialog.h"
+#include "layout/ui/text_input_dialog.h"
 #include "render/render_page.h"
 #include "report/ui/bonus_question_dialog.h"
 #include "report/ui/clue_headers_dialog.h"
@@ -160,6 +169,51 @@ TEST(WindowLook, EveryWindowShowsItsTextsWholeAtBothFactors)
             ShapeRecord shape;
             EnlargedCandidateDialog w(dialogLook, record, 1, shape, QStringLiteral("Best Fit"));
             look(w, QStringLiteral("enlarged_candidate"), factor);
+        }
+    }
+}
+
+TEST(WindowLook, ObjectDialogsShowTheirTextsWholeAtBothFactors)
+{
+    Program p;
+    p.session.screen = QSize(1280, 1024);
+    const PageLayout page = newLayout(2);
+    const auto object = [&](ObjectKind kind) { return newLayoutObject(kind, 36, 36, page, 2, {}); };
+    for (const double factor : {1.0, 1.6}) {
+        p.session.screenFactor = factor;
+        const DialogLook dialogLook = p.session.look();
+        UiHost &host = p.host;
+        {
+            SizePositionDialog w(dialogLook, host, object(ObjectKind::Title), 72, true, 612, 792);
+            look(w, QStringLiteral("object_size_position"), factor);
+        }
+        {
+            BorderDialog w(dialogLook, host, object(ObjectKind::Rectangle));
+            look(w, QStringLiteral("object_border"), factor);
+        }
+        {
+            FillDialog w(dialogLook, host, object(ObjectKind::Circle));
+            look(w, QStringLiteral("object_fill"), factor);
+        }
+        {
+            ObjectPropertiesDialog w(dialogLook, host, object(ObjectKind::CombinedClues));
+            look(w, QStringLiteral("object_properties"), factor);
+        }
+        {
+            GridPropertiesDialog w(dialogLook, host, object(ObjectKind::Puzzle));
+            look(w, QStringLiteral("object_grid_properties"), factor);
+        }
+        {
+            TextInputDialog w(dialogLook, host, "Name:\r\nDate:");
+            look(w, QStringLiteral("object_text"), factor);
+        }
+        {
+            HeadingTextDialog w(dialogLook, host, ObjectKind::DownHeading, "Down");
+            look(w, QStringLiteral("object_heading_text"), factor);
+        }
+        {
+            NumberFontDialog w(dialogLook, host, object(ObjectKind::Puzzle));
+            look(w, QStringLiteral("object_number_font"), factor);
         }
     }
 }

@@ -1,5 +1,8 @@
 #include "support/scripted_ui_host.h"
 
+#include <QAction>
+#include <QMenu>
+
 #include <gtest/gtest.h>
 
 namespace qx::test {
@@ -58,6 +61,61 @@ int ScriptedUiHost::runModal(QDialog &dialog)
     auto driver = std::move(m_modal.front());
     m_modal.pop_front();
     return driver(dialog);
+}
+
+namespace {
+
+QString plainText(const QAction *action)
+{
+    QString text = action->text();
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return text;
+}
+
+// Lists the visible entries of the menu and finds the one with the text.
+QAction *walkMenu(const QMenu &menu, const QString &prefix, const QString &wanted, QStringList &entries)
+{
+    QAction *found = nullptr;
+    for (QAction *action : menu.actions()) {
+        if (action->isSeparator() || !action->isVisible())
+            continue;
+        const QString text = prefix + plainText(action);
+        entries << (action->isEnabled() ? text : QLatin1Char('(') + text + QLatin1Char(')')) +
+                       (action->isChecked() ? QStringLiteral(" *") : QString());
+        if (action->menu()) {
+            if (QAction *inner = walkMenu(*action->menu(), text + QStringLiteral(" > "), wanted, entries))
+                found = inner;
+        } else if (plainText(action) == wanted && !found && action->isEnabled()) {
+            found = action;
+        }
+    }
+    return found;
+}
+
+} // namespace
+
+QAction *ScriptedUiHost::popupMenu(QMenu &menu, QPoint globalPos)
+{
+    m_menuPosition = globalPos;
+    QStringList entries;
+    const QString wanted = m_menuPicks.empty() ? QString() : m_menuPicks.front();
+    QAction *picked = walkMenu(menu, QString(), wanted, entries);
+    m_menus.push_back(entries);
+    if (m_menuPicks.empty()) {
+        ADD_FAILURE() << "unexpected popup menu: " << entries.join(QStringLiteral(", ")).toStdString();
+        return nullptr;
+    }
+    m_menuPicks.pop_front();
+    if (wanted.isNull())
+        return nullptr;
+    if (!picked) {
+        ADD_FAILURE() << "no enabled entry \"" << wanted.toStdString()
+                      << "\" in the menu: " << entries.join(QStringLiteral(", ")).toStdString();
+        return nullptr;
+    }
+    return picked;
 }
 
 } // namespace qx::test

@@ -26,9 +26,16 @@ public:
     // A null path stands for a cancelled dialog.
     void pickFile(const std::optional<QString> &path) { m_files.push_back(path.value_or(QString())); }
     void onModal(std::function<int(QDialog &)> driver) { m_modal.push_back(std::move(driver)); }
+    // The entry the next popup menu picks, by its text without "&" (in a submenu too); a null
+    // text dismisses the menu. Picking an entry that is disabled or absent fails the test.
+    void pickMenuEntry(const QString &text) { m_menuPicks.push_back(text); }
 
     const std::vector<ShownMessage> &messages() const { return m_messages; }
     const std::vector<FileRequest> &fileRequests() const { return m_requests; }
+    // Every popup menu shown: its entries in order, as "text" for an enabled one, "(text)" for a
+    // disabled one, "text *" for a checked one, submenu entries as "submenu > text".
+    const std::vector<QStringList> &menusShown() const { return m_menus; }
+    QPoint lastMenuPosition() const { return m_menuPosition; }
     int beeps() const { return m_beeps; }
     void clear() { m_messages.clear(); }
 
@@ -40,6 +47,7 @@ public:
     std::optional<QColor> chooseColor(QWidget *, const QColor &initial) override;
     bool printerSetup(QWidget *, QPrinter &) override { return false; }
     int runModal(QDialog &dialog) override;
+    QAction *popupMenu(QMenu &menu, QPoint globalPos) override;
 
     std::optional<FontChoice> nextFont;
     std::optional<QColor> nextColor;
@@ -52,6 +60,9 @@ private:
     std::deque<std::function<int(QDialog &)>> m_modal;
     std::vector<ShownMessage> m_messages;
     std::vector<FileRequest> m_requests;
+    std::deque<QString> m_menuPicks;
+    std::vector<QStringList> m_menus;
+    QPoint m_menuPosition;
     int m_beeps = 0;
 };
 

@@ -10,7 +10,15 @@
 #include "builder/ui/candidates_dialog.h"
 #include "common/cp1252.h"
 #include "layout/layout_defaults.h"
+#include "layout/ui/border_dialog.h"
+#include "layout/ui/fill_dialog.h"
+#include "layout/ui/grid_properties_dialog.h"
+#include "layout/ui/heading_text_dialog.h"
+#include "layout/ui/number_font_dialog.h"
+#include "layout/ui/object_properties_dialog.h"
 #include "layout/ui/page_designer_window.h"
+#include "layout/ui/size_position_dialog.h"
+#include "layout/ui/text_input_dialog.h"
 #include "render/print_options.h"
 #include "render/render_page.h"
 #include "report/ui/bonus_question_dialog.h"
@@ -58,6 +66,12 @@ void PrintTo(const WindowCase &c, std::ostream *os)
 const QString Collection = QStringLiteral("SAMPLE.QX3");
 // The shape editor's Save, reached from the word list editor's shape list, writes the library.
 const QString Shapes = QStringLiteral("QXFLAY.DAT");
+
+LayoutObject designObject(ObjectKind kind)
+{
+    const PageLayout page = newLayout(2);
+    return newLayoutObject(kind, 36, 36, page, 2, {});
+}
 
 const WindowCase Cases[] = {
     {"MainWindow",
@@ -159,6 +173,47 @@ const WindowCase Cases[] = {
      {},
      3,
      QStringLiteral("EXPORT.QX3")},
+    // The page designer's object dialogs, each on an object of its kind.
+    {"ObjectSizePosition",
+     [](Scene &s) {
+         SizePositionDialog dialog(s.look(), s.p.host, designObject(ObjectKind::Title), 72, true, 612, 792);
+         return s.modal(dialog);
+     }},
+    {"ObjectBorder",
+     [](Scene &s) {
+         BorderDialog dialog(s.look(), s.p.host, designObject(ObjectKind::Rectangle));
+         return s.modal(dialog);
+     }},
+    {"ObjectFill",
+     [](Scene &s) {
+         FillDialog dialog(s.look(), s.p.host, designObject(ObjectKind::Circle));
+         return s.modal(dialog);
+     }},
+    {"ObjectProperties",
+     [](Scene &s) {
+         ObjectPropertiesDialog dialog(s.look(), s.p.host, designObject(ObjectKind::CombinedClues));
+         return s.modal(dialog);
+     }},
+    {"GridProperties",
+     [](Scene &s) {
+         GridPropertiesDialog dialog(s.look(), s.p.host, designObject(ObjectKind::Puzzle));
+         return s.modal(dialog);
+     }},
+    {"ObjectText",
+     [](Scene &s) {
+         TextInputDialog dialog(s.look(), s.p.host, "Name:\r\nDate:");
+         return s.modal(dialog);
+     }},
+    {"HeadingText",
+     [](Scene &s) {
+         HeadingTextDialog dialog(s.look(), s.p.host, ObjectKind::AcrossHeading, "Across");
+         return s.modal(dialog);
+     }},
+    {"ClueNumberFont",
+     [](Scene &s) {
+         NumberFontDialog dialog(s.look(), s.p.host, designObject(ObjectKind::Puzzle));
+         return s.modal(dialog);
+     }},
 };
 
 class WindowMonkey : public ::testing::TestWithParam<WindowCase> {};

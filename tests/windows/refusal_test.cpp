@@ -5,6 +5,9 @@
 #include "app/ui/manual_notice_dialog.h"
 #include "builder/ui/build_progress_dialog.h"
 #include "builder/ui/candidates_dialog.h"
+#include "layout/layout_defaults.h"
+#include "layout/ui/border_dialog.h"
+#include "layout/ui/size_position_dialog.h"
 #include "render/print_options.h"
 #include "render/render_page.h"
 #include "report/ui/bonus_question_dialog.h"
@@ -21,6 +24,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -438,6 +442,42 @@ const ErrorPath ErrorPaths[] = {
          s.command("MenuExport");
      },
      {}},
+    {"ObjectDialogsRefuseBadNumbersAndStayOpen",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         const PageLayout page = newLayout(2);
+         const LayoutObject rectangle = newLayoutObject(ObjectKind::Rectangle, 36, 36, page, 2, {});
+         BorderDialog border(s.look(), s.p.host, rectangle);
+         a.drive([](QWidget *w) {
+             auto *d = qobject_cast<BorderDialog *>(w);
+             d->useBorder()->setChecked(false);
+             d->widthBox()->setText(QStringLiteral("0"));
+             clickButton(d, QStringLiteral("Ok"));
+         });
+         a.press(QStringLiteral("OK")).drive([](QWidget *w) {
+             // Still open after the refusal, the object untouched.
+             EXPECT_EQ(qobject_cast<BorderDialog *>(w)->object().BorderWidth, 1);
+             dismiss(w);
+         });
+         s.modal(border);
+         SizePositionDialog size(s.look(), s.p.host, rectangle, 72, true, 612, 792);
+         a.drive([](QWidget *w) {
+             auto *d = qobject_cast<SizePositionDialog *>(w);
+             d->box(SizeBox::Top)->setText(QStringLiteral("inf"));
+             clickButton(d, QStringLiteral("Ok"));
+         });
+         a.press(QStringLiteral("OK")).drive([](QWidget *w) {
+             auto *d = qobject_cast<SizePositionDialog *>(w);
+             d->box(SizeBox::Top)->setText(QStringLiteral("20"));
+             clickButton(d, QStringLiteral("Ok"));
+         });
+         a.press(QStringLiteral("Yes")).drive(dismiss); // abort the changes, then leave
+         s.modal(size);
+         EXPECT_EQ(size.result(), QDialog::Rejected);
+     },
+     {{QStringLiteral("Error"), QStringLiteral("Invalid width entered.")},
+      {QStringLiteral("Error"), QStringLiteral("Invalid top position entered.")},
+      {QStringLiteral("Warning"), QStringLiteral("off the page")}}},
 };
 
 class WindowErrorPath : public ::testing::TestWithParam<ErrorPath> {};

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -162,6 +163,11 @@ bool QtUiHost::printerSetup(QWidget *parent, QPrinter &printer)
 int QtUiHost::runModal(QDialog &dialog)
 {
     return dialog.exec();
+}
+
+QAction *QtUiHost::popupMenu(QMenu &menu, QPoint globalPos)
+{
+    return menu.exec(globalPos);
 }
 
 } // namespace qx

@@ -7,12 +7,15 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPoint>
 #include <QString>
 
 #include <optional>
 
+class QAction;
 class QDialog;
 class QFileDialog;
+class QMenu;
 class QPrinter;
 class QWidget;
 
@@ -50,6 +53,9 @@ public:
     virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
     virtual bool printerSetup(QWidget *parent, QPrinter &printer) = 0;
     virtual int runModal(QDialog &dialog) = 0;
+    // Shows a popup menu at a point on the screen until the user picks an entry or dismisses it;
+    // the entry picked, or nullptr. Like a modal dialog, the menu runs its own event loop.
+    virtual QAction *popupMenu(QMenu &menu, QPoint globalPos) = 0;
 
     // Shows one error box for an input/output failure, with the system's text.
     void ioError(QWidget *parent, const QString &text) { message(parent, QStringLiteral("Error"), text, Buttons::Ok); }
@@ -89,6 +95,7 @@ public:
     std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
     bool printerSetup(QWidget *parent, QPrinter &printer) override;
     int runModal(QDialog &dialog) override;
+    QAction *popupMenu(QMenu &menu, QPoint globalPos) override;
 };
 
 } // namespace qx

@@ -3,6 +3,7 @@
 // from the designer's Objects menu, and each command either changes the object at once or opens a
 // small modal dialog on a copy of it. The designer redraws according to what was done.
 
+#include "layout/object_edits.h"
 #include "layout/page_layout.h"
 
 #include <QPoint>
@@ -32,5 +33,9 @@ struct ObjectMenuContext {
 
 // Shows the menu of slot target (1-based) at globalPos and carries out the chosen command.
 ObjectMenuResult runObjectMenu(ObjectMenuContext &context, int target, QPoint globalPos);
+
+// Carries out one command of the menu on slot target as if it had been picked; a command the
+// object's kind is not offered does nothing.
+ObjectMenuResult runObjectCommand(ObjectMenuContext &context, int target, ObjectCommand command);
 
 } // namespace qx

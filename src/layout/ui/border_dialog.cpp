@@ -1,0 +1,69 @@
+#include "layout/ui/border_dialog.h"
+
+#include "common/cp1252.h"
+#include "common/ui/ui_host.h"
+#include "layout/object_edits.h"
+#include "layout/ui/color_swatch.h"
+#include "layout/ui/typed_length_validator.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <limits>
+
+namespace qx {
+
+BorderDialog::BorderDialog(const DialogLook &look, UiHost &host, const LayoutObject &object, QWidget *parent)
+    : ConventionalDialog(look, QSize(260, 150), parent), m_host(host), m_object(object)
+{
+    setWindowTitle(tr("Border Info for ") + cp1252::toUnicode(object.ObjectLabel.str()));
+    m_useBorder = new QCheckBox(tr("&Use Border"), this);
+    m_useBorder->setChecked(object.HasBorder != 0);
+    m_width = new QLineEdit(QString::number(object.BorderWidth), this);
+    m_width->setObjectName(QStringLiteral("Width"));
+    limitTyping(m_width, MaxTyped);
+    m_color = new ColorSwatch(host, object.BorderColor, tr("C&hange Color"), this);
+    connect(m_useBorder, &QCheckBox::toggled, this, &BorderDialog::onUseBorderToggled);
+
+    auto *form = new QFormLayout;
+    form->addRow(tr("Width"), m_width);
+    form->addRow(tr("Border Color"), m_color);
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &BorderDialog::onOkButtonClicked);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_useBorder);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    onUseBorderToggled();
+}
+
+void BorderDialog::onUseBorderToggled()
+{
+    m_width->setEnabled(m_useBorder->isChecked());
+    m_color->changeButton()->setEnabled(m_useBorder->isChecked());
+}
+
+// The width is checked even without a border: it is kept for when the border is turned on again.
+void BorderDialog::onOkButtonClicked()
+{
+    const auto width = positiveWholeNumber(m_width->text(), std::numeric_limits<int16_t>::max());
+    if (!width) {
+        m_host.message(this, tr("Error"), tr("Invalid width entered."), Buttons::Ok);
+        if (m_width->isEnabled())
+            m_width->setFocus();
+        return;
+    }
+    m_object.HasBorder = m_useBorder->isChecked() ? 1 : 0;
+    m_object.BorderWidth = static_cast<int16_t>(*width);
+    m_object.BorderColor = m_color->color();
+    accept();
+}
+
+} // namespace qx

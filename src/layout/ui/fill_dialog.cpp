@@ -1,0 +1,44 @@
+#include "layout/ui/fill_dialog.h"
+
+#include "common/cp1252.h"
+#include "layout/ui/color_swatch.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace qx {
+
+FillDialog::FillDialog(const DialogLook &look, UiHost &host, const LayoutObject &object, QWidget *parent)
+    : ConventionalDialog(look, QSize(260, 120), parent), m_object(object)
+{
+    setWindowTitle(tr("Fill Info for ") + cp1252::toUnicode(object.ObjectLabel.str()));
+    m_filled = new QCheckBox(tr("&Fill In Shape"), this);
+    m_filled->setChecked(object.Filled != 0);
+    m_color = new ColorSwatch(host, object.FillColor, tr("C&hange Color"), this);
+    m_color->changeButton()->setEnabled(m_filled->isChecked());
+    connect(m_filled, &QCheckBox::toggled, m_color->changeButton(), &QPushButton::setEnabled);
+
+    auto *form = new QFormLayout;
+    form->addRow(tr("Fill Color"), m_color);
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &FillDialog::onOkButtonClicked);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_filled);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+}
+
+void FillDialog::onOkButtonClicked()
+{
+    m_object.Filled = m_filled->isChecked() ? 1 : 0;
+    m_object.FillColor = m_color->color();
+    accept();
+}
+
+} // namespace qx
