@@ -183,6 +183,21 @@ void Monkey::tick()
     // Scheduled first: what follows may run a modal loop, inside which the monkey goes on.
     schedule();
     if (QWidget *popup = QApplication::activePopupWidget()) {
+        // A popup menu run as a command (an object's menu) gets an entry picked half of the time.
+        QList<QAction *> entries;
+        if (auto *menu = qobject_cast<QMenu *>(popup)) {
+            for (QAction *a : menu->actions()) {
+                if (a->isEnabled() && a->isVisible() && !a->isSeparator() && !a->menu() && !skipped(a, a->text()))
+                    entries << a;
+            }
+            if (!entries.isEmpty() && m_random.bounded(2u) == 0) {
+                QAction *a = entries[static_cast<qsizetype>(m_random.bounded(static_cast<quint32>(entries.size())))];
+                note(QStringLiteral("pick %1 in popup %2").arg(a->text(), describe(popup)));
+                menu->setActiveAction(a);
+                QTest::keyClick(menu, Qt::Key_Return);
+                return;
+            }
+        }
         note(QStringLiteral("close popup ") + describe(popup));
         popup->close();
         return;

@@ -4,10 +4,10 @@
 #include "common/ui/ui_host.h"
 #include "layout/object_edits.h"
 #include "layout/ui/color_swatch.h"
+#include "layout/ui/ok_cancel_buttons.h"
 #include "layout/ui/typed_length_validator.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,11 +32,7 @@ BorderDialog::BorderDialog(const DialogLook &look, UiHost &host, const LayoutObj
     auto *form = new QFormLayout;
     form->addRow(tr("Width"), m_width);
     form->addRow(tr("Border Color"), m_color);
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &BorderDialog::onOkButtonClicked);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = okCancelButtons(this, [this] { onOkButtonClicked(); });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_useBorder);
     layout->addLayout(form);

@@ -2,9 +2,9 @@
 
 #include "common/cp1252.h"
 #include "layout/ui/color_swatch.h"
+#include "layout/ui/ok_cancel_buttons.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -23,11 +23,7 @@ FillDialog::FillDialog(const DialogLook &look, UiHost &host, const LayoutObject 
 
     auto *form = new QFormLayout;
     form->addRow(tr("Fill Color"), m_color);
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &FillDialog::onOkButtonClicked);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = okCancelButtons(this, [this] { onOkButtonClicked(); });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_filled);
     layout->addLayout(form);

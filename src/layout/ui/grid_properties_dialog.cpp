@@ -4,10 +4,10 @@
 #include "common/ui/ui_host.h"
 #include "layout/object_edits.h"
 #include "layout/ui/color_swatch.h"
+#include "layout/ui/ok_cancel_buttons.h"
 #include "layout/ui/typed_length_validator.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -40,11 +40,7 @@ GridPropertiesDialog::GridPropertiesDialog(const DialogLook &look, UiHost &host,
     form->addRow(tr("Puzzle Block Color"), m_block);
     form->addRow(tr("Puzzle Line Color"), m_line);
     form->addRow(tr("Puzzle Line Width"), m_lineWidth);
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &GridPropertiesDialog::onOkButtonClicked);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = okCancelButtons(this, [this] { onOkButtonClicked(); });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_skeleton);
     layout->addLayout(form);

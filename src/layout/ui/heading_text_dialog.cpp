@@ -1,9 +1,9 @@
 #include "layout/ui/heading_text_dialog.h"
 
 #include "common/cp1252.h"
+#include "layout/ui/ok_cancel_buttons.h"
 #include "layout/ui/typed_length_validator.h"
 
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -18,11 +18,7 @@ HeadingTextDialog::HeadingTextDialog(const DialogLook &look, UiHost &host, Objec
     m_heading->setObjectName(QStringLiteral("MyClueHead"));
     limitStorableTyping(m_heading, MaxTyped, host, StoredTextKind::Heading);
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = okCancelButtons(this, [this] { accept(); });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);
     layout->addWidget(buttons);

@@ -1,8 +1,8 @@
 #include "layout/ui/number_font_dialog.h"
 
 #include "layout/ui/object_font.h"
+#include "layout/ui/ok_cancel_buttons.h"
 
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,11 +24,7 @@ NumberFontDialog::NumberFontDialog(const DialogLook &look, UiHost &host, const L
     m_changeFont = new QPushButton(tr("Change &Font"), this);
     connect(m_changeFont, &QPushButton::clicked, this, &NumberFontDialog::onChangeFontClicked);
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &NumberFontDialog::onOkButtonClicked);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = okCancelButtons(this, [this] { onOkButtonClicked(); });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(orientation);
     layout->addWidget(m_changeFont);

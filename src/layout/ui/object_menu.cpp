@@ -103,21 +103,23 @@ ObjectMenuResult loadBitmap(ObjectMenuContext &c, LayoutObject &object)
     return ObjectMenuResult::BitmapLoaded;
 }
 
-ObjectMenuResult changeText(ObjectMenuContext &c, LayoutObject &object)
+// The two text dialogs get only the text and hand back what is to be stored.
+template <typename Dialog, typename... Args>
+ObjectMenuResult runOnText(ObjectMenuContext &c, LayoutObject &object, Args... args)
 {
-    const auto kind = static_cast<ObjectKind>(object.Kind);
-    if (kind == ObjectKind::AcrossHeading || kind == ObjectKind::DownHeading) {
-        HeadingTextDialog dialog(c.look, c.host, kind, object.text(), c.parent);
-        if (c.host.runModal(dialog) != QDialog::Accepted)
-            return ObjectMenuResult::Nothing;
-        object.setText(dialog.storedText());
-        return ObjectMenuResult::Changed;
-    }
-    TextInputDialog dialog(c.look, c.host, object.text(), c.parent);
+    Dialog dialog(c.look, c.host, args..., object.text(), c.parent);
     if (c.host.runModal(dialog) != QDialog::Accepted)
         return ObjectMenuResult::Nothing;
     object.setText(dialog.storedText());
     return ObjectMenuResult::Changed;
+}
+
+ObjectMenuResult changeText(ObjectMenuContext &c, LayoutObject &object)
+{
+    const auto kind = static_cast<ObjectKind>(object.Kind);
+    if (kind == ObjectKind::AcrossHeading || kind == ObjectKind::DownHeading)
+        return runOnText<HeadingTextDialog>(c, object, kind);
+    return runOnText<TextInputDialog>(c, object);
 }
 
 } // namespace

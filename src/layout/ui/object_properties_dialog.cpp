@@ -3,10 +3,10 @@
 #include "common/cp1252.h"
 #include "common/ui/ui_host.h"
 #include "layout/object_edits.h"
+#include "layout/ui/ok_cancel_buttons.h"
 #include "layout/ui/typed_length_validator.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -60,11 +60,7 @@ ObjectPropertiesDialog::ObjectPropertiesDialog(const DialogLook &look, UiHost &h
         connect(m_split, &QCheckBox::clicked, this, &ObjectPropertiesDialog::onSplitColumnsClicked);
         layout->addWidget(m_split);
     }
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &ObjectPropertiesDialog::onOkButtonClicked);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = okCancelButtons(this, [this] { onOkButtonClicked(); });
     layout->addStretch(1);
     layout->addWidget(buttons);
 }

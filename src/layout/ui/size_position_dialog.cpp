@@ -2,9 +2,9 @@
 
 #include "common/cp1252.h"
 #include "common/ui/ui_host.h"
+#include "layout/ui/ok_cancel_buttons.h"
 #include "layout/ui/typed_length_validator.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,11 +34,7 @@ SizePositionDialog::SizePositionDialog(const DialogLook &look, UiHost &host, con
     }
     auto *unit = new QLabel(inches ? tr("Values In Inches") : tr("Values In Centimeters"), this);
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &SizePositionDialog::onOkButtonClicked);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = okCancelButtons(this, [this] { onOkButtonClicked(); });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(unit);
     layout->addLayout(form);

@@ -4,8 +4,8 @@
 #include "common/ui/storable_text_validator.h"
 #include "common/ui/ui_host.h"
 #include "layout/object_edits.h"
+#include "layout/ui/ok_cancel_buttons.h"
 
-#include <QDialogButtonBox>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -22,11 +22,7 @@ TextInputDialog::TextInputDialog(const DialogLook &look, UiHost &host, std::stri
     m_accepted = m_text->toPlainText();
     connect(m_text, &QPlainTextEdit::textChanged, this, &TextInputDialog::keepStorableAndShort);
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = okCancelButtons(this, [this] { accept(); });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_text, 1);
     layout->addWidget(buttons);

@@ -5,6 +5,7 @@
 #include "common/dialog_look.h"
 #include "common/ui/ui_host.h"
 #include "layout/layout_thumbnail.h"
+#include "layout/ui/object_font.h"
 #include "report/ui/bonus_question_dialog.h"
 #include "report/ui/clue_headers_dialog.h"
 #include "report/ui/partial_answers_dialog.h"
@@ -333,34 +334,7 @@ void PrintOptionsDialog::onFontEntryClicked(int entry)
         return;
     const FontEntry &e = m_fontEntries[static_cast<size_t>(entry - 1)];
     LayoutObject &o = m_record->Layout.Objects[static_cast<size_t>(e.object - 1)];
-    auto &name = e.numberFont ? o.NumberFontName : o.FontName;
-    auto &size = e.numberFont ? o.NumberFontSize : o.FontSize;
-    auto &color = e.numberFont ? o.NumberFontColor : o.FontColor;
-    uint8_t &bold = e.numberFont ? o.NumberStyle[0] : o.Bold;
-    uint8_t &italic = e.numberFont ? o.NumberStyle[1] : o.Italic;
-    uint8_t &underline = e.numberFont ? o.NumberStyle[2] : o.Underline;
-    uint8_t &strikeOut = e.numberFont ? o.NumberStyle[3] : o.StrikeOut;
-
-    FontChoice initial;
-    initial.font = QFont(cp1252::toUnicode(name.str()));
-    if (size > 0)
-        initial.font.setPointSize(size);
-    initial.font.setBold(bold != 0);
-    initial.font.setItalic(italic != 0);
-    initial.font.setUnderline(underline != 0);
-    initial.font.setStrikeOut(strikeOut != 0);
-    initial.color = fromColorValue(color);
-    const auto chosen = m_host.chooseFont(this, initial);
-    if (!chosen)
-        return;
-    name.set(recordText(chosen->font.family()).substr(0, 30));
-    if (chosen->font.pointSize() > 0)
-        size = static_cast<int16_t>(std::min(chosen->font.pointSize(), 32767));
-    color = toColorValue(chosen->color);
-    bold = chosen->font.bold() ? 1 : 0;
-    italic = chosen->font.italic() ? 1 : 0;
-    underline = chosen->font.underline() ? 1 : 0;
-    strikeOut = chosen->font.strikeOut() ? 1 : 0;
+    chooseObjectFont(m_host, this, o, e.numberFont ? ObjectFont::Numbers : ObjectFont::Text);
 }
 
 void PrintOptionsDialog::drawPageBox()
