@@ -14,6 +14,7 @@
 #include <QFileSystemModel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -209,6 +210,39 @@ ModalAnswerer &ModalAnswerer::chooseFile(const QString &path)
     });
 }
 
+ModalAnswerer &ModalAnswerer::pickMenuEntry(const QString &entry)
+{
+    m_steps.emplace_back(MenuPick{entry});
+    return *this;
+}
+
+// A popup menu runs its own loop like a modal window; the menu step next in the script answers it.
+void ModalAnswerer::answerMenu(QMenu *menu)
+{
+    const MenuPick *pick = m_steps.empty() ? nullptr : std::get_if<MenuPick>(&m_steps.front());
+    if (!pick) {
+        ADD_FAILURE() << "unexpected popup menu \"" << menu->title().toStdString() << '"';
+        menu->close();
+        return;
+    }
+    const QString entry = pick->entry;
+    m_steps.pop_front();
+    m_boxes.push_back({QStringLiteral("(menu)"), entry, entry});
+    for (QAction *a : menu->actions()) {
+        QString text = a->text();
+        text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&'));
+        text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+        if (!entry.isEmpty() && a->isVisible() && a->isEnabled() && text == entry) {
+            menu->setActiveAction(a);
+            QTest::keyClick(menu, Qt::Key_Return);
+            return;
+        }
+    }
+    if (!entry.isEmpty())
+        ADD_FAILURE() << "no enabled entry \"" << entry.toStdString() << "\" in the popup menu";
+    menu->close();
+}
+
 QStringList ModalAnswerer::texts() const
 {
     QStringList out;
@@ -228,6 +262,10 @@ void ModalAnswerer::schedule()
 void ModalAnswerer::poll()
 {
     schedule();
+    if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget()); menu && menu->isVisible()) {
+        answerMenu(menu);
+        return;
+    }
     QWidget *modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible())
         return;
@@ -253,6 +291,14 @@ void ModalAnswerer::poll()
     if (m_steps.empty()) {
         const AnsweredBox box = describeBox(modal);
         ADD_FAILURE() << "unexpected modal window \"" << box.caption.toStdString() << "\": " << box.text.toStdString();
+        m_boxes.push_back({box.caption, box.text, QStringLiteral("(dismissed)")});
+        dismiss(modal);
+        return;
+    }
+    if (std::holds_alternative<MenuPick>(m_steps.front())) {
+        const AnsweredBox box = describeBox(modal);
+        ADD_FAILURE() << "a popup menu expected, got \"" << box.caption.toStdString()
+                      << "\": " << box.text.toStdString();
         m_boxes.push_back({box.caption, box.text, QStringLiteral("(dismissed)")});
         dismiss(modal);
         return;

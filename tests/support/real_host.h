@@ -26,6 +26,7 @@
 
 class QAbstractButton;
 class QFileDialog;
+class QMenu;
 
 namespace qx::test {
 
@@ -93,6 +94,9 @@ public:
     ModalAnswerer &drive(Driver driver);
     // The next modal widget is a file dialog: choose this path in it.
     ModalAnswerer &chooseFile(const QString &path);
+    // The next thing to answer is a popup menu: pick its entry with this text (without "&"), or
+    // close the menu when the text is empty.
+    ModalAnswerer &pickMenuEntry(const QString &entry);
     // Boxes nobody scripted are answered with this button and recorded, instead of failing the test.
     void setFallback(const QString &button) { m_fallback = button; }
 
@@ -105,9 +109,13 @@ public:
     bool done() const { return m_steps.empty() && m_running == 0; }
 
 private:
-    using Step = std::variant<QString, Driver>;
+    struct MenuPick {
+        QString entry;
+    };
+    using Step = std::variant<QString, Driver, MenuPick>;
     void schedule();
     void poll();
+    void answerMenu(QMenu *menu);
 
     std::deque<Step> m_steps;
     std::vector<AnsweredBox> m_boxes;

@@ -7,6 +7,7 @@
 #include "builder/ui/candidates_dialog.h"
 #include "layout/layout_defaults.h"
 #include "layout/ui/border_dialog.h"
+#include "layout/ui/object_menu.h"
 #include "layout/ui/size_position_dialog.h"
 #include "render/print_options.h"
 #include "render/render_page.h"
@@ -445,9 +446,12 @@ const ErrorPath ErrorPaths[] = {
     {"ObjectDialogsRefuseBadNumbersAndStayOpen",
      {},
      [](Scene &s, ModalAnswerer &a) {
-         const PageLayout page = newLayout(2);
+         PageLayout page = newLayout(2);
          const LayoutObject rectangle = newLayoutObject(ObjectKind::Rectangle, 36, 36, page, 2, {});
-         BorderDialog border(s.look(), s.p.host, rectangle);
+         page.Objects[0] = rectangle;
+         page.ObjectCount = 1;
+         // The border dialog through the object menu, a popup with a loop of its own.
+         a.pickMenuEntry(QStringLiteral("Border"));
          a.drive([](QWidget *w) {
              auto *d = qobject_cast<BorderDialog *>(w);
              d->useBorder()->setChecked(false);
@@ -459,7 +463,10 @@ const ErrorPath ErrorPaths[] = {
              EXPECT_EQ(qobject_cast<BorderDialog *>(w)->object().BorderWidth, 1);
              dismiss(w);
          });
-         s.modal(border);
+         const DialogLook look = s.look();
+         ObjectMenuContext context{s.p.host, look, s.p.window.get(), page, 72};
+         EXPECT_EQ(runObjectMenu(context, 1, QPoint(100, 100)), ObjectMenuResult::Nothing);
+         EXPECT_EQ(page.Objects[0], rectangle);
          SizePositionDialog size(s.look(), s.p.host, rectangle, 72, true, 612, 792);
          a.drive([](QWidget *w) {
              auto *d = qobject_cast<SizePositionDialog *>(w);
