@@ -18,6 +18,8 @@ TextInputDialog::TextInputDialog(const DialogLook &look, UiHost &host, std::stri
     setWindowTitle(tr("Text"));
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("TextBox"));
+    // Tab moves on to the buttons: a tab character could not be stored anyway.
+    m_text->setTabChangesFocus(true);
     m_text->setPlainText(objectTextLines(stored));
     m_accepted = m_text->toPlainText();
     connect(m_text, &QPlainTextEdit::textChanged, this, &TextInputDialog::keepStorableAndShort);
