@@ -1,6 +1,5 @@
 #include "layout/page_designer_model.h"
 
-#include "common/text.h"
 #include "layout/layout_units.h"
 
 #include <algorithm>
@@ -275,8 +274,6 @@ PageLayout startingLayout(StartMode mode, const PageLayout &from, int zoom)
     if (mode == StartMode::New)
         return newLayout(zoom);
     PageLayout layout = from;
-    if (mode == StartMode::Copy)
-        layout.LayoutName.set(copyName(from.LayoutName.str(), decltype(layout.LayoutName)::Capacity));
     rescaleForZoom(layout, layout.DesignZoom, zoom);
     return layout;
 }

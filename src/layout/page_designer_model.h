@@ -157,10 +157,10 @@ private:
     bool m_rightDown = false;
 };
 
-// The layout a designer opens on: the new-layout values for New, the given layout for Modify, and
-// for Copy the given layout under the name of a copy. Bounds stored at another zoom are rescaled
-// to the designer's zoom.
-enum class StartMode { New, Modify, Copy };
+// The layout a designer opens on: the new-layout values, or a stored layout (Modify, and Copy,
+// whose opener has already given it the name of a copy) with bounds stored at another zoom
+// rescaled to the designer's zoom.
+enum class StartMode { New, Stored };
 PageLayout startingLayout(StartMode mode, const PageLayout &from, int zoom);
 
 // A rectangle that holds bounds as the painter takes them: damaged bounds are held within margin

@@ -188,7 +188,7 @@ TEST(DesignerZoom, RescalesByTheFactorTableDroppingFractionsAtEachStep)
     EXPECT_EQ(exec.layout().LayoutHeight, 756);
 }
 
-TEST(DesignerStart, ModesGiveTheNewLayoutTheRecordOrItsCopyAtTheDesignerZoom)
+TEST(DesignerStart, NewGivesTheNewLayoutAndAStoredLayoutComesAtTheDesignerZoom)
 {
     PageLayout stored = withObjects({{ObjectKind::Title, {96, 50, 200, 75}}}, 3);
     stored.LayoutName.set("Daily Page");
@@ -198,16 +198,15 @@ TEST(DesignerStart, ModesGiveTheNewLayoutTheRecordOrItsCopyAtTheDesignerZoom)
     EXPECT_EQ(fresh.LayoutName.str(), "New Page");
     EXPECT_EQ(fresh.ObjectCount, 0);
 
-    const PageLayout modified = startingLayout(StartMode::Modify, stored, 1);
+    const PageLayout modified = startingLayout(StartMode::Stored, stored, 1);
     EXPECT_EQ(modified.LayoutName.str(), "Daily Page");
     EXPECT_EQ(modified.Objects[0].Bounds, (ObjectBounds{48, 25, 100, 37}));
 
-    const PageLayout copied = startingLayout(StartMode::Copy, stored, 3);
-    EXPECT_EQ(copied.LayoutName.str(), "Daily Page (2)");
-    EXPECT_EQ(copied.Objects[0].Bounds, stored.Objects[0].Bounds);
+    const PageLayout same = startingLayout(StartMode::Stored, stored, 3);
+    EXPECT_EQ(same, stored);
 
     stored.DesignZoom = 9; // no zoom: never rescaled
-    EXPECT_EQ(startingLayout(StartMode::Modify, stored, 1).Objects[0].Bounds, stored.Objects[0].Bounds);
+    EXPECT_EQ(startingLayout(StartMode::Stored, stored, 1).Objects[0].Bounds, stored.Objects[0].Bounds);
 }
 
 TEST(DesignerPaper, StandardPapersSetSizeAndUnitInTheOrientationAndNeverMoveObjects)

@@ -390,8 +390,10 @@ TEST_F(PageDesigner, SaveAppendsOrReplacesExactlyItsRecordAndCancelWritesNothing
     EXPECT_EQ(renamed.LayoutWidth, 816);
     EXPECT_EQ(renamed.encoded(), std::vector<uint8_t>(after.begin() + size, after.begin() + 2 * size));
 
-    // Copy and New append.
-    open(DesignerMode::Copy, renamed);
+    // Copy and New append; the opener names the copy.
+    PageLayout copy = renamed;
+    copy.LayoutName.set("Renamed (2)");
+    open(DesignerMode::Copy, copy);
     EXPECT_EQ(window->nameEdit()->text(), QStringLiteral("Renamed (2)"));
     window->saveButton()->click();
     open(DesignerMode::New);
@@ -506,6 +508,8 @@ TEST_F(PageDesigner, LooksRightAtEveryZoomAndScreenFactor)
             PageDesignerWindow &w = open(DesignerMode::Modify, shown, 1);
             const double scale[] = {1, 1.5, 2};
             click(QPoint(200, 60) * scale[zoom - 1]); // the title
+            if (zoom == 2)
+                w.toolPanelClick(ObjectKind::Rectangle); // an armed panel
             saveShot(w, QStringLiteral("page_designer_zoom%1_factor%2.png").arg(zoom).arg(factor));
         }
     }

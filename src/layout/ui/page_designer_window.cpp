@@ -151,19 +151,6 @@ int designerZoom(const Settings &settings)
     return isZoomLevel(zoom) ? zoom : ZoomMedium;
 }
 
-StartMode startMode(DesignerMode mode)
-{
-    switch (mode) {
-    case DesignerMode::New:
-        return StartMode::New;
-    case DesignerMode::Modify:
-        return StartMode::Modify;
-    case DesignerMode::Copy:
-        break;
-    }
-    return StartMode::Copy;
-}
-
 QString twoDecimals(double v)
 {
     return QString::number(v, 'f', 2);
@@ -269,7 +256,8 @@ PageDesignerWindow::PageDesignerWindow(const PageDesignerContext &context, const
                                        QWidget *parent)
     : ConventionalDialog(context.look, DesignSize, parent), m_context(context), m_mode(request.mode),
       m_recordNumber(request.recordNumber),
-      m_model(startingLayout(startMode(request.mode), request.layout, designerZoom(context.settings)),
+      m_model(startingLayout(request.mode == DesignerMode::New ? StartMode::New : StartMode::Stored, request.layout,
+                             designerZoom(context.settings)),
               designerZoom(context.settings))
 {
     setObjectName(QStringLiteral("DoPages"));
