@@ -151,6 +151,15 @@ int designerZoom(const Settings &settings)
     return isZoomLevel(zoom) ? zoom : ZoomMedium;
 }
 
+// A bitmap object's picture: the file read as a BMP whatever the case of its name; null when it
+// cannot be read.
+QImage readBitmap(const QString &path)
+{
+    constexpr qint64 MaxBitmapBytes = qint64{256} << 20;
+    const auto bytes = readRegularFile(path, MaxBitmapBytes);
+    return bytes ? QImage::fromData(*bytes, "BMP") : QImage();
+}
+
 QString twoDecimals(double v)
 {
     return QString::number(v, 'f', 2);
@@ -501,9 +510,7 @@ void PageDesignerWindow::loadBitmaps()
         const QString path = bitmapKey(o);
         if (path.isEmpty() || m_bitmaps.contains(path))
             continue;
-        QImage image;
-        if (const auto bytes = readRegularFile(path, qint64{256} << 20))
-            image = QImage::fromData(*bytes, "BMP");
+        const QImage image = readBitmap(path);
         if (image.isNull())
             missing = true;
         m_bitmaps.insert(path, image);
@@ -829,10 +836,7 @@ void PageDesignerWindow::openObjectMenu(int target, QPoint globalPos)
         const PageLayout &layout = m_model.layout();
         if (target >= 1 && target <= layout.objectsInUse()) {
             const QString path = bitmapKey(layout.Objects[static_cast<size_t>(target - 1)]);
-            QImage image;
-            if (const auto bytes = readRegularFile(path, qint64{256} << 20))
-                image = QImage::fromData(*bytes, "BMP");
-            m_bitmaps.insert(path, image);
+            m_bitmaps.insert(path, readBitmap(path));
         }
         break;
     }
