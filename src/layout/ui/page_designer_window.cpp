@@ -267,7 +267,8 @@ PageDesignerWindow::PageDesignerWindow(const PageDesignerContext &context, const
       m_recordNumber(request.recordNumber),
       m_model(startingLayout(request.mode == DesignerMode::New ? StartMode::New : StartMode::Stored, request.layout,
                              designerZoom(context.settings)),
-              designerZoom(context.settings))
+              designerZoom(context.settings)),
+      m_menuRunner(runObjectMenu)
 {
     setObjectName(QStringLiteral("DoPages"));
     setWindowTitle(tr("Page Creator"));

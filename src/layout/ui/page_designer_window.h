@@ -55,7 +55,7 @@ public:
     const PageLayout &working() const { return m_model.layout(); }
     // The page picture: white paper and the objects, one pixel per layout unit.
     const QImage &picture() const { return m_picture; }
-    // Stands in for the object menu (tests); the program's own menu otherwise.
+    // Stands in for the object menu (tests); runObjectMenu otherwise.
     void setObjectMenuRunner(ObjectMenuRunner runner) { m_menuRunner = std::move(runner); }
 
     QComboBox *paperList() const { return m_paper; }
