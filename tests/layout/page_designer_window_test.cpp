@@ -22,7 +22,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -252,20 +251,6 @@ TEST_F(PageDesigner, ObjectMenuOpensAtTheObjectCornerOrBesideTheWindowAndItsResu
     EXPECT_EQ(w.picture().pixelColor(25, 5), QColor(255, 0, 0));
 }
 
-// Presses a key in the popup menu that opens next, from inside its own loop.
-void pressInNextPopup(Qt::Key key)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, key] {
-        if (QWidget *popup = QApplication::activePopupWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            QTest::keyClick(popup, key);
-        }
-    });
-    poll->start(10);
-}
-
 TEST_F(PageDesigner, TheRealObjectMenuDeletesAndReordersAndThePageFollows)
 {
     PageDesignerWindow &w = open(DesignerMode::Modify, builtInDefaultLayout(), 1);
@@ -273,8 +258,10 @@ TEST_F(PageDesigner, TheRealObjectMenuDeletesAndReordersAndThePageFollows)
     // The grid (slot 2, at 144, 114 at the medium zoom) deleted through its menu.
     EXPECT_FALSE(w.toolPanel(ObjectKind::Puzzle)->isEnabled());
     click({200, 200});
-    pressInNextPopup(Qt::Key_D);
+    ModalAnswerer answers;
+    answers.pickMenuEntry(QStringLiteral("Delete"));
     click({200, 200}, Qt::RightButton);
+    answers.wait();
     ASSERT_EQ(w.working().ObjectCount, 5);
     EXPECT_EQ(w.model().selected(), 0);
     EXPECT_TRUE(w.toolPanel(ObjectKind::Puzzle)->isEnabled());
@@ -282,8 +269,9 @@ TEST_F(PageDesigner, TheRealObjectMenuDeletesAndReordersAndThePageFollows)
     EXPECT_EQ(w.picture().pixelColor(200, 200), QColor(Qt::white));
 
     // The title brought to the front from the Objects menu.
-    pressInNextPopup(Qt::Key_B);
+    answers.pickMenuEntry(QStringLiteral("Bring To Front"));
     w.actions().objects[0]->trigger();
+    answers.wait();
     EXPECT_EQ(w.working().Objects[4].ObjectLabel.str(), "Title");
     EXPECT_EQ(w.actions().objects[4]->text(), QStringLiteral("Title"));
     EXPECT_EQ(w.actions().objects[0]->text(), QStringLiteral("Across Header"));
