@@ -496,6 +496,14 @@ TEST_F(PageDesigner, BitmapsAreLoadedWhateverTheCaseOfTheirNameOrShownAsAPlaceho
     EXPECT_EQ(w.picture().pixelColor(60, 60), QColor(Qt::red));
     EXPECT_EQ(w.picture().pixelColor(260, 40), QColor(Qt::white));
     EXPECT_EQ(w.picture().pixelColor(200, 10), QColor(Qt::black));
+
+    // A picture loaded through the object menu replaces the placeholder.
+    menu = [&path](PageLayout &l, int target) {
+        l.Objects[static_cast<size_t>(target - 1)].BitmapFile.set(path.toStdString());
+        return ObjectMenuResult::BitmapLoaded;
+    };
+    w.objectsMenuClick(2);
+    EXPECT_EQ(w.picture().pixelColor(260, 40), QColor(Qt::red));
 }
 
 TEST_F(PageDesigner, WindowPlaceComesFromTheSettingsOnTheScreenAndGoesBackOnClosing)
