@@ -442,6 +442,18 @@ TEST_F(PageDesigner, SaveAppendsOrReplacesExactlyItsRecordAndCancelWritesNothing
         EXPECT_FALSE(window->saved());
     }
     EXPECT_EQ(libraryBytes(), full);
+
+    // A library that can be neither opened nor created.
+    PageDesignerContext nowhere = context();
+    nowhere.libraryPath = dir.file(QStringLiteral("missing/QXFPAGE.DAT"));
+    window = std::make_unique<PageDesignerWindow>(nowhere, DesignerRequest{});
+    window->show();
+    ModalAnswerer answers;
+    answers.press(QStringLiteral("OK"));
+    window->saveButton()->click();
+    answers.wait();
+    EXPECT_EQ(said(answers), QStringList{CannotAdd});
+    EXPECT_FALSE(window->saved());
 }
 
 TEST_F(PageDesigner, ADamagedLayoutOpensQuicklyAndDrawsWhatIsSound)
