@@ -33,20 +33,6 @@ constexpr std::array<uint8_t, GridCells + 1> table()
 constexpr auto ColumnOf = table<columnOf>();
 constexpr auto RowOf = table<rowOf>();
 
-// Bubble passes over positions 1..n: for j = 1..n, for k = n down to j + 1, swap k - 1 and k when
-// the rule says so. Every ordering step of an attempt is one of these, so equal keys keep the
-// order the documented passes give them.
-template <typename T, typename Swap>
-void bubblePasses(std::array<T, MaxWords> &items, int n, Swap shouldSwap)
-{
-    for (int j = 1; j <= n; ++j) {
-        for (int k = n; k >= j + 1; --k) {
-            if (shouldSwap(items[k - 2], items[k - 1]))
-                std::swap(items[k - 2], items[k - 1]);
-        }
-    }
-}
-
 } // namespace
 
 PuzzleRecord AttemptResult::record(const PuzzleRecord &saved) const
@@ -508,35 +494,12 @@ void AttemptRunner::finishCells()
 
 int AttemptRunner::compactAndNumber()
 {
-    using Entry = AttemptResult::Entry;
-    bubblePasses(m_entries, m_total, [](const Entry &a, const Entry &b) { return !a.placed && b.placed; });
-    int wordCount = 0;
-    while (wordCount < m_total && m_entries[wordCount].placed)
-        ++wordCount;
-    bubblePasses(m_entries, wordCount, [](const Entry &a, const Entry &b) { return a.pos > b.pos; });
-    int number = 0;
-    for (int k = 0; k < wordCount; ++k) {
-        if (k == 0 || m_entries[k].pos != m_entries[k - 1].pos)
-            ++number;
-        m_entries[k].number = static_cast<int16_t>(number);
-    }
-    return wordCount;
+    return qx::compactAndNumber(m_entries, m_total);
 }
 
 int AttemptRunner::orderAcrossFirst(int wordCount)
 {
-    // A pass swaps whenever the earlier word runs down, so the order within each group is set
-    // again by number below.
-    using Entry = AttemptResult::Entry;
-    bubblePasses(m_entries, wordCount, [](const Entry &a, const Entry &) { return a.across == 0; });
-    int acrossCount = 0;
-    for (int k = 0; k < wordCount; ++k)
-        acrossCount += m_entries[k].across != 0 ? 1 : 0;
-    std::stable_sort(m_entries.begin(), m_entries.begin() + acrossCount,
-                     [](const Entry &a, const Entry &b) { return a.number < b.number; });
-    std::stable_sort(m_entries.begin() + acrossCount, m_entries.begin() + wordCount,
-                     [](const Entry &a, const Entry &b) { return a.number < b.number; });
-    return acrossCount;
+    return qx::orderAcrossFirst(m_entries, wordCount);
 }
 
 void AttemptRunner::shiftToCorner(int wordCount, int &width, int &height)

@@ -5,6 +5,7 @@
 // full record is made only for attempts that enter a candidate slot.
 
 #include "builder/split_mix.h"
+#include "builder/word_order.h"
 #include "shapes/shape_record.h"
 #include "store/puzzle_record.h"
 
@@ -21,14 +22,7 @@ struct AttemptOptions {
 };
 
 struct AttemptResult {
-    struct Entry {
-        uint8_t source = 0; // stored word (0-based) whose text and clue stand at this position
-        uint8_t across = 0;
-        uint8_t placed = 0;
-        int16_t pos = 0;
-        int16_t len = 0;
-        int16_t number = 0;
-    };
+    using Entry = WordEntry;
 
     int attempt = 0;
     int score = 0; // words placed

@@ -32,20 +32,18 @@ int candidateFontSize(int cellSize)
     return size;
 }
 
-QImage drawCandidate(const PuzzleRecord &record, int score, const ShapeRecord &currentShape, QSize picture,
-                     const QColor &buttonFace)
+QImage drawGridPicture(const PuzzleRecord &record, QSize whiteArea, QSize picture, const QColor &buttonFace,
+                       const std::function<QColor(int cell)> &emptyColour)
 {
     QImage image(picture, QImage::Format_RGB32);
     image.fill(buttonFace);
-    if (score < 1)
-        return image;
     const int width = record.widthInUse();
     const int height = record.heightInUse();
     const int s = candidateCellSize(picture, width, height);
     if (s < 1)
         return image;
     QPainter painter(&image);
-    painter.fillRect(QRect(0, 0, currentShape.width() * s, currentShape.height() * s), Qt::white);
+    painter.fillRect(QRect(0, 0, whiteArea.width() * s, whiteArea.height() * s), Qt::white);
     painter.setPen(Qt::black);
     for (int r = 0; r <= height; ++r)
         painter.drawLine(0, r * s, width * s, r * s);
@@ -60,7 +58,7 @@ QImage drawCandidate(const PuzzleRecord &record, int score, const ShapeRecord &c
             if (cell == 0) {
                 painter.fillRect(inner, buttonFace);
             } else if (cell == ' ') {
-                painter.fillRect(inner, Qt::black);
+                painter.fillRect(inner, emptyColour(cellIndex(r, c)));
             } else {
                 painter.fillRect(inner, Qt::white);
                 const QString text = cp1252::toUnicode(std::string(1, static_cast<char>(cell)));
@@ -71,6 +69,18 @@ QImage drawCandidate(const PuzzleRecord &record, int score, const ShapeRecord &c
         }
     }
     return image;
+}
+
+QImage drawCandidate(const PuzzleRecord &record, int score, const ShapeRecord &currentShape, QSize picture,
+                     const QColor &buttonFace)
+{
+    if (score < 1) {
+        QImage image(picture, QImage::Format_RGB32);
+        image.fill(buttonFace);
+        return image;
+    }
+    return drawGridPicture(record, QSize(currentShape.width(), currentShape.height()), picture, buttonFace,
+                           [](int) { return QColor(Qt::black); });
 }
 
 } // namespace qx
