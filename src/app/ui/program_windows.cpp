@@ -10,6 +10,7 @@
 #include "common/ui/ui_host.h"
 #include "report/ui/print_windows.h"
 #include "shapes/ui/shape_library_dialog.h"
+#include "words/ui/manual_placement_dialog.h"
 #include "words/ui/word_list_editor.h"
 
 #include <QRandomGenerator>
@@ -18,26 +19,27 @@ namespace qx {
 
 namespace {
 
+// Reloads the main window's lists with the saved puzzle selected.
+std::function<void(const std::string &, const std::string &)> reselecter(MainWindow &w, Session &session)
+{
+    return [&w, &session](const std::string &category, const std::string &name) {
+        session.collection.setReselectPending(category, name);
+        w.loadInPuzzles();
+    };
+}
+
 // Opens the word list editor on the session's current puzzle.
 void runWordList(MainWindow &w, Session &session, UiHost &host, const QString &caption)
 {
     QStringList categories;
     for (const auto &c : session.collection.index().CategoryList)
         categories << cp1252::toUnicode(c);
-    WordListContext context{session.look(),
-                            session.settings,
-                            *session.current,
-                            session.currentShape,
-                            *session.candidates,
-                            session.shapeLibrary().path(),
-                            session.collectionPath(),
-                            session.currentIsNew,
-                            session.currentRecord,
-                            categories,
-                            [&w, &session](const std::string &category, const std::string &name) {
-                                session.collection.setReselectPending(category, name);
-                                w.loadInPuzzles();
-                            }};
+    WordListContext context{session.look(),           session.settings,
+                            *session.current,         session.currentShape,
+                            *session.candidates,      session.shapeLibrary().path(),
+                            session.collectionPath(), session.currentIsNew,
+                            session.currentRecord,    categories,
+                            reselecter(w, session)};
     WordListEditor editor(std::move(context), host, caption, &w);
     host.runModal(editor);
 }
@@ -76,6 +78,18 @@ void installProgramWindows(MainWindow &main, Session &session, UiHost &host)
         session.currentRecord = -1;
         session.current->prepareCopy();
         runWordList(w, session, host, QObject::tr("Create New Puzzle (copy of existing puzzle)"));
+    };
+    windows.puzzleWords = [&session, &host](MainWindow &w) {
+        const auto record = session.collection.selectedRecord();
+        if (!record || !w.readSelectedPuzzle(QObject::tr("Unable to load puzzle.")))
+            return;
+        session.currentIsNew = false;
+        session.currentRecord = *record;
+        runManualPlacement(&w,
+                           PlacementContext{session.look(), session.settings.createOptions.caseSensitivity,
+                                            *session.current, session.collectionPath(), *record,
+                                            reselecter(w, session)},
+                           host);
     };
     windows.tipOfTheDay = [&session, &host](MainWindow &w) {
         runTipOfTheDay(host, session.look(), session.settings.misc.showTips, &w, *QRandomGenerator::global());

@@ -10,6 +10,7 @@
 #include "shapes/ui/shape_list_panel.h"
 #include "store/collection_file.h"
 #include "store/settings.h"
+#include "words/ui/manual_placement_dialog.h"
 #include "words/ui/word_grid.h"
 
 #include <QApplication>
@@ -197,6 +198,7 @@ void WordListEditor::connectControls()
     connect(m_exit, &QPushButton::clicked, this, &WordListEditor::onCancelClicked);
     connect(m_deleteAll, &QPushButton::clicked, this, &WordListEditor::onDeleteAllClueClicked);
     connect(m_delete, &QPushButton::clicked, this, &WordListEditor::onDeleteClueClicked);
+    connect(m_addWords, &QPushButton::clicked, this, &WordListEditor::onAddWordsButtonClicked);
     connect(m_shrink, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.shrink = on; });
     connect(m_quick, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.quickBuild = on; });
 }
@@ -219,7 +221,6 @@ void WordListEditor::enableByMode()
         b->setEnabled(false);
     m_save->setVisible(!isNew);
     m_addWords->setVisible(!isNew);
-    m_addWords->setEnabled(false);
     m_create->setEnabled(isNew);
     m_deleteAll->setEnabled(isNew);
     m_delete->setEnabled(isNew);
@@ -469,6 +470,22 @@ void WordListEditor::onDeleteClueClicked()
         }
     }
     m_grid->setFocus();
+}
+
+void WordListEditor::onAddWordsButtonClicked()
+{
+    // Clues edited here and not yet saved go with the puzzle that manual placement saves.
+    writeRowsIntoRecord(typedPuzzle(), m_context.working);
+    PlacementContext placement{look(),
+                               m_context.settings.createOptions.caseSensitivity,
+                               m_context.working,
+                               m_context.collectionPath,
+                               m_context.recordNumber,
+                               m_context.reloadAndReselect};
+    if (!runManualPlacement(this, std::move(placement), m_host))
+        return;
+    m_grid->fill(m_context.working, true);
+    m_original = std::make_unique<PuzzleRecord>(m_context.working);
 }
 
 void WordListEditor::typeInternationalCharacter(int k)

@@ -68,6 +68,8 @@ public:
     void onCancelClicked();
     void onDeleteAllClueClicked();
     void onDeleteClueClicked();
+    // Manual placement on the working record, with the clues as edited here.
+    void onAddWordsButtonClicked();
     // Types international character k (1..12) into the focused text control.
     void typeInternationalCharacter(int k);
 
