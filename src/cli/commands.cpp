@@ -186,6 +186,7 @@ const std::vector<Command> &commands()
         {"render", renderOptions(), renderCommand},
         {"delete", {}, deleteCommand},
         {"replace", {{QStringLiteral("--from")}, {}}, replaceCommand},
+        {"add-word", addWordOptions(), addWordCommand},
     };
     return table;
 }
@@ -276,6 +277,10 @@ QString usage()
         "  delete COLLECTION N               removes puzzle N; later puzzles move down by one\n"
         "  replace COLLECTION N --from OTHER M\n"
         "                                    puts puzzle M of OTHER in the place of puzzle N\n"
+        "  add-word COLLECTION N --at ROW,COL --across|--down WORD --clue TEXT [--case upper|lower|first]\n"
+        "                                    types WORD into free cells of built puzzle N from\n"
+        "                                    ROW,COL on and adds it, with its clue, as a new word\n"
+        "                                    (stored with a first capital unless --case says else)\n"
         "\n"
         "The program directory holds the shape and layout libraries: --program-dir DIR, else\n"
         "$QUORVEX_PROGRAM_DIR, else ${XDG_DATA_HOME:-~/.local/share}/quorvex; the files shipped with\n"
