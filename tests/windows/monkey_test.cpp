@@ -28,6 +28,7 @@
 #include "report/ui/preview_window.h"
 #include "report/ui/print_options_dialog.h"
 #include "store/collection_file.h"
+#include "words/ui/add_a_clue_dialog.h"
 
 #include "support/monkey.h"
 #include "support/real_host.h"
@@ -86,6 +87,13 @@ const WindowCase Cases[] = {
     {"NewPuzzle", [](Scene &s) { return s.command("MenuNewPuzzle"); }, {Collection, Shapes}},
     {"ModifyPuzzle", [](Scene &s) { return s.command("MenuModifyPuzzle"); }, {Collection, Shapes}},
     {"ShapeLibrary", [](Scene &s) { return s.command("MenuPuzzleShape"); }, {Shapes}},
+    {"PuzzleWords", [](Scene &s) { return s.command("MenuPuzzleWords"); }, {Collection}},
+    {"AddAClue",
+     [](Scene &s) {
+         AddAClueDialog dialog(s.look(), s.p.host, QStringLiteral("EWE"),
+                               s.p.session.settings.createOptions.caseSensitivity);
+         return s.modal(dialog);
+     }},
     {"PrintOptions",
      [](Scene &s) {
          PrintOptionsDialog dialog(s.look(), s.p.session.settings, s.p.host, s.record);

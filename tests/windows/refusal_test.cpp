@@ -15,6 +15,8 @@
 #include "report/ui/copies_dialog.h"
 #include "report/ui/preview_window.h"
 #include "shapes/ui/shape_editor_dialog.h"
+#include "words/ui/add_a_clue_dialog.h"
+#include "words/ui/manual_placement_dialog.h"
 #include "words/ui/word_list_editor.h"
 
 #include "support/monkey.h"
@@ -29,6 +31,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -97,6 +100,14 @@ const TypedField TypedFields[] = {
          s.modal(dialog);
      },
      [](QWidget *w) -> QWidget * { return qobject_cast<BonusQuestionDialog *>(w)->bonusText(); }},
+    {"ClueOfAWordAddedByHand",
+     [](Scene &s, ModalAnswerer &a, const ModalAnswerer::Driver &driver) {
+         AddAClueDialog dialog(s.look(), s.p.host, QStringLiteral("EWE"),
+                               s.p.session.settings.createOptions.caseSensitivity);
+         a.drive(driver).press(QStringLiteral("Enter"));
+         s.modal(dialog);
+     },
+     [](QWidget *w) -> QWidget * { return qobject_cast<AddAClueDialog *>(w)->theClue(); }},
     {"ShapeName",
      [](Scene &s, ModalAnswerer &a, const ModalAnswerer::Driver &driver) {
          // The library first: New opens the editor.
@@ -358,6 +369,49 @@ const ErrorPath ErrorPaths[] = {
          EXPECT_FALSE(dialog.saved());
      },
      {{QStringLiteral("Error"), QStringLiteral("Unable to save puzzle.")}}},
+    {"ManualPlacementWithNothingTyped",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         a.drive([](QWidget *w) { clickButton(w, QStringLiteral("OkButton")); });
+         a.press(QStringLiteral("OK"));
+         s.command("MenuPuzzleWords");
+     },
+     {{QStringLiteral("Notice"), QStringLiteral("No changes to the puzzle were detected.")}}},
+    {"ManualPlacementOfAWrongLetterAndAWordThatCannotBeSaved",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         const QString away = s.printed.file(QStringLiteral("SAMPLE.QX3"));
+         a.drive([&](QWidget *w) {
+             auto *placement = qobject_cast<ManualPlacementDialog *>(w);
+             // Two free squares at the bottom left of the first sample puzzle.
+             ASSERT_TRUE(placement->startTyping(cellIndex(25, 3)));
+             typeKeys(placement->theLetter(), QStringLiteral("1"));
+             clickButton(w, QStringLiteral("Accept"));
+             ASSERT_TRUE(placement->theLetter()->isVisible());
+             placement->theLetter()->setText(QStringLiteral("o"));
+             clickButton(w, QStringLiteral("Accept"));
+             ASSERT_TRUE(placement->startTyping(cellIndex(25, 4)));
+             typeKeys(placement->theLetter(), QStringLiteral("x"));
+             // The collection is gone when the word is saved.
+             ASSERT_TRUE(QFile::rename(s.p.collection(), away));
+             clickButton(w, QStringLiteral("OkButton"));
+         });
+         a.press(QStringLiteral("OK"));
+         a.drive([](QWidget *w) {
+             auto *ask = qobject_cast<AddAClueDialog *>(w);
+             ASSERT_TRUE(ask);
+             EXPECT_EQ(ask->myWord()->text(), QStringLiteral("OX"));
+             typeKeys(ask->theClue(), QStringLiteral("Yoked beast"));
+             clickButton(w, QStringLiteral("OkButton"));
+         });
+         a.press(QStringLiteral("OK"));
+         s.command("MenuPuzzleWords");
+         a.wait();
+         EXPECT_FALSE(QFile::exists(s.p.collection()));
+         QFile::rename(away, s.p.collection());
+     },
+     {{QStringLiteral("Error"), QStringLiteral("Puzzle letter must be between A and Z.")},
+      {QStringLiteral("Error"), QStringLiteral("Unable to save puzzle.")}}},
     {"ABuildIsAborted",
      {},
      [](Scene &s, ModalAnswerer &a) {

@@ -14,7 +14,7 @@ namespace qx {
 
 AddAClueDialog::AddAClueDialog(const DialogLook &look, UiHost &host, const QString &word, int &wordCase,
                                QWidget *parent)
-    : ConventionalDialog(look, QSize(440, 150), parent), m_setting(wordCase)
+    : ConventionalDialog(look, QSize(440, 100), parent), m_setting(wordCase)
 {
     setWindowTitle(tr("Add A Clue"));
     m_word = new QLabel(word, this);

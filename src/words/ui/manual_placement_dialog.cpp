@@ -120,6 +120,11 @@ ManualPlacementDialog::ManualPlacementDialog(PlacementContext context, UiHost &h
 
 ManualPlacementDialog::~ManualPlacementDialog() = default;
 
+QWidget *ManualPlacementDialog::puzzImage() const
+{
+    return m_picture;
+}
+
 void ManualPlacementDialog::redraw()
 {
     m_picture->setImage(drawGridPicture(m_placement.record(), QSize(m_placement.width(), m_placement.height()),
@@ -153,6 +158,11 @@ bool ManualPlacementDialog::startTyping(int cell)
     if (!m_placement.isEditable(cell))
         return false;
     m_typedCell = cell;
+    // The letter is typed in the size the grid shows it in.
+    QFont font = m_letter->font();
+    font.setPixelSize(
+        candidateFontSize(candidateCellSize(m_picture->size(), m_placement.width(), m_placement.height())));
+    m_letter->setFont(font);
     m_letter->setGeometry(cellRect(cell));
     m_letter->clear();
     m_letter->show();

@@ -37,7 +37,7 @@ public:
     const ManualPlacement &placement() const { return m_placement; }
     bool saved() const { return m_saved; }
 
-    PlacementPicture *puzzImage() const { return m_picture; }
+    QWidget *puzzImage() const;
     QLineEdit *theLetter() const { return m_letter; }
     QPushButton *acceptButton() const { return m_accept; }
     QPushButton *rejectButton() const { return m_reject; }
