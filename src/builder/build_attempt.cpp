@@ -44,15 +44,7 @@ PuzzleRecord AttemptResult::record(const PuzzleRecord &saved) const
     r.WordCount = static_cast<int16_t>(score);
     r.AcrossCount = acrossCount;
     r.DownCount = downCount;
-    for (int k = 0; k < total; ++k) {
-        const Entry &e = entries[k];
-        r.Words[k] = saved.Words[e.source];
-        r.Clues[k] = saved.Clues[e.source];
-        r.WordPos[k] = e.pos;
-        r.WordLen[k] = e.len;
-        r.WordNumber[k] = e.number;
-        r.WordAcross[k] = e.across;
-    }
+    writeOrderedWords(r, saved, entries, total);
     return r;
 }
 

@@ -34,6 +34,20 @@ int orderAcrossFirst(WordEntries &entries, int wordCount)
     return acrossCount;
 }
 
+void writeOrderedWords(PuzzleRecord &into, const PuzzleRecord &from, const WordEntries &entries, int total)
+{
+    for (int k = 0; k < total; ++k) {
+        const auto i = static_cast<size_t>(k);
+        const WordEntry &e = entries[i];
+        into.Words[i] = from.Words[e.source];
+        into.Clues[i] = from.Clues[e.source];
+        into.WordPos[i] = e.pos;
+        into.WordLen[i] = e.len;
+        into.WordNumber[i] = e.number;
+        into.WordAcross[i] = e.across;
+    }
+}
+
 void orderPlacedWords(PuzzleRecord &record, int total)
 {
     total = std::clamp(total, 0, MaxWords);
@@ -50,18 +64,9 @@ void orderPlacedWords(PuzzleRecord &record, int total)
     }
     const int wordCount = compactAndNumber(entries, total);
     const int acrossCount = orderAcrossFirst(entries, wordCount);
-    const PuzzleRecord before = record;
-    for (int k = 0; k < total; ++k) {
-        const auto i = static_cast<size_t>(k);
-        const WordEntry &e = entries[i];
-        record.Words[i] = before.Words[e.source];
-        record.Clues[i] = before.Clues[e.source];
-        record.WordPos[i] = e.pos;
-        record.WordLen[i] = e.len;
-        record.WordNumber[i] = e.number;
-        record.WordAcross[i] = e.across;
-        record.WordPlaced[i] = e.placed;
-    }
+    writeOrderedWords(record, PuzzleRecord(record), entries, total);
+    for (int k = 0; k < total; ++k)
+        record.WordPlaced[static_cast<size_t>(k)] = entries[static_cast<size_t>(k)].placed;
     record.WordCount = static_cast<int16_t>(wordCount);
     record.AcrossCount = static_cast<int16_t>(acrossCount);
     record.DownCount = static_cast<int16_t>(wordCount - acrossCount);

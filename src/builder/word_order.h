@@ -47,6 +47,10 @@ int compactAndNumber(WordEntries &entries, int total);
 // many run across.
 int orderAcrossFirst(WordEntries &entries, int wordCount);
 
+// Writes ordered entries 0..total - 1 into a record: each position takes the text and clue of its
+// source word in from, and the entry's place, length, number and direction. WordPlaced is left.
+void writeOrderedWords(PuzzleRecord &into, const PuzzleRecord &from, const WordEntries &entries, int total);
+
 // Orders and numbers a record's words by the same rule. A word counts as placed when its WordPlaced
 // flag is set and its first cell lies in the grid; entries 1..total are ordered, the placed words
 // become 1..WordCount with AcrossCount and DownCount set, and the others follow unchanged apart

@@ -28,6 +28,17 @@ std::function<void(const std::string &, const std::string &)> reselecter(MainWin
     };
 }
 
+// Reads the selected puzzle into the current buffer as the existing puzzle being edited.
+bool readSelectedAsExisting(MainWindow &w, Session &session, const QString &failureMessage)
+{
+    const auto record = session.collection.selectedRecord();
+    if (!record || !w.readSelectedPuzzle(failureMessage))
+        return false;
+    session.currentIsNew = false;
+    session.currentRecord = *record;
+    return true;
+}
+
 // Opens the word list editor on the session's current puzzle.
 void runWordList(MainWindow &w, Session &session, UiHost &host, const QString &caption)
 {
@@ -64,11 +75,8 @@ void installProgramWindows(MainWindow &main, Session &session, UiHost &host)
         runWordList(w, session, host, QObject::tr("Create New Puzzle"));
     };
     windows.modifyPuzzle = [&session, &host](MainWindow &w) {
-        const auto record = session.collection.selectedRecord();
-        if (!record || !w.readSelectedPuzzle(QObject::tr("Unable to access Word List file.")))
+        if (!readSelectedAsExisting(w, session, QObject::tr("Unable to access Word List file.")))
             return;
-        session.currentIsNew = false;
-        session.currentRecord = *record;
         runWordList(w, session, host, QObject::tr("Modify Existing Puzzle"));
     };
     windows.copyPuzzle = [&session, &host](MainWindow &w) {
@@ -80,14 +88,11 @@ void installProgramWindows(MainWindow &main, Session &session, UiHost &host)
         runWordList(w, session, host, QObject::tr("Create New Puzzle (copy of existing puzzle)"));
     };
     windows.puzzleWords = [&session, &host](MainWindow &w) {
-        const auto record = session.collection.selectedRecord();
-        if (!record || !w.readSelectedPuzzle(QObject::tr("Unable to load puzzle.")))
+        if (!readSelectedAsExisting(w, session, QObject::tr("Unable to load puzzle.")))
             return;
-        session.currentIsNew = false;
-        session.currentRecord = *record;
         runManualPlacement(&w,
                            PlacementContext{session.look(), session.settings.createOptions.caseSensitivity,
-                                            *session.current, session.collectionPath(), *record,
+                                            *session.current, session.collectionPath(), session.currentRecord,
                                             reselecter(w, session)},
                            host);
     };

@@ -6,6 +6,7 @@
 #include "common/ui/ui_host.h"
 #include "store/collection_file.h"
 #include "store/collection_view.h"
+#include "store/ui/puzzle_saving.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -206,18 +207,12 @@ void CandidatesDialog::onSaveClicked()
     m_working.stampSaved(candidate.placed);
     if (answer != Answer::Yes)
         return;
-    const auto saved = CollectionFile(m_target.collectionPath).save(m_working, m_target.isNew, m_target.recordNumber);
-    if (!saved) {
-        if (saved.error().kind == FileError::Kind::CannotOpen)
-            m_host.message(this, tr("Error"), tr("Unable to save puzzle."), Buttons::Ok);
-        else
-            m_host.fileError(this, saved.error());
+    if (!savePuzzleInto(this, m_host, m_target.collectionPath, m_working, m_target.isNew, m_target.recordNumber,
+                        m_target.reloadAndReselect)) {
         reject();
         return;
     }
     m_saved = true;
-    if (m_target.reloadAndReselect)
-        m_target.reloadAndReselect(m_working.Category.str(), m_working.PuzzleName.str());
     accept();
 }
 

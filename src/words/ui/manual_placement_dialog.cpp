@@ -4,7 +4,7 @@
 #include "common/cp1252.h"
 #include "common/storable_text.h"
 #include "common/ui/ui_host.h"
-#include "store/collection_file.h"
+#include "store/ui/puzzle_saving.h"
 #include "words/ui/add_a_clue_dialog.h"
 
 #include <QHBoxLayout>
@@ -255,19 +255,12 @@ bool ManualPlacementDialog::saveWords(const std::vector<NewWord> &words)
 {
     PuzzleRecord &record = m_placement.record();
     addNewWords(record, words);
-    const auto saved = CollectionFile(m_context.collectionPath).save(record, false, m_context.recordNumber);
-    if (!saved) {
-        // The file and the working record stay as they were.
-        if (saved.error().kind == FileError::Kind::CannotOpen)
-            m_host.message(this, tr("Error"), tr("Unable to save puzzle."), Buttons::Ok);
-        else
-            m_host.fileError(this, saved.error());
+    // On a failure the file and the working record stay as they were.
+    if (!savePuzzleInto(this, m_host, m_context.collectionPath, record, false, m_context.recordNumber,
+                        m_context.reloadAndReselect))
         return false;
-    }
     m_context.working = record;
     m_saved = true;
-    if (m_context.reloadAndReselect)
-        m_context.reloadAndReselect(record.Category.str(), record.PuzzleName.str());
     return true;
 }
 

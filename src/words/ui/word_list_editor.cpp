@@ -10,6 +10,7 @@
 #include "shapes/ui/shape_list_panel.h"
 #include "store/collection_file.h"
 #include "store/settings.h"
+#include "store/ui/puzzle_saving.h"
 #include "words/ui/manual_placement_dialog.h"
 #include "words/ui/word_grid.h"
 
@@ -367,17 +368,8 @@ void WordListEditor::onCreateItClicked()
 bool WordListEditor::writeAndSave()
 {
     writeRowsIntoRecord(typedPuzzle(), m_context.working);
-    const auto saved = CollectionFile(m_context.collectionPath).save(m_context.working, false, m_context.recordNumber);
-    if (!saved) {
-        if (saved.error().kind == FileError::Kind::CannotOpen)
-            m_host.message(this, tr("Error"), tr("Unable to save puzzle."), Buttons::Ok);
-        else
-            m_host.fileError(this, saved.error());
-        return false;
-    }
-    if (m_context.reloadAndReselect)
-        m_context.reloadAndReselect(m_context.working.Category.str(), m_context.working.PuzzleName.str());
-    return true;
+    return savePuzzleInto(this, m_host, m_context.collectionPath, m_context.working, false, m_context.recordNumber,
+                          m_context.reloadAndReselect);
 }
 
 void WordListEditor::onSaveButtonClicked()
