@@ -305,3 +305,28 @@ TEST(ManualPlacementWindow, OpenedFromTheEditorKeepsItsCluesAndRefreshesItsGrid)
     EXPECT_TRUE(p.host.messages().back().text.startsWith(
         QStringLiteral("A puzzle has never been generated for this word/clue list.")));
 }
+
+TEST(ManualPlacementWindow, EscapeTakesBackTheLetterTypedAndALoneLetterIsSavedWithTheWords)
+{
+    Placement t(farm());
+    ManualPlacementDialog d(t.context(), t.host);
+    d.show();
+    ASSERT_TRUE(d.startTyping(cellIndex(5, 5)));
+    QTest::keyClicks(d.theLetter(), QStringLiteral("z"));
+    QTest::keyClick(d.theLetter(), Qt::Key_Escape);
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_FALSE(d.theLetter()->isVisible());
+    EXPECT_EQ(d.placement().cell(cellIndex(5, 5)), ' ');
+
+    for (const auto &[col, letter] : {std::pair{5, "Z"}, {1, "O"}, {2, "X"}}) {
+        ASSERT_TRUE(d.startTyping(cellIndex(5, col)));
+        d.theLetter()->setText(QString::fromLatin1(letter));
+        ASSERT_TRUE(d.onAcceptClicked());
+    }
+    t.answerClue(QStringLiteral("OX"), QStringLiteral("Yoked beast"), WordCase::Upper);
+    d.onOkButtonClicked();
+    const auto saved = CollectionFile(t.path).read(0);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->WordCount, 3);
+    EXPECT_EQ(saved->cell(5, 5), 'Z');
+}
