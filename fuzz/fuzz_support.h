@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <span>
 #include <string>
 #include <unistd.h>
@@ -24,7 +25,13 @@ inline const QString &scratchDir()
         const char *base = QDir(QStringLiteral("/dev/shm")).exists() ? "/dev/shm" : "/tmp";
         const QString path = QStringLiteral("%1/quorvex-fuzz-%2").arg(QLatin1String(base)).arg(::getpid());
         QDir().mkpath(path);
-        std::atexit([] { QDir(scratchDir()).removeRecursively(); });
+        // Removed without Qt: at exit Qt's own statics may already be gone.
+        static std::string native;
+        native = path.toStdString();
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(native, ignored);
+        });
         return path;
     }();
     return dir;

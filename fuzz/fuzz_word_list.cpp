@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     typed.rows = std::move(rows);
     auto record = std::make_unique<PuzzleRecord>();
     const CreateCheck created = checkCreate(typed, QStringLiteral("1"), square(), *record);
-    if (created.ok)
+    if (created.ok())
         check(record->WordCount >= 1 && record->WordCount <= MaxWords, "a checked list has words");
     return 0;
 }
