@@ -147,33 +147,35 @@ IniFile::Line IniFile::classify(QString text)
 
 void IniFile::append(Line line)
 {
-    if (line.kind == LineKind::Section)
-        m_sections.push_back(Section{std::move(line), {}});
-    else if (m_sections.empty())
+    if (line.kind == LineKind::Section) {
+        if (!m_sectionIndex.contains(line.foldedName))
+            m_sectionIndex.insert(line.foldedName, static_cast<qsizetype>(m_sections.size()));
+        m_sections.push_back(Section{std::move(line), {}, {}, false});
+    } else if (m_sections.empty()) {
         m_preamble.push_back(std::move(line));
-    else
+    } else {
         m_sections.back().lines.push_back(std::move(line));
+        m_sections.back().indexed = false;
+    }
 }
 
 qsizetype IniFile::findSection(QStringView section) const
 {
-    const QString name = folded(section);
-    for (size_t i = 0; i < m_sections.size(); ++i) {
-        if (m_sections[i].header.foldedName == name)
-            return static_cast<qsizetype>(i);
-    }
-    return -1;
+    return m_sectionIndex.value(folded(section), -1);
 }
 
 qsizetype IniFile::findKey(const Section &section, QStringView key)
 {
-    const QString name = folded(key);
-    for (size_t i = 0; i < section.lines.size(); ++i) {
-        const Line &line = section.lines[i];
-        if (line.kind == LineKind::Key && line.foldedName == name)
-            return static_cast<qsizetype>(i);
+    if (!section.indexed) {
+        section.keyIndex.clear();
+        for (size_t i = 0; i < section.lines.size(); ++i) {
+            const Line &line = section.lines[i];
+            if (line.kind == LineKind::Key && !section.keyIndex.contains(line.foldedName))
+                section.keyIndex.insert(line.foldedName, static_cast<qsizetype>(i));
+        }
+        section.indexed = true;
     }
-    return -1;
+    return section.keyIndex.value(folded(key), -1);
 }
 
 std::optional<QString> IniFile::value(QStringView section, QStringView key) const
@@ -217,6 +219,7 @@ void IniFile::setValue(QStringView section, QStringView key, const QString &valu
     while (at != target.lines.begin() && std::prev(at)->kind != LineKind::Key)
         --at;
     target.lines.insert(at, classify(key.toString() + QLatin1Char('=') + written));
+    target.indexed = false;
 }
 
 QString IniFile::toText() const

@@ -26,6 +26,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QString>
 #include <QStringView>
 
@@ -78,6 +79,10 @@ private:
     struct Section {
         Line header;
         std::vector<Line> lines;
+        // The first line of each key name, built when first looked up after a change: a settings
+        // file is read key by key, and a damaged one may hold thousands of lines.
+        mutable QHash<QString, qsizetype> keyIndex;
+        mutable bool indexed = false;
     };
 
     static Line classify(QString text);
@@ -88,6 +93,7 @@ private:
 
     std::vector<Line> m_preamble; // lines before the first header
     std::vector<Section> m_sections;
+    QHash<QString, qsizetype> m_sectionIndex; // the first section of each name
     bool m_crlf = false;
     bool m_bom = false;
 };
