@@ -67,6 +67,8 @@ void PrintTo(const WindowCase &c, std::ostream *os)
 const QString Collection = QStringLiteral("SAMPLE.QX3");
 // The shape editor's Save, reached from the word list editor's shape list, writes the library.
 const QString Shapes = QStringLiteral("QXFLAY.DAT");
+// The layout library's Delete, Import and Extract write the layout library.
+const QString Layouts = QStringLiteral("QXFPAGE.DAT");
 
 LayoutObject designObject(ObjectKind kind)
 {
@@ -84,8 +86,8 @@ const WindowCase Cases[] = {
      // Exit writes the settings; the manual would be opened by the desktop's viewer.
      {QStringLiteral("MenuExit"), QStringLiteral("MenuUserManual")},
      2},
-    {"NewPuzzle", [](Scene &s) { return s.command("MenuNewPuzzle"); }, {Collection, Shapes}},
-    {"ModifyPuzzle", [](Scene &s) { return s.command("MenuModifyPuzzle"); }, {Collection, Shapes}},
+    {"NewPuzzle", [](Scene &s) { return s.command("MenuNewPuzzle"); }, {Collection, Shapes, Layouts}},
+    {"ModifyPuzzle", [](Scene &s) { return s.command("MenuModifyPuzzle"); }, {Collection, Shapes, Layouts}},
     {"ShapeLibrary", [](Scene &s) { return s.command("MenuPuzzleShape"); }, {Shapes}},
     {"PuzzleWords", [](Scene &s) { return s.command("MenuPuzzleWords"); }, {Collection}},
     {"AddAClue",
@@ -94,6 +96,7 @@ const WindowCase Cases[] = {
                                s.p.session.settings.createOptions.caseSensitivity);
          return s.modal(dialog);
      }},
+    {"PageLayouts", [](Scene &s) { return s.command("MenuPageLayout"); }, {Layouts}},
     {"PrintOptions",
      [](Scene &s) {
          PrintOptionsDialog dialog(s.look(), s.p.session.settings, s.p.host, s.record);

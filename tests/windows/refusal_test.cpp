@@ -282,6 +282,36 @@ const ErrorPath ErrorPaths[] = {
          s.command("MenuNewPuzzle");
      },
      {{QStringLiteral("Error"), QString()}}},
+    {"LayoutImportOfAShortFileAddsNothing",
+     [](Scene &s) {
+         QFile f(s.p.startup.file(QStringLiteral("short.PAG")));
+         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+         f.write(QByteArray("PAG1.0") + QByteArray(100, 'x'));
+         ASSERT_TRUE(s.p.session.layoutLibrary().file().createEmpty());
+     },
+     [](Scene &s, ModalAnswerer &a) {
+         a.setFallback(QStringLiteral("OK"));
+         a.press(QStringLiteral("OK")); // the library is empty
+         a.drive([](QWidget *library) {
+             clickButton(library, QStringLiteral("ImportButton"));
+             dismiss(library);
+         });
+         a.chooseFile(s.p.startup.file(QStringLiteral("short.PAG")));
+         s.command("MenuPageLayout");
+     },
+     {{QStringLiteral("Warning"), QStringLiteral("No saved page layouts could be found.")},
+      {QStringLiteral("Error"), QStringLiteral("Page layout file is corrupt or incompatible.  Import aborted.")}}},
+    {"LayoutDeleteAnsweredNoKeepsTheLayout",
+     [](Scene &s) { ASSERT_TRUE(s.p.session.layoutLibrary().append(builtInDefaultLayout())); },
+     [](Scene &s, ModalAnswerer &a) {
+         a.drive([](QWidget *library) {
+             clickButton(library, QStringLiteral("DeleteButton"));
+             dismiss(library);
+         });
+         a.press(QStringLiteral("No"));
+         s.command("MenuPageLayout");
+     },
+     {{QStringLiteral("Delete?"), QStringLiteral("Are you sure you want to delete \"New Page (Letter)")}}},
     {"ShapeDeleteAnsweredNoKeepsTheShape",
      {},
      [](Scene &s, ModalAnswerer &a) {

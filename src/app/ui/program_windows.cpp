@@ -8,6 +8,7 @@
 #include "app/ui/tip_of_the_day_dialog.h"
 #include "common/cp1252.h"
 #include "common/ui/ui_host.h"
+#include "layout/ui/layout_library_dialog.h"
 #include "report/ui/print_windows.h"
 #include "shapes/ui/shape_library_dialog.h"
 #include "words/ui/manual_placement_dialog.h"
@@ -39,18 +40,44 @@ bool readSelectedAsExisting(MainWindow &w, Session &session, const QString &fail
     return true;
 }
 
+// The page designer that the layout library opens for New, Copy and Modify. This is the one place
+// the library windows take it from; while it is empty those three commands are disabled.
+DesignerOpener pageDesigner(Session &, UiHost &)
+{
+    return {};
+}
+
+// The layout library window; in the choosing modes, the layout the user selected.
+std::optional<PageLayout> runLayoutLibrary(QWidget *parent, Session &session, UiHost &host, LayoutLibraryMode mode)
+{
+    LayoutLibraryDialog library(mode,
+                                LayoutLibraryContext{session.layoutLibrary(), session.settings, session.look(),
+                                                     session.collectionPath(), pageDesigner(session, host)},
+                                host, parent);
+    host.runModal(library);
+    return library.chosen();
+}
+
 // Opens the word list editor on the session's current puzzle.
 void runWordList(MainWindow &w, Session &session, UiHost &host, const QString &caption)
 {
     QStringList categories;
     for (const auto &c : session.collection.index().CategoryList)
         categories << cp1252::toUnicode(c);
-    WordListContext context{session.look(),           session.settings,
-                            *session.current,         session.currentShape,
-                            *session.candidates,      session.shapeLibrary().path(),
-                            session.collectionPath(), session.currentIsNew,
-                            session.currentRecord,    categories,
-                            reselecter(w, session)};
+    WordListContext context{session.look(),
+                            session.settings,
+                            *session.current,
+                            session.currentShape,
+                            *session.candidates,
+                            session.shapeLibrary().path(),
+                            session.collectionPath(),
+                            session.currentIsNew,
+                            session.currentRecord,
+                            categories,
+                            reselecter(w, session),
+                            [&session, &host](QWidget *parent) {
+                                return runLayoutLibrary(parent, session, host, LayoutLibraryMode::Puzzle);
+                            }};
     WordListEditor editor(std::move(context), host, caption, &w);
     host.runModal(editor);
 }
@@ -60,6 +87,9 @@ PrintContext printContext(Session &session, UiHost &host)
     return PrintContext{session.look(), session.settings, host,
                         [&session, &host](QWidget *parent, const QString &keyword) {
                             showHelp(parent, host, session.paths.programDir, keyword);
+                        },
+                        [&session, &host](QWidget *parent) {
+                            return runLayoutLibrary(parent, session, host, LayoutLibraryMode::Print);
                         }};
 }
 
@@ -114,6 +144,9 @@ void installProgramWindows(MainWindow &main, Session &session, UiHost &host)
         ShapeLibraryDialog shapes(
             ShapeListContext{session.shapeLibrary(), session.currentShape, session.settings, session.look()}, host, &w);
         host.runModal(shapes);
+    };
+    windows.pageLayouts = [&session, &host](MainWindow &w) {
+        (void)runLayoutLibrary(&w, session, host, LayoutLibraryMode::Manage);
     };
     windows.printOptions = [&session, &host](MainWindow &w, const PuzzleRecord &record) {
         openPrintOptions(&w, printContext(session, host), record);

@@ -174,9 +174,8 @@ QLayout *PrintOptionsDialog::buildCommandColumn()
     c.pageBox->setAlignment(Qt::AlignCenter);
     c.viewPrint = makeButton(tr("&View/Print"), [this] { onViewButtonClicked(); });
     c.viewPrint->setDefault(true);
-    c.changeLayout = new QPushButton(tr("Change Page &Layout"), this);
-    c.changeLayout->setAutoDefault(false);
-    c.changeLayout->setEnabled(false); // the layout library's picking mode is not offered yet
+    c.changeLayout = makeButton(tr("Change Page &Layout"), [this] { onChangePageLayoutClicked(); });
+    c.changeLayout->setEnabled(false); // until a layout chooser is given
     c.changeFonts = makeButton(tr("Change &Fonts"), [this] {
         m_fontMenu->popup(m_controls.changeLayout->mapToGlobal(QPoint(0, m_controls.changeLayout->height())));
     });
@@ -284,6 +283,27 @@ void PrintOptionsDialog::onFillBoxColorClicked()
     m_settings.reports.boxColor = static_cast<int>(toColorValue(*chosen));
     m_options.boxColor = toColorValue(*chosen);
     showSwatch();
+}
+
+void PrintOptionsDialog::setLayoutChooser(std::function<std::optional<PageLayout>(QWidget *)> chooser)
+{
+    m_chooseLayout = std::move(chooser);
+    m_controls.changeLayout->setEnabled(bool(m_chooseLayout));
+}
+
+// Only this printing's copy of the puzzle takes the layout; its headings, boxes and fonts are read
+// from it again.
+void PrintOptionsDialog::onChangePageLayoutClicked()
+{
+    if (!m_chooseLayout)
+        return;
+    const auto layout = m_chooseLayout(this);
+    if (!layout)
+        return;
+    m_record->Layout = *layout;
+    initPageLay();
+    updateAnswerKeyControls();
+    drawPageBox();
 }
 
 void PrintOptionsDialog::initPageLay()

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -40,6 +41,9 @@ public:
 
     // What "&Help" does (the help window is the main window's); nothing when unset.
     void setHelp(std::function<void()> help) { m_help = std::move(help); }
+    // Lets the user choose a layout from the layout library for this printing; "Change Page
+    // &Layout" is disabled while this is unset.
+    void setLayoutChooser(std::function<std::optional<PageLayout>(QWidget *parent)> chooser);
     // Where print jobs go; by default printers set up as in "Printer &Setup".
     void setPrinterFactory(PreviewWindow::PrinterFactory factory) { m_printerFactory = std::move(factory); }
     // Called with the preview before it is shown (tests drive it from here).
@@ -57,6 +61,7 @@ public:
     void onFillBoxColorClicked();
     void onChangeHeadersClicked();
     void onChangeBonusClicked();
+    void onChangePageLayoutClicked();
     void onFontEntryClicked(int entry); // 1-based
     void initPageLay();
     void drawPageBox();
@@ -128,6 +133,7 @@ private:
     std::unique_ptr<QPrinter> m_printer;
     PreviewWindow::PrinterFactory m_printerFactory;
     std::function<void()> m_help;
+    std::function<std::optional<PageLayout>(QWidget *)> m_chooseLayout;
     std::function<void(PreviewWindow &)> m_previewHook;
 
     Controls m_controls;

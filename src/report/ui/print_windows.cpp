@@ -12,6 +12,8 @@ void openPrintOptions(QWidget *parent, const PrintContext &context, const Puzzle
     PrintOptionsDialog dialog(context.look, context.settings, context.host, record, parent);
     if (context.help)
         dialog.setHelp([&dialog, help = context.help] { help(&dialog, QStringLiteral("Report Window")); });
+    if (context.chooseLayout)
+        dialog.setLayoutChooser(context.chooseLayout);
     context.host.runModal(dialog);
 }
 

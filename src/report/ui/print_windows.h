@@ -2,10 +2,12 @@
 // How the main window opens the printing windows.
 
 #include "common/dialog_look.h"
+#include "layout/page_layout.h"
 
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -22,6 +24,8 @@ struct PrintContext {
     UiHost &host;
     // Opens the program's help at a topic key over a window; nothing when unset.
     std::function<void(QWidget *parent, const QString &keyword)> help;
+    // Lets the user choose a layout for one printing from the layout library; none when unset.
+    std::function<std::optional<PageLayout>(QWidget *parent)> chooseLayout = nullptr;
 };
 
 // The print options window for a copy of the record; the record itself is never changed.

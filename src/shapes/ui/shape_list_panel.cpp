@@ -1,16 +1,14 @@
 #include "shapes/ui/shape_list_panel.h"
 
 #include "common/cp1252.h"
+#include "common/ui/library_commands.h"
 #include "common/ui/ui_host.h"
 #include "shapes/ui/shape_editor_dialog.h"
 #include "store/settings.h"
 
 #include <QGridLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -38,9 +36,14 @@ FileRequest shapeFileRequest(const QString &title, const QString &filter, const 
     return request;
 }
 
-int recordOf(const QListWidgetItem *item)
+LibraryTexts shapeTexts()
 {
-    return item->data(Qt::UserRole).toInt();
+    return {ShapeListPanel::tr("Unable to delete puzzle shape."),
+            ShapeListPanel::tr("Puzzle shape could not be imported."),
+            ShapeListPanel::tr("Puzzle shape file is corrupt or incompatible.  Import aborted."),
+            ShapeListPanel::tr("Unable to add shape."),
+            ShapeListPanel::tr("Shape could not be exported."),
+            ShapeListPanel::tr("Puzzle Shape Exported!")};
 }
 
 } // namespace
@@ -62,12 +65,9 @@ void ShapeListPanel::buildControls(int pictureSide)
     m_layoutImage->setFixedSize(pictureSide, pictureSide);
     m_layoutImage->setPixmap(QPixmap::fromImage(m_picture));
 
-    m_shapeBox = new QListWidget(this);
+    m_shapeBox = new RecordListBox(this);
     m_shapeBox->setObjectName(QStringLiteral("ShapeBox"));
     m_shapeBox->setMinimumWidth(pictureSide * 3 / 4);
-    // The list is made wide enough for its entries when it is filled, and never scrolls sideways.
-    m_shapeBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_shapeBox->setTextElideMode(Qt::ElideRight);
     auto *heading = new QLabel(tr("Puzzle Shape"), this);
     heading->setBuddy(m_shapeBox);
     connect(m_shapeBox, &QListWidget::currentRowChanged, this, [this] { onShapeBoxClicked(); });
@@ -109,21 +109,18 @@ void ShapeListPanel::start()
 {
     loadInLayouts();
     if (m_options.currentPuzzleShape)
-        setShapeBoxIndex(CurrentPuzzleShapeMarker);
+        m_shapeBox->selectRecord(CurrentPuzzleShapeMarker);
     else if (m_options.followLastShape)
-        setShapeBoxIndex(m_context.settings.createOptions.lastShape);
+        m_shapeBox->selectRecord(m_context.settings.createOptions.lastShape);
     else
-        selectRow(0);
+        m_shapeBox->selectRow(0);
     showChosen();
     m_shapeBox->setFocus();
 }
 
 std::optional<int> ShapeListPanel::selectedRecord() const
 {
-    const QListWidgetItem *item = m_shapeBox->currentItem();
-    if (!item)
-        return std::nullopt;
-    return recordOf(item);
+    return m_shapeBox->selectedRecord();
 }
 
 void ShapeListPanel::loadInLayouts()
@@ -138,12 +135,7 @@ void ShapeListPanel::loadInLayouts()
         list.entries.push_back({CurrentPuzzleShapeMarker, shapeEntryText(*m_options.currentPuzzleShape)});
         sortByText(list.entries);
     }
-    const QSignalBlocker blocker(m_shapeBox);
-    m_shapeBox->clear();
-    for (const ListEntry &entry : list.entries) {
-        auto *item = new QListWidgetItem(entry.displayText(), m_shapeBox);
-        item->setData(Qt::UserRole, entry.recordNumber);
-    }
+    m_shapeBox->fill(list.entries);
     fitListToEntries();
 }
 
@@ -151,32 +143,11 @@ void ShapeListPanel::loadInLayouts()
 // only names of more than about forty characters are cut short, with an ellipsis.
 void ShapeListPanel::fitListToEntries()
 {
-    const int designWidth = scaledBy(m_options.pictureSize, m_context.look.screenFactor) * 3 / 4;
-    const int cap = m_shapeBox->fontMetrics().averageCharWidth() * 40;
-    const int entries = std::min(cap, std::max(0, m_shapeBox->sizeHintForColumn(0)));
-    const int chrome = 2 * m_shapeBox->frameWidth() + m_shapeBox->verticalScrollBar()->sizeHint().width() +
-                       2 * m_shapeBox->spacing() + 2;
-    m_shapeBox->setMinimumWidth(std::max(designWidth, entries + chrome));
+    m_shapeBox->fitWidthToEntries(scaledBy(m_options.pictureSize, m_context.look.screenFactor) * 3 / 4);
     // The window holding the panel hears of the new need at once, not a round of events later.
     if (layout())
         layout()->activate();
     updateGeometry();
-}
-
-void ShapeListPanel::selectRow(int row)
-{
-    const QSignalBlocker blocker(m_shapeBox);
-    m_shapeBox->setCurrentRow(row < m_shapeBox->count() ? row : -1);
-}
-
-void ShapeListPanel::setShapeBoxIndex(int recordNumber)
-{
-    for (int row = 0; row < m_shapeBox->count(); ++row)
-        if (recordOf(m_shapeBox->item(row)) == recordNumber) {
-            selectRow(row);
-            return;
-        }
-    selectRow(0);
 }
 
 // Reads the chosen entry into the current shape. The open puzzle's own shape comes from the
@@ -248,7 +219,7 @@ void ShapeListPanel::openEditor(ShapeEditMode mode)
     if (!editor.saved())
         return;
     loadInLayouts();
-    setShapeBoxIndex(editor.savedRecord());
+    m_shapeBox->selectRecord(editor.savedRecord());
     showChosen();
 }
 
@@ -280,20 +251,14 @@ void ShapeListPanel::onDeleteShapeClicked()
     const auto n = selectedRecord();
     if (!n || *n == CurrentPuzzleShapeMarker)
         return;
-    const QString question = tr("Are you sure you want to delete \"%1\"?").arg(m_shapeBox->currentItem()->text());
-    if (m_host.message(this, tr("Delete?"), question, Buttons::YesNo) != Answer::Yes)
+    if (!confirmLibraryDelete(m_host, this, m_shapeBox->currentItem()->text()))
         return;
-    if (const auto removed = m_context.library.remove(*n); !removed) {
-        if (removed.error().kind == FileError::Kind::CannotOpen)
-            m_host.message(this, tr("Disk Error"), tr("Unable to delete puzzle shape."), Buttons::Ok);
-        else
-            m_host.fileError(this, removed.error());
+    if (!reportLibraryDelete(m_host, this, m_context.library.remove(*n), shapeTexts()))
         return;
-    }
     loadInLayouts();
     if (m_shapeBox->count() == 0)
         return;
-    selectRow(std::min(row, m_shapeBox->count() - 1));
+    m_shapeBox->selectRow(std::min(row, m_shapeBox->count() - 1));
     showChosen();
 }
 
@@ -307,24 +272,12 @@ void ShapeListPanel::onImportShapeClicked()
         return;
     m_context.settings.misc.lastImportShapeFile = *path;
 
-    const auto outcome = importShape(*path, m_context.library, m_context.currentShape);
-    if (!outcome) {
-        const FileError &error = outcome.error();
-        if (error.kind != FileError::Kind::CannotOpen)
-            m_host.fileError(this, error);
-        else if (error.path == *path)
-            m_host.message(this, tr("Error"), tr("Puzzle shape could not be imported."), Buttons::Ok);
-        else
-            m_host.message(this, tr("Disk Error"), tr("Unable to add shape."), Buttons::Ok);
+    const auto imported = reportLibraryImport(
+        m_host, this, importShape(*path, m_context.library, m_context.currentShape), *path, shapeTexts());
+    if (!imported)
         return;
-    }
-    if (outcome->result == ImportResult::Corrupt) {
-        m_host.message(this, tr("Error"), tr("Puzzle shape file is corrupt or incompatible.  Import aborted."),
-                       Buttons::Ok);
-        return;
-    }
     loadInLayouts();
-    setShapeBoxIndex(outcome->recordNumber);
+    m_shapeBox->selectRecord(*imported);
     showChosen();
 }
 
@@ -343,14 +296,7 @@ void ShapeListPanel::onExportShapeClicked()
     m_context.settings.misc.lastExportShapeFile = *path;
     if (!loadALayout())
         return;
-    if (const auto exported = exportShape(*path, m_context.currentShape); !exported) {
-        if (exported.error().kind == FileError::Kind::CannotOpen)
-            m_host.message(this, tr("Error"), tr("Shape could not be exported."), Buttons::Ok);
-        else
-            m_host.fileError(this, exported.error());
-        return;
-    }
-    m_host.message(this, tr("OK"), tr("Puzzle Shape Exported!"), Buttons::Ok);
+    (void)reportLibraryExport(m_host, this, exportShape(*path, m_context.currentShape), shapeTexts());
 }
 
 } // namespace qx

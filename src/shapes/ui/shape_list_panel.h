@@ -5,6 +5,7 @@
 // an entry reads that shape into the current shape.
 
 #include "common/dialog_look.h"
+#include "common/ui/record_list_box.h"
 #include "shapes/shape_edit.h"
 #include "shapes/shape_library.h"
 
@@ -14,7 +15,6 @@
 #include <optional>
 
 class QLabel;
-class QListWidget;
 class QPushButton;
 class QVBoxLayout;
 
@@ -61,7 +61,7 @@ public:
     // The record number of the chosen entry (the marker for the open puzzle's own shape).
     std::optional<int> selectedRecord() const;
 
-    QListWidget *shapeBox() const { return m_shapeBox; }
+    RecordListBox *shapeBox() const { return m_shapeBox; }
     const QImage &picture() const { return m_picture; }
     QPushButton *newButton() const { return m_new; }
     QPushButton *modifyButton() const { return m_modify; }
@@ -88,8 +88,6 @@ private:
     void fitListToEntries();
     bool loadALayout();
     void drawTheBox();
-    void setShapeBoxIndex(int recordNumber);
-    void selectRow(int row);
     void showChosen();
     void openEditor(ShapeEditMode mode);
     void updateButtons();
@@ -100,7 +98,7 @@ private:
     QImage m_picture;
 
     QLabel *m_layoutImage = nullptr;
-    QListWidget *m_shapeBox = nullptr;
+    RecordListBox *m_shapeBox = nullptr;
     QVBoxLayout *m_buttons = nullptr;
     QPushButton *m_new = nullptr;
     QPushButton *m_modify = nullptr;

@@ -149,8 +149,8 @@ QBoxLayout *WordListEditor::buildRightColumn()
     m_layoutImage->setObjectName(QStringLiteral("Img"));
     m_layoutImage->setFixedSize(scaledBy(60, f), scaledBy(78, f));
     layoutRow->addWidget(m_layoutImage);
-    m_later.push_back(makeButton(tr("Change La&yout"), "ChangeLayout", this));
-    layoutRow->addWidget(m_later.back());
+    m_changeLayout = makeButton(tr("Change La&yout"), "ChangeLayout", this);
+    layoutRow->addWidget(m_changeLayout);
 
     auto *right = new QVBoxLayout;
     right->addWidget(m_shapes);
@@ -200,6 +200,7 @@ void WordListEditor::connectControls()
     connect(m_deleteAll, &QPushButton::clicked, this, &WordListEditor::onDeleteAllClueClicked);
     connect(m_delete, &QPushButton::clicked, this, &WordListEditor::onDeleteClueClicked);
     connect(m_addWords, &QPushButton::clicked, this, &WordListEditor::onAddWordsButtonClicked);
+    connect(m_changeLayout, &QPushButton::clicked, this, &WordListEditor::onChangeLayoutClicked);
     connect(m_shrink, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.shrink = on; });
     connect(m_quick, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.quickBuild = on; });
 }
@@ -220,6 +221,8 @@ void WordListEditor::enableByMode()
     const bool isNew = m_context.isNew;
     for (QPushButton *b : m_later)
         b->setEnabled(false);
+    // The layout may change in both modes.
+    m_changeLayout->setEnabled(bool(m_context.chooseLayout));
     m_save->setVisible(!isNew);
     m_addWords->setVisible(!isNew);
     m_create->setEnabled(isNew);
@@ -292,6 +295,18 @@ void WordListEditor::drawLayout()
 {
     m_layoutImage->setPixmap(QPixmap::fromImage(
         drawLayoutThumbnail(m_context.working.Layout, m_layoutImage->size(), palette().color(QPalette::Button))));
+}
+
+// The chosen layout is copied whole into the puzzle; the library entry is not linked to it.
+void WordListEditor::onChangeLayoutClicked()
+{
+    if (!m_context.chooseLayout)
+        return;
+    const auto layout = m_context.chooseLayout(this);
+    if (!layout)
+        return;
+    m_context.working.Layout = *layout;
+    drawLayout();
 }
 
 TypedPuzzle WordListEditor::typedPuzzle() const

@@ -10,6 +10,7 @@
 #include "words/ui/word_grid.h"
 
 #include <functional>
+#include <optional>
 
 class QBoxLayout;
 class QCheckBox;
@@ -40,6 +41,9 @@ struct WordListContext {
     QStringList categories; // the main window's category list
     // Reselects a saved puzzle by category and name and reloads the main window's lists.
     std::function<void(const std::string &, const std::string &)> reloadAndReselect;
+    // Lets the user choose a layout from the layout library; empty when the window chose none.
+    // "Change La&yout" is disabled while this is unset.
+    std::function<std::optional<PageLayout>(QWidget *parent)> chooseLayout = nullptr;
 };
 
 class WordListEditor : public ConventionalDialog {
@@ -70,6 +74,7 @@ public:
     void onDeleteClueClicked();
     // Manual placement on the working record, with the clues as edited here.
     void onAddWordsButtonClicked();
+    void onChangeLayoutClicked();
     // Types international character k (1..12) into the focused text control.
     void typeInternationalCharacter(int k);
 
@@ -107,6 +112,7 @@ private:
     QCheckBox *m_quick = nullptr;
     ShapeListPanel *m_shapes = nullptr;
     QLabel *m_layoutImage = nullptr;
+    QPushButton *m_changeLayout = nullptr;
     QPushButton *m_create = nullptr;
     QPushButton *m_save = nullptr;
     QPushButton *m_addWords = nullptr;
