@@ -9,6 +9,7 @@
 #include "common/cp1252.h"
 #include "common/ui/ui_host.h"
 #include "layout/ui/layout_library_dialog.h"
+#include "layout/ui/page_designer_window.h"
 #include "report/ui/print_windows.h"
 #include "shapes/ui/shape_library_dialog.h"
 #include "words/ui/manual_placement_dialog.h"
@@ -41,10 +42,14 @@ bool readSelectedAsExisting(MainWindow &w, Session &session, const QString &fail
 }
 
 // The page designer that the layout library opens for New, Copy and Modify. This is the one place
-// the library windows take it from; while it is empty those three commands are disabled.
-DesignerOpener pageDesigner(Session &, UiHost &)
+// the library windows take it from; an empty opener would disable those three commands.
+DesignerOpener pageDesigner(Session &session, UiHost &host)
 {
-    return {};
+    return makePageDesignerOpener(PageDesignerContext{session.look(), session.settings, host,
+                                                      session.layoutLibrary().path(),
+                                                      [&session, &host](QWidget *parent, const QString &keyword) {
+                                                          showHelp(parent, host, session.paths.programDir, keyword);
+                                                      }});
 }
 
 // The layout library window; in the choosing modes, the layout the user selected.
