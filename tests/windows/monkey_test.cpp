@@ -67,7 +67,7 @@ void PrintTo(const WindowCase &c, std::ostream *os)
 const QString Collection = QStringLiteral("SAMPLE.QX3");
 // The shape editor's Save, reached from the word list editor's shape list, writes the library.
 const QString Shapes = QStringLiteral("QXFLAY.DAT");
-// The layout library's Delete, Import and Extract write the layout library.
+// The layout library's Delete, Import and Extract and the page designer's Save write the layout library.
 const QString Layouts = QStringLiteral("QXFPAGE.DAT");
 
 LayoutObject designObject(ObjectKind kind)
@@ -82,7 +82,7 @@ const WindowCase Cases[] = {
          s.p.window->show();
          return s.p.window.get();
      },
-     {Collection, Shapes},
+     {Collection, Shapes, Layouts},
      // Exit writes the settings; the manual would be opened by the desktop's viewer.
      {QStringLiteral("MenuExit"), QStringLiteral("MenuUserManual")},
      2},
