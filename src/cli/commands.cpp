@@ -3,6 +3,7 @@
 #include "cli/build_command.h"
 #include "cli/edit_commands.h"
 #include "cli/json_records.h"
+#include "cli/layout_commands.h"
 #include "cli/options.h"
 #include "cli/printable.h"
 #include "cli/render_command.h"
@@ -187,6 +188,8 @@ const std::vector<Command> &commands()
         {"delete", {}, deleteCommand},
         {"replace", {{QStringLiteral("--from")}, {}}, replaceCommand},
         {"add-word", addWordOptions(), addWordCommand},
+        {"layout-export", {}, layoutExportCommand},
+        {"layout-import", {}, layoutImportCommand},
     };
     return table;
 }
@@ -269,11 +272,13 @@ QString usage()
         "                                    and its first page layout (the built-in layout when\n"
         "                                    that library is missing or empty)\n"
         "  render COLLECTION N --out FILE [--width PX] [--answer-key] [--letters ABC] [--skeleton]\n"
-        "        [--parts title,body,clues,words,bonus]\n"
+        "        [--parts title,body,clues,words,bonus] [--layout N [--layouts FILE]]\n"
         "                                    draws puzzle N as its printed page: a PDF at the\n"
         "                                    paper's size or a PNG picture PX pixels wide.\n"
         "                                    Defaults: 640 pixels, the puzzle rather than its answer\n"
-        "                                    key, every part, boxes as the puzzle's layout draws them\n"
+        "                                    key, every part, boxes as the puzzle's layout draws them;\n"
+        "                                    --layout prints with layout N of the layout library\n"
+        "                                    instead of the puzzle's own\n"
         "  delete COLLECTION N               removes puzzle N; later puzzles move down by one\n"
         "  replace COLLECTION N --from OTHER M\n"
         "                                    puts puzzle M of OTHER in the place of puzzle N\n"
@@ -281,6 +286,8 @@ QString usage()
         "                                    types WORD into free cells of built puzzle N from\n"
         "                                    ROW,COL on and adds it, with its clue, as a new word\n"
         "                                    (stored with a first capital unless --case says else)\n"
+        "  layout-export LIBRARY N FILE.PAG  writes layout N of a layout library as an exchange file\n"
+        "  layout-import LIBRARY FILE.PAG    appends the layout of an exchange file to a library\n"
         "\n"
         "The program directory holds the shape and layout libraries: --program-dir DIR, else\n"
         "$QUORVEX_PROGRAM_DIR, else ${XDG_DATA_HOME:-~/.local/share}/quorvex; the files shipped with\n"

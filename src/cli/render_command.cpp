@@ -1,5 +1,6 @@
 #include "cli/render_command.h"
 
+#include "cli/layout_commands.h"
 #include "cli/options.h"
 #include "common/cp1252.h"
 #include "common/native_file.h"
@@ -43,7 +44,7 @@ bool applyParts(const QString &list, PrintOptions &options, QString &error)
 
 OptionSpec renderOptions()
 {
-    return {{"--out", "--width", "--letters", "--parts"}, {"--answer-key", "--skeleton"}};
+    return {{"--out", "--width", "--letters", "--parts", "--layout", "--layouts"}, {"--answer-key", "--skeleton"}};
 }
 
 Result renderCommand(const Options &o)
@@ -77,11 +78,20 @@ Result renderCommand(const Options &o)
     if (n >= *count)
         return fail(
             QStringLiteral("record %1 is not in %2, which holds %3 puzzles").arg(n).arg(file.path()).arg(*count));
-    const auto record = file.read(n);
+    auto record = file.read(n);
     if (!record)
         return fail(QStringLiteral("cannot open collection %1").arg(record.error().errorText()));
     if (record->PuzzleBuilt == 0)
         return fail(QStringLiteral("puzzle %1 has never been built, so it cannot be printed").arg(n));
+    // As the print options' Change Page Layout does: only this printing takes the layout.
+    if (o.has(QStringLiteral("--layout"))) {
+        const LibraryLayout chosen = layoutFromLibrary(o, o.value(QStringLiteral("--layout")));
+        if (!chosen.layout)
+            return chosen.failure;
+        record->Layout = *chosen.layout;
+    } else if (o.has(QStringLiteral("--layouts"))) {
+        return fail(QStringLiteral("--layouts names the library of --layout N"));
+    }
 
     PrintOptions options;
     initPageLay(options, record->Layout);
