@@ -86,6 +86,7 @@ TEST(ProgramWindows, TheLayoutLibraryOpensFromItsThreePlaces)
     PageLayout answers = builtInDefaultLayout();
     answers.LayoutName.set("Answers");
     answers.PaperName.set("A4");
+    ASSERT_TRUE(p.session.layoutLibrary().file().createEmpty()); // instead of the shipped layouts
     ASSERT_TRUE(p.session.layoutLibrary().append(answers));
     const QString chosenText = QStringLiteral("Answers (A4)  <<DEFAULT>>");
     // Drives the library window opened next: chooses the entry and presses Select when it can.

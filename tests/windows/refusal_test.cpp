@@ -302,7 +302,10 @@ const ErrorPath ErrorPaths[] = {
      {{QStringLiteral("Warning"), QStringLiteral("No saved page layouts could be found.")},
       {QStringLiteral("Error"), QStringLiteral("Page layout file is corrupt or incompatible.  Import aborted.")}}},
     {"LayoutDeleteAnsweredNoKeepsTheLayout",
-     [](Scene &s) { ASSERT_TRUE(s.p.session.layoutLibrary().append(builtInDefaultLayout())); },
+     [](Scene &s) {
+         ASSERT_TRUE(s.p.session.layoutLibrary().file().createEmpty());
+         ASSERT_TRUE(s.p.session.layoutLibrary().append(builtInDefaultLayout()));
+     },
      [](Scene &s, ModalAnswerer &a) {
          a.drive([](QWidget *library) {
              clickButton(library, QStringLiteral("DeleteButton"));
