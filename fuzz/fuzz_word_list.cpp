@@ -1,13 +1,18 @@
-// Word list text files as the command line's build reads them. The first byte picks the
-// separator, the rest is the file. Reading never fails on bytes: it gives rows or a message. Rows
-// that were read are words of at most 30 bytes, at most 200 of them, and writing them back as
-// lines gives the same rows again. The rows then go through the checks "Create" runs before a
-// build, into a record.
+// Word list text files, as the command line's build reads them and as the word list editor's import
+// offers them. The first byte picks the separator, the rest is the file. Reading never fails on
+// bytes: it gives rows or a message. Rows that were read are words of at most 30 bytes, at most 200
+// of them, and writing them back as lines gives the same rows again. The rows then go through the
+// checks "Create" runs before a build, into a record. The import's entries are trimmed lines of at
+// most 255 characters that a puzzle can store, or nothing and the line that refused them; written
+// out as the export writes them, or as UTF-8 with a byte-order mark, they read back the same, and
+// imported into the grid rows they fill at most 200 words.
 
 #include "cli/build_command.h"
 #include "common/cp1252.h"
+#include "common/storable_text.h"
 #include "fuzz_support.h"
 #include "words/create_checks.h"
+#include "words/word_list_text.h"
 
 #include <array>
 
@@ -27,6 +32,36 @@ const ShapeRecord &square()
     return shape;
 }
 
+void checkImportEntries(QByteArrayView text, QChar sep)
+{
+    const WordListEntries read = wordListEntries(text);
+    if (read.refused) {
+        check(read.entries.isEmpty() && read.refused->number >= 1, "a refused file offers nothing and names a line");
+        check(refusedLineText(*read.refused).startsWith(QStringLiteral("Line %1 ").arg(read.refused->number)),
+              "the message names the line");
+        return;
+    }
+    for (const QString &entry : read.entries) {
+        check(!entry.isEmpty() && entry.size() <= MaxWordListLine && entry == entry.trimmed(), "a trimmed line");
+        check(!firstUnstorable(entry), "a storable entry");
+    }
+    const QByteArray exported = wordListFileBytes(read.entries);
+    // A Windows-1252 file that happens to be valid UTF-8 reads as UTF-8: only one that does not
+    // comes back as it was written.
+    if (decodeWordListText(exported) == cp1252::toUnicode(std::string_view(exported.data(), exported.size())))
+        check(wordListEntries(exported).entries == read.entries, "exported entries read back");
+    const QByteArray utf8 = "\xEF\xBB\xBF" + read.entries.join(QLatin1Char('\n')).toUtf8();
+    check(wordListEntries(utf8).entries == read.entries, "UTF-8 entries read back");
+
+    std::vector<WordListRow> grid(MaxWords);
+    for (const WordListMode mode : {WordListMode::Words, WordListMode::Clues, WordListMode::WordsAndClues}) {
+        const int imported = importEntries(grid, read.entries, mode, sep);
+        check(imported <= read.entries.size(), "no entry twice");
+    }
+    const auto words = std::count_if(grid.begin(), grid.end(), [](const WordListRow &r) { return !r.word.isEmpty(); });
+    check(words <= MaxWords && entriesOverLimit(grid, 0) == 0, "at most 200 words");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -36,6 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static constexpr std::array<char, 6> Separators{':', ',', ';', '\t', '|', '='};
     const QChar sep = QLatin1Char(Separators[data[0] % Separators.size()]);
     const QByteArrayView text(reinterpret_cast<const char *>(data + 1), static_cast<qsizetype>(size - 1));
+
+    checkImportEntries(text, sep);
 
     std::vector<WordRow> rows;
     const QString error = cli::readWordList(text, sep, QStringLiteral("words.txt"), rows);

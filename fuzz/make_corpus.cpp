@@ -174,6 +174,15 @@ void wordListSeeds(const QString &samplesDir)
         "fuzz_word_list", "edges.txt",
         cat({Bytes{0}, text("# comment\n\nCAF\xC3\x89 AU LAIT:Coffee with milk\nABCDEFGHIJKLMNOPQRSTUVWXYZABCD:thirty\n"
                             "LONELY\n:no word\n   TRIM   :   spaces   \n")}));
+    // The same list as the editor's import meets it: Windows-1252 with CR LF, UTF-8 with a
+    // byte-order mark, a line longer than 255 characters, clues with more colons, a refused line.
+    seed("fuzz_word_list", "windows-1252.txt",
+         cat({Bytes{0}, text("CAF\xC9:coffee\r\nNA\xEFVE:innocent: or not\r\n\x80URO:money\r\n")}));
+    seed("fuzz_word_list", "utf8-bom.txt",
+         cat({Bytes{0}, text("\xEF\xBB\xBF"
+                             "CAF\xC3\x89:coffee\nNA\xC3\x8FVE:innocent: or not\n")}));
+    seed("fuzz_word_list", "long-line.txt", cat({Bytes{0}, text("LONG:" + std::string(300, 'x') + "\nSHORT:y\n")}));
+    seed("fuzz_word_list", "refused.txt", cat({Bytes{0}, text("OK:fine\nALPHA:\xCE\x91\n")}));
 }
 
 } // namespace

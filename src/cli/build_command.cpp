@@ -9,6 +9,7 @@
 #include "layout/layout_library.h"
 #include "shapes/shape_library.h"
 #include "store/collection_file.h"
+#include "words/word_list_text.h"
 
 #include <cerrno>
 
@@ -17,9 +18,6 @@
 namespace qx::cli {
 
 namespace {
-
-// A word list is a few kilobytes; this only stops a runaway file from filling the memory.
-constexpr qint64 MaxWordListBytes = 16 * 1024 * 1024;
 
 constexpr int DefaultAttempts = 100;
 
@@ -261,21 +259,11 @@ Result buildCommand(const Options &options)
 QString readWordList(QByteArrayView text, QChar sep, const QString &fileName, std::vector<WordRow> &rows)
 {
     QString error;
-    int lineNumber = 0;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = text.indexOf('\n', start);
-        if (end < 0)
-            end = text.size();
-        ++lineNumber;
-        const QString line = QString::fromUtf8(text.sliced(start, end - start)).trimmed();
-        start = end + 1;
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+    for (const WordListLine &line : wordListLines(text)) {
+        if (line.text.startsWith(QLatin1Char('#')))
             continue;
-        const qsizetype at = line.indexOf(sep);
-        const QString word = (at < 0 ? line : line.left(at)).trimmed();
-        const QString clue = at < 0 ? QString() : line.mid(at + 1).trimmed();
-        const QString where = QStringLiteral("line %1 of %2").arg(lineNumber).arg(fileName);
+        const auto [word, clue] = splitPair(line.text, sep);
+        const QString where = QStringLiteral("line %1 of %2").arg(line.number).arg(fileName);
         const auto wordBytes = toRecordText(word, where, error);
         if (!wordBytes)
             return error;

@@ -1,6 +1,7 @@
 #pragma once
 // Faults for the file tests that stop root too (the tests run as root in CI, where permissions
-// stop nothing): a file-size limit, a lock held by "another program", and a FIFO.
+// stop nothing): a file-size limit, a lock held by "another program", a FIFO and a read-only
+// folder.
 
 #include "common/native_file.h"
 
@@ -8,7 +9,9 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <linux/fs.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -59,6 +62,54 @@ public:
 
 private:
     int m_fd;
+};
+
+// While alive, nothing can be created in the folder: its write permission is taken away and, for
+// root, whom permissions do not stop, it is made immutable where the file system allows that.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString &path) : m_path(nativePath(path))
+    {
+        ::chmod(m_path.constData(), 0555);
+        if (::geteuid() == 0)
+            setImmutable(true);
+    }
+    ~ReadOnlyFolder()
+    {
+        if (::geteuid() == 0)
+            setImmutable(false);
+        ::chmod(m_path.constData(), 0755);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder &) = delete;
+    ReadOnlyFolder &operator=(const ReadOnlyFolder &) = delete;
+
+    // Whether a file really cannot be created there (false where neither way works).
+    bool effective() const
+    {
+        const QByteArray probe = m_path + "/.probe";
+        const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        if (fd < 0)
+            return true;
+        ::close(fd);
+        ::unlink(probe.constData());
+        return false;
+    }
+
+private:
+    void setImmutable(bool on)
+    {
+        const int fd = ::open(m_path.constData(), O_RDONLY | O_DIRECTORY);
+        if (fd < 0)
+            return;
+        int flags = 0;
+        if (::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+            ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+        }
+        ::close(fd);
+    }
+
+    QByteArray m_path;
 };
 
 inline bool makeFifo(const QString &path)
