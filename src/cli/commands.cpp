@@ -7,6 +7,7 @@
 #include "cli/options.h"
 #include "cli/printable.h"
 #include "cli/render_command.h"
+#include "cli/words_command.h"
 #include "common/cp1252.h"
 #include "common/native_file.h"
 #include "common/paths.h"
@@ -190,6 +191,7 @@ const std::vector<Command> &commands()
         {"add-word", addWordOptions(), addWordCommand},
         {"layout-export", {}, layoutExportCommand},
         {"layout-import", {}, layoutImportCommand},
+        {"words", wordsOptions(), wordsCommand},
     };
     return table;
 }
@@ -265,12 +267,13 @@ QString usage()
         "        [--library FILE] [--attempts N] [--shrink] [--quick] [--seed S] [--sep C]\n"
         "        [--layouts FILE | --builtin-layout]\n"
         "                                    builds a puzzle from a word list (one WORD:clue a line,\n"
-        "                                    UTF-8, '#' starts a comment) and appends the best\n"
-        "                                    candidate to the collection. Defaults: 100 attempts,\n"
-        "                                    no shrink, full build, a seed from the clock (printed),\n"
-        "                                    separator ':', the program directory's shape library\n"
-        "                                    and its first page layout (the built-in layout when\n"
-        "                                    that library is missing or empty)\n"
+        "                                    UTF-8 or Windows-1252, '#' starts a comment) and appends\n"
+        "                                    the best candidate to the collection.\n"
+        "                                    Defaults: 100 attempts, no shrink, full build, a seed\n"
+        "                                    from the clock (printed), separator ':', the program\n"
+        "                                    directory's shape library and its first page layout\n"
+        "                                    (the built-in layout when that library is missing or\n"
+        "                                    empty)\n"
         "  render COLLECTION N --out FILE [--width PX] [--answer-key] [--letters ABC] [--skeleton]\n"
         "        [--parts title,body,clues,words,bonus] [--layout N [--layouts FILE]]\n"
         "                                    draws puzzle N as its printed page: a PDF at the\n"
@@ -288,6 +291,10 @@ QString usage()
         "                                    (stored with a first capital unless --case says else)\n"
         "  layout-export LIBRARY N FILE.PAG  writes layout N of a layout library as an exchange file\n"
         "  layout-import LIBRARY FILE.PAG    appends the layout of an exchange file to a library\n"
+        "  words COLLECTION N --out FILE --mode words|clues|both [--sep C]\n"
+        "                                    writes puzzle N's words, clues or word and clue pairs\n"
+        "                                    (separator ':' unless --sep) as the word list editor\n"
+        "                                    exports them: sorted, Windows-1252, CR LF line ends\n"
         "\n"
         "The program directory holds the shape and layout libraries: --program-dir DIR, else\n"
         "$QUORVEX_PROGRAM_DIR, else ${XDG_DATA_HOME:-~/.local/share}/quorvex; the files shipped with\n"
