@@ -29,6 +29,7 @@
 #include "report/ui/print_options_dialog.h"
 #include "store/collection_file.h"
 #include "words/ui/add_a_clue_dialog.h"
+#include "words/ui/word_list_transfer_dialogs.h"
 
 #include "support/monkey.h"
 #include "support/real_host.h"
@@ -178,6 +179,29 @@ const WindowCase Cases[] = {
      {},
      3,
      QStringLiteral("OTHER.QX3")},
+    {"WordSeparators", [](Scene &s) { return s.command("MenuWordSeparators"); }},
+    {"InternationalCharacters", [](Scene &s) { return s.command("MenuIntlChars"); }},
+    {"WordListImport",
+     [](Scene &s) {
+         QFile list(s.p.startup.file(QStringLiteral("WORDS.TXT")));
+         if (list.open(QIODevice::WriteOnly))
+             list.write("OWL:night bird\r\nWREN:small: brown\r\nCAF\xC9\r\n\xCE\xA9\r\n");
+         WordListImportDialog dialog(s.look(), s.p.session.settings, s.p.host, recordRows(s.record));
+         return s.modal(dialog);
+     },
+     {QStringLiteral("WORDS.TXT")},
+     {},
+     3,
+     QStringLiteral("WORDS.TXT")},
+    {"WordListExport",
+     [](Scene &s) {
+         WordListExportDialog dialog(s.look(), s.p.session.settings, s.p.host, recordRows(s.record), false);
+         return s.modal(dialog);
+     },
+     {QStringLiteral("WORDS.TXT")},
+     {},
+     3,
+     QStringLiteral("WORDS.TXT")},
     {"ExportPuzzles",
      [](Scene &s) { return s.command("MenuExport"); },
      {QStringLiteral("EXPORT.QX3")},

@@ -18,7 +18,9 @@
 #include "words/ui/add_a_clue_dialog.h"
 #include "words/ui/manual_placement_dialog.h"
 #include "words/ui/word_list_editor.h"
+#include "words/word_list_text.h"
 
+#include "support/file_faults.h"
 #include "support/monkey.h"
 #include "support/real_host.h"
 #include "support/shapes.h"
@@ -29,10 +31,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -572,6 +576,99 @@ const ErrorPath ErrorPaths[] = {
      {{QStringLiteral("Error"), QStringLiteral("Invalid width entered.")},
       {QStringLiteral("Error"), QStringLiteral("Invalid top position entered.")},
       {QStringLiteral("Warning"), QStringLiteral("off the page")}}},
+    {"AWordListExportIntoAFolderThatTakesNoFile",
+     [](Scene &s) {
+         QDir().mkpath(s.printed.file(QStringLiteral("ro")));
+         ASSERT_TRUE(writeWordListFile(s.printed.file(QStringLiteral("ro/words.txt")), {QStringLiteral("OLD")}));
+     },
+     [](Scene &s, ModalAnswerer &a) {
+         const ReadOnlyFolder readOnly(s.printed.file(QStringLiteral("ro")));
+         ASSERT_TRUE(readOnly.effective());
+         a.setFallback(QStringLiteral("OK"));
+         a.drive([](QWidget *editor) {
+             clickButton(editor, QStringLiteral("ExportClue"));
+             dismiss(editor);
+         });
+         a.drive([](QWidget *exporter) {
+             clickButton(exporter, QStringLiteral("SelectAll"));
+             clickButton(exporter, QStringLiteral("SaveFile"));
+             if (QApplication::activeModalWidget() == exporter)
+                 dismiss(exporter);
+         });
+         a.chooseFile(s.printed.file(QStringLiteral("ro/words.txt"))).press(QStringLiteral("Yes"));
+         s.command("MenuModifyPuzzle");
+         a.wait();
+     },
+     {{QStringLiteral("Error"), QStringLiteral("Unable to create export file.")}},
+     {},
+     [](Scene &s) {
+         QFile old(s.printed.file(QStringLiteral("ro/words.txt")));
+         ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+         EXPECT_EQ(old.readAll(), QByteArray("OLD\r\n"));
+     }},
+    {"AWordListWithALineNoPuzzleCanHold",
+     [](Scene &s) {
+         QFile f(s.printed.file(QStringLiteral("words.txt")));
+         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+         f.write("ROBIN\nOMEGA:\xCE\xA9\n");
+     },
+     [](Scene &s, ModalAnswerer &a) {
+         a.setFallback(QStringLiteral("OK"));
+         a.drive([](QWidget *editor) {
+             clickButton(editor, QStringLiteral("ImportClue"));
+             dismiss(editor);
+         });
+         a.drive([](QWidget *import) {
+             clickButton(import, QStringLiteral("OpenFile"));
+             auto *list = import->findChild<QListWidget *>();
+             ASSERT_TRUE(list);
+             EXPECT_EQ(list->count(), 0);
+             if (QApplication::activeModalWidget() == import)
+                 dismiss(import);
+         });
+         a.chooseFile(s.printed.file(QStringLiteral("words.txt")));
+         s.command("MenuNewPuzzle");
+     },
+     {{QStringLiteral("Error"), QStringLiteral("Line 2 of the file cannot be imported.  The character \"\u03A9\"")}}},
+    {"AWordListSeparatorNoPuzzleCanHold",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         a.setFallback(QStringLiteral("OK"));
+         a.drive([](QWidget *editor) {
+             clickButton(editor, QStringLiteral("ExportClue"));
+             dismiss(editor);
+         });
+         a.drive([&a](QWidget *exporter) {
+             auto *sep = exporter->findChild<QLineEdit *>(QStringLiteral("SepChar"));
+             ASSERT_TRUE(sep && sep->isVisible());
+             activate(exporter);
+             sep->setFocus();
+             sep->clear();
+             typeKeys(sep, Alpha);
+             closeWhenAnswered(exporter, a, 1);
+         });
+         s.command("MenuModifyPuzzle");
+     },
+     {{QStringLiteral("Error"), QStringLiteral("cannot be stored in a puzzle.")}}},
+    {"WordSeparatorsRefuseALetter",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         a.setFallback(QStringLiteral("OK"));
+         a.drive([](QWidget *w) {
+             auto *c = w->findChild<QLineEdit *>(QStringLiteral("WordSepChar"));
+             activate(w);
+             c->setFocus();
+             typeKeys(c, QStringLiteral("q"));
+             spinUntil([&] { return c->text().isEmpty(); }, std::chrono::milliseconds(2000));
+             QApplication::processEvents();
+             typeKeys(c, QStringLiteral("/"));
+             if (QApplication::activeModalWidget() == w)
+                 dismiss(w);
+         });
+         s.command("MenuWordSeparators");
+         EXPECT_EQ(s.p.session.settings.reports.wordSepChar, QLatin1Char('/'));
+     },
+     {{QStringLiteral("Error"), QStringLiteral("Character cannot be in A..Z.  Please correct.")}}},
 };
 
 class WindowErrorPath : public ::testing::TestWithParam<ErrorPath> {};

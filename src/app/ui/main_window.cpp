@@ -246,12 +246,13 @@ void MainWindow::buildOptionsMenu()
     a.backgroundBitmap->setCheckable(true);
     a.jpegFactor = addAction(options, "MenuJpegFactor", tr("&JPEG Compression Factor"), ctrl(Qt::Key_J), {}, {});
     buildPictureColourMenu(options);
-    a.internationalChars =
-        addAction(options, "MenuIntlChars", tr("&International Characters"), ctrl(Qt::Key_Y), {}, {});
+    a.internationalChars = addAction(options, "MenuIntlChars", tr("&International Characters"), ctrl(Qt::Key_Y), {},
+                                     opener(&Windows::internationalChars));
     // Ctrl+H belongs to "Puzzle &Shape", which comes first; this item only shows it.
     a.clueHeaders = addAction(options, "MenuClueHeaders", tr("&Clue Headers") + QStringLiteral("\tCtrl+H"), {}, {},
                               opener(&Windows::clueHeaders));
-    a.wordSeparators = addAction(options, "MenuWordSeparators", tr("&Word Separator Chars"), ctrl(Qt::Key_B), {}, {});
+    a.wordSeparators = addAction(options, "MenuWordSeparators", tr("&Word Separator Chars"), ctrl(Qt::Key_B), {},
+                                 opener(&Windows::wordSeparators));
     buildLanguageMenus(options);
     options->addSeparator();
     a.labelFont = addAction(options, "MenuLabelFont", tr("&Label Font"), QKeySequence(Qt::SHIFT | Qt::Key_F8), {},
@@ -475,8 +476,9 @@ void MainWindow::updateWindowsAvailability()
     a.helpContents->setEnabled(bool(m_windows.help));
     a.dataExchange->setEnabled(bool(m_windows.help));
     a.clueHeaders->setEnabled(bool(m_windows.clueHeaders));
-    for (QAction *later :
-         {a.jpegFactor, a.internationalChars, a.wordSeparators, a.addToDictionary, a.excludeFromDictionary})
+    a.internationalChars->setEnabled(bool(m_windows.internationalChars));
+    a.wordSeparators->setEnabled(bool(m_windows.wordSeparators));
+    for (QAction *later : {a.jpegFactor, a.addToDictionary, a.excludeFromDictionary})
         later->setEnabled(false);
 }
 

@@ -49,6 +49,8 @@ public:
         std::function<void(MainWindow &)> aboutBox;
         std::function<void(MainWindow &, const QString &)> help; // at a keyword, or the contents
         std::function<void(MainWindow &)> clueHeaders;           // the default clue headings
+        std::function<void(MainWindow &)> internationalChars;    // the keys F1..F12 type
+        std::function<void(MainWindow &)> wordSeparators;        // characters the grid shows
     };
     void setWindows(Windows windows);
 

@@ -13,6 +13,7 @@
 #include "report/ui/print_windows.h"
 #include "shapes/ui/shape_library_dialog.h"
 #include "words/ui/manual_placement_dialog.h"
+#include "words/ui/letters_dialogs.h"
 #include "words/ui/word_list_editor.h"
 
 #include <QRandomGenerator>
@@ -157,6 +158,14 @@ void installProgramWindows(MainWindow &main, Session &session, UiHost &host)
         openPrintOptions(&w, printContext(session, host), record);
     };
     windows.clueHeaders = [&session, &host](MainWindow &w) { openDefaultClueHeaders(&w, printContext(session, host)); };
+    windows.internationalChars = [&session, &host](MainWindow &w) {
+        InternationalCharactersDialog characters(session.look(), session.settings, &w);
+        host.runModal(characters);
+    };
+    windows.wordSeparators = [&session, &host](MainWindow &w) {
+        WordSeparatorsDialog separators(session.look(), session.settings, host, &w);
+        host.runModal(separators);
+    };
     main.setWindows(std::move(windows));
 }
 

@@ -12,7 +12,10 @@
 #include "store/settings.h"
 #include "store/ui/puzzle_saving.h"
 #include "words/ui/manual_placement_dialog.h"
+#include "words/ui/international_keys.h"
+#include "words/ui/letters_dialogs.h"
 #include "words/ui/word_grid.h"
+#include "words/ui/word_list_transfer_dialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -22,7 +25,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -115,13 +117,16 @@ QGroupBox *WordListEditor::buildWordGrid()
         m_later.push_back(makeButton(text, name, this));
         return m_later.back();
     };
-    wordButtons->addWidget(later(tr("&Import"), "ImportClue"));
-    wordButtons->addWidget(later(tr("&Export"), "ExportClue"));
+    m_import = makeButton(tr("&Import"), "ImportClue", this);
+    m_export = makeButton(tr("&Export"), "ExportClue", this);
+    m_intChars = makeButton(tr("International Characters"), "IntCharButton", this);
+    wordButtons->addWidget(m_import);
+    wordButtons->addWidget(m_export);
     wordButtons->addWidget(m_deleteAll);
     wordButtons->addWidget(m_delete);
     wordButtons->addWidget(later(tr("&Spell Check"), "SpellClue"));
     wordButtons->addWidget(later(tr("&Thesaurus"), "Thes"));
-    wordButtons->addWidget(later(tr("International Characters"), "IntCharButton"));
+    wordButtons->addWidget(m_intChars);
     gridLayout->addLayout(wordButtons);
     return gridBox;
 }
@@ -201,18 +206,18 @@ void WordListEditor::connectControls()
     connect(m_delete, &QPushButton::clicked, this, &WordListEditor::onDeleteClueClicked);
     connect(m_addWords, &QPushButton::clicked, this, &WordListEditor::onAddWordsButtonClicked);
     connect(m_changeLayout, &QPushButton::clicked, this, &WordListEditor::onChangeLayoutClicked);
+    connect(m_import, &QPushButton::clicked, this, &WordListEditor::onImportClueClicked);
+    connect(m_export, &QPushButton::clicked, this, &WordListEditor::onExportClueClicked);
+    connect(m_intChars, &QPushButton::clicked, this, &WordListEditor::onIntCharButtonClicked);
     connect(m_shrink, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.shrink = on; });
     connect(m_quick, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.quickBuild = on; });
 }
 
-// F1..F12 type the twelve international characters into the focused field.
+// F1..F12 and the right-click menu type the twelve international characters into the focused field.
 void WordListEditor::addInternationalCharacterKeys()
 {
-    for (int k = 1; k <= 12; ++k) {
-        auto *shortcut = new QShortcut(QKeySequence(Qt::Key_F1 + k - 1), this);
-        shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, [this, k] { typeInternationalCharacter(k); });
-    }
+    addInternationalKeys(*this, m_context.settings,
+                         [this](QWidget *focused, const QString &character) { typeIntoGrid(focused, character); });
 }
 
 // A built puzzle keeps its words, shape and options.
@@ -228,6 +233,7 @@ void WordListEditor::enableByMode()
     m_create->setEnabled(isNew);
     m_deleteAll->setEnabled(isNew);
     m_delete->setEnabled(isNew);
+    m_import->setEnabled(isNew);
     m_attempts->setEnabled(isNew);
     m_shrink->setEnabled(isNew);
     m_quick->setEnabled(isNew);
@@ -495,32 +501,66 @@ void WordListEditor::onAddWordsButtonClicked()
     m_original = std::make_unique<PuzzleRecord>(m_context.working);
 }
 
+std::vector<WordListRow> WordListEditor::gridRows() const
+{
+    std::vector<WordListRow> rows(Rows);
+    for (int row = 0; row < Rows; ++row) {
+        auto &r = rows[static_cast<size_t>(row)];
+        r.word = m_grid->text(row, WordGrid::WordColumn);
+        r.clue = m_grid->text(row, WordGrid::ClueColumn);
+        r.used = !m_grid->text(row, WordGrid::UColumn).trimmed().isEmpty();
+    }
+    return rows;
+}
+
+void WordListEditor::onImportClueClicked()
+{
+    WordListImportDialog import(look(), m_context.settings, m_host, gridRows(), this);
+    if (m_host.runModal(import) != QDialog::Accepted)
+        return;
+    const std::vector<WordListRow> &rows = import.rows();
+    for (int row = 0; row < Rows; ++row) {
+        const auto &r = rows[static_cast<size_t>(row)];
+        for (const auto &[column, text] :
+             {std::pair{int(WordGrid::WordColumn), r.word}, std::pair{int(WordGrid::ClueColumn), r.clue}}) {
+            if (m_grid->text(row, column) != text)
+                m_grid->item(row, column)->setText(text);
+        }
+    }
+}
+
+void WordListEditor::onExportClueClicked()
+{
+    WordListExportDialog exporter(look(), m_context.settings, m_host, gridRows(), m_context.isNew, this);
+    m_host.runModal(exporter);
+}
+
+void WordListEditor::onIntCharButtonClicked()
+{
+    InternationalCharactersDialog characters(look(), m_context.settings, this);
+    m_host.runModal(characters);
+}
+
 void WordListEditor::typeInternationalCharacter(int k)
 {
-    const QString code = m_context.settings.createOptions.intKeys[static_cast<size_t>(k - 1)];
-    bool ok = false;
-    const int value = code.toInt(&ok);
-    if (!ok || value < 1 || value > 255)
+    typeInternationalKey(m_context.settings, k,
+                         [this](QWidget *focused, const QString &character) { typeIntoGrid(focused, character); });
+}
+
+// A grid cell whose editor is closed takes the character at the end of its text.
+void WordListEditor::typeIntoGrid(QWidget *focused, const QString &character)
+{
+    if (focused != m_grid)
         return;
-    const QString character = cp1252::toUnicode(std::string(1, static_cast<char>(value)));
-    // Inserted straight into the focused text control: the same as typing it there, refusal
-    // included.
-    if (auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget())) {
-        if (!edit->isReadOnly() && edit->text().size() < edit->maxLength())
-            edit->insert(character);
+    QTableWidgetItem *item = m_grid->currentItem();
+    const int column = m_grid->currentColumn();
+    const int limit = column == WordGrid::WordColumn ? 30 : 150;
+    if (!item || !(item->flags() & Qt::ItemIsEditable) || item->text().size() >= limit)
         return;
-    }
-    if (QApplication::focusWidget() == m_grid) {
-        QTableWidgetItem *item = m_grid->currentItem();
-        const int column = m_grid->currentColumn();
-        const int limit = column == WordGrid::WordColumn ? 30 : 150;
-        if (!item || !(item->flags() & Qt::ItemIsEditable) || item->text().size() >= limit)
-            return;
-        if (const auto bad = firstUnstorable(character))
-            tellRefused(m_host, this, *bad);
-        else
-            item->setText(item->text() + character);
-    }
+    if (const auto bad = firstUnstorable(character))
+        tellRefused(m_host, this, *bad);
+    else
+        item->setText(item->text() + character);
 }
 
 } // namespace qx

@@ -8,6 +8,7 @@
 #include "common/ui/dialog_conventions.h"
 #include "words/create_checks.h"
 #include "words/ui/word_grid.h"
+#include "words/word_list_text.h"
 
 #include <functional>
 #include <optional>
@@ -75,6 +76,9 @@ public:
     // Manual placement on the working record, with the clues as edited here.
     void onAddWordsButtonClicked();
     void onChangeLayoutClicked();
+    void onImportClueClicked();
+    void onExportClueClicked();
+    void onIntCharButtonClicked();
     // Types international character k (1..12) into the focused text control.
     void typeInternationalCharacter(int k);
 
@@ -91,6 +95,8 @@ private:
     QLayout *buildMainButtons();
     void connectControls();
     void addInternationalCharacterKeys();
+    void typeIntoGrid(QWidget *focused, const QString &character);
+    std::vector<WordListRow> gridRows() const;
     void enableByMode();
 
     void formShow();
@@ -119,6 +125,9 @@ private:
     QPushButton *m_exit = nullptr;
     QPushButton *m_deleteAll = nullptr;
     QPushButton *m_delete = nullptr;
+    QPushButton *m_import = nullptr;
+    QPushButton *m_export = nullptr;
+    QPushButton *m_intChars = nullptr;
     // The buttons of windows not built yet: present, not yet usable.
     std::vector<QPushButton *> m_later;
 };
