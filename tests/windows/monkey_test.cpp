@@ -29,7 +29,8 @@
 #include "report/ui/print_options_dialog.h"
 #include "store/collection_file.h"
 #include "words/ui/add_a_clue_dialog.h"
-#include "words/ui/word_list_transfer_dialogs.h"
+#include "words/ui/word_list_export_dialog.h"
+#include "words/ui/word_list_import_dialog.h"
 
 #include "support/monkey.h"
 #include "support/real_host.h"

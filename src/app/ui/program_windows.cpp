@@ -12,9 +12,10 @@
 #include "layout/ui/page_designer_window.h"
 #include "report/ui/print_windows.h"
 #include "shapes/ui/shape_library_dialog.h"
+#include "words/ui/international_characters_dialog.h"
 #include "words/ui/manual_placement_dialog.h"
-#include "words/ui/letters_dialogs.h"
 #include "words/ui/word_list_editor.h"
+#include "words/ui/word_separators_dialog.h"
 
 #include <QRandomGenerator>
 

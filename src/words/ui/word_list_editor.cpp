@@ -11,11 +11,12 @@
 #include "store/collection_file.h"
 #include "store/settings.h"
 #include "store/ui/puzzle_saving.h"
-#include "words/ui/manual_placement_dialog.h"
+#include "words/ui/international_characters_dialog.h"
 #include "words/ui/international_keys.h"
-#include "words/ui/letters_dialogs.h"
+#include "words/ui/manual_placement_dialog.h"
 #include "words/ui/word_grid.h"
-#include "words/ui/word_list_transfer_dialogs.h"
+#include "words/ui/word_list_export_dialog.h"
+#include "words/ui/word_list_import_dialog.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,0 +1,129 @@
+#include "words/ui/word_list_import_dialog.h"
+
+#include "common/ui/ui_host.h"
+#include "store/settings.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace qx {
+
+WordListImportDialog::WordListImportDialog(const DialogLook &look, Settings &settings, UiHost &host,
+                                           std::vector<WordListRow> rows, QWidget *parent)
+    : ConventionalDialog(look, QSize(460, 320), parent), m_settings(settings), m_host(host), m_rows(std::move(rows))
+{
+    setObjectName(QStringLiteral("Import"));
+    setWindowTitle(tr("Import"));
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("ListBox1"));
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+
+    auto *right = new QVBoxLayout;
+    auto *openFile = addColumnButton(tr("&Open File"), "OpenFile", this, right);
+    m_selectAll = addColumnButton(tr("Select &All"), "SelectAll", this, right);
+    m_clear = addColumnButton(tr("C&lear"), "Clear", this, right);
+    right->addLayout(
+        makeModeControls(m_modes, {tr("As &Words"), tr("As &Clues"), tr("&As Words and Clues")}, m_host, this));
+    right->addStretch(1);
+    m_ok = addColumnButton(tr("&Ok"), "Ok", this, right);
+    auto *cancel = addColumnButton(tr("&Cancel"), "Cancel", this, right);
+    auto *help = addColumnButton(tr("&Help"), "Help", this, right);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addWidget(m_list, 1);
+    layout->addLayout(right);
+
+    connect(openFile, &QPushButton::clicked, this, &WordListImportDialog::onOpenFileClicked);
+    connect(m_selectAll, &QPushButton::clicked, m_list, &QListWidget::selectAll);
+    connect(m_clear, &QPushButton::clicked, m_list, &QListWidget::clearSelection);
+    connect(m_ok, &QPushButton::clicked, this, &WordListImportDialog::onOkClicked);
+    // Help has no page of its own here: it closes the window as Cancel does.
+    for (QPushButton *close : {cancel, help})
+        connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    m_modes.onPicked(this, [this](WordListMode mode) { setMode(mode); });
+    connect(m_modes.sepChar, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (!text.isEmpty())
+            m_settings.createOptions.sepChar = text[0];
+    });
+}
+
+QPushButton *WordListImportDialog::button(const QString &objectName) const
+{
+    return findChild<QPushButton *>(objectName);
+}
+
+void WordListImportDialog::showEvent(QShowEvent *event)
+{
+    ConventionalDialog::showEvent(event);
+    if (!m_shown) {
+        m_shown = true;
+        formShow();
+    }
+}
+
+void WordListImportDialog::formShow()
+{
+    m_modes.fill(wordListMode(m_settings.createOptions.importOption), m_settings.createOptions.sepChar);
+    for (QPushButton *b : {m_selectAll, m_clear, m_ok})
+        b->setEnabled(false);
+}
+
+void WordListImportDialog::setMode(WordListMode mode)
+{
+    m_settings.createOptions.importOption = static_cast<int>(mode);
+    m_modes.showSeparator();
+}
+
+void WordListImportDialog::onOpenFileClicked()
+{
+    const FileRequest request =
+        wordListFileRequest(tr("Import Word/Clue List"), true, m_settings.misc.lastImportWordFile);
+    const auto path = m_host.openFileName(this, request);
+    if (!path)
+        return;
+    m_settings.misc.lastImportWordFile = *path;
+    const auto read = readWordListFile(*path);
+    if (!read) {
+        if (read.error().kind == FileError::Kind::CannotOpen)
+            m_host.message(this, tr("Error"), tr("Unable to open import file."), Buttons::Ok);
+        else
+            m_host.fileError(this, read.error(), tr("Unable to open import file."));
+        return;
+    }
+    if (read->refused) {
+        m_host.message(this, tr("Error"), refusedLineText(*read->refused), Buttons::Ok);
+        return;
+    }
+    QStringList entries = read->entries;
+    sortEntries(entries);
+    m_list->clear();
+    m_list->addItems(entries);
+    for (QPushButton *b : {m_selectAll, m_clear, m_ok})
+        b->setEnabled(true);
+}
+
+void WordListImportDialog::onOkClicked()
+{
+    const WordListMode mode = m_modes.mode();
+    if (mode == WordListMode::WordsAndClues && m_modes.sepChar->text().trimmed().isEmpty()) {
+        m_host.message(this, tr("Error"), tr("No word/clue seperator character specified."), Buttons::Ok);
+        m_modes.sepChar->setFocus();
+        return;
+    }
+    QStringList entries;
+    for (const int row : selectedRows(m_list))
+        entries << m_list->item(row)->text();
+    if (const int over = entriesOverLimit(m_rows, static_cast<int>(entries.size())); over > 0) {
+        if (m_host.message(this, tr("Warning"), tooManyEntriesQuestion(over), Buttons::YesNo) != Answer::Yes)
+            return;
+    }
+    importEntries(m_rows, entries, mode, pairSeparator(m_modes.sepChar->text()));
+    accept();
+}
+
+} // namespace qx
