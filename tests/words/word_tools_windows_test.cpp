@@ -112,20 +112,24 @@ TEST(LettersWindows, OpeningChangesNothingAndEachChoiceTakesEffect)
 {
     Program p(Shipped);
     Settings &s = p.session.settings;
-    // Filled in from a settings file: a refused separator and keys with and without their zero.
-    s.load(IniFile::fromText(u"[Create Options]\nInt Key 1=225\nInt Key 3=0300\nInt Key 5=x\n"
-                             u"[Reports]\nWord Sep Char=q\nWord Sep Dash=Yes\n"),
-           p.startup.path());
-    const Settings before = s;
-
+    // Filled in from a settings file: a refused separator, or one no puzzle can hold, and keys with
+    // and without their zero. Opening shows them as they are and neither refuses nor changes them.
+    for (const QString &sep : {QStringLiteral("\u0391"), QStringLiteral("q")}) {
+        const QString ini = QStringLiteral("[Create Options]\nInt Key 1=225\nInt Key 3=0300\nInt Key 5=x\n"
+                                           "[Reports]\nWord Sep Dash=Yes\nWord Sep Char=") +
+                            sep + QLatin1Char('\n');
+        s.load(IniFile::fromText(ini), p.startup.path());
+        const Settings before = s;
+        auto separators = std::make_unique<WordSeparatorsDialog>(DialogLook{}, s, p.host);
+        separators->show();
+        QApplication::processEvents();
+        EXPECT_TRUE(p.host.messages().empty());
+        EXPECT_TRUE(s == before);
+        EXPECT_TRUE(separators->dash()->isChecked() && !separators->star()->isChecked());
+        EXPECT_EQ(separators->otherChar()->text(), sep == QLatin1String("q") ? sep : QString());
+    }
     WordSeparatorsDialog separators({}, s, p.host);
     separators.show();
-    QApplication::processEvents();
-    EXPECT_TRUE(p.host.messages().empty());
-    EXPECT_TRUE(s == before);
-    EXPECT_TRUE(separators.dash()->isChecked() && !separators.star()->isChecked());
-    EXPECT_EQ(separators.otherChar()->text(), QStringLiteral("q"));
-
     separators.star()->click();
     separators.other()->click();
     separators.otherChar()->setText(QStringLiteral("Q"));
@@ -168,7 +172,7 @@ TEST(InternationalKeys, TheMenuAndTheFunctionKeysTypeIntoTheFocusedField)
     Editor e;
     e.p.session.settings.createOptions.intKeys[1] = QStringLiteral("233"); // é, written without its zero
     QApplication::setActiveWindow(e.w.get());
-    e.w->Title()->setFocus();
+    e.w->titleEdit()->setFocus();
     QStringList captions;
     for (QAction *a : e.w->actions())
         captions << a->text() + QLatin1Char('=') + a->shortcut().toString();
@@ -177,7 +181,7 @@ TEST(InternationalKeys, TheMenuAndTheFunctionKeysTypeIntoTheFocusedField)
     EXPECT_EQ(captions.last(), QStringLiteral("12=F12"));
     EXPECT_EQ(e.w->contextMenuPolicy(), Qt::ActionsContextMenu);
     e.w->actions()[1]->trigger();
-    EXPECT_EQ(e.w->Title()->text(), QStringLiteral("\u00E9"));
+    EXPECT_EQ(e.w->titleEdit()->text(), QStringLiteral("\u00E9"));
 
     // A cell takes it in its editor, as a typed key; the button opens the assignments.
     e.set(0, WordGrid::WordColumn, QStringLiteral("CAF"));

@@ -1,5 +1,6 @@
 #include "words/ui/word_list_mode_controls.h"
 
+#include "common/storable_text.h"
 #include "common/ui/storable_text_validator.h"
 
 #include <QButtonGroup>
@@ -31,8 +32,10 @@ void WordListModeControls::fill(WordListMode mode, QChar separator)
         const QSignalBlocker quiet(button);
         button->setChecked(true);
     }
+    // A separator from an edited settings file that no puzzle text can hold is not shown: the box
+    // would refuse it with a message as the window opens.
     const QSignalBlocker quiet(sepChar);
-    sepChar->setText(QString(separator));
+    sepChar->setText(firstUnstorable(QString(separator)) ? QString() : QString(separator));
     showSeparator();
 }
 

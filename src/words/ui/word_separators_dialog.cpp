@@ -1,5 +1,6 @@
 #include "words/ui/word_separators_dialog.h"
 
+#include "common/storable_text.h"
 #include "common/ui/storable_text_validator.h"
 #include "common/ui/ui_host.h"
 #include "store/settings.h"
@@ -77,7 +78,10 @@ void WordSeparatorsDialog::formShow()
         box->setChecked(on);
     }
     const QSignalBlocker quiet(m_char);
-    m_char->setText(r.wordSepChar == QLatin1Char(' ') ? QString() : QString(r.wordSepChar));
+    // A space is no character at all here; one no puzzle text can hold (from an edited settings
+    // file) is not shown, since the box would refuse it with a message as the window opens.
+    const QString c(r.wordSepChar);
+    m_char->setText(c == QLatin1String(" ") || firstUnstorable(c) ? QString() : c);
 }
 
 void WordSeparatorsDialog::onWordSepCharChanged(const QString &text)
