@@ -560,3 +560,29 @@ TEST_F(PageDesigner, LooksRightAtEveryZoomAndScreenFactor)
         }
     }
 }
+
+TEST(PageDesignerInTheProgram, TheLayoutLibraryOpensItAndItsSaveComesBackInTheList)
+{
+    RealProgram p;
+    const LayoutLibrary library = p.session.layoutLibrary();
+    ASSERT_TRUE(library.count());
+    const int before = *library.count();
+    ModalAnswerer answers;
+    answers.setFallback(QStringLiteral("OK"));
+    answers
+        .drive([](QWidget *libraryWindow) {
+            clickButton(libraryWindow, QStringLiteral("NewButton"));
+            dismiss(libraryWindow);
+        })
+        .drive([](QWidget *w) {
+            auto *designer = qobject_cast<PageDesignerWindow *>(w);
+            ASSERT_TRUE(designer);
+            EXPECT_EQ(designer->windowTitle(), QStringLiteral("Page Creator"));
+            designer->nameEdit()->setText(QStringLiteral("Handout"));
+            designer->saveButton()->click();
+        });
+    p.window->actions().pageLayout->trigger();
+    answers.wait();
+    ASSERT_EQ(*library.count(), before + 1);
+    EXPECT_EQ(library.read(before)->LayoutName.str(), "Handout");
+}
