@@ -1,6 +1,7 @@
 // "Manual Word Addition" and "Add A Clue" through the scripted host: letters typed into the grid,
 // the clues asked, the puzzle saved and reselected; and what the window refuses.
 #include "store/collection_file.h"
+#include "store/settings.h"
 #include "words/ui/add_a_clue_dialog.h"
 #include "words/ui/manual_placement_dialog.h"
 #include "words/ui/word_grid.h"
@@ -56,6 +57,7 @@ struct Placement {
     QString path = dir.file(QStringLiteral("FARM.QX3"));
     PuzzleRecord working;
     int wordCase = 3;
+    Settings settings;
     ScriptedUiHost host;
     std::vector<std::string> reselected;
 
@@ -68,10 +70,11 @@ struct Placement {
         DialogLook look;
         look.screenFactor = factor;
         return PlacementContext{
-            look,    wordCase,
-            working, path,
-            0,       [this](const std::string &category, const std::string &name) {
-                                    reselected = {category, name}; }};
+            look,     wordCase,
+            working,  path,
+            0,        [this](const std::string &category, const std::string &name) {
+                                    reselected = {category, name}; },
+            &settings};
     }
     // Answers the next "Add A Clue" with a clue and a case button, leaving it by Escape.
     void answerClue(const QString &expectedWord, const QString &clue, WordCase wordCase, const QString &shot = {})
@@ -83,6 +86,8 @@ struct Placement {
             EXPECT_EQ(ask.myWord()->text(), expectedWord);
             // It opens on the case chosen last.
             EXPECT_TRUE(ask.caseButton(wordCaseFrom(this->wordCase))->isChecked());
+            // F1..F12 type the international characters into the clue, as in the editor.
+            EXPECT_EQ(ask.actions().size(), 12);
             ask.caseButton(wordCase)->click();
             QTest::keyClicks(ask.theClue(), clue);
             if (!shot.isEmpty())

@@ -130,7 +130,7 @@ void installProgramWindows(MainWindow &main, Session &session, UiHost &host)
         runManualPlacement(&w,
                            PlacementContext{session.look(), session.settings.createOptions.caseSensitivity,
                                             *session.current, session.collectionPath(), session.currentRecord,
-                                            reselecter(w, session)},
+                                            reselecter(w, session), &session.settings},
                            host);
     };
     windows.tipOfTheDay = [&session, &host](MainWindow &w) {

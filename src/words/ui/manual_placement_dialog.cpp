@@ -6,6 +6,7 @@
 #include "common/ui/ui_host.h"
 #include "store/ui/puzzle_saving.h"
 #include "words/ui/add_a_clue_dialog.h"
+#include "words/ui/international_keys.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -240,6 +241,8 @@ void ManualPlacementDialog::onOkButtonClicked()
     std::vector<NewWord> words;
     for (const LetterRun &run : runs) {
         AddAClueDialog ask(look(), m_host, cp1252::toUnicode(run.letters), m_context.wordCase, this);
+        if (m_context.settings)
+            addInternationalKeys(ask, *m_context.settings);
         m_host.runModal(ask);
         // The clue box refuses what a puzzle cannot store, so the conversion keeps every character.
         const std::string clue = cp1252::fromUnicode(withoutUnstorable(ask.clue())).value_or(std::string());

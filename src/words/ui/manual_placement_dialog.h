@@ -14,6 +14,8 @@ class QPushButton;
 
 namespace qx {
 
+struct Settings;
+
 class UiHost;
 class PlacementPicture;
 
@@ -25,6 +27,8 @@ struct PlacementContext {
     int recordNumber = -1;
     // Reselects the saved puzzle by category and name and reloads the main window's lists.
     std::function<void(const std::string &, const std::string &)> reloadAndReselect;
+    // Its international characters are typed by F1..F12 into "Add A Clue"; none without it.
+    const Settings *settings = nullptr;
 };
 
 class ManualPlacementDialog : public ConventionalDialog {

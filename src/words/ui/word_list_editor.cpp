@@ -495,7 +495,8 @@ void WordListEditor::onAddWordsButtonClicked()
                                m_context.working,
                                m_context.collectionPath,
                                m_context.recordNumber,
-                               m_context.reloadAndReselect};
+                               m_context.reloadAndReselect,
+                               &m_context.settings};
     if (!runManualPlacement(this, std::move(placement), m_host))
         return;
     m_grid->fill(m_context.working, true);
