@@ -6,6 +6,7 @@
 #include "common/ui/storable_text_validator.h"
 #include "common/ui/ui_host.h"
 #include "layout/layout_library.h"
+#include "layout/layout_thumbnail.h"
 #include "layout/layout_units.h"
 #include "store/settings.h"
 
@@ -94,29 +95,12 @@ QString panelCaption(ObjectKind kind)
 // The colour an object is shown in on the design page.
 QColor designColor(const LayoutObject &o)
 {
-    switch (static_cast<ObjectKind>(o.Kind)) {
-    case ObjectKind::Title:
-        return QColor(255, 255, 0);
-    case ObjectKind::Puzzle:
-        return QColor(128, 0, 0);
-    case ObjectKind::DownHeading:
-    case ObjectKind::DownClues:
-        return QColor(128, 128, 0);
-    case ObjectKind::AcrossHeading:
-    case ObjectKind::AcrossClues:
-    case ObjectKind::CombinedClues:
-        return QColor(0, 255, 255);
-    case ObjectKind::WordList:
-        return QColor(0, 128, 128);
-    case ObjectKind::BonusQuestion:
-        return QColor(255, 0, 255);
-    case ObjectKind::Text:
+    const auto kind = static_cast<ObjectKind>(o.Kind);
+    // The crossword objects have the colours of the library's thumbnail and its legend.
+    if (kind >= ObjectKind::Title && kind <= ObjectKind::CombinedClues)
+        return layoutLegendColor(o.Kind);
+    if (kind == ObjectKind::Text)
         return QColor(192, 192, 192);
-    case ObjectKind::Bitmap:
-    case ObjectKind::Rectangle:
-    case ObjectKind::Circle:
-        break;
-    }
     return o.Filled == 1 ? fromColorValue(o.FillColor) : QColor(Qt::white);
 }
 
