@@ -245,7 +245,7 @@ QStringList BuildSteps::report(const CandidateSlot &best) const
 
 } // namespace
 
-OptionSpec buildOptions()
+AcceptedOptions buildOptions()
 {
     return {{"--shape", "--library", "--attempts", "--seed", "--sep", "--title", "--category", "--into", "--layouts"},
             {"--shrink", "--quick", "--builtin-layout"}};

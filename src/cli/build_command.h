@@ -12,16 +12,16 @@
 
 namespace qx::cli {
 
-struct OptionSpec;
+struct AcceptedOptions;
 class Options;
 
-OptionSpec buildOptions();
+AcceptedOptions buildOptions();
 Result buildCommand(const Options &options);
 
 // The rows of a word list file's text (UTF-8 or Windows-1252, as words/word_list_text.h reads it):
-// one "WORD<sep>clue" per line, blank lines and lines starting with '#' skipped, both parts trimmed. A character no puzzle text can store (a control
-// character, or one Windows-1252 cannot hold) is refused. The error names the line by `fileName`;
-// on an error the rows read so far are left in `rows`.
+// one "WORD<sep>clue" per line, blank lines and lines starting with '#' skipped, both parts trimmed. A character no
+// puzzle text can store (a control character, or one Windows-1252 cannot hold) is refused. The error names the line by
+// `fileName`; on an error the rows read so far are left in `rows`.
 QString readWordList(QByteArrayView text, QChar sep, const QString &fileName, std::vector<WordRow> &rows);
 
 } // namespace qx::cli

@@ -172,13 +172,13 @@ Result layouts(const Options &o)
 
 struct Command {
     const char *name;
-    OptionSpec options;
+    AcceptedOptions options;
     std::function<Result(const Options &)> run;
 };
 
 const std::vector<Command> &commands()
 {
-    static const OptionSpec json{{}, {QStringLiteral("--json")}};
+    static const AcceptedOptions json{{}, {QStringLiteral("--json")}};
     static const std::vector<Command> table = {
         {"list", json, list},
         {"dump", json, dump},

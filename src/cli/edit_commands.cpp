@@ -76,7 +76,7 @@ QString typingRefusal(const ManualPlacement &placement, const ManualPlacement::T
 
 } // namespace
 
-OptionSpec addWordOptions()
+AcceptedOptions addWordOptions()
 {
     return {{QStringLiteral("--at"), QStringLiteral("--clue"), QStringLiteral("--case")},
             {QStringLiteral("--across"), QStringLiteral("--down")}};

@@ -14,6 +14,6 @@ Result deleteCommand(const Options &o);
 Result replaceCommand(const Options &o);
 // add-word COLLECTION N --at ROW,COL --across|--down WORD --clue TEXT [--case upper|lower|first]
 Result addWordCommand(const Options &o);
-OptionSpec addWordOptions();
+AcceptedOptions addWordOptions();
 
 } // namespace qx::cli

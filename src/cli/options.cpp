@@ -4,7 +4,7 @@
 
 namespace qx::cli {
 
-Options parseOptions(const QStringList &args, const OptionSpec &spec)
+Options parseOptions(const QStringList &args, const AcceptedOptions &accepted)
 {
     Options o;
     bool optionsEnded = false;
@@ -14,13 +14,13 @@ Options parseOptions(const QStringList &args, const OptionSpec &spec)
             o.positional << a;
         } else if (a == QLatin1String("--")) {
             optionsEnded = true;
-        } else if (spec.withValue.contains(a) || a == QLatin1String("--program-dir")) {
+        } else if (accepted.withValue.contains(a) || a == QLatin1String("--program-dir")) {
             if (i + 1 >= args.size()) {
                 o.error = QStringLiteral("%1 needs a value").arg(a);
                 return o;
             }
             o.m_values[a] = args[++i];
-        } else if (spec.flags.contains(a)) {
+        } else if (accepted.flags.contains(a)) {
             o.m_flags << a;
         } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             o.m_flags << QStringLiteral("--help");

@@ -12,7 +12,7 @@
 namespace qx::cli {
 
 // What one command accepts besides its positional arguments.
-struct OptionSpec {
+struct AcceptedOptions {
     QStringList withValue; // "--shape", "--into", ...
     QStringList flags;     // "--json", "--shrink", ...
 };
@@ -26,7 +26,7 @@ public:
     bool has(const QString &name) const { return m_values.contains(name); }
     QString value(const QString &name, const QString &fallback = {}) const { return m_values.value(name, fallback); }
 
-    friend Options parseOptions(const QStringList &args, const OptionSpec &spec);
+    friend Options parseOptions(const QStringList &args, const AcceptedOptions &accepted);
 
 private:
     QMap<QString, QString> m_values; // the last one given counts
@@ -34,7 +34,7 @@ private:
 };
 
 // Every command also takes --program-dir DIR and --help.
-Options parseOptions(const QStringList &args, const OptionSpec &spec);
+Options parseOptions(const QStringList &args, const AcceptedOptions &accepted);
 
 // A record or shape number: a whole number from 0 up, written without blanks or sign.
 std::optional<int> recordNumber(const QString &text);

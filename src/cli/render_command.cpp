@@ -42,7 +42,7 @@ bool applyParts(const QString &list, PrintOptions &options, QString &error)
 
 } // namespace
 
-OptionSpec renderOptions()
+AcceptedOptions renderOptions()
 {
     return {{"--out", "--width", "--letters", "--parts", "--layout", "--layouts"}, {"--answer-key", "--skeleton"}};
 }

@@ -6,10 +6,10 @@
 
 namespace qx::cli {
 
-struct OptionSpec;
+struct AcceptedOptions;
 class Options;
 
-OptionSpec renderOptions();
+AcceptedOptions renderOptions();
 Result renderCommand(const Options &options);
 
 } // namespace qx::cli

@@ -8,7 +8,7 @@
 
 namespace qx::cli {
 
-OptionSpec wordsOptions()
+AcceptedOptions wordsOptions()
 {
     return {{QStringLiteral("--out"), QStringLiteral("--mode"), QStringLiteral("--sep")}, {}};
 }

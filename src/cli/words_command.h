@@ -6,10 +6,10 @@
 
 namespace qx::cli {
 
-struct OptionSpec;
+struct AcceptedOptions;
 class Options;
 
-OptionSpec wordsOptions();
+AcceptedOptions wordsOptions();
 // words COLLECTION N --out FILE --mode words|clues|both [--sep C]
 Result wordsCommand(const Options &options);
 

@@ -43,7 +43,7 @@ TEST(CliPrintable, EveryControlCharacterShowsAsAVisibleEscape)
 
 TEST(CliOptions, OneParserForEveryCommand)
 {
-    const cli::OptionSpec spec{{"--into", "--shape"}, {"--json"}};
+    const cli::AcceptedOptions accepted{{"--into", "--shape"}, {"--json"}};
     const struct {
         QStringList args;
         QStringList positional;
@@ -60,7 +60,7 @@ TEST(CliOptions, OneParserForEveryCommand)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
-        const cli::Options o = cli::parseOptions(c.args, spec);
+        const cli::Options o = cli::parseOptions(c.args, accepted);
         EXPECT_EQ(o.error, c.error);
         if (!c.error.isEmpty())
             continue;
@@ -68,8 +68,8 @@ TEST(CliOptions, OneParserForEveryCommand)
         EXPECT_EQ(o.value("--into"), c.into);
         EXPECT_EQ(o.flag("--json"), c.json);
     }
-    EXPECT_TRUE(cli::parseOptions({"x", "--help"}, spec).flag("--help"));
-    EXPECT_EQ(cli::parseOptions({"--program-dir", "/p"}, spec).value("--program-dir"), "/p");
+    EXPECT_TRUE(cli::parseOptions({"x", "--help"}, accepted).flag("--help"));
+    EXPECT_EQ(cli::parseOptions({"--program-dir", "/p"}, accepted).value("--program-dir"), "/p");
 
     for (const QString n : {"0", "7", "2500"})
         EXPECT_EQ(cli::recordNumber(n), n.toInt());
