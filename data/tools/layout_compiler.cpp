@@ -34,6 +34,8 @@
 #include "layout/layout_library.h"
 #include "layout/layout_units.h"
 
+#include "library_compiler.h"
+
 #include <QString>
 
 #include <algorithm>
@@ -395,50 +397,10 @@ private:
     std::string m_text;
 };
 
-// Written whole beside the target and renamed over it, so an interrupted build never leaves half
-// a library for the program to seed a user's directory with.
-bool writeLibrary(const std::string &output, const std::vector<PageLayout> &layouts)
-{
-    std::vector<uint8_t> bytes;
-    for (const auto &layout : layouts) {
-        const auto record = layout.encoded();
-        bytes.insert(bytes.end(), record.begin(), record.end());
-    }
-    const auto written = LayoutLibrary(QString::fromStdString(output)).file().writeAll(bytes);
-    if (!written) {
-        std::fprintf(stderr, "%s\n", written.error().errorText().toLocal8Bit().constData());
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT DESCRIPTION...\n", argv[0]);
-        return 2;
-    }
-    std::vector<std::string> sources(argv + 2, argv + argc);
-    std::stable_sort(sources.begin(), sources.end(), [](const std::string &a, const std::string &b) {
-        return std::filesystem::path(a).filename() < std::filesystem::path(b).filename();
-    });
-    std::vector<PageLayout> layouts;
-    bool faulty = false;
-    for (const auto &path : sources) {
-        Description description(path);
-        if (auto layout = description.compile()) {
-            layouts.push_back(*layout);
-            continue;
-        }
-        faulty = true;
-        for (const auto &message : description.faults())
-            std::fprintf(stderr, "%s\n", message.c_str());
-    }
-    if (faulty) {
-        std::fprintf(stderr, "layout library not written: fix the descriptions above\n");
-        return 1;
-    }
-    return writeLibrary(argv[1], layouts) ? 0 : 1;
+    return qx::tools::compileLibrary<LayoutLibrary, Description>(
+        argc, argv, "DESCRIPTION", "layout", [](const PageLayout &layout) { return layout.encoded(); });
 }

@@ -12,6 +12,8 @@
 #include "shapes/shape_library.h"
 #include "shapes/shape_record.h"
 
+#include "library_compiler.h"
+
 #include <QString>
 
 #include <algorithm>
@@ -144,51 +146,10 @@ private:
     std::vector<std::string> m_faults;
 };
 
-// The record file writes the whole library beside the target and renames it over it, so an
-// interrupted build never leaves half a library for the program to seed a user's directory with.
-bool writeLibrary(const std::string &output, const std::vector<ShapeRecord> &shapes)
-{
-    std::vector<uint8_t> bytes;
-    for (const auto &shape : shapes) {
-        const auto record = encodeRecord(shape);
-        bytes.insert(bytes.end(), record.begin(), record.end());
-    }
-    const auto written = ShapeLibrary(QString::fromStdString(output)).file().writeAll(bytes);
-    if (!written) {
-        std::fprintf(stderr, "%s\n", written.error().errorText().toLocal8Bit().constData());
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT PICTURE...\n", argv[0]);
-        return 2;
-    }
-    std::vector<std::string> pictures(argv + 2, argv + argc);
-    std::stable_sort(pictures.begin(), pictures.end(), [](const std::string &a, const std::string &b) {
-        return std::filesystem::path(a).filename() < std::filesystem::path(b).filename();
-    });
-
-    std::vector<ShapeRecord> shapes;
-    bool faulty = false;
-    for (const auto &path : pictures) {
-        Picture picture(path);
-        if (auto shape = picture.compile()) {
-            shapes.push_back(*shape);
-            continue;
-        }
-        faulty = true;
-        for (const auto &message : picture.faults())
-            std::fprintf(stderr, "%s\n", message.c_str());
-    }
-    if (faulty) {
-        std::fprintf(stderr, "shape library not written: fix the pictures above\n");
-        return 1;
-    }
-    return writeLibrary(argv[1], shapes) ? 0 : 1;
+    return qx::tools::compileLibrary<ShapeLibrary, Picture>(
+        argc, argv, "PICTURE", "shape", [](const ShapeRecord &shape) { return encodeRecord(shape); });
 }
