@@ -13,7 +13,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS ?=
 
-.PHONY: all bootstrap configure build run test bench fuzz clean
+.PHONY: all bootstrap configure build run test bench package fuzz clean
 
 all: build
 
@@ -37,6 +37,10 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# A Debian package of the installed program, in $(BUILD): quorvex_<version>_<arch>.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done

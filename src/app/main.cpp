@@ -5,6 +5,7 @@
 #include "app/ui/main_window.h"
 #include "app/ui/program_windows.h"
 #include "app/ui/startup.h"
+#include "common/native_file.h"
 #include "common/paths.h"
 #include "common/ui/ui_host.h"
 
@@ -32,13 +33,30 @@ int main(int argc, char **argv)
                                                        "dictionaries (default: the per-user data directory)."),
                                         QStringLiteral("DIR"));
     parser.addOption(programDir);
-    parser.process(app);
+    const QCommandLineOption userFolder(QStringLiteral("user-folder"),
+                                        QStringLiteral("Start in ~/Quorvex instead of the current directory (made on "
+                                                       "first use, with a copy of the sample collection)."));
+    parser.addOption(userFolder);
+    parser.addPositionalArgument(QStringLiteral("collection"), QStringLiteral("A puzzle collection to open."),
+                                 QStringLiteral("[FILE.QX3]"));
+    // File names travel as the system's bytes: a name that is not UTF-8 still opens. QApplication
+    // has taken its own options out of argv by now.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << qx::pathFromNative(QByteArray(argv[i]));
+    parser.process(arguments);
 
     qx::StartupOptions options;
     if (parser.isSet(programDir))
         options.programDir = parser.value(programDir);
-    options.startupDir = QDir::currentPath();
     options.shippedDataDir = qx::findShippedDataDir(QCoreApplication::applicationDirPath());
+    options.startupDir = QDir::currentPath();
+    if (parser.isSet(userFolder)) {
+        if (const QString folder = qx::prepareUserFolder(QDir::homePath(), options.shippedDataDir); !folder.isEmpty())
+            options.startupDir = folder;
+    }
+    if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
+        options.collection = files.first();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         options.screen = screen->size();
 

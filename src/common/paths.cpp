@@ -66,6 +66,22 @@ QStringList seedProgramDir(const QString &shippedDir, const QString &programDir)
     return failed;
 }
 
+QString prepareUserFolder(const QString &homeDir, const QString &shippedDir)
+{
+    const QString folder = withoutTrailingSlash(homeDir) + QStringLiteral("/Quorvex");
+    if (QFileInfo(folder).isDir())
+        return folder;
+    if (!QDir().mkpath(folder))
+        return {};
+    const QString sample = shippedDir + QStringLiteral("/SAMPLE.QX3");
+    if (!shippedDir.isEmpty() && QFileInfo(sample).isFile()) {
+        const QString copy = folder + QStringLiteral("/SAMPLE.QX3");
+        if (QFile::copy(sample, copy))
+            QFile::setPermissions(copy, QFile::permissions(copy) | QFile::WriteOwner | QFile::ReadOwner);
+    }
+    return folder;
+}
+
 QString displayName(const QString &path)
 {
     QString name = QFileInfo(path).fileName();

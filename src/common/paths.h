@@ -33,6 +33,12 @@ QString findShippedDataDir(const QString &executableDir);
 // not be seeded.
 QStringList seedProgramDir(const QString &shippedDir, const QString &programDir);
 
+// The start-up directory of a program started from the desktop's menu, whose current directory is
+// wherever the launcher happened to be: `Quorvex` in the home directory. Made on first use with a
+// copy of the shipped sample collection, so that a new user sees puzzles at once; a sample the
+// user deleted later is not brought back. Empty when the folder cannot be made.
+QString prepareUserFolder(const QString &homeDir, const QString &shippedDir);
+
 // The display name of a collection: the file name without its last four characters.
 QString displayName(const QString &path);
 

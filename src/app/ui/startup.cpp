@@ -1,5 +1,6 @@
 #include "app/ui/startup.h"
 
+#include "app/recent_files.h"
 #include "app/session.h"
 #include "app/ui/main_window.h"
 #include "app/ui/startup_conversion.h"
@@ -21,6 +22,12 @@ std::unique_ptr<MainWindow> startUp(const StartupOptions &options, Session &sess
     // told once the main window is up, and the file is not overwritten on leaving.
     auto settings = loadSettings(session.settingsPath(), session.paths.startupDir);
     session.settings = settings ? *settings : Settings::defaults(session.paths.startupDir);
+    if (options.collection && !options.collection->isEmpty()) {
+        const QString path = QDir(session.paths.startupDir).absoluteFilePath(*options.collection);
+        auto &misc = session.settings.misc;
+        updateRecentFiles(misc.lastFiles, misc.lastGroup, path);
+        misc.lastGroup = path;
+    }
     if (options.screen)
         session.screen = *options.screen;
     session.screenFactor = screenFactorFor(session.settings.misc.windowSize, session.screen);

@@ -19,6 +19,9 @@ struct StartupOptions {
     QString startupDir;                // the current directory at start
     QString shippedDataDir;            // seeds the program directory; may be empty
     std::optional<QSize> screen;       // the screen's size in pixels, read once
+    // A collection named on the command line ("quorvex FILE.QX3", a double click in a file
+    // manager): opened instead of the last one, and put at the top of the recent files.
+    std::optional<QString> collection;
 };
 
 // Fills the session and builds the main window, not yet shown.
