@@ -21,6 +21,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -558,6 +559,19 @@ TEST_F(PageDesigner, LooksRightAtEveryZoomAndScreenFactor)
                 w.toolPanelClick(ObjectKind::Rectangle); // an armed panel
             saveShot(w, QStringLiteral("page_designer_zoom%1_factor%2.png").arg(zoom).arg(factor));
         }
+        // Scrolled to the far corner, the rulers stay along the page area's edges.
+        QScrollArea *area = window->pageArea();
+        area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());
+        area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+        ASSERT_GT(area->verticalScrollBar()->value(), 0);
+        const QRect view = area->viewport()->geometry();
+        const auto *top = area->findChild<QWidget *>(QStringLiteral("TopRuler"));
+        const auto *left = area->findChild<QWidget *>(QStringLiteral("LeftRuler"));
+        ASSERT_TRUE(top && left);
+        EXPECT_EQ(top->geometry(), QRect(view.left(), view.top() - RulerThickness, view.width(), RulerThickness));
+        EXPECT_EQ(left->geometry(), QRect(view.left() - RulerThickness, view.top(), RulerThickness, view.height()));
+        EXPECT_TRUE(top->isVisible() && left->isVisible());
+        saveShot(*window, QStringLiteral("page_designer_scrolled_factor%1.png").arg(factor));
     }
 }
 

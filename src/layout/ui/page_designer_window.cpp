@@ -28,6 +28,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSet>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -197,13 +198,15 @@ private:
 
 namespace {
 
-// The page area's contents: the two rulers along the page picture, which stands at (29, 29).
-class RulerCanvas : public QWidget {
+// One ruler along the page picture, in the page area's margin: it stays in view while the page
+// scrolls under it and follows the scrolling, so the marks always line up with the page.
+class PageRuler : public QWidget {
 public:
-    RulerCanvas(const PageDesignerModel &model, const QImage &picture, QWidget *parent)
-        : QWidget(parent), m_model(model), m_picture(picture)
+    PageRuler(Qt::Orientation orientation, const PageDesignerModel &model, const QImage &picture,
+              const QScrollBar &scroll, QWidget *parent)
+        : QWidget(parent), m_orientation(orientation), m_model(model), m_picture(picture), m_scroll(scroll)
     {
-        setObjectName(QStringLiteral("PageCanvas"));
+        setObjectName(orientation == Qt::Horizontal ? QStringLiteral("TopRuler") : QStringLiteral("LeftRuler"));
     }
 
 protected:
@@ -211,36 +214,68 @@ protected:
     {
         QPainter p(this);
         const int t = RulerThickness;
-        const int w = m_picture.width();
-        const int h = m_picture.height();
-        const int u = m_model.unitsPerPageUnit();
-        const bool inches = inInches(m_model.layout());
+        const bool across = m_orientation == Qt::Horizontal;
+        const int length = across ? m_picture.width() : m_picture.height();
+        const int offset = -m_scroll.value();
         QFont font(QStringLiteral("Arial"));
         font.setPointSize(8);
         p.setFont(font);
         const QFontMetrics metrics(font);
-        const QRect top(t, 0, w, t);
-        const QRect left(0, t, t, h);
-        for (const QRect &strip : {top, left}) {
-            p.fillRect(strip, RulerRed);
-            p.setPen(Qt::black);
-            p.drawRect(strip.adjusted(0, 0, -1, -1));
-        }
-        for (const RulerTick &tick : rulerTicks(w, u, inches)) {
-            p.drawLine(t + tick.position, tick.depth, t + tick.position, t - 1);
-            if (tick.label)
-                p.drawText(t + tick.position - 3, 1 + metrics.ascent(), QString::number(tick.label));
-        }
-        for (const RulerTick &tick : rulerTicks(h, u, inches)) {
-            p.drawLine(tick.depth, t + tick.position, t - 1, t + tick.position);
-            if (tick.label)
-                p.drawText(2, t + tick.position - 6 + metrics.ascent(), QString::number(tick.label));
+        const QRect strip = across ? QRect(offset, 0, length, t) : QRect(0, offset, t, length);
+        p.fillRect(strip, RulerRed);
+        p.setPen(Qt::black);
+        p.drawRect(strip.adjusted(0, 0, -1, -1));
+        for (const RulerTick &tick : rulerTicks(length, m_model.unitsPerPageUnit(), inInches(m_model.layout()))) {
+            const int at = offset + tick.position;
+            if (across) {
+                p.drawLine(at, tick.depth, at, t - 1);
+                if (tick.label)
+                    p.drawText(at - 3, 1 + metrics.ascent(), QString::number(tick.label));
+            } else {
+                p.drawLine(tick.depth, at, t - 1, at);
+                if (tick.label)
+                    p.drawText(2, at - 6 + metrics.ascent(), QString::number(tick.label));
+            }
         }
     }
 
 private:
+    Qt::Orientation m_orientation;
     const PageDesignerModel &m_model;
     const QImage &m_picture;
+    const QScrollBar &m_scroll;
+};
+
+// The page area: the page picture scrolls; the rulers sit in the margins above and left of it.
+class RulerScrollArea : public QScrollArea {
+public:
+    RulerScrollArea(const PageDesignerModel &model, const QImage &picture, QWidget *parent) : QScrollArea(parent)
+    {
+        setViewportMargins(RulerThickness, RulerThickness, 0, 0);
+        m_top = new PageRuler(Qt::Horizontal, model, picture, *horizontalScrollBar(), this);
+        m_left = new PageRuler(Qt::Vertical, model, picture, *verticalScrollBar(), this);
+        connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_top, qOverload<>(&QWidget::update));
+        connect(verticalScrollBar(), &QScrollBar::valueChanged, m_left, qOverload<>(&QWidget::update));
+    }
+
+    void updateRulers()
+    {
+        m_top->update();
+        m_left->update();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QScrollArea::resizeEvent(event);
+        const QRect view = viewport()->geometry();
+        m_top->setGeometry(view.left(), view.top() - RulerThickness, view.width(), RulerThickness);
+        m_left->setGeometry(view.left() - RulerThickness, view.top(), RulerThickness, view.height());
+    }
+
+private:
+    PageRuler *m_top = nullptr;
+    PageRuler *m_left = nullptr;
 };
 
 } // namespace
@@ -259,16 +294,15 @@ PageDesignerWindow::PageDesignerWindow(const PageDesignerContext &context, const
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setSizeGripEnabled(true);
 
-    m_area = new QScrollArea(this);
+    auto *area = new RulerScrollArea(m_model, m_picture, this);
+    m_area = area;
     m_area->setObjectName(QStringLiteral("PageArea"));
     m_area->setBackgroundRole(QPalette::Dark);
     QPalette grey = m_area->palette();
     grey.setColor(QPalette::Dark, PageAreaGrey);
     m_area->setPalette(grey);
-    auto *canvas = new RulerCanvas(m_model, m_picture, m_area);
-    m_page = new DesignerPageImage(*this, m_picture, m_outline, canvas);
-    m_page->move(RulerThickness, RulerThickness);
-    m_area->setWidget(canvas);
+    m_page = new DesignerPageImage(*this, m_picture, m_outline, m_area);
+    m_area->setWidget(m_page);
 
     auto *top = new QHBoxLayout(this);
     top->setContentsMargins(4, 4, 4, 4);
@@ -513,14 +547,13 @@ void PageDesignerWindow::redrawLayout()
     if (m_picture.size() != size)
         m_picture = QImage(size, QImage::Format_RGB32);
     m_page->setFixedSize(size);
-    m_area->widget()->setFixedSize(size + QSize(RulerThickness, RulerThickness));
     drawObjects();
     if (const int s = m_model.selected(); s > 0 && s <= layout.objectsInUse()) {
         QPainter p(&m_picture);
         for (const QRect &mark : handleMarks(layout.Objects[static_cast<size_t>(s - 1)].Bounds))
             p.fillRect(mark, Qt::black);
     }
-    m_area->widget()->update();
+    static_cast<RulerScrollArea *>(m_area)->updateRulers();
     m_page->update();
 }
 
