@@ -4,12 +4,12 @@
 #include "shapes/shape_library.h"
 
 #include "support/temp_dir.h"
+#include "support/tool_run.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 
 #include <string>
 #include <vector>
@@ -18,11 +18,6 @@ using namespace qx;
 using namespace qx::test;
 
 namespace {
-
-struct CompilerRun {
-    int exitCode = -1;
-    std::string errors;
-};
 
 struct ShapeCompilerTest : ::testing::Test {
     TempDir dir;
@@ -35,17 +30,9 @@ struct ShapeCompilerTest : ::testing::Test {
         return path;
     }
 
-    CompilerRun compile(const QStringList &pictures) const
+    ToolRun compile(const QStringList &pictures) const
     {
-        QProcess process;
-        process.start(QStringLiteral(QUORVEX_BINARY_DIR "/data/quorvex_shape_compiler"),
-                      QStringList{output} + pictures);
-        CompilerRun run;
-        if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-            return run;
-        run.exitCode = process.exitCode();
-        run.errors = process.readAllStandardError().toStdString();
-        return run;
+        return runDataTool(QStringLiteral("quorvex_shape_compiler"), QStringList{output} + pictures);
     }
 };
 
