@@ -49,6 +49,7 @@ constexpr int SizeBoxMaxLength = 5;
 constexpr int MaxPicture = 4096;
 const QColor Lime(0, 255, 0);
 const QColor RulerRed(255, 0, 0);
+const QColor DisabledPanelGrey(140, 140, 140);
 const QColor PageAreaGrey(128, 128, 128);
 const QString HelpKeyword = QStringLiteral("CROSSWORD OBJECTS");
 
@@ -396,7 +397,9 @@ QWidget *PageDesignerWindow::buildSidePanel()
             panel->setAutoDefault(false);
             panel->setFocusPolicy(Qt::NoFocus);
             QPalette look = panel->palette();
+            // A disabled panel shows white text; on a darker face, so that it can still be read.
             look.setColor(QPalette::Disabled, QPalette::ButtonText, Qt::white);
+            look.setColor(QPalette::Disabled, QPalette::Button, DisabledPanelGrey);
             panel->setPalette(look);
             connect(panel, &QPushButton::clicked, this, [this, kind] { toolPanelClick(kind); });
             m_tools[static_cast<size_t>(kind) - 1] = panel;
