@@ -41,7 +41,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -84,27 +83,21 @@ std::string trimmed(const std::string &s)
     return s.substr(first, s.find_last_not_of(" \t") - first + 1);
 }
 
-class Description {
+class Description : public tools::CompilerSource {
 public:
-    explicit Description(std::string path) : m_path(std::move(path)) {}
-
-    const std::vector<std::string> &faults() const { return m_faults; }
+    using CompilerSource::CompilerSource;
 
     std::optional<PageLayout> compile()
     {
-        std::ifstream in(m_path, std::ios::binary);
-        if (!in) {
-            fault(0, "cannot be read");
+        const auto lines = readLines();
+        if (!lines)
             return std::nullopt;
-        }
         m_layout = newLayout(StoredZoom);
         m_layout.LayoutName.set("");
         int lineNo = 0;
-        for (std::string line; std::getline(in, line);) {
+        for (const std::string &text : *lines) {
             ++lineNo;
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            line = trimmed(line);
+            const std::string line = trimmed(text);
             if (line.empty() || line.front() == '#')
                 continue;
             const auto colon = line.find(':');
@@ -117,21 +110,12 @@ public:
         finishObject();
         if (m_layout.LayoutName.str().empty())
             fault(0, "the layout has no name");
-        if (!m_faults.empty())
+        if (faulty())
             return std::nullopt;
         return m_layout;
     }
 
 private:
-    void fault(int line, const std::string &message)
-    {
-        std::string text = m_path;
-        if (line > 0)
-            text.append(":").append(std::to_string(line));
-        text.append(": ").append(message);
-        m_faults.push_back(std::move(text));
-    }
-
     bool inches() const { return m_layout.SizeInInches != 0; }
 
     void readKey(int line, const std::string &key, const std::string &value)
@@ -384,8 +368,6 @@ private:
         return false;
     }
 
-    std::string m_path;
-    std::vector<std::string> m_faults;
     PageLayout m_layout;
     bool m_paperSet = false;
     bool m_landscape = false;

@@ -19,7 +19,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,48 +31,29 @@ namespace {
 constexpr std::string_view NameKey = "name:";
 constexpr int MaxNameLength = 50;
 
-class Picture {
+class Picture : public tools::CompilerSource {
 public:
-    explicit Picture(std::string path) : m_path(std::move(path)) {}
-
-    const std::vector<std::string> &faults() const { return m_faults; }
+    using CompilerSource::CompilerSource;
 
     // The record, or empty when the picture has faults (listed by faults()).
     std::optional<ShapeRecord> compile()
     {
-        std::ifstream in(m_path, std::ios::binary);
-        if (!in) {
-            fault(0, "cannot be read");
+        auto read = readLines();
+        if (!read)
             return std::nullopt;
-        }
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);) {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back(); // a picture saved with Windows line ends is still the same picture
-            lines.push_back(std::move(line));
-        }
+        std::vector<std::string> &lines = *read;
         while (!lines.empty() && lines.back().empty())
             lines.pop_back();
 
         ShapeRecord shape; // every cell starts outside the shape, those past the picture stay so
         readName(lines.empty() ? std::string() : lines.front(), shape);
         readRows(lines, shape);
-        if (!m_faults.empty())
+        if (faulty())
             return std::nullopt;
         return shape;
     }
 
 private:
-    void fault(int line, const std::string &message)
-    {
-        // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) about ":" + number.
-        std::string text = m_path;
-        if (line > 0)
-            text.append(":").append(std::to_string(line));
-        text.append(": ").append(message);
-        m_faults.push_back(std::move(text));
-    }
-
     void readName(const std::string &line, ShapeRecord &shape)
     {
         if (!line.starts_with(NameKey)) {
@@ -131,7 +111,7 @@ private:
                 }
             }
         }
-        if (m_faults.empty() && !anySquare)
+        if (!faulty() && !anySquare)
             fault(2, "the picture has no square in it");
         shape.ShapeWidth = static_cast<int16_t>(width);
         shape.ShapeHeight = static_cast<int16_t>(height);
@@ -141,9 +121,6 @@ private:
     {
         return "has " + std::to_string(ShapeRecord::MinExtent) + " to " + std::to_string(ShapeRecord::MaxExtent);
     }
-
-    std::string m_path;
-    std::vector<std::string> m_faults;
 };
 
 } // namespace
