@@ -44,7 +44,8 @@ bool applyParts(const QString &list, PrintOptions &options, QString &error)
 
 AcceptedOptions renderOptions()
 {
-    return {{"--out", "--width", "--letters", "--parts", "--layout", "--layouts"}, {"--answer-key", "--skeleton"}};
+    return {{"--out", "--width", "--letters", "--parts", "--layout", "--layouts"},
+            {"--answer-key", "--skeleton", "--interactive"}};
 }
 
 Result renderCommand(const Options &o)
@@ -53,10 +54,18 @@ Result renderCommand(const Options &o)
         return fail(QStringLiteral("render needs a collection file and a record number"));
     const QString out = o.value(QStringLiteral("--out"));
     if (out.isEmpty())
-        return fail(QStringLiteral("render needs --out FILE (.pdf or .png)"));
+        return fail(QStringLiteral("render needs --out FILE (.pdf, .png, .ipuz or .puz)"));
     const ExportFormat *format = pageFormatFor(out);
     if (!format)
-        return fail(QStringLiteral("cannot tell the format of %1: name it .pdf or .png").arg(out));
+        format = solvingFormatFor(out);
+    if (o.flag(QStringLiteral("--interactive"))) {
+        const QString suffix = QFileInfo(out).suffix().toLower();
+        if (suffix != QLatin1String("html") && suffix != QLatin1String("htm"))
+            return fail(QStringLiteral("--interactive writes a web page: name it .html"));
+        format = &solvablePageFormat();
+    }
+    if (!format)
+        return fail(QStringLiteral("cannot tell the format of %1: name it .pdf, .png, .ipuz or .puz").arg(out));
     int width = 640; // the program's default picture width
     if (o.has(QStringLiteral("--width"))) {
         bool ok = false;
@@ -93,6 +102,22 @@ Result renderCommand(const Options &o)
         return fail(QStringLiteral("--layouts names the library of --layout N"));
     }
 
+    const auto done = [&](const QStringList &warnings) {
+        Result result;
+        result.lines = warnings;
+        result.lines << QStringLiteral("Rendered \"%1\" to %2.")
+                            .arg(cp1252::toUnicode(record->PuzzleName.str()), QFileInfo(out).absoluteFilePath());
+        return result;
+    };
+    ExportInput input;
+    input.record = &*record;
+    // The formats for solving are made from the puzzle itself: no page, no fonts.
+    if (format->source() == ExportFormat::Source::Puzzle) {
+        if (const FileStatus written = format->write(input, out); !written)
+            return fail(QStringLiteral("cannot write %1").arg(written.error().errorText()));
+        return done({});
+    }
+
     PrintOptions options;
     initPageLay(options, record->Layout);
     if (o.has(QStringLiteral("--parts"))) {
@@ -116,18 +141,14 @@ Result renderCommand(const Options &o)
         return fail(QStringLiteral("render needs fonts, which this program was started without"));
 
     const RenderedPage page = renderPuzzlePage(*record, options);
-    ExportInput input;
-    input.record = &*record;
     input.page = page.stream.get();
     input.pixelWidth = width;
     if (const FileStatus written = format->write(input, out); !written)
         return fail(QStringLiteral("cannot write %1").arg(written.error().errorText()));
-    Result done;
+    QStringList warnings;
     for (const RenderWarning w : page.outcome.warnings())
-        done.lines << QStringLiteral("Warning: %1").arg(QString::fromUtf8(warningText(w)));
-    done.lines << QStringLiteral("Rendered \"%1\" to %2.")
-                      .arg(cp1252::toUnicode(record->PuzzleName.str()), QFileInfo(out).absoluteFilePath());
-    return done;
+        warnings << QStringLiteral("Warning: %1").arg(QString::fromUtf8(warningText(w)));
+    return done(warnings);
 }
 
 } // namespace qx::cli

@@ -1,7 +1,10 @@
 #include "export/export_formats.h"
 
+#include "export/ipuz_format.h"
 #include "export/pdf_format.h"
 #include "export/png_format.h"
+#include "export/puz_format.h"
+#include "export/solvable_page_format.h"
 
 namespace qx {
 
@@ -24,24 +27,66 @@ const ExportFormat &textFormat(TextExportKind kind)
     return kind == TextExportKind::Clues ? clues : words;
 }
 
+const ExportFormat &ipuzFormat()
+{
+    static const IpuzFormat format;
+    return format;
+}
+
+const ExportFormat &puzFormat()
+{
+    static const PuzFormat format;
+    return format;
+}
+
+const ExportFormat &solvablePageFormat()
+{
+    static const SolvablePageFormat format;
+    return format;
+}
+
 const std::vector<const ExportFormat *> &exportFormats()
 {
-    static const std::vector<const ExportFormat *> formats{
-        &pdfFormat(), &pngFormat(), &textFormat(TextExportKind::Clues), &textFormat(TextExportKind::Words)};
+    static const std::vector<const ExportFormat *> formats{&pdfFormat(),
+                                                           &pngFormat(),
+                                                           &textFormat(TextExportKind::Clues),
+                                                           &textFormat(TextExportKind::Words),
+                                                           &ipuzFormat(),
+                                                           &puzFormat(),
+                                                           &solvablePageFormat()};
     return formats;
 }
 
-const ExportFormat *pageFormatFor(const QString &path)
+namespace {
+
+const ExportFormat *formatFor(const QString &path, const std::vector<const ExportFormat *> &among)
 {
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
     if (dot < 0 || path.indexOf(QLatin1Char('/'), dot) >= 0)
         return nullptr;
     const QString suffix = path.mid(dot + 1).toLower();
-    for (const ExportFormat *format : exportFormats()) {
-        if (format->source() == ExportFormat::Source::Page && format->suffix() == suffix)
+    for (const ExportFormat *format : among) {
+        if (format->suffix() == suffix)
             return format;
     }
     return nullptr;
+}
+
+} // namespace
+
+const ExportFormat *pageFormatFor(const QString &path)
+{
+    std::vector<const ExportFormat *> pages;
+    for (const ExportFormat *format : exportFormats()) {
+        if (format->source() == ExportFormat::Source::Page)
+            pages.push_back(format);
+    }
+    return formatFor(path, pages);
+}
+
+const ExportFormat *solvingFormatFor(const QString &path)
+{
+    return formatFor(path, {&ipuzFormat(), &puzFormat()});
 }
 
 } // namespace qx

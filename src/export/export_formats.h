@@ -16,8 +16,15 @@ const std::vector<const ExportFormat *> &exportFormats();
 // case; null when no page format has that extension.
 const ExportFormat *pageFormatFor(const QString &path);
 
+// The file format a solving app opens (.ipuz, .puz) named so, by its extension in any letter case;
+// null for any other extension.
+const ExportFormat *solvingFormatFor(const QString &path);
+
 const ExportFormat &pdfFormat();
 const ExportFormat &pngFormat();
 const ExportFormat &textFormat(TextExportKind kind);
+const ExportFormat &ipuzFormat();
+const ExportFormat &puzFormat();
+const ExportFormat &solvablePageFormat();
 
 } // namespace qx
