@@ -2,6 +2,7 @@
 // into the settings at once, a sample puzzle rendered into the preview, zooming, printing to PDF
 // files, and the text and PDF exports.
 #include "app/session.h"
+#include "builder/word_order.h"
 #include "common/cp1252.h"
 #include "common/ui/ui_host.h"
 #include "export/text_export.h"
@@ -20,6 +21,7 @@
 #include "store/collection_file.h"
 #include "store/settings.h"
 
+#include "support/built_record.h"
 #include "support/scripted_ui_host.h"
 #include "support/temp_dir.h"
 
@@ -541,6 +543,51 @@ TEST(PreviewWindow, ExportsThePageAsAPdfAtItsPaperSize)
     EXPECT_TRUE(f.host.messages().empty());
     EXPECT_EQ(p->savedToLabel()->text(), QStringLiteral("Saved to ") + path);
     EXPECT_TRUE(p->grab().save(ScreenshotDir + QStringLiteral("/print_preview_after_export.png")));
+}
+
+TEST(PreviewWindow, ExportsThePuzzleForSolvingAndTellsWhyAFormatRefusesIt)
+{
+    Fixture f;
+    f.settings.misc.lastExportTextFile = f.dir.path();
+    auto p = f.preview(f.rendered());
+    const struct {
+        QAction *action;
+        const char *suffix;
+        QByteArray holds;
+        const char *title;
+    } cases[] = {
+        {p->actions().exportIpuz, "ipuz", "\"http://ipuz.org/v2\"", "Export For Solving Apps"},
+        {p->actions().exportPuz, "puz", QByteArray("ACROSS&DOWN\0", 12), "Export For Solving Apps"},
+        {p->actions().exportSolvablePage, "html", "<!DOCTYPE html>", "Export As Solvable Web Page"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.suffix);
+        const QString path = f.dir.file(QStringLiteral("solve.") + QLatin1String(c.suffix));
+        f.host.pickFile(path);
+        c.action->trigger();
+        const FileRequest &request = f.host.fileRequests().back();
+        EXPECT_EQ(request.title, QLatin1String(c.title));
+        EXPECT_EQ(fileDialogStart(request.initialPath).fileName,
+                  cp1252::toUnicode(f.record.PuzzleName.str()).trimmed() + QLatin1Char('.') + QLatin1String(c.suffix));
+        EXPECT_TRUE(contents(path).contains(c.holds));
+        EXPECT_EQ(p->savedToLabel()->text(), QStringLiteral("Saved to ") + path);
+    }
+    EXPECT_TRUE(f.host.messages().empty());
+
+    // A hyphen kept in a square, which the .puz format uses for an empty square: one error box
+    // tells why, and nothing is written.
+    f.record = test::builtRecord({"T-REX"}, {{"T-REX", 1, 1, true}});
+    orderPlacedWords(f.record, 1);
+    auto refused = f.preview(f.rendered());
+    const QString path = f.dir.file(QStringLiteral("trex.puz"));
+    f.host.pickFile(path);
+    refused->actions().exportPuz->trigger();
+    ASSERT_EQ(f.host.messages().size(), 1u);
+    EXPECT_EQ(f.host.messages()[0].caption, QStringLiteral("Error"));
+    EXPECT_EQ(f.host.messages()[0].text,
+              QStringLiteral("Unable to create export file.\n") + path +
+                  QStringLiteral(": The .puz format cannot hold the character \"-\" in a square"));
+    EXPECT_FALSE(QFile::exists(path));
 }
 
 TEST(ReportStatusWindow, TellsEachWarningOnceAfterTheRunInOrder)

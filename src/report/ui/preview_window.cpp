@@ -135,6 +135,14 @@ void PreviewWindow::buildFileMenu(QMenu *file)
     connect(a.exportWords, &QAction::triggered, this, [this] { onExportTextClicked(TextExportKind::Words); });
     a.exportPdf = file->addAction(tr("Export As P&DF..."));
     connect(a.exportPdf, &QAction::triggered, this, &PreviewWindow::onExportPdfClicked);
+    QMenu *solving = file->addMenu(tr("Export For Solving &Apps"));
+    a.exportIpuz = solving->addAction(tr("&ipuz File..."));
+    a.exportPuz = solving->addAction(tr("&PUZ File..."));
+    a.exportSolvablePage = file->addAction(tr("Export As &Solvable Web Page..."));
+    const std::pair<QAction *, const ExportFormat *> solvingExports[] = {
+        {a.exportIpuz, &ipuzFormat()}, {a.exportPuz, &puzFormat()}, {a.exportSolvablePage, &solvablePageFormat()}};
+    for (const auto &[action, format] : solvingExports)
+        connect(action, &QAction::triggered, this, [this, format] { onExportForSolvingClicked(*format); });
     file->addSeparator();
     a.exit = file->addAction(tr("E&xit"));
     connect(a.exit, &QAction::triggered, this, &QDialog::accept);
@@ -358,14 +366,8 @@ void PreviewWindow::onExportPdfClicked()
     request.title = tr("Export As PDF");
     request.filter = QStringLiteral("PDF (*.pdf)|*.pdf");
     request.defaultSuffix = QStringLiteral("pdf");
-    if (m_lastPdf.isEmpty()) {
-        // Beside the last exported text, named after the puzzle.
-        const QString dir = fileDialogStart(m_settings.misc.lastExportTextFile).folder;
-        QString name = cp1252::toUnicode(m_record.PuzzleName.str()).trimmed();
-        name.replace(QLatin1Char('/'), QLatin1Char('-'));
-        m_lastPdf =
-            dir + QLatin1Char('/') + (name.isEmpty() ? QStringLiteral("puzzle") : name) + QStringLiteral(".pdf");
-    }
+    if (m_lastPdf.isEmpty())
+        m_lastPdf = puzzleFileName(QStringLiteral("pdf"));
     request.initialPath = m_lastPdf;
     request.overwritePrompt = true;
     const auto path = m_host.saveFileName(this, request);
@@ -382,6 +384,36 @@ void PreviewWindow::onExportPdfClicked()
         return;
     }
     showSavedTo(*path);
+}
+
+void PreviewWindow::onExportForSolvingClicked(const ExportFormat &format)
+{
+    FileRequest request;
+    request.title =
+        &format == &solvablePageFormat() ? tr("Export As Solvable Web Page") : tr("Export For Solving Apps");
+    request.filter = format.nameFilter();
+    request.defaultSuffix = format.suffix();
+    request.initialPath = puzzleFileName(format.suffix());
+    request.overwritePrompt = true;
+    const auto path = m_host.saveFileName(this, request);
+    if (!path)
+        return;
+    ExportInput input;
+    input.record = &m_record;
+    if (const FileStatus written = format.write(input, *path); !written) {
+        m_host.fileError(this, written.error(), tr("Unable to create export file."));
+        return;
+    }
+    showSavedTo(*path);
+}
+
+QString PreviewWindow::puzzleFileName(const QString &suffix) const
+{
+    // Beside the last exported text, named after the puzzle.
+    const QString dir = fileDialogStart(m_settings.misc.lastExportTextFile).folder;
+    QString name = cp1252::toUnicode(m_record.PuzzleName.str()).trimmed();
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    return dir + QLatin1Char('/') + (name.isEmpty() ? QStringLiteral("puzzle") : name) + QLatin1Char('.') + suffix;
 }
 
 void PreviewWindow::showSavedTo(const QString &path)

@@ -1,7 +1,8 @@
 #pragma once
 // "Puzzle Preview": the rendered page at a zoom, printing it (once or several copies), and the
-// exports: the clue and word lists as text, and the page as a PDF. The picture and web page
-// exports are shown but not offered yet.
+// exports: the clue and word lists as text, the page as a PDF, and the puzzle for solving on a
+// screen (.ipuz, .puz, a solvable web page). The picture and picture web page exports are shown
+// but not offered yet.
 
 #include "common/ui/dialog_conventions.h"
 #include "report/page_stream.h"
@@ -27,6 +28,7 @@ struct Settings;
 class StreamPreview;
 class StreamPrinter;
 class UiHost;
+class ExportFormat;
 enum class TextExportKind;
 
 // The jobs that print n copies on a printer making up to maxPerJob copies in one job: one job of n
@@ -50,6 +52,8 @@ public:
     void onMultipleCopiesClicked(); // the current page, as many copies as asked
     void onExportTextClicked(TextExportKind kind);
     void onExportPdfClicked();
+    // .ipuz, .puz or the solvable web page, made from the puzzle rather than the page.
+    void onExportForSolvingClicked(const ExportFormat &format);
     void zoomEditDone();
     void pixelEditDone();
 
@@ -66,6 +70,9 @@ public:
         QAction *exportClues = nullptr;
         QAction *exportWords = nullptr;
         QAction *exportPdf = nullptr;
+        QAction *exportIpuz = nullptr;
+        QAction *exportPuz = nullptr;
+        QAction *exportSolvablePage = nullptr;
         QAction *exit = nullptr;
         std::array<QAction *, 2> zoomIn{};  // 1 : 1, 2 : 1
         std::array<QAction *, 5> zoomOut{}; // 1 : 1 .. 1 : 5
@@ -112,6 +119,8 @@ private:
     void refreshZoomEdits();
     void rememberGeometry();
     void showSavedTo(const QString &path);
+    // A file named after the puzzle, in the folder of the last export.
+    QString puzzleFileName(const QString &suffix) const;
 
     Settings &m_settings;
     UiHost &m_host;
