@@ -129,7 +129,7 @@ class Browser:
         raise RuntimeError("the page did not become ready")
 
     def key(self, key, text=None, code=None, shift=False):
-        codes = {"Tab": 9, "Backspace": 8, "ArrowLeft": 37, "ArrowUp": 38, "ArrowRight": 39, "ArrowDown": 40}
+        codes = {"Tab": 9, "Backspace": 8, "Enter": 13, "ArrowLeft": 37, "ArrowUp": 38, "ArrowRight": 39, "ArrowDown": 40}
         event = {"key": key, "code": code or key, "modifiers": 8 if shift else 0}
         if key in codes:
             event["windowsVirtualKeyCode"] = codes[key]
@@ -266,7 +266,51 @@ def solve(browser, stem, failures, screenshot=None):
     failures.check({int(k): v for k, v in values.items()} == expected, f"{name}: letters lost on reload")
     failures.check(browser.js("document.querySelectorAll('.sq.right').length") == typed,
                    f"{name}: marks lost on reload")
+    if screenshot:
+        mistakes_and_moves(browser, words, name, failures, screenshot.replace(".png", "-marks.png"))
     browser.close(target)
+
+
+def mistakes_and_moves(browser, words, name, failures, screenshot):
+    """A wrong letter found by Check word and put right by Reveal word; the arrow keys; a clue
+    chosen with the keyboard; each square's label."""
+    current = "document.getElementById('current').textContent"
+    word = words[0]
+    at, right, _ = word["squares"][0]
+    label = browser.js(f"document.getElementById('s{at}').getAttribute('aria-label')")
+    clue = browser.js("document.querySelector('.list li .t').textContent")
+    failures.check(f"{word['label']}: {clue}, letter 1 of {len(word['squares'])}" in label,
+                   f"{name}: the first square's label is {label!r}")
+
+    browser.click(f"#s{at}")
+    if not browser.js(current).startswith(word["label"] + ":"):
+        browser.click(f"#s{at}")
+    browser.key("ArrowRight")
+    failures.check(browser.js("document.activeElement.id") == f"s{word['squares'][1][0]}",
+                   f"{name}: ArrowRight does not move along the row")
+    browser.key("ArrowLeft")
+    wrong = "z" if right.upper() != "Z" else "q"
+    browser.key(wrong, wrong)
+    browser.click("button[data-act='check-word']")
+    failures.check(browser.js("document.getElementById('status').textContent") == "One letter is wrong.",
+                   f"{name}: Check word does not find the wrong letter")
+    failures.check(browser.js(f"document.querySelector('[data-i=\"{at}\"]').classList.contains('wrong')"),
+                   f"{name}: the wrong letter is not marked")
+    browser.send("Page.captureScreenshot", {"format": "png"})  # let the marks paint
+    shot = browser.send("Page.captureScreenshot", {"format": "png", "captureBeyondViewport": True})
+    with open(screenshot, "wb") as f:
+        f.write(base64.b64decode(shot["data"]))
+    browser.click("button[data-act='reveal-word']")
+    failures.check(browser.js(f"document.getElementById('s{at}').value") == right and
+                   browser.js(f"document.querySelector('[data-i=\"{at}\"]').classList.contains('revealed')"),
+                   f"{name}: Reveal word does not put the letter right")
+
+    last = words[-1]
+    browser.js("document.querySelectorAll('.list li')[document.querySelectorAll('.list li').length - 1].focus()")
+    browser.key("Enter", "\r")
+    failures.check(browser.js(current).startswith(last["label"] + ":") and
+                   browser.js("document.activeElement.id") in [f"s{s[0]}" for s in last["squares"]],
+                   f"{name}: Enter on a clue does not take the cursor to its word")
 
 
 def accented_puzzle(program, work):

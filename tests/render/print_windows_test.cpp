@@ -573,6 +573,14 @@ TEST(PreviewWindow, ExportsThePuzzleForSolvingAndTellsWhyAFormatRefusesIt)
         EXPECT_EQ(p->savedToLabel()->text(), QStringLiteral("Saved to ") + path);
     }
     EXPECT_TRUE(f.host.messages().empty());
+    for (QMenu *menu : p->findChildren<QMenu *>()) {
+        if (menu->title() == QStringLiteral("&File")) {
+            menu->popup(QPoint(0, 0));
+            settle();
+            EXPECT_TRUE(menu->grab().save(ScreenshotDir + QStringLiteral("/print_preview_file_menu.png")));
+            menu->hide();
+        }
+    }
 
     // A hyphen kept in a square, which the .puz format uses for an empty square: one error box
     // tells why, and nothing is written.

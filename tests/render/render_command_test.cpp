@@ -38,6 +38,25 @@ TEST(RenderCommand, WritesAPictureOrAPdfOfThePuzzle)
     r = cli::run({"render", Samples, "0", "--out", pdf, "--letters", "abc", "--skeleton"});
     EXPECT_EQ(r.status, 0) << r.error.toStdString();
     EXPECT_GT(QFileInfo(pdf).size(), 1000);
+
+    // The files for solving, picked by the extension or by --interactive.
+    const struct {
+        const char *name;
+        bool interactive;
+        QByteArray starts;
+    } solving[] = {{"p.ipuz", false, "{"}, {"p.PUZ", false, QByteArray()}, {"p.html", true, "<!DOCTYPE html>"}};
+    for (const auto &c : solving) {
+        const QString path = dir.file(QLatin1String(c.name));
+        QStringList args{"render", Samples, "0", "--out", path};
+        if (c.interactive)
+            args << QStringLiteral("--interactive");
+        r = cli::run(args);
+        EXPECT_EQ(r.status, 0) << r.error.toStdString();
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.name;
+        const QByteArray bytes = file.readAll();
+        EXPECT_TRUE(bytes.startsWith(c.starts) && bytes.size() > 1000) << c.name;
+    }
 }
 
 TEST(RenderCommand, BadInputGivesOneLineAndStatusOne)
@@ -54,6 +73,8 @@ TEST(RenderCommand, BadInputGivesOneLineAndStatusOne)
         {"render", Samples, "0", "--out", out, "--parts", "title,cover"},
         {"render", Samples, "0", "--out", out, "--bold"},
         {"render", Samples, "0", "--out", dir.file(QStringLiteral("missing/dir/x.png"))},
+        {"render", Samples, "0", "--out", dir.file(QStringLiteral("missing/dir/x.puz"))},
+        {"render", Samples, "0", "--out", dir.file(QStringLiteral("x.pdf")), "--interactive"},
     };
     for (const auto &args : bad) {
         const auto r = cli::run(args);
