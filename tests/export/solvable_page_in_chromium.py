@@ -105,6 +105,28 @@ class Browser:
         self.wait_ready()
         return target
 
+    def wait_stored(self, key, value, probe_url):
+        """Waits until the browser itself holds value under key in the page's local storage, as a
+        second tab of the same origin sees it: a page's own writes reach the browser a moment
+        after the page has made them, and a reload before then would find the old value."""
+        page = self.session
+        target = self.send("Target.createTarget", {"url": probe_url}, session=False)["targetId"]
+        self.session = self.send("Target.attachToTarget", {"targetId": target, "flatten": True},
+                                 session=False)["sessionId"]
+        try:
+            deadline = time.monotonic() + 20
+            while time.monotonic() < deadline:
+                try:
+                    if self.js(f"localStorage.getItem({json.dumps(key)})") == value:
+                        return True
+                except RuntimeError:
+                    pass  # still loading
+                time.sleep(0.05)
+            return False
+        finally:
+            self.close(target)
+            self.session = page
+
     def close(self, target):
         self.send("Target.closeTarget", {"targetId": target}, session=False)
         self.session = None
@@ -258,6 +280,10 @@ def solve(browser, stem, failures, screenshot=None):
             f.write(base64.b64decode(shot["data"]))
 
     # The progress survives a reload.
+    key = browser.js("'quorvex-progress:' + JSON.parse(document.getElementById('puzzle-data').textContent).id")
+    saved = browser.js(f"localStorage.getItem({json.dumps(key)})")
+    failures.check(browser.wait_stored(key, saved, "file://" + os.path.abspath(stem + ".html")),
+                   f"{name}: the progress never reached the browser's storage")
     browser.send("Page.reload")
     browser.wait_ready()
     expected = {s[0]: s[1] for w in words for s in w["squares"]}
