@@ -5,6 +5,7 @@
 #include "app/ui/manual_notice_dialog.h"
 #include "builder/ui/build_progress_dialog.h"
 #include "builder/ui/candidates_dialog.h"
+#include "builder/word_order.h"
 #include "layout/layout_defaults.h"
 #include "layout/ui/border_dialog.h"
 #include "layout/ui/object_menu.h"
@@ -20,6 +21,7 @@
 #include "words/ui/word_list_editor.h"
 #include "words/word_list_text.h"
 
+#include "support/built_record.h"
 #include "support/file_faults.h"
 #include "support/monkey.h"
 #include "support/real_host.h"
@@ -388,6 +390,26 @@ const ErrorPath ErrorPaths[] = {
          s.modal(preview);
      },
      {{QStringLiteral("Error"), QStringLiteral("The page could not be printed.")}}},
+    {"APuzzleThePuzFormatCannotHold",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         // A hyphen in a square: the .puz format keeps '-' for an empty square.
+         s.record = builtRecord({"T-REX"}, {{"T-REX", 1, 1, true}});
+         orderPlacedWords(s.record, 1);
+         PreviewWindow preview(s.look(), s.p.session.settings, s.p.host, s.record,
+                               renderPuzzlePage(s.record, printOptionsFromSettings(s.p.session.settings)).stream,
+                               s.pdfPrinter());
+         const QString path = s.printed.file(QStringLiteral("trex.puz"));
+         a.drive([&a, path](QWidget *w) {
+             a.chooseFile(path);
+             a.press(QStringLiteral("OK"));
+             qobject_cast<PreviewWindow *>(w)->actions().exportPuz->trigger();
+             dismiss(w);
+         });
+         s.modal(preview);
+         EXPECT_FALSE(QFile::exists(path));
+     },
+     {{QStringLiteral("Error"), QStringLiteral("The .puz format cannot hold the character \"-\" in a square")}}},
     {"ACreatedPuzzleThatCannotBeSaved",
      {},
      [](Scene &s, ModalAnswerer &a) {
