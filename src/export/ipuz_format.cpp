@@ -15,11 +15,6 @@ QString unicode(const std::string &bytes)
     return cp1252::toUnicode(bytes);
 }
 
-QString letterText(uint8_t letter)
-{
-    return cp1252::toUnicode(std::string(1, static_cast<char>(letter)));
-}
-
 QJsonArray clueList(const std::vector<SolvingWord> &words)
 {
     QJsonArray list;
@@ -74,8 +69,8 @@ FileOutcome<QByteArray> IpuzFormat::encodeGrid(const SolvingGrid &grid, const Pu
                     puzzleRow.append(grid.number(r, c));
                 else
                     puzzleRow.append(QJsonObject{{QStringLiteral("cell"), grid.number(r, c)},
-                                                 {QStringLiteral("value"), letterText(letter)}});
-                solutionRow.append(letterText(letter));
+                                                 {QStringLiteral("value"), squareText(letter)}});
+                solutionRow.append(squareText(letter));
                 break;
             }
             }

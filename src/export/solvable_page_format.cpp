@@ -159,7 +159,7 @@ FileOutcome<QByteArray> SolvablePageFormat::encodeGrid(const SolvingGrid &grid, 
                 break;
             case SolvingGrid::Square::Letter: {
                 const uint8_t letter = grid.letter(r, c);
-                const QString text = cp1252::toUnicode(std::string(1, static_cast<char>(letter)));
+                const QString text = squareText(letter);
                 answers += text;
                 letterSquares.append(at);
                 const int number = grid.number(r, c);

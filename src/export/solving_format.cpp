@@ -23,8 +23,13 @@ FileError SolvingFormat::refused(const QString &path, const QString &why)
 
 bool solverTypes(uint8_t letter)
 {
-    const QString text = cp1252::toUnicode(std::string_view(reinterpret_cast<const char *>(&letter), 1));
+    const QString text = squareText(letter);
     return !text.isEmpty() && text.at(0).isLetterOrNumber();
+}
+
+QString squareText(uint8_t letter)
+{
+    return cp1252::toUnicode(std::string(1, static_cast<char>(letter)));
 }
 
 } // namespace qx

@@ -26,4 +26,7 @@ protected:
 // hyphen, a slash) is shown in its square from the start.
 bool solverTypes(uint8_t letter);
 
+// The character a square holds, from its Windows-1252 byte.
+QString squareText(uint8_t letter);
+
 } // namespace qx
