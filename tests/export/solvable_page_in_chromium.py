@@ -105,28 +105,6 @@ class Browser:
         self.wait_ready()
         return target
 
-    def wait_stored(self, key, value, probe_url):
-        """Waits until the browser itself holds value under key in the page's local storage, as a
-        second tab of the same origin sees it: a page's own writes reach the browser a moment
-        after the page has made them, and a reload before then would find the old value."""
-        page = self.session
-        target = self.send("Target.createTarget", {"url": probe_url}, session=False)["targetId"]
-        self.session = self.send("Target.attachToTarget", {"targetId": target, "flatten": True},
-                                 session=False)["sessionId"]
-        try:
-            deadline = time.monotonic() + 20
-            while time.monotonic() < deadline:
-                try:
-                    if self.js(f"localStorage.getItem({json.dumps(key)})") == value:
-                        return True
-                except RuntimeError:
-                    pass  # still loading
-                time.sleep(0.05)
-            return False
-        finally:
-            self.close(target)
-            self.session = page
-
     def close(self, target):
         self.send("Target.closeTarget", {"targetId": target}, session=False)
         self.session = None
@@ -279,16 +257,19 @@ def solve(browser, stem, failures, screenshot=None):
         with open(screenshot, "wb") as f:
             f.write(base64.b64decode(shot["data"]))
 
-    # The progress survives a reload.
-    key = browser.js("'quorvex-progress:' + JSON.parse(document.getElementById('puzzle-data').textContent).id")
-    saved = browser.js(f"localStorage.getItem({json.dumps(key)})")
-    failures.check(browser.wait_stored(key, saved, "file://" + os.path.abspath(stem + ".html")),
-                   f"{name}: the progress never reached the browser's storage")
-    browser.send("Page.reload")
-    browser.wait_ready()
+    # The progress survives a reload. A page's storage writes reach the browser a moment after
+    # the page made them, so a reload at once may still find the old letters: the page is
+    # reloaded until they are there, for ten seconds at most.
     expected = {s[0]: s[1] for w in words for s in w["squares"]}
-    values = browser.js("Object.fromEntries([...document.querySelectorAll('.sq.open input')]"
-                        ".map(i => [i.id.slice(1), i.value]))")
+    deadline = time.monotonic() + 10
+    while True:
+        browser.send("Page.reload")
+        browser.wait_ready()
+        values = browser.js("Object.fromEntries([...document.querySelectorAll('.sq.open input')]"
+                            ".map(i => [i.id.slice(1), i.value]))")
+        if {int(k): v for k, v in values.items()} == expected or time.monotonic() > deadline:
+            break
+        time.sleep(0.5)
     failures.check({int(k): v for k, v in values.items()} == expected, f"{name}: letters lost on reload")
     failures.check(browser.js("document.querySelectorAll('.sq.right').length") == typed,
                    f"{name}: marks lost on reload")
