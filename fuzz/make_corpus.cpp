@@ -185,6 +185,16 @@ void wordListSeeds(const QString &samplesDir)
     seed("fuzz_word_list", "refused.txt", cat({Bytes{0}, text("OK:fine\nALPHA:\xCE\x91\n")}));
 }
 
+void userWordListSeeds()
+{
+    seed("fuzz_user_word_list", "words.tlx", text("Quorvex\ncrossword\nZorbleq\n"));
+    seed("fuzz_user_word_list", "crlf-blanks-accents.tlx",
+         text("  caf\xC3\xA9 \r\n\r\n\nSTRA\xC3\x9F"
+              "E\r\nna\xC3\xAFve"));
+    seed("fuzz_user_word_list", "not-utf8.tlx", text("caf\xE9\n\x80uro\n\xFF\xFE"));
+    seed("fuzz_user_word_list", "empty.tlx", {});
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -232,6 +242,7 @@ int main(int argc, char **argv)
 
     settingsSeeds();
     wordListSeeds(samples);
+    userWordListSeeds();
 
     seed("fuzz_qxm_file", "sample-2.QXM",
          cat({text("QXM"), Bytes{11}, text("Old puzzle!"), oldRecordFrom(*decoded(2))}));

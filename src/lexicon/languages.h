@@ -1,0 +1,63 @@
+#pragma once
+// The eight spelling languages and the two thesauri: their codes, the names of their files in the
+// program directory, and which of them are there. Availability is read once at start-up; a
+// setting that names a missing language or thesaurus falls back to one that is there.
+
+#include <QString>
+
+#include <array>
+
+namespace qx {
+
+struct SpellLanguage {
+    int code;                // 1..8, the "Dictionary" setting's value
+    const char *caption;     // menu and dialog caption, with its accelerator
+    const char *name;        // as messages name it ("American")
+    const char *affixFile;   // first main file
+    const char *wordFile;    // second main file; its presence makes the language available
+    const char *excludeFile; // words that count as wrong
+    const char *includeFile; // words the user added, that count as right
+};
+
+inline constexpr int LanguageCount = 8;
+inline constexpr int ChooseLanguageAtCheckTime = 9;
+inline constexpr int ChooseThesaurusAtUseTime = 3;
+
+// Language 1..8; any other code gives American, whose lists also serve code 9 outside a check.
+const SpellLanguage &spellLanguage(int code);
+
+struct ThesaurusFiles {
+    int code;            // 1 American, 2 British
+    const char *caption; // "&American"
+    const char *dataFile;
+    const char *indexFile;
+};
+
+// Thesaurus 1 or 2; any other code gives American.
+const ThesaurusFiles &thesaurusFiles(int code);
+
+struct LexiconAvailability {
+    std::array<bool, LanguageCount> languages{};
+    std::array<bool, 2> thesauri{};
+
+    bool language(int code) const { return code >= 1 && code <= LanguageCount && languages[size_t(code - 1)]; }
+    bool thesaurus(int code) const { return code >= 1 && code <= 2 && thesauri[size_t(code - 1)]; }
+    bool anyLanguage() const;
+    bool anyThesaurus() const { return thesauri[0] || thesauri[1]; }
+
+    // Looks for each language's word file and each thesaurus file in the program directory.
+    static LexiconAvailability inProgramDir(const QString &programDir);
+};
+
+// A "Dictionary" setting naming a missing language becomes American, and American when missing
+// becomes 0 (none); choosing at check time stays.
+int availableDictionary(int setting, const LexiconAvailability &available);
+// A "Thesaurus" setting of British without its file becomes American, American without its file
+// becomes 0; choosing at use time stays.
+int availableThesaurus(int setting, const LexiconAvailability &available);
+
+// The language whose user lists the maintenance window edits for a "Dictionary" setting: the
+// setting's own, American for "choose at check time" and for none.
+int listLanguage(int dictionarySetting);
+
+} // namespace qx
