@@ -7,6 +7,7 @@
 #include "common/dialog_look.h"
 #include "common/paths.h"
 #include "layout/layout_library.h"
+#include "lexicon/languages.h"
 #include "shapes/shape_library.h"
 #include "shapes/shape_record.h"
 #include "store/collection_view.h"
@@ -37,6 +38,10 @@ struct Session {
     CollectionFile collectionFile() const { return CollectionFile(collectionPath()); }
     // The page layout a new puzzle receives.
     PageLayout layoutForNewPuzzle() const;
+
+    // Which spelling languages and thesauri have their data in the program directory, read once
+    // at start-up.
+    LexiconAvailability lexicon;
 
     // The screen size read at start-up and the factor every window scales itself by.
     QSize screen{1024, 768};

@@ -6,6 +6,7 @@
 #include "common/ini_file.h"
 #include "store/settings.h"
 
+#include "lexicon/lexicon_data.h"
 #include "support/file_faults.h"
 #include "support/scripted_ui_host.h"
 #include "support/temp_dir.h"
@@ -37,6 +38,8 @@ TEST(StartupSettings, AnUnreadableSettingsFileGivesTheDefaultsAndOneMessage)
     for (const auto &file : files) {
         SCOPED_TRACE(file.name);
         TempDir startup, program;
+        // With every dictionary and thesaurus there, no setting falls back to what is available.
+        linkLexiconData(program.path());
         const QString path = startup.file(SettingsFileName.toString());
         file.make(path);
         ScriptedUiHost host;

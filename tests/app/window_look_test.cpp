@@ -17,6 +17,12 @@
 #include "layout/ui/object_properties_dialog.h"
 #include "layout/ui/size_position_dialog.h"
 #include "layout/ui/text_input_dialog.h"
+#include "lexicon/ui/dictionary_maintenance_dialog.h"
+#include "lexicon/ui/language_choice_dialog.h"
+#include "lexicon/ui/spelling_suggestions_dialog.h"
+#include "lexicon/ui/thesaurus_lookup_dialog.h"
+#include "lexicon/ui/word_suggestions_dialog.h"
+#include "lexicon/user_word_list.h"
 #include "render/render_page.h"
 #include "report/ui/bonus_question_dialog.h"
 #include "report/ui/clue_headers_dialog.h"
@@ -214,6 +220,48 @@ TEST(WindowLook, ObjectDialogsShowTheirTextsWholeAtBothFactors)
         {
             NumberFontDialog w(dialogLook, host, object(ObjectKind::Puzzle));
             look(w, QStringLiteral("object_number_font"), factor);
+        }
+    }
+}
+
+TEST(WindowLook, SpellingAndThesaurusWindowsShowTheirTextsWholeAtBothFactors)
+{
+    Program p(QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex"));
+    p.session.screen = QSize(1280, 1024);
+    const QString dir = p.session.paths.programDir;
+    ASSERT_TRUE(writeUserWordList(dir + QStringLiteral("/IncEngl.tlx"),
+                                  {QStringLiteral("Quorvex"), QStringLiteral("Zorbleq")}));
+    for (const double factor : {1.0, 1.6}) {
+        p.session.screenFactor = factor;
+        const DialogLook dialogLook = p.session.look();
+        UiHost &host = p.host;
+        int choice = 2;
+        {
+            LanguageChoiceDialog w(dialogLook, QStringLiteral("Spell Check"),
+                                   {QStringLiteral("&American"), QStringLiteral("&British"), QStringLiteral("&Spanish"),
+                                    QStringLiteral("&Italian"), QStringLiteral("&French"), QStringLiteral("&German"),
+                                    QStringLiteral("&Dutch"), QStringLiteral("S&wedish")},
+                                   {true, true, true, true, false, true, true, true}, choice);
+            look(w, QStringLiteral("spell_check_choice"), factor);
+        }
+        {
+            SpellingSuggestionsDialog w(
+                dialogLook, host, QStringLiteral("American"), QStringLiteral("recieve"),
+                {QStringLiteral("receive"), QStringLiteral("relieve"), QStringLiteral("recede")});
+            look(w, QStringLiteral("spelling_suggestions"), factor);
+        }
+        {
+            DictionaryMaintenanceDialog w(dialogLook, host, dir, 1, UserList::Include);
+            look(w, QStringLiteral("dictionary_maintenance"), factor);
+        }
+        {
+            ThesaurusLookupDialog w(dialogLook, host, dir, 1, QStringLiteral("happy"));
+            look(w, QStringLiteral("thesaurus_lookup"), factor);
+        }
+        {
+            WordSuggestionsDialog w(dialogLook, QStringLiteral("hapy"),
+                                    {QStringLiteral("happy"), QStringLiteral("harpy")});
+            look(w, QStringLiteral("word_suggestions"), factor);
         }
     }
 }

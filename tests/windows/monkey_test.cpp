@@ -19,6 +19,10 @@
 #include "layout/ui/page_designer_window.h"
 #include "layout/ui/size_position_dialog.h"
 #include "layout/ui/text_input_dialog.h"
+#include "lexicon/ui/language_choice_dialog.h"
+#include "lexicon/ui/spelling_suggestions_dialog.h"
+#include "lexicon/ui/thesaurus_lookup_dialog.h"
+#include "lexicon/ui/word_suggestions_dialog.h"
 #include "render/print_options.h"
 #include "render/render_page.h"
 #include "report/ui/bonus_question_dialog.h"
@@ -71,6 +75,14 @@ const QString Collection = QStringLiteral("SAMPLE.QX3");
 const QString Shapes = QStringLiteral("QXFLAY.DAT");
 // The layout library's Delete, Import and Extract and the page designer's Save write the layout library.
 const QString Layouts = QStringLiteral("QXFPAGE.DAT");
+// The spell check's Add and the main window's dictionary commands write the user's word lists.
+const QStringList UserLists = [] {
+    QStringList names;
+    for (const char *language : {"Engl", "Brit", "Span", "Ital", "Frnch", "Germ", "Dutch", "Swed"})
+        names << QStringLiteral("Inc%1.tlx").arg(QLatin1String(language))
+              << QStringLiteral("Exc%1.tlx").arg(QLatin1String(language));
+    return names;
+}();
 
 LayoutObject designObject(ObjectKind kind)
 {
@@ -84,12 +96,14 @@ const WindowCase Cases[] = {
          s.p.window->show();
          return s.p.window.get();
      },
-     {Collection, Shapes, Layouts},
+     QStringList{Collection, Shapes, Layouts} + UserLists,
      // Exit writes the settings; the manual would be opened by the desktop's viewer.
      {QStringLiteral("MenuExit"), QStringLiteral("MenuUserManual")},
      2},
-    {"NewPuzzle", [](Scene &s) { return s.command("MenuNewPuzzle"); }, {Collection, Shapes, Layouts}},
-    {"ModifyPuzzle", [](Scene &s) { return s.command("MenuModifyPuzzle"); }, {Collection, Shapes, Layouts}},
+    {"NewPuzzle", [](Scene &s) { return s.command("MenuNewPuzzle"); },
+     QStringList{Collection, Shapes, Layouts} + UserLists},
+    {"ModifyPuzzle", [](Scene &s) { return s.command("MenuModifyPuzzle"); },
+     QStringList{Collection, Shapes, Layouts} + UserLists},
     {"ShapeLibrary", [](Scene &s) { return s.command("MenuPuzzleShape"); }, {Shapes}},
     {"PuzzleWords", [](Scene &s) { return s.command("MenuPuzzleWords"); }, {Collection}},
     {"AddAClue",
@@ -182,6 +196,34 @@ const WindowCase Cases[] = {
      QStringLiteral("OTHER.QX3")},
     {"WordSeparators", [](Scene &s) { return s.command("MenuWordSeparators"); }},
     {"InternationalCharacters", [](Scene &s) { return s.command("MenuIntlChars"); }},
+    // Spelling and thesaurus: the user lists are the only files their windows write.
+    {"DictionaryMaintenance",
+     [](Scene &s) { return s.command("MenuAddToDictionary"); },
+     {QStringLiteral("IncEngl.tlx")}},
+    {"SpellCheckChoice",
+     [](Scene &s) {
+         LanguageChoiceDialog dialog(s.look(), QStringLiteral("Spell Check"),
+                                     {QStringLiteral("&American"), QStringLiteral("&British")}, {true, false},
+                                     s.p.session.settings.misc.userDictionary);
+         return s.modal(dialog);
+     }},
+    {"SpellingSuggestions",
+     [](Scene &s) {
+         SpellingSuggestionsDialog dialog(s.look(), s.p.host, QStringLiteral("American"), QStringLiteral("recieve"),
+                                          {QStringLiteral("receive"), QStringLiteral("relieve")});
+         return s.modal(dialog);
+     }},
+    {"ThesaurusLookup",
+     [](Scene &s) {
+         ThesaurusLookupDialog dialog(s.look(), s.p.host, s.p.session.paths.programDir, 1, QStringLiteral("happy"));
+         return s.modal(dialog);
+     }},
+    {"WordSuggestions",
+     [](Scene &s) {
+         WordSuggestionsDialog dialog(s.look(), QStringLiteral("hapy"),
+                                      {QStringLiteral("happy"), QStringLiteral("harpy")});
+         return s.modal(dialog);
+     }},
     {"WordListImport",
      [](Scene &s) {
          QFile list(s.p.startup.file(QStringLiteral("WORDS.TXT")));

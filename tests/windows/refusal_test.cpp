@@ -10,6 +10,9 @@
 #include "layout/ui/border_dialog.h"
 #include "layout/ui/object_menu.h"
 #include "layout/ui/size_position_dialog.h"
+#include "lexicon/ui/dictionary_maintenance_dialog.h"
+#include "lexicon/ui/spelling_suggestions_dialog.h"
+#include "lexicon/ui/thesaurus_lookup_dialog.h"
 #include "render/print_options.h"
 #include "render/render_page.h"
 #include "report/ui/bonus_question_dialog.h"
@@ -114,6 +117,15 @@ const TypedField TypedFields[] = {
          s.modal(dialog);
      },
      [](QWidget *w) -> QWidget * { return qobject_cast<AddAClueDialog *>(w)->theClue(); }},
+    {"WordForTheUsersDictionary", viaCommand("MenuExcludeFromDictionary"),
+     [](QWidget *w) -> QWidget * { return qobject_cast<DictionaryMaintenanceDialog *>(w)->addInfo(); }},
+    {"WordToLookUp",
+     [](Scene &s, ModalAnswerer &a, const ModalAnswerer::Driver &driver) {
+         ThesaurusLookupDialog dialog(s.look(), s.p.host, s.p.session.paths.programDir, 1, QStringLiteral("happy"));
+         a.drive(driver).press(QStringLiteral("Enter"));
+         s.modal(dialog);
+     },
+     [](QWidget *w) -> QWidget * { return qobject_cast<ThesaurusLookupDialog *>(w)->wordBox(); }},
     {"ShapeName",
      [](Scene &s, ModalAnswerer &a, const ModalAnswerer::Driver &driver) {
          // The library first: New opens the editor.
@@ -672,6 +684,71 @@ const ErrorPath ErrorPaths[] = {
          s.command("MenuModifyPuzzle");
      },
      {{QStringLiteral("Error"), QStringLiteral("cannot be stored in a puzzle.")}}},
+    {"AUserWordListThatCannotBeWritten",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         const ReadOnlyFolder readOnly(s.p.program.path());
+         ASSERT_TRUE(readOnly.effective());
+         a.drive([](QWidget *w) {
+             auto *d = qobject_cast<DictionaryMaintenanceDialog *>(w);
+             d->addInfo()->setText(QStringLiteral("Zorbleq"));
+             clickButton(d, QStringLiteral("AddButton"));
+             clickButton(d, QStringLiteral("OkButton"));
+             if (QApplication::activeModalWidget() == d)
+                 dismiss(d);
+         });
+         a.press(QStringLiteral("OK"));
+         s.command("MenuAddToDictionary");
+         a.wait();
+     },
+     {{QStringLiteral("Error"), QStringLiteral("IncEngl.tlx")}}},
+    {"ASpellingReplacementNotSelected",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         SpellingSuggestionsDialog dialog(s.look(), s.p.host, QStringLiteral("American"), QStringLiteral("recieve"),
+                                          {QStringLiteral("receive")});
+         a.drive([](QWidget *w) {
+             qobject_cast<SpellingSuggestionsDialog *>(w)->suggestionList()->clearSelection();
+             clickButton(w, QStringLiteral("ReplaceButton"));
+             clickButton(w, QStringLiteral("IgnoreButton"));
+         });
+         a.press(QStringLiteral("OK"));
+         s.modal(dialog);
+         EXPECT_EQ(dialog.answer().choice, SpellChoice::Ignore);
+     },
+     {{QStringLiteral("Error"), QStringLiteral("No replacement word has been selected.")}}},
+    {"ASpellCheckWithoutItsDictionaryFile",
+     [](Scene &s) {
+         QFile::remove(s.p.program.file(QStringLiteral("sscefr.tlx")));
+         s.p.session.settings.misc.dictionary = 5;
+     },
+     [](Scene &s, ModalAnswerer &a) {
+         a.setFallback(QStringLiteral("No"));
+         a.drive([](QWidget *editor) {
+             clickButton(editor, QStringLiteral("SpellClue"));
+             dismiss(editor);
+         });
+         a.press(QStringLiteral("OK"));
+         s.command("MenuModifyPuzzle");
+     },
+     {{QStringLiteral("Error"), QStringLiteral("Could not find one of the dictionary files.")}}},
+    {"AThesaurusLookupThatFindsNothing",
+     [](Scene &s) { QFile::remove(s.p.program.file(QStringLiteral("thesdbam.idx"))); },
+     [](Scene &s, ModalAnswerer &a) {
+         ThesaurusLookupDialog dialog(s.look(), s.p.host, s.p.session.paths.programDir, 1, QStringLiteral("happy"));
+         a.press(QStringLiteral("OK")).press(QStringLiteral("OK"));
+         a.drive([](QWidget *w) {
+             // Nothing to accept: the button is off.
+             EXPECT_FALSE(findButton(w, QStringLiteral("AcceptButton"))->isEnabled());
+             clickButton(w, QStringLiteral("SuggestButton"));
+             dismiss(w);
+         });
+         a.press(QStringLiteral("OK"));
+         s.modal(dialog);
+     },
+     {{QStringLiteral("Error"), QStringLiteral("Could not find the Thesaurus file.")},
+      {QStringLiteral("Warning"), QStringLiteral("Word not found in Thesaurus.")},
+      {QStringLiteral("Error"), QStringLiteral("No suggestions found for the word happy.")}}},
     {"WordSeparatorsRefuseALetter",
      {},
      [](Scene &s, ModalAnswerer &a) {

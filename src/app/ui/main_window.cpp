@@ -305,11 +305,19 @@ void MainWindow::buildLanguageMenus(QMenu *options)
                                                    QStringLiteral("MenuDictionary%1").arg(code), languages[i], {},
                                                    [this, code] { m_session.settings.misc.dictionary = code; }));
         m_actions.dictionaries.back()->setChecked(m_session.settings.misc.dictionary == code);
+        // Languages whose data is missing are shown but cannot be chosen.
+        m_actions.dictionaries.back()->setEnabled(code == 9 || m_session.lexicon.language(code));
     }
+    const auto listOpener = [this](bool include) {
+        return [this, include] {
+            if (m_windows.dictionaryList)
+                m_windows.dictionaryList(*this, include);
+        };
+    };
     m_actions.addToDictionary =
-        addAction(options, "MenuAddToDictionary", tr("&Add to Dictionary"), ctrl(Qt::Key_T), {}, {});
-    m_actions.excludeFromDictionary =
-        addAction(options, "MenuExcludeFromDictionary", tr("&Exclude From Dictionary"), ctrl(Qt::Key_U), {}, {});
+        addAction(options, "MenuAddToDictionary", tr("&Add to Dictionary"), ctrl(Qt::Key_T), {}, listOpener(true));
+    m_actions.excludeFromDictionary = addAction(options, "MenuExcludeFromDictionary", tr("&Exclude From Dictionary"),
+                                                ctrl(Qt::Key_U), {}, listOpener(false));
 
     QMenu *thesaurus = options->addMenu(tr("&Thesaurus Type"));
     auto *thesauri = new QActionGroup(this);
@@ -320,6 +328,7 @@ void MainWindow::buildLanguageMenus(QMenu *options)
                                                kinds[i], {},
                                                [this, code] { m_session.settings.misc.thesaurus = code; }));
         m_actions.thesauri.back()->setChecked(m_session.settings.misc.thesaurus == code);
+        m_actions.thesauri.back()->setEnabled(code == 3 || m_session.lexicon.thesaurus(code));
     }
 }
 
@@ -478,8 +487,9 @@ void MainWindow::updateWindowsAvailability()
     a.clueHeaders->setEnabled(bool(m_windows.clueHeaders));
     a.internationalChars->setEnabled(bool(m_windows.internationalChars));
     a.wordSeparators->setEnabled(bool(m_windows.wordSeparators));
-    for (QAction *later : {a.jpegFactor, a.addToDictionary, a.excludeFromDictionary})
-        later->setEnabled(false);
+    a.jpegFactor->setEnabled(false);
+    for (QAction *list : {a.addToDictionary, a.excludeFromDictionary})
+        list->setEnabled(bool(m_windows.dictionaryList) && m_session.lexicon.anyLanguage());
 }
 
 void MainWindow::enableDisable()

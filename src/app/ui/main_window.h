@@ -47,10 +47,11 @@ public:
         std::function<void(MainWindow &)> tipOfTheDay;
         std::function<void(MainWindow &)> manualNotice;
         std::function<void(MainWindow &)> aboutBox;
-        std::function<void(MainWindow &, const QString &)> help; // at a keyword, or the contents
-        std::function<void(MainWindow &)> clueHeaders;           // the default clue headings
-        std::function<void(MainWindow &)> internationalChars;    // the keys F1..F12 type
-        std::function<void(MainWindow &)> wordSeparators;        // characters the grid shows
+        std::function<void(MainWindow &, const QString &)> help;        // at a keyword, or the contents
+        std::function<void(MainWindow &)> clueHeaders;                  // the default clue headings
+        std::function<void(MainWindow &)> internationalChars;           // the keys F1..F12 type
+        std::function<void(MainWindow &)> wordSeparators;               // characters the grid shows
+        std::function<void(MainWindow &, bool include)> dictionaryList; // the user's right or wrong words
     };
     void setWindows(Windows windows);
 

@@ -10,6 +10,7 @@
 #include "common/ui/ui_host.h"
 #include "layout/ui/layout_library_dialog.h"
 #include "layout/ui/page_designer_window.h"
+#include "lexicon/ui/lexicon_windows.h"
 #include "report/ui/print_windows.h"
 #include "shapes/ui/shape_library_dialog.h"
 #include "words/ui/international_characters_dialog.h"
@@ -65,6 +66,34 @@ std::optional<PageLayout> runLayoutLibrary(QWidget *parent, Session &session, Ui
     return library.chosen();
 }
 
+LexiconContext lexiconContext(Session &session)
+{
+    return LexiconContext{session.look(), session.settings, session.paths.programDir, session.lexicon};
+}
+
+// The editor's spell check and thesaurus, when their data is there.
+void addLexicon(WordListContext &context, Session &session, UiHost &host)
+{
+    if (session.lexicon.anyLanguage()) {
+        context.spellCheck = [&session, &host](QWidget *parent, QStringList &words, QStringList &clues,
+                                               bool checkWords) {
+            std::vector<SpellRow> rows;
+            for (qsizetype i = 0; i < words.size(); ++i)
+                rows.push_back({words[i], clues[i]});
+            runSpellCheck(parent, host, lexiconContext(session), rows, checkWords);
+            for (qsizetype i = 0; i < words.size(); ++i) {
+                words[i] = rows[size_t(i)].word;
+                clues[i] = rows[size_t(i)].clue;
+            }
+        };
+    }
+    if (session.lexicon.anyThesaurus()) {
+        context.thesaurus = [&session, &host](QWidget *parent, const QString &word) {
+            return runThesaurus(parent, host, lexiconContext(session), word);
+        };
+    }
+}
+
 // Opens the word list editor on the session's current puzzle.
 void runWordList(MainWindow &w, Session &session, UiHost &host, const QString &caption)
 {
@@ -85,6 +114,7 @@ void runWordList(MainWindow &w, Session &session, UiHost &host, const QString &c
                             [&session, &host](QWidget *parent) {
                                 return runLayoutLibrary(parent, session, host, LayoutLibraryMode::Puzzle);
                             }};
+    addLexicon(context, session, host);
     WordListEditor editor(std::move(context), host, caption, &w);
     host.runModal(editor);
 }
@@ -166,6 +196,9 @@ void installProgramWindows(MainWindow &main, Session &session, UiHost &host)
     windows.wordSeparators = [&session, &host](MainWindow &w) {
         WordSeparatorsDialog separators(session.look(), session.settings, host, &w);
         host.runModal(separators);
+    };
+    windows.dictionaryList = [&session, &host](MainWindow &w, bool include) {
+        runDictionaryMaintenance(&w, host, lexiconContext(session), include ? UserList::Include : UserList::Exclude);
     };
     main.setWindows(std::move(windows));
 }

@@ -31,6 +31,11 @@ std::unique_ptr<MainWindow> startUp(const StartupOptions &options, Session &sess
     if (options.screen)
         session.screen = *options.screen;
     session.screenFactor = screenFactorFor(session.settings.misc.windowSize, session.screen);
+    // Languages and thesauri whose data is missing are offered disabled; settings that name one fall back.
+    session.lexicon = LexiconAvailability::inProgramDir(session.paths.programDir);
+    auto &misc = session.settings.misc;
+    misc.dictionary = availableDictionary(misc.dictionary, session.lexicon);
+    misc.thesaurus = availableThesaurus(misc.thesaurus, session.lexicon);
 
     auto window = std::make_unique<MainWindow>(session, host);
     window->loadInPuzzles();

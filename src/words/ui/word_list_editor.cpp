@@ -114,10 +114,6 @@ QGroupBox *WordListEditor::buildWordGrid()
     m_deleteAll = makeButton(tr("Delete &All"), "DeleteAllClue", this);
     m_delete = makeButton(tr("De&lete"), "DeleteClue", this);
     auto *wordButtons = new QHBoxLayout;
-    const auto later = [&](const QString &text, const char *name) {
-        m_later.push_back(makeButton(text, name, this));
-        return m_later.back();
-    };
     m_import = makeButton(tr("&Import"), "ImportClue", this);
     m_export = makeButton(tr("&Export"), "ExportClue", this);
     m_intChars = makeButton(tr("International Characters"), "IntCharButton", this);
@@ -125,8 +121,10 @@ QGroupBox *WordListEditor::buildWordGrid()
     wordButtons->addWidget(m_export);
     wordButtons->addWidget(m_deleteAll);
     wordButtons->addWidget(m_delete);
-    wordButtons->addWidget(later(tr("&Spell Check"), "SpellClue"));
-    wordButtons->addWidget(later(tr("&Thesaurus"), "Thes"));
+    m_spellCheck = makeButton(tr("&Spell Check"), "SpellClue", this);
+    m_thesaurus = makeButton(tr("&Thesaurus"), "Thes", this);
+    wordButtons->addWidget(m_spellCheck);
+    wordButtons->addWidget(m_thesaurus);
     wordButtons->addWidget(m_intChars);
     gridLayout->addLayout(wordButtons);
     return gridBox;
@@ -210,6 +208,8 @@ void WordListEditor::connectControls()
     connect(m_import, &QPushButton::clicked, this, &WordListEditor::onImportClueClicked);
     connect(m_export, &QPushButton::clicked, this, &WordListEditor::onExportClueClicked);
     connect(m_intChars, &QPushButton::clicked, this, &WordListEditor::onIntCharButtonClicked);
+    connect(m_spellCheck, &QPushButton::clicked, this, &WordListEditor::onSpellClueClicked);
+    connect(m_thesaurus, &QPushButton::clicked, this, &WordListEditor::onThesClicked);
     connect(m_shrink, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.shrink = on; });
     connect(m_quick, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.quickBuild = on; });
 }
@@ -225,8 +225,8 @@ void WordListEditor::addInternationalCharacterKeys()
 void WordListEditor::enableByMode()
 {
     const bool isNew = m_context.isNew;
-    for (QPushButton *b : m_later)
-        b->setEnabled(false);
+    m_spellCheck->setEnabled(bool(m_context.spellCheck));
+    m_thesaurus->setEnabled(bool(m_context.thesaurus));
     // The layout may change in both modes.
     m_changeLayout->setEnabled(bool(m_context.chooseLayout));
     m_save->setVisible(!isNew);
@@ -541,6 +541,39 @@ void WordListEditor::onIntCharButtonClicked()
 {
     InternationalCharactersDialog characters(look(), m_context.settings, this);
     m_host.runModal(characters);
+}
+
+// Replacements land in the cells, cut to what a cell holds.
+void WordListEditor::onSpellClueClicked()
+{
+    if (!m_context.spellCheck)
+        return;
+    QStringList words;
+    QStringList clues;
+    for (int row = 0; row < Rows; ++row) {
+        words << m_grid->text(row, WordGrid::WordColumn);
+        clues << m_grid->text(row, WordGrid::ClueColumn);
+    }
+    const QStringList wordsBefore = words;
+    const QStringList cluesBefore = clues;
+    m_context.spellCheck(this, words, clues, m_context.isNew);
+    for (int row = 0; row < Rows; ++row) {
+        if (words[row] != wordsBefore[row])
+            m_grid->item(row, WordGrid::WordColumn)->setText(withoutUnstorable(words[row]).left(MaxWordLength));
+        if (clues[row] != cluesBefore[row])
+            m_grid->item(row, WordGrid::ClueColumn)->setText(withoutUnstorable(clues[row]).left(MaxClueLength));
+    }
+}
+
+// The synonym accepted for the selected row's word becomes that row's clue.
+void WordListEditor::onThesClicked()
+{
+    const int row = m_grid->currentRow();
+    if (!m_context.thesaurus || row < 0)
+        return;
+    const auto synonym = m_context.thesaurus(this, m_grid->text(row, WordGrid::WordColumn).trimmed());
+    if (synonym)
+        m_grid->item(row, WordGrid::ClueColumn)->setText(withoutUnstorable(*synonym).left(MaxClueLength));
 }
 
 void WordListEditor::typeInternationalCharacter(int k)

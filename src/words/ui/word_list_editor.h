@@ -45,6 +45,11 @@ struct WordListContext {
     // Lets the user choose a layout from the layout library; empty when the window chose none.
     // "Change La&yout" is disabled while this is unset.
     std::function<std::optional<PageLayout>(QWidget *parent)> chooseLayout = nullptr;
+    // Spell-checks the words (when the flag is set) and clues of the rows, replacing in place.
+    // "&Spell Check" is disabled while this is unset.
+    std::function<void(QWidget *parent, QStringList &words, QStringList &clues, bool checkWords)> spellCheck = nullptr;
+    // Looks a word up in the thesaurus; the synonym accepted. "&Thesaurus" is disabled while unset.
+    std::function<std::optional<QString>(QWidget *parent, const QString &word)> thesaurus = nullptr;
 };
 
 class WordListEditor : public ConventionalDialog {
@@ -79,6 +84,8 @@ public:
     void onImportClueClicked();
     void onExportClueClicked();
     void onIntCharButtonClicked();
+    void onSpellClueClicked();
+    void onThesClicked();
     // Types international character k (1..12) into the focused text control.
     void typeInternationalCharacter(int k);
 
@@ -128,8 +135,8 @@ private:
     QPushButton *m_import = nullptr;
     QPushButton *m_export = nullptr;
     QPushButton *m_intChars = nullptr;
-    // The buttons of windows not built yet: present, not yet usable.
-    std::vector<QPushButton *> m_later;
+    QPushButton *m_spellCheck = nullptr;
+    QPushButton *m_thesaurus = nullptr;
 };
 
 } // namespace qx
