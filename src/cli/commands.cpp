@@ -4,6 +4,7 @@
 #include "cli/edit_commands.h"
 #include "cli/json_records.h"
 #include "cli/layout_commands.h"
+#include "cli/lexicon_commands.h"
 #include "cli/options.h"
 #include "cli/printable.h"
 #include "cli/render_command.h"
@@ -192,6 +193,8 @@ const std::vector<Command> &commands()
         {"layout-export", {}, layoutExportCommand},
         {"layout-import", {}, layoutImportCommand},
         {"words", wordsOptions(), wordsCommand},
+        {"spell", spellOptions(), spellCommand},
+        {"thesaurus", thesaurusOptions(), thesaurusCommand},
     };
     return table;
 }
@@ -297,6 +300,15 @@ QString usage()
         "                                    writes puzzle N's words, clues or word and clue pairs\n"
         "                                    (separator ':' unless --sep) as the word list editor\n"
         "                                    exports them: sorted, Windows-1252, CR LF line ends\n"
+        "  spell COLLECTION N [--language NAME] [--json]\n"
+        "                                    each word and clue piece of puzzle N the dictionary\n"
+        "                                    refuses, by row, with its suggestions; the program\n"
+        "                                    directory's dictionaries and user word lists. NAME is\n"
+        "                                    american (default), british, spanish, italian, french,\n"
+        "                                    german, dutch or swedish\n"
+        "  thesaurus WORD [--british] [--json]\n"
+        "                                    the word's categories and antonym categories with their\n"
+        "                                    synonyms, from the American thesaurus unless --british\n"
         "\n"
         "The program directory holds the shape and layout libraries: --program-dir DIR, else\n"
         "$QUORVEX_PROGRAM_DIR, else ${XDG_DATA_HOME:-~/.local/share}/quorvex; the files shipped with\n"
