@@ -33,10 +33,18 @@ std::vector<qx::SpellRow> puzzleRows()
     };
     std::vector<qx::SpellRow> rows;
     for (int k = 0; k < 200; ++k) {
+        // Whole words while they fit, then "a " to the full 150 characters, ended by a full stop.
         QString clue;
-        for (int i = k; clue.size() < 150; ++i)
-            clue += clueWords[i % clueWords.size()] + QLatin1Char(' ');
-        rows.push_back({words[k % words.size()], clue.left(150)});
+        for (int i = k;; ++i) {
+            const QString &next = clueWords[i % clueWords.size()];
+            if (clue.size() + next.size() + 1 > 150)
+                break;
+            clue += next + QLatin1Char(' ');
+        }
+        while (clue.size() < 150)
+            clue += clue.size() % 2 ? QLatin1Char(' ') : QLatin1Char('a');
+        clue[149] = QLatin1Char('.');
+        rows.push_back({words[k % words.size()], clue});
     }
     return rows;
 }
