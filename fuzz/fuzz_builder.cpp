@@ -1,9 +1,9 @@
 // The grid builder on a damaged shape and a damaged word list: the first byte chooses one to three
-// attempts, shrinking and the quick build; then come a shape record and the first part of a puzzle
+// attempts, shrinking, the quick build and best fit; then come a shape record and the first part of a puzzle
 // record (its words and clues; missing bytes are zero). With a fixed seed and one thread the build
 // finishes, stops before the last attempt only when nothing better can come, the candidates are
 // ranked by the words they placed, and no candidate places more words than the list holds or lays a
-// grid larger than the grid can be.
+// grid larger than the grid can be; every word a candidate leaves out has a reason.
 
 #include "builder/grid_builder.h"
 #include "fuzz_support.h"
@@ -36,6 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     options.attempts = data[0] % 3 + 1;
     options.shrink = (data[0] & 0x10) != 0;
     options.quickBuild = (data[0] & 0x20) != 0;
+    options.bestFit = (data[0] & 0x40) != 0;
     options.seed = 20261207;
     options.threads = 1;
     CandidateSlots candidates;
@@ -57,6 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(r.GridWidth >= 1 && r.GridWidth <= GridSide && r.GridHeight >= 1 && r.GridHeight <= GridSide,
               "a grid that fits");
         check(std::count(slot.placed.begin(), slot.placed.end(), 1) == slot.score, "one placed flag per word placed");
+        for (int k = slot.score; k < working->wordsInUse(); ++k)
+            check(slot.leftOut[static_cast<size_t>(k)].reason != LeftOutReason::None,
+                  "a reason for every word left out");
     }
     return 0;
 }

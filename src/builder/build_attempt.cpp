@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <limits>
 
 namespace qx {
 
@@ -33,6 +34,11 @@ constexpr std::array<uint8_t, GridCells + 1> table()
 constexpr auto ColumnOf = table<columnOf>();
 constexpr auto RowOf = table<rowOf>();
 
+// Best fit's word order: length counts one per letter, a word of only rare letters this much more,
+// and the random shake up to this much.
+constexpr float HardnessWeight = 3.0f;
+constexpr float OrderNoise = 2.0f;
+
 } // namespace
 
 PuzzleRecord AttemptResult::record(const PuzzleRecord &saved) const
@@ -56,23 +62,71 @@ std::array<uint8_t, MaxWords> AttemptResult::placedFlags() const
     return flags;
 }
 
+std::array<LeftOut, MaxWords> AttemptResult::leftOutByPosition() const
+{
+    std::array<LeftOut, MaxWords> byPosition{};
+    if (!explained)
+        return byPosition;
+    std::array<int16_t, MaxWords> positionOf{};
+    for (int k = 0; k < total; ++k)
+        positionOf[entries[k].source] = static_cast<int16_t>(k);
+    for (int k = 0; k < total; ++k) {
+        LeftOut why = leftOut[entries[k].source];
+        if (why.blocker >= 0)
+            why.blocker = positionOf[static_cast<size_t>(why.blocker)];
+        byPosition[k] = why;
+    }
+    return byPosition;
+}
+
 AttemptRunner::AttemptRunner(const PuzzleRecord &saved, const ShapeRecord &shape, AttemptOptions options)
-    : m_saved(saved), m_options(options), m_cellsOf(std::make_unique<std::array<std::array<int16_t, GridCells>, 256>>())
+    : m_saved(saved), m_options(options), m_crossable(std::make_unique<std::array<CrossableCells, 2>>())
 {
     m_total = saved.wordsInUse();
     m_width = saved.widthInUse();
     m_height = saved.heightInUse();
     for (int x = 1; x <= GridCells; ++x)
         m_shape[x] = shape.ShapeCells[x - 1];
+    std::array<int, 256> frequency{};
     for (int w = 0; w < m_total; ++w) {
         const std::string text = saved.Words[w].str();
         Word &word = m_words[w];
         word.stored = static_cast<int>(text.size());
         for (const char ch : text) {
-            if (ch != ' ')
-                word.s[word.length++] = UpperCaseLetter(static_cast<uint8_t>(ch));
+            if (ch != ' ') {
+                word.s[word.length] = UpperCaseLetter(static_cast<uint8_t>(ch));
+                ++frequency[word.s[word.length++]];
+            }
         }
     }
+    // A word of rare letters finds few crossings: best fit tries it early, while the grid is open.
+    const int most = std::max(1, *std::max_element(frequency.begin(), frequency.end()));
+    for (int w = 0; w < m_total; ++w) {
+        const Word &word = m_words[w];
+        float rarity = 0;
+        for (int i = 0; i < word.length; ++i)
+            rarity += 1.0f - static_cast<float>(frequency[word.s[i]]) / static_cast<float>(most);
+        m_hardness[w] = word.length > 0 ? rarity / static_cast<float>(word.length) : 0.0f;
+    }
+    m_longestRun = longestRun();
+}
+
+int AttemptRunner::longestRun() const
+{
+    int longest = 0;
+    for (int across = 0; across < 2; ++across) {
+        const int lines = across ? m_height : m_width;
+        const int along = across ? m_width : m_height;
+        for (int line = 1; line <= lines; ++line) {
+            int run = 0;
+            for (int i = 1; i <= along; ++i) {
+                const int x = across ? (line - 1) * Side + i : (i - 1) * Side + line;
+                run = m_shape[x] ? run + 1 : 0;
+                longest = std::max(longest, run);
+            }
+        }
+    }
+    return longest;
 }
 
 int AttemptRunner::testAcross(int f, const Word &w) const
@@ -133,18 +187,68 @@ int AttemptRunner::testDown(int f, const Word &w) const
     return crossings;
 }
 
+void AttemptRunner::CrossableCells::clear()
+{
+    count.fill(0);
+    slot.fill(-1);
+}
+
+void AttemptRunner::CrossableCells::add(int x, uint8_t letter)
+{
+    slot[x] = count[letter];
+    cells[letter][count[letter]++] = static_cast<int16_t>(x);
+}
+
+void AttemptRunner::CrossableCells::remove(int x, uint8_t letter)
+{
+    const int at = slot[x];
+    if (at < 0)
+        return;
+    const int16_t last = cells[letter][--count[letter]];
+    cells[letter][at] = last;
+    slot[last] = static_cast<int16_t>(at);
+    slot[x] = -1;
+}
+
+void AttemptRunner::noteFilled(int x)
+{
+    // The new letter closes a side of its neighbours; it is itself crossable in each direction
+    // whose two sides are still open.
+    auto &[across, down] = *m_crossable;
+    const bool hasLeft = ColumnOf[x] != 1;
+    const bool hasRight = ColumnOf[x] != Side;
+    const bool hasAbove = x > Side;
+    const bool hasBelow = x + Side <= GridCells;
+    if (hasLeft && m_grid[x - 1] != Space)
+        across.remove(x - 1, m_grid[x - 1]);
+    if (hasRight && m_grid[x + 1] != Space)
+        across.remove(x + 1, m_grid[x + 1]);
+    if (hasAbove && m_grid[x - Side] != Space)
+        down.remove(x - Side, m_grid[x - Side]);
+    if (hasBelow && m_grid[x + Side] != Space)
+        down.remove(x + Side, m_grid[x + Side]);
+    if ((!hasLeft || m_grid[x - 1] == Space) && (!hasRight || m_grid[x + 1] == Space))
+        across.add(x, m_grid[x]);
+    if ((!hasAbove || m_grid[x - Side] == Space) && (!hasBelow || m_grid[x + Side] == Space))
+        down.add(x, m_grid[x]);
+}
+
 void AttemptRunner::write(int k, int f, int step)
 {
     const Word &w = m_words[m_entries[k].source];
     for (int i = 0; i < w.length; ++i) {
         const int x = f + i * step;
         if (m_grid[x] == Space) {
-            const uint8_t ch = w.s[i];
-            (*m_cellsOf)[ch][m_cellCount[ch]++] = static_cast<int16_t>(x);
+            m_grid[x] = w.s[i];
+            noteFilled(x);
             m_log.push_back(static_cast<int16_t>(x));
         }
-        m_grid[x] = w.s[i];
     }
+    const int last = f + std::max(w.length - 1, 0) * step;
+    m_top = std::min(m_top, static_cast<int>(RowOf[f]));
+    m_left = std::min(m_left, static_cast<int>(ColumnOf[f]));
+    m_bottom = std::max(m_bottom, static_cast<int>(RowOf[last]));
+    m_right = std::max(m_right, static_cast<int>(ColumnOf[last]));
     AttemptResult::Entry &e = m_entries[k];
     e.pos = static_cast<int16_t>(f);
     e.len = static_cast<int16_t>(w.length);
@@ -175,8 +279,11 @@ void AttemptRunner::collectSince(const Word &w, int lastColumn, int lastRow, int
     // Every position failed when the word was last tried, and cells only ever fill: a position can
     // pass now only through a cell filled since then, so only those cells are looked at.
     const bool across = step == 1;
+    const CrossableCells &crossable = (*m_crossable)[across ? 0 : 1];
     for (size_t n = since; n < m_log.size(); ++n) {
         const int x = m_log[n];
+        if (!crossable.has(x))
+            continue;
         for (int i = 0; i < w.length; ++i) {
             if (w.s[i] != m_grid[x])
                 continue;
@@ -205,10 +312,11 @@ void AttemptRunner::collect(const Word &w, int lastColumn, int lastRow, int step
     // positions worth testing are those the cell index reaches through the word's letters; each
     // one is counted once per letter it shares, which bounds its crossings.
     const bool across = step == 1;
+    const CrossableCells &crossable = (*m_crossable)[across ? 0 : 1];
     for (int i = 0; i < w.length; ++i) {
         const uint8_t ch = w.s[i];
-        const auto &cells = (*m_cellsOf)[ch];
-        for (int n = 0; n < m_cellCount[ch]; ++n) {
+        const auto &cells = crossable.cells[ch];
+        for (int n = 0; n < crossable.count[ch]; ++n) {
             const int x = cells[n];
             int f;
             if (across) {
@@ -349,11 +457,32 @@ bool AttemptRunner::tryDown(int k, int required, bool firstWord, SplitMix64 &rng
     return true;
 }
 
-void AttemptRunner::run(SplitMix64 &rng, AttemptResult &out)
+void AttemptRunner::run(SplitMix64 &rng, AttemptResult &out, int64_t explainAbove)
 {
-    orderLongestFirst();
-    clearGrid();
-    placeInPasses(rng);
+    if (m_options.bestFit) {
+        orderForBestFit(rng);
+        clearGrid();
+        placeBestFit(rng);
+    } else {
+        orderLongestFirst();
+        clearGrid();
+        placeInPasses(rng);
+    }
+    int placed = 0, letters = 0;
+    for (int k = 0; k < m_total; ++k) {
+        if (m_entries[k].placed) {
+            ++placed;
+            letters += m_words[m_entries[k].source].length;
+        }
+    }
+    out.crossings = letters - static_cast<int>(m_log.size());
+    out.boxArea = placed > 0 ? (m_bottom - m_top + 1) * (m_right - m_left + 1) : 0;
+    out.rankKey = placed;
+    if (m_options.bestFit)
+        out.rankKey = (int64_t(placed) << 32) | (int64_t(out.crossings) << 16) | (0xFFFF - out.boxArea);
+    out.explained = false;
+    if (explainAbove >= 0 && out.rankKey > explainAbove)
+        explainLeftOut(out);
     int width = m_width;
     int height = m_height;
     if (m_options.shrink)
@@ -361,8 +490,14 @@ void AttemptRunner::run(SplitMix64 &rng, AttemptResult &out)
     finishCells();
     const int wordCount = compactAndNumber();
     const int acrossCount = orderAcrossFirst(wordCount);
-    if (m_options.shrink)
+    if (m_options.shrink) {
         shiftToCorner(wordCount, width, height);
+        // Best fit starts in the middle: the grid moves both up and left.
+        if (m_options.bestFit) {
+            m_firstWordAcross = !m_firstWordAcross;
+            shiftToCorner(wordCount, width, height);
+        }
+    }
 
     out.score = wordCount;
     out.total = m_total;
@@ -376,11 +511,30 @@ void AttemptRunner::run(SplitMix64 &rng, AttemptResult &out)
 
 void AttemptRunner::orderLongestFirst()
 {
-    // The text and clue move; the position arrays stay with their places.
     std::array<uint8_t, MaxWords> order{};
     for (int k = 0; k < m_total; ++k)
         order[k] = static_cast<uint8_t>(k);
     bubblePasses(order, m_total, [&](uint8_t a, uint8_t b) { return m_words[a].stored < m_words[b].stored; });
+    setOrder(order);
+}
+
+void AttemptRunner::orderForBestFit(SplitMix64 &rng)
+{
+    // Long words and words of rare letters first, shaken a little so that attempts differ.
+    std::array<float, MaxWords> key{};
+    std::array<uint8_t, MaxWords> order{};
+    for (int k = 0; k < m_total; ++k) {
+        order[k] = static_cast<uint8_t>(k);
+        key[k] = static_cast<float>(m_words[k].length) + HardnessWeight * m_hardness[k] +
+                 OrderNoise * static_cast<float>(rng.below(1024)) / 1024.0f;
+    }
+    std::stable_sort(order.begin(), order.begin() + m_total, [&](uint8_t a, uint8_t b) { return key[a] > key[b]; });
+    setOrder(order);
+}
+
+void AttemptRunner::setOrder(const std::array<uint8_t, MaxWords> &order)
+{
+    // The text and clue move; the position arrays stay with their places.
     for (int k = 0; k < m_total; ++k) {
         AttemptResult::Entry &e = m_entries[k];
         e.source = order[k];
@@ -395,10 +549,13 @@ void AttemptRunner::orderLongestFirst()
 void AttemptRunner::clearGrid()
 {
     m_grid.fill(Space);
-    m_cellCount.fill(0);
+    for (CrossableCells &cells : *m_crossable)
+        cells.clear();
     m_log.clear();
     m_lastFailure.fill(-1);
     m_firstWordAcross = false;
+    m_top = m_left = Side + 1;
+    m_bottom = m_right = 0;
 }
 
 void AttemptRunner::placeInPasses(SplitMix64 &rng)
@@ -414,11 +571,11 @@ void AttemptRunner::placeInPasses(SplitMix64 &rng)
             placeWord(k, firstWord, rng);
             firstWord = false;
         }
-        if (m_options.quickBuild && pass == 2)
-            break;
         int count = 0;
         for (int k = 0; k < m_total; ++k)
             count += m_entries[k].placed;
+        if (m_options.quickBuild && pass == 2)
+            break;
         if (count == previous)
             break;
         previous = count;
@@ -452,6 +609,230 @@ void AttemptRunner::placeWord(int k, bool firstWord, SplitMix64 &rng)
             }
         }
     }
+}
+
+void AttemptRunner::placeBestFit(SplitMix64 &rng)
+{
+    // The first word that fits goes near the middle of the shape; every later word must cross.
+    int first = 0;
+    while (first < m_total && !placeFirstNearCentre(first, rng))
+        ++first;
+    if (first == m_total)
+        return;
+    // Passes until one places nothing: a word left out may cross a word placed after it.
+    for (bool placedAny = true; placedAny;) {
+        placedAny = false;
+        for (int k = 0; k < m_total; ++k) {
+            if (!m_entries[k].placed && placeBestPosition(k, rng))
+                placedAny = true;
+        }
+    }
+}
+
+bool AttemptRunner::placeFirstNearCentre(int k, SplitMix64 &rng)
+{
+    const Word &w = m_words[m_entries[k].source];
+    int bestDistance = std::numeric_limits<int>::max();
+    int bestF = 0, bestStep = 0, ties = 0;
+    for (const int step : {1, Side}) {
+        const int lastColumn = step == 1 ? m_width - w.length + 1 : m_width;
+        const int lastRow = step == 1 ? m_height : m_height - w.length + 1;
+        for (int r = 1; r <= lastRow; ++r) {
+            for (int c = 1; c <= lastColumn; ++c) {
+                const int f = (r - 1) * Side + c;
+                if ((step == 1 ? testAcross(f, w) : testDown(f, w)) < 0)
+                    continue;
+                // Twice the distance of the word's middle from the shape's middle, in each axis.
+                const int dr = 2 * r + (step == 1 ? 0 : w.length - 1) - (m_height + 1);
+                const int dc = 2 * c + (step == 1 ? w.length - 1 : 0) - (m_width + 1);
+                const int distance = dr * dr + dc * dc;
+                if (distance < bestDistance) {
+                    bestDistance = distance;
+                    ties = 0;
+                }
+                if (distance == bestDistance && rng.below(++ties) == 0) {
+                    bestF = f;
+                    bestStep = step;
+                }
+            }
+        }
+    }
+    if (!bestF)
+        return false;
+    write(k, bestF, bestStep);
+    m_entries[k].placed = 1;
+    m_firstWordAcross = bestStep == 1;
+    return true;
+}
+
+bool AttemptRunner::placeBestPosition(int k, SplitMix64 &rng)
+{
+    // Every position failed when the word was last tried and cells only fill, so only positions
+    // through a letter placed since then can pass now.
+    const int since = m_lastFailure[k];
+    if (since == static_cast<int>(m_log.size()))
+        return false;
+    const Word &w = m_words[m_entries[k].source];
+    int bestCrossings = 0, bestArea = 0, bestF = 0, bestStep = 0, ties = 0;
+    for (const int step : {1, Side}) {
+        const bool across = step == 1;
+        const CrossableCells &crossable = (*m_crossable)[across ? 0 : 1];
+        const int lastColumn = across ? m_width - w.length + 1 : m_width;
+        const int lastRow = across ? m_height : m_height - w.length + 1;
+        ++m_search;
+        auto consider = [&](int x, int i) {
+            const int r = RowOf[x] - (across ? 0 : i);
+            const int c = ColumnOf[x] - (across ? i : 0);
+            if (r < 1 || c < 1 || r > lastRow || c > lastColumn)
+                return;
+            const int f = (r - 1) * Side + c;
+            if (m_seen[f] == m_search)
+                return;
+            m_seen[f] = m_search;
+            const int crossings = across ? testAcross(f, w) : testDown(f, w);
+            if (crossings < 1)
+                return;
+            // More crossings first, then the smaller box around all the letters, then chance.
+            const int bottom = across ? r : r + w.length - 1;
+            const int right = across ? c + w.length - 1 : c;
+            const int area = (std::max(m_bottom, bottom) - std::min(m_top, r) + 1) *
+                             (std::max(m_right, right) - std::min(m_left, c) + 1);
+            if (crossings > bestCrossings || (crossings == bestCrossings && area < bestArea)) {
+                bestCrossings = crossings;
+                bestArea = area;
+                ties = 0;
+            }
+            if (crossings == bestCrossings && area == bestArea && rng.below(++ties) == 0) {
+                bestF = f;
+                bestStep = step;
+            }
+        };
+        if (since < 0) {
+            for (int i = 0; i < w.length; ++i) {
+                const auto &cells = crossable.cells[w.s[i]];
+                for (int n = 0; n < crossable.count[w.s[i]]; ++n)
+                    consider(cells[n], i);
+            }
+        } else {
+            for (size_t n = static_cast<size_t>(since); n < m_log.size(); ++n) {
+                const int x = m_log[n];
+                if (!crossable.has(x))
+                    continue;
+                for (int i = 0; i < w.length; ++i) {
+                    if (w.s[i] == m_grid[x])
+                        consider(x, i);
+                }
+            }
+        }
+    }
+    if (!bestF) {
+        m_lastFailure[k] = static_cast<int>(m_log.size());
+        return false;
+    }
+    write(k, bestF, bestStep);
+    m_entries[k].placed = 1;
+    return true;
+}
+
+int AttemptRunner::wordAt(int x, bool across) const
+{
+    // The word in the asked direction, else the other one.
+    int other = -1;
+    for (int k = 0; k < m_total; ++k) {
+        const AttemptResult::Entry &e = m_entries[k];
+        if (!e.placed)
+            continue;
+        const int step = e.across ? 1 : Side;
+        const int offset = x - e.pos;
+        if (offset < 0 || offset % step != 0 || offset / step >= e.len)
+            continue;
+        if ((e.across != 0) == across)
+            return e.source;
+        other = e.source;
+    }
+    return other;
+}
+
+LeftOut AttemptRunner::whyLeftOut(const Word &w) const
+{
+    if (w.length > m_longestRun)
+        return {LeftOutReason::LongerThanRuns, -1};
+    // The first position in reading order (across before down) through a letter the word shares.
+    int firstF = 0, firstStep = 0;
+    bool legal = false;
+    for (int x = 1; x <= GridCells && !legal; ++x) {
+        if (m_grid[x] == Space)
+            continue;
+        for (int i = 0; i < w.length && !legal; ++i) {
+            if (w.s[i] != m_grid[x])
+                continue;
+            for (const int step : {1, Side}) {
+                const bool across = step == 1;
+                const int r = RowOf[x] - (across ? 0 : i);
+                const int c = ColumnOf[x] - (across ? i : 0);
+                if (r < 1 || c < 1 || r > (across ? m_height : m_height - w.length + 1) ||
+                    c > (across ? m_width - w.length + 1 : m_width))
+                    continue;
+                const int f = (r - 1) * Side + c;
+                if ((across ? testAcross(f, w) : testDown(f, w)) >= 1) {
+                    legal = true;
+                    break;
+                }
+                if (!firstF || f < firstF || (f == firstF && step < firstStep)) {
+                    firstF = f;
+                    firstStep = step;
+                }
+            }
+        }
+    }
+    if (legal)
+        return {LeftOutReason::NotTried, -1};
+    bool shares = false;
+    for (int x = 1; x <= GridCells && !shares; ++x) {
+        for (int i = 0; i < w.length && !shares && m_grid[x] != Space; ++i)
+            shares = w.s[i] == m_grid[x];
+    }
+    if (!shares)
+        return {LeftOutReason::NoCommonLetter, -1};
+    if (!firstF)
+        return {LeftOutReason::Blocked, -1}; // every such position runs out of the grid
+    // Walk the first position as the test does and name the word at the first cell in the way.
+    const bool across = firstStep == 1;
+    const int side = across ? Side : 1; // from the word's cells to their neighbours across it
+    for (int i = 0; i < w.length; ++i) {
+        const int x = firstF + i * firstStep;
+        const uint8_t g = m_grid[x];
+        if (m_shape[x] == 0)
+            return {LeftOutReason::Blocked, -1};
+        if (i == 0 && (across ? ColumnOf[x] != 1 : x > Side) && m_grid[x - firstStep] != Space)
+            return {LeftOutReason::Blocked, static_cast<int16_t>(wordAt(x - firstStep, across))};
+        if (g != Space && g != w.s[i])
+            return {LeftOutReason::Blocked, static_cast<int16_t>(wordAt(x, !across))};
+        if (g != Space && i > 0 && m_grid[x - firstStep] != Space)
+            return {LeftOutReason::Blocked, static_cast<int16_t>(wordAt(x - firstStep, across))};
+        if (g == Space) {
+            const bool hasBefore = across ? x > Side : ColumnOf[x] != 1;
+            const bool hasAfter = across ? x + Side <= GridCells : ColumnOf[x] != Side;
+            if (hasBefore && m_grid[x - side] != Space)
+                return {LeftOutReason::Blocked, static_cast<int16_t>(wordAt(x - side, !across))};
+            if (hasAfter && m_grid[x + side] != Space)
+                return {LeftOutReason::Blocked, static_cast<int16_t>(wordAt(x + side, !across))};
+        }
+        const int next = x + firstStep;
+        if (i == w.length - 1 && (across ? ColumnOf[x] != Side : x <= GridCells - Side) && m_grid[next] != Space)
+            return {LeftOutReason::Blocked, static_cast<int16_t>(wordAt(next, across))};
+    }
+    return {LeftOutReason::Blocked, -1};
+}
+
+void AttemptRunner::explainLeftOut(AttemptResult &out) const
+{
+    out.leftOut.fill(LeftOut{});
+    for (int k = 0; k < m_total; ++k) {
+        if (!m_entries[k].placed)
+            out.leftOut[m_entries[k].source] = whyLeftOut(m_words[m_entries[k].source]);
+    }
+    out.explained = true;
 }
 
 void AttemptRunner::trimEmptyEdges(int &width, int &height) const

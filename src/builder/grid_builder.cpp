@@ -7,10 +7,12 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <map>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
+
+#include <sched.h>
 
 namespace qx {
 
@@ -19,38 +21,160 @@ uint64_t seedFromClock()
     return static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
+int usableCpus()
+{
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (sched_getaffinity(0, sizeof(set), &set) == 0)
+        return std::max(CPU_COUNT(&set), 1);
+    return std::max(static_cast<int>(std::thread::hardware_concurrency()), 1);
+}
+
 namespace {
 
-// Enters an attempt into the candidates; among equal scores the earlier attempt keeps the better slot.
-void rank(const AttemptResult &attempt, const PuzzleRecord &saved, CandidateSlots &candidates)
+// The order of the candidates: the higher rank key first, the earlier attempt among equal keys.
+bool ranksBefore(int64_t key, int attempt, int64_t otherKey, int otherAttempt)
 {
-    int into = -1;
-    for (int s = 0; s < 4; ++s) {
-        if (attempt.score > candidates[s].score) {
-            into = s;
-            break;
-        }
-    }
-    if (into < 0)
-        return;
-    for (int s = 3; s > into; --s)
-        std::swap(candidates[s], candidates[s - 1]);
-    *candidates[into].record = attempt.record(saved);
-    candidates[into].placed = attempt.placedFlags();
-    candidates[into].score = attempt.score;
+    return key > otherKey || (key == otherKey && attempt < otherAttempt);
 }
+
+// The four best attempts of one worker, best first. Attempts that placed no word never enter.
+class FourBest {
+public:
+    // Takes the attempt in `result` when it ranks among the four; `result` then holds the one it
+    // displaced (or a fresh buffer), ready for the next attempt.
+    void offer(std::unique_ptr<AttemptResult> &result)
+    {
+        if (result->score < 1)
+            return;
+        int into = 4;
+        while (into > 0 && (!m_kept[into - 1] || ranksBefore(result->rankKey, result->attempt,
+                                                             m_kept[into - 1]->rankKey, m_kept[into - 1]->attempt)))
+            --into;
+        if (into == 4)
+            return;
+        std::unique_ptr<AttemptResult> out = std::move(m_kept[3]);
+        for (int s = 3; s > into; --s)
+            m_kept[s] = std::move(m_kept[s - 1]);
+        m_kept[into] = std::move(result);
+        result = out ? std::move(out) : std::make_unique<AttemptResult>();
+    }
+
+    // An attempt of this worker enters only with a higher key than this (attempts come in
+    // increasing order, so an equal key comes too late).
+    int64_t entryKey() const { return m_kept[3] ? m_kept[3]->rankKey : 0; }
+
+    const AttemptResult *find(int attempt) const
+    {
+        for (const auto &kept : m_kept) {
+            if (kept && kept->attempt == attempt)
+                return kept.get();
+        }
+        return nullptr;
+    }
+
+private:
+    std::array<std::unique_ptr<AttemptResult>, 4> m_kept;
+};
+
+// The attempt numbers and rank keys of the four best, as the candidate slots will hold them:
+// ranked one after the other, an attempt enters only above a strictly lower key.
+class RankedKeys {
+public:
+    void rank(int attempt, int64_t key)
+    {
+        int into = -1;
+        for (int s = 0; s < 4 && into < 0; ++s) {
+            if (key > m_key[s])
+                into = s;
+        }
+        if (into < 0)
+            return;
+        for (int s = 3; s > into; --s) {
+            m_key[s] = m_key[s - 1];
+            m_attempt[s] = m_attempt[s - 1];
+        }
+        m_key[into] = key;
+        m_attempt[into] = attempt;
+    }
+    bool filled(int s) const { return m_key[s] > 0; }
+    int attempt(int s) const { return m_attempt[s]; }
+
+private:
+    std::array<int64_t, 4> m_key{};
+    std::array<int, 4> m_attempt{};
+};
 
 QString attemptText(int n)
 {
     return QObject::tr("Creation Attempt #%1").arg(n);
 }
 
-// Hands out attempt numbers to the workers and collects their results for ranking in order.
-class AttemptQueue {
+// The attempts of one build, shared by its workers.
+class AttemptPool {
 public:
-    explicit AttemptQueue(int attempts) : m_attempts(attempts) {}
+    AttemptPool(const PuzzleRecord &saved, const ShapeRecord &shape, AttemptOptions options, uint64_t seed,
+                int attempts, int total, bool signalEach)
+        : m_saved(saved), m_shape(shape), m_options(options), m_seed(seed), m_attempts(attempts), m_total(total),
+          m_signalEach(signalEach), m_scores(static_cast<size_t>(attempts) + 1, -1),
+          m_keys(static_cast<size_t>(attempts) + 1, 0),
+          m_done(std::make_unique<std::atomic<bool>[]>(static_cast<size_t>(attempts) + 1))
+    {
+    }
 
-    // The next attempt to run, or 0 when there is none.
+    // Runs attempts until none is left or the build stops; `best` keeps this worker's four best.
+    void work(FourBest &best)
+    {
+        AttemptRunner runner(m_saved, m_shape, m_options);
+        auto result = std::make_unique<AttemptResult>();
+        while (const int n = take()) {
+            result->attempt = n;
+            SplitMix64 rng = SplitMix64::forAttempt(m_seed, n);
+            // Only an attempt that may become a candidate says why it left words out.
+            runner.run(rng, *result, best.entryKey());
+            m_scores[static_cast<size_t>(n)] = static_cast<int16_t>(result->score);
+            m_keys[static_cast<size_t>(n)] = result->rankKey;
+            // Four attempts that placed every word are as good as any later one can be when only
+            // the words count: attempts already taken still finish, but no new one starts.
+            if (!m_options.bestFit && result->score == m_total && m_full.fetch_add(1) + 1 >= 4)
+                m_stop.store(true);
+            best.offer(result);
+            m_done[static_cast<size_t>(n)].store(true, std::memory_order_release);
+            if (m_signalEach) {
+                {
+                    const std::lock_guard lock(m_mutex);
+                }
+                m_ready.notify_all();
+            }
+        }
+    }
+
+    // Waits until attempt n has run.
+    void waitFor(int n)
+    {
+        std::unique_lock lock(m_mutex);
+        m_ready.wait(lock, [&] { return m_done[static_cast<size_t>(n)].load(std::memory_order_acquire); });
+    }
+
+    void stop() { m_stop.store(true); }
+
+    // Once attempt n has run: its words placed (-1 until then) and its rank key.
+    int score(int n) const { return m_scores[static_cast<size_t>(n)]; }
+    int64_t key(int n) const { return m_keys[static_cast<size_t>(n)]; }
+    int attempts() const { return m_attempts; }
+
+    // Attempt n again, for a candidate its worker did not keep.
+    std::unique_ptr<AttemptResult> rerun(int n) const
+    {
+        AttemptRunner runner(m_saved, m_shape, m_options);
+        auto result = std::make_unique<AttemptResult>();
+        result->attempt = n;
+        SplitMix64 rng = SplitMix64::forAttempt(m_seed, n);
+        runner.run(rng, *result, 0);
+        return result;
+    }
+
+private:
     int take()
     {
         if (m_stop.load())
@@ -59,33 +183,21 @@ public:
         return n <= m_attempts ? n : 0;
     }
 
-    void put(std::unique_ptr<AttemptResult> result)
-    {
-        {
-            const std::lock_guard lock(m_mutex);
-            m_done.emplace(result->attempt, std::move(result));
-        }
-        m_ready.notify_all();
-    }
-
-    std::unique_ptr<AttemptResult> waitFor(int attempt)
-    {
-        std::unique_lock lock(m_mutex);
-        m_ready.wait(lock, [&] { return m_done.count(attempt) != 0; });
-        auto result = std::move(m_done[attempt]);
-        m_done.erase(attempt);
-        return result;
-    }
-
-    void stop() { m_stop.store(true); }
-
-private:
+    const PuzzleRecord &m_saved;
+    const ShapeRecord &m_shape;
+    const AttemptOptions m_options;
+    const uint64_t m_seed;
     const int m_attempts;
+    const int m_total;
+    const bool m_signalEach;
+    std::vector<int16_t> m_scores; // per attempt; -1 until it has run
+    std::vector<int64_t> m_keys;
+    std::unique_ptr<std::atomic<bool>[]> m_done;
     std::atomic<int> m_next{0};
+    std::atomic<int> m_full{0};
     std::atomic<bool> m_stop{false};
     std::mutex m_mutex;
     std::condition_variable m_ready;
-    std::map<int, std::unique_ptr<AttemptResult>> m_done;
 };
 
 } // namespace
@@ -101,50 +213,85 @@ BuildOutcome Build(const PuzzleRecord &working, const ShapeRecord &shape, const 
 
     // Attempts start from this copy; the caller's record is never touched.
     const PuzzleRecord saved = working;
-    const AttemptOptions attemptOptions{options.shrink, options.quickBuild};
+    const AttemptOptions attemptOptions{options.shrink, options.quickBuild, options.bestFit};
+    const int threads = std::clamp(options.threads > 0 ? options.threads : usableCpus(), 1, attempts);
 
-    int threads = options.threads > 0 ? options.threads : static_cast<int>(std::thread::hardware_concurrency());
-    threads = std::clamp(threads, 1, attempts);
-
-    AttemptQueue queue(attempts);
-    auto work = [&] {
-        AttemptRunner runner(saved, shape, attemptOptions);
-        while (const int n = queue.take()) {
-            auto result = std::make_unique<AttemptResult>();
-            result->attempt = n;
-            SplitMix64 rng = SplitMix64::forAttempt(options.seed, n);
-            runner.run(rng, *result);
-            queue.put(std::move(result));
-        }
-    };
-    std::vector<std::jthread> workers;
-    for (int t = 0; t < threads; ++t)
-        workers.emplace_back(work);
-
+    AttemptPool pool(saved, shape, attemptOptions, options.seed, attempts, total, reporting);
+    std::vector<FourBest> best(static_cast<size_t>(threads));
     BuildOutcome outcome;
-    int counter = 0;
-    while (true) {
-        ++counter;
-        if (reporting)
-            observer->progress(attemptText(counter), QString());
-        const auto result = queue.waitFor(counter);
-        rank(*result, saved, candidates);
-        outcome.attemptsRanked = counter;
-        if (reporting)
-            observer->attemptsDone(counter, attempts);
-        // All four candidates hold every word: the remaining attempts cannot do better.
-        if (candidates[3].score == total)
-            counter = attempts;
-        if (reporting && observer->abortRequested()) {
-            outcome.aborted = true;
-            break;
+    // The attempts that count: all that ran, or those up to an abort.
+    int rankedUpTo = attempts;
+    int counter = 0; // the attempt the progress text names
+    {
+        std::vector<std::jthread> workers;
+        // Without a window to keep informed, the calling thread is one of the workers.
+        const int helpers = reporting ? threads : threads - 1;
+        for (int t = 0; t < helpers; ++t)
+            workers.emplace_back([&pool, &best, t] { pool.work(best[static_cast<size_t>(t)]); });
+        if (!reporting) {
+            pool.work(best.back());
+        } else {
+            int full = 0;
+            while (true) {
+                ++counter;
+                observer->progress(attemptText(counter), QString());
+                pool.waitFor(counter);
+                full += pool.score(counter) == total ? 1 : 0;
+                outcome.attemptsRanked = counter;
+                observer->attemptsDone(counter, attempts);
+                // All four candidates hold every word: the remaining attempts cannot do better.
+                if (!options.bestFit && full >= 4)
+                    counter = attempts;
+                if (observer->abortRequested()) {
+                    outcome.aborted = true;
+                    rankedUpTo = outcome.attemptsRanked;
+                    break;
+                }
+                if (counter >= attempts)
+                    break;
+            }
+            // Attempts already running finish and are dropped; no new one starts.
+            pool.stop();
         }
-        if (counter >= attempts)
-            break;
     }
-    // Attempts already running finish and are dropped; no new one starts.
-    queue.stop();
-    workers.clear();
+
+    RankedKeys keys;
+    int full = 0;
+    for (int n = 1; n <= attempts; ++n) {
+        const int score = pool.score(n);
+        if (score < 0)
+            continue;
+        ++outcome.attemptsRun;
+        if (n > rankedUpTo)
+            continue;
+        if (score > 0)
+            keys.rank(n, pool.key(n));
+        if (!reporting && !options.bestFit && score == total && ++full == 4 && outcome.attemptsRanked == 0)
+            outcome.attemptsRanked = n;
+    }
+    if (outcome.attemptsRanked == 0)
+        outcome.attemptsRanked = attempts;
+
+    for (int s = 0; s < 4 && keys.filled(s); ++s) {
+        const int attempt = keys.attempt(s);
+        const AttemptResult *kept = nullptr;
+        for (const FourBest &b : best) {
+            if ((kept = b.find(attempt)))
+                break;
+        }
+        // A worker keeps its four best of every attempt it ran; after an abort one of those it
+        // displaced with an attempt past the abort may be needed, and attempts replay exactly.
+        std::unique_ptr<AttemptResult> again;
+        if (!kept) {
+            again = pool.rerun(attempt);
+            kept = again.get();
+        }
+        CandidateSlot &slot = candidates[static_cast<size_t>(s)];
+        *slot.record = kept->record(saved);
+        slot.placed = kept->placedFlags();
+        slot.score = kept->score;
+        slot.leftOut = kept->leftOutByPosition();
+    }
 
     if (reporting) {
         if (outcome.aborted) {
@@ -152,6 +299,87 @@ BuildOutcome Build(const PuzzleRecord &working, const ShapeRecord &shape, const 
             observer->progress(QObject::tr("Aborted on creation Attempt #%1").arg(counter), QString());
         } else {
             observer->progress(attemptText(counter), QObject::tr("Completed"));
+            observer->completed();
+        }
+    }
+    return outcome;
+}
+
+namespace {
+
+// Passes a square's build on to the window with the square named in the second line, and keeps
+// the final lines for the end of the whole search.
+class SquareObserver final : public BuildObserver {
+public:
+    explicit SquareObserver(BuildObserver &window) : m_window(window) {}
+
+    int side = 0;
+
+    void progress(const QString &line1, const QString &) override
+    {
+        m_window.progress(line1, QObject::tr("Square %1 \u00d7 %1").arg(side));
+    }
+    bool abortRequested() override { return m_window.abortRequested(); }
+    void attemptsDone(int done, int asked) override { m_window.attemptsDone(done, asked); }
+
+private:
+    BuildObserver &m_window;
+};
+
+} // namespace
+
+ShapeRecord smallestSquarePlaceholder()
+{
+    return squareShape(30, SmallestSquareName);
+}
+
+SquareOutcome BuildSmallestSquare(const PuzzleRecord &working, const BuildOptions &options, CandidateSlots &candidates,
+                                  ShapeRecord &square, BuildObserver *observer)
+{
+    const int total = working.wordsInUse();
+    int longest = 1;
+    for (int k = 0; k < total; ++k) {
+        int letters = 0;
+        for (const char ch : working.Words[static_cast<size_t>(k)].str())
+            letters += ch != ' ' ? 1 : 0;
+        longest = std::max(longest, letters);
+    }
+    BuildOptions bestFit = options;
+    bestFit.bestFit = true;
+    const bool reporting = observer != nullptr && options.attempts > 1;
+    std::optional<SquareObserver> relay;
+    if (reporting)
+        relay.emplace(*observer);
+
+    SquareOutcome outcome;
+    for (auto &slot : candidates)
+        slot.score = 0;
+    CandidateSlots trial;
+    auto record = std::make_unique<PuzzleRecord>(working);
+    for (int side = std::max(longest, int(ShapeRecord::MinExtent)); side <= ShapeRecord::MaxExtent; ++side) {
+        record->GridWidth = record->GridHeight = static_cast<int16_t>(side);
+        const ShapeRecord shape = squareShape(side);
+        if (relay)
+            relay->side = side;
+        const BuildOutcome built = Build(*record, shape, bestFit, trial, relay ? &*relay : nullptr);
+        if (trial[0].score > candidates[0].score || outcome.side == 0) {
+            std::swap(trial, candidates);
+            outcome.build = built;
+            outcome.side = side;
+            square = shape;
+        }
+        outcome.everyWordPlaced = candidates[0].score == total;
+        if (outcome.everyWordPlaced || built.aborted) {
+            outcome.build.aborted = built.aborted;
+            break;
+        }
+    }
+    if (reporting) {
+        if (outcome.build.aborted) {
+            observer->aborted();
+            observer->progress(QObject::tr("Aborted on square %1 \u00d7 %1").arg(outcome.side), QString());
+        } else {
+            observer->progress(QObject::tr("Square %1 \u00d7 %1").arg(outcome.side), QObject::tr("Completed"));
             observer->completed();
         }
     }

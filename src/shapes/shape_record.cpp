@@ -64,4 +64,17 @@ ShapeRecord currentPuzzleShape(int gridWidth, int gridHeight, std::span<const ui
     return s;
 }
 
+ShapeRecord squareShape(int side, const char *name)
+{
+    ShapeRecord square;
+    square.ShapeName.set(name);
+    square.ShapeWidth = square.ShapeHeight = static_cast<int16_t>(side);
+    square.ShapeCells.fill(0);
+    for (int r = 1; r <= side; ++r) {
+        for (int c = 1; c <= side; ++c)
+            square.ShapeCells[static_cast<size_t>(ShapeRecord::cellIndex(r, c))] = 1;
+    }
+    return square;
+}
+
 } // namespace qx

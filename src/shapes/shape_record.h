@@ -55,10 +55,16 @@ std::string shapeEntryText(const ShapeRecord &shape);
 // library can reach it (a library of 100,000 shapes would be a quarter of a gigabyte).
 inline constexpr int CurrentPuzzleShapeMarker = 100000;
 inline constexpr const char *CurrentPuzzleShapeName = "<Current Puzzle>";
+// The word list editor's entry that asks the builder for the smallest square holding every word.
+inline constexpr int SmallestSquareMarker = 100001;
+inline constexpr const char *SmallestSquareName = "<Smallest Square>";
 
 // The shape of a built puzzle, derived from its grid: a cell is in the shape wherever the grid byte
 // is non-zero (a letter or an open square), over all 2,500 cells, beyond the grid size too. Width
 // and height are the puzzle's grid size as given.
 ShapeRecord currentPuzzleShape(int gridWidth, int gridHeight, std::span<const uint8_t, ShapeRecord::CellCount> grid);
+
+// A full square of the given side (5..49), with the given name.
+ShapeRecord squareShape(int side, const char *name = "");
 
 } // namespace qx

@@ -63,10 +63,17 @@ TEST(SplitMix64, DrawsTheStandardSequence)
     SplitMix64 rng(0);
     EXPECT_EQ(rng.next(), 0xE220A8397B1DCDAFull);
     EXPECT_EQ(rng.next(), 0x6E789E6AA1B965F4ull);
-    // Attempt k starts at seed + k.
-    SplitMix64 a = SplitMix64::forAttempt(41, 1);
-    SplitMix64 b(42);
-    EXPECT_EQ(a.next(), b.next());
+    // Attempt k starts at the k-th output of the seed's own generator, so neighbouring seeds share
+    // no attempt.
+    for (const uint64_t seed : {uint64_t(0), uint64_t(41), ~uint64_t(0)}) {
+        SplitMix64 seeds(seed);
+        for (int k = 1; k <= 5; ++k) {
+            SplitMix64 expected(seeds.next());
+            SplitMix64 attempt = SplitMix64::forAttempt(seed, k);
+            EXPECT_EQ(attempt.next(), expected.next()) << "seed " << seed << " attempt " << k;
+        }
+    }
+    EXPECT_NE(SplitMix64::forAttempt(41, 2).next(), SplitMix64::forAttempt(42, 1).next());
 }
 
 TEST(GridBuilder, OneWordIsAlwaysPlaced)
@@ -211,5 +218,147 @@ TEST(GridBuilder, ThreadCountDoesNotChangeTheCandidates)
         EXPECT_EQ(one[s].score, many[s].score);
         EXPECT_EQ(one[s].record->bytes(), many[s].record->bytes());
         expectSoundCrossword(*one[s].record);
+    }
+}
+
+namespace {
+
+// The word left out at `word`'s place in a candidate, or nullptr when it was placed.
+const LeftOut *leftOutOf(const CandidateSlot &candidate, const std::string &word)
+{
+    const PuzzleRecord &r = *candidate.record;
+    for (int k = candidate.score; k < 200 && !r.Words[k].str().empty(); ++k) {
+        if (r.Words[k].str() == word)
+            return &candidate.leftOut[k];
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST(GridBuilder, EveryWordLeftOutSaysWhy)
+{
+    // A 9x9 square cut by its middle row and column holds no run longer than 4.
+    std::initializer_list<std::pair<int, int>> cross = {{5, 1}, {5, 2}, {5, 3}, {5, 4}, {5, 5}, {5, 6},
+                                                        {5, 7}, {5, 8}, {5, 9}, {1, 5}, {2, 5}, {3, 5},
+                                                        {4, 5}, {6, 5}, {7, 5}, {8, 5}, {9, 5}};
+    const struct {
+        std::vector<std::string> words;
+        ShapeRecord shape;
+        std::string word;
+        QString why;
+        bool firstFitPlacesAnything = true;
+    } cases[] = {
+        // The first-fit builder starts with the longest word, so only best fit places anything here.
+        {{"ABCD", "ABCDEFG"}, fullShape(9, 9, cross), "ABCDEFG", "Longer than any row or column of the shape.", false},
+        {{"ABCDE", "XYZ"}, fullShape(10, 10), "XYZ", "No letter in common with the words placed."},
+        // One row: the only position through the A starts beside the B before it. The words differ
+        // enough in length that best fit too places the longer one first.
+        {{"BBBBABBBB", "AC"},
+         fullShape(9, 1),
+         "AC",
+         "Every position crossing a placed word is blocked; the first by \"BBBBABBBB\"."},
+        // Only the middle row of three is in the shape: the first position, down through the B,
+        // starts in the row above.
+        {{"ABCDE", "XB"},
+         fullShape(5, 3, {{1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {3, 1}, {3, 2}, {3, 3}, {3, 4}, {3, 5}}),
+         "XB",
+         "Every position crossing a placed word is blocked; the first by the edge of the shape."},
+    };
+    for (const auto &c : cases) {
+        for (const bool bestFit : {false, true}) {
+            SCOPED_TRACE(c.word + (bestFit ? " best fit" : ""));
+            CandidateSlots candidates;
+            BuildOptions options{3, false, false, 5, 2};
+            options.bestFit = bestFit;
+            Build(wordList(c.words, c.shape.ShapeWidth, c.shape.ShapeHeight), c.shape, options, candidates);
+            ASSERT_EQ(candidates[0].score > 0, bestFit || c.firstFitPlacesAnything);
+            for (const auto &candidate : candidates) {
+                if (candidate.score == 0)
+                    continue;
+                const LeftOut *why = leftOutOf(candidate, c.word);
+                ASSERT_NE(why, nullptr);
+                EXPECT_EQ(leftOutText(*why, *candidate.record), c.why);
+            }
+        }
+    }
+}
+
+TEST(GridBuilder, AWordAQuickBuildStoppedBeforeIsNotTried)
+{
+    // Each word crosses only the one after it in this list, and they come longest first: the
+    // second word needs the third, placed in the second pass, which a quick build does not follow.
+    const auto list = wordList({"AAAAAAAAA", "YWWWWWWW", "ZYYYYYY", "AQQQZ"}, 30, 30);
+    int notTried = 0;
+    for (uint64_t seed = 1; seed <= 20; ++seed) {
+        for (const bool quick : {false, true}) {
+            CandidateSlots candidates;
+            Build(list, fullShape(30, 30), BuildOptions{1, false, quick, seed, 1}, candidates);
+            const LeftOut *why = leftOutOf(candidates[0], "YWWWWWWW");
+            if (why && why->reason == LeftOutReason::NotTried) {
+                EXPECT_TRUE(quick);
+                EXPECT_EQ(leftOutText(*why, *candidates[0].record), "Not tried: the attempt stopped early.");
+                ++notTried;
+            }
+        }
+    }
+    EXPECT_GT(notTried, 5);
+}
+
+TEST(GridBuilder, BestFitMakesSoundGridsThatReplayOnAnyThreadCount)
+{
+    const std::vector<std::string> words = {"ORANGE", "BANANA",  "APPLE", "GRAPE",    "LEMON",   "MANGO",
+                                            "PEAR",   "PLUM",    "MELON", "KIWI",     "CHERRY",  "PAPAYA",
+                                            "GUAVA",  "LIME",    "DATE",  "FIG",      "OLIVE",   "PEACH",
+                                            "QUINCE", "APRICOT", "JAZZ",  "NEW YORK", "caf\xE9", "PEAR"};
+    const struct {
+        ShapeRecord shape;
+        bool shrink;
+    } cases[] = {{fullShape(15, 15), false}, {fullShape(15, 15), true}, {fullShape(21, 17, {{9, 11}, {3, 3}}), true}};
+    for (const auto &c : cases) {
+        const auto list = wordList(words, c.shape.ShapeWidth, c.shape.ShapeHeight);
+        CandidateSlots one, many;
+        BuildOptions options{12, c.shrink, false, 77, 1};
+        options.bestFit = true;
+        Build(list, c.shape, options, one);
+        options.threads = 3;
+        Build(list, c.shape, options, many);
+        for (int s = 0; s < 4; ++s) {
+            ASSERT_GT(one[s].score, 0);
+            EXPECT_EQ(one[s].record->bytes(), many[s].record->bytes());
+            expectSoundCrossword(*one[s].record);
+            // Better first: more words, then more crossings.
+            if (s > 0) {
+                EXPECT_GE(one[s - 1].score, one[s].score);
+            }
+            // Every word left out says why.
+            for (int k = one[s].score; k < list.WordCount; ++k)
+                EXPECT_NE(one[s].leftOut[k].reason, LeftOutReason::None);
+        }
+    }
+}
+
+TEST(GridBuilder, SmallestSquareHoldsEveryWordOrTheMost)
+{
+    const struct {
+        std::vector<std::string> words;
+        int longestSide; // the square found is at most this
+        bool everyWord;
+    } cases[] = {
+        {{"CROSSWORD", "WORDS", "ROW", "SOD", "DOC"}, 11, true},
+        {{"ABCDEFGHIJKL", "XYZ"}, 49, false}, // no common letter: 12 is as good as any square
+    };
+    for (const auto &c : cases) {
+        CandidateSlots candidates;
+        ShapeRecord square;
+        BuildOptions options{20, false, false, 3, 2};
+        const SquareOutcome outcome = BuildSmallestSquare(wordList(c.words, 49, 49), options, candidates, square);
+        EXPECT_EQ(outcome.everyWordPlaced, c.everyWord);
+        EXPECT_GE(outcome.side, 12 - (c.everyWord ? 3 : 0));
+        EXPECT_LE(outcome.side, c.everyWord ? c.longestSide : 12);
+        EXPECT_EQ(square.ShapeWidth, outcome.side);
+        EXPECT_EQ(candidates[0].record->GridWidth, outcome.side);
+        EXPECT_EQ(candidates[0].score == static_cast<int>(c.words.size()), c.everyWord);
+        expectSoundCrossword(*candidates[0].record);
     }
 }

@@ -360,8 +360,8 @@ void referenceAttempt(const PuzzleRecord &saved, const ShapeRecord &shape, bool 
     }
 }
 
-void referenceBuild(const PuzzleRecord &record, const ShapeRecord &shape, int attempts, bool shrink, bool quick,
-                    uint64_t seed, std::array<ReferenceSlot, 4> &slots)
+int referenceBuild(const PuzzleRecord &record, const ShapeRecord &shape, int attempts, bool shrink, bool quick,
+                   uint64_t seed, std::array<ReferenceSlot, 4> &slots)
 {
     for (auto &s : slots)
         s.score = 0;
@@ -369,6 +369,7 @@ void referenceBuild(const PuzzleRecord &record, const ShapeRecord &shape, int at
     PuzzleRecord working;
     std::array<uint8_t, MaxWords> placed{};
     int counter = 0;
+    int run = 0;
     while (true) {
         counter++;
         SplitMix64 rng = SplitMix64::forAttempt(seed, counter);
@@ -385,11 +386,13 @@ void referenceBuild(const PuzzleRecord &record, const ShapeRecord &shape, int at
             slots[into].placed = placed;
             slots[into].score = score;
         }
+        ++run;
         if (slots[3].score == total)
             counter = attempts;
         if (counter >= attempts)
             break;
     }
+    return run;
 }
 
 } // namespace qx::test

@@ -24,8 +24,8 @@ struct ReferenceSlot {
 void referenceAttempt(const PuzzleRecord &saved, const ShapeRecord &shape, bool shrink, bool quick, SplitMix64 &rng,
                       PuzzleRecord &working, std::array<uint8_t, MaxWords> &placed);
 
-// A whole build, one attempt after the other, ranked into four slots.
-void referenceBuild(const PuzzleRecord &record, const ShapeRecord &shape, int attempts, bool shrink, bool quick,
+// A whole build, one attempt after the other, ranked into four slots. Returns the attempts run.
+int referenceBuild(const PuzzleRecord &record, const ShapeRecord &shape, int attempts, bool shrink, bool quick,
                     uint64_t seed, std::array<ReferenceSlot, 4> &slots);
 
 } // namespace qx::test
