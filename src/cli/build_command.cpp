@@ -1,6 +1,7 @@
 #include "cli/build_command.h"
 
 #include "builder/grid_builder.h"
+#include "builder/grid_stats.h"
 #include "cli/options.h"
 #include "common/cp1252.h"
 #include "common/native_file.h"
@@ -71,7 +72,9 @@ private:
     const Options &m_o;
     QString m_wordsFile;
     int m_shapeNumber = 0;
+    bool m_smallestSquare = false; // --shape auto
     uint64_t m_seed = 0;
+    int m_threads = 0; // one per usable CPU
     QChar m_sep;
     TypedPuzzle m_typed;
     ShapeRecord m_shape;
@@ -106,9 +109,24 @@ Result BuildSteps::run()
     options.attempts = check.attempts;
     options.shrink = m_o.flag(QStringLiteral("--shrink"));
     options.quickBuild = m_o.flag(QStringLiteral("--quick"));
+    options.bestFit = m_o.flag(QStringLiteral("--best-fit"));
     options.seed = m_seed;
+    options.threads = m_threads;
     CandidateSlots candidates;
-    Build(*m_record, m_shape, options, candidates);
+    if (m_smallestSquare) {
+        const SquareOutcome square = BuildSmallestSquare(*m_record, options, candidates, m_shape);
+        if (square.side == 0) {
+            out.status = 1;
+            out.error = QStringLiteral("no square up to 49x49 holds the longest word");
+            return out;
+        }
+        out.lines
+            << (square.everyWordPlaced
+                    ? QStringLiteral("Smallest square: %1x%1, every word placed.").arg(square.side)
+                    : QStringLiteral("No square up to 49x49 holds every word: %1x%1 holds the most.").arg(square.side));
+    } else {
+        Build(*m_record, m_shape, options, candidates);
+    }
 
     if (const QString error = saveBest(candidates[0]); !error.isEmpty()) {
         out.status = 1;
@@ -128,10 +146,11 @@ QString BuildSteps::readArguments()
         if (!m_o.has(QLatin1String(required)))
             return QStringLiteral("build needs %1").arg(QLatin1String(required));
     }
+    m_smallestSquare = m_o.value(QStringLiteral("--shape")) == QLatin1String("auto");
     const auto shape = recordNumber(m_o.value(QStringLiteral("--shape")));
-    if (!shape)
-        return QStringLiteral("--shape needs a record number");
-    m_shapeNumber = *shape;
+    if (!shape && !m_smallestSquare)
+        return QStringLiteral("--shape needs a record number, or auto for the smallest square");
+    m_shapeNumber = shape.value_or(0);
     m_seed = seedFromClock();
     if (m_o.has(QStringLiteral("--seed"))) {
         bool ok = false;
@@ -144,6 +163,12 @@ QString BuildSteps::readArguments()
         return QStringLiteral("--sep needs one character");
     m_sep = sep[0];
     m_collection = m_o.value(QStringLiteral("--into"));
+    if (m_o.has(QStringLiteral("--threads"))) {
+        bool ok = false;
+        m_threads = m_o.value(QStringLiteral("--threads")).toInt(&ok);
+        if (!ok || m_threads < 1 || m_threads > 256)
+            return QStringLiteral("--threads needs a whole number from 1 to 256");
+    }
     return {};
 }
 
@@ -171,6 +196,12 @@ QString BuildSteps::readWords()
 
 QString BuildSteps::readShape()
 {
+    // The smallest square is found by the build; the editor's checks see the largest square a
+    // word can need.
+    if (m_smallestSquare) {
+        m_shape = smallestSquarePlaceholder();
+        return {};
+    }
     const ShapeLibrary shapes(
         m_o.value(QStringLiteral("--library"), ShapeLibrary::inProgramDir(programDir(m_o)).path()));
     if (const FileStatus status = checkRegularFile(shapes.path()); !status)
@@ -229,17 +260,21 @@ QString BuildSteps::saveBest(const CandidateSlot &best)
 
 QStringList BuildSteps::report(const CandidateSlot &best) const
 {
-    QStringList leftOut;
-    for (int k = best.score; k < m_total; ++k)
-        leftOut << cp1252::toUnicode(m_record->Words[k].str());
-    QStringList out{QStringLiteral("Placed %1 of %2 words as record %3 of %4 (seed %5).")
+    const GridStats stats = gridStats(*m_record);
+    QStringList out{QStringLiteral("Placed %1/%2 words, %3 crossings per word, %4% fill, as record %5 of %6 (seed %7).")
                         .arg(best.score)
                         .arg(m_total)
+                        .arg(stats.crossingsPerWord(), 0, 'f', 1)
+                        .arg(stats.fillPercent())
                         .arg(m_savedAs)
                         .arg(m_collection)
                         .arg(m_seed)};
-    if (!leftOut.isEmpty())
-        out << QStringLiteral("Left out: %1").arg(leftOut.join(QStringLiteral(", ")));
+    for (int k = best.score; k < m_total; ++k) {
+        const QString word = cp1252::toUnicode(m_record->Words[k].str());
+        const QString why = leftOutText(best.leftOut[static_cast<size_t>(k)], *m_record);
+        out << (why.isEmpty() ? QStringLiteral("Left out %1.").arg(word)
+                              : QStringLiteral("Left out %1: %2").arg(word, why));
+    }
     return out;
 }
 
@@ -247,8 +282,9 @@ QStringList BuildSteps::report(const CandidateSlot &best) const
 
 AcceptedOptions buildOptions()
 {
-    return {{"--shape", "--library", "--attempts", "--seed", "--sep", "--title", "--category", "--into", "--layouts"},
-            {"--shrink", "--quick", "--builtin-layout"}};
+    return {{"--shape", "--library", "--attempts", "--seed", "--threads", "--sep", "--title", "--category", "--into",
+             "--layouts"},
+            {"--shrink", "--quick", "--best-fit", "--builtin-layout"}};
 }
 
 Result buildCommand(const Options &options)

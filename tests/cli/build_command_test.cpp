@@ -148,3 +148,41 @@ TEST(CliBuild, ControlCharactersInTheWordFileTitleOrCategoryAreRefused)
         EXPECT_FALSE(QFile::exists(f.collection));
     }
 }
+
+TEST(CliBuild, SaysHowTightlyItPlacedAndWhyEachWordWasLeftOut)
+{
+    const struct {
+        QString words;
+        QStringList extra;
+        QStringList lines; // printed lines that start so, in order
+    } cases[] = {
+        {"ROBIN\nOWL\nXYZ\n",
+         {},
+         {"Placed 2/3 words, 1.0 crossings per word, ", "Left out XYZ: No letter in common with the words placed."}},
+        {"ROBIN\nOWL\nXYZ\n", {"--best-fit", "--threads", "1"}, {"Placed 2/3 words, 1.0 crossings per word, "}},
+        {"CROSSWORD\nWORDS\nROW\nSOD\nDOC\n",
+         {"--shape", "auto", "--attempts", "10"},
+         {"Smallest square: ", "Placed 5/5 words, "}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.extra.join(QLatin1Char(' ')).toStdString());
+        BuildFixture f;
+        const auto result = f.build(f.words(c.words), c.extra);
+        ASSERT_EQ(result.status, 0) << result.error.toStdString();
+        const QStringList out = result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        int at = 0;
+        for (const QString &line : c.lines) {
+            while (at < out.size() && !out[at].startsWith(line))
+                ++at;
+            EXPECT_LT(at, out.size()) << line.toStdString() << " in\n" << result.out.toStdString();
+        }
+    }
+    BuildFixture f;
+    EXPECT_EQ(f.build(f.words("OWL\n"), {"--threads", "0"}).error,
+              QStringLiteral("--threads needs a whole number from 1 to 256"));
+    // The square found is the puzzle's size.
+    ASSERT_EQ(f.build(f.words("CROSSWORD\nWORDS\nROW\n"), {"--shape", "auto"}).status, 0);
+    const auto r = CollectionFile(f.collection).read(0);
+    EXPECT_GE(r->GridWidth, 9);
+    EXPECT_EQ(r->GridWidth, r->GridHeight);
+}
