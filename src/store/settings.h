@@ -97,6 +97,7 @@ struct Settings {
     struct CreateOptions {
         bool shrink = false;
         bool quickBuild = false;
+        bool bestFit = false; // every word takes its best legal position, not the first found
         int attempts = 1;
         QChar sepChar = QLatin1Char(':'); // between word and clue in word list text files
         int importOption = 1;

@@ -227,3 +227,42 @@ TEST(CandidateWindow, ASaveIntoADamagedCollectionShowsOneErrorBoxAndChangesNothi
     EXPECT_FALSE(w->saved());
     EXPECT_EQ(readAll(path), notes);
 }
+
+TEST(CandidateWindow, AWordLeftOutSaysWhyAndEachGridGivesItsFill)
+{
+    for (const double factor : {1.0, 1.6}) {
+        Fixture f({"ROBIN", "OWL", "XYZ"}, 3);
+        auto w = f.window(factor);
+        w->setNote(QStringLiteral("Smallest square: 13 \u00d7 13, every word placed."));
+        EXPECT_TRUE(w->noteLabel()->isVisible());
+        const QString caption = w->slotCaption(1)->text();
+        EXPECT_TRUE(caption.startsWith(QStringLiteral("Best Fit (")) && caption.endsWith(QStringLiteral("% fill)")))
+            << caption.toStdString();
+        EXPECT_TRUE(w->leftOutReason()->text().isEmpty());
+        w->excludedWords()->setCurrentRow(0);
+        EXPECT_EQ(w->leftOutReason()->text(), QStringLiteral("No letter in common with the words placed."));
+        saveShot(*w, QStringLiteral("created_puzzle_reason_%1.png").arg(factor));
+        w->onPuzzImageClicked(2); // another grid: the lists and the line start again
+        EXPECT_TRUE(w->leftOutReason()->text().isEmpty());
+        w->setNote(QString());
+        EXPECT_FALSE(w->noteLabel()->isVisible());
+    }
+}
+
+TEST(ProgressDialog, TheSearchForTheSmallestSquareNamesEachSquare)
+{
+    const PuzzleRecord list = wordList({"CROSSWORD", "WORDS", "ROW", "SOD", "DOC"});
+    CandidateSlots candidates;
+    DialogLook look;
+    BuildProgressDialog dialog(look, list, fullShape(13, 13), BuildOptions{10, false, false, 3, 2}, candidates, nullptr,
+                               true);
+    dialog.show();
+    waitFor([&] { return dialog.finished(); });
+    ASSERT_TRUE(dialog.squareOutcome().has_value());
+    const int side = dialog.squareOutcome()->side;
+    EXPECT_TRUE(dialog.squareOutcome()->everyWordPlaced);
+    EXPECT_GE(side, 9);
+    EXPECT_EQ(candidates[0].record->GridWidth, side);
+    EXPECT_EQ(dialog.line1(), QStringLiteral("Square %1 \u00d7 %1").arg(side));
+    EXPECT_EQ(dialog.line2(), QStringLiteral("Completed"));
+}

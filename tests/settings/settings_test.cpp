@@ -72,6 +72,7 @@ Web Title=Crossword Puzzle
 [Create Options]
 Shrink=No
 Quick Build=No
+Best Fit=No
 Attempts=1
 Sep Char=:
 Import Option=1
@@ -351,7 +352,7 @@ TEST_F(SettingsFile, EveryFieldSurvivesARoundTrip)
     s.html.secondFooter = {t(), false, true, true, 1};
     s.html.horizontalUpper = s.html.horizontalLower = true;
     auto &c = s.createOptions;
-    c.shrink = c.quickBuild = true;
+    c.shrink = c.quickBuild = c.bestFit = true;
     c.attempts = 999;
     c.sepChar = QLatin1Char(' ');
     c.importOption = 2;

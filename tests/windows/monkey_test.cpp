@@ -171,6 +171,12 @@ const WindowCase Cases[] = {
                                     s.candidates);
          return s.modal(dialog);
      }},
+    {"BuildProgressSmallestSquare",
+     [](Scene &s) {
+         BuildProgressDialog dialog(s.look(), s.record, fullShape(25, 25), BuildOptions{50, false, false, 3, 1, true},
+                                    s.candidates, nullptr, true);
+         return s.modal(dialog);
+     }},
     {"TipOfTheDay", [](Scene &s) { return s.command("MenuTips"); }},
     {"About", [](Scene &s) { return s.command("MenuAbout"); }},
     {"ManualNotice",

@@ -5,6 +5,7 @@
 #include "app/ui/startup.h"
 #include "builder/ui/build_progress_dialog.h"
 #include "builder/ui/candidates_dialog.h"
+#include "shapes/ui/shape_list_panel.h"
 #include "store/collection_file.h"
 #include "words/ui/word_list_editor.h"
 
@@ -16,9 +17,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -280,4 +283,51 @@ TEST(WordListEditor, AFailedSaveShowsOneErrorBoxAndLeavesTheCollectionAsItWas)
         EXPECT_EQ(readAll(file), bytes);
         EXPECT_EQ(w.result(), QDialog::Rejected) << "the editor closes as when saving fails for any reason";
     }
+}
+
+TEST(MakingACrossword, BestFitInTheSmallestSquare)
+{
+    Program p(QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex"));
+    p.host.pickFile(p.startup.file(QStringLiteral("SQUARE.QX3")));
+    p.host.answerNext(Answer::Yes);
+    p.host.onModal([&](QDialog &d) {
+        auto &w = dynamic_cast<WordListEditor &>(d);
+        w.show();
+        // The search for the smallest square heads the shape list; a new puzzle starts on a shape.
+        QListWidget *shapes = w.shapes()->shapeBox();
+        EXPECT_EQ(shapes->item(0)->text(), QStringLiteral("<Smallest Square>"));
+        EXPECT_NE(shapes->currentRow(), 0);
+        w.titleEdit()->setText(QStringLiteral("Tight"));
+        w.categoryBox()->setCurrentText(QStringLiteral("Words"));
+        const QStringList words = {"CROSSWORD", "WORDS", "ROW", "SOD", "DOC", "CORD"};
+        for (int k = 0; k < words.size(); ++k)
+            setCell(w, k, 2, words[k]);
+        w.attemptsEdit()->setText(QStringLiteral("8"));
+        w.bestFit()->setChecked(true);
+        EXPECT_TRUE(p.session.settings.createOptions.bestFit);
+        shapes->setCurrentRow(0);
+        w.shapes()->onShapeBoxClicked();
+        EXPECT_FALSE(w.shapes()->modifyButton()->isEnabled());
+        saveShot(w, QStringLiteral("word_list_editor_best_fit.png"));
+        w.onCreateItClicked();
+        return w.result();
+    });
+    p.host.onModal(runProgress);
+    p.host.onModal([&](QDialog &d) {
+        auto &created = dynamic_cast<CandidatesDialog &>(d);
+        created.show();
+        EXPECT_TRUE(created.noteLabel()->text().startsWith(QStringLiteral("Smallest square: ")));
+        saveShot(created, QStringLiteral("created_puzzle_smallest_square.png"));
+        p.host.answerNext(Answer::Yes);
+        created.onSaveClicked();
+        return created.result();
+    });
+    p.window->onMenuNewGroupClicked();
+    const auto saved = p.session.collectionFile().read(0);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->WordCount, 6);
+    EXPECT_EQ(saved->GridWidth, saved->GridHeight);
+    EXPECT_GE(saved->GridWidth, 9);
+    EXPECT_LE(saved->GridWidth, 12);
+    expectSoundCrossword(*saved);
 }

@@ -46,9 +46,10 @@ private:
 };
 
 BuildProgressDialog::BuildProgressDialog(const DialogLook &look, const PuzzleRecord &working, const ShapeRecord &shape,
-                                         BuildOptions options, CandidateSlots &candidates, QWidget *parent)
+                                         BuildOptions options, CandidateSlots &candidates, QWidget *parent,
+                                         bool smallestSquare)
     : ConventionalDialog(look, QSize(323, 106), parent), m_working(working), m_shape(shape), m_options(options),
-      m_candidates(candidates), m_observer(std::make_unique<Observer>(*this))
+      m_candidates(candidates), m_smallestSquare(smallestSquare), m_observer(std::make_unique<Observer>(*this))
 {
     setWindowTitle(tr("Building Puzzles"));
     QFont font(QStringLiteral("Arial"));
@@ -98,7 +99,14 @@ void BuildProgressDialog::showEvent(QShowEvent *event)
 void BuildProgressDialog::formActivate()
 {
     m_worker = std::thread([this] {
-        const BuildOutcome outcome = Build(m_working, m_shape, m_options, m_candidates, m_observer.get());
+        BuildOutcome outcome;
+        if (m_smallestSquare) {
+            ShapeRecord square;
+            m_square = BuildSmallestSquare(m_working, m_options, m_candidates, square, m_observer.get());
+            outcome = m_square->build;
+        } else {
+            outcome = Build(m_working, m_shape, m_options, m_candidates, m_observer.get());
+        }
         QMetaObject::invokeMethod(
             this, [this, outcome] { done(outcome); }, Qt::QueuedConnection);
     });

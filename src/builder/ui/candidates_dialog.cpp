@@ -1,6 +1,7 @@
 #include "builder/ui/candidates_dialog.h"
 
 #include "builder/candidate_picture.h"
+#include "builder/grid_stats.h"
 #include "builder/ui/enlarged_candidate_dialog.h"
 #include "common/cp1252.h"
 #include "common/ui/ui_host.h"
@@ -97,7 +98,11 @@ CandidatesDialog::CandidatesDialog(const DialogLook &look, PuzzleRecord &working
     auto *pictures = new QGridLayout;
     pictures->setHorizontalSpacing(scaledBy(11, look.screenFactor));
     for (int k = 0; k < 4; ++k) {
-        auto *caption = new QLabel(slotCaptions()[k], this);
+        const auto &slot = m_candidates[static_cast<size_t>(k)];
+        auto *caption = new QLabel(
+            slot.score > 0 ? tr("%1 (%2% fill)").arg(slotCaptions()[k]).arg(gridStats(*slot.record).fillPercent())
+                           : slotCaptions()[k],
+            this);
         caption->setObjectName(QStringLiteral("BFLabel%1").arg(k + 1));
         caption->setAlignment(Qt::AlignCenter);
         caption->setMinimumWidth(scaledBy(120, look.screenFactor));
@@ -112,7 +117,14 @@ CandidatesDialog::CandidatesDialog(const DialogLook &look, PuzzleRecord &working
         pictures->addWidget(caption, row, k % 2, Qt::AlignHCenter);
         pictures->addWidget(image, row + 1, k % 2);
     }
-    layout->addLayout(pictures);
+    m_note = new QLabel(this);
+    m_note->setObjectName(QStringLiteral("BuildNote"));
+    m_note->setWordWrap(true);
+    m_note->hide();
+    auto *left = new QVBoxLayout;
+    left->addLayout(pictures);
+    left->addWidget(m_note);
+    layout->addLayout(left);
 
     auto *side_ = new QVBoxLayout;
     m_includedCaption = panelCaption(this);
@@ -129,6 +141,15 @@ CandidatesDialog::CandidatesDialog(const DialogLook &look, PuzzleRecord &working
     side_->addWidget(m_included, 3);
     side_->addWidget(m_excludedCaption);
     side_->addWidget(m_excluded, 2);
+    // Why the selected word was left out.
+    m_reason = new QLabel(this);
+    m_reason->setObjectName(QStringLiteral("LeftOutReason"));
+    m_reason->setWordWrap(true);
+    m_reason->setFrameShape(QFrame::Panel);
+    m_reason->setFrameShadow(QFrame::Sunken);
+    m_reason->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_reason->setMinimumHeight(m_reason->fontMetrics().lineSpacing() * 3 + 4);
+    side_->addWidget(m_reason);
     auto *save = new QPushButton(tr("&Save Puzzle"), this);
     save->setObjectName(QStringLiteral("Save"));
     save->setDefault(true);
@@ -137,6 +158,7 @@ CandidatesDialog::CandidatesDialog(const DialogLook &look, PuzzleRecord &working
     side_->addWidget(save);
     side_->addWidget(cancel);
     layout->addLayout(side_, 1);
+    connect(m_excluded, &QListWidget::currentRowChanged, this, [this] { showLeftOutReason(); });
     connect(save, &QPushButton::clicked, this, &CandidatesDialog::onSaveClicked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -178,10 +200,31 @@ void CandidatesDialog::onPuzzImageClicked(int slot)
     const auto &candidate = m_candidates[static_cast<size_t>(slot - 1)];
     for (int t = 0; t < m_working.wordsInUse(); ++t) {
         const QString word = cp1252::toUnicode(candidate.record->Words[static_cast<size_t>(t)].str());
-        (candidate.placed[static_cast<size_t>(t)] ? m_included : m_excluded)->addItem(word);
+        auto *item = new QListWidgetItem(word);
+        item->setData(Qt::UserRole, t);
+        (candidate.placed[static_cast<size_t>(t)] ? m_included : m_excluded)->addItem(item);
     }
+    showLeftOutReason();
     m_includedCaption->setText(countCaption(m_included->count(), tr("Included Word"), tr("Included Words")));
     m_excludedCaption->setText(countCaption(m_excluded->count(), tr("Excluded Word"), tr("Excluded Words")));
+}
+
+void CandidatesDialog::showLeftOutReason()
+{
+    const QListWidgetItem *item = m_excluded->currentItem();
+    if (!item || m_selected < 1) {
+        m_reason->clear();
+        return;
+    }
+    const auto &candidate = m_candidates[static_cast<size_t>(m_selected - 1)];
+    const auto t = static_cast<size_t>(item->data(Qt::UserRole).toInt());
+    m_reason->setText(leftOutText(candidate.leftOut[t], *candidate.record));
+}
+
+void CandidatesDialog::setNote(const QString &note)
+{
+    m_note->setText(note);
+    m_note->setVisible(!note.isEmpty());
 }
 
 void CandidatesDialog::onPuzzImageDoubleClicked(int slot)

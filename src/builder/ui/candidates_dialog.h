@@ -1,7 +1,7 @@
 #pragma once
-// "Created Puzzle": the four best grids of a build side by side, the words the chosen one includes
-// and leaves out, and saving it into the collection. A double click enlarges a grid
-// (EnlargedCandidateDialog).
+// "Created Puzzle": the four best grids of a build side by side, each captioned with its fill, the
+// words the chosen one includes and leaves out (selecting a word left out says why), and saving it
+// into the collection. A double click enlarges a grid (EnlargedCandidateDialog).
 
 #include "builder/grid_builder.h"
 #include "common/ui/dialog_conventions.h"
@@ -47,6 +47,10 @@ public:
     QLabel *includedCaption() const { return m_includedCaption; }
     QLabel *excludedCaption() const { return m_excludedCaption; }
     QLabel *slotCaption(int slot) const { return m_captions[static_cast<size_t>(slot - 1)]; }
+    QLabel *leftOutReason() const { return m_reason; }
+    QLabel *noteLabel() const { return m_note; }
+    // A line under the pictures about the whole build (the square the search chose); empty hides it.
+    void setNote(const QString &note);
     bool saved() const { return m_saved; }
 
     void onPuzzImageClicked(int slot);
@@ -71,6 +75,10 @@ private:
     QListWidget *m_excluded = nullptr;
     QLabel *m_includedCaption = nullptr;
     QLabel *m_excludedCaption = nullptr;
+    QLabel *m_reason = nullptr;
+    QLabel *m_note = nullptr;
+
+    void showLeftOutReason();
 };
 
 } // namespace qx

@@ -114,6 +114,10 @@ void ShapeListPanel::start()
         m_shapeBox->selectRecord(m_context.settings.createOptions.lastShape);
     else
         m_shapeBox->selectRow(0);
+    // Without a shape to return to, the list starts on the first shape of the library, not on the
+    // search for the smallest square.
+    if (selectedRecord() == SmallestSquareMarker && m_shapeBox->count() > 1)
+        m_shapeBox->selectRow(1);
     showChosen();
     m_shapeBox->setFocus();
 }
@@ -134,6 +138,13 @@ void ShapeListPanel::loadInLayouts()
     if (m_options.currentPuzzleShape) {
         list.entries.push_back({CurrentPuzzleShapeMarker, shapeEntryText(*m_options.currentPuzzleShape)});
         sortByText(list.entries);
+    }
+    if (m_options.smallestSquare) {
+        auto at = list.entries.begin();
+        while (at != list.entries.end() && at->recordNumber != CurrentPuzzleShapeMarker)
+            ++at;
+        at = at == list.entries.end() ? list.entries.begin() : at + 1;
+        list.entries.insert(at, {SmallestSquareMarker, SmallestSquareName});
     }
     m_shapeBox->fill(list.entries);
     fitListToEntries();
@@ -159,6 +170,8 @@ bool ShapeListPanel::loadALayout()
         return false;
     if (*n == CurrentPuzzleShapeMarker && m_options.currentPuzzleShape) {
         m_context.currentShape = *m_options.currentPuzzleShape;
+    } else if (*n == SmallestSquareMarker && m_options.smallestSquare) {
+        m_context.currentShape = *m_options.smallestSquare;
     } else {
         const auto shape = m_context.library.read(*n);
         if (!shape) {
@@ -199,7 +212,9 @@ void ShapeListPanel::updateButtons()
             b->setEnabled(false);
         return;
     }
-    const bool ownShape = selectedRecord() == CurrentPuzzleShapeMarker && m_options.currentPuzzleShape;
+    const auto n = selectedRecord();
+    const bool ownShape = (n == CurrentPuzzleShapeMarker && m_options.currentPuzzleShape) ||
+                          (n == SmallestSquareMarker && m_options.smallestSquare);
     m_modify->setEnabled(!ownShape);
     m_delete->setEnabled(!ownShape);
 }
@@ -231,7 +246,7 @@ void ShapeListPanel::onNewShapeClicked()
 void ShapeListPanel::onModifyShapeClicked()
 {
     const auto n = selectedRecord();
-    if (!n || *n == CurrentPuzzleShapeMarker)
+    if (!n || *n == CurrentPuzzleShapeMarker || *n == SmallestSquareMarker)
         return;
     openEditor(ShapeEditMode::Modify);
 }
@@ -249,7 +264,7 @@ void ShapeListPanel::onDeleteShapeClicked()
 {
     const int row = m_shapeBox->currentRow();
     const auto n = selectedRecord();
-    if (!n || *n == CurrentPuzzleShapeMarker)
+    if (!n || *n == CurrentPuzzleShapeMarker || *n == SmallestSquareMarker)
         return;
     if (!confirmLibraryDelete(m_host, this, m_shapeBox->currentItem()->text()))
         return;

@@ -41,6 +41,10 @@ struct ShapeListOptions {
     // An open puzzle's own shape, listed as "<Current Puzzle>" under the marker record number and
     // chosen at the start. Modify and Delete do not apply to it.
     std::optional<ShapeRecord> currentPuzzleShape;
+    // Listed as "<Smallest Square>" under its marker record number at the top (after the open
+    // puzzle's own shape): the build then looks for the square itself, and this shape stands for it
+    // until then. Modify and Delete do not apply to it.
+    std::optional<ShapeRecord> smallestSquare;
     // List and buttons disabled: an existing puzzle keeps the shape it was built with.
     bool locked = false;
 };

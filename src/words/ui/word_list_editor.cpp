@@ -142,6 +142,8 @@ QBoxLayout *WordListEditor::buildRightColumn()
             m_context.working.widthInUse(), m_context.working.heightInUse(),
             std::span<const uint8_t, ShapeRecord::CellCount>(m_context.working.Grid.data(), ShapeRecord::CellCount));
         shapeOptions.locked = true;
+    } else {
+        shapeOptions.smallestSquare = smallestSquarePlaceholder();
     }
     m_shapes = new ShapeListPanel(ShapeListContext{ShapeLibrary(m_context.shapeLibraryPath), m_context.currentShape,
                                                    m_context.settings, m_context.look},
@@ -174,11 +176,16 @@ QLayout *WordListEditor::buildOptions()
     m_shrink->setObjectName(QStringLiteral("AutoShrink"));
     m_quick = new QCheckBox(tr("&Quick Create"), this);
     m_quick->setObjectName(QStringLiteral("QuickCreate"));
+    m_bestFit = new QCheckBox(tr("Best &Fit"), this);
+    m_bestFit->setObjectName(QStringLiteral("BestFit"));
+    m_bestFit->setToolTip(tr("Give every word the best of all its positions: the most crossings, then the "
+                             "smallest grid."));
     auto *options = new QGridLayout;
     options->addWidget(new QLabel(tr("Creation Attempts"), this), 0, 0);
     options->addWidget(m_attempts, 0, 1);
     options->addWidget(m_shrink, 1, 0);
     options->addWidget(m_quick, 1, 1);
+    options->addWidget(m_bestFit, 2, 0);
     return options;
 }
 
@@ -212,6 +219,7 @@ void WordListEditor::connectControls()
     connect(m_thesaurus, &QPushButton::clicked, this, &WordListEditor::onThesClicked);
     connect(m_shrink, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.shrink = on; });
     connect(m_quick, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.quickBuild = on; });
+    connect(m_bestFit, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.bestFit = on; });
 }
 
 // F1..F12 and the right-click menu type the twelve international characters into the focused field.
@@ -238,6 +246,7 @@ void WordListEditor::enableByMode()
     m_attempts->setEnabled(isNew);
     m_shrink->setEnabled(isNew);
     m_quick->setEnabled(isNew);
+    m_bestFit->setEnabled(isNew);
 }
 
 WordListEditor::~WordListEditor() = default;
@@ -277,6 +286,7 @@ void WordListEditor::formShow()
     m_attempts->setText(QString::number(options.attempts));
     m_shrink->setChecked(options.shrink);
     m_quick->setChecked(options.quickBuild);
+    m_bestFit->setChecked(options.bestFit);
     drawLayout();
     m_title->setFocus();
     if (!m_context.isNew)
@@ -338,6 +348,10 @@ void WordListEditor::focusRow(int row, int column)
 
 void WordListEditor::onCreateItClicked()
 {
+    // The square a previous search chose stands no longer: the checks see the largest square again.
+    const bool smallestSquare = m_shapes->selectedRecord() == SmallestSquareMarker;
+    if (smallestSquare)
+        m_context.currentShape = smallestSquarePlaceholder();
     const CreateCheck check = checkCreate(typedPuzzle(), m_attempts->text(), m_context.currentShape, m_context.working);
     if (check.largeDimensions)
         m_host.message(this, tr("Warning"), largeDimensionsWarning(), Buttons::Ok);
@@ -368,20 +382,34 @@ void WordListEditor::onCreateItClicked()
     }
     auto &options = m_context.settings.createOptions;
     options.attempts = check.attempts;
-    BuildOptions build{check.attempts, options.shrink, options.quickBuild, seedFromClock(), 0};
+    BuildOptions build{check.attempts, options.shrink, options.quickBuild, seedFromClock(), 0, options.bestFit};
+    std::optional<SquareOutcome> square;
     if (check.attempts < 2) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        Build(m_context.working, m_context.currentShape, build, m_context.candidates);
+        if (smallestSquare)
+            square = BuildSmallestSquare(m_context.working, build, m_context.candidates, m_context.currentShape);
+        else
+            Build(m_context.working, m_context.currentShape, build, m_context.candidates);
         QApplication::restoreOverrideCursor();
     } else {
         BuildProgressDialog progress(look(), m_context.working, m_context.currentShape, build, m_context.candidates,
-                                     this);
+                                     this, smallestSquare);
         m_host.runModal(progress);
+        square = progress.squareOutcome();
+    }
+    QString note;
+    if (square && square->side > 0) {
+        m_context.currentShape = squareShape(square->side);
+        note =
+            square->everyWordPlaced
+                ? tr("Smallest square: %1 \u00d7 %1, every word placed.").arg(square->side)
+                : tr("No square up to 49 \u00d7 49 holds every word: %1 \u00d7 %1 holds the most.").arg(square->side);
     }
     CandidatesDialog candidates(
         look(), m_context.working, m_context.candidates, m_context.currentShape,
         SaveTarget{m_context.collectionPath, m_context.isNew, m_context.recordNumber, m_context.reloadAndReselect},
         m_host, this);
+    candidates.setNote(note);
     m_host.runModal(candidates);
     if (candidates.saved())
         accept();

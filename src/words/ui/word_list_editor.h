@@ -70,6 +70,7 @@ public:
     QLineEdit *attemptsEdit() const { return m_attempts; }
     QCheckBox *autoShrink() const { return m_shrink; }
     QCheckBox *quickCreate() const { return m_quick; }
+    QCheckBox *bestFit() const { return m_bestFit; }
     ShapeListPanel *shapes() const { return m_shapes; }
     QPushButton *button(const QString &objectName) const;
 
@@ -123,6 +124,7 @@ private:
     QLineEdit *m_attempts = nullptr;
     QCheckBox *m_shrink = nullptr;
     QCheckBox *m_quick = nullptr;
+    QCheckBox *m_bestFit = nullptr;
     ShapeListPanel *m_shapes = nullptr;
     QLabel *m_layoutImage = nullptr;
     QPushButton *m_changeLayout = nullptr;
