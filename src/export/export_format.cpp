@@ -17,12 +17,28 @@ FileStatus ExportFormat::write(const ExportInput &input, const QString &path) co
     const FileOutcome<QByteArray> bytes = encode(input, path);
     if (!bytes)
         return bytes.error();
-    return writeExportFile(path, *bytes);
+    FileOutcome<std::vector<ExportFile>> more = companions(input, path);
+    if (!more)
+        return more.error();
+    std::vector<ExportFile> files{ExportFile{path, *bytes}};
+    files.insert(files.end(), more->begin(), more->end());
+    return writeExportFiles(files);
 }
 
-FileStatus writeExportFile(const QString &path, const QByteArray &bytes)
+namespace {
+
+// One file written under a name of its own beside its target, waiting to be renamed over it.
+struct PendingFile {
+    QString path;
+    QByteArray target;
+    QByteArray temp;
+};
+
+FileOutcome<PendingFile> writeBeside(const ExportFile &file)
 {
-    const QByteArray target = nativePath(path);
+    const QString &path = file.path;
+    PendingFile pending{path, nativePath(path), {}};
+    const QByteArray &target = pending.target;
     const auto failed = [&](int err) { return FileError{FileError::Kind::Io, path, systemErrorText(err)}; };
 
     struct stat old {};
@@ -35,7 +51,7 @@ FileStatus writeExportFile(const QString &path, const QByteArray &bytes)
     const auto slash = target.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray(".") : (slash == 0 ? QByteArray("/") : target.left(slash));
     const QByteArray base = target.mid(slash + 1);
-    QByteArray temp;
+    QByteArray &temp = pending.temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temp = folder + "/." + base + ".tmp-" + QByteArray::number(QRandomGenerator::global()->generate64(), 16);
@@ -55,8 +71,8 @@ FileStatus writeExportFile(const QString &path, const QByteArray &bytes)
     };
     if (existed && ::fchmod(fd, old.st_mode & 07777) != 0)
         return abandon(errno);
-    const char *data = bytes.constData();
-    qsizetype left = bytes.size();
+    const char *data = file.bytes.constData();
+    qsizetype left = file.bytes.size();
     while (left > 0) {
         const ssize_t n = ::write(fd, data, static_cast<size_t>(left));
         if (n < 0 && errno == EINTR)
@@ -72,8 +88,42 @@ FileStatus writeExportFile(const QString &path, const QByteArray &bytes)
     fd = -1;
     if (closed != 0)
         return abandon(errno);
-    if (::rename(temp.constData(), target.constData()) != 0)
-        return abandon(errno);
+    return pending;
+}
+
+} // namespace
+
+FileStatus writeExportFile(const QString &path, const QByteArray &bytes)
+{
+    return writeExportFiles({ExportFile{path, bytes}});
+}
+
+FileStatus writeExportFiles(const std::vector<ExportFile> &files)
+{
+    std::vector<PendingFile> pending;
+    const auto dropPending = [&pending](size_t from) {
+        for (size_t i = from; i < pending.size(); ++i)
+            ::unlink(pending[i].temp.constData());
+    };
+    for (const ExportFile &file : files) {
+        FileOutcome<PendingFile> written = writeBeside(file);
+        if (!written) {
+            dropPending(0);
+            return written.error();
+        }
+        pending.push_back(std::move(*written));
+    }
+    // The last first: the main file, written first, goes into place last, so a page never names
+    // a picture that is not there yet.
+    for (size_t n = pending.size(); n > 0; --n) {
+        const PendingFile &file = pending[n - 1];
+        if (::rename(file.temp.constData(), file.target.constData()) != 0) {
+            const int err = errno;
+            pending.resize(n);
+            dropPending(0);
+            return FileError{FileError::Kind::Io, file.path, systemErrorText(err)};
+        }
+    }
     return fileDone();
 }
 

@@ -12,18 +12,31 @@
 #include "common/file_outcome.h"
 #include "report/page_stream.h"
 #include "store/puzzle_record.h"
+#include "store/settings.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+
+#include <vector>
 
 namespace qx {
 
 // What an export is made from.
 struct ExportInput {
-    const PuzzleRecord *record = nullptr; // the puzzle: its lists, and its name as the title
-    const PageStream *page = nullptr;     // the rendered page, for the page formats
-    int pageIndex = 0;                    // 0-based
-    int pixelWidth = 640;                 // pictures
+    const PuzzleRecord *record = nullptr;    // the puzzle: its lists, and its name as the title
+    const PageStream *page = nullptr;        // the rendered page, for the page formats
+    int pageIndex = 0;                       // 0-based
+    int pixelWidth = 640;                    // pictures
+    int jpegQuality = 50;                    // 1..100
+    bool colors256 = false;                  // pictures in the fixed 256-colour palette instead of 24 bits
+    const Settings::Html *webPage = nullptr; // the web page's blocks and title; the defaults when null
+};
+
+// One file of an export: a format may write a second file beside its own (the web page's picture).
+struct ExportFile {
+    QString path;
+    QByteArray bytes;
 };
 
 class ExportFormat {
@@ -38,6 +51,8 @@ public:
     virtual QString nameFilter() const = 0;
     // The file name extension, lower case and without the dot.
     virtual QString suffix() const = 0;
+    // Further extensions a file of this format is known by ("jpeg", "html").
+    virtual QStringList otherSuffixes() const { return {}; }
     virtual Source source() const = 0;
 
     // Writes the file; the path is the one the user gave.
@@ -46,9 +61,18 @@ public:
 protected:
     // The file's bytes, or why they cannot be made (the error's path is `path`).
     virtual FileOutcome<QByteArray> encode(const ExportInput &input, const QString &path) const = 0;
+    // Files written together with the main one: all of them are renamed into place only when every
+    // one was written, so a failure leaves each old file as it was.
+    virtual FileOutcome<std::vector<ExportFile>> companions(const ExportInput &, const QString &) const
+    {
+        return std::vector<ExportFile>{};
+    }
 };
 
 // Puts the bytes into the file at path as described above.
 FileStatus writeExportFile(const QString &path, const QByteArray &bytes);
+// Puts each file's bytes into place as described above: written in the order given, then, once all
+// of them were written, renamed into place from the last to the first.
+FileStatus writeExportFiles(const std::vector<ExportFile> &files);
 
 } // namespace qx
