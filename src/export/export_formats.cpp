@@ -1,10 +1,14 @@
 #include "export/export_formats.h"
 
+#include "export/bmp_format.h"
 #include "export/ipuz_format.h"
+#include "export/jpeg_format.h"
 #include "export/pdf_format.h"
 #include "export/png_format.h"
 #include "export/puz_format.h"
 #include "export/solvable_page_format.h"
+#include "export/svg_format.h"
+#include "export/web_page.h"
 
 namespace qx {
 
@@ -17,6 +21,30 @@ const ExportFormat &pdfFormat()
 const ExportFormat &pngFormat()
 {
     static const PngFormat format;
+    return format;
+}
+
+const ExportFormat &bmpFormat()
+{
+    static const BmpFormat format;
+    return format;
+}
+
+const ExportFormat &jpegFormat()
+{
+    static const JpegFormat format;
+    return format;
+}
+
+const ExportFormat &svgFormat()
+{
+    static const SvgFormat format;
+    return format;
+}
+
+const ExportFormat &htmlFormat()
+{
+    static const HtmlFormat format;
     return format;
 }
 
@@ -49,6 +77,10 @@ const std::vector<const ExportFormat *> &exportFormats()
 {
     static const std::vector<const ExportFormat *> formats{&pdfFormat(),
                                                            &pngFormat(),
+                                                           &bmpFormat(),
+                                                           &jpegFormat(),
+                                                           &svgFormat(),
+                                                           &htmlFormat(),
                                                            &textFormat(TextExportKind::Clues),
                                                            &textFormat(TextExportKind::Words),
                                                            &ipuzFormat(),
@@ -66,7 +98,7 @@ const ExportFormat *formatFor(const QString &path, const std::vector<const Expor
         return nullptr;
     const QString suffix = path.mid(dot + 1).toLower();
     for (const ExportFormat *format : among) {
-        if (format->suffix() == suffix)
+        if (format->suffix() == suffix || format->otherSuffixes().contains(suffix))
             return format;
     }
     return nullptr;

@@ -22,6 +22,10 @@ const ExportFormat *solvingFormatFor(const QString &path);
 
 const ExportFormat &pdfFormat();
 const ExportFormat &pngFormat();
+const ExportFormat &bmpFormat();
+const ExportFormat &jpegFormat();
+const ExportFormat &svgFormat();
+const ExportFormat &htmlFormat(); // the web page with its picture
 const ExportFormat &textFormat(TextExportKind kind);
 const ExportFormat &ipuzFormat();
 const ExportFormat &puzFormat();
