@@ -1,8 +1,11 @@
 // A crowded page: 200 clues of typical length in one combined-clues object of 3 columns with Make
 // It Fit, a 15 x 15 grid, a title and a word list of 200 words. Measured: rendering into a page
 // stream (the preview's work, including the font size search), and replaying that stream into a
-// 2,000-pixel PNG and into a vector PDF.
+// 2,000-pixel PNG, bitmap (24 bits and 256 colours) and JPEG, into a vector PDF and an SVG drawing.
 
+#include "export/bmp_format.h"
+#include "export/jpeg_format.h"
+#include "export/svg_format.h"
 #include "render/fixed_metrics_canvas.h"
 #include "render/print_options.h"
 #include "render/render_page.h"
@@ -129,6 +132,58 @@ void ReplayToPdf(benchmark::State &state)
     state.counters["pdf_bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(ReplayToPdf)->Unit(benchmark::kMillisecond);
+
+// The formats' bytes without the disk: encode() made reachable.
+template <typename Format>
+struct InMemory : Format {
+    using Format::encode;
+};
+
+qx::ExportInput pictureInput(const qx::RenderedPage &page, bool colors256)
+{
+    qx::ExportInput input;
+    input.record = &crowdedPuzzle();
+    input.page = page.stream.get();
+    input.pixelWidth = 2000;
+    input.colors256 = colors256;
+    return input;
+}
+
+void ExportBmp2000(benchmark::State &state)
+{
+    const auto page = qx::renderPuzzlePage(crowdedPuzzle(), qx::PrintOptions{});
+    const qx::ExportInput input = pictureInput(page, state.range(0) == 256);
+    const InMemory<qx::BmpFormat> format;
+    qint64 bytes = 0;
+    for (auto _ : state)
+        bytes = format.encode(input, QStringLiteral("page.bmp"))->size();
+    state.counters["bmp_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(ExportBmp2000)->Arg(24)->Arg(256)->ArgName("colors")->Unit(benchmark::kMillisecond);
+
+void ExportJpeg2000(benchmark::State &state)
+{
+    const auto page = qx::renderPuzzlePage(crowdedPuzzle(), qx::PrintOptions{});
+    qx::ExportInput input = pictureInput(page, false);
+    input.jpegQuality = static_cast<int>(state.range(0));
+    qint64 bytes = 0;
+    for (auto _ : state)
+        bytes = qx::JpegFormat::pageJpeg(input, QStringLiteral("page.jpg"))->size();
+    state.counters["jpeg_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(ExportJpeg2000)->Arg(50)->Arg(100)->ArgName("quality")->Unit(benchmark::kMillisecond);
+
+void ExportSvg(benchmark::State &state)
+{
+    const auto page = qx::renderPuzzlePage(crowdedPuzzle(), qx::PrintOptions{});
+    const qx::ExportInput input = pictureInput(page, false);
+    const InMemory<qx::SvgFormat> format;
+    qint64 bytes = 0;
+    for (auto _ : state)
+        bytes = format.encode(input, QStringLiteral("page.svg"))->size();
+    state.counters["svg_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(ExportSvg)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

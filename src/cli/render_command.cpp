@@ -5,6 +5,8 @@
 #include "common/cp1252.h"
 #include "common/native_file.h"
 #include "export/export_formats.h"
+#include "export/page_picture.h"
+#include "export/web_page.h"
 #include "render/print_options.h"
 #include "render/render_page.h"
 #include "store/collection_file.h"
@@ -15,6 +17,8 @@
 namespace qx::cli {
 
 namespace {
+
+const QString Suffixes = QStringLiteral(".pdf, .png, .bmp, .jpg, .svg, .html, .ipuz or .puz");
 
 // "--parts title,body" prints only those parts; every part not named is left off.
 bool applyParts(const QString &list, PrintOptions &options, QString &error)
@@ -44,7 +48,7 @@ bool applyParts(const QString &list, PrintOptions &options, QString &error)
 
 AcceptedOptions renderOptions()
 {
-    return {{"--out", "--width", "--letters", "--parts", "--layout", "--layouts"},
+    return {{"--out", "--width", "--quality", "--colors", "--letters", "--parts", "--layout", "--layouts"},
             {"--answer-key", "--skeleton", "--interactive"}};
 }
 
@@ -54,7 +58,7 @@ Result renderCommand(const Options &o)
         return fail(QStringLiteral("render needs a collection file and a record number"));
     const QString out = o.value(QStringLiteral("--out"));
     if (out.isEmpty())
-        return fail(QStringLiteral("render needs --out FILE (.pdf, .png, .ipuz or .puz)"));
+        return fail(QStringLiteral("render needs --out FILE (%1)").arg(Suffixes));
     const ExportFormat *format = pageFormatFor(out);
     if (!format)
         format = solvingFormatFor(out);
@@ -65,13 +69,27 @@ Result renderCommand(const Options &o)
         format = &solvablePageFormat();
     }
     if (!format)
-        return fail(QStringLiteral("cannot tell the format of %1: name it .pdf, .png, .ipuz or .puz").arg(out));
+        return fail(QStringLiteral("cannot tell the format of %1: name it %2").arg(out, Suffixes));
     int width = 640; // the program's default picture width
     if (o.has(QStringLiteral("--width"))) {
         bool ok = false;
         width = o.value(QStringLiteral("--width")).toInt(&ok);
-        if (!ok || width < 1 || width > 10000)
-            return fail(QStringLiteral("--width needs a whole number of pixels from 1 to 10000"));
+        if (!ok || width < 1 || width > MaxPictureSide)
+            return fail(QStringLiteral("--width needs a whole number of pixels from 1 to %1").arg(MaxPictureSide));
+    }
+    int quality = 50; // the program's default JPEG quality
+    if (o.has(QStringLiteral("--quality"))) {
+        const auto q = jpegQualityFrom(o.value(QStringLiteral("--quality")));
+        if (!q)
+            return fail(QStringLiteral("--quality needs a whole number from 1 to 100"));
+        quality = *q;
+    }
+    bool colors256 = false;
+    if (o.has(QStringLiteral("--colors"))) {
+        const QString colors = o.value(QStringLiteral("--colors")).trimmed().toLower();
+        if (colors != QLatin1String("256") && colors != QLatin1String("16m"))
+            return fail(QStringLiteral("--colors is 256 (the fixed palette) or 16m (24 bits)"));
+        colors256 = colors == QLatin1String("256");
     }
 
     const auto number = recordNumber(o.positional[1]);
@@ -143,12 +161,21 @@ Result renderCommand(const Options &o)
     const RenderedPage page = renderPuzzlePage(*record, options);
     input.page = page.stream.get();
     input.pixelWidth = width;
+    input.jpegQuality = quality;
+    input.colors256 = colors256;
+    if (!pictureWidthAllowed(width, page.stream->pageWidth, page.stream->pageHeight))
+        return fail(QStringLiteral("--width %1 makes the page's picture more than %2 pixels high")
+                        .arg(width)
+                        .arg(MaxPictureSide));
     if (const FileStatus written = format->write(input, out); !written)
         return fail(QStringLiteral("cannot write %1").arg(written.error().errorText()));
     QStringList warnings;
     for (const RenderWarning w : page.outcome.warnings())
         warnings << QStringLiteral("Warning: %1").arg(QString::fromUtf8(warningText(w)));
-    return done(warnings);
+    Result result = done(warnings);
+    if (format == &htmlFormat())
+        result.lines << QStringLiteral("Its picture is %1.").arg(QFileInfo(webPicturePath(out)).absoluteFilePath());
+    return result;
 }
 
 } // namespace qx::cli

@@ -59,6 +59,42 @@ TEST(RenderCommand, WritesAPictureOrAPdfOfThePuzzle)
     }
 }
 
+TEST(RenderCommand, WritesEachPictureFormatWithItsOptions)
+{
+    test::TempDir dir;
+    const struct {
+        const char *name;
+        QStringList options;
+        QByteArray starts;
+        QSize size; // of the picture; none for a drawing
+    } cases[] = {
+        {"page.bmp", {"--width", "301", "--colors", "256"}, "BM", {301, 390}},
+        {"page.JPG", {"--width", "425", "--quality", "100"}, "\xFF\xD8", {425, 550}},
+        {"page.svg", {}, "<?xml", {}},
+        {"page.html", {"--width", "200"}, "<HTML>\r\n", {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString out = dir.file(QString::fromLatin1(c.name));
+        const auto r = cli::run(QStringList{"render", Samples, "2", "--out", out} + c.options);
+        ASSERT_EQ(r.status, 0) << r.error.toStdString();
+        QFile file(out);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll().startsWith(c.starts));
+        if (c.size.isValid()) {
+            EXPECT_EQ(QImage(out).size(), c.size);
+        }
+    }
+    // The web page's picture beside it, named after it, and said where.
+    const QString picture = dir.file(QStringLiteral("page.hJPG"));
+    EXPECT_EQ(QImage(picture).width(), 200);
+    EXPECT_TRUE(cli::run({"render", Samples, "2", "--out", dir.file(QStringLiteral("page.html"))})
+                    .out.contains(QFileInfo(picture).absoluteFilePath()));
+    QFile bmp(dir.file(QStringLiteral("page.bmp")));
+    ASSERT_TRUE(bmp.open(QIODevice::ReadOnly));
+    EXPECT_EQ(bmp.readAll().at(28), 8) << "--colors 256 writes 8 bits per pixel";
+}
+
 TEST(RenderCommand, BadInputGivesOneLineAndStatusOne)
 {
     test::TempDir dir;
@@ -75,6 +111,12 @@ TEST(RenderCommand, BadInputGivesOneLineAndStatusOne)
         {"render", Samples, "0", "--out", dir.file(QStringLiteral("missing/dir/x.png"))},
         {"render", Samples, "0", "--out", dir.file(QStringLiteral("missing/dir/x.puz"))},
         {"render", Samples, "0", "--out", dir.file(QStringLiteral("x.pdf")), "--interactive"},
+        {"render", Samples, "0", "--out", out, "--width", "abc"},
+        {"render", Samples, "0", "--out", out, "--width", "20001"},
+        {"render", Samples, "0", "--out", out, "--width", "15455"}, // 20,001 pixels high on Letter
+        {"render", Samples, "0", "--out", out, "--quality", "0"},
+        {"render", Samples, "0", "--out", out, "--quality", "101"},
+        {"render", Samples, "0", "--out", out, "--colors", "17"},
     };
     for (const auto &args : bad) {
         const auto r = cli::run(args);
@@ -90,7 +132,7 @@ TEST(RenderCommand, AFileThatCannotBeWrittenWholeIsOneLineAndTheOldFileStays)
     // The real program, with its files limited to 4 KB as on a full disk: the picture or PDF
     // cannot be written whole. Any second line (the image library's own complaint) would show.
     test::TempDir dir;
-    for (const char *name : {"page.pdf", "page.png"}) {
+    for (const char *name : {"page.pdf", "page.png", "page.bmp", "page.jpg"}) {
         SCOPED_TRACE(name);
         const QString out = dir.file(QString::fromLatin1(name));
         {
