@@ -26,12 +26,7 @@ public:
     std::string storedText() const;
 
 private:
-    void keepStorableAndShort();
-
-    UiHost &m_host;
     QPlainTextEdit *m_text = nullptr;
-    QString m_accepted; // the box's text after the last change it kept
-    bool m_adjusting = false;
 };
 
 } // namespace qx
