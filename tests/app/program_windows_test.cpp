@@ -25,20 +25,19 @@ TEST(ProgramWindows, HelpMenuItemsOpenTheirWindows)
 {
     Program p;
     QStringList titles;
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 5; ++i)
         p.host.onModal([&](QDialog &d) {
             titles << d.windowTitle();
             return int(QDialog::Accepted);
         });
     const auto &actions = p.window->actions();
-    for (QAction *a : {actions.about, actions.userManual, actions.tips, actions.puzzleShape}) {
+    for (QAction *a : {actions.about, actions.userManual, actions.tips, actions.puzzleShape, actions.jpegFactor}) {
         ASSERT_TRUE(a->isEnabled()) << a->text().toStdString();
         a->trigger();
     }
-    EXPECT_EQ(titles, (QStringList{"About", "User Manual Notice", "Tip of the Day", "Shapes"}));
+    EXPECT_EQ(titles, (QStringList{"About", "User Manual Notice", "Tip of the Day", "Shapes", "JPEG Factor"}));
     EXPECT_EQ(actions.puzzleShape->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
-    // Commands whose windows are not part of the program yet stay disabled.
-    EXPECT_FALSE(actions.jpegFactor->isEnabled());
+    EXPECT_EQ(actions.jpegFactor->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_J));
 }
 
 TEST(ProgramWindows, TheTipOfTheDayComesAtTheFirstActivationOnlyWhenWanted)

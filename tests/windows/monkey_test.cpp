@@ -29,8 +29,10 @@
 #include "report/ui/clue_headers_dialog.h"
 #include "report/ui/copies_dialog.h"
 #include "report/ui/partial_answers_dialog.h"
+#include "report/ui/pixel_width_dialog.h"
 #include "report/ui/preview_window.h"
 #include "report/ui/print_options_dialog.h"
+#include "report/ui/web_page_dialog.h"
 #include "store/collection_file.h"
 #include "words/ui/add_a_clue_dialog.h"
 #include "words/ui/word_list_export_dialog.h"
@@ -128,7 +130,28 @@ const WindowCase Cases[] = {
                                renderPuzzlePage(s.record, printOptionsFromSettings(s.p.session.settings)).stream,
                                s.pdfPrinter());
          return s.modal(preview);
+     },
+     // Every export is written to the one file the dialogs are given; the web page's picture beside it.
+     {QStringLiteral("PAGE.htm"), QStringLiteral("PAGE.JPG")},
+     {},
+     3,
+     QStringLiteral("PAGE.htm")},
+    {"PixelWidth",
+     [](Scene &s) {
+         PixelWidthDialog dialog(s.look(), s.p.host, PixelWidthDialog::Mode::Jpeg, 640, QSizeF(8.5, 11));
+         return s.modal(dialog);
      }},
+    {"JpegFactor", [](Scene &s) { return s.command("MenuJpegFactor"); }},
+    {"WebPage",
+     [](Scene &s) {
+         WebPageDialog dialog(s.look(), s.p.session.settings, s.p.host,
+                              renderPuzzlePage(s.record, printOptionsFromSettings(s.p.session.settings)).stream, 0);
+         return s.modal(dialog);
+     },
+     {QStringLiteral("PAGE.htm"), QStringLiteral("PAGE.JPG")},
+     {},
+     3,
+     QStringLiteral("PAGE.htm")},
     {"PageDesigner",
      [](Scene &s) {
          PageDesignerWindow designer(

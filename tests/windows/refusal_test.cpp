@@ -17,7 +17,11 @@
 #include "render/render_page.h"
 #include "report/ui/bonus_question_dialog.h"
 #include "report/ui/copies_dialog.h"
+#include "report/ui/jpeg_factor_dialog.h"
+#include "report/ui/pixel_width_dialog.h"
 #include "report/ui/preview_window.h"
+#include "report/ui/stream_preview.h"
+#include "report/ui/web_page_dialog.h"
 #include "shapes/ui/shape_editor_dialog.h"
 #include "words/ui/add_a_clue_dialog.h"
 #include "words/ui/manual_placement_dialog.h"
@@ -42,6 +46,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
@@ -768,6 +773,78 @@ const ErrorPath ErrorPaths[] = {
          EXPECT_EQ(s.p.session.settings.reports.wordSepChar, QLatin1Char('/'));
      },
      {{QStringLiteral("Error"), QStringLiteral("Character cannot be in A..Z.  Please correct.")}}},
+    {"APictureWiderThanAllowed",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         PixelWidthDialog dialog(s.look(), s.p.host, PixelWidthDialog::Mode::Bitmap, 640, QSizeF(8.5, 11));
+         a.drive([](QWidget *w) {
+             auto *d = qobject_cast<PixelWidthDialog *>(w);
+             d->widthEdit()->setText(QStringLiteral("20001"));
+             QTest::keyClick(d->widthEdit(), Qt::Key_Return);
+             if (QApplication::activeModalWidget() == w)
+                 dismiss(w);
+         });
+         a.press(QStringLiteral("OK"));
+         s.modal(dialog);
+         EXPECT_EQ(dialog.pixelWidth(), 0);
+     },
+     {{QStringLiteral("Error"), QStringLiteral("Invalid width specified.  Please correct.")}}},
+    {"AJpegFactorOutOfRange",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         a.drive([](QWidget *w) {
+             auto *d = qobject_cast<JpegFactorDialog *>(w);
+             d->factorEdit()->setText(QStringLiteral("101"));
+             QTest::keyClick(d->factorEdit(), Qt::Key_Return);
+             if (QApplication::activeModalWidget() == w)
+                 dismiss(w);
+         });
+         a.press(QStringLiteral("OK"));
+         s.command("MenuJpegFactor");
+         EXPECT_EQ(s.p.session.settings.reports.jpegQuality, 50);
+     },
+     {{QStringLiteral("Error"), QStringLiteral("Invalid factor entered.  Factor must be between 1 and 100")}}},
+    {"AWebPageNamedLikeItsPicture",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         WebPageDialog dialog(s.look(), s.p.session.settings, s.p.host,
+                              renderPuzzlePage(s.record, printOptionsFromSettings(s.p.session.settings)).stream, 0);
+         a.drive([](QWidget *w) {
+             clickButton(w, QStringLiteral("Save HTML"));
+             EXPECT_EQ(QApplication::activeModalWidget(), w) << "the window stays open";
+             dismiss(w);
+         });
+         a.press(QStringLiteral("Enter")); // the width as it is
+         a.chooseFile(s.p.startup.file(QStringLiteral("X.JPG")));
+         a.press(QStringLiteral("OK"));
+         s.modal(dialog);
+         EXPECT_FALSE(QFile::exists(s.p.startup.file(QStringLiteral("X.JPG"))));
+     },
+     {{QStringLiteral("Error"), QStringLiteral("Unable to create html file.")}}},
+    {"APictureThatCannotBeWrittenWhole",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         PreviewWindow preview(s.look(), s.p.session.settings, s.p.host, s.record,
+                               renderPuzzlePage(s.record, printOptionsFromSettings(s.p.session.settings)).stream,
+                               [] { return std::unique_ptr<QPrinter>(); });
+         a.drive([](QWidget *w) {
+             auto *p = qobject_cast<PreviewWindow *>(w);
+             const double zoom = p->preview()->zoom();
+             {
+                 const FileSizeLimit limit(4096);
+                 p->controls().exportJpeg->click();
+             }
+             EXPECT_EQ(p->preview()->zoom(), zoom);
+             EXPECT_TRUE(p->savedToLabel()->text().isEmpty()) << "nothing said to be saved";
+             dismiss(w);
+         });
+         a.press(QStringLiteral("Enter")); // the width as it is
+         a.chooseFile(s.p.startup.file(QStringLiteral("PAGE.JPG")));
+         a.press(QStringLiteral("OK"));
+         s.modal(preview);
+         EXPECT_FALSE(QFile::exists(s.p.startup.file(QStringLiteral("PAGE.JPG"))));
+     },
+     {{QStringLiteral("Error"), QStringLiteral("PAGE.JPG")}}},
 };
 
 class WindowErrorPath : public ::testing::TestWithParam<ErrorPath> {};

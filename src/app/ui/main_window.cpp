@@ -244,7 +244,8 @@ void MainWindow::buildOptionsMenu()
     a.backgroundBitmap = addAction(options, "MenuBackground", tr("&Background Bitmap"), ctrl(Qt::Key_G), {},
                                    [this] { onMenuBackgroundClicked(); });
     a.backgroundBitmap->setCheckable(true);
-    a.jpegFactor = addAction(options, "MenuJpegFactor", tr("&JPEG Compression Factor"), ctrl(Qt::Key_J), {}, {});
+    a.jpegFactor = addAction(options, "MenuJpegFactor", tr("&JPEG Compression Factor"), ctrl(Qt::Key_J), {},
+                             opener(&Windows::jpegFactor));
     buildPictureColourMenu(options);
     a.internationalChars = addAction(options, "MenuIntlChars", tr("&International Characters"), ctrl(Qt::Key_Y), {},
                                      opener(&Windows::internationalChars));
@@ -487,7 +488,7 @@ void MainWindow::updateWindowsAvailability()
     a.clueHeaders->setEnabled(bool(m_windows.clueHeaders));
     a.internationalChars->setEnabled(bool(m_windows.internationalChars));
     a.wordSeparators->setEnabled(bool(m_windows.wordSeparators));
-    a.jpegFactor->setEnabled(false);
+    a.jpegFactor->setEnabled(bool(m_windows.jpegFactor));
     for (QAction *list : {a.addToDictionary, a.excludeFromDictionary})
         list->setEnabled(bool(m_windows.dictionaryList) && m_session.lexicon.anyLanguage());
 }

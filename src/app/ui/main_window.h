@@ -52,6 +52,7 @@ public:
         std::function<void(MainWindow &)> internationalChars;           // the keys F1..F12 type
         std::function<void(MainWindow &)> wordSeparators;               // characters the grid shows
         std::function<void(MainWindow &, bool include)> dictionaryList; // the user's right or wrong words
+        std::function<void(MainWindow &)> jpegFactor;                   // the quality of JPEG pictures
     };
     void setWindows(Windows windows);
 

@@ -11,6 +11,7 @@
 #include "layout/ui/layout_library_dialog.h"
 #include "layout/ui/page_designer_window.h"
 #include "lexicon/ui/lexicon_windows.h"
+#include "report/ui/jpeg_factor_dialog.h"
 #include "report/ui/print_windows.h"
 #include "shapes/ui/shape_library_dialog.h"
 #include "words/ui/international_characters_dialog.h"
@@ -199,6 +200,9 @@ void installProgramWindows(MainWindow &main, Session &session, UiHost &host)
     };
     windows.dictionaryList = [&session, &host](MainWindow &w, bool include) {
         runDictionaryMaintenance(&w, host, lexiconContext(session), include ? UserList::Include : UserList::Exclude);
+    };
+    windows.jpegFactor = [&session, &host](MainWindow &w) {
+        editJpegFactor(&w, session.look(), host, session.settings);
     };
     main.setWindows(std::move(windows));
 }

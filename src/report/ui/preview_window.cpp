@@ -4,9 +4,13 @@
 #include "common/dialog_look.h"
 #include "common/ui/ui_host.h"
 #include "export/export_formats.h"
+#include "export/web_page.h"
 #include "report/ui/copies_dialog.h"
+#include "report/ui/jpeg_factor_dialog.h"
+#include "report/ui/pixel_width_dialog.h"
 #include "report/ui/stream_preview.h"
 #include "report/ui/stream_printer.h"
+#include "report/ui/web_page_dialog.h"
 #include "store/settings.h"
 
 #include <QAction>
@@ -115,18 +119,22 @@ void PreviewWindow::buildFileMenu(QMenu *file)
     a.printCopies = file->addAction(tr("Print &Multiple Copies"));
     connect(a.printCopies, &QAction::triggered, this, &PreviewWindow::onMultipleCopiesClicked);
     file->addSeparator();
-    // The metafile, picture and web page exports are shown but not offered yet.
+    // The metafile exports are shown but not offered yet.
     QMenu *meta = file->addMenu(tr("Export As &Metafile"));
     a.exportWmf = meta->addAction(tr("&Windows MetaFile (WMF)"));
     a.exportEmf = meta->addAction(tr("&Enhanced MetaFile (EMF)"));
     QMenu *picture = file->addMenu(tr("Export As &Picture"));
     a.exportBmp = picture->addAction(tr("Windows &Bitmap (BMP)"));
+    connect(a.exportBmp, &QAction::triggered, this, &PreviewWindow::onExportBitmapClicked);
     a.exportJpeg = picture->addAction(tr("&JPEG (JPG)"));
     a.exportJpeg->setShortcut(QKeySequence(tr("Ctrl+J")));
+    connect(a.exportJpeg, &QAction::triggered, this, &PreviewWindow::onExportJpegClicked);
     a.jpegFactor = picture->addAction(tr("JPEG Compression &Factor"));
     a.jpegFactor->setShortcut(QKeySequence(tr("Ctrl+F")));
+    connect(a.jpegFactor, &QAction::triggered, this, &PreviewWindow::onJpegFactorClicked);
     a.exportHtml = file->addAction(tr("&HTML Export"));
-    for (QAction *later : {a.exportWmf, a.exportEmf, a.exportBmp, a.exportJpeg, a.jpegFactor, a.exportHtml})
+    connect(a.exportHtml, &QAction::triggered, this, &PreviewWindow::onCreateWebPageClicked);
+    for (QAction *later : {a.exportWmf, a.exportEmf})
         later->setEnabled(false);
     QMenu *text = file->addMenu(tr("&Text Export"));
     a.exportClues = text->addAction(tr("&Clues"));
@@ -135,6 +143,8 @@ void PreviewWindow::buildFileMenu(QMenu *file)
     connect(a.exportWords, &QAction::triggered, this, [this] { onExportTextClicked(TextExportKind::Words); });
     a.exportPdf = file->addAction(tr("Export As P&DF..."));
     connect(a.exportPdf, &QAction::triggered, this, &PreviewWindow::onExportPdfClicked);
+    a.exportSvg = file->addAction(tr("Export As S&VG..."));
+    connect(a.exportSvg, &QAction::triggered, this, &PreviewWindow::onExportSvgClicked);
     QMenu *solving = file->addMenu(tr("Export For Solving &Apps"));
     a.exportIpuz = solving->addAction(tr("&ipuz File..."));
     a.exportPuz = solving->addAction(tr("&PUZ File..."));
@@ -191,9 +201,9 @@ QLayout *PreviewWindow::buildButtonRows()
     c.zoomPageWidth = makeButton(tr("Zoom Page Width"), [this] { m_preview->zoomPageWidth(); });
     c.done = makeButton(tr("Done"), &QDialog::accept);
     c.exportMetafile = laterButton(tr("Export As Metafile"));
-    c.exportBitmap = laterButton(tr("Export As Bitmap"));
-    c.exportJpeg = laterButton(tr("Export As JPEG"));
-    c.createWebPage = laterButton(tr("Create Web Page"));
+    c.exportBitmap = makeButton(tr("Export As Bitmap"), &PreviewWindow::onExportBitmapClicked);
+    c.exportJpeg = makeButton(tr("Export As JPEG"), &PreviewWindow::onExportJpegClicked);
+    c.createWebPage = makeButton(tr("Create Web Page"), &PreviewWindow::onCreateWebPageClicked);
     c.exportPdf = makeButton(tr("Export As PDF"), &PreviewWindow::onExportPdfClicked);
 
     // Room for the widest zoom (800.00) and for the page width at that zoom.
@@ -357,33 +367,44 @@ void PreviewWindow::onExportTextClicked(TextExportKind kind)
         m_host.message(this, tr("Error"), tr("Unable to create export file."), Buttons::Ok);
         return;
     }
-    showSavedTo(*path);
+    showSavedTo({*path});
 }
 
 void PreviewWindow::onExportPdfClicked()
 {
+    exportDrawing(pdfFormat(), tr("Export As PDF"), m_lastPdf);
+}
+
+void PreviewWindow::onExportSvgClicked()
+{
+    exportDrawing(svgFormat(), tr("Export As SVG"), m_lastSvg);
+}
+
+void PreviewWindow::exportDrawing(const ExportFormat &format, const QString &title, QString &last)
+{
     FileRequest request;
-    request.title = tr("Export As PDF");
-    request.filter = QStringLiteral("PDF (*.pdf)|*.pdf");
-    request.defaultSuffix = QStringLiteral("pdf");
-    if (m_lastPdf.isEmpty())
-        m_lastPdf = puzzleFileName(QStringLiteral("pdf"));
-    request.initialPath = m_lastPdf;
+    request.title = title;
+    request.filter = format.nameFilter();
+    request.defaultSuffix = format.suffix();
+    if (last.isEmpty())
+        last = puzzleFileName(format.suffix());
+    request.initialPath = last;
     request.overwritePrompt = true;
     const auto path = m_host.saveFileName(this, request);
     if (!path)
         return;
-    m_lastPdf = *path;
+    last = *path;
     ExportInput input;
     input.record = &m_record;
     input.page = m_stream.get();
-    if (const FileStatus written = pdfFormat().write(input, *path); !written) {
+    input.pageIndex = m_preview->page();
+    if (const FileStatus written = format.write(input, *path); !written) {
         m_host.message(this, tr("Error"),
                        tr("Unable to create export file.") + QLatin1Char('\n') + written.error().errorText(),
                        Buttons::Ok);
         return;
     }
-    showSavedTo(*path);
+    showSavedTo({*path});
 }
 
 void PreviewWindow::onExportForSolvingClicked(const ExportFormat &format)
@@ -404,7 +425,7 @@ void PreviewWindow::onExportForSolvingClicked(const ExportFormat &format)
         m_host.fileError(this, written.error(), tr("Unable to create export file."));
         return;
     }
-    showSavedTo(*path);
+    showSavedTo({*path});
 }
 
 QString PreviewWindow::puzzleFileName(const QString &suffix) const
@@ -416,9 +437,70 @@ QString PreviewWindow::puzzleFileName(const QString &suffix) const
     return dir + QLatin1Char('/') + (name.isEmpty() ? QStringLiteral("puzzle") : name) + QLatin1Char('.') + suffix;
 }
 
-void PreviewWindow::showSavedTo(const QString &path)
+void PreviewWindow::onExportBitmapClicked()
 {
-    m_savedTo->setText(tr("Saved to %1").arg(QFileInfo(path).absoluteFilePath()));
+    exportPicture(bmpFormat());
+}
+
+void PreviewWindow::onExportJpegClicked()
+{
+    exportPicture(jpegFormat());
+}
+
+void PreviewWindow::exportPicture(const ExportFormat &format)
+{
+    const bool bitmap = &format == &bmpFormat();
+    Settings &s = m_settings;
+    PixelWidthDialog width(look(), m_host, bitmap ? PixelWidthDialog::Mode::Bitmap : PixelWidthDialog::Mode::Jpeg,
+                           s.reports.pixelWidth, QSizeF(m_stream->pageWidth, m_stream->pageHeight), this);
+    if (m_host.runModal(width) != QDialog::Accepted)
+        return;
+    s.reports.pixelWidth = width.pixelWidth();
+
+    QString &last = bitmap ? s.misc.lastExportBitmapFile : s.misc.lastExportJpegFile;
+    FileRequest request;
+    request.title = bitmap ? tr("Save Puzzle As Bitmap") : tr("Save Puzzle As JPeg");
+    request.filter = bitmap ? QStringLiteral("Bitmap (*.BMP)|*.BMP") : QStringLiteral("JPeg (*.JPG)|*.JPG");
+    request.defaultSuffix = bitmap ? QStringLiteral("BMP") : QStringLiteral("JPG");
+    request.initialPath = last;
+    request.overwritePrompt = true;
+    const auto path = m_host.saveFileName(this, request);
+    if (!path)
+        return;
+    last = *path;
+
+    ExportInput input;
+    input.record = &m_record;
+    input.page = m_stream.get();
+    input.pageIndex = m_preview->page();
+    input.pixelWidth = s.reports.pixelWidth;
+    input.jpegQuality = s.reports.jpegQuality;
+    input.colors256 = s.reports.pixelFormat == 2;
+    if (const FileStatus written = format.write(input, *path); !written) {
+        m_host.fileError(this, written.error());
+        return;
+    }
+    showSavedTo({*path});
+}
+
+void PreviewWindow::onJpegFactorClicked()
+{
+    editJpegFactor(this, look(), m_host, m_settings);
+}
+
+void PreviewWindow::onCreateWebPageClicked()
+{
+    WebPageDialog page(look(), m_settings, m_host, m_stream, m_preview->page(), this);
+    if (m_host.runModal(page) == QDialog::Accepted && !page.savedPage().isEmpty())
+        showSavedTo({page.savedPage(), webPicturePath(page.savedPage())});
+}
+
+void PreviewWindow::showSavedTo(const QStringList &paths)
+{
+    QStringList shown;
+    for (const QString &path : paths)
+        shown << QFileInfo(path).absoluteFilePath();
+    m_savedTo->setText(tr("Saved to %1").arg(shown.join(tr(" and "))));
     m_savedTo->setToolTip(m_savedTo->text());
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 // "Puzzle Preview": the rendered page at a zoom, printing it (once or several copies), and the
-// exports: the clue and word lists as text, the page as a PDF, and the puzzle for solving on a
-// screen (.ipuz, .puz, a solvable web page). The picture and picture web page exports are shown
-// but not offered yet.
+// exports: the clue and word lists as text, the page as a bitmap, a JPEG, a web page around a
+// JPEG, a PDF or an SVG drawing, and the puzzle for solving on a screen (.ipuz, .puz, a solvable
+// web page). The metafile exports are shown but not offered yet.
+//
+// A picture is drawn from the page's recording at the width asked for, apart from the view: the
+// preview's zoom is the same after an export as before it, whatever became of the export.
 
 #include "common/ui/dialog_conventions.h"
 #include "report/page_stream.h"
@@ -54,6 +57,11 @@ public:
     void onExportPdfClicked();
     // .ipuz, .puz or the solvable web page, made from the puzzle rather than the page.
     void onExportForSolvingClicked(const ExportFormat &format);
+    void onExportSvgClicked();
+    void onExportBitmapClicked();
+    void onExportJpegClicked();
+    void onJpegFactorClicked();
+    void onCreateWebPageClicked();
     void zoomEditDone();
     void pixelEditDone();
 
@@ -73,6 +81,7 @@ public:
         QAction *exportIpuz = nullptr;
         QAction *exportPuz = nullptr;
         QAction *exportSolvablePage = nullptr;
+        QAction *exportSvg = nullptr;
         QAction *exit = nullptr;
         std::array<QAction *, 2> zoomIn{};  // 1 : 1, 2 : 1
         std::array<QAction *, 5> zoomOut{}; // 1 : 1 .. 1 : 5
@@ -118,9 +127,11 @@ private:
     bool startJob(int first, int last, int copies);
     void refreshZoomEdits();
     void rememberGeometry();
-    void showSavedTo(const QString &path);
     // A file named after the puzzle, in the folder of the last export.
     QString puzzleFileName(const QString &suffix) const;
+    void exportPicture(const ExportFormat &format);
+    void exportDrawing(const ExportFormat &format, const QString &title, QString &last);
+    void showSavedTo(const QStringList &paths);
 
     Settings &m_settings;
     UiHost &m_host;
@@ -135,6 +146,7 @@ private:
     Actions m_actions;
     Controls m_controls;
     QString m_lastPdf;
+    QString m_lastSvg;
     std::vector<int> m_jobs;
     bool m_placed = false;
 };
