@@ -5,6 +5,7 @@
 #include "common/cp1252.h"
 #include "common/native_file.h"
 #include "export/export_formats.h"
+#include "export/metafile_format.h"
 #include "render/print_options.h"
 #include "render/render_page.h"
 #include "store/collection_file.h"
@@ -54,7 +55,7 @@ Result renderCommand(const Options &o)
         return fail(QStringLiteral("render needs a collection file and a record number"));
     const QString out = o.value(QStringLiteral("--out"));
     if (out.isEmpty())
-        return fail(QStringLiteral("render needs --out FILE (.pdf, .png, .ipuz or .puz)"));
+        return fail(QStringLiteral("render needs --out FILE (.pdf, .png, .wmf, .emf, .ipuz or .puz)"));
     const ExportFormat *format = pageFormatFor(out);
     if (!format)
         format = solvingFormatFor(out);
@@ -65,7 +66,8 @@ Result renderCommand(const Options &o)
         format = &solvablePageFormat();
     }
     if (!format)
-        return fail(QStringLiteral("cannot tell the format of %1: name it .pdf, .png, .ipuz or .puz").arg(out));
+        return fail(
+            QStringLiteral("cannot tell the format of %1: name it .pdf, .png, .wmf, .emf, .ipuz or .puz").arg(out));
     int width = 640; // the program's default picture width
     if (o.has(QStringLiteral("--width"))) {
         bool ok = false;
@@ -143,11 +145,15 @@ Result renderCommand(const Options &o)
     const RenderedPage page = renderPuzzlePage(*record, options);
     input.page = page.stream.get();
     input.pixelWidth = width;
+    input.fits = page.fits.get();
     if (const FileStatus written = format->write(input, out); !written)
         return fail(QStringLiteral("cannot write %1").arg(written.error().errorText()));
     QStringList warnings;
     for (const RenderWarning w : page.outcome.warnings())
         warnings << QStringLiteral("Warning: %1").arg(QString::fromUtf8(warningText(w)));
+    const bool metafile = format == &metafileFormat(MetafileKind::Wmf) || format == &metafileFormat(MetafileKind::Emf);
+    if (metafile && metafileDropsBitmaps(record->Layout))
+        warnings << QStringLiteral("Warning: Bitmaps in this puzzle will not be saved in the metafile.");
     return done(warnings);
 }
 

@@ -10,6 +10,7 @@
 // the text a window shows.
 
 #include "common/file_outcome.h"
+#include "render/page_fits.h"
 #include "report/page_stream.h"
 #include "store/puzzle_record.h"
 
@@ -24,6 +25,7 @@ struct ExportInput {
     const PageStream *page = nullptr;     // the rendered page, for the page formats
     int pageIndex = 0;                    // 0-based
     int pixelWidth = 640;                 // pictures
+    const PageFits *fits = nullptr;       // metafiles: what the page's rendering settled
 };
 
 class ExportFormat {

@@ -1,6 +1,7 @@
 #include "export/export_formats.h"
 
 #include "export/ipuz_format.h"
+#include "export/metafile_format.h"
 #include "export/pdf_format.h"
 #include "export/png_format.h"
 #include "export/puz_format.h"
@@ -18,6 +19,13 @@ const ExportFormat &pngFormat()
 {
     static const PngFormat format;
     return format;
+}
+
+const ExportFormat &metafileFormat(MetafileKind kind)
+{
+    static const MetafileFormat wmf(MetafileKind::Wmf);
+    static const MetafileFormat emf(MetafileKind::Emf);
+    return kind == MetafileKind::Wmf ? wmf : emf;
 }
 
 const ExportFormat &textFormat(TextExportKind kind)
@@ -49,6 +57,8 @@ const std::vector<const ExportFormat *> &exportFormats()
 {
     static const std::vector<const ExportFormat *> formats{&pdfFormat(),
                                                            &pngFormat(),
+                                                           &metafileFormat(MetafileKind::Wmf),
+                                                           &metafileFormat(MetafileKind::Emf),
                                                            &textFormat(TextExportKind::Clues),
                                                            &textFormat(TextExportKind::Words),
                                                            &ipuzFormat(),

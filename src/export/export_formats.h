@@ -3,6 +3,7 @@
 // this list as they come.
 
 #include "export/export_format.h"
+#include "export/metafile_writer.h"
 #include "export/text_export.h"
 
 #include <vector>
@@ -22,6 +23,7 @@ const ExportFormat *solvingFormatFor(const QString &path);
 
 const ExportFormat &pdfFormat();
 const ExportFormat &pngFormat();
+const ExportFormat &metafileFormat(MetafileKind kind);
 const ExportFormat &textFormat(TextExportKind kind);
 const ExportFormat &ipuzFormat();
 const ExportFormat &puzFormat();
