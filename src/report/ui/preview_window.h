@@ -1,10 +1,12 @@
 #pragma once
 // "Puzzle Preview": the rendered page at a zoom, printing it (once or several copies), and the
-// exports: the clue and word lists as text, the page as a PDF, and the puzzle for solving on a
-// screen (.ipuz, .puz, a solvable web page). The picture and picture web page exports are shown
-// but not offered yet.
+// exports: the clue and word lists as text, the page as a PDF and as a metafile, and the puzzle for
+// solving on a screen (.ipuz, .puz, a solvable web page). The picture and picture web page exports
+// are shown but not offered yet.
 
 #include "common/ui/dialog_conventions.h"
+#include "export/metafile_writer.h"
+#include "render/page_fits.h"
 #include "report/page_stream.h"
 #include "store/puzzle_record.h"
 
@@ -46,6 +48,10 @@ public:
                   std::shared_ptr<const PageStream> stream, PrinterFactory printers, QWidget *parent = nullptr);
     ~PreviewWindow() override;
 
+    // What the page's rendering settled: the metafile exports draw the page again from it, and
+    // are offered once it is given.
+    void setFits(std::shared_ptr<const PageFits> fits);
+
     // The controls, by the actions they start.
     void onPrintButtonClicked();    // the whole stored report
     void onMenuPrintPageClicked();  // the current page, one copy
@@ -54,6 +60,7 @@ public:
     void onExportPdfClicked();
     // .ipuz, .puz or the solvable web page, made from the puzzle rather than the page.
     void onExportForSolvingClicked(const ExportFormat &format);
+    void onExportMetafileClicked(MetafileKind kind);
     void zoomEditDone();
     void pixelEditDone();
 
@@ -126,6 +133,7 @@ private:
     UiHost &m_host;
     PuzzleRecord m_record;
     std::shared_ptr<const PageStream> m_stream;
+    std::shared_ptr<const PageFits> m_fits;
     PrinterFactory m_printers;
     std::unique_ptr<StreamPrinter> m_printer;
     StreamPreview *m_preview = nullptr;
