@@ -688,6 +688,9 @@ TEST(PreviewWindow, ExportsMetafilesThroughTheirDialogsAndTellsOfLeftOutBitmaps)
             creation.create();
             EXPECT_EQ(creation.label()->text(), QStringLiteral("Metafile Created"));
             EXPECT_FALSE(creation.okButton()->isHidden());
+            if (c.kind == MetafileKind::Emf) {
+                EXPECT_TRUE(creation.grab().save(ScreenshotDir + QStringLiteral("/metafile_created.png")));
+            }
             created = true;
             creation.okButton()->click();
             return creation.result();
