@@ -1,10 +1,12 @@
 // A crowded page: 200 clues of typical length in one combined-clues object of 3 columns with Make
 // It Fit, a 15 x 15 grid, a title and a word list of 200 words. Measured: rendering into a page
 // stream (the preview's work, including the font size search), and replaying that stream into a
-// 2,000-pixel PNG, bitmap (24 bits and 256 colours) and JPEG, into a vector PDF and an SVG drawing.
+// 2,000-pixel PNG, bitmap (24 bits and 256 colours) and JPEG, into a vector PDF and an SVG drawing,
+// and drawing it again as a WMF and an EMF.
 
 #include "export/bmp_format.h"
 #include "export/jpeg_format.h"
+#include "export/metafile_writer.h"
 #include "export/svg_format.h"
 #include "render/fixed_metrics_canvas.h"
 #include "render/print_options.h"
@@ -184,6 +186,18 @@ void ExportSvg(benchmark::State &state)
     state.counters["svg_bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(ExportSvg)->Unit(benchmark::kMillisecond);
+
+// The metafile export's work: the page drawn again from the rendering's figures, then its records.
+void Metafile(benchmark::State &state, qx::MetafileKind kind)
+{
+    const auto page = qx::renderPuzzlePage(crowdedPuzzle(), qx::PrintOptions{});
+    qint64 bytes = 0;
+    for (auto _ : state)
+        bytes = qx::metafileBytes(kind, *qx::redrawPage(*page.fits)).size();
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK_CAPTURE(Metafile, Wmf, qx::MetafileKind::Wmf)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Metafile, Emf, qx::MetafileKind::Emf)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

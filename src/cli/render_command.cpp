@@ -5,6 +5,7 @@
 #include "common/cp1252.h"
 #include "common/native_file.h"
 #include "export/export_formats.h"
+#include "export/metafile_format.h"
 #include "export/page_picture.h"
 #include "export/web_page.h"
 #include "render/print_options.h"
@@ -18,7 +19,7 @@ namespace qx::cli {
 
 namespace {
 
-const QString Suffixes = QStringLiteral(".pdf, .png, .bmp, .jpg, .svg, .html, .ipuz or .puz");
+const QString Suffixes = QStringLiteral(".pdf, .png, .bmp, .jpg, .svg, .html, .wmf, .emf, .ipuz or .puz");
 
 // "--parts title,body" prints only those parts; every part not named is left off.
 bool applyParts(const QString &list, PrintOptions &options, QString &error)
@@ -161,6 +162,7 @@ Result renderCommand(const Options &o)
     const RenderedPage page = renderPuzzlePage(*record, options);
     input.page = page.stream.get();
     input.pixelWidth = width;
+    input.fits = page.fits.get();
     input.jpegQuality = quality;
     input.colors256 = colors256;
     if (!pictureWidthAllowed(width, page.stream->pageWidth, page.stream->pageHeight))
@@ -172,6 +174,9 @@ Result renderCommand(const Options &o)
     QStringList warnings;
     for (const RenderWarning w : page.outcome.warnings())
         warnings << QStringLiteral("Warning: %1").arg(QString::fromUtf8(warningText(w)));
+    const bool metafile = format == &metafileFormat(MetafileKind::Wmf) || format == &metafileFormat(MetafileKind::Emf);
+    if (metafile && metafileDropsBitmaps(record->Layout))
+        warnings << QStringLiteral("Warning: Bitmaps in this puzzle will not be saved in the metafile.");
     Result result = done(warnings);
     if (format == &htmlFormat())
         result.lines << QStringLiteral("Its picture is %1.").arg(QFileInfo(webPicturePath(out)).absoluteFilePath());

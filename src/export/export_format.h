@@ -10,6 +10,7 @@
 // the text a window shows.
 
 #include "common/file_outcome.h"
+#include "render/page_fits.h"
 #include "report/page_stream.h"
 #include "store/puzzle_record.h"
 #include "store/settings.h"
@@ -31,6 +32,7 @@ struct ExportInput {
     int jpegQuality = 50;                    // 1..100
     bool colors256 = false;                  // pictures in the fixed 256-colour palette instead of 24 bits
     const Settings::Html *webPage = nullptr; // the web page's blocks and title; the defaults when null
+    const PageFits *fits = nullptr;          // metafiles: what the page's rendering settled
 };
 
 // One file of an export: a format may write a second file beside its own (the web page's picture).

@@ -3,6 +3,7 @@
 #include "export/bmp_format.h"
 #include "export/ipuz_format.h"
 #include "export/jpeg_format.h"
+#include "export/metafile_format.h"
 #include "export/pdf_format.h"
 #include "export/png_format.h"
 #include "export/puz_format.h"
@@ -48,6 +49,13 @@ const ExportFormat &htmlFormat()
     return format;
 }
 
+const ExportFormat &metafileFormat(MetafileKind kind)
+{
+    static const MetafileFormat wmf(MetafileKind::Wmf);
+    static const MetafileFormat emf(MetafileKind::Emf);
+    return kind == MetafileKind::Wmf ? wmf : emf;
+}
+
 const ExportFormat &textFormat(TextExportKind kind)
 {
     static const TextExportFormat clues(TextExportKind::Clues);
@@ -81,6 +89,8 @@ const std::vector<const ExportFormat *> &exportFormats()
                                                            &jpegFormat(),
                                                            &svgFormat(),
                                                            &htmlFormat(),
+                                                           &metafileFormat(MetafileKind::Wmf),
+                                                           &metafileFormat(MetafileKind::Emf),
                                                            &textFormat(TextExportKind::Clues),
                                                            &textFormat(TextExportKind::Words),
                                                            &ipuzFormat(),

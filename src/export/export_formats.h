@@ -3,6 +3,7 @@
 // this list as they come.
 
 #include "export/export_format.h"
+#include "export/metafile_writer.h"
 #include "export/text_export.h"
 
 #include <vector>
@@ -26,6 +27,7 @@ const ExportFormat &bmpFormat();
 const ExportFormat &jpegFormat();
 const ExportFormat &svgFormat();
 const ExportFormat &htmlFormat(); // the web page with its picture
+const ExportFormat &metafileFormat(MetafileKind kind);
 const ExportFormat &textFormat(TextExportKind kind);
 const ExportFormat &ipuzFormat();
 const ExportFormat &puzFormat();

@@ -60,8 +60,62 @@ ReportFont numberFont(const LayoutObject &o)
     return f;
 }
 
-PageRenderer::PageRenderer(PuzzleRecord &record, const PrintOptions &options) : m_record(record), m_options(options)
+PageRenderer::PageRenderer(PuzzleRecord &record, const PrintOptions &options)
+    : m_record(record), m_options(options), m_fits(std::make_unique<PageFits>())
 {
+}
+
+PageRenderer::PageRenderer(PuzzleRecord &record, const PageFits &earlier)
+    : m_record(record), m_options(earlier.options), m_fits(std::make_unique<PageFits>()), m_earlier(&earlier)
+{
+}
+
+PageRenderer::~PageRenderer() = default;
+
+std::unique_ptr<PageFits> PageRenderer::takeFits() const
+{
+    auto fits = std::make_unique<PageFits>(*m_fits);
+    fits->record = m_record;
+    fits->options = m_options;
+    fits->scale = m_scale;
+    fits->printWordCount = m_printWordCount;
+    return fits;
+}
+
+std::pair<std::string, std::string> PageRenderer::layoutHeaders(const LayoutObject &o) const
+{
+    // An object without a text of its own shows the labels, as when the print options are opened.
+    std::pair<std::string, std::string> headers{m_options.acrossLabel, m_options.downLabel};
+    const std::string own = o.text();
+    if (own.empty())
+        return headers;
+    switch (static_cast<ObjectKind>(o.Kind)) {
+    case ObjectKind::AcrossHeading:
+        headers.first = own;
+        break;
+    case ObjectKind::DownHeading:
+        headers.second = own;
+        break;
+    default:
+        headers = splitCombinedHeaders(own);
+        break;
+    }
+    return headers;
+}
+
+void PageRenderer::setEarlierFont(ReportCanvas &report, const LayoutObject &o) const
+{
+    ReportFont font = mainFont(o);
+    font.size = startSize(o.UsedFontSize);
+    report.setFont(font);
+}
+
+void placeText(ReportCanvas &report, bool byTop, double x, double top, double baseline, QStringView text)
+{
+    if (byTop)
+        report.printTopXY(x, top, text);
+    else
+        report.printXY(x, baseline, text);
 }
 
 void PageRenderer::wire(ReportCanvas &report)
@@ -83,9 +137,7 @@ RenderOutcome PageRenderer::outcome(const ReportCanvas &report) const
 void PageRenderer::myBeforePrintReport(ReportCanvas &report)
 {
     m_outcome = RenderOutcome{};
-    m_across = ClueListMetrics{};
-    m_down = ClueListMetrics{};
-    m_words = WordListMetrics{};
+    *m_fits = PageFits{};
 
     report.setStatusFormat(QStringLiteral("Printing Page %p\n%0\n%1"));
     report.setStatusLines({QString(), QString()});
@@ -113,9 +165,15 @@ void PageRenderer::myBeforePrintReport(ReportCanvas &report)
         --m_printWordCount;
 
     m_textCounter = 0;
-
     for (auto &p : m_pictures)
         p = QImage();
+    if (redrawing()) {
+        // The page as it was laid out; pictures are not drawn again, so none is loaded.
+        m_scale = m_earlier->scale;
+        m_printWordCount = std::clamp(m_earlier->printWordCount, 0, m_record.wordsInUse());
+        return;
+    }
+
     for (int k = 1; k <= layout.objectsInUse(); ++k) {
         const LayoutObject &o = layout.Objects[static_cast<size_t>(k - 1)];
         if (o.Kind != static_cast<int16_t>(ObjectKind::Bitmap) || o.BitmapFile.empty())
@@ -179,7 +237,8 @@ void PageRenderer::myPrintPageReport(ReportCanvas &report)
             doText(report, k);
             break;
         case ObjectKind::Bitmap:
-            doBitmap(report, k);
+            if (!redrawing())
+                doBitmap(report, k);
             break;
         case ObjectKind::Rectangle:
         case ObjectKind::Circle:
@@ -280,18 +339,22 @@ void PageRenderer::doTextLine(ReportCanvas &report, int index)
         text = fromBytes(m_record.PuzzleName.str());
         break;
     case ObjectKind::DownHeading:
-        text = fromBytes(m_options.downHeader);
+        // A redrawn page shows the layout's own header; a printing shows this printing's.
+        text = fromBytes(redrawing() ? layoutHeaders(o).second : m_options.downHeader);
         break;
     case ObjectKind::AcrossHeading:
-        text = fromBytes(m_options.acrossHeader);
+        text = fromBytes(redrawing() ? layoutHeaders(o).first : m_options.acrossHeader);
         break;
     default:
         text = fromBytes(o.text());
         break;
     }
 
-    fitMainFont(report, o, 2, o.MakeItFit != 0,
-                [&] { return report.textWidth(text) < w && report.textHeight(text) < h; });
+    if (redrawing())
+        setEarlierFont(report, o);
+    else
+        fitMainFont(report, o, 2, o.MakeItFit != 0,
+                    [&] { return report.textWidth(text) < w && report.textHeight(text) < h; });
 
     report.setBackgroundMode(o.Transparent != 0 ? BackgroundMode::Transparent : BackgroundMode::Opaque);
     const double textWidth = report.textWidth(text);
@@ -300,8 +363,9 @@ void PageRenderer::doTextLine(ReportCanvas &report, int index)
         x = box.left + (w - textWidth) / 2;
     else if (o.Alignment == 3)
         x = box.left + w - textWidth;
-    const double y = box.bottom - h / 2 + (report.fontAscent() - report.fontDescent()) / 2;
-    report.printXY(x, y, text);
+    const double middle = box.bottom - h / 2;
+    printLine(report, x, middle - report.textHeight(text) / 2,
+              middle + (report.fontAscent() - report.fontDescent()) / 2, text);
     drawBorder(report, o, box);
 }
 
@@ -393,22 +457,28 @@ void PageRenderer::doText(ReportCanvas &report, int index)
     const double h = box.height();
     const QString text = fromBytes(o.text());
 
-    double e = 0;
-    int available = 0;
-    TextLines lines;
-    fitMainFont(report, o, 3, o.MakeItFit != 0, [&] {
-        e = measuringHeight(report);
-        available = static_cast<int>(std::min(h / e, 1e6));
-        lines = breakText(report, text, w, available);
-        return lines.fits;
-    });
-    if (!lines.fits && slot <= RenderOutcome::TextSlots)
-        m_outcome.textOverflow[static_cast<size_t>(slot)] = true;
+    TextMetrics &fit = fitOf(index).text;
+    if (redrawing()) {
+        setEarlierFont(report, o);
+        fit = earlierFit(index).text;
+    } else {
+        TextLines lines;
+        fitMainFont(report, o, 3, o.MakeItFit != 0, [&] {
+            fit.lineHeight = measuringHeight(report);
+            fit.available = static_cast<int>(std::min(h / fit.lineHeight, 1e6));
+            lines = breakText(report, text, w, fit.available);
+            return lines.fits;
+        });
+        if (!lines.fits && slot <= RenderOutcome::TextSlots)
+            m_outcome.textOverflow[static_cast<size_t>(slot)] = true;
+        fit.lines = std::move(lines.lines);
+    }
+    const double e = fit.lineHeight;
 
     report.setBackgroundMode(o.Transparent != 0 ? BackgroundMode::Transparent : BackgroundMode::Opaque);
-    const int count = std::min<int>(static_cast<int>(lines.lines.size()), available);
+    const int count = std::min<int>(static_cast<int>(fit.lines.size()), fit.available);
     for (int i = 1; i <= count; ++i) {
-        const auto &[start, end] = lines.lines[static_cast<size_t>(i - 1)];
+        const auto &[start, end] = fit.lines[static_cast<size_t>(i - 1)];
         const QString line = text.mid(start, end - start).trimmed();
         const double lineWidth = report.textWidth(line);
         double x = box.left;
@@ -416,7 +486,7 @@ void PageRenderer::doText(ReportCanvas &report, int index)
             x = box.left + (w - lineWidth) / 2;
         else if (o.Alignment == 3)
             x = box.left + w - lineWidth;
-        report.printXY(x, box.top + i * e - 0.2 * e, line);
+        printLine(report, x, box.top + (i - 1) * e, box.top + i * e - 0.2 * e, line);
     }
     drawBorder(report, o, box);
 }

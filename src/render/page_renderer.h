@@ -7,6 +7,7 @@
 // their ranges or the object is skipped, so a damaged puzzle prints what is sound.
 
 #include "layout/page_layout.h"
+#include "render/page_fits.h"
 #include "render/print_options.h"
 #include "render/render_outcome.h"
 #include "report/report_canvas.h"
@@ -18,46 +19,30 @@
 
 #include <array>
 #include <functional>
+#include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace qx {
 
 enum class ClueDirection { Across, Down };
 
-// The figures a clue list was last laid out with, kept for exports that lay the same list out again.
-struct ClueListMetrics {
-    int fontSize = 0;
-    int columns = 1;
-    int linesPerColumn = 0;              // L
-    double numberWidth = 0;              // n
-    double gap = 0;                      // g
-    double indent = 0;                   // d
-    double columnWidth = 0;              // t, the text column
-    double rowPitch = 0;                 // p
-    std::vector<int> words;              // the words of the list, in order (1-based word numbers)
-    std::vector<std::vector<int>> lines; // per word: the lengths of its wrapped lines, at most 7
-    int lastFitted = 0;                  // how many words of `words` are printed
-    int lastFittedDown = 0;              // combined clues: of the down words, which follow the across words
-    int acrossWords = 0;                 // combined clues: how many of `words` are across words
-};
-
-struct WordListMetrics {
-    int fontSize = 0;
-    int columns = 1;
-    int linesPerColumn = 0;
-    double indent = 0;
-    double columnPitch = 0;
-    double rowPitch = 0;
-    std::vector<int> words;  // sorted, 1-based word numbers
-    std::vector<bool> blank; // printed empty: wider than its column
-    int lastFitted = 0;
-};
+// A line of text starting at `top`: a printed page places it by its baseline, a redrawn one (a
+// metafile) by its top.
+void placeText(ReportCanvas &report, bool byTop, double x, double top, double baseline, QStringView text);
 
 class PageRenderer {
 public:
     // The record is the working copy: UsedFontSize of its objects and the bonus question object's
-    // text are written as the page is drawn.
+    // text are written as the page is drawn, and what every object came to is kept (fits()).
     PageRenderer(PuzzleRecord &record, const PrintOptions &options);
+    // Draws the page again as a metafile shows it, from what an earlier rendering settled: no size
+    // is searched and no line wrapped anew, texts are placed by the top of their line, the header
+    // objects show their own texts, and pictures are left out. The record is a working copy of
+    // the earlier one.
+    PageRenderer(PuzzleRecord &record, const PageFits &earlier);
+    ~PageRenderer();
 
     // Connects the four events and sets the orientation from the layout, as done before every run.
     void wire(ReportCanvas &report);
@@ -83,9 +68,8 @@ public:
     // Inches per layout unit, and the words that print (up to the last placed one).
     double scale() const { return m_scale; }
     int printWordCount() const { return m_printWordCount; }
-    const ClueListMetrics &acrossMetrics() const { return m_across; }
-    const ClueListMetrics &downMetrics() const { return m_down; }
-    const WordListMetrics &wordMetrics() const { return m_words; }
+    // What this rendering settled, with the record as it is now and the options.
+    std::unique_ptr<PageFits> takeFits() const;
 
 private:
     struct Box {
@@ -101,6 +85,19 @@ private:
     enum class BorderShape { Rectangle, Ellipse };
 
     LayoutObject &object(int index) { return m_record.Layout.Objects[static_cast<size_t>(index - 1)]; }
+    ObjectFit &fitOf(int index) { return m_fits->objects[static_cast<size_t>(index - 1)]; }
+    const ObjectFit &earlierFit(int index) const { return m_earlier->objects[static_cast<size_t>(index - 1)]; }
+    // Drawing again from an earlier rendering (the metafile's way) rather than fitting.
+    bool redrawing() const { return m_earlier != nullptr; }
+    // The across and down headers a header or combined-clues object shows on a redrawn page: its
+    // own stored text, or the labels when it has none.
+    std::pair<std::string, std::string> layoutHeaders(const LayoutObject &o) const;
+    // Sets the main font at the size the earlier rendering used for the object.
+    void setEarlierFont(ReportCanvas &report, const LayoutObject &o) const;
+    void printLine(ReportCanvas &report, double x, double top, double baseline, QStringView text) const
+    {
+        placeText(report, redrawing(), x, top, baseline, text);
+    }
     bool objectBox(const LayoutObject &o, Box &box) const;
     // The border rule of every box object: BorderWidth outlines, each one device pixel further out.
     void drawBorder(ReportCanvas &report, const LayoutObject &o, const Box &box,
@@ -144,9 +141,8 @@ private:
     int m_textCounter = 0;
     std::array<QImage, PageLayout::MaxObjects> m_pictures;
     RenderOutcome m_outcome;
-    ClueListMetrics m_across;
-    ClueListMetrics m_down;
-    WordListMetrics m_words;
+    std::unique_ptr<PageFits> m_fits;
+    const PageFits *m_earlier = nullptr;
 };
 
 // The colour of a stored colour value (red in the low byte).

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <tuple>
 
 namespace qx {
 
@@ -80,19 +81,23 @@ WrappedClue wrapClue(const ReportCanvas &report, const QString &clue, double t)
 
 struct Columns {
     double left, top, indent, numberWidth, gap, textWidth, pitch;
+    bool byTop; // a redrawn page: rows are placed by their top
     double x(int col) const { return left + indent + (col - 1) * (gap + numberWidth + textWidth); }
-    double baseline(int row) const { return top + row * pitch - 0.2 * pitch; }
+    void print(ReportCanvas &report, double atX, int row, QStringView text) const
+    {
+        placeText(report, byTop, atX, top + (row - 1) * pitch, top + row * pitch - 0.2 * pitch, text);
+    }
 };
 
 // Prints one clue: its number with "." at the number column, its pieces trimmed beside it.
 void printClue(ReportCanvas &report, const Columns &cols, int col, int row, int number, const QString &clue,
                const std::vector<int> &lengths)
 {
-    report.printXY(cols.x(col), cols.baseline(row), QString::number(number) + QLatin1Char('.'));
+    cols.print(report, cols.x(col), row, QString(QString::number(number) + QLatin1Char('.')));
     qsizetype start = 0;
     for (size_t j = 0; j < lengths.size(); ++j) {
         const QString piece = clue.mid(start, lengths[j]).trimmed();
-        report.printXY(cols.x(col) + cols.numberWidth, cols.baseline(row + static_cast<int>(j)), piece);
+        cols.print(report, cols.x(col) + cols.numberWidth, row + static_cast<int>(j), piece);
         start += lengths[j];
     }
 }
@@ -129,12 +134,6 @@ void measureClueColumns(const ReportCanvas &report, ClueListMetrics &metrics, do
     metrics.columnWidth = (w - (C * metrics.numberWidth + (C - 1) * metrics.gap + metrics.indent)) / C;
 }
 
-// Where a clue or a header goes in the combined clues.
-struct Place {
-    int col = 0;
-    int row = 0;
-};
-
 // The combined clues laid out at one font size: each clue's place and the two headers', computed
 // by the same placement that prints, so what the fit test accepts is exactly what prints inside
 // the box. Fills the metrics' lines and the counts of clues fitted.
@@ -147,16 +146,12 @@ public:
     {
     }
 
-    std::vector<Place> places;
-    Place acrossHeader;
-    Place downHeader;
-
     // Lays both groups; true when everything fits.
     bool lay(bool split)
     {
         const int L = m_metrics.linesPerColumn;
         m_metrics.lines.assign(static_cast<size_t>(m_count), {});
-        places.assign(static_cast<size_t>(m_count), Place{});
+        m_metrics.places.assign(static_cast<size_t>(m_count), ListPlace{});
         m_fits = L >= 1 || m_count == 0;
         m_metrics.lastFitted = L >= 1 ? m_across : 0;
         m_metrics.lastFittedDown = L >= 1 ? m_count - m_across : 0;
@@ -198,7 +193,7 @@ private:
                 m_fits = false;
                 return i - from;
             }
-            places[static_cast<size_t>(i)] = Place{col, row};
+            m_metrics.places[static_cast<size_t>(i)] = ListPlace{col, row};
             row += k;
         }
         return to - from;
@@ -210,7 +205,7 @@ private:
     {
         const int C = m_metrics.columns;
         const int L = m_metrics.linesPerColumn;
-        acrossHeader = Place{1, 1};
+        m_metrics.acrossHeader = ListPlace{1, 1};
         m_metrics.lastFitted = layGroup(0, m_across, 1, 2, 1, C);
         if (m_metrics.lastFitted < m_across) {
             m_metrics.lastFittedDown = 0;
@@ -219,8 +214,8 @@ private:
         int col = 1;
         int row = 2;
         if (m_across > 0) {
-            col = places[static_cast<size_t>(m_across - 1)].col;
-            row = places[static_cast<size_t>(m_across - 1)].row + lines(m_across - 1);
+            col = m_metrics.places[static_cast<size_t>(m_across - 1)].col;
+            row = m_metrics.places[static_cast<size_t>(m_across - 1)].row + lines(m_across - 1);
         }
         // The down header and the first down clue go together.
         int firstLines = 1;
@@ -234,7 +229,7 @@ private:
             ++col;
             row = 1;
         }
-        downHeader = Place{col, row};
+        m_metrics.downHeader = ListPlace{col, row};
         if (col > C) {
             m_fits = false;
             m_metrics.lastFittedDown = 0;
@@ -248,8 +243,8 @@ private:
     void laySplit()
     {
         const int half = m_metrics.columns / 2;
-        acrossHeader = Place{1, 1};
-        downHeader = Place{half + 1, 1};
+        m_metrics.acrossHeader = ListPlace{1, 1};
+        m_metrics.downHeader = ListPlace{half + 1, 1};
         if (half < 1 && m_count > 0) {
             m_fits = false;
             m_metrics.lastFitted = 0;
@@ -271,8 +266,8 @@ private:
 
 // The combined clues as laid out: the header boxes (one line high, their text centred, outlined)
 // and the clues that fitted.
-void printCombinedClues(ReportCanvas &report, const LayoutObject &o, double left, double top,
-                        const std::vector<QString> &clues, const ClueListMetrics &metrics, const CombinedLayout &layout,
+void printCombinedClues(ReportCanvas &report, const LayoutObject &o, double left, double top, bool byTop,
+                        const std::vector<QString> &clues, const ClueListMetrics &metrics,
                         const std::function<int(int)> &numberOf, const std::string &acrossHeader,
                         const std::string &downHeader, bool split)
 {
@@ -280,8 +275,8 @@ void printCombinedClues(ReportCanvas &report, const LayoutObject &o, double left
     // Header boxes span half the columns in split mode with 4, 6 or 8 columns, else one column.
     const int headerSpan = split && (C == 4 || C == 6 || C == 8) ? C / 2 : 1;
     const Columns cols{
-        left, top, metrics.indent, metrics.numberWidth, metrics.gap, metrics.columnWidth, metrics.rowPitch};
-    const auto drawHeader = [&](const Place &at, const std::string &text) {
+        left, top, metrics.indent, metrics.numberWidth, metrics.gap, metrics.columnWidth, metrics.rowPitch, byTop};
+    const auto drawHeader = [&](const ListPlace &at, const std::string &text) {
         if (at.col < 1 || at.col > C)
             return;
         const int span = std::min(headerSpan, C - at.col + 1);
@@ -291,17 +286,21 @@ void printCombinedClues(ReportCanvas &report, const LayoutObject &o, double left
         const double y2 = y1 + metrics.rowPitch;
         const QString header = cp1252::toUnicode(text);
         setBackgroundOf(report, o);
-        report.printXY(x1 + (x2 - x1 - report.textWidth(header)) / 2, y1 + 0.8 * metrics.rowPitch, header);
+        placeText(report, byTop, x1 + (x2 - x1 - report.textWidth(header)) / 2, y1, y1 + 0.8 * metrics.rowPitch,
+                  header);
         report.setPen(colorOf(o.BorderColor));
         report.frameRect(x1, y1, x2, y2);
     };
-    drawHeader(layout.acrossHeader, acrossHeader);
+    drawHeader(metrics.acrossHeader, acrossHeader);
     if (split || metrics.lastFitted == metrics.acrossWords)
-        drawHeader(layout.downHeader, downHeader);
+        drawHeader(metrics.downHeader, downHeader);
     setBackgroundOf(report, o);
     const auto printGroup = [&](int from, int fitted) {
-        for (int i = from; i < from + fitted; ++i) {
-            const Place &at = layout.places[static_cast<size_t>(i)];
+        const int end =
+            std::min({from + fitted, static_cast<int>(clues.size()), static_cast<int>(metrics.places.size()),
+                      static_cast<int>(metrics.lines.size()), static_cast<int>(metrics.words.size())});
+        for (int i = from; i < end; ++i) {
+            const ListPlace &at = metrics.places[static_cast<size_t>(i)];
             printClue(report, cols, at.col, at.row, numberOf(metrics.words[static_cast<size_t>(i)]),
                       clues[static_cast<size_t>(i)], metrics.lines[static_cast<size_t>(i)]);
         }
@@ -331,7 +330,7 @@ void PageRenderer::doClues(ReportCanvas &report, int index, ClueDirection direct
     const double w = box.width();
     const double h = box.height();
     const bool makeItFit = o.MakeItFit != 0;
-    ClueListMetrics &metrics = direction == ClueDirection::Across ? m_across : m_down;
+    ClueListMetrics &metrics = fitOf(index).clues;
     metrics = ClueListMetrics{};
     metrics.columns = columnsOf(o);
     const int C = metrics.columns;
@@ -380,20 +379,28 @@ void PageRenderer::doClues(ReportCanvas &report, int index, ClueDirection direct
         }
         return fits;
     };
-    const FontFit fit = fitMainFont(report, o, FitFloor, makeItFit, layOut);
-    metrics.fontSize = fit.size;
-    if (!fit.fits)
-        m_outcome.cluesOverflow = true;
+    if (redrawing()) {
+        setEarlierFont(report, o);
+        metrics = earlierFit(index).clues;
+    } else {
+        const FontFit fit = fitMainFont(report, o, FitFloor, makeItFit, layOut);
+        metrics.fontSize = fit.size;
+        if (!fit.fits)
+            m_outcome.cluesOverflow = true;
+    }
 
     const int L = metrics.linesPerColumn;
     if (L >= 1) {
         metrics.rowPitch = h / L;
         setBackgroundOf(report, o);
         const Columns cols{
-            box.left, box.top, metrics.indent, metrics.numberWidth, metrics.gap, metrics.columnWidth, metrics.rowPitch};
+            box.left,         box.top,    metrics.indent, metrics.numberWidth, metrics.gap, metrics.columnWidth,
+            metrics.rowPitch, redrawing()};
         int row = 1;
         int col = 1;
-        for (int i = 0; i < metrics.lastFitted; ++i) {
+        const int printed = std::min({metrics.lastFitted, count, static_cast<int>(metrics.lines.size()),
+                                      static_cast<int>(metrics.words.size())});
+        for (int i = 0; i < printed; ++i) {
             const auto &lengths = metrics.lines[static_cast<size_t>(i)];
             const int k = std::max<int>(1, static_cast<int>(lengths.size()));
             if (row + k - 1 > L) {
@@ -417,7 +424,7 @@ void PageRenderer::doCombClues(ReportCanvas &report, int index)
     const double w = box.width();
     const double h = box.height();
     const bool split = o.Split != 0;
-    ClueListMetrics &metrics = m_across;
+    ClueListMetrics &metrics = fitOf(index).clues;
     metrics = ClueListMetrics{};
     metrics.columns = columnsOf(o);
     const int across = acrossCount();
@@ -426,20 +433,29 @@ void PageRenderer::doCombClues(ReportCanvas &report, int index)
     const int lastNumber =
         std::max(across > 0 ? wordNumber(across) : 0, m_printWordCount > 0 ? wordNumber(m_printWordCount) : 0);
 
-    CombinedLayout layout(report, clues, metrics, o.MakeItFit != 0);
-    const FontFit fit = fitMainFont(report, o, FitFloor, o.MakeItFit != 0, [&] {
-        measureClueColumns(report, metrics, measuringHeight(report), w, h, lastNumber);
-        return layout.lay(split);
-    });
-    metrics.fontSize = fit.size;
-    if (!fit.fits)
-        m_outcome.cluesOverflow = true;
+    // A redrawn page splits the object's own text into the headers; a printing has its own.
+    std::string acrossHeader = m_options.acrossHeader;
+    std::string downHeader = m_options.downHeader;
+    if (redrawing()) {
+        setEarlierFont(report, o);
+        metrics = earlierFit(index).clues;
+        std::tie(acrossHeader, downHeader) = layoutHeaders(o);
+    } else {
+        CombinedLayout layout(report, clues, metrics, o.MakeItFit != 0);
+        const FontFit fit = fitMainFont(report, o, FitFloor, o.MakeItFit != 0, [&] {
+            measureClueColumns(report, metrics, measuringHeight(report), w, h, lastNumber);
+            return layout.lay(split);
+        });
+        metrics.fontSize = fit.size;
+        if (!fit.fits)
+            m_outcome.cluesOverflow = true;
+    }
 
     if (metrics.linesPerColumn >= 1) {
         metrics.rowPitch = h / metrics.linesPerColumn;
         printCombinedClues(
-            report, o, box.left, box.top, clues, metrics, layout, [this](int word) { return wordNumber(word); },
-            m_options.acrossHeader, m_options.downHeader, split);
+            report, o, box.left, box.top, redrawing(), clues, metrics, [this](int word) { return wordNumber(word); },
+            acrossHeader, downHeader, split);
     }
     drawBorder(report, o, box);
 }
@@ -453,7 +469,7 @@ void PageRenderer::doWords(ReportCanvas &report, int index)
     const double w = box.width();
     const double h = box.height();
     const bool makeItFit = o.MakeItFit != 0;
-    WordListMetrics &metrics = m_words;
+    WordListMetrics &metrics = fitOf(index).words;
     metrics = WordListMetrics{};
     metrics.columns = columnsOf(o);
     const int C = metrics.columns;
@@ -515,22 +531,29 @@ void PageRenderer::doWords(ReportCanvas &report, int index)
         }
         return fits;
     };
-    const FontFit fit = fitMainFont(report, o, FitFloor, makeItFit, layOut);
-    metrics.fontSize = fit.size;
-    if (!fit.fits)
-        m_outcome.wordsOverflow = true;
+    if (redrawing()) {
+        setEarlierFont(report, o);
+        metrics = earlierFit(index).words;
+    } else {
+        const FontFit fit = fitMainFont(report, o, FitFloor, makeItFit, layOut);
+        metrics.fontSize = fit.size;
+        if (!fit.fits)
+            m_outcome.wordsOverflow = true;
+    }
 
     const int L = metrics.linesPerColumn;
     if (L >= 1) {
         metrics.rowPitch = h / L;
         setBackgroundOf(report, o);
-        for (int i = 0; i < metrics.lastFitted; ++i) {
+        const int printed = std::min({metrics.lastFitted, count, static_cast<int>(metrics.blank.size())});
+        for (int i = 0; i < printed; ++i) {
             const int col = i / L + 1;
             const int line = i % L + 1;
             if (metrics.blank[static_cast<size_t>(i)])
                 continue;
-            report.printXY(box.left + metrics.indent + (col - 1) * metrics.columnPitch,
-                           box.top + line * metrics.rowPitch - 0.2 * metrics.rowPitch, texts[static_cast<size_t>(i)]);
+            const double top = box.top + (line - 1) * metrics.rowPitch;
+            printLine(report, box.left + metrics.indent + (col - 1) * metrics.columnPitch, top,
+                      box.top + line * metrics.rowPitch - 0.2 * metrics.rowPitch, texts[static_cast<size_t>(i)]);
         }
     }
     drawBorder(report, o, box);

@@ -234,15 +234,17 @@ std::vector<double> PageRenderer::drawClueNumbers(ReportCanvas &report, const La
             return report.textWidth(u"9") / 2 + width <= grid.cell && lines * step() <= room;
         };
         report.setFontSize(font.size);
-        shrinkToFit(report, NumberFloor, inCell);
+        // A redrawn page keeps the number font's own size, its digits one text height apart
+        // from the cell's top.
+        if (!redrawing())
+            shrinkToFit(report, NumberFloor, inCell);
+        const double pitch = redrawing() ? report.textHeight(number) : step();
 
         const double x = grid.left(col) + report.textWidth(u"9") / 2;
-        const double y = grid.top(row) + step();
-        if (horizontal) {
-            report.printXY(x, y, number);
-        } else {
-            for (qsizetype d = 0; d < number.size(); ++d)
-                report.printXY(x, y + d * step(), QStringView(number).mid(d, 1));
+        const double top = grid.top(row);
+        for (qsizetype d = 0; d < lines; ++d) {
+            const QStringView digits = horizontal ? QStringView(number) : QStringView(number).mid(d, 1);
+            printLine(report, x, top + d * pitch, top + step() + d * pitch, digits);
         }
         double &reach = depth[static_cast<size_t>(pos)];
         reach = std::max(reach, lines * step());
@@ -254,6 +256,16 @@ void PageRenderer::drawGridLetters(ReportCanvas &report, LayoutObject &o, const 
                                    const std::vector<std::pair<int, int>> &letters,
                                    const std::vector<double> &numberDepth) const
 {
+    if (redrawing()) {
+        // Each letter at the size the page was drawn with, centred in its cell by its extent.
+        setEarlierFont(report, o);
+        for (const auto &[r, c] : letters) {
+            const QString letter = letterText(m_record.cell(r, c));
+            printLine(report, grid.left(c) + (grid.cell - report.textWidth(letter)) / 2,
+                      grid.top(r) + (grid.cell - report.textHeight(letter)) / 2, 0, letter);
+        }
+        return;
+    }
     const FontFit fit = fitMainFont(report, o, LetterFloor, true, [&] { return report.textWidth(u"W") < grid.cell; });
     for (const auto &[r, c] : letters) {
         const QString letter = letterText(m_record.cell(r, c));

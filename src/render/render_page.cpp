@@ -4,11 +4,14 @@
 
 namespace qx {
 
-RenderOutcome renderPage(PuzzleRecord &working, const PrintOptions &options, ReportCanvas &canvas)
+RenderOutcome renderPage(PuzzleRecord &working, const PrintOptions &options, ReportCanvas &canvas,
+                         std::shared_ptr<const PageFits> *fits)
 {
     PageRenderer renderer(working, options);
     renderer.wire(canvas);
     canvas.execute();
+    if (fits)
+        *fits = renderer.takeFits();
     return renderer.outcome(canvas);
 }
 
@@ -17,8 +20,20 @@ RenderedPage renderPuzzlePage(const PuzzleRecord &record, const PrintOptions &op
     // The record is large; the working copy lives on the heap.
     auto working = std::make_unique<PuzzleRecord>(record);
     RecordingCanvas canvas;
-    const RenderOutcome outcome = renderPage(*working, options, canvas);
-    return RenderedPage{canvas.takeStream(), outcome};
+    RenderedPage page;
+    page.outcome = renderPage(*working, options, canvas, &page.fits);
+    page.stream = canvas.takeStream();
+    return page;
+}
+
+std::shared_ptr<const PageStream> redrawPage(const PageFits &earlier)
+{
+    auto working = std::make_unique<PuzzleRecord>(earlier.record);
+    RecordingCanvas canvas;
+    PageRenderer renderer(*working, earlier);
+    renderer.wire(canvas);
+    canvas.execute();
+    return canvas.takeStream();
 }
 
 } // namespace qx

@@ -17,14 +17,15 @@ namespace qx {
 // One drawing operation. Coordinates are inches from the page's top left corner.
 struct PageOp {
     enum class Kind : uint8_t {
-        Text,    // x1, y1: start of the baseline; x2: the measured width; a, b: ascent, descent
+        Text,    // x1, y1: start of the baseline (of the top with TextByTop); x2: the measured width; a, b:
+                 // ascent, descent
         Line,    // from x1, y1 to x2, y2 in the pen
         Rect,    // x1, y1, x2, y2: outlined in the pen (if any), filled in the brush (if any)
         Ellipse, // the ellipse inside x1, y1, x2, y2, pen and brush as for Rect
         Arc,     // part of that ellipse's outline: a = start, b = span, degrees anticlockwise from 3 o'clock
         Image,   // the picture stretched into x1, y1, x2, y2
     };
-    enum Flag : uint8_t { HasPen = 1, HasBrush = 2, OpaqueText = 4 };
+    enum Flag : uint8_t { HasPen = 1, HasBrush = 2, OpaqueText = 4, TextByTop = 8 };
 
     Kind kind = Kind::Line;
     uint8_t flags = 0;
@@ -41,6 +42,9 @@ struct PageOp {
     double y2 = 0;
 
     bool has(Flag f) const { return (flags & f) != 0; }
+    // A text's baseline and top, however it was placed.
+    double baseline() const { return has(TextByTop) ? y1 + a : y1; }
+    double textTop() const { return has(TextByTop) ? y1 : y1 - a; }
 };
 
 struct StreamPage {

@@ -255,13 +255,23 @@ void ReportCanvas::add(PageOp op)
 
 void ReportCanvas::printXY(double x, double y, QStringView text)
 {
+    addText(x, y, text, 0);
+}
+
+void ReportCanvas::printTopXY(double x, double y, QStringView text)
+{
+    addText(x, y, text, PageOp::TextByTop);
+}
+
+void ReportCanvas::addText(double x, double y, QStringView text, uint8_t flags)
+{
     m_x = x;
     m_y = y;
     if (text.isEmpty() || !m_inPage || !withinReach(x, y))
         return;
     PageOp op;
     op.kind = PageOp::Kind::Text;
-    op.flags = m_background == BackgroundMode::Opaque ? PageOp::OpaqueText : 0;
+    op.flags = static_cast<uint8_t>(flags | (m_background == BackgroundMode::Opaque ? PageOp::OpaqueText : 0));
     op.font = m_stream->fontIndex(m_font);
     op.index = m_stream->textIndex(text.toString());
     op.penColor = rgbOf(m_font.color);

@@ -96,6 +96,8 @@ public:
     void setBackgroundMode(BackgroundMode mode) { m_background = mode; }
     BackgroundMode background() const { return m_background; }
     void printXY(double x, double y, QStringView text);
+    // Text with the top of its extent (the baseline less the ascent) at y, as metafiles place it.
+    void printTopXY(double x, double y, QStringView text);
     void gotoXY(double x, double y);
     // Prints at the current position and moves it along the baseline by the text's width.
     void print(QStringView text);
@@ -142,6 +144,7 @@ protected:
 
 private:
     void add(PageOp op);
+    void addText(double x, double y, QStringView text, uint8_t flags);
     void updateStatus();
     bool withinReach(double x, double y) const;
 

@@ -60,9 +60,9 @@ void paintPage(const PageStream &stream, int page, QPainter &painter, double pix
                 painter.setFont(FontMeasure::drawingFont(f, static_cast<int>(std::lround(f.size * Units / 72))));
                 currentFont = op.font;
             }
-            const QPointF at(op.x1 * Units, op.y1 * Units);
+            const QPointF at(op.x1 * Units, op.baseline() * Units);
             if (op.has(PageOp::OpaqueText)) {
-                painter.fillRect(QRectF(at.x(), at.y() - op.a * Units, op.x2 * Units, (op.a + op.b) * Units),
+                painter.fillRect(QRectF(at.x(), op.textTop() * Units, op.x2 * Units, (op.a + op.b) * Units),
                                  QColor::fromRgb(op.brushColor));
             }
             painter.setPen(QColor::fromRgb(op.penColor));

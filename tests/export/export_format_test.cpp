@@ -64,6 +64,7 @@ struct Sample {
         in.record = &record;
         in.page = page.stream.get();
         in.pixelWidth = 300;
+        in.fits = page.fits.get();
         return in;
     }
 };
@@ -91,14 +92,22 @@ TEST(ExportFormats, APageFormatIsPickedByTheFileNamesExtensionInAnyCase)
         const char *path;
         const ExportFormat *format;
     } cases[] = {
-        {"page.pdf", &pdfFormat()}, {"/a/b/PAGE.PDF", &pdfFormat()}, {"page.Png", &pngFormat()}, {"clues.txt", nullptr},
-        {"page", nullptr},          {"dir.pdf/page", nullptr},       {"page.pdf.gif", nullptr},
+        {"page.pdf", &pdfFormat()},
+        {"/a/b/PAGE.PDF", &pdfFormat()},
+        {"page.Png", &pngFormat()},
+        {"PAGE.WMF", &metafileFormat(MetafileKind::Wmf)},
+        {"page.emf", &metafileFormat(MetafileKind::Emf)},
+        {"clues.txt", nullptr},
+        {"page", nullptr},
+        {"dir.pdf/page", nullptr},
+        {"page.pdf.gif", nullptr},
     };
     for (const auto &c : cases)
         EXPECT_EQ(pageFormatFor(QString::fromUtf8(c.path)), c.format) << c.path;
     for (const ExportFormat *format : exportFormats()) {
         EXPECT_FALSE(format->name().isEmpty());
-        EXPECT_TRUE(format->nameFilter().endsWith(QStringLiteral("|*.") + format->suffix()))
+        // Patterns match in any letter case, so a filter may show its extension in capitals.
+        EXPECT_TRUE(format->nameFilter().endsWith(QStringLiteral("|*.") + format->suffix(), Qt::CaseInsensitive))
             << format->name().toStdString();
     }
 }
@@ -115,6 +124,8 @@ TEST(ExportFormats, EveryFormatWritesItsFileAndThePdfIsTitledAfterThePuzzle)
         {&pngFormat(), "\x89PNG"},
         {&textFormat(TextExportKind::Clues), "ACROSS\n"},
         {&textFormat(TextExportKind::Words), "ACROSS\n"},
+        {&metafileFormat(MetafileKind::Wmf), QByteArray("\xD7\xCD\xC6\x9A", 4)},
+        {&metafileFormat(MetafileKind::Emf), QByteArray("\x01\0\0\0", 4)},
     };
     for (const auto &c : cases) {
         const QString path = dir.file(QStringLiteral("out.") + c.format->suffix());
@@ -128,7 +139,7 @@ TEST(ExportFormats, EveryFormatWritesItsFileAndThePdfIsTitledAfterThePuzzle)
     for (const char c : std::string("Our Solar System"))
         title.append('\0').append(c);
     EXPECT_TRUE(contents(dir.file(QStringLiteral("out.pdf"))).contains(title + ')'));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3); // no temporary left
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 5); // no temporary left
 }
 
 TEST(ExportFormats, AWriteThatFailsLeavesTheOldFileAndNoTemporary)

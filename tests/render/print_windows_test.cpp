@@ -11,6 +11,7 @@
 #include "report/ui/bonus_question_dialog.h"
 #include "report/ui/clue_headers_dialog.h"
 #include "report/ui/copies_dialog.h"
+#include "report/ui/metafile_creation_dialog.h"
 #include "report/ui/partial_answers_dialog.h"
 #include "report/ui/preview_window.h"
 #include "report/ui/print_options_dialog.h"
@@ -25,6 +26,7 @@
 #include "support/scripted_ui_host.h"
 #include "support/temp_dir.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -348,6 +350,7 @@ TEST(PrintOptionsWindow, ViewPrintRendersTheSampleIntoThePreviewAndGrabsBothWind
             auto &p = dynamic_cast<PreviewWindow &>(d);
             previewed = true;
             EXPECT_EQ(p.preview()->stream().pageCount(), 1);
+            EXPECT_TRUE(p.actions().exportWmf->isEnabled()) << "the metafiles draw from this rendering";
             p.show();
             settle();
             // Opened where the settings said, then fitted to the page width.
@@ -627,4 +630,90 @@ TEST(ReportStatusWindow, TellsEachWarningOnceAfterTheRunInOrder)
     EXPECT_EQ(f.host.messages()[0].text,
               QStringLiteral("One or more bitmaps in the layout design could not be located."));
     EXPECT_TRUE(f.host.messages()[1].text.startsWith(QStringLiteral("Text would not fit in allocated space.")));
+}
+
+TEST(PreviewWindow, ExportsMetafilesThroughTheirDialogsAndTellsOfLeftOutBitmaps)
+{
+    const struct {
+        MetafileKind kind;
+        bool button; // the button rather than the menu
+        bool bitmap; // the layout holds a bitmap object
+        const char *title;
+        const char *filter;
+        const char *suffix;
+        QByteArray starts;
+    } cases[] = {
+        {MetafileKind::Wmf, true, false, "Save Puzzle As MetaFile", "Metafile (*.WMF)|*.WMF", "WMF",
+         QByteArray("\xD7\xCD\xC6\x9A", 4)},
+        {MetafileKind::Wmf, false, true, "Save Puzzle As MetaFile", "Metafile (*.WMF)|*.WMF", "WMF",
+         QByteArray("\xD7\xCD\xC6\x9A", 4)},
+        {MetafileKind::Emf, false, false, "Save Puzzle As Enhanced MetaFile", "Enhanced Metafile (*.EMF)|*.EMF", "EMF",
+         QByteArray("\x01\0\0\0", 4)},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.title) + (c.bitmap ? " with a bitmap" : ""));
+        Fixture f;
+        if (c.bitmap) {
+            PageLayout &layout = f.record.Layout;
+            LayoutObject &o = layout.Objects[static_cast<size_t>(layout.objectsInUse())];
+            o = layout.Objects[0];
+            o.Kind = static_cast<int16_t>(ObjectKind::Bitmap);
+            ++layout.ObjectCount;
+        }
+        const RenderedPage page = renderPuzzlePage(f.record, printOptionsFromSettings(f.settings));
+        auto p = f.preview(page.stream);
+        const bool wmf = c.kind == MetafileKind::Wmf;
+        QAction *menu = wmf ? p->actions().exportWmf : p->actions().exportEmf;
+        EXPECT_FALSE(menu->isEnabled()) << "not before the window has the rendering";
+        p->setFits(page.fits);
+        EXPECT_TRUE(menu->isEnabled());
+        EXPECT_TRUE(p->controls().exportMetafile->isEnabled());
+
+        QString &remembered = wmf ? f.settings.misc.lastExportWmfFile : f.settings.misc.lastExportEmfFile;
+        remembered = f.dir.file(QStringLiteral("last"));
+        const auto start = [&] { c.button ? p->controls().exportMetafile->click() : menu->trigger(); };
+        // Cancelled: nothing asked further, nothing written.
+        f.host.pickFile(std::nullopt);
+        start();
+        EXPECT_TRUE(f.host.messages().empty());
+
+        const QString path = f.dir.file(QStringLiteral("page.") + QString::fromLatin1(c.suffix));
+        f.host.pickFile(path);
+        bool created = false;
+        f.host.onModal([&](QDialog &d) {
+            auto &creation = dynamic_cast<MetafileCreationDialog &>(d);
+            EXPECT_EQ(creation.windowTitle(), QStringLiteral("Metafile Creation"));
+            EXPECT_EQ(creation.label()->text(), QStringLiteral("Creating Metafile...  Please Wait."));
+            EXPECT_TRUE(creation.okButton()->isHidden());
+            creation.create();
+            EXPECT_EQ(creation.label()->text(), QStringLiteral("Metafile Created"));
+            EXPECT_FALSE(creation.okButton()->isHidden());
+            if (c.kind == MetafileKind::Emf) {
+                EXPECT_TRUE(creation.grab().save(ScreenshotDir + QStringLiteral("/metafile_created.png")));
+            }
+            created = true;
+            creation.okButton()->click();
+            return creation.result();
+        });
+        start();
+        EXPECT_TRUE(created);
+        ASSERT_EQ(f.host.fileRequests().size(), 2u);
+        const FileRequest &request = f.host.fileRequests()[1];
+        EXPECT_EQ(request.title, QString::fromLatin1(c.title));
+        EXPECT_EQ(request.filter, QString::fromLatin1(c.filter));
+        EXPECT_EQ(request.defaultSuffix, QString::fromLatin1(c.suffix));
+        EXPECT_EQ(request.initialPath, f.dir.file(QStringLiteral("last")));
+        EXPECT_TRUE(request.overwritePrompt);
+        EXPECT_EQ(remembered, path);
+        EXPECT_TRUE(contents(path).startsWith(c.starts));
+        if (c.bitmap) {
+            ASSERT_EQ(f.host.messages().size(), 1u);
+            EXPECT_EQ(f.host.messages()[0].caption, QStringLiteral("Warning"));
+            EXPECT_EQ(f.host.messages()[0].text,
+                      QStringLiteral("Bitmaps in this puzzle will not be saved in the metafile."));
+        } else {
+            EXPECT_TRUE(f.host.messages().empty());
+        }
+        EXPECT_EQ(p->savedToLabel()->text(), QStringLiteral("Saved to ") + path);
+    }
 }

@@ -1,6 +1,7 @@
 // quorvex-cli render, run in-process: the page written in the format its name asks for, and one
 // clear line for every kind of bad input.
 #include "cli/commands.h"
+#include "store/collection_file.h"
 
 #include "support/temp_dir.h"
 
@@ -171,4 +172,36 @@ TEST(RenderCommand, AFifoAsTheOutputIsRefusedRatherThanWaitedOn)
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.error.contains(fifo)) << r.error.toStdString();
     EXPECT_FALSE(r.error.contains(QLatin1Char('\n')));
+}
+
+TEST(RenderCommand, WritesMetafilesAndSaysThatBitmapsAreLeftOut)
+{
+    test::TempDir dir;
+    const struct {
+        const char *name;
+        QByteArray starts;
+    } cases[] = {{"page.wmf", QByteArray("\xD7\xCD\xC6\x9A", 4)}, {"PAGE.EMF", QByteArray("\x01\0\0\0", 4)}};
+    for (const auto &c : cases) {
+        const QString out = dir.file(QString::fromLatin1(c.name));
+        const auto r = cli::run({"render", Samples, "2", "--out", out, "--answer-key", "--parts", "title,body"});
+        EXPECT_EQ(r.status, 0) << r.error.toStdString();
+        QFile file(out);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << c.name;
+        EXPECT_TRUE(file.readAll().startsWith(c.starts)) << c.name;
+        EXPECT_FALSE(r.out.contains(QStringLiteral("Bitmaps")));
+    }
+    // A layout with a bitmap object: the metafile is written without it, and the user is told.
+    const QString collection = dir.file(QStringLiteral("bitmap.QX3"));
+    ASSERT_TRUE(QFile::copy(Samples, collection));
+    CollectionFile file(collection);
+    auto record = file.read(2);
+    ASSERT_TRUE(record);
+    PageLayout &layout = record->Layout;
+    layout.Objects[static_cast<size_t>(layout.objectsInUse())].Kind = static_cast<int16_t>(ObjectKind::Bitmap);
+    ++layout.ObjectCount;
+    ASSERT_TRUE(file.save(*record, false, 2));
+    const auto r = cli::run({"render", collection, "2", "--out", dir.file(QStringLiteral("b.emf"))});
+    EXPECT_EQ(r.status, 0) << r.error.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("Warning: Bitmaps in this puzzle will not be saved in the metafile.")))
+        << r.out.toStdString();
 }

@@ -9,6 +9,7 @@
 #include "builder/ui/build_progress_dialog.h"
 #include "builder/ui/candidates_dialog.h"
 #include "common/cp1252.h"
+#include "export/export_formats.h"
 #include "layout/layout_defaults.h"
 #include "layout/ui/border_dialog.h"
 #include "layout/ui/fill_dialog.h"
@@ -28,6 +29,7 @@
 #include "report/ui/bonus_question_dialog.h"
 #include "report/ui/clue_headers_dialog.h"
 #include "report/ui/copies_dialog.h"
+#include "report/ui/metafile_creation_dialog.h"
 #include "report/ui/partial_answers_dialog.h"
 #include "report/ui/pixel_width_dialog.h"
 #include "report/ui/preview_window.h"
@@ -126,9 +128,9 @@ const WindowCase Cases[] = {
      4},
     {"Preview",
      [](Scene &s) {
-         PreviewWindow preview(s.look(), s.p.session.settings, s.p.host, s.record,
-                               renderPuzzlePage(s.record, printOptionsFromSettings(s.p.session.settings)).stream,
-                               s.pdfPrinter());
+         const RenderedPage page = renderPuzzlePage(s.record, printOptionsFromSettings(s.p.session.settings));
+         PreviewWindow preview(s.look(), s.p.session.settings, s.p.host, s.record, page.stream, s.pdfPrinter());
+         preview.setFits(page.fits);
          return s.modal(preview);
      },
      // Every export is written to the one file the dialogs are given; the web page's picture beside it.
@@ -152,6 +154,17 @@ const WindowCase Cases[] = {
      {},
      3,
      QStringLiteral("PAGE.htm")},
+    {"MetafileCreation",
+     [](Scene &s) {
+         const RenderedPage page = renderPuzzlePage(s.record, printOptionsFromSettings(s.p.session.settings));
+         ExportInput input;
+         input.record = &s.record;
+         input.fits = page.fits.get();
+         MetafileCreationDialog creation(s.look(), s.p.host, metafileFormat(MetafileKind::Emf), input,
+                                         s.p.startup.file(QStringLiteral("page.emf")));
+         return s.modal(creation);
+     },
+     {QStringLiteral("page.emf")}},
     {"PageDesigner",
      [](Scene &s) {
          PageDesignerWindow designer(

@@ -427,6 +427,30 @@ const ErrorPath ErrorPaths[] = {
          EXPECT_FALSE(QFile::exists(path));
      },
      {{QStringLiteral("Error"), QStringLiteral("The .puz format cannot hold the character \"-\" in a square")}}},
+    {"AMetafileThatCannotBeWrittenIsToldOnceAndNotClaimed",
+     {},
+     [](Scene &s, ModalAnswerer &a) {
+         const RenderedPage page = renderPuzzlePage(s.record, printOptionsFromSettings(s.p.session.settings));
+         PreviewWindow preview(s.look(), s.p.session.settings, s.p.host, s.record, page.stream, s.pdfPrinter());
+         preview.setFits(page.fits);
+         const QString path = s.p.startup.file(QStringLiteral("page.wmf"));
+         a.drive([](QWidget *w) {
+             auto *p = qobject_cast<PreviewWindow *>(w);
+             {
+                 const FileSizeLimit full(64);
+                 p->controls().exportMetafile->click();
+             }
+             EXPECT_TRUE(p->savedToLabel()->text().isEmpty());
+             dismiss(w);
+         });
+         a.chooseFile(path);
+         // The creation window makes the file as it opens; after the failure's one box it closes
+         // without "Metafile Created", and the preview says nothing was saved.
+         a.press(QStringLiteral("OK"));
+         s.modal(preview);
+         EXPECT_FALSE(QFileInfo::exists(path));
+     },
+     {{QStringLiteral("Error"), QStringLiteral("page.wmf: ")}}},
     {"ACreatedPuzzleThatCannotBeSaved",
      {},
      [](Scene &s, ModalAnswerer &a) {

@@ -4,10 +4,12 @@
 #include "common/dialog_look.h"
 #include "common/ui/ui_host.h"
 #include "export/export_formats.h"
+#include "export/metafile_format.h"
 #include "export/web_page.h"
 #include "report/ui/copies_dialog.h"
 #include "report/ui/jpeg_factor_dialog.h"
 #include "report/ui/pixel_width_dialog.h"
+#include "report/ui/metafile_creation_dialog.h"
 #include "report/ui/stream_preview.h"
 #include "report/ui/stream_printer.h"
 #include "report/ui/web_page_dialog.h"
@@ -119,10 +121,12 @@ void PreviewWindow::buildFileMenu(QMenu *file)
     a.printCopies = file->addAction(tr("Print &Multiple Copies"));
     connect(a.printCopies, &QAction::triggered, this, &PreviewWindow::onMultipleCopiesClicked);
     file->addSeparator();
-    // The metafile exports are shown but not offered yet.
+    // The metafiles are offered once the window has the page's rendering (setFits).
     QMenu *meta = file->addMenu(tr("Export As &Metafile"));
     a.exportWmf = meta->addAction(tr("&Windows MetaFile (WMF)"));
+    connect(a.exportWmf, &QAction::triggered, this, [this] { onExportMetafileClicked(MetafileKind::Wmf); });
     a.exportEmf = meta->addAction(tr("&Enhanced MetaFile (EMF)"));
+    connect(a.exportEmf, &QAction::triggered, this, [this] { onExportMetafileClicked(MetafileKind::Emf); });
     QMenu *picture = file->addMenu(tr("Export As &Picture"));
     a.exportBmp = picture->addAction(tr("Windows &Bitmap (BMP)"));
     connect(a.exportBmp, &QAction::triggered, this, &PreviewWindow::onExportBitmapClicked);
@@ -201,6 +205,7 @@ QLayout *PreviewWindow::buildButtonRows()
     c.zoomPageWidth = makeButton(tr("Zoom Page Width"), [this] { m_preview->zoomPageWidth(); });
     c.done = makeButton(tr("Done"), &QDialog::accept);
     c.exportMetafile = laterButton(tr("Export As Metafile"));
+    connect(c.exportMetafile, &QPushButton::clicked, this, [this] { onExportMetafileClicked(MetafileKind::Wmf); });
     c.exportBitmap = makeButton(tr("Export As Bitmap"), &PreviewWindow::onExportBitmapClicked);
     c.exportJpeg = makeButton(tr("Export As JPEG"), &PreviewWindow::onExportJpegClicked);
     c.createWebPage = makeButton(tr("Create Web Page"), &PreviewWindow::onCreateWebPageClicked);
@@ -435,6 +440,47 @@ QString PreviewWindow::puzzleFileName(const QString &suffix) const
     QString name = cp1252::toUnicode(m_record.PuzzleName.str()).trimmed();
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
     return dir + QLatin1Char('/') + (name.isEmpty() ? QStringLiteral("puzzle") : name) + QLatin1Char('.') + suffix;
+}
+
+void PreviewWindow::setFits(std::shared_ptr<const PageFits> fits)
+{
+    m_fits = std::move(fits);
+    const bool offered = m_fits != nullptr;
+    m_actions.exportWmf->setEnabled(offered);
+    m_actions.exportEmf->setEnabled(offered);
+    m_controls.exportMetafile->setEnabled(offered);
+}
+
+void PreviewWindow::onExportMetafileClicked(MetafileKind kind)
+{
+    if (!m_fits)
+        return;
+    const bool wmf = kind == MetafileKind::Wmf;
+    QString &remembered = wmf ? m_settings.misc.lastExportWmfFile : m_settings.misc.lastExportEmfFile;
+    FileRequest request;
+    request.title = wmf ? tr("Save Puzzle As MetaFile") : tr("Save Puzzle As Enhanced MetaFile");
+    request.filter = wmf ? QStringLiteral("Metafile (*.WMF)|*.WMF") : QStringLiteral("Enhanced Metafile (*.EMF)|*.EMF");
+    request.defaultSuffix = wmf ? QStringLiteral("WMF") : QStringLiteral("EMF");
+    request.initialPath = remembered;
+    request.overwritePrompt = true;
+    const auto path = m_host.saveFileName(this, request);
+    if (!path)
+        return;
+    remembered = *path;
+
+    if (metafileDropsBitmaps(m_fits->record.Layout)) {
+        m_host.message(this, tr("Warning"), tr("Bitmaps in this puzzle will not be saved in the metafile."),
+                       Buttons::Ok);
+    }
+
+    ExportInput input;
+    input.record = &m_fits->record;
+    input.page = m_stream.get();
+    input.fits = m_fits.get();
+    MetafileCreationDialog creation(look(), m_host, metafileFormat(kind), input, *path, this);
+    m_host.runModal(creation);
+    if (creation.written())
+        showSavedTo({*path});
 }
 
 void PreviewWindow::onExportBitmapClicked()

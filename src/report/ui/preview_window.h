@@ -1,13 +1,16 @@
 #pragma once
 // "Puzzle Preview": the rendered page at a zoom, printing it (once or several copies), and the
 // exports: the clue and word lists as text, the page as a bitmap, a JPEG, a web page around a
-// JPEG, a PDF or an SVG drawing, and the puzzle for solving on a screen (.ipuz, .puz, a solvable
-// web page). The metafile exports are shown but not offered yet.
+// JPEG, a PDF, an SVG drawing or a metafile, and the puzzle for solving on a screen (.ipuz, .puz, a solvable
+// web page). The metafile exports are offered once the window has the page's
+// rendering (setFits).
 //
 // A picture is drawn from the page's recording at the width asked for, apart from the view: the
 // preview's zoom is the same after an export as before it, whatever became of the export.
 
 #include "common/ui/dialog_conventions.h"
+#include "export/metafile_writer.h"
+#include "render/page_fits.h"
 #include "report/page_stream.h"
 #include "store/puzzle_record.h"
 
@@ -49,6 +52,10 @@ public:
                   std::shared_ptr<const PageStream> stream, PrinterFactory printers, QWidget *parent = nullptr);
     ~PreviewWindow() override;
 
+    // What the page's rendering settled: the metafile exports draw the page again from it, and
+    // are offered once it is given.
+    void setFits(std::shared_ptr<const PageFits> fits);
+
     // The controls, by the actions they start.
     void onPrintButtonClicked();    // the whole stored report
     void onMenuPrintPageClicked();  // the current page, one copy
@@ -62,6 +69,7 @@ public:
     void onExportJpegClicked();
     void onJpegFactorClicked();
     void onCreateWebPageClicked();
+    void onExportMetafileClicked(MetafileKind kind);
     void zoomEditDone();
     void pixelEditDone();
 
@@ -137,6 +145,7 @@ private:
     UiHost &m_host;
     PuzzleRecord m_record;
     std::shared_ptr<const PageStream> m_stream;
+    std::shared_ptr<const PageFits> m_fits;
     PrinterFactory m_printers;
     std::unique_ptr<StreamPrinter> m_printer;
     StreamPreview *m_preview = nullptr;

@@ -413,6 +413,7 @@ void PrintOptionsDialog::onViewButtonClicked()
     if (form.aborted())
         return;
     PreviewWindow preview(look(), m_settings, m_host, *m_record, form.stream(), m_printerFactory, this);
+    preview.setFits(form.fits());
     if (m_previewHook)
         m_previewHook(preview);
     m_host.runModal(preview);

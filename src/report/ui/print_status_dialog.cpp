@@ -50,7 +50,7 @@ void PrintStatusDialog::formActivate()
     RecordingCanvas filer;
     filer.onStatus = [this](const QString &text) { m_label->setText(text); };
     m_running = &filer;
-    m_outcome = renderPage(m_working, m_options, filer);
+    m_outcome = renderPage(m_working, m_options, filer, &m_fits);
     m_running = nullptr;
     m_stream = filer.takeStream();
     m_finished = true;

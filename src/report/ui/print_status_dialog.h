@@ -4,6 +4,7 @@
 // The page renders in a moment, so it runs on the window's own thread once the window is shown.
 
 #include "common/ui/dialog_conventions.h"
+#include "render/page_fits.h"
 #include "render/print_options.h"
 #include "render/render_outcome.h"
 #include "report/page_stream.h"
@@ -39,6 +40,8 @@ public:
     bool aborted() const { return !m_finished || m_outcome.aborted; }
     const RenderOutcome &outcome() const { return m_outcome; }
     std::shared_ptr<const PageStream> stream() const { return m_stream; }
+    // What the rendering settled, for drawing the page again as a metafile.
+    std::shared_ptr<const PageFits> fits() const { return m_fits; }
     QString statusText() const;
     QPushButton *button() const { return m_button; }
 
@@ -56,6 +59,7 @@ private:
     bool m_finished = false;
     RenderOutcome m_outcome;
     std::shared_ptr<const PageStream> m_stream;
+    std::shared_ptr<const PageFits> m_fits;
 };
 
 } // namespace qx
