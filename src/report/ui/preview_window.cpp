@@ -8,8 +8,8 @@
 #include "export/web_page.h"
 #include "report/ui/copies_dialog.h"
 #include "report/ui/jpeg_factor_dialog.h"
-#include "report/ui/pixel_width_dialog.h"
 #include "report/ui/metafile_creation_dialog.h"
+#include "report/ui/pixel_width_dialog.h"
 #include "report/ui/stream_preview.h"
 #include "report/ui/stream_printer.h"
 #include "report/ui/web_page_dialog.h"
@@ -354,15 +354,23 @@ void PreviewWindow::onMultipleCopiesClicked()
     }
 }
 
-void PreviewWindow::onExportTextClicked(TextExportKind kind)
+std::optional<QString> PreviewWindow::askExportPath(const QString &title, const QString &filter, const QString &suffix,
+                                                    const QString &start)
 {
     FileRequest request;
-    request.title = kind == TextExportKind::Clues ? tr("Export Clues") : tr("Export Words");
-    request.filter = QStringLiteral("text (*.txt)|*.txt");
-    request.defaultSuffix = QStringLiteral("txt");
-    request.initialPath = m_settings.misc.lastExportTextFile;
+    request.title = title;
+    request.filter = filter;
+    request.defaultSuffix = suffix;
+    request.initialPath = start;
     request.overwritePrompt = true;
-    const auto path = m_host.saveFileName(this, request);
+    return m_host.saveFileName(this, request);
+}
+
+void PreviewWindow::onExportTextClicked(TextExportKind kind)
+{
+    const auto path =
+        askExportPath(kind == TextExportKind::Clues ? tr("Export Clues") : tr("Export Words"),
+                      QStringLiteral("text (*.txt)|*.txt"), QStringLiteral("txt"), m_settings.misc.lastExportTextFile);
     if (!path)
         return;
     m_settings.misc.lastExportTextFile = *path;
@@ -387,15 +395,9 @@ void PreviewWindow::onExportSvgClicked()
 
 void PreviewWindow::exportDrawing(const ExportFormat &format, const QString &title, QString &last)
 {
-    FileRequest request;
-    request.title = title;
-    request.filter = format.nameFilter();
-    request.defaultSuffix = format.suffix();
     if (last.isEmpty())
         last = puzzleFileName(format.suffix());
-    request.initialPath = last;
-    request.overwritePrompt = true;
-    const auto path = m_host.saveFileName(this, request);
+    const auto path = askExportPath(title, format.nameFilter(), format.suffix(), last);
     if (!path)
         return;
     last = *path;
@@ -414,14 +416,9 @@ void PreviewWindow::exportDrawing(const ExportFormat &format, const QString &tit
 
 void PreviewWindow::onExportForSolvingClicked(const ExportFormat &format)
 {
-    FileRequest request;
-    request.title =
-        &format == &solvablePageFormat() ? tr("Export As Solvable Web Page") : tr("Export For Solving Apps");
-    request.filter = format.nameFilter();
-    request.defaultSuffix = format.suffix();
-    request.initialPath = puzzleFileName(format.suffix());
-    request.overwritePrompt = true;
-    const auto path = m_host.saveFileName(this, request);
+    const auto path = askExportPath(&format == &solvablePageFormat() ? tr("Export As Solvable Web Page")
+                                                                     : tr("Export For Solving Apps"),
+                                    format.nameFilter(), format.suffix(), puzzleFileName(format.suffix()));
     if (!path)
         return;
     ExportInput input;
@@ -457,13 +454,10 @@ void PreviewWindow::onExportMetafileClicked(MetafileKind kind)
         return;
     const bool wmf = kind == MetafileKind::Wmf;
     QString &remembered = wmf ? m_settings.misc.lastExportWmfFile : m_settings.misc.lastExportEmfFile;
-    FileRequest request;
-    request.title = wmf ? tr("Save Puzzle As MetaFile") : tr("Save Puzzle As Enhanced MetaFile");
-    request.filter = wmf ? QStringLiteral("Metafile (*.WMF)|*.WMF") : QStringLiteral("Enhanced Metafile (*.EMF)|*.EMF");
-    request.defaultSuffix = wmf ? QStringLiteral("WMF") : QStringLiteral("EMF");
-    request.initialPath = remembered;
-    request.overwritePrompt = true;
-    const auto path = m_host.saveFileName(this, request);
+    const auto path = askExportPath(wmf ? tr("Save Puzzle As MetaFile") : tr("Save Puzzle As Enhanced MetaFile"),
+                                    wmf ? QStringLiteral("Metafile (*.WMF)|*.WMF")
+                                        : QStringLiteral("Enhanced Metafile (*.EMF)|*.EMF"),
+                                    wmf ? QStringLiteral("WMF") : QStringLiteral("EMF"), remembered);
     if (!path)
         return;
     remembered = *path;
@@ -504,13 +498,10 @@ void PreviewWindow::exportPicture(const ExportFormat &format)
     s.reports.pixelWidth = width.pixelWidth();
 
     QString &last = bitmap ? s.misc.lastExportBitmapFile : s.misc.lastExportJpegFile;
-    FileRequest request;
-    request.title = bitmap ? tr("Save Puzzle As Bitmap") : tr("Save Puzzle As JPeg");
-    request.filter = bitmap ? QStringLiteral("Bitmap (*.BMP)|*.BMP") : QStringLiteral("JPeg (*.JPG)|*.JPG");
-    request.defaultSuffix = bitmap ? QStringLiteral("BMP") : QStringLiteral("JPG");
-    request.initialPath = last;
-    request.overwritePrompt = true;
-    const auto path = m_host.saveFileName(this, request);
+    const auto path =
+        askExportPath(bitmap ? tr("Save Puzzle As Bitmap") : tr("Save Puzzle As JPeg"),
+                      bitmap ? QStringLiteral("Bitmap (*.BMP)|*.BMP") : QStringLiteral("JPeg (*.JPG)|*.JPG"),
+                      bitmap ? QStringLiteral("BMP") : QStringLiteral("JPG"), last);
     if (!path)
         return;
     last = *path;

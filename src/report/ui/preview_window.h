@@ -17,6 +17,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -138,6 +139,10 @@ private:
     // A file named after the puzzle, in the folder of the last export.
     QString puzzleFileName(const QString &suffix) const;
     void exportPicture(const ExportFormat &format);
+    // An export's save dialog, starting at `start`, asking before it overwrites; nothing when the
+    // user cancels.
+    std::optional<QString> askExportPath(const QString &title, const QString &filter, const QString &suffix,
+                                         const QString &start);
     void exportDrawing(const ExportFormat &format, const QString &title, QString &last);
     void showSavedTo(const QStringList &paths);
 
