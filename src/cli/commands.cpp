@@ -84,6 +84,28 @@ Result list(const Options &o)
     return out;
 }
 
+} // namespace
+
+PuzzleRead readPuzzle(const QString &path, int n)
+{
+    const CollectionFile file(path);
+    if (const FileStatus status = checkRegularFile(file.path()); !status)
+        return {std::nullopt, fail(QStringLiteral("cannot open collection %1").arg(status.error().errorText()))};
+    const auto count = file.count();
+    if (!count)
+        return {std::nullopt, fail(QStringLiteral("cannot open collection %1").arg(count.error().errorText()))};
+    if (n >= *count)
+        return {
+            std::nullopt,
+            fail(QStringLiteral("record %1 is not in %2, which holds %3 puzzles").arg(n).arg(file.path()).arg(*count))};
+    auto record = file.read(n);
+    if (!record)
+        return {std::nullopt, fail(QStringLiteral("cannot open collection %1").arg(record.error().errorText()))};
+    return {std::move(*record), Result{}};
+}
+
+namespace {
+
 Result dump(const Options &o)
 {
     if (o.positional.size() != 2)

@@ -1,8 +1,12 @@
 #pragma once
 // The command line's commands, separated from main() so that tests can call them directly.
 
+#include "store/puzzle_record.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace qx::cli {
 
@@ -29,6 +33,14 @@ Result run(const QStringList &args);
 QString usage();
 
 class Options;
+
+// Puzzle record n of the collection at `path`, or why not, as the command's failure: the file is
+// not a regular file or cannot be read, or it holds fewer records.
+struct PuzzleRead {
+    std::optional<PuzzleRecord> record;
+    Result failure;
+};
+PuzzleRead readPuzzle(const QString &path, int n);
 
 // The program directory (--program-dir, QUORVEX_PROGRAM_DIR or the per-user one), seeded with
 // the shipped files it lacks exactly as the windowed program seeds it at start.

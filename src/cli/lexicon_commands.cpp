@@ -61,18 +61,10 @@ Result spellCommand(const Options &o)
     if (!language)
         return fail(QStringLiteral("--language needs one of american, british, spanish, italian, french, german, "
                                    "dutch, swedish"));
-    const CollectionFile file(o.positional[0]);
-    if (const FileStatus status = checkRegularFile(file.path()); !status)
-        return fail(QStringLiteral("cannot open collection %1").arg(status.error().errorText()));
-    const auto count = file.count();
-    if (!count)
-        return fail(QStringLiteral("cannot open collection %1").arg(count.error().errorText()));
-    if (*n >= *count)
-        return fail(
-            QStringLiteral("record %1 is not in %2, which holds %3 puzzles").arg(*n).arg(file.path()).arg(*count));
-    const auto record = file.read(*n);
-    if (!record)
-        return fail(QStringLiteral("cannot open collection %1").arg(record.error().errorText()));
+    const auto read = readPuzzle(o.positional[0], *n);
+    if (!read.record)
+        return read.failure;
+    const PuzzleRecord *record = &*read.record;
     auto engine = SpellEngine::open(programDir(o), *language);
     if (!engine)
         return fail(QStringLiteral("cannot open the %1 dictionary: %2")

@@ -97,18 +97,10 @@ Result renderCommand(const Options &o)
     if (!number)
         return fail(QStringLiteral("not a record number: %1").arg(o.positional[1]));
     const int n = *number;
-    const CollectionFile file(o.positional[0]);
-    if (const FileStatus status = checkRegularFile(file.path()); !status)
-        return fail(QStringLiteral("cannot open collection %1").arg(status.error().errorText()));
-    const auto count = file.count();
-    if (!count)
-        return fail(QStringLiteral("cannot open collection %1").arg(count.error().errorText()));
-    if (n >= *count)
-        return fail(
-            QStringLiteral("record %1 is not in %2, which holds %3 puzzles").arg(n).arg(file.path()).arg(*count));
-    auto record = file.read(n);
-    if (!record)
-        return fail(QStringLiteral("cannot open collection %1").arg(record.error().errorText()));
+    auto read = readPuzzle(o.positional[0], n);
+    if (!read.record)
+        return read.failure;
+    PuzzleRecord *record = &*read.record;
     if (record->PuzzleBuilt == 0)
         return fail(QStringLiteral("puzzle %1 has never been built, so it cannot be printed").arg(n));
     // As the print options' Change Page Layout does: only this printing takes the layout.

@@ -31,18 +31,10 @@ Result wordsCommand(const Options &o)
     if (firstUnstorable(sep))
         return fail(QStringLiteral("--sep needs a character a puzzle can store (Windows-1252 only)"));
 
-    const CollectionFile file(o.positional[0]);
-    if (const FileStatus status = checkRegularFile(file.path()); !status)
-        return fail(QStringLiteral("cannot open collection %1").arg(status.error().errorText()));
-    const auto count = file.count();
-    if (!count)
-        return fail(QStringLiteral("cannot open collection %1").arg(count.error().errorText()));
-    if (*n >= *count)
-        return fail(
-            QStringLiteral("record %1 is not in %2, which holds %3 puzzles").arg(*n).arg(file.path()).arg(*count));
-    const auto record = file.read(*n);
-    if (!record)
-        return fail(QStringLiteral("cannot open collection %1").arg(record.error().errorText()));
+    const auto read = readPuzzle(o.positional[0], *n);
+    if (!read.record)
+        return read.failure;
+    const PuzzleRecord *record = &*read.record;
 
     QStringList lines;
     for (const ExportEntry &entry : exportEntries(recordRows(*record), mode, sep[0]))
