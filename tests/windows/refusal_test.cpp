@@ -406,7 +406,9 @@ const ErrorPath ErrorPaths[] = {
          a.press(QStringLiteral("OK"));
          s.modal(preview);
      },
-     {{QStringLiteral("Error"), QStringLiteral("The page could not be printed.")}}},
+     {{QStringLiteral("Error"),
+       QStringLiteral("The page could not be printed.  To keep it as a PDF file instead, use Export As PDF, or "
+                      "choose \"Print to File (PDF)\" in Printer Setup.")}}},
     {"APuzzleThePuzFormatCannotHold",
      {},
      [](Scene &s, ModalAnswerer &a) {
