@@ -202,8 +202,8 @@ private:
 
 } // namespace
 
-BuildOutcome Build(const PuzzleRecord &working, const ShapeRecord &shape, const BuildOptions &options,
-                   CandidateSlots &candidates, BuildObserver *observer)
+BuildOutcome buildCandidates(const PuzzleRecord &working, const ShapeRecord &shape, const BuildOptions &options,
+                             CandidateSlots &candidates, BuildObserver *observer)
 {
     const int attempts = std::max(options.attempts, 1);
     const bool reporting = observer != nullptr && attempts > 1;
@@ -361,7 +361,7 @@ SquareOutcome BuildSmallestSquare(const PuzzleRecord &working, const BuildOption
         const ShapeRecord shape = squareShape(side);
         if (relay)
             relay->side = side;
-        const BuildOutcome built = Build(*record, shape, bestFit, trial, relay ? &*relay : nullptr);
+        const BuildOutcome built = buildCandidates(*record, shape, bestFit, trial, relay ? &*relay : nullptr);
         if (trial[0].score > candidates[0].score || outcome.side == 0) {
             std::swap(trial, candidates);
             outcome.build = built;

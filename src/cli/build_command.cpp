@@ -125,7 +125,7 @@ Result BuildSteps::run()
                     ? QStringLiteral("Smallest square: %1x%1, every word placed.").arg(square.side)
                     : QStringLiteral("No square up to 49x49 holds every word: %1x%1 holds the most.").arg(square.side));
     } else {
-        Build(*m_record, m_shape, options, candidates);
+        buildCandidates(*m_record, m_shape, options, candidates);
     }
 
     if (const QString error = saveBest(candidates[0]); !error.isEmpty()) {

@@ -2,6 +2,7 @@
 
 #include "common/colors.h"
 #include "common/cp1252.h"
+#include "common/product.h"
 #include "export/solvable_page_script.h"
 #include "render/print_options.h"
 
@@ -136,7 +137,7 @@ FileOutcome<QByteArray> SolvablePageFormat::encodeGrid(const SolvingGrid &grid, 
 {
     // Headings and the colour of the filled boxes as the puzzle's layout prints them.
     PrintOptions options;
-    initPageLay(options, record.Layout);
+    applyLayout(options, record.Layout);
     const QString acrossHeading = options.acrossHeader.empty() ? directionName(true) : unicode(options.acrossHeader);
     const QString downHeading = options.downHeader.empty() ? directionName(false) : unicode(options.downHeader);
     const QString title = grid.title().empty() ? tr("Crossword Puzzle") : unicode(grid.title());
@@ -211,9 +212,9 @@ FileOutcome<QByteArray> SolvablePageFormat::encodeGrid(const SolvingGrid &grid, 
     QString html;
     html += QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
                            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-                           "<meta name=\"generator\" content=\"Quorvex\">\n<title>%1</title>\n<style>\n%2</style>\n"
+                           "<meta name=\"generator\" content=\"%3\">\n<title>%1</title>\n<style>\n%2</style>\n"
                            "</head>\n<body>\n<main>\n<h1>%1</h1>\n")
-                .arg(escaped(title), QString::fromUtf8(solvablePageStyle()));
+                .arg(escaped(title), QString::fromUtf8(solvablePageStyle()), QLatin1String(ProductName));
     html +=
         QStringLiteral("<p class=\"help\" id=\"help\">%1</p>\n")
             .arg(escaped(tr("Click a square or a clue and type the answer; typing follows the word's direction. The "

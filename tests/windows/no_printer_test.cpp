@@ -17,6 +17,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 

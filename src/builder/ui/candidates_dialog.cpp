@@ -103,14 +103,14 @@ CandidatesDialog::CandidatesDialog(const DialogLook &look, PuzzleRecord &working
             slot.score > 0 ? tr("%1 (%2% fill)").arg(slotCaptions()[k]).arg(gridStats(*slot.record).fillPercent())
                            : slotCaptions()[k],
             this);
-        caption->setObjectName(QStringLiteral("BFLabel%1").arg(k + 1));
+        caption->setObjectName(QStringLiteral("CandidateCaption%1").arg(k + 1));
         caption->setAlignment(Qt::AlignCenter);
         caption->setMinimumWidth(scaledBy(120, look.screenFactor));
         caption->setAutoFillBackground(true);
         auto *image = new CandidateImage(side, this);
-        image->setObjectName(QStringLiteral("PuzzImage%1").arg(k + 1));
-        image->clicked = [this, k] { onPuzzImageClicked(k + 1); };
-        image->doubleClicked = [this, k] { onPuzzImageDoubleClicked(k + 1); };
+        image->setObjectName(QStringLiteral("CandidatePicture%1").arg(k + 1));
+        image->clicked = [this, k] { selectCandidate(k + 1); };
+        image->doubleClicked = [this, k] { enlargeCandidate(k + 1); };
         m_captions[static_cast<size_t>(k)] = caption;
         m_images[static_cast<size_t>(k)] = image;
         const int row = (k / 2) * 2;
@@ -159,7 +159,7 @@ CandidatesDialog::CandidatesDialog(const DialogLook &look, PuzzleRecord &working
     side_->addWidget(cancel);
     layout->addLayout(side_, 1);
     connect(m_excluded, &QListWidget::currentRowChanged, this, [this] { showLeftOutReason(); });
-    connect(save, &QPushButton::clicked, this, &CandidatesDialog::onSaveClicked);
+    connect(save, &QPushButton::clicked, this, &CandidatesDialog::saveCandidate);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     const QColor face = palette().color(QPalette::Button);
@@ -176,11 +176,11 @@ void CandidatesDialog::showEvent(QShowEvent *event)
     ConventionalDialog::showEvent(event);
     if (m_firstActivation) {
         m_firstActivation = false;
-        onPuzzImageClicked(1);
+        selectCandidate(1);
     }
 }
 
-void CandidatesDialog::onPuzzImageClicked(int slot)
+void CandidatesDialog::selectCandidate(int slot)
 {
     // An empty slot holds nothing of this build: nothing to select.
     if (slot < 1 || slot > 4 || m_candidates[static_cast<size_t>(slot - 1)].score < 1)
@@ -227,7 +227,7 @@ void CandidatesDialog::setNote(const QString &note)
     m_note->setVisible(!note.isEmpty());
 }
 
-void CandidatesDialog::onPuzzImageDoubleClicked(int slot)
+void CandidatesDialog::enlargeCandidate(int slot)
 {
     if (slot < 1 || slot > 4 || m_candidates[static_cast<size_t>(slot - 1)].score < 1)
         return;
@@ -236,7 +236,7 @@ void CandidatesDialog::onPuzzImageDoubleClicked(int slot)
     m_host.runModal(view);
 }
 
-void CandidatesDialog::onSaveClicked()
+void CandidatesDialog::saveCandidate()
 {
     if (m_selected < 1)
         return;

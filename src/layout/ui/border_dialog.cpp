@@ -32,7 +32,7 @@ BorderDialog::BorderDialog(const DialogLook &look, UiHost &host, const LayoutObj
     auto *form = new QFormLayout;
     form->addRow(tr("Width"), m_width);
     form->addRow(tr("Border Color"), m_color);
-    auto *buttons = okCancelButtons(this, [this] { onOkButtonClicked(); });
+    auto *buttons = okCancelButtons(this, [this] { acceptEntries(); });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_useBorder);
     layout->addLayout(form);
@@ -47,7 +47,7 @@ void BorderDialog::onUseBorderToggled()
 }
 
 // The width is checked even without a border: it is kept for when the border is turned on again.
-void BorderDialog::onOkButtonClicked()
+void BorderDialog::acceptEntries()
 {
     const auto width = positiveWholeNumber(m_width->text(), std::numeric_limits<int16_t>::max());
     if (!width) {
