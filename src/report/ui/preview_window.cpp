@@ -5,14 +5,14 @@
 #include "common/ui/ui_host.h"
 #include "export/export_formats.h"
 #include "export/metafile_format.h"
+#include "export/ui/jpeg_factor_dialog.h"
+#include "export/ui/metafile_creation_dialog.h"
+#include "export/ui/pixel_width_dialog.h"
+#include "export/ui/web_page_dialog.h"
 #include "export/web_page.h"
 #include "report/ui/copies_dialog.h"
-#include "report/ui/jpeg_factor_dialog.h"
-#include "report/ui/metafile_creation_dialog.h"
-#include "report/ui/pixel_width_dialog.h"
 #include "report/ui/stream_preview.h"
 #include "report/ui/stream_printer.h"
-#include "report/ui/web_page_dialog.h"
 #include "store/settings.h"
 
 #include <QAction>
