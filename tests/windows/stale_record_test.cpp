@@ -55,6 +55,7 @@ QStringList listedNames(const Session &session)
 TEST(StaleRecord, ASaveOrDeleteAfterAnotherProgramChangedTheCollectionIsRefusedAndTheEditsStay)
 {
     Scene s;
+    s.p.session.settings.misc.showTips = false; // the main window is activated here
     MainWindow &main = *s.p.window;
     const QString path = s.p.collection();
     const CollectionFile file(path);
