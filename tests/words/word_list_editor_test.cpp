@@ -163,8 +163,7 @@ TEST(WordListEditor, ChecksPointAtTheRowAndLeavingAChangedPuzzleAsks)
                             *p.session.candidates,
                             p.session.shapeLibrary().path(),
                             p.startup.file("X.QX3"),
-                            true,
-                            -1,
+                            p.session.currentPlace,
                             {},
                             {}};
     WordListEditor w(context, p.host, QString());
@@ -205,6 +204,7 @@ TEST(WordListEditor, AnExistingPuzzleCountsALayoutChangeAsAChange)
     *p.session.current = *built;
     const QString file = p.startup.file(QStringLiteral("ONE.QX3"));
     ASSERT_TRUE(CollectionFile(file).append(*built));
+    p.session.currentPlace = PuzzlePlace::read(0, CollectionFile(file).file().read(0).value());
     DialogLook look;
     look.screenFactor = 1.6;
     WordListContext context{look,
@@ -214,8 +214,7 @@ TEST(WordListEditor, AnExistingPuzzleCountsALayoutChangeAsAChange)
                             *p.session.candidates,
                             p.session.shapeLibrary().path(),
                             file,
-                            false,
-                            0,
+                            p.session.currentPlace,
                             {},
                             {}};
     WordListEditor w(context, p.host, QStringLiteral("Modify Existing Puzzle"));
@@ -255,6 +254,7 @@ TEST(WordListEditor, AFailedSaveShowsOneErrorBoxAndLeavesTheCollectionAsItWas)
             writeAll(file, bytes);
         }
         *p.session.current = *built;
+        p.session.currentPlace = PuzzlePlace::read(0, CollectionFile(file).file().read(0).value());
         const DialogLook look;
         WordListContext context{look,
                                 p.session.settings,
@@ -263,8 +263,7 @@ TEST(WordListEditor, AFailedSaveShowsOneErrorBoxAndLeavesTheCollectionAsItWas)
                                 *p.session.candidates,
                                 p.session.shapeLibrary().path(),
                                 file,
-                                false,
-                                0,
+                                p.session.currentPlace,
                                 {},
                                 {}};
         WordListEditor w(context, p.host, QStringLiteral("Modify Existing Puzzle"));

@@ -250,8 +250,8 @@ void CandidatesDialog::onSaveClicked()
     m_working.stampSaved(candidate.placed);
     if (answer != Answer::Yes)
         return;
-    if (!savePuzzleInto(this, m_host, m_target.collectionPath, m_working, m_target.isNew, m_target.recordNumber,
-                        m_target.reloadAndReselect)) {
+    if (savePuzzleInto(this, m_host, m_target.collectionPath, m_working, m_target.place, m_target.reloadAndReselect) !=
+        SaveResult::Saved) {
         reject();
         return;
     }

@@ -136,8 +136,8 @@ QBoxLayout *WordListEditor::buildRightColumn()
     const double f = m_context.look.screenFactor;
     ShapeListOptions shapeOptions;
     shapeOptions.pictureSize = 148;
-    shapeOptions.followLastShape = m_context.isNew;
-    if (!m_context.isNew) {
+    shapeOptions.followLastShape = m_context.place.isNew();
+    if (!m_context.place.isNew()) {
         shapeOptions.currentPuzzleShape = currentPuzzleShape(
             m_context.working.widthInUse(), m_context.working.heightInUse(),
             std::span<const uint8_t, ShapeRecord::CellCount>(m_context.working.Grid.data(), ShapeRecord::CellCount));
@@ -232,7 +232,7 @@ void WordListEditor::addInternationalCharacterKeys()
 // A built puzzle keeps its words, shape and options.
 void WordListEditor::enableByMode()
 {
-    const bool isNew = m_context.isNew;
+    const bool isNew = m_context.place.isNew();
     m_spellCheck->setEnabled(bool(m_context.spellCheck));
     m_thesaurus->setEnabled(bool(m_context.thesaurus));
     // The layout may change in both modes.
@@ -269,7 +269,7 @@ void WordListEditor::formShow()
 {
     // Fifteen pixels above the centred position, never above the top of the screen.
     move(x(), std::max(0, y() - 15));
-    m_grid->fill(m_context.working, !m_context.isNew);
+    m_grid->fill(m_context.working, !m_context.place.isNew());
     m_grid->fitNarrowColumns();
     m_shapes->start();
     m_category->addItems(m_context.categories);
@@ -289,7 +289,7 @@ void WordListEditor::formShow()
     m_bestFit->setChecked(options.bestFit);
     drawLayout();
     m_title->setFocus();
-    if (!m_context.isNew)
+    if (!m_context.place.isNew())
         m_original = std::make_unique<PuzzleRecord>(m_context.working);
 }
 
@@ -405,20 +405,19 @@ void WordListEditor::onCreateItClicked()
                 ? tr("Smallest square: %1 \u00d7 %1, every word placed.").arg(square->side)
                 : tr("No square up to 49 \u00d7 49 holds every word: %1 \u00d7 %1 holds the most.").arg(square->side);
     }
-    CandidatesDialog candidates(
-        look(), m_context.working, m_context.candidates, m_context.currentShape,
-        SaveTarget{m_context.collectionPath, m_context.isNew, m_context.recordNumber, m_context.reloadAndReselect},
-        m_host, this);
+    CandidatesDialog candidates(look(), m_context.working, m_context.candidates, m_context.currentShape,
+                                SaveTarget{m_context.collectionPath, m_context.place, m_context.reloadAndReselect},
+                                m_host, this);
     candidates.setNote(note);
     m_host.runModal(candidates);
     if (candidates.saved())
         accept();
 }
 
-bool WordListEditor::writeAndSave()
+SaveResult WordListEditor::writeAndSave()
 {
     writeRowsIntoRecord(typedPuzzle(), m_context.working);
-    return savePuzzleInto(this, m_host, m_context.collectionPath, m_context.working, false, m_context.recordNumber,
+    return savePuzzleInto(this, m_host, m_context.collectionPath, m_context.working, m_context.place,
                           m_context.reloadAndReselect);
 }
 
@@ -435,15 +434,22 @@ void WordListEditor::onSaveButtonClicked()
         m_category->setFocus();
         return;
     }
-    if (writeAndSave())
+    switch (writeAndSave()) {
+    case SaveResult::Saved:
         accept();
-    else
+        return;
+    case SaveResult::Failed:
         ConventionalDialog::reject();
+        return;
+    case SaveResult::Changed:
+        // Another program changed the puzzle's record: the editor stays open with everything typed.
+        return;
+    }
 }
 
 bool WordListEditor::changed()
 {
-    if (m_context.isNew || !m_original)
+    if (m_context.place.isNew() || !m_original)
         return false;
     writeRowsIntoRecord(typedPuzzle(), m_context.working);
     const PuzzleRecord &a = m_context.working;
@@ -522,7 +528,7 @@ void WordListEditor::onAddWordsButtonClicked()
                                m_context.settings.createOptions.caseSensitivity,
                                m_context.working,
                                m_context.collectionPath,
-                               m_context.recordNumber,
+                               m_context.place,
                                m_context.reloadAndReselect,
                                &m_context.settings};
     if (!runManualPlacement(this, std::move(placement), m_host))
@@ -561,7 +567,7 @@ void WordListEditor::onImportClueClicked()
 
 void WordListEditor::onExportClueClicked()
 {
-    WordListExportDialog exporter(look(), m_context.settings, m_host, gridRows(), m_context.isNew, this);
+    WordListExportDialog exporter(look(), m_context.settings, m_host, gridRows(), m_context.place.isNew(), this);
     m_host.runModal(exporter);
 }
 
@@ -584,7 +590,7 @@ void WordListEditor::onSpellClueClicked()
     }
     const QStringList wordsBefore = words;
     const QStringList cluesBefore = clues;
-    m_context.spellCheck(this, words, clues, m_context.isNew);
+    m_context.spellCheck(this, words, clues, m_context.place.isNew());
     for (int row = 0; row < Rows; ++row) {
         if (words[row] != wordsBefore[row])
             m_grid->item(row, WordGrid::WordColumn)->setText(withoutUnstorable(words[row]).left(MaxWordLength));

@@ -6,6 +6,7 @@
 
 #include "builder/grid_builder.h"
 #include "common/ui/dialog_conventions.h"
+#include "store/ui/puzzle_saving.h"
 #include "words/create_checks.h"
 #include "words/ui/word_grid.h"
 #include "words/word_list_text.h"
@@ -37,8 +38,9 @@ struct WordListContext {
     CandidateSlots &candidates;
     QString shapeLibraryPath;
     QString collectionPath;
-    bool isNew = true;
-    int recordNumber = -1;
+    // New (the puzzle is built here), or the record an existing puzzle was read from: Save writes
+    // it back there only while the record still holds what was read.
+    PuzzlePlace &place;
     QStringList categories; // the main window's category list
     // Reselects a saved puzzle by category and name and reloads the main window's lists.
     std::function<void(const std::string &, const std::string &)> reloadAndReselect;
@@ -111,7 +113,7 @@ private:
     void fitCategoryBox();
     void drawLayout();
     void focusRow(int row, int column);
-    bool writeAndSave();
+    SaveResult writeAndSave();
 
     WordListContext m_context;
     UiHost &m_host;
