@@ -236,7 +236,8 @@ TEST(CandidateWindow, AWordLeftOutSaysWhyAndEachGridGivesItsFill)
         w->setNote(QStringLiteral("Smallest square: 13 \u00d7 13, every word placed."));
         EXPECT_TRUE(w->noteLabel()->isVisible());
         const QString caption = w->slotCaption(1)->text();
-        EXPECT_TRUE(caption.startsWith(QStringLiteral("Best Fit (")) && caption.endsWith(QStringLiteral("% fill)")))
+        EXPECT_TRUE(caption.startsWith(QStringLiteral("Best Fit: 2 of 3 words\n1.0 crossings per word, ")) &&
+                    caption.endsWith(QStringLiteral("% fill")))
             << caption.toStdString();
         EXPECT_TRUE(w->leftOutReason()->text().isEmpty());
         w->excludedWords()->setCurrentRow(0);

@@ -23,6 +23,7 @@ class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 namespace qx {
 
@@ -72,7 +73,8 @@ public:
     QLineEdit *attemptsEdit() const { return m_attempts; }
     QCheckBox *autoShrink() const { return m_shrink; }
     QCheckBox *quickCreate() const { return m_quick; }
-    QCheckBox *bestFit() const { return m_bestFit; }
+    QCheckBox *thorough() const { return m_thorough; }
+    QSpinBox *effort() const { return m_effort; }
     ShapeListPanel *shapes() const { return m_shapes; }
     QPushButton *button(const QString &objectName) const;
 
@@ -126,7 +128,8 @@ private:
     QLineEdit *m_attempts = nullptr;
     QCheckBox *m_shrink = nullptr;
     QCheckBox *m_quick = nullptr;
-    QCheckBox *m_bestFit = nullptr;
+    QCheckBox *m_thorough = nullptr;
+    QSpinBox *m_effort = nullptr;
     ShapeListPanel *m_shapes = nullptr;
     QLabel *m_layoutImage = nullptr;
     QPushButton *m_changeLayout = nullptr;
