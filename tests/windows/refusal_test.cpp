@@ -610,7 +610,7 @@ const ErrorPath ErrorPaths[] = {
          a.pickMenuEntry(QStringLiteral("Border"));
          a.drive([](QWidget *w) {
              auto *d = qobject_cast<BorderDialog *>(w);
-             d->useBorder()->setChecked(false);
+             d->useBorder()->setChecked(true);
              d->widthBox()->setText(QStringLiteral("0"));
              clickButton(d, QStringLiteral("Ok"));
          });
