@@ -7,6 +7,7 @@
 #include "report/ui/stream_printer.h"
 
 #include "support/real_host.h"
+#include "support/screenshots.h"
 #include "windows/window_scene.h"
 
 #include <QAction>
@@ -57,6 +58,7 @@ TEST(NoPrinter, PrintOpensThePrintDialogOnPrintToFileAndPrintsThere)
                     chosen = combo->currentText();
             }
             EXPECT_EQ(dialog->printer()->outputFileName(), expected);
+            qx::test::saveScreenshot(*dialog, QStringLiteral("print_dialog_without_printers.png"));
             dialog->accept();
         });
         s.modal(preview);

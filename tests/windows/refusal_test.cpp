@@ -459,7 +459,7 @@ const ErrorPath ErrorPaths[] = {
          const ShapeRecord shape = fullShape(13, 13);
          buildCandidates(s.record, shape, BuildOptions{2, false, false, 17, 1}, s.candidates);
          CandidatesDialog dialog(s.look(), s.record, s.candidates, shape,
-                                 SaveTarget{s.p.startup.file(QStringLiteral("no/such/folder/OUT.QX3")), true, -1, {}},
+                                 SaveTarget{s.p.startup.file(QStringLiteral("no/such/folder/OUT.QX3")), {}, {}},
                                  s.p.host);
          a.setFallback(QStringLiteral("Yes")); // words left out: save anyway
          a.drive([](QWidget *w) {
@@ -610,7 +610,7 @@ const ErrorPath ErrorPaths[] = {
          a.pickMenuEntry(QStringLiteral("Border"));
          a.drive([](QWidget *w) {
              auto *d = qobject_cast<BorderDialog *>(w);
-             d->useBorder()->setChecked(false);
+             d->useBorder()->setChecked(true);
              d->widthBox()->setText(QStringLiteral("0"));
              clickButton(d, QStringLiteral("Ok"));
          });
