@@ -75,12 +75,14 @@ Result spellCommand(const Options &o)
         if (!text.isEmpty() && !(*engine)->accepts(text))
             refusals.push_back({row, inClue, text, (*engine)->suggest(text)});
     };
+    // Every row, as the editor's check goes through them: the words the builder left out beyond
+    // the word count are the ones most worth checking.
     const auto rows = recordRows(*record);
-    for (int k = 0; k < record->wordsInUse(); ++k)
-        check(k + 1, false, rows[size_t(k)].word.trimmed());
-    for (int k = 0; k < record->wordsInUse(); ++k)
-        for (const QString &piece : cluePieces(rows[size_t(k)].clue.trimmed()))
-            check(k + 1, true, pieceWord(piece));
+    for (size_t k = 0; k < rows.size(); ++k)
+        check(int(k) + 1, false, rows[k].word.trimmed());
+    for (size_t k = 0; k < rows.size(); ++k)
+        for (const QString &piece : cluePieces(rows[k].clue.trimmed()))
+            check(int(k) + 1, true, pieceWord(piece));
 
     if (o.flag(QStringLiteral("--json"))) {
         QJsonArray out;
