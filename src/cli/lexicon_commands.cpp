@@ -1,5 +1,6 @@
 #include "cli/lexicon_commands.h"
 
+#include "cli/clues_command.h"
 #include "cli/options.h"
 #include "common/native_file.h"
 #include "lexicon/languages.h"
@@ -107,7 +108,7 @@ Result spellCommand(const Options &o)
 
 AcceptedOptions thesaurusOptions()
 {
-    return {{}, {QStringLiteral("--british"), QStringLiteral("--json")}};
+    return {{QStringLiteral("--language")}, {QStringLiteral("--british"), QStringLiteral("--json")}};
 }
 
 Result thesaurusCommand(const Options &o)
@@ -115,7 +116,13 @@ Result thesaurusCommand(const Options &o)
     if (o.positional.size() != 1 || o.positional[0].trimmed().isEmpty())
         return fail(QStringLiteral("thesaurus needs WORD"));
     const QString dir = programDir(o);
-    const ThesaurusFiles &files = thesaurusFiles(o.flag(QStringLiteral("--british")) ? 2 : 1);
+    const auto code = thesaurusNamed(o.value(QStringLiteral("--language"), o.flag(QStringLiteral("--british"))
+                                                                               ? QStringLiteral("british")
+                                                                               : QStringLiteral("american")));
+    if (!code)
+        return fail(QStringLiteral("--language needs one of american, british, spanish, italian, french, german, "
+                                   "swedish (there is no Dutch thesaurus)"));
+    const ThesaurusFiles &files = thesaurusFiles(*code);
     auto engine = ThesaurusEngine::open(dir + QLatin1Char('/') + QLatin1String(files.dataFile),
                                         dir + QLatin1Char('/') + QLatin1String(files.indexFile));
     if (!engine)
