@@ -22,8 +22,7 @@ QStringList tableBaseForms(const QString &word)
     static const std::map<QString, QStringList> forms = {
         {QStringLiteral("rains"), {QStringLiteral("rain")}},  {QStringLiteral("rained"), {QStringLiteral("rain")}},
         {QStringLiteral("geese"), {QStringLiteral("goose")}}, {QStringLiteral("systems"), {QStringLiteral("system")}},
-        {QStringLiteral("ran"), {QStringLiteral("run")}},
-        {QStringLiteral("rules"), {QStringLiteral("rule")}},
+        {QStringLiteral("ran"), {QStringLiteral("run")}},     {QStringLiteral("rules"), {QStringLiteral("rule")}},
     };
     const auto found = forms.find(word);
     return found == forms.end() ? QStringList{word} : found->second;
