@@ -266,8 +266,8 @@ BuildOutcome buildThorough(const PuzzleRecord &working, const ShapeRecord &shape
 
 } // namespace
 
-BuildOutcome Build(const PuzzleRecord &working, const ShapeRecord &shape, const BuildOptions &options,
-                   CandidateSlots &candidates, BuildObserver *observer)
+BuildOutcome buildCandidates(const PuzzleRecord &working, const ShapeRecord &shape, const BuildOptions &options,
+                             CandidateSlots &candidates, BuildObserver *observer)
 {
     if (options.thorough)
         return buildThorough(working, shape, options, candidates, observer, false, true);

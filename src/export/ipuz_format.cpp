@@ -1,6 +1,7 @@
 #include "export/ipuz_format.h"
 
 #include "common/cp1252.h"
+#include "common/product.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -82,7 +83,7 @@ FileOutcome<QByteArray> IpuzFormat::encodeGrid(const SolvingGrid &grid, const Pu
     QJsonObject ipuz{
         {QStringLiteral("version"), QStringLiteral("http://ipuz.org/v2")},
         {QStringLiteral("kind"), QJsonArray{QStringLiteral("http://ipuz.org/crossword#1")}},
-        {QStringLiteral("origin"), QStringLiteral("Quorvex")},
+        {QStringLiteral("origin"), QLatin1String(ProductName)},
         {QStringLiteral("title"), unicode(grid.title())},
         {QStringLiteral("dimensions"),
          QJsonObject{{QStringLiteral("width"), grid.width()}, {QStringLiteral("height"), grid.height()}}},

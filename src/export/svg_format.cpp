@@ -1,5 +1,6 @@
 #include "export/svg_format.h"
 
+#include "common/product.h"
 #include "export/pdf_format.h"
 #include "report/recording_canvas.h"
 #include "report/stream_replay.h"
@@ -46,7 +47,7 @@ FileOutcome<QByteArray> SvgFormat::encode(const ExportInput &input, const QStrin
     generator.setSize(QSize(static_cast<int>(std::lround(size.width())), static_cast<int>(std::lround(size.height()))));
     generator.setViewBox(QRectF(QPointF(0, 0), size));
     generator.setTitle(PdfFormat::titleOf(input.record));
-    generator.setDescription(QStringLiteral("Quorvex"));
+    generator.setDescription(QLatin1String(ProductName));
     QPainter painter;
     if (!painter.begin(&generator))
         return FileError{FileError::Kind::Io, path, QCoreApplication::translate("qx", "The SVG could not be made")};

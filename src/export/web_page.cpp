@@ -2,6 +2,7 @@
 
 #include "common/cp1252.h"
 #include "common/native_file.h"
+#include "common/storable_text.h"
 #include "export/jpeg_format.h"
 
 #include <QCoreApplication>
@@ -16,17 +17,6 @@ namespace {
 QString lineOf(const QString &line)
 {
     return line + QStringLiteral("\r\n");
-}
-
-// The text cut to n characters, never between the halves of a surrogate pair.
-QString cutTo(const QString &text, int n)
-{
-    if (text.size() <= n)
-        return text;
-    qsizetype end = n;
-    if (text[end - 1].isHighSurrogate())
-        --end;
-    return text.left(end);
 }
 
 } // namespace
@@ -118,8 +108,8 @@ void takeWebTexts(Settings::Html &page, const std::array<QString, 4> &blocks, co
 {
     Settings::HtmlBlock *targets[] = {&page.firstHeader, &page.secondHeader, &page.firstFooter, &page.secondFooter};
     for (size_t i = 0; i < blocks.size(); ++i)
-        targets[i]->text = cutTo(blocks[i].trimmed(), MaxWebBlockText);
-    page.webTitle = cutTo(title.trimmed(), MaxWebTitle);
+        targets[i]->text = cutToLength(blocks[i].trimmed(), MaxWebBlockText);
+    page.webTitle = cutToLength(title.trimmed(), MaxWebTitle);
 }
 
 QString HtmlFormat::name() const

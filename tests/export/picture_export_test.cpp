@@ -62,7 +62,7 @@ const Sample &sample()
         if (const auto record = CollectionFile(SamplePath).read(2))
             out.record = *record;
         PrintOptions options;
-        initPageLay(options, out.record.Layout);
+        applyLayout(options, out.record.Layout);
         out.page = renderPuzzlePage(out.record, options);
         return out;
     }();

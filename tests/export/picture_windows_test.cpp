@@ -11,6 +11,7 @@
 #include "store/collection_file.h"
 #include "store/settings.h"
 
+#include "support/screenshots.h"
 #include "support/scripted_ui_host.h"
 #include "support/temp_dir.h"
 
@@ -34,8 +35,6 @@ using namespace qx::test;
 namespace {
 
 const QString SamplePath = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3");
-const QString ScreenshotDir = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
-
 QByteArray contents(const QString &path)
 {
     QFile f(path);
@@ -73,9 +72,8 @@ struct Fixture {
 
 void saveGrab(QWidget &w, const QString &name)
 {
-    QDir().mkpath(ScreenshotDir);
     w.show();
-    EXPECT_TRUE(w.grab().save(ScreenshotDir + QLatin1Char('/') + name));
+    saveScreenshot(w, name);
     w.hide();
 }
 
@@ -99,13 +97,13 @@ TEST(PictureWindows, WidthAndFactorAreRefusedUnlessAllowedAndTheWindowStaysOpen)
         if (c.width) {
             PixelWidthDialog d({}, host, PixelWidthDialog::Mode::Bitmap, 640, QSizeF(8.5, 11));
             d.widthEdit()->setText(QString::fromLatin1(c.typed));
-            d.onCreateButtonClicked();
+            d.createPicture();
             EXPECT_EQ(d.pixelWidth(), c.accepted);
             EXPECT_EQ(d.result(), c.accepted ? QDialog::Accepted : QDialog::Rejected);
         } else {
             JpegFactorDialog d({}, host, 50);
             d.factorEdit()->setText(QString::fromLatin1(c.typed));
-            d.onOkButtonClicked();
+            d.acceptEntries();
             EXPECT_EQ(d.quality(), c.accepted);
         }
         if (c.accepted) {
@@ -175,7 +173,7 @@ TEST(PictureWindows, BitmapAndJpegAreWrittenAtTheWidthAskedAndTheZoomStays)
     f.host.onModal([](QDialog &d) {
         auto &j = dynamic_cast<JpegFactorDialog &>(d);
         j.factorEdit()->setText(QStringLiteral("85"));
-        j.onOkButtonClicked();
+        j.acceptEntries();
         return j.result();
     });
     p->actions().jpegFactor->trigger();

@@ -77,7 +77,7 @@ WebPageDialog::WebPageDialog(const DialogLook &look, Settings &settings, UiHost 
     auto *cancel = new QPushButton(tr("&Cancel"), this);
     m_save->setAutoDefault(false);
     cancel->setAutoDefault(false);
-    connect(m_save, &QPushButton::clicked, this, &WebPageDialog::onSaveButtonClicked);
+    connect(m_save, &QPushButton::clicked, this, &WebPageDialog::saveWebPage);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
@@ -146,7 +146,7 @@ QWidget *WebPageDialog::blockControls(const QString &caption, Block &block, int 
     return box;
 }
 
-void WebPageDialog::onSaveButtonClicked()
+void WebPageDialog::saveWebPage()
 {
     Settings &s = m_settings;
     PixelWidthDialog width(look(), m_host, PixelWidthDialog::Mode::Jpeg, s.reports.pixelWidth,

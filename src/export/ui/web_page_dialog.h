@@ -46,7 +46,7 @@ public:
     // The page written by the last Save, empty before one succeeded.
     QString savedPage() const { return m_savedPage; }
 
-    void onSaveButtonClicked();
+    void saveWebPage();
 
 private:
     QWidget *blockControls(const QString &caption, Block &block, int index);
