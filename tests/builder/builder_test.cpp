@@ -430,9 +430,9 @@ TEST(ThoroughSearch, ReportsItsProgressAndAbortKeepsTheBestGridSoFar)
         ASSERT_GT(candidates[0].score, 0);
         expectSoundCrossword(*candidates[0].record);
         EXPECT_EQ(observer.lines.front().first, QStringLiteral("Thorough Search"));
-        EXPECT_EQ(observer.lines.back().first,
-                  abort ? QStringLiteral("Aborted with %1 of 150 words placed").arg(candidates[0].score)
-                        : QStringLiteral("Thorough Search"));
+        EXPECT_EQ(observer.lines.back().first, abort
+                                                   ? QStringLiteral("Aborted: %1 of 150 words").arg(candidates[0].score)
+                                                   : QStringLiteral("Thorough Search"));
         EXPECT_EQ(observer.lines.back().second, abort ? QString() : QStringLiteral("Completed"));
         // A line per round names the most words placed so far.
         EXPECT_TRUE(std::any_of(observer.lines.begin(), observer.lines.end(), [](const auto &line) {
