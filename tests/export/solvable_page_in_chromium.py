@@ -351,8 +351,7 @@ def solve(browser, stem, failures, screenshot=None):
                 browser.key(letter.lower(), letter.lower())
 
     browser.tool("check-puzzle")
-    failures.check((browser.js(focused) or "").startswith("s"),
-                   f"{name}: the focus is not back in the grid after Check puzzle")
+    focus_check(browser, failures, name)("Check puzzle")
     status = browser.js("document.getElementById('status').textContent")
     failures.check(status == SOLVED, f"{name}: check says {status!r}")
     typed = browser.js("document.querySelectorAll('.sq.open:not(.given)').length")
@@ -452,6 +451,14 @@ def check_in_view(browser, name, failures, what):
     failures.check(s["scrollWidth"] <= s["width"], f"{name}: {what}: the page is {s['scrollWidth']} px wide")
 
 
+def focus_check(browser, failures, name):
+    """A check that the focus is on a square of the grid, after `what`."""
+    def check(what):
+        failures.check((browser.js("document.activeElement.id") or "").startswith("s"),
+                       f"{name}: the focus is not on a square after {what}")
+    return check
+
+
 def phone(browser, stem, failures, work, side):
     """One puzzle solved on a phone by taps and input events alone."""
     name = f"phone {side}x{side}"
@@ -459,8 +466,7 @@ def phone(browser, stem, failures, work, side):
     target = browser.open("file://" + os.path.abspath(stem + ".html"), PHONE)
     focused = "document.activeElement && document.activeElement.id"
     current = "document.getElementById('current').textContent"
-    in_grid = lambda what: failures.check((browser.js(focused) or "").startswith("s"),  # noqa: E731
-                                          f"{name}: the focus is not on a square after {what}")
+    in_grid = focus_check(browser, failures, name)
 
     failures.check(browser.js("document.scrollingElement.scrollWidth <= innerWidth"), f"{name}: the page scrolls sideways")
     failures.check(browser.js("getComputedStyle(document.querySelector('.help.touch')).display !== 'none' && "
@@ -503,7 +509,8 @@ def phone(browser, stem, failures, work, side):
                    f"{name}: a deletion by input event does not empty the square")
 
     # The tools that leave the letters alone give the focus back to the square.
-    for action in ("check-letter", "check-word", "pencil", "pencil", "timer", "timer", "zoom", "zoom", "next", "prev"):
+    for action in ("check-letter", "check-word", "clear-word", "pencil", "pencil", "timer", "timer", "zoom", "zoom",
+                   "next", "prev"):
         if browser.js(f"document.querySelector('[data-act={action}]').hidden"):
             continue
         browser.tool(action, touch=True)
@@ -545,8 +552,7 @@ def phone(browser, stem, failures, work, side):
 def print_and_reveal(browser, name, failures, work, words):
     """The printed page, blank and with the letters; then Clear all, Reveal puzzle and Check puzzle."""
     letters = browser.js("document.querySelectorAll('.sq.open:not(.given)').length")
-    in_grid = lambda what: failures.check((browser.js("document.activeElement.id") or "").startswith("s"),  # noqa: E731
-                                          f"{name}: the focus is not on a square after {what}")
+    in_grid = focus_check(browser, failures, name)
     # A letter no clue holds, in every square, so that a letter in the print can only come from the grid.
     key = browser.js("'quorvex-progress:' + JSON.parse(document.getElementById('puzzle-data').textContent).id")
     # (Written as the page goes, after the page has kept its own letters.)
@@ -580,6 +586,9 @@ def print_and_reveal(browser, name, failures, work, words):
     first, right, _ = words[0]["squares"][0]
     browser.tap(f"[data-i='{first}']")
     browser.insert(right)
+    for action in ("reveal-letter", "reveal-word"):
+        browser.tool(action, touch=True)
+        in_grid(action)
     browser.tool("reveal-puzzle", touch=True)
     browser.tap("dialog[open] button[value=ok]")
     in_grid("Reveal puzzle")
