@@ -556,10 +556,13 @@
     var then = button.value === 'ok' ? confirmed : null;
     dialog.close();
     if (then) then();
+    backToGrid();
   });
+  // Closed with Escape: back to the grid too. (The close event comes later than the click above,
+  // when the page may have moved on.)
   dialog.addEventListener('close', function () {
     confirmed = null;
-    backToGrid();
+    if (!grid.contains(document.activeElement)) backToGrid();
   });
 
   function pauseTimer(paused) {

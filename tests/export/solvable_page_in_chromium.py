@@ -231,6 +231,13 @@ class Browser:
             press(f"[aria-controls={opener[1:]}]")
         press(f"[data-act={action}]")
 
+    def answer(self, choice):
+        """A tap on a button of the page's confirmation, and its closing waited for."""
+        self.tap(f"dialog[open] button[value={choice}]")
+        deadline = time.monotonic() + 10
+        while self.js("!!document.querySelector('dialog[open]')") and time.monotonic() < deadline:
+            time.sleep(0.02)
+
     def insert(self, text):
         """Text as an on-screen keyboard sends it: an input event, no key events."""
         self.send("Input.insertText", {"text": text})
@@ -516,9 +523,27 @@ def phone(browser, stem, failures, work, side):
         browser.tool(action, touch=True)
         in_grid(action)
     failures.check(browser.js(current).startswith(words[0]["label"] + ":"), f"{name}: next and previous lose the word")
+    # A reveal of the puzzle asks first, and Cancel leaves it be.
+    browser.tool("reveal-puzzle", touch=True)
+    browser.answer("cancel")
+    in_grid("a cancelled Reveal puzzle")
+    failures.check(not browser.js("document.querySelector('.sq.revealed')"), f"{name}: a cancelled reveal reveals")
+
+    # A pencilled letter: lighter than a firm one, and still of AA contrast. (The word is chosen by
+    # a tap on its clue.)
+    browser.tap(".list li[data-w='0']")
+    failures.check(browser.js(current).startswith(words[0]["label"] + ":") and browser.js(focused) == f"s{first}",
+                   f"{name}: a tap on the first clue goes to {browser.js(focused)} in {browser.js(current)!r}")
+    browser.tool("pencil", touch=True)
+    browser.insert(words[0]["squares"][0][1])
+    browser.tool("pencil", touch=True)
+    browser.insert(words[0]["squares"][1][1])
+    colour = "getComputedStyle(document.getElementById('s{}')).color"
+    failures.check(browser.js(colour.format(first)) != browser.js(colour.format(words[0]["squares"][1][0])),
+                   f"{name}: a pencilled letter looks like a firm one")
+    low = browser.js(LOW_CONTRAST)
+    failures.check(not low, f"{name}: texts below 4.5:1 with a pencilled letter: {low[:6]}")
     browser.tap(f"[data-i='{first}']")
-    if not browser.js(current).startswith(words[0]["label"] + ":"):
-        browser.tap(f"[data-i='{first}']")
 
     # Every word: its letters as input events, then the clue bar's next-word button.
     for k, word in enumerate(words):
@@ -579,7 +604,7 @@ def print_and_reveal(browser, name, failures, work, words):
 
     # Clear all, confirmed in the page; one right letter; then the rest revealed.
     browser.tool("clear-puzzle", touch=True)
-    browser.tap("dialog[open] button[value=ok]")
+    browser.answer("ok")
     in_grid("Clear all")
     failures.check(browser.js("[...document.querySelectorAll('.sq.open:not(.given) input')].every(i => !i.value)"),
                    f"{name}: Clear all leaves letters")
@@ -590,7 +615,7 @@ def print_and_reveal(browser, name, failures, work, words):
         browser.tool(action, touch=True)
         in_grid(action)
     browser.tool("reveal-puzzle", touch=True)
-    browser.tap("dialog[open] button[value=ok]")
+    browser.answer("ok")
     in_grid("Reveal puzzle")
     browser.tool("check-puzzle", touch=True)
     status = browser.js("document.getElementById('status').textContent")
