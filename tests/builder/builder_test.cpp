@@ -406,9 +406,9 @@ TEST(ThoroughSearch, NeverPlacesFewerWordsThanManyAttemptsAndStopsOnceNothingIsL
     for (const auto &c : cases) {
         const auto list = wordList(c.words, c.side, c.side);
         CandidateSlots firstFit, thorough;
-        Build(list, fullShape(c.side, c.side), BuildOptions{200, false, false, 3, 2}, firstFit);
+        buildCandidates(list, fullShape(c.side, c.side), BuildOptions{200, false, false, 3, 2}, firstFit);
         const BuildOutcome outcome =
-            Build(list, fullShape(c.side, c.side), BuildOptions{1, false, false, 3, 2, true, 0.2}, thorough);
+            buildCandidates(list, fullShape(c.side, c.side), BuildOptions{1, false, false, 3, 2, true, 0.2}, thorough);
         EXPECT_GE(thorough[0].score, firstFit[0].score);
         // Every word placed: the search ends soon after the grid stops improving.
         if (thorough[0].score == list.WordCount) {
@@ -425,7 +425,7 @@ TEST(ThoroughSearch, ReportsItsProgressAndAbortKeepsTheBestGridSoFar)
         observer.abortAfter = abort ? 100 : -1; // of 1000
         CandidateSlots candidates;
         const BuildOutcome outcome =
-            Build(list, fullShape(25, 25), BuildOptions{1, false, false, 8, 2, true, 0.5}, candidates, &observer);
+            buildCandidates(list, fullShape(25, 25), BuildOptions{1, false, false, 8, 2, true, 0.5}, candidates, &observer);
         EXPECT_EQ(outcome.aborted, abort);
         EXPECT_EQ(observer.abortedBeforeLine.has_value(), abort);
         EXPECT_EQ(observer.beeped, !abort);
