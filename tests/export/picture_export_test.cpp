@@ -412,6 +412,6 @@ TEST(WebPage, PageAndPictureAreWrittenTogetherOrNotAtAll)
     const QString same = dir.file(QStringLiteral("X.JPG"));
     const FileStatus refused = htmlFormat().write(in, same);
     ASSERT_FALSE(refused);
-    EXPECT_EQ(refused.error().kind, FileError::Kind::CannotOpen);
+    EXPECT_EQ(refused.error().kind, FileError::Kind::Refused);
     EXPECT_FALSE(QFile::exists(same));
 }
