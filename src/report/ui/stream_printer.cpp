@@ -5,11 +5,30 @@
 
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QThread>
 
 #include <algorithm>
 
 namespace qx {
+
+std::unique_ptr<QPrinter> printerLike(const QPrinter &setup)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setPrinterName(setup.printerName());
+    printer->setOutputFormat(setup.outputFormat());
+    printer->setOutputFileName(setup.outputFileName());
+    return printer;
+}
+
+bool printToFileWithoutPrinters(QPrinter &printer, const QString &file)
+{
+    if (printer.outputFormat() != QPrinter::NativeFormat || !QPrinterInfo::availablePrinterNames().isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    return true;
+}
 
 StreamPrinter::StreamPrinter(std::shared_ptr<const PageStream> stream, QObject *parent)
     : QObject(parent), m_stream(std::move(stream))
