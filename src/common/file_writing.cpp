@@ -88,8 +88,8 @@ void removeStaleTemporaries(const QByteArray &folder, const QByteArray &target)
         const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
         if (fd < 0)
             continue;
-        struct stat held {
-        }, named{};
+        struct stat held {};
+        struct stat named {};
         // The name must still be the file locked: its writer may have renamed it meanwhile.
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
             ::lstat(path.constData(), &named) == 0 && named.st_dev == held.st_dev && named.st_ino == held.st_ino)
@@ -111,8 +111,8 @@ int createTemporary(const QByteArray &folder, const QByteArray &target, QByteArr
             continue;
         if (fd < 0)
             return errno;
-        struct stat mine {
-        }, named{};
+        struct stat mine {};
+        struct stat named {};
         if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &mine) == 0 && ::lstat(name.constData(), &named) == 0 &&
             mine.st_dev == named.st_dev && mine.st_ino == named.st_ino)
             return 0;

@@ -115,7 +115,8 @@ TEST(FileDialogs, ListingProcReadsNoFileAndReturns)
     };
     ASSERT_TRUE(waitFor([&] { return loaded; }));
     const QModelIndex kmsg = model->index(QStringLiteral("/proc/kmsg"));
-    if (kmsg.isValid())
+    if (kmsg.isValid()) {
         EXPECT_TRUE(waitFor([&] { return model->type(kmsg) == QStringLiteral("File"); }));
+    }
     dialog.hide();
 }

@@ -275,8 +275,9 @@ TEST(WebPageWindow, ReplacingThePageOrItsPictureIsAskedOnceNamingBoth)
             const QString picture = f.dir.file(QStringLiteral("W.JPG"));
             for (const auto &[there, path] : {std::pair{c.page, page}, {c.picture, picture}}) {
                 QFile old(path);
-                if (there)
+                if (there) {
                     ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+                }
             }
             WebPageDialog w({}, f.settings, f.host, f.stream, 0);
             f.typeWidth(QStringLiteral("300"));

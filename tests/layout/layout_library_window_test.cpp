@@ -250,8 +250,9 @@ TEST_F(LayoutLibraryWindow, ADeleteTheLibraryRefusesIsReported)
         add({named("A")});
         open();
         QFile::remove(library.path());
-        if (folder)
+        if (folder) {
             ASSERT_TRUE(QDir().mkdir(library.path()));
+        }
         host.answerNext(Answer::Yes);
         c().remove->click();
         EXPECT_EQ(said(), (QStringList{"Delete?: Are you sure you want to delete \"A (Letter)  <<DEFAULT>>\"?",
