@@ -382,6 +382,10 @@
       if (to < 0 || to >= words.length) return;
       goToWord(to);
       break;
+    case 'Enter':
+      // The on-screen keyboard's "next" key.
+      nextWord(1);
+      break;
     case 'Escape':
       // Out of the grid at once, to the clue being solved.
       clueItems[k].focus();

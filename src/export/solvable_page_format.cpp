@@ -33,9 +33,42 @@ QString escaped(const QString &text)
     return text.toHtmlEscaped();
 }
 
+// The rows and columns that hold a letter square: a shape's margins and the shape's squares no word
+// uses beyond them only cost room on a small screen.
+struct Extent {
+    int top = 0;
+    int left = 0;
+    int width = 0;
+    int height = 0;
+
+    explicit Extent(const SolvingGrid &grid)
+    {
+        int bottom = -1;
+        int right = -1;
+        top = grid.height();
+        left = grid.width();
+        for (int r = 0; r < grid.height(); ++r) {
+            for (int c = 0; c < grid.width(); ++c) {
+                if (grid.square(r, c) != SolvingGrid::Square::Letter)
+                    continue;
+                top = std::min(top, r);
+                left = std::min(left, c);
+                bottom = std::max(bottom, r);
+                right = std::max(right, c);
+            }
+        }
+        width = right - left + 1;
+        height = bottom - top + 1;
+    }
+    // The index of a square of the grid in the page's trimmed grid.
+    int at(int r, int c) const { return (r - top) * width + (c - left); }
+};
+
 // The key of the puzzle's progress in local storage and the seed of its scrambling: a hash of its
-// title, its squares and its answers, so that another puzzle never finds this one's letters.
-uint64_t puzzleKey(const SolvingGrid &grid)
+// title, its squares and its answers, so that another puzzle never finds this one's letters. A grid
+// trimmed in the page numbers its squares afresh, so the trimming is in the key too: a page written
+// before grids were trimmed keeps its letters apart.
+uint64_t puzzleKey(const SolvingGrid &grid, const Extent &extent)
 {
     uint64_t hash = 0xcbf29ce484222325ULL;
     const auto mix = [&](uint8_t byte) {
@@ -52,6 +85,10 @@ uint64_t puzzleKey(const SolvingGrid &grid)
             mix(static_cast<uint8_t>(grid.square(r, c)));
             mix(grid.letter(r, c));
         }
+    }
+    if (extent.width != grid.width() || extent.height != grid.height()) {
+        for (const int side : {extent.top, extent.left, extent.width, extent.height})
+            mix(static_cast<uint8_t>(side));
     }
     return hash;
 }
@@ -105,37 +142,6 @@ QString cssColor(ColorValue value)
 {
     return fromColorValue(value).name();
 }
-
-// The rows and columns that hold a letter square: a shape's margins and the shape's squares no word
-// uses beyond them only cost room on a small screen.
-struct Extent {
-    int top = 0;
-    int left = 0;
-    int width = 0;
-    int height = 0;
-
-    explicit Extent(const SolvingGrid &grid)
-    {
-        int bottom = -1;
-        int right = -1;
-        top = grid.height();
-        left = grid.width();
-        for (int r = 0; r < grid.height(); ++r) {
-            for (int c = 0; c < grid.width(); ++c) {
-                if (grid.square(r, c) != SolvingGrid::Square::Letter)
-                    continue;
-                top = std::min(top, r);
-                left = std::min(left, c);
-                bottom = std::max(bottom, r);
-                right = std::max(right, c);
-            }
-        }
-        width = right - left + 1;
-        height = bottom - top + 1;
-    }
-    // The index of a square of the grid in the page's trimmed grid.
-    int at(int r, int c) const { return (r - top) * width + (c - left); }
-};
 
 QString button(const char *action, const QString &caption, const QString &more = QString())
 {
@@ -226,9 +232,9 @@ FileOutcome<QByteArray> SolvablePageFormat::encodeGrid(const SolvingGrid &grid, 
     const QString downHeading = options.downHeader.empty() ? directionName(false) : unicode(options.downHeader);
     const QString title = grid.title().empty() ? tr("Crossword Puzzle") : unicode(grid.title());
 
-    const uint64_t key = puzzleKey(grid);
-    const QString id = QStringLiteral("%1").arg(key, 16, 16, QLatin1Char('0'));
     const Extent extent(grid);
+    const uint64_t key = puzzleKey(grid, extent);
+    const QString id = QStringLiteral("%1").arg(key, 16, 16, QLatin1Char('0'));
 
     QString squares;
     QString answers;

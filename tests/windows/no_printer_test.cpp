@@ -17,6 +17,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,8 @@ TEST(NoPrinter, PrintOpensThePrintDialogOnPrintToFileAndPrintsThere)
                     chosen = combo->currentText();
             }
             EXPECT_EQ(dialog->printer()->outputFileName(), expected);
+            QDir().mkpath(QStringLiteral(QUORVEX_BINARY_DIR "/screenshots"));
+            dialog->grab().save(QStringLiteral(QUORVEX_BINARY_DIR "/screenshots/print_dialog_without_printers.png"));
             dialog->accept();
         });
         s.modal(preview);

@@ -23,7 +23,9 @@ std::unique_ptr<QPrinter> printerLike(const QPrinter &setup)
 
 bool printToFileWithoutPrinters(QPrinter &printer, const QString &file)
 {
-    if (printer.outputFormat() != QPrinter::NativeFormat || !QPrinterInfo::availablePrinterNames().isEmpty())
+    // Without any printer Qt makes a new printer a PDF writer without a file, which prints nothing.
+    const bool unset = printer.outputFormat() == QPrinter::NativeFormat || printer.outputFileName().isEmpty();
+    if (!unset || !QPrinterInfo::availablePrinterNames().isEmpty())
         return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
