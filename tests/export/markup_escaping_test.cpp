@@ -77,13 +77,15 @@ TEST(ExportMarkup, TypedTextComesBackAsTypedFromEveryMarkupFormat)
     page.webTitle = Title;
     page.firstHeader.text = Clue;
     page.secondFooter.text = Category;
+    // The same page with plain texts, to compare the elements with.
+    Settings::Html plainPage = page;
+    plainPage.webTitle = plainPage.firstHeader.text = plainPage.secondFooter.text = QStringLiteral("plain");
 
     const auto write = [&](const ExportFormat &format, const QString &name) {
         Written out{dir.file(name), dir.file(QStringLiteral("plain-") + name)};
         for (const bool typed : {true, false}) {
             const PuzzleRecord &r = typed ? record : plain;
             const auto rendered = renderPuzzlePage(r, printOptionsFromSettings(settings));
-            static const Settings::Html plainPage;
             ExportInput input;
             input.record = &r;
             input.page = rendered.stream.get();
