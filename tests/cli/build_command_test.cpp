@@ -97,6 +97,11 @@ TEST(CliBuild, TheEditorsChecksRefuseWithTheirTexts)
                                            "\"ABCDEFGHIJKLMNOP\"."));
     result = f.build(f.words("OWL:bird\n"), {"--attempts", "1000"});
     EXPECT_EQ(result.error, QStringLiteral("Attempts must be between 1 and 999.  Please correct."));
+    // A clue of a megabyte is refused naming its real length, not that of a line cut short.
+    result = f.build(f.words(QStringLiteral("OWL:") + QString(1 << 20, QLatin1Char('x')) + QStringLiteral("\n")));
+    EXPECT_EQ(result.error, QStringLiteral("The length of the clue for the word \"OWL\" is %1 characters longer than "
+                                           "the maximum clue size of 150.")
+                                .arg((1 << 20) - 150));
     result = f.build(f.words("# nothing\n\n"));
     EXPECT_EQ(result.error, QStringLiteral("No words have been entered.  Please correct."));
     result = f.build(f.words(QStringLiteral("Ω:omega\n")));
