@@ -308,8 +308,7 @@ FileOutcome<QByteArray> SolvablePageFormat::encodeGrid(const SolvingGrid &grid, 
                            "interactive-widget=resizes-content\">\n"
                            "<meta name=\"generator\" content=\"%4\">\n<title>%1</title>\n<style>\n%2</style>\n"
                            "</head>\n<body>\n<a class=\"skip\" href=\"#clues\">%3</a>\n<main>\n<h1>%1</h1>\n")
-                .arg(escaped(title), QString::fromUtf8(solvablePageStyle()), escaped(tr("Skip to the clues")),
-                     QLatin1String(ProductName));
+                .arg(escaped(title), QString::fromUtf8(solvablePageStyle()), escaped(tr("Skip to the clues")), QString::fromLatin1(ProductName));
     html += QStringLiteral("<p class=\"help keys\" id=\"help\">%1</p>\n<p class=\"help touch\">%2</p>\n")
                 .arg(escaped(tr("Click a square or a clue and type the answer; typing follows the word's direction. "
                                 "The arrow keys move, Tab and Shift+Tab go to the next and the previous word, "

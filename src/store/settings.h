@@ -54,8 +54,9 @@ struct Settings {
         bool backgroundBitmap = true;
         int dictionary = 1;     // 0 none, 1..8 a language, 9 choose at spell-check time
         int userDictionary = 1; // language last picked, 1..8
-        int thesaurus = 1;      // 0 none, 1 American, 2 British, 3 choose at use time
-        int userThesaurus = 1;  // thesaurus last picked, 1 or 2
+        int thesaurus = 1;      // 0 none, 1 American, 2 British, 3 choose at use time, 4 Spanish,
+                                // 5 Italian, 6 French, 7 German, 8 Swedish
+        int userThesaurus = 1;  // thesaurus last picked, 1, 2 or 4..8
         bool showTips = true;
 
         friend bool operator==(const Misc &, const Misc &) = default;

@@ -68,7 +68,7 @@ std::vector<WordListLine> wordListLines(QByteArrayView bytes)
         qsizetype length = end - start;
         if (length > 0 && text[end - 1] == QLatin1Char('\r'))
             --length;
-        const QString line = cutToLength(text.mid(start, length), MaxWordListLine).trimmed();
+        const QString line = text.mid(start, length).trimmed();
         start = end + 1;
         if (!line.isEmpty())
             lines.push_back({number, line});
@@ -130,9 +130,9 @@ QByteArray wordListFileBytes(const QStringList &lines)
     return bytes;
 }
 
-FileStatus writeWordListFile(const QString &path, const QStringList &lines)
+FileStatus writeWordListFile(const QString &path, const QStringList &lines, const WriteRules &rules)
 {
-    return replaceFileAtomically(path, wordListFileBytes(lines));
+    return replaceFile(path, wordListFileBytes(lines), rules);
 }
 
 std::vector<WordListRow> recordRows(const PuzzleRecord &record)

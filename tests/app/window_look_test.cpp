@@ -17,8 +17,10 @@
 #include "layout/ui/object_properties_dialog.h"
 #include "layout/ui/size_position_dialog.h"
 #include "layout/ui/text_input_dialog.h"
+#include "lexicon/ui/clue_suggestions_dialog.h"
 #include "lexicon/ui/dictionary_maintenance_dialog.h"
 #include "lexicon/ui/language_choice_dialog.h"
+#include "lexicon/ui/lexicon_windows.h"
 #include "lexicon/ui/spelling_suggestions_dialog.h"
 #include "lexicon/ui/thesaurus_lookup_dialog.h"
 #include "lexicon/ui/word_suggestions_dialog.h"
@@ -256,6 +258,28 @@ TEST(WindowLook, SpellingAndThesaurusWindowsShowTheirTextsWholeAtBothFactors)
         {
             ThesaurusLookupDialog w(dialogLook, host, dir, 1, QStringLiteral("happy"));
             look(w, QStringLiteral("thesaurus_lookup"), factor);
+        }
+        {
+            int thesaurus = 4;
+            LanguageChoiceDialog w(dialogLook, QStringLiteral("Thesaurus"),
+                                   {QStringLiteral("&American"), QStringLiteral("&British"), QStringLiteral("&Spanish"),
+                                    QStringLiteral("&Italian"), QStringLiteral("&French"), QStringLiteral("&German"),
+                                    QStringLiteral("S&wedish")},
+                                   {true, true, true, true, true, true, false}, thesaurus, nullptr,
+                                   {1, 2, 4, 5, 6, 7, 8}, noDutchThesaurusNote());
+            look(w, QStringLiteral("thesaurus_choice"), factor);
+        }
+        {
+            ClueSuggestionsDialog w(dialogLook, host, QStringLiteral("English"),
+                                    {{QStringLiteral("RAIN"),
+                                      QString(),
+                                      {QStringLiteral("Water falling in drops from vapor condensed in the atmosphere"),
+                                       QStringLiteral("Drops of fresh water that fall as precipitation from clouds")}},
+                                     {QStringLiteral("QQXQZZ"), QString(), {}},
+                                     {QStringLiteral("THUNDER"),
+                                      QStringLiteral("Loud noise"),
+                                      {QStringLiteral("A deep prolonged loud noise")}}});
+            look(w, QStringLiteral("clue_suggestions"), factor);
         }
         {
             WordSuggestionsDialog w(dialogLook, QStringLiteral("hapy"),

@@ -254,6 +254,50 @@ TEST(WebPageWindow, SaveWritesThePageAndItsPictureOrRefusesAndStaysOpen)
     EXPECT_EQ(requests.back().filter, QStringLiteral("html (*.htm)|*.htm"));
 }
 
+TEST(WebPageWindow, ReplacingThePageOrItsPictureIsAskedOnceNamingBoth)
+{
+    const struct {
+        bool page, picture; // which of the two is there before
+        const char *question;
+    } cases[] = {
+        {true, false, "W.htm already exists; its picture will be saved as W.JPG.\nDo you want to replace it?"},
+        {false, true, "The picture W.JPG of W.htm already exists.\nDo you want to replace it?"},
+        {true, true, "W.htm and its picture W.JPG already exist.\nDo you want to replace them?"},
+        {false, false, nullptr},
+    };
+    for (const auto &c : cases) {
+        for (const Answer answer : {Answer::No, Answer::Yes}) {
+            SCOPED_TRACE(std::string(c.question ? c.question : "neither") + (answer == Answer::Yes ? " yes" : " no"));
+            Fixture f;
+            const QString page = f.dir.file(QStringLiteral("W.htm"));
+            const QString picture = f.dir.file(QStringLiteral("W.JPG"));
+            for (const auto &[there, path] : {std::pair{c.page, page}, {c.picture, picture}}) {
+                QFile old(path);
+                if (there) {
+                    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+                }
+            }
+            WebPageDialog w({}, f.settings, f.host, f.stream, 0);
+            f.typeWidth(QStringLiteral("300"));
+            f.host.pickFile(page);
+            f.host.answerNext(answer);
+            w.saveWebPage();
+            EXPECT_FALSE(f.host.fileRequests().back().overwritePrompt) << "the dialog does not ask a second time";
+            const bool written = !c.question || answer == Answer::Yes;
+            if (c.question) {
+                ASSERT_EQ(f.host.messages().size(), 1u);
+                EXPECT_EQ(f.host.messages()[0].caption, QStringLiteral("Save HTML Document"));
+                EXPECT_EQ(f.host.messages()[0].text, QString::fromUtf8(c.question));
+            } else {
+                EXPECT_TRUE(f.host.messages().empty());
+            }
+            EXPECT_EQ(contents(page) == "old", c.page && !written);
+            EXPECT_EQ(contents(picture) == "old", c.picture && !written);
+            EXPECT_EQ(QImage(picture).width(), written ? 300 : 0);
+        }
+    }
+}
+
 TEST(PictureWindows, LookAtFactorsOneAndOnePointSix)
 {
     Fixture f;

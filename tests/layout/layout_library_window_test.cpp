@@ -243,13 +243,30 @@ TEST_F(LayoutLibraryWindow, DeleteAsksThenKeepsThePositionAndTheDefaultNumber)
 
 TEST_F(LayoutLibraryWindow, ADeleteTheLibraryRefusesIsReported)
 {
-    add({named("A")});
-    open();
-    QFile::remove(library.path());
-    host.answerNext(Answer::Yes);
-    c().remove->click();
-    EXPECT_EQ(said(), (QStringList{"Delete?: Are you sure you want to delete \"A (Letter)  <<DEFAULT>>\"?",
-                                   "Disk Error: Unable to delete page layout."}));
+    // The library gone, or a folder in its place: the program's own message, not the system's.
+    for (const bool folder : {false, true}) {
+        SCOPED_TRACE(folder ? "a folder" : "gone");
+        window.reset();
+        QFile::remove(library.path());
+        add({named("A")});
+        open();
+        QFile::remove(library.path());
+        if (folder) {
+            ASSERT_TRUE(QDir().mkdir(library.path()));
+        }
+        host.answerNext(Answer::Yes);
+        c().remove->click();
+        EXPECT_EQ(said(), (QStringList{"Delete?: Are you sure you want to delete \"A (Letter)  <<DEFAULT>>\"?",
+                                       "Disk Error: Unable to delete page layout."}));
+        if (folder) {
+            const QString good = dir.file(QStringLiteral("good.PAG"));
+            ASSERT_TRUE(exportLayout(good, named("B")));
+            host.pickFile(good);
+            c().import->click();
+            EXPECT_EQ(said(), QStringList{"Disk Error: Unable to add page layout."});
+            QDir().rmdir(library.path());
+        }
+    }
 }
 
 // Two layouts that read alike: the default mark sorts the one marked after the other, so the

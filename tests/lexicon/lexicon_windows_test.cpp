@@ -311,6 +311,10 @@ TEST(LexiconInTheEditor, ButtonsFollowTheDataAndAnAcceptedSynonymBecomesTheClue)
             auto &editor = dynamic_cast<WordListEditor &>(d);
             EXPECT_FALSE(editor.button(QStringLiteral("SpellClue"))->isEnabled());
             EXPECT_FALSE(editor.button(QStringLiteral("Thes"))->isEnabled());
+            // Without WordNet or a thesaurus, suggested clues are off and say why.
+            EXPECT_FALSE(editor.button(QStringLiteral("SuggestClues"))->isEnabled());
+            EXPECT_TRUE(
+                editor.button(QStringLiteral("SuggestClues"))->toolTip().contains(QStringLiteral("wordnet-base")));
             return int(QDialog::Rejected);
         });
         bare.window->findChild<QAction *>(QStringLiteral("MenuNewPuzzle"))->trigger();
@@ -318,6 +322,9 @@ TEST(LexiconInTheEditor, ButtonsFollowTheDataAndAnAcceptedSynonymBecomesTheClue)
     Program p(shippedDataDir());
     EXPECT_TRUE(p.window->findChild<QAction *>(QStringLiteral("MenuAddToDictionary"))->isEnabled());
     EXPECT_TRUE(p.window->findChild<QAction *>(QStringLiteral("MenuThesaurus2"))->isEnabled());
+    // The other languages' thesauri follow as codes 4..8; the note on Dutch cannot be chosen.
+    EXPECT_TRUE(p.window->findChild<QAction *>(QStringLiteral("MenuThesaurus7"))->isEnabled());
+    EXPECT_FALSE(p.window->findChild<QAction *>(QStringLiteral("MenuThesaurusNoDutch"))->isEnabled());
     p.host.onModal([&p](QDialog &d) {
         auto &editor = dynamic_cast<WordListEditor &>(d);
         editor.show();

@@ -9,6 +9,8 @@
 #include "common/paths.h"
 #include "common/ui/dialog_conventions.h"
 #include "common/ui/ui_host.h"
+#include "lexicon/languages.h"
+#include "lexicon/ui/lexicon_windows.h"
 #include "store/puzzle_transfer.h"
 
 #include <QAction>
@@ -322,15 +324,24 @@ void MainWindow::buildLanguageMenus(QMenu *options)
 
     QMenu *thesaurus = options->addMenu(tr("&Thesaurus Type"));
     auto *thesauri = new QActionGroup(this);
-    const QStringList kinds = {tr("&Choose at Thesaurus Use Time"), tr("&American"), tr("&British")};
+    // The thesauri of other languages come after the two English ones, as codes 4..8.
+    QStringList kinds = {tr("&Choose at Thesaurus Use Time")};
+    std::vector<int> codes = {ChooseThesaurusAtUseTime};
+    for (int code : ThesaurusCodes) {
+        kinds << tr(thesaurusFiles(code).caption);
+        codes.push_back(code);
+    }
     for (int i = 0; i < kinds.size(); ++i) {
-        const int code = i == 0 ? 3 : i;
+        const int code = codes[size_t(i)];
         m_actions.thesauri.push_back(addChoice(thesaurus, thesauri, QStringLiteral("MenuThesaurus%1").arg(code),
                                                kinds[i], {},
                                                [this, code] { m_session.settings.misc.thesaurus = code; }));
         m_actions.thesauri.back()->setChecked(m_session.settings.misc.thesaurus == code);
         m_actions.thesauri.back()->setEnabled(code == 3 || m_session.lexicon.thesaurus(code));
     }
+    QAction *noDutch = thesaurus->addAction(noDutchThesaurusNote());
+    noDutch->setObjectName(QStringLiteral("MenuThesaurusNoDutch"));
+    noDutch->setEnabled(false);
 }
 
 void MainWindow::buildHelpMenu()

@@ -49,6 +49,9 @@ public:
     void saveWebPage();
 
 private:
+    // Asks once before the page or its picture is replaced, naming both; true to go on.
+    bool mayReplace(const QString &caption, const QString &page);
+
     QWidget *blockControls(const QString &caption, Block &block, int index);
 
     Settings &m_settings;

@@ -99,7 +99,7 @@ void ExtractLayoutDialog::extractLayout()
     }
     const auto appended = m_library.append(puzzle->Layout);
     if (!appended) {
-        if (appended.error().kind == FileError::Kind::CannotOpen)
+        if (appended.error().notOpened())
             m_host.message(this, tr("Disk Error"), tr("Unable to add page layout."), Buttons::Ok);
         else
             m_host.fileError(this, appended.error());

@@ -352,7 +352,7 @@ void LayoutLibraryDialog::exportLayoutFile()
     misc.lastExportLayoutFile = *path;
     if (!loadSelectedLayout())
         return;
-    (void)reportLibraryExport(m_host, this, exportLayout(*path, m_layout), layoutTexts());
+    (void)reportLibraryExport(m_host, this, exportLayout(*path, m_layout, true), layoutTexts());
 }
 
 // The mark moves to the chosen entry, which stays chosen: found again by its record number, since

@@ -904,7 +904,7 @@ void PageDesignerWindow::saveLayout()
         written = appended.error();
     }
     if (!written) {
-        if (written.error().kind == FileError::Kind::CannotOpen)
+        if (written.error().notOpened())
             m_context.host.message(this, tr("Disk Error"), tr("Unable to add page layout."), Buttons::Ok);
         else
             m_context.host.fileError(this, written.error());

@@ -418,7 +418,7 @@ void PreviewWindow::exportTextFile(TextExportKind kind)
     m_settings.misc.lastExportTextFile = *path;
     ExportInput input;
     input.record = &m_record;
-    if (!textFormat(kind).write(input, *path)) {
+    if (!textFormat(kind).write(input, *path, ReplaceConfirmed)) {
         m_host.message(this, tr("Error"), tr("Unable to create export file."), Buttons::Ok);
         return;
     }
@@ -447,7 +447,7 @@ void PreviewWindow::exportDrawing(const ExportFormat &format, const QString &tit
     input.record = &m_record;
     input.page = m_stream.get();
     input.pageIndex = m_preview->page();
-    if (const FileStatus written = format.write(input, *path); !written) {
+    if (const FileStatus written = format.write(input, *path, ReplaceConfirmed); !written) {
         m_host.message(this, tr("Error"),
                        tr("Unable to create export file.") + QLatin1Char('\n') + written.error().errorText(),
                        Buttons::Ok);
@@ -465,7 +465,7 @@ void PreviewWindow::exportForSolving(const ExportFormat &format)
         return;
     ExportInput input;
     input.record = &m_record;
-    if (const FileStatus written = format.write(input, *path); !written) {
+    if (const FileStatus written = format.write(input, *path, ReplaceConfirmed); !written) {
         m_host.fileError(this, written.error(), tr("Unable to create export file."));
         return;
     }
@@ -546,7 +546,7 @@ void PreviewWindow::exportPicture(const ExportFormat &format)
     input.pixelWidth = s.reports.pixelWidth;
     input.jpegQuality = s.reports.jpegQuality;
     input.colors256 = s.reports.pixelFormat == 2;
-    if (const FileStatus written = format.write(input, *path); !written) {
+    if (const FileStatus written = format.write(input, *path, ReplaceConfirmed); !written) {
         m_host.fileError(this, written.error());
         return;
     }

@@ -391,7 +391,7 @@ void ShapeEditorDialog::saveShape()
         saved = m_library.append(m_working);
     }
     if (!saved) {
-        if (saved.error().kind == FileError::Kind::CannotOpen)
+        if (saved.error().notOpened())
             m_host.message(this, tr("Disk Error"), tr("Unable to add shape."), Buttons::Ok);
         else
             m_host.fileError(this, saved.error());

@@ -311,7 +311,7 @@ void ShapeListPanel::exportShapeFile()
     m_context.settings.misc.lastExportShapeFile = *path;
     if (!loadSelectedLayout())
         return;
-    (void)reportLibraryExport(m_host, this, exportShape(*path, m_context.currentShape), shapeTexts());
+    (void)reportLibraryExport(m_host, this, exportShape(*path, m_context.currentShape, true), shapeTexts());
 }
 
 } // namespace qx

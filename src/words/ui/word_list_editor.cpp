@@ -31,6 +31,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <set>
+
 namespace qx {
 
 namespace {
@@ -119,8 +121,10 @@ QGroupBox *WordListEditor::buildWordGrid()
     wordButtons->addWidget(m_delete);
     m_spellCheck = makeButton(tr("&Spell Check"), "SpellClue", this);
     m_thesaurus = makeButton(tr("&Thesaurus"), "Thes", this);
+    m_suggestClues = makeButton(tr("Su&ggest Clues"), "SuggestClues", this);
     wordButtons->addWidget(m_spellCheck);
     wordButtons->addWidget(m_thesaurus);
+    wordButtons->addWidget(m_suggestClues);
     wordButtons->addWidget(m_intChars);
     gridLayout->addLayout(wordButtons);
     return gridBox;
@@ -227,6 +231,7 @@ void WordListEditor::connectControls()
     connect(m_intChars, &QPushButton::clicked, this, &WordListEditor::editInternationalKeys);
     connect(m_spellCheck, &QPushButton::clicked, this, &WordListEditor::checkSpelling);
     connect(m_thesaurus, &QPushButton::clicked, this, &WordListEditor::lookUpThesaurus);
+    connect(m_suggestClues, &QPushButton::clicked, this, &WordListEditor::suggestClues);
     connect(m_shrink, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.shrink = on; });
     connect(m_quick, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.quickBuild = on; });
     connect(m_thorough, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.thorough = on; });
@@ -247,6 +252,10 @@ void WordListEditor::enableByMode()
     const bool isNew = m_context.place.isNew();
     m_spellCheck->setEnabled(bool(m_context.spellCheck));
     m_thesaurus->setEnabled(bool(m_context.thesaurus));
+    m_suggestClues->setEnabled(bool(m_context.suggestClues));
+    m_suggestClues->setToolTip(m_context.suggestClues ? tr("Suggest clues for the selected rows, or for every word "
+                                                           "without a clue.")
+                                                      : m_context.noClueSuggestions);
     // The layout may change in both modes.
     m_changeLayout->setEnabled(bool(m_context.chooseLayout));
     m_save->setVisible(!isNew);
@@ -625,6 +634,45 @@ void WordListEditor::lookUpThesaurus()
     const auto synonym = m_context.thesaurus(this, m_grid->text(row, WordGrid::WordColumn).trimmed());
     if (synonym)
         m_grid->item(row, WordGrid::ClueColumn)->setText(withoutUnstorable(*synonym).left(MaxClueLength));
+}
+
+void WordListEditor::suggestClues()
+{
+    if (!m_context.suggestClues)
+        return;
+    // A selection of more than one cell, or of a whole row, names the rows; a lone current cell
+    // is where the cursor happens to be.
+    std::set<int> selected;
+    for (const QModelIndex &index : m_grid->selectionModel()->selectedIndexes())
+        selected.insert(index.row());
+    const bool useSelection = selected.size() > 1 || !m_grid->selectionModel()->selectedRows().isEmpty();
+    std::vector<int> rows;
+    for (int row = 0; row < Rows; ++row) {
+        const bool hasWord = !m_grid->text(row, WordGrid::WordColumn).trimmed().isEmpty();
+        const bool wanted =
+            useSelection ? selected.count(row) > 0 : m_grid->text(row, WordGrid::ClueColumn).trimmed().isEmpty();
+        if (hasWord && wanted)
+            rows.push_back(row);
+    }
+    if (rows.empty()) {
+        m_host.message(this, tr("Suggest Clues"),
+                       tr("Every word has a clue.  Select the rows whose clues should be suggested again."),
+                       Buttons::Ok);
+        return;
+    }
+    QStringList words;
+    QStringList clues;
+    for (int row : rows) {
+        words << m_grid->text(row, WordGrid::WordColumn).trimmed();
+        clues << m_grid->text(row, WordGrid::ClueColumn).trimmed();
+    }
+    const QStringList before = clues;
+    if (!m_context.suggestClues(this, words, clues))
+        return;
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (clues[qsizetype(i)] != before[qsizetype(i)])
+            m_grid->item(rows[i], WordGrid::ClueColumn)
+                ->setText(withoutUnstorable(clues[qsizetype(i)]).left(MaxClueLength));
 }
 
 void WordListEditor::typeInternationalCharacter(int k)

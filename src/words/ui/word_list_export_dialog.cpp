@@ -129,7 +129,7 @@ void WordListExportDialog::saveWordList()
     QStringList lines;
     for (const int row : rows)
         lines << m_entries[static_cast<size_t>(row)].text;
-    if (const FileStatus written = writeWordListFile(*path, lines); !written) {
+    if (const FileStatus written = writeWordListFile(*path, lines, ReplaceConfirmed); !written) {
         if (written.error().kind == FileError::Kind::CannotOpen)
             m_host.message(this, tr("Error"), tr("Unable to create export file."), Buttons::Ok);
         else
