@@ -129,7 +129,7 @@ Result BuildSteps::run()
                     : QStringLiteral("No square up to 49x49 holds every word: %1x%1 holds the most.").arg(square.side))
             << squaresTriedText(square, m_total);
     } else {
-        Build(*m_record, m_shape, options, candidates);
+        buildCandidates(*m_record, m_shape, options, candidates);
     }
 
     if (const QString error = saveBest(candidates[0]); !error.isEmpty()) {

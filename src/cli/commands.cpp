@@ -12,6 +12,7 @@
 #include "common/cp1252.h"
 #include "common/native_file.h"
 #include "common/paths.h"
+#include "common/product.h"
 #include "layout/layout_library.h"
 #include "shapes/shape_library.h"
 #include "store/collection_file.h"
@@ -29,9 +30,6 @@
 namespace qx::cli {
 
 namespace {
-
-// The product's name as --version prints it, beside the version the build gives.
-constexpr char ProductName[] = "Quorvex";
 
 Result printJson(const QJsonDocument &document)
 {
@@ -242,7 +240,7 @@ Result runCommand(QStringList args, const std::vector<Command> &more)
         return helpResult();
     if (args[0] == QLatin1String("--version")) {
         Result r;
-        r.out = QStringLiteral("%1 %2\n").arg(QLatin1String(ProductName), QLatin1String(QUORVEX_VERSION));
+        r.out = QStringLiteral("%1 %2\n").arg(QLatin1String(ProductName), QLatin1String(ProductVersion));
         r.format = Result::Output::Own;
         return r;
     }

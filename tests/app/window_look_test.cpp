@@ -34,6 +34,7 @@
 #include "shapes/shape_record.h"
 
 #include "support/program_fixture.h"
+#include "support/screenshots.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -89,9 +90,7 @@ void look(QWidget &window, const QString &name, double factor)
     for (int i = 0; i < 3; ++i)
         QApplication::processEvents();
     EXPECT_EQ(clippedTexts(window), QStringList()) << name.toStdString() << " at " << factor;
-    const QString dir = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
-    QDir().mkpath(dir);
-    EXPECT_TRUE(window.grab().save(dir + QStringLiteral("/look_%1_%2.png").arg(name).arg(factor, 0, 'f', 1)));
+    saveScreenshot(window, QStringLiteral("look_%1_%2.png").arg(name).arg(factor, 0, 'f', 1));
     window.hide();
 }
 
@@ -104,7 +103,7 @@ TEST(WindowLook, EveryWindowShowsItsTextsWholeAtBothFactors)
         p.session.screen = QSize(1280, 1024);
         p.session.settings.misc.showTips = false;
         p.session.screenFactor = factor;
-        p.session.settings.misc.lastGroup = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3");
+        p.session.settings.misc.lastCollection = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3");
         p.window->applyScreenFactor();
         p.window->loadInPuzzles();
         p.window->selectFirstPuzzle();
@@ -128,7 +127,7 @@ TEST(WindowLook, EveryWindowShowsItsTextsWholeAtBothFactors)
             look(w, QStringLiteral("manual_notice"), factor);
         }
         {
-            ImportPuzzlesDialog w(*p.window, p.session.settings.misc.lastGroup, nullptr);
+            ImportPuzzlesDialog w(*p.window, p.session.settings.misc.lastCollection, nullptr);
             look(w, QStringLiteral("import_puzzles"), factor);
         }
         {
@@ -159,7 +158,7 @@ TEST(WindowLook, EveryWindowShowsItsTextsWholeAtBothFactors)
         {
             PrintStatusDialog w(dialogLook, host, record, options);
             look(w, QStringLiteral("print_status"), factor);
-            w.formActivate();
+            w.makePages();
             look(w, QStringLiteral("print_status_done"), factor);
         }
         {

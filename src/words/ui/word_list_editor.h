@@ -78,19 +78,19 @@ public:
     ShapeListPanel *shapes() const { return m_shapes; }
     QPushButton *button(const QString &objectName) const;
 
-    void onCreateItClicked();
-    void onSaveButtonClicked();
-    void onCancelClicked();
-    void onDeleteAllClueClicked();
-    void onDeleteClueClicked();
+    void buildPuzzle();
+    void savePuzzle();
+    void closeAskingToSave();
+    void deleteAllClues();
+    void deleteClue();
     // Manual placement on the working record, with the clues as edited here.
-    void onAddWordsButtonClicked();
-    void onChangeLayoutClicked();
-    void onImportClueClicked();
-    void onExportClueClicked();
-    void onIntCharButtonClicked();
-    void onSpellClueClicked();
-    void onThesClicked();
+    void openManualPlacement();
+    void changeLayout();
+    void importWordList();
+    void exportWordList();
+    void editInternationalKeys();
+    void checkSpelling();
+    void lookUpThesaurus();
     // Types international character k (1..12) into the focused text control.
     void typeInternationalCharacter(int k);
 
@@ -111,7 +111,7 @@ private:
     std::vector<WordListRow> gridRows() const;
     void enableByMode();
 
-    void formShow();
+    void fillControls();
     void fitCategoryBox();
     void drawLayout();
     void focusRow(int row, int column);
