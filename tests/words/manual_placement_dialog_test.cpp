@@ -300,6 +300,9 @@ TEST(ManualPlacementWindow, OpenedFromTheEditorKeepsItsCluesAndRefreshesItsGrid)
     PuzzleRecord unbuilt = farm();
     unbuilt.PuzzleBuilt = 0;
     ASSERT_TRUE(CollectionFile(path).replace(0, unbuilt));
+    // Written behind the window's back: the lists are read again, as coming back to the window does.
+    p.window->loadInPuzzles();
+    p.window->selectFirstPuzzle();
     p.window->actions().puzzleWords->trigger();
     EXPECT_EQ(p.host.messages().back().caption, QStringLiteral("Warning"));
     EXPECT_TRUE(p.host.messages().back().text.startsWith(
