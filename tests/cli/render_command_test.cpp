@@ -241,7 +241,7 @@ TEST(RenderCommand, WritesMetafilesAndSaysThatBitmapsAreLeftOut)
     PageLayout &layout = record->Layout;
     layout.Objects[static_cast<size_t>(layout.objectsInUse())].Kind = static_cast<int16_t>(ObjectKind::Bitmap);
     ++layout.ObjectCount;
-    ASSERT_TRUE(file.save(*record, false, 2));
+    ASSERT_TRUE(file.replace(2, *record));
     const auto r = cli::run({"render", collection, "2", "--out", dir.file(QStringLiteral("b.emf"))});
     EXPECT_EQ(r.status, 0) << r.error.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("Warning: Bitmaps in this puzzle will not be saved in the metafile.")))

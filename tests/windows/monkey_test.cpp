@@ -197,7 +197,7 @@ const WindowCase Cases[] = {
          const ShapeRecord shape = fullShape(13, 13);
          Build(s.record, shape, BuildOptions{3, false, false, 17, 1}, s.candidates);
          CandidatesDialog dialog(s.look(), s.record, s.candidates, shape,
-                                 SaveTarget{s.p.startup.file(QStringLiteral("OUT.QX3")), true, -1, {}}, s.p.host);
+                                 SaveTarget{s.p.startup.file(QStringLiteral("OUT.QX3")), {}, {}}, s.p.host);
          return s.modal(dialog);
      },
      {QStringLiteral("OUT.QX3")}},

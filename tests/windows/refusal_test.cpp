@@ -459,7 +459,7 @@ const ErrorPath ErrorPaths[] = {
          const ShapeRecord shape = fullShape(13, 13);
          Build(s.record, shape, BuildOptions{2, false, false, 17, 1}, s.candidates);
          CandidatesDialog dialog(s.look(), s.record, s.candidates, shape,
-                                 SaveTarget{s.p.startup.file(QStringLiteral("no/such/folder/OUT.QX3")), true, -1, {}},
+                                 SaveTarget{s.p.startup.file(QStringLiteral("no/such/folder/OUT.QX3")), {}, {}},
                                  s.p.host);
          a.setFallback(QStringLiteral("Yes")); // words left out: save anyway
          a.drive([](QWidget *w) {
