@@ -64,9 +64,9 @@ void RealBuilder(benchmark::State &state, int threads)
     uint64_t seed = 1;
     int64_t attempts = 0;
     for (auto _ : state) {
-        attempts +=
-            qx::Build(record, shape, qx::BuildOptions{AttemptsPerBuild, true, false, seed++, threads}, candidates)
-                .attemptsRun;
+        attempts += qx::buildCandidates(record, shape, qx::BuildOptions{AttemptsPerBuild, true, false, seed++, threads},
+                                        candidates)
+                        .attemptsRun;
         benchmark::DoNotOptimize(candidates[0].score);
     }
     state.counters["attempts/s"] = benchmark::Counter(static_cast<double>(attempts), benchmark::Counter::kIsRate);
@@ -96,7 +96,8 @@ void ThreadGain(benchmark::State &state)
         for (int run = 0; run < 2; ++run) {
             const auto start = std::chrono::steady_clock::now();
             attempts[run] +=
-                qx::Build(record, shape, qx::BuildOptions{AttemptsPerBuild, true, false, seed, run ? 0 : 1}, candidates)
+                qx::buildCandidates(record, shape, qx::BuildOptions{AttemptsPerBuild, true, false, seed, run ? 0 : 1},
+                                    candidates)
                     .attemptsRun;
             seconds[run] += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         }
@@ -126,7 +127,8 @@ void Build999Attempts200Words49x49(benchmark::State &state)
     const auto shape = qx::squareShape(49);
     qx::CandidateSlots candidates;
     for (auto _ : state) {
-        const auto outcome = qx::Build(record, shape, qx::BuildOptions{999, true, false, 2026, 0}, candidates);
+        const auto outcome =
+            qx::buildCandidates(record, shape, qx::BuildOptions{999, true, false, 2026, 0}, candidates);
         benchmark::DoNotOptimize(outcome);
     }
     state.counters["threads"] = AllCpus;

@@ -86,7 +86,7 @@ const qx::PuzzleRecord &crowdedPuzzle()
 void RenderIntoStream(benchmark::State &state)
 {
     qx::PrintOptions options;
-    qx::initPageLay(options, crowdedPuzzle().Layout);
+    qx::applyLayout(options, crowdedPuzzle().Layout);
     int size = 0;
     for (auto _ : state) {
         qx::PuzzleRecord working = crowdedPuzzle();

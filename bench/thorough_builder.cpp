@@ -94,7 +94,7 @@ void Thorough(benchmark::State &state)
             options.thorough = true;
             options.seed = seed;
             options.timeLimit = NoTimeLimit;
-            const Timed t = timed([&] { steps += qx::Build(record, shape, options, candidates).steps; });
+            const Timed t = timed([&] { steps += qx::buildCandidates(record, shape, options, candidates).steps; });
             const auto stats = qx::gridStats(*candidates[0].record);
             placed.push_back(stats.placed);
             crossings += stats.crossingsPerWord();
@@ -105,7 +105,7 @@ void Thorough(benchmark::State &state)
         qx::BuildOptions firstFit;
         firstFit.attempts = 999;
         firstFit.seed = 1;
-        qx::Build(record, shape, firstFit, candidates);
+        qx::buildCandidates(record, shape, firstFit, candidates);
         const int firstFitPlaced = candidates[0].score;
         std::sort(placed.begin(), placed.end());
         const int median = placed[1];

@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     options.seed = 20261207;
     options.threads = 1;
     CandidateSlots candidates;
-    const BuildOutcome outcome = Build(*working, shape, options, candidates);
+    const BuildOutcome outcome = buildCandidates(*working, shape, options, candidates);
 
     check(outcome.attemptsRanked >= 1 && outcome.attemptsRanked <= options.attempts && !outcome.aborted,
           "attempts ranked");

@@ -20,7 +20,7 @@ PrintOptions chosenOptions(uint8_t a, uint8_t b, const PuzzleRecord &record)
 {
     PrintOptions o;
     if (a & 0x10)
-        initPageLay(o, record.Layout);
+        applyLayout(o, record.Layout);
     o.answerKey = (a & 0x01) != 0;
     o.partialAnswer = (a & 0x02) != 0;
     for (int k = 0; k < MaxWords; ++k)

@@ -42,7 +42,7 @@ void checkImportEntries(QByteArrayView text, QChar sep)
         return;
     }
     for (const QString &entry : read.entries) {
-        check(!entry.isEmpty() && entry.size() <= MaxWordListLine && entry == entry.trimmed(), "a trimmed line");
+        check(!entry.isEmpty() && entry == entry.trimmed() && !entry.contains(QLatin1Char('\n')), "a trimmed line");
         check(!firstUnstorable(entry), "a storable entry");
     }
     const QByteArray exported = wordListFileBytes(read.entries);

@@ -125,7 +125,7 @@ void settingsSeeds()
     s.html.secondFooter.text = QStringLiteral("  \"quoted\"  ");
     for (auto &f : s.misc.lastFiles)
         f = dir + QLatin1Char('/') + QString(240, QChar(0x00E9)) + QStringLiteral(".QX3");
-    s.misc.lastGroup = QStringLiteral("/tmp/\U0001F600.QX3");
+    s.misc.lastCollection = QStringLiteral("/tmp/\U0001F600.QX3");
     s.reports.letters = QStringLiteral("AEIOU");
     s.createOptions.sepChar = QLatin1Char(';');
     s.createOptions.attempts = 999;

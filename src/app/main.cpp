@@ -7,6 +7,7 @@
 #include "app/ui/startup.h"
 #include "common/native_file.h"
 #include "common/paths.h"
+#include "common/product.h"
 #include "common/ui/ui_host.h"
 
 #include <QApplication>
@@ -18,13 +19,6 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
-
-// The product's name as --version prints it, beside the version the build gives.
-constexpr char ProductName[] = "Quorvex";
-
-} // namespace
-
 int main(int argc, char **argv)
 {
     // A file-size limit makes a save fail with EFBIG, reported in an error box, instead of killing
@@ -33,17 +27,17 @@ int main(int argc, char **argv)
     // --version answers before any window system is needed, so that it works without a display.
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("%s %s\n", ProductName, QUORVEX_VERSION);
+            std::printf("%s %s\n", qx::ProductName, qx::ProductVersion);
             return 0;
         }
     }
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(quorvex);
-    QApplication::setApplicationName(QStringLiteral("Quorvex 97"));
-    QApplication::setApplicationVersion(QStringLiteral(QUORVEX_VERSION));
+    QApplication::setApplicationName(QLatin1String(qx::ProductName));
+    QApplication::setApplicationVersion(QLatin1String(qx::ProductVersion));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Quorvex crossword puzzle builder"));
+    parser.setApplicationDescription(QLatin1String(qx::ProductName) + QStringLiteral(" crossword puzzle builder"));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption programDir(QStringLiteral("program-dir"),

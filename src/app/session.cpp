@@ -2,8 +2,6 @@
 
 #include "layout/layout_defaults.h"
 
-#include "common/colors.h"
-
 namespace qx {
 
 PageLayout Session::layoutForNewPuzzle() const
@@ -13,19 +11,9 @@ PageLayout Session::layoutForNewPuzzle() const
     return layout ? *layout : builtInDefaultLayout();
 }
 
-namespace {
-
-UserFontChoice choiceOf(const UserFont &font)
-{
-    return UserFontChoice{font.name, font.bold, font.italic, fromColorValue(static_cast<uint32_t>(font.color))};
-}
-
-} // namespace
-
 DialogLook Session::look() const
 {
-    return DialogLook{screenFactor, screen, choiceOf(settings.labelFont), choiceOf(settings.editFont),
-                      choiceOf(settings.buttonFont)};
+    return DialogLook{screenFactor, screen, settings.labelFont, settings.editFont, settings.buttonFont};
 }
 
 } // namespace qx

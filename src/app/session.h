@@ -34,7 +34,7 @@ struct Session {
     ShapeLibrary shapeLibrary() const { return ShapeLibrary::inProgramDir(paths.programDir); }
     LayoutLibrary layoutLibrary() const { return LayoutLibrary::inProgramDir(paths.programDir); }
     // The open collection file is the "Last Group" setting.
-    const QString &collectionPath() const { return settings.misc.lastGroup; }
+    const QString &collectionPath() const { return settings.misc.lastCollection; }
     CollectionFile collectionFile() const { return CollectionFile(collectionPath()); }
     // The page layout a new puzzle receives.
     PageLayout layoutForNewPuzzle() const;

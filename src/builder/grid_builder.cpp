@@ -255,7 +255,7 @@ BuildOutcome buildThorough(const PuzzleRecord &working, const ShapeRecord &shape
         const int placed = found.grids.empty() ? shownPlaced : found.grids.front().placed;
         if (found.aborted) {
             observer->aborted();
-            observer->progress(QObject::tr("Aborted with %1 placed").arg(wordsPlacedText(placed, total)), QString());
+            observer->progress(QObject::tr("Aborted: %1").arg(wordsPlacedText(placed, total)), QString());
         } else {
             observer->progress(QObject::tr("Thorough Search"), QObject::tr("Completed"));
             observer->completed();
@@ -266,8 +266,8 @@ BuildOutcome buildThorough(const PuzzleRecord &working, const ShapeRecord &shape
 
 } // namespace
 
-BuildOutcome Build(const PuzzleRecord &working, const ShapeRecord &shape, const BuildOptions &options,
-                   CandidateSlots &candidates, BuildObserver *observer)
+BuildOutcome buildCandidates(const PuzzleRecord &working, const ShapeRecord &shape, const BuildOptions &options,
+                             CandidateSlots &candidates, BuildObserver *observer)
 {
     if (options.thorough)
         return buildThorough(working, shape, options, candidates, observer, false, true);

@@ -111,7 +111,7 @@ int usableCpus();
 
 // Fills the four slots from the working record and the shape. The working record is not changed.
 // Progress texts go to the observer only when more than one attempt is asked for.
-BuildOutcome Build(const PuzzleRecord &working, const ShapeRecord &shape, const BuildOptions &options,
-                   CandidateSlots &candidates, BuildObserver *observer = nullptr);
+BuildOutcome buildCandidates(const PuzzleRecord &working, const ShapeRecord &shape, const BuildOptions &options,
+                             CandidateSlots &candidates, BuildObserver *observer = nullptr);
 
 } // namespace qx

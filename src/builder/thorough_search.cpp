@@ -97,7 +97,6 @@ Problem makeProblem(const PuzzleRecord &saved, const ShapeRecord &shape)
         if (word.length > 0 && word.length <= std::max(p.width, p.height) && shares)
             ++p.placeable;
     }
-    p.placeable = std::max(p.placeable, p.total > 0 ? 1 : 0);
     const int most = std::max(1, *std::max_element(frequency.begin(), frequency.end()));
     for (int w = 0; w < p.total; ++w) {
         Problem::Word &word = p.words[w];

@@ -2,6 +2,7 @@
 
 #include "builder/grid_builder.h"
 #include "builder/grid_stats.h"
+#include "cli/clues_command.h"
 #include "cli/options.h"
 #include "common/cp1252.h"
 #include "common/native_file.h"
@@ -83,6 +84,7 @@ private:
     int m_total = 0;
     int m_savedAs = 0;
     QString m_collection;
+    QStringList m_noSuggestion; // --suggest-clues found no clue for these words
 };
 
 Result BuildSteps::run()
@@ -97,6 +99,8 @@ Result BuildSteps::run()
     const CreateCheck check = checkCreate(
         m_typed, m_o.value(QStringLiteral("--attempts"), QString::number(DefaultAttempts)), m_shape, *m_record);
     Result out;
+    if (!m_noSuggestion.isEmpty())
+        out.lines << QStringLiteral("No clue suggested for %1.").arg(m_noSuggestion.join(QStringLiteral(", ")));
     if (check.largeDimensions)
         out.lines << QStringLiteral("Warning: %1").arg(largeDimensionsWarning());
     if (!check.ok()) {
@@ -129,7 +133,7 @@ Result BuildSteps::run()
                     : QStringLiteral("No square up to 49x49 holds every word: %1x%1 holds the most.").arg(square.side))
             << squaresTriedText(square, m_total);
     } else {
-        Build(*m_record, m_shape, options, candidates);
+        buildCandidates(*m_record, m_shape, options, candidates);
     }
 
     if (const QString error = saveBest(candidates[0]); !error.isEmpty()) {
@@ -203,7 +207,15 @@ QString BuildSteps::readWords()
     const auto text = readRegularFile(m_wordsFile, MaxWordListBytes);
     if (!text)
         return QStringLiteral("cannot read word list %1").arg(text.error().errorText());
-    return readWordList(*text, m_sep, m_wordsFile, m_typed.rows);
+    if (const QString error = readWordList(*text, m_sep, m_wordsFile, m_typed.rows); !error.isEmpty())
+        return error;
+    if (m_o.flag(QStringLiteral("--suggest-clues"))) {
+        const auto choice = openSuggester(m_o);
+        if (!choice.suggester)
+            return choice.failure.error;
+        m_noSuggestion = fillMissingClues(*choice.suggester, m_typed.rows);
+    }
+    return {};
 }
 
 QString BuildSteps::readShape()
@@ -295,8 +307,8 @@ QStringList BuildSteps::report(const CandidateSlot &best) const
 AcceptedOptions buildOptions()
 {
     return {{"--shape", "--library", "--attempts", "--seed", "--threads", "--sep", "--title", "--category", "--into",
-             "--layouts", "--effort"},
-            {"--shrink", "--quick", "--thorough", "--best-fit", "--builtin-layout"}};
+             "--layouts", "--effort", "--language"},
+            {"--shrink", "--quick", "--thorough", "--best-fit", "--builtin-layout", "--suggest-clues"}};
 }
 
 Result buildCommand(const Options &options)

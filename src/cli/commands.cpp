@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/build_command.h"
+#include "cli/clues_command.h"
 #include "cli/edit_commands.h"
 #include "cli/json_records.h"
 #include "cli/layout_commands.h"
@@ -12,6 +13,7 @@
 #include "common/cp1252.h"
 #include "common/native_file.h"
 #include "common/paths.h"
+#include "common/product.h"
 #include "layout/layout_library.h"
 #include "shapes/shape_library.h"
 #include "store/collection_file.h"
@@ -29,9 +31,6 @@
 namespace qx::cli {
 
 namespace {
-
-// The product's name as --version prints it, beside the version the build gives.
-constexpr char ProductName[] = "Quorvex";
 
 Result printJson(const QJsonDocument &document)
 {
@@ -214,6 +213,7 @@ const std::vector<Command> &commands()
         {"words", wordsOptions(), wordsCommand},
         {"spell", spellOptions(), spellCommand},
         {"thesaurus", thesaurusOptions(), thesaurusCommand},
+        {"clues", cluesOptions(), cluesCommand},
     };
     return table;
 }
@@ -242,7 +242,7 @@ Result runCommand(QStringList args, const std::vector<Command> &more)
         return helpResult();
     if (args[0] == QLatin1String("--version")) {
         Result r;
-        r.out = QStringLiteral("%1 %2\n").arg(QLatin1String(ProductName), QLatin1String(QUORVEX_VERSION));
+        r.out = QStringLiteral("%1 %2\n").arg(QLatin1String(ProductName), QLatin1String(ProductVersion));
         r.format = Result::Output::Own;
         return r;
     }
@@ -297,7 +297,7 @@ QString usage()
         "  build WORDS.txt --shape N|auto --into COLLECTION --title T --category C\n"
         "        [--library FILE] [--attempts N] [--shrink] [--quick] [--thorough [--effort S]]\n"
         "        [--seed S] [--sep C] [--threads N]\n"
-        "        [--layouts FILE | --builtin-layout]\n"
+        "        [--layouts FILE | --builtin-layout] [--suggest-clues [--language NAME]]\n"
         "                                    builds a puzzle from a word list (one WORD:clue a line,\n"
         "                                    UTF-8 or Windows-1252, '#' starts a comment) and appends\n"
         "                                    the best candidate to the collection; says how many\n"
@@ -311,7 +311,9 @@ QString usage()
         "                                    from the clock (printed), separator ':', the program\n"
         "                                    directory's shape library and its first page layout\n"
         "                                    (the built-in layout when that library is missing or\n"
-        "                                    empty), one thread per CPU the process may use\n"
+        "                                    empty), one thread per CPU the process may use.\n"
+        "                                    --suggest-clues first fills each missing clue as clues\n"
+        "                                    does\n"
         "  render COLLECTION N --out FILE [--width PX] [--quality Q] [--colors 256|16m]\n"
         "        [--answer-key] [--letters ABC] [--skeleton] [--parts title,body,clues,words,bonus]\n"
         "        [--layout N [--layouts FILE]] [--interactive]\n"
@@ -357,9 +359,22 @@ QString usage()
         "                                    directory's dictionaries and user word lists. NAME is\n"
         "                                    american (default), british, spanish, italian, french,\n"
         "                                    german, dutch or swedish\n"
-        "  thesaurus WORD [--british] [--json]\n"
+        "  thesaurus WORD [--british | --language NAME] [--json]\n"
         "                                    the word's categories and antonym categories with their\n"
         "                                    synonyms, from the American thesaurus unless --british\n"
+        "                                    or --language NAME (american, british, spanish, italian,\n"
+        "                                    french, german, swedish; there is no Dutch thesaurus)\n"
+        "  clues WORDS.txt [--language NAME] [--all] [--out FILE] [--sep C]\n"
+        "                                    fills each missing clue of a word list with its first\n"
+        "                                    suggested clue and writes the list (one WORD:clue a\n"
+        "                                    line, to FILE as Windows-1252, else to standard output);\n"
+        "                                    --all prints every suggestion of every word instead.\n"
+        "                                    English clues are WordNet's definitions (Debian\n"
+        "                                    wordnet-base), other languages' are synonyms from their\n"
+        "                                    thesaurus. NAME is american (default, or english),\n"
+        "                                    british, spanish, italian, french, german or swedish\n"
+        "                                    (Dutch has no thesaurus). Words with no suggestion are\n"
+        "                                    listed on standard error\n"
         "\n"
         "The program directory holds the shape and layout libraries: --program-dir DIR, else\n"
         "$QUORVEX_PROGRAM_DIR, else ${XDG_DATA_HOME:-~/.local/share}/quorvex; the files shipped with\n"

@@ -1,5 +1,6 @@
 #include "cli/lexicon_commands.h"
 
+#include "cli/clues_command.h"
 #include "cli/options.h"
 #include "common/native_file.h"
 #include "lexicon/languages.h"
@@ -75,12 +76,14 @@ Result spellCommand(const Options &o)
         if (!text.isEmpty() && !(*engine)->accepts(text))
             refusals.push_back({row, inClue, text, (*engine)->suggest(text)});
     };
+    // Every row, as the editor's check goes through them: the words the builder left out beyond
+    // the word count are the ones most worth checking.
     const auto rows = recordRows(*record);
-    for (int k = 0; k < record->wordsInUse(); ++k)
-        check(k + 1, false, rows[size_t(k)].word.trimmed());
-    for (int k = 0; k < record->wordsInUse(); ++k)
-        for (const QString &piece : cluePieces(rows[size_t(k)].clue.trimmed()))
-            check(k + 1, true, pieceWord(piece));
+    for (size_t k = 0; k < rows.size(); ++k)
+        check(int(k) + 1, false, rows[k].word.trimmed());
+    for (size_t k = 0; k < rows.size(); ++k)
+        for (const QString &piece : cluePieces(rows[k].clue.trimmed()))
+            check(int(k) + 1, true, pieceWord(piece));
 
     if (o.flag(QStringLiteral("--json"))) {
         QJsonArray out;
@@ -105,7 +108,7 @@ Result spellCommand(const Options &o)
 
 AcceptedOptions thesaurusOptions()
 {
-    return {{}, {QStringLiteral("--british"), QStringLiteral("--json")}};
+    return {{QStringLiteral("--language")}, {QStringLiteral("--british"), QStringLiteral("--json")}};
 }
 
 Result thesaurusCommand(const Options &o)
@@ -113,7 +116,13 @@ Result thesaurusCommand(const Options &o)
     if (o.positional.size() != 1 || o.positional[0].trimmed().isEmpty())
         return fail(QStringLiteral("thesaurus needs WORD"));
     const QString dir = programDir(o);
-    const ThesaurusFiles &files = thesaurusFiles(o.flag(QStringLiteral("--british")) ? 2 : 1);
+    const auto code = thesaurusNamed(o.value(QStringLiteral("--language"), o.flag(QStringLiteral("--british"))
+                                                                               ? QStringLiteral("british")
+                                                                               : QStringLiteral("american")));
+    if (!code)
+        return fail(QStringLiteral("--language needs one of american, british, spanish, italian, french, german, "
+                                   "swedish (there is no Dutch thesaurus)"));
+    const ThesaurusFiles &files = thesaurusFiles(*code);
     auto engine = ThesaurusEngine::open(dir + QLatin1Char('/') + QLatin1String(files.dataFile),
                                         dir + QLatin1Char('/') + QLatin1String(files.indexFile));
     if (!engine)

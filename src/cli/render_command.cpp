@@ -112,7 +112,7 @@ PuzzleRead printablePuzzle(const Options &o)
 std::optional<PrintOptions> pageOptions(const Options &o, const PuzzleRecord &record, QString &error)
 {
     PrintOptions options;
-    initPageLay(options, record.Layout);
+    applyLayout(options, record.Layout);
     if (o.has(QStringLiteral("--parts")) && !applyParts(o.value(QStringLiteral("--parts")), options, error))
         return std::nullopt;
     options.answerKey = o.flag(QStringLiteral("--answer-key"));

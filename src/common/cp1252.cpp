@@ -72,6 +72,16 @@ QString firstUnencodable(const QString &text)
     return {};
 }
 
+std::string fromUnicodeDropping(const QString &text)
+{
+    std::string out;
+    for (const QChar c : text) {
+        if (const auto b = fromUnicode(QString(c)))
+            out += *b;
+    }
+    return out;
+}
+
 std::string toUtf8(std::string_view bytes)
 {
     return toUnicode(bytes).toStdString();

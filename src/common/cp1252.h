@@ -17,6 +17,11 @@ QString toUnicode(std::string_view bytes);
 // Empty when the text holds a character Windows-1252 cannot hold.
 std::optional<std::string> fromUnicode(const QString &text);
 
+// The text in Windows-1252 with every character it cannot hold left out: for texts typed or set
+// elsewhere that go into a record, where a character that cannot be stored is dropped rather than
+// refusing the whole text.
+std::string fromUnicodeDropping(const QString &text);
+
 // The first character of the text that Windows-1252 cannot hold, or an empty text.
 QString firstUnencodable(const QString &text);
 

@@ -2,25 +2,27 @@
 // How windows look: the screen factor every window scales itself by, the screen it centres on, and
 // the user's three fonts. Kept free of widgets so that the session can hold it.
 
-#include <QColor>
 #include <QSize>
 #include <QString>
 
 namespace qx {
 
-struct UserFontChoice {
+// One of the user's three fonts (labels, edit boxes, buttons), as the settings file keeps it.
+struct UserFont {
     QString name = QStringLiteral("Arial");
     bool bold = false;
     bool italic = false;
-    QColor color = Qt::black;
+    int color = 0; // a stored colour value, red in the low byte
+
+    friend bool operator==(const UserFont &, const UserFont &) = default;
 };
 
 struct DialogLook {
     double screenFactor = 1.0;
     QSize screen{1024, 768};
-    UserFontChoice labelFont;
-    UserFontChoice editFont;
-    UserFontChoice buttonFont;
+    UserFont labelFont;
+    UserFont editFont;
+    UserFont buttonFont;
 };
 
 // The factor a "Window Size" setting gives on a screen of the given size: 640 gives 1.0, 800 gives

@@ -1,5 +1,6 @@
 #include "common/exchange_file.h"
 
+#include "common/file_writing.h"
 #include "common/native_file.h"
 
 #include <algorithm>
@@ -30,7 +31,8 @@ FileOutcome<std::optional<std::vector<uint8_t>>> readExchangeFile(const QString 
     return std::optional(std::vector<uint8_t>(inside->begin(), inside->end()));
 }
 
-FileStatus writeExchangeFile(const QString &path, const ExchangeFormat &format, std::span<const uint8_t> record)
+FileStatus writeExchangeFile(const QString &path, const ExchangeFormat &format, std::span<const uint8_t> record,
+                             bool confirmedReplace)
 {
     QByteArray bytes;
     bytes.reserve(format.fileSize());
@@ -38,7 +40,7 @@ FileStatus writeExchangeFile(const QString &path, const ExchangeFormat &format, 
     bytes.append(ExchangeFormat::WrittenVersion.data(), static_cast<qsizetype>(ExchangeFormat::WrittenVersion.size()));
     bytes.append(reinterpret_cast<const char *>(record.data()), static_cast<qsizetype>(record.size()));
     // A folder where only the existing file may be written still takes the export.
-    return replaceFileAtomically(path, bytes, true);
+    return replaceFile(path, bytes, WriteRules{confirmedReplace, true});
 }
 
 } // namespace qx

@@ -50,9 +50,10 @@ std::optional<std::span<const uint8_t>> exchangeRecord(std::span<const uint8_t> 
 // so a long file costs no more than a short one. Only a regular file is read.
 FileOutcome<std::optional<std::vector<uint8_t>>> readExchangeFile(const QString &path, const ExchangeFormat &format);
 
-// Writes the signature, "1.0" and the record. The file appears only complete: it is written beside
-// the target and renamed over it (in place, when the folder does not let a file be added but the
-// file itself may be written).
-FileStatus writeExchangeFile(const QString &path, const ExchangeFormat &format, std::span<const uint8_t> record);
+// Writes the signature, "1.0" and the record through replaceFile (common/file_writing.h), in place
+// when the folder does not let a file be added but the file itself may be written.
+// confirmedReplace: the user confirmed replacing this file in a save dialog that named it.
+FileStatus writeExchangeFile(const QString &path, const ExchangeFormat &format, std::span<const uint8_t> record,
+                             bool confirmedReplace = false);
 
 } // namespace qx

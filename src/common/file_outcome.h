@@ -13,11 +13,31 @@
 // - the command line prints errorText() as its one line on stderr and exits with status 1.
 
 #include <QString>
+#include <QStringList>
 
 #include <utility>
 #include <variant>
 
 namespace qx {
+
+// Why the program itself declined to write a file, for FileError::Kind::Refused. The system never
+// failed here, so there is no system's text: refusalText() words each one.
+enum class Refusal {
+    None,
+    ForeignLink,          // another user's symbolic link in a shared sticky folder such as /tmp
+    NoPuzzle,             // an export made from the puzzle was given none
+    NoPlacedWord,         // nothing to solve
+    PuzGridTooLarge,      // details: the largest side, the width, the height
+    PuzWordsShareSquares, // details: the word
+    PuzSquareCharacter,   // details: the character
+    PuzRunIsNoWord,       // details: "across" or "down", the row, the column (1-based)
+    PuzWordIsNoRun,       // details: the word
+    PictureTooLarge,      // details: the width in pixels
+    MetafileNeedsPage,    // a metafile is drawn again from a rendered page, and there was none
+    WebPageCharacter,     // a text holds a character the web page cannot hold
+    WebPictureSameName,   // the web page's picture would have the page's own name
+    NotEncoded,           // the encoder gave nothing; details: the format's name
+};
 
 struct FileError {
     enum class Kind {
@@ -27,22 +47,37 @@ struct FileError {
         Io,             // reading or writing failed after the file was opened
         Locked,         // another program holds the file's lock
         Changed,        // another program changed the record a command read earlier: nothing was done
+        Refused,        // the program declined to write the file: see refusal
     };
+
+    FileError() = default;
+    FileError(Kind kind, QString path, QString systemText, Refusal refusal = Refusal::None, QStringList details = {})
+        : kind(kind), path(std::move(path)), systemText(std::move(systemText)), refusal(refusal),
+          details(std::move(details))
+    {
+    }
 
     Kind kind = Kind::Io;
     QString path;
     QString systemText; // strerror() or Qt's errorString(), as the system words it
+    Refusal refusal = Refusal::None;
+    QStringList details; // what a refusal's text names
 
-    // "<path>: <system text>", the text shown in the error box and printed by the command line. A
-    // refused damaged file reads "<path> is damaged or is not a puzzle collection.  Nothing was
-    // saved.": its system text is the rest of that sentence.
-    QString errorText() const
-    {
-        if (systemText.isEmpty())
-            return path;
-        return path + (kind == Kind::NotRecordFile ? QStringLiteral(" ") : QStringLiteral(": ")) + systemText;
-    }
+    // "<path>: <system text>" (or the refusal's text), the text shown in the error box and printed
+    // by the command line. A refused damaged file reads "<path> is damaged or is not a puzzle
+    // collection.  Nothing was saved.": its system text is the rest of that sentence.
+    QString errorText() const;
+    // The program's own words for a refusal.
+    QString refusalText() const;
+    // The file could be neither opened nor created: missing, no permission, or something that is
+    // not a file (a folder, a FIFO). Windows that have their own message for this show it.
+    bool notOpened() const { return kind == Kind::CannotOpen || kind == Kind::NotRegularFile; }
 };
+
+inline FileError refusedFile(const QString &path, Refusal refusal, QStringList details = {})
+{
+    return FileError{FileError::Kind::Refused, path, {}, refusal, std::move(details)};
+}
 
 template <typename T = std::monostate>
 class [[nodiscard]] FileOutcome {

@@ -1,6 +1,7 @@
 #include "common/ini_file.h"
 
 #include "common/cp1252.h"
+#include "common/file_writing.h"
 #include "common/native_file.h"
 
 #include <QStringDecoder>
@@ -244,7 +245,7 @@ QByteArray IniFile::toBytes() const
 
 FileStatus IniFile::save(const QString &path) const
 {
-    return replaceFileAtomically(path, toBytes());
+    return replaceFile(path, toBytes());
 }
 
 } // namespace qx

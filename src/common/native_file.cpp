@@ -1,10 +1,8 @@
 #include "common/native_file.h"
 
 #include <QCoreApplication>
-#include <QRandomGenerator>
 
 #include <algorithm>
-#include <climits>
 
 #include <cerrno>
 #include <cstring>
@@ -93,6 +91,11 @@ QByteArray nativePath(const QString &path)
     return out;
 }
 
+QString notRegularFileText()
+{
+    return QCoreApplication::translate("qx", "Not a regular file");
+}
+
 QString systemErrorText(int e)
 {
     return QString::fromLocal8Bit(std::strerror(e));
@@ -104,8 +107,7 @@ FileStatus checkRegularFile(const QString &path)
     if (::stat(nativePath(path).constData(), &st) != 0)
         return FileError{FileError::Kind::CannotOpen, path, systemErrorText(errno)};
     if (!S_ISREG(st.st_mode))
-        return FileError{FileError::Kind::NotRegularFile, path,
-                         QCoreApplication::translate("qx", "Not a regular file")};
+        return FileError{FileError::Kind::NotRegularFile, path, notRegularFileText()};
     return fileDone();
 }
 
@@ -126,8 +128,7 @@ FileOutcome<QByteArray> readRegular(const QString &path, qint64 maxBytes, bool r
     if (::fstat(fd, &st) != 0)
         return FileError{FileError::Kind::Io, path, systemErrorText(errno)};
     if (!S_ISREG(st.st_mode))
-        return FileError{FileError::Kind::NotRegularFile, path,
-                         QCoreApplication::translate("qx", "Not a regular file")};
+        return FileError{FileError::Kind::NotRegularFile, path, notRegularFileText()};
     const auto tooLong = [&] {
         return FileError{FileError::Kind::Io, path,
                          QCoreApplication::translate("qx", "File is larger than %1 bytes").arg(maxBytes)};
@@ -156,58 +157,6 @@ FileOutcome<QByteArray> readRegular(const QString &path, qint64 maxBytes, bool r
     return bytes;
 }
 
-// Writes the whole buffer, riding over interrupted and partial writes; 0 or the error number.
-int writeFully(int fd, const char *data, qsizetype size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, static_cast<size_t>(size));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            return EIO;
-        data += n;
-        size -= n;
-    }
-    return 0;
-}
-
-// A dangling link gets the file it names created.
-QByteArray linkTarget(const QByteArray &path)
-{
-    QByteArray current = path;
-    for (int depth = 0; depth < 40; ++depth) {
-        struct stat st {};
-        if (::lstat(current.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
-            return current;
-        QByteArray link(PATH_MAX, '\0');
-        const ssize_t n = ::readlink(current.constData(), link.data(), static_cast<size_t>(link.size()));
-        if (n < 0)
-            return current;
-        link.truncate(n);
-        if (!link.startsWith('/')) {
-            const auto slash = current.lastIndexOf('/');
-            link = (slash < 0 ? QByteArray() : current.left(slash + 1)) + link;
-        }
-        current = link;
-    }
-    return current;
-}
-
-int writeInPlace(const QByteArray &target, QByteArrayView bytes)
-{
-    const int fd = ::open(target.constData(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return errno;
-    int err = writeFully(fd, bytes.data(), bytes.size());
-    if (err == 0 && ::fsync(fd) != 0)
-        err = errno;
-    if (::close(fd) != 0 && err == 0)
-        err = errno;
-    return err;
-}
-
 } // namespace
 
 FileOutcome<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
@@ -218,69 +167,6 @@ FileOutcome<QByteArray> readRegularFile(const QString &path, qint64 maxBytes)
 FileOutcome<QByteArray> readRegularFileStart(const QString &path, qint64 maxBytes)
 {
     return readRegular(path, maxBytes, false);
-}
-
-FileStatus replaceFileAtomically(const QString &path, QByteArrayView bytes, bool inPlaceFallback)
-{
-    const QByteArray target = linkTarget(nativePath(path));
-    const auto slash = target.lastIndexOf('/');
-    const QByteArray folder = slash < 0 ? QByteArray(".") : (slash == 0 ? QByteArray("/") : target.left(slash));
-    const QByteArray base = target.mid(slash + 1);
-    const auto failed = [&](int err) { return FileError{FileError::Kind::Io, path, systemErrorText(err)}; };
-
-    struct stat old {};
-    const bool existed = ::stat(target.constData(), &old) == 0;
-    if (existed && !S_ISREG(old.st_mode))
-        return FileError{FileError::Kind::NotRegularFile, path,
-                         QCoreApplication::translate("qx", "Not a regular file")};
-
-    // A name of our own beside the target, so the rename stays on one file system.
-    QByteArray tempName;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        tempName = folder + "/." + base + ".tmp-" + QByteArray::number(QRandomGenerator::global()->generate64(), 16);
-        // 0666 lets the umask decide, as for any new file the user creates.
-        fd = ::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
-    if (fd < 0) {
-        const int err = errno;
-        if (inPlaceFallback && existed && (err == EACCES || err == EPERM || err == EROFS)) {
-            if (const int e = writeInPlace(target, bytes))
-                return failed(e);
-            return fileDone();
-        }
-        return FileError{FileError::Kind::CannotOpen, path, systemErrorText(err)};
-    }
-
-    const auto fail = [&](int err) -> FileStatus {
-        if (fd >= 0)
-            ::close(fd);
-        ::unlink(tempName.constData());
-        return failed(err);
-    };
-    if (existed && ::fchmod(fd, old.st_mode & 07777) != 0)
-        return fail(errno);
-    if (const int err = writeFully(fd, bytes.data(), bytes.size()); err != 0)
-        return fail(err);
-    if (::fsync(fd) != 0)
-        return fail(errno);
-    const int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0)
-        return fail(errno);
-    if (::rename(tempName.constData(), target.constData()) != 0)
-        return fail(errno);
-
-    // Makes the rename itself durable. The new file is in place whatever this returns, so a
-    // failure here is no reason to tell the user that saving failed.
-    const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
-    return fileDone();
 }
 
 } // namespace qx

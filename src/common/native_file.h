@@ -31,15 +31,9 @@ FileOutcome<QByteArray> readRegularFile(const QString &path, qint64 maxBytes);
 // Reads at most the first maxBytes of a regular file; a longer file is not an error.
 FileOutcome<QByteArray> readRegularFileStart(const QString &path, qint64 maxBytes);
 
-// Replaces the file with bytes so that it is never seen half written: the new file is written
-// beside it under a temporary name, flushed to disk and renamed over it. A symbolic link is
-// followed, so the file it names is the one replaced; the file keeps its permissions. On failure
-// the old file is left as it was. With inPlaceFallback, a folder that does not let the temporary
-// file be created still takes the bytes when the file itself may be written (truncated and
-// rewritten in place, losing only the all-or-nothing guarantee).
-FileStatus replaceFileAtomically(const QString &path, QByteArrayView bytes, bool inPlaceFallback = false);
-
 // The system's text for errno value e, as strerror() words it.
 QString systemErrorText(int e);
+// The text of a NotRegularFile error.
+QString notRegularFileText();
 
 } // namespace qx

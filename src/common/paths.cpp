@@ -1,4 +1,5 @@
 #include "common/paths.h"
+#include "common/product.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,7 +69,7 @@ QStringList seedProgramDir(const QString &shippedDir, const QString &programDir)
 
 QString prepareUserFolder(const QString &homeDir, const QString &shippedDir)
 {
-    const QString folder = withoutTrailingSlash(homeDir) + QStringLiteral("/Quorvex");
+    const QString folder = withoutTrailingSlash(homeDir) + QLatin1Char('/') + QLatin1String(ProductName);
     if (QFileInfo(folder).isDir())
         return folder;
     if (!QDir().mkpath(folder))

@@ -1,14 +1,13 @@
 #include "common/record_file.h"
 
+#include "common/file_writing.h"
 #include "common/native_file.h"
 
 #include <QCoreApplication>
-#include <QRandomGenerator>
 
 #include <atomic>
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -33,7 +32,7 @@ FileError failure(FileError::Kind kind, const QString &path, int err)
 
 FileError notRegular(const QString &path)
 {
-    return FileError{FileError::Kind::NotRegularFile, path, text("Not a regular file")};
+    return FileError{FileError::Kind::NotRegularFile, path, notRegularFileText()};
 }
 
 FileError beyondEnd(const QString &path)
@@ -105,22 +104,6 @@ int preadFully(int fd, uint8_t *out, qint64 n, qint64 at)
     return 0;
 }
 
-int writeFully(int fd, const uint8_t *data, qint64 n)
-{
-    while (n > 0) {
-        const ssize_t put = ::write(fd, data, static_cast<size_t>(n));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0)
-            return errno;
-        if (put == 0)
-            return EIO;
-        data += put;
-        n -= put;
-    }
-    return 0;
-}
-
 // Waits for the exclusive lock up to the timeout: true when taken.
 bool lockExclusive(int fd)
 {
@@ -134,31 +117,6 @@ bool lockExclusive(int fd)
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
-}
-
-// The file a write replaces: a symbolic link is followed, so that the link stays and the file it
-// names is the one replaced.
-QByteArray writeTarget(const QByteArray &path)
-{
-    struct stat st {};
-    if (::lstat(path.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
-        return path;
-    char *resolved = ::realpath(path.constData(), nullptr);
-    if (!resolved)
-        return path;
-    QByteArray out(resolved);
-    std::free(resolved);
-    return out;
-}
-
-QByteArray folderOf(const QByteArray &path)
-{
-    const auto slash = path.lastIndexOf('/');
-    if (slash < 0)
-        return QByteArrayLiteral(".");
-    if (slash == 0)
-        return QByteArrayLiteral("/");
-    return path.left(slash);
 }
 
 } // namespace
@@ -345,31 +303,18 @@ FileStatus openLocked(const QString &path, const QByteArray &target, bool create
     return FileError{FileError::Kind::Locked, path, text("The file keeps changing")};
 }
 
-// A new, empty file beside the target, so that the rename stays on one file system; errno when
-// none could be made.
-int createBeside(const QByteArray &folder, const QByteArray &target, Fd &temp, QByteArray &tempName)
-{
-    const QByteArray base = target.mid(target.lastIndexOf('/') + 1);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        tempName = folder + "/." + base + ".tmp-" + QByteArray::number(QRandomGenerator::global()->generate64(), 16);
-        temp.reset(::open(tempName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-        if (temp.get() >= 0)
-            return 0;
-        if (errno != EEXIST)
-            break;
-    }
-    return errno;
-}
-
 // Writes the pieces one after another: given bytes as they are, kept ones copied from the old file.
 // errno of the first failure, or 0.
-int writePieces(const Fd &old, const Fd &temp, const auto &pieces)
+int writePieces(const Fd &old, int temp, const auto &pieces)
 {
     std::vector<uint8_t> buffer;
+    qint64 at = 0;
     for (const auto &piece : pieces) {
         if (piece.given) {
-            if (const int err = writeFully(temp.get(), piece.bytes.data(), static_cast<qint64>(piece.bytes.size())))
+            const auto size = static_cast<qint64>(piece.bytes.size());
+            if (const int err = writeAt(temp, piece.bytes.data(), size, at))
                 return err;
+            at += size;
             continue;
         }
         buffer.resize(static_cast<size_t>(std::min<qint64>(piece.length, 1 << 20)));
@@ -377,9 +322,10 @@ int writePieces(const Fd &old, const Fd &temp, const auto &pieces)
             const qint64 n = std::min<qint64>(piece.length - done, static_cast<qint64>(buffer.size()));
             if (const int err = preadFully(old.get(), buffer.data(), n, piece.from + done))
                 return err < 0 ? EIO : err;
-            if (const int err = writeFully(temp.get(), buffer.data(), n))
+            if (const int err = writeAt(temp, buffer.data(), n, at))
                 return err;
             done += n;
+            at += n;
         }
     }
     return 0;
@@ -407,15 +353,18 @@ FileStatus RecordFile::checkUnchanged(int fd, const FileStamp &now, const Record
 
 FileStatus RecordFile::rewrite(bool createMissing, bool refuseDamaged, const Plan &plan, const RecordCheck *check) const
 {
-    const QByteArray target = writeTarget(nativePath(m_path));
+    const auto target = writeTarget(m_path);
+    if (!target)
+        return target.error();
     LockedFile file;
-    if (const auto opened = openLocked(m_path, target, createMissing, file); !opened)
+    if (const auto opened = openLocked(m_path, target->native, createMissing, file); !opened)
         return opened;
 
     // A file this write created goes again when the write fails, as if nothing had happened.
-    const auto undoCreate = [&] {
+    const auto undoCreate = [&](FileStatus outcome) {
         if (file.created)
-            ::unlink(target.constData());
+            ::unlink(target->native.constData());
+        return outcome;
     };
     const qint64 oldSize = file.st.st_size;
     if (refuseDamaged && oldSize % m_size != 0)
@@ -425,43 +374,16 @@ FileStatus RecordFile::rewrite(bool createMissing, bool refuseDamaged, const Pla
             return same;
     }
     const auto pieces = plan(oldSize);
-    if (!pieces) {
-        undoCreate();
-        return pieces.error();
-    }
-
-    const QByteArray folder = folderOf(target);
-    QByteArray tempName;
-    Fd temp;
-    if (const int err = createBeside(folder, target, temp, tempName)) {
-        undoCreate();
-        return failure(FileError::Kind::Io, m_path, err);
-    }
-    const auto fail = [&](int err) -> FileStatus {
-        temp.reset();
-        ::unlink(tempName.constData());
-        undoCreate();
-        return failure(FileError::Kind::Io, m_path, err);
-    };
-
-    // The new file keeps the old one's permissions, and its owner when we may set it.
-    if (::fchmod(temp.get(), file.st.st_mode & 07777) != 0)
-        return fail(errno);
-    if (::geteuid() == 0 && ::fchown(temp.get(), file.st.st_uid, file.st.st_gid) != 0)
-        return fail(errno);
-    if (const int err = writePieces(file.fd, temp, *pieces))
-        return fail(err);
-    if (::fsync(temp.get()) != 0)
-        return fail(errno);
-    if (const int err = temp.close())
-        return fail(err);
-    if (::rename(tempName.constData(), target.constData()) != 0)
-        return fail(errno);
-
-    // Makes the rename itself durable. The new file is in place whatever this returns.
-    const Fd dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0)
-        ::fsync(dir.get());
+    if (!pieces)
+        return undoCreate(pieces.error());
+    auto staged =
+        StagedFile::write(m_path, target->native, &file.st, [&](int fd) { return writePieces(file.fd, fd, *pieces); });
+    if (!staged)
+        return undoCreate(staged.error());
+    std::vector<StagedFile> files;
+    files.push_back(std::move(*staged));
+    if (const auto placed = putInPlace(files); !placed)
+        return undoCreate(placed);
     return fileDone();
 }
 

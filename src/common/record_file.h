@@ -6,11 +6,12 @@
 // Reading never locks: a reader sees the file either before or after any write, because writes
 // never change a file in place. Every write (append, replace, remove, createEmpty) takes an
 // exclusive flock() on the file, re-reads its size under the lock, writes the whole new file
-// beside it under a temporary name, flushes it to disk and renames it over the old one. A kill at
-// any moment therefore leaves either the old file or the new one, and a failed write leaves the
-// old one byte for byte. flock() rather than fcntl() locks, because fcntl() locks belong to the
-// process (any close() of the file in that process drops them, and threads do not exclude each
-// other), while flock() belongs to the open file.
+// beside it under a temporary name, flushes it to disk and renames it over the old one, through
+// StagedFile (common/file_writing.h, which also holds the rules for links, read-only files and
+// leftovers of killed writers). A kill at any moment therefore leaves either the old file or the
+// new one, and a failed write leaves the old one byte for byte. flock() rather than fcntl() locks,
+// because fcntl() locks belong to the process (any close() of the file in that process drops them,
+// and threads do not exclude each other), while flock() belongs to the open file.
 //
 // The lock is taken on the file itself, not on a lock file beside it (which would litter the
 // user's folder and outlive crashes). Since a write replaces the file, a writer that waited for

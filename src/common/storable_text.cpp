@@ -98,4 +98,19 @@ QString refusedCharacterText(char32_t character, StoredTextKind kind)
                     : QObject::tr("The character %1 cannot be stored in a puzzle.").arg(code);
 }
 
+QString cutToLength(const QString &text, int n)
+{
+    if (text.size() <= n)
+        return text;
+    qsizetype end = n;
+    if (end > 0 && text[end - 1].isHighSurrogate())
+        --end;
+    return text.left(end);
+}
+
+std::string storableBytes(QStringView text)
+{
+    return cp1252::fromUnicode(withoutUnstorable(text)).value_or(std::string());
+}
+
 } // namespace qx

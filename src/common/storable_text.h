@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace qx {
@@ -37,6 +38,14 @@ std::optional<char32_t> firstUnstorable(QStringView text);
 
 // The text without any character firstUnstorable would find.
 QString withoutUnstorable(QStringView text);
+
+// The text as a record stores it: without the characters firstUnstorable would find, in
+// Windows-1252. For text the program put in a box itself, which typing kept storable.
+std::string storableBytes(QStringView text);
+
+// The text cut to n UTF-16 units, one fewer where the cut would fall between the halves of a
+// surrogate pair: a text cut to a field's length never ends in half a character.
+QString cutToLength(const QString &text, int n);
 
 // The message for a refused character: "The character "Α" (U+0391) cannot be stored in a
 // puzzle." A character without a glyph of its own (a control) is named by its code alone.

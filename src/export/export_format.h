@@ -1,15 +1,16 @@
 #pragma once
 // A file format the program exports to: one small class per format behind this interface, each
 // giving its name, the filter of its save dialog, what it is made from (the rendered page or the
-// puzzle itself) and the file's bytes. Writing is the same for every format: the bytes go to a
-// new file beside the target, which is then renamed over it, so a failed export (a full disk, a
-// size limit) leaves a file of that name as it was. A target that exists and is not a regular
-// file (a FIFO, a device) is refused rather than opened: it could hang the program.
+// puzzle itself) and the file's bytes. Writing is the same for every format, through replaceFiles
+// (common/file_writing.h): a failed export (a full disk, a size limit) leaves a file of that name
+// as it was, and a target that exists and is not a regular file (a FIFO, a device) is refused
+// rather than opened: it could hang the program.
 //
 // A failure comes back as a FileError; its errorText() is the one line the command line prints and
 // the text a window shows.
 
 #include "common/file_outcome.h"
+#include "common/file_writing.h"
 #include "render/page_fits.h"
 #include "report/page_stream.h"
 #include "store/puzzle_record.h"
@@ -36,10 +37,7 @@ struct ExportInput {
 };
 
 // One file of an export: a format may write a second file beside its own (the web page's picture).
-struct ExportFile {
-    QString path;
-    QByteArray bytes;
-};
+using ExportFile = FileContent;
 
 class ExportFormat {
 public:
@@ -57,8 +55,9 @@ public:
     virtual QStringList otherSuffixes() const { return {}; }
     virtual Source source() const = 0;
 
-    // Writes the file; the path is the one the user gave.
-    FileStatus write(const ExportInput &input, const QString &path) const;
+    // Writes the file; the path is the one the user gave. The rules say whether the user confirmed
+    // replacing it.
+    FileStatus write(const ExportInput &input, const QString &path, const WriteRules &rules = {}) const;
 
 protected:
     // The file's bytes, or why they cannot be made (the error's path is `path`).
@@ -70,11 +69,5 @@ protected:
         return std::vector<ExportFile>{};
     }
 };
-
-// Puts the bytes into the file at path as described above.
-FileStatus writeExportFile(const QString &path, const QByteArray &bytes);
-// Puts each file's bytes into place as described above: written in the order given, then, once all
-// of them were written, renamed into place from the last to the first.
-FileStatus writeExportFiles(const std::vector<ExportFile> &files);
 
 } // namespace qx

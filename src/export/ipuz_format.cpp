@@ -1,6 +1,7 @@
 #include "export/ipuz_format.h"
 
 #include "common/cp1252.h"
+#include "common/product.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,16 +11,18 @@ namespace qx {
 
 namespace {
 
-QString unicode(const std::string &bytes)
+// An ipuz text may hold HTML markup, so a plain '&', '<' or '>' typed into a clue is written as an
+// entity: a solver would otherwise take "</b>" in a title for a tag.
+QString ipuzText(const std::string &bytes)
 {
-    return cp1252::toUnicode(bytes);
+    return cp1252::toUnicode(bytes).toHtmlEscaped();
 }
 
 QJsonArray clueList(const std::vector<SolvingWord> &words)
 {
     QJsonArray list;
     for (const SolvingWord &w : words) {
-        QJsonObject clue{{QStringLiteral("number"), w.number}, {QStringLiteral("clue"), unicode(w.clue)}};
+        QJsonObject clue{{QStringLiteral("number"), w.number}, {QStringLiteral("clue"), ipuzText(w.clue)}};
         if (const std::string parts = w.enumeration(); !parts.empty())
             clue.insert(QStringLiteral("enumeration"), QString::fromStdString(parts));
         list.append(clue);
@@ -82,8 +85,8 @@ FileOutcome<QByteArray> IpuzFormat::encodeGrid(const SolvingGrid &grid, const Pu
     QJsonObject ipuz{
         {QStringLiteral("version"), QStringLiteral("http://ipuz.org/v2")},
         {QStringLiteral("kind"), QJsonArray{QStringLiteral("http://ipuz.org/crossword#1")}},
-        {QStringLiteral("origin"), QStringLiteral("Quorvex")},
-        {QStringLiteral("title"), unicode(grid.title())},
+        {QStringLiteral("origin"), QLatin1String(ProductName)},
+        {QStringLiteral("title"), ipuzText(grid.title())},
         {QStringLiteral("dimensions"),
          QJsonObject{{QStringLiteral("width"), grid.width()}, {QStringLiteral("height"), grid.height()}}},
         {QStringLiteral("block"), block},
@@ -94,7 +97,7 @@ FileOutcome<QByteArray> IpuzFormat::encodeGrid(const SolvingGrid &grid, const Pu
                                               {QStringLiteral("Down"), clueList(grid.down())}}},
     };
     if (!grid.bonusQuestion().empty())
-        ipuz.insert(QStringLiteral("notes"), unicode(grid.bonusQuestion()));
+        ipuz.insert(QStringLiteral("notes"), ipuzText(grid.bonusQuestion()));
     return QJsonDocument(ipuz).toJson(QJsonDocument::Indented);
 }
 

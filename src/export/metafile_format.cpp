@@ -2,8 +2,6 @@
 
 #include "render/render_page.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 
 namespace qx {
@@ -33,14 +31,12 @@ QString MetafileFormat::suffix() const
 FileOutcome<QByteArray> MetafileFormat::encode(const ExportInput &input, const QString &path) const
 {
     if (!input.fits) {
-        return FileError{FileError::Kind::Io, path,
-                         QCoreApplication::translate("qx", "A metafile needs a rendered page to draw again")};
+        return refusedFile(path, Refusal::MetafileNeedsPage);
     }
     const std::shared_ptr<const PageStream> page = redrawPage(*input.fits);
     QByteArray bytes = metafileBytes(m_kind, *page);
     if (bytes.isEmpty())
-        return FileError{FileError::Kind::Io, path,
-                         QCoreApplication::translate("qx", "The metafile could not be made")};
+        return refusedFile(path, Refusal::NotEncoded, {QStringLiteral("metafile")});
     return bytes;
 }
 

@@ -131,17 +131,106 @@ Track *startTrack(MemoryFile &memory, Start start)
     return track;
 }
 
-class WmfDevice : public MetafileDevice {
+// What libUEMF names differently for its two formats: the track and handle table, and the calls
+// that append a record, select an object and delete one.
+struct WmfCalls {
+    using Track = WMFTRACK;
+    using Handles = WMFHANDLES;
+    static int start(const char *name, uint32_t size, uint32_t chunk, Track **track)
+    {
+        return wmf_start(name, size, chunk, track);
+    }
+    static int createHandles(Handles **handles) { return wmf_htable_create(128, 128, handles); }
+    static int append(char *record, Track *track)
+    {
+        return wmf_append(reinterpret_cast<U_METARECORD *>(record), track, U_REC_FREE);
+    }
+    static char *select(uint32_t handle, Handles *handles) { return wselectobject_set(handle, handles); }
+    static char *remove(uint32_t *handle, Handles *handles) { return wdeleteobject_set(handle, handles); }
+    static void free(Track **track, Handles **handles)
+    {
+        if (*track)
+            wmf_free(track);
+        if (*handles)
+            wmf_htable_free(handles);
+    }
+};
+
+struct EmfCalls {
+    using Track = EMFTRACK;
+    using Handles = EMFHANDLES;
+    static int start(const char *name, uint32_t size, uint32_t chunk, Track **track)
+    {
+        return emf_start(name, size, chunk, track);
+    }
+    static int createHandles(Handles **handles) { return emf_htable_create(128, 128, handles); }
+    static int append(char *record, Track *track)
+    {
+        return emf_append(reinterpret_cast<U_ENHMETARECORD *>(record), track, U_REC_FREE);
+    }
+    static char *select(uint32_t handle, Handles *handles) { return selectobject_set(handle, handles); }
+    static char *remove(uint32_t *handle, Handles *handles) { return deleteobject_set(handle, handles); }
+    static void free(Track **track, Handles **handles)
+    {
+        if (*track)
+            emf_free(track);
+        if (*handles)
+            emf_htable_free(handles);
+    }
+};
+
+// What both formats' devices do alike: a track written to memory, a record appended at a time
+// (the first failure sticks), and the pen, brush and font each replaced by a new object.
+template <typename Calls>
+class UemfDevice : public MetafileDevice {
+public:
+    UemfDevice()
+    {
+        m_track = startTrack<typename Calls::Track>(m_memory, Calls::start);
+        if (!m_track || Calls::createHandles(&m_handles) != 0)
+            m_failed = true;
+    }
+    ~UemfDevice() override { Calls::free(&m_track, &m_handles); }
+
+    bool ok() const override { return !m_failed; }
+
+protected:
+    void append(char *record)
+    {
+        if (!record || !m_track || Calls::append(record, m_track) != 0)
+            m_failed = true;
+    }
+    // Creates the new object, selects it and deletes the one it replaces.
+    template <typename Create>
+    void replace(uint32_t &current, Create create)
+    {
+        if (m_failed)
+            return;
+        uint32_t made = 0;
+        append(create(&made));
+        append(Calls::select(made, m_handles));
+        if (current != 0)
+            append(Calls::remove(&current, m_handles));
+        current = made;
+    }
+
+    MemoryFile m_memory;
+    typename Calls::Track *m_track = nullptr;
+    typename Calls::Handles *m_handles = nullptr;
+    uint32_t m_pen = 0;
+    uint32_t m_brush = 0;
+    uint32_t m_font = 0;
+    bool m_failed = false;
+};
+
+class WmfDevice : public UemfDevice<WmfCalls> {
 public:
     static constexpr qsizetype PlaceableSize = 22;
 
     explicit WmfDevice(const MetafileSize &size)
     {
-        m_track = startTrack<WMFTRACK>(m_memory, wmf_start);
-        if (!m_track || wmf_htable_create(128, 128, &m_handles) != 0) {
-            m_failed = true;
+        if (m_failed)
             return;
-        }
         // A placeable metafile: its box is the page in pixels at 96 units per inch.
         std::unique_ptr<U_PAIRF, decltype(&std::free)> inches(
             U_PAIRF_set(static_cast<float>(size.pixels.width() / PixelsPerInch),
@@ -154,16 +243,6 @@ public:
         append(U_WMRSETWINDOWEXT_set(
             point16_set(static_cast<int16_t>(size.pixels.width()), static_cast<int16_t>(size.pixels.height()))));
     }
-    ~WmfDevice() override
-    {
-        if (m_track)
-            wmf_free(&m_track);
-        if (m_handles)
-            wmf_htable_free(&m_handles);
-    }
-
-    bool ok() const override { return !m_failed; }
-
     void selectPen(const Pen &pen) override
     {
         const U_PEN p =
@@ -237,32 +316,6 @@ private:
     {
         return U_RECT16_set(point16_set(r.left, r.top), point16_set(r.right, r.bottom));
     }
-    void append(char *record)
-    {
-        if (!record || !m_track || wmf_append(reinterpret_cast<U_METARECORD *>(record), m_track, U_REC_FREE) != 0)
-            m_failed = true;
-    }
-    // Creates the new object, selects it and deletes the one it replaces.
-    template <typename Create>
-    void replace(uint32_t &current, Create create)
-    {
-        if (m_failed)
-            return;
-        uint32_t made = 0;
-        append(create(&made));
-        append(wselectobject_set(made, m_handles));
-        if (current != 0)
-            append(wdeleteobject_set(&current, m_handles));
-        current = made;
-    }
-
-    MemoryFile m_memory;
-    WMFTRACK *m_track = nullptr;
-    WMFHANDLES *m_handles = nullptr;
-    uint32_t m_pen = 0;
-    uint32_t m_brush = 0;
-    uint32_t m_font = 0;
-    bool m_failed = false;
 };
 
 std::vector<uint16_t> utf16(const QString &text)
@@ -273,15 +326,12 @@ std::vector<uint16_t> utf16(const QString &text)
     return out;
 }
 
-class EmfDevice : public MetafileDevice {
+class EmfDevice : public UemfDevice<EmfCalls> {
 public:
     explicit EmfDevice(const MetafileSize &size)
     {
-        m_track = startTrack<EMFTRACK>(m_memory, emf_start);
-        if (!m_track || emf_htable_create(128, 128, &m_handles) != 0) {
-            m_failed = true;
+        if (m_failed)
             return;
-        }
         // Bounds: the page in pixels. Frame: its physical size. The reference device is an
         // ordinary 96-dpi screen, 1920 x 1440 pixels on 508 x 381 millimetres.
         const U_RECTL bounds{0, 0, size.pixels.width(), size.pixels.height()};
@@ -296,16 +346,6 @@ public:
                                sizel_set(1920, 1440), sizel_set(508, 381), 0));
         append(U_EMRSETMAPMODE_set(U_MM_TEXT));
     }
-    ~EmfDevice() override
-    {
-        if (m_track)
-            emf_free(&m_track);
-        if (m_handles)
-            emf_htable_free(&m_handles);
-    }
-
-    bool ok() const override { return !m_failed; }
-
     void selectPen(const Pen &pen) override
     {
         const U_LOGPEN p =
@@ -384,31 +424,6 @@ public:
 
 private:
     static U_RECTL rectl(const PixelRect &r) { return U_RECTL{r.left, r.top, r.right, r.bottom}; }
-    void append(char *record)
-    {
-        if (!record || !m_track || emf_append(reinterpret_cast<U_ENHMETARECORD *>(record), m_track, U_REC_FREE) != 0)
-            m_failed = true;
-    }
-    template <typename Create>
-    void replace(uint32_t &current, Create create)
-    {
-        if (m_failed)
-            return;
-        uint32_t made = 0;
-        append(create(&made));
-        append(selectobject_set(made, m_handles));
-        if (current != 0)
-            append(deleteobject_set(&current, m_handles));
-        current = made;
-    }
-
-    MemoryFile m_memory;
-    EMFTRACK *m_track = nullptr;
-    EMFHANDLES *m_handles = nullptr;
-    uint32_t m_pen = 0;
-    uint32_t m_brush = 0;
-    uint32_t m_font = 0;
-    bool m_failed = false;
 };
 
 // Walks the page's operations onto a device, selecting a pen, brush or font only when it changes.

@@ -2,7 +2,6 @@
 
 #include "report/stream_replay.h"
 
-#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -58,8 +57,7 @@ std::optional<int> pictureWidthFrom(QStringView text, double pageWidth, double p
 
 FileError pictureFailure(const QString &path, int width)
 {
-    return FileError{FileError::Kind::Io, path,
-                     QCoreApplication::translate("qx", "A page %1 pixels wide cannot be made").arg(width)};
+    return refusedFile(path, Refusal::PictureTooLarge, {QString::number(width)});
 }
 
 std::optional<int> jpegQualityFrom(QStringView text)

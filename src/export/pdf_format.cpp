@@ -3,8 +3,6 @@
 #include "common/cp1252.h"
 #include "report/stream_replay.h"
 
-#include <QCoreApplication>
-
 namespace qx {
 
 QString PdfFormat::name() const
@@ -34,7 +32,7 @@ FileOutcome<QByteArray> PdfFormat::encode(const ExportInput &input, const QStrin
     if (input.page)
         bytes = pdfDocument(*input.page, titleOf(input.record), input.pageIndex, input.pageIndex);
     if (bytes.isEmpty())
-        return FileError{FileError::Kind::Io, path, QCoreApplication::translate("qx", "The PDF could not be made")};
+        return refusedFile(path, Refusal::NotEncoded, {QStringLiteral("PDF")});
     return bytes;
 }
 

@@ -1,9 +1,9 @@
 #include "export/png_format.h"
 
+#include "export/page_picture.h"
 #include "report/stream_replay.h"
 
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QImageWriter>
 
 namespace qx {
@@ -27,9 +27,7 @@ FileOutcome<QByteArray> PngFormat::encode(const ExportInput &input, const QStrin
 {
     const QImage image = input.page ? pageImage(*input.page, input.pageIndex, input.pixelWidth) : QImage();
     if (image.isNull()) {
-        return FileError{
-            FileError::Kind::Io, path,
-            QCoreApplication::translate("qx", "A page %1 pixels wide cannot be made").arg(input.pixelWidth)};
+        return pictureFailure(path, input.pixelWidth);
     }
     // Encoded in memory: the encoder never meets the file, so a failing disk gives one error, ours.
     QByteArray bytes;

@@ -2,8 +2,6 @@
 
 #include "common/cp1252.h"
 
-#include <QCoreApplication>
-
 #include <map>
 #include <tuple>
 
@@ -21,11 +19,6 @@ void putShort(std::string &bytes, size_t at, uint16_t value)
 {
     bytes[at] = static_cast<char>(value & 0xFF);
     bytes[at + 1] = static_cast<char>(value >> 8);
-}
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("qx", text);
 }
 
 } // namespace
@@ -59,10 +52,8 @@ FileOutcome<QByteArray> PuzFormat::encodeGrid(const SolvingGrid &grid, const Puz
     const int width = grid.width();
     const int height = grid.height();
     if (width > MaxSide || height > MaxSide) {
-        return refused(path, tr("The .puz format holds grids of at most %1 by %1 squares; this one is %2 by %3")
-                                 .arg(MaxSide)
-                                 .arg(width)
-                                 .arg(height));
+        return refused(path, Refusal::PuzGridTooLarge,
+                       {QString::number(MaxSide), QString::number(width), QString::number(height)});
     }
     const auto open = [&](int r, int c) {
         return r >= 0 && c >= 0 && r < height && c < width && grid.square(r, c) == SolvingGrid::Square::Letter;
@@ -73,9 +64,7 @@ FileOutcome<QByteArray> PuzFormat::encodeGrid(const SolvingGrid &grid, const Puz
     for (const auto *list : {&grid.across(), &grid.down()}) {
         for (const SolvingWord &w : *list) {
             if (!words.emplace(std::make_tuple(w.row, w.col, w.across), &w).second) {
-                return refused(path, tr("The .puz format cannot hold this puzzle: two words lie on the same "
-                                        "squares (\"%1\")")
-                                         .arg(cp1252::toUnicode(w.word)));
+                return refused(path, Refusal::PuzWordsShareSquares, {cp1252::toUnicode(w.word)});
             }
         }
     }
@@ -92,8 +81,7 @@ FileOutcome<QByteArray> PuzFormat::encodeGrid(const SolvingGrid &grid, const Puz
             }
             const uint8_t letter = grid.letter(r, c);
             if (letter == '.' || letter == '-') {
-                return refused(path, tr("The .puz format cannot hold the character \"%1\" in a square")
-                                         .arg(QChar(static_cast<char16_t>(letter))));
+                return refused(path, Refusal::PuzSquareCharacter, {QString(QChar(static_cast<char16_t>(letter)))});
             }
             solution += static_cast<char>(letter);
             fill += '-';
@@ -107,11 +95,9 @@ FileOutcome<QByteArray> PuzFormat::encodeGrid(const SolvingGrid &grid, const Puz
                     ++length;
                 const auto found = words.find(std::make_tuple(r, c, across));
                 if (found == words.end() || found->second->length != length) {
-                    return refused(path, tr("The .puz format cannot hold this puzzle: the squares %1 from row %2, "
-                                            "column %3 are not one of its words")
-                                             .arg(across ? tr("across") : tr("down"))
-                                             .arg(r + 1)
-                                             .arg(c + 1));
+                    return refused(path, Refusal::PuzRunIsNoWord,
+                                   {across ? QStringLiteral("across") : QStringLiteral("down"), QString::number(r + 1),
+                                    QString::number(c + 1)});
                 }
                 clues.push_back(withoutNul(found->second->clue));
                 words.erase(found);
@@ -120,9 +106,7 @@ FileOutcome<QByteArray> PuzFormat::encodeGrid(const SolvingGrid &grid, const Puz
     }
     // A word that is no run: a single square, or part of a longer run of letters.
     if (!words.empty()) {
-        return refused(path, tr("The .puz format cannot hold this puzzle: the word \"%1\" is not a run of "
-                                "two or more squares between black squares")
-                                 .arg(cp1252::toUnicode(words.begin()->second->word)));
+        return refused(path, Refusal::PuzWordIsNoRun, {cp1252::toUnicode(words.begin()->second->word)});
     }
 
     const std::string title = withoutNul(grid.title());

@@ -112,6 +112,16 @@
     var state = { fill: fill, marks: marks, pencil: pencil, time: timer.now() };
     try { window.localStorage.setItem(storageKey, JSON.stringify(state)); } catch (e) { /* no storage */ }
   }
+  // The time alone, as the page is hidden or left: the letters stored stay as the last change left
+  // them, which may be newer than this page's (another tab, or a write still on its way).
+  function saveTime() {
+    try {
+      var state = JSON.parse(window.localStorage.getItem(storageKey) || 'null');
+      if (!state || typeof state !== 'object') return;
+      state.time = timer.now();
+      window.localStorage.setItem(storageKey, JSON.stringify(state));
+    } catch (e) { /* no storage */ }
+  }
 
   function paint(at) {
     inputs[at].value = fill[at] || '';
@@ -155,7 +165,7 @@
   setInterval(function () { timer.show(); }, 1000);
   document.addEventListener('visibilitychange', function () {
     timer.run(!document.hidden);
-    save();
+    saveTime();
   });
 
   var cur = data.squares.length ? data.squares.filter(function (at) { return !given(at); })[0] : undefined;
@@ -556,10 +566,13 @@
     var then = button.value === 'ok' ? confirmed : null;
     dialog.close();
     if (then) then();
+    backToGrid();
   });
+  // Closed with Escape: back to the grid too. (The close event comes later than the click above,
+  // when the page may have moved on.)
   dialog.addEventListener('close', function () {
     confirmed = null;
-    backToGrid();
+    if (!grid.contains(document.activeElement)) backToGrid();
   });
 
   function pauseTimer(paused) {
@@ -649,7 +662,7 @@
       act(button.getAttribute('data-act'));
     });
   });
-  window.addEventListener('pagehide', save);
+  window.addEventListener('pagehide', saveTime);
 
   load();
   data.squares.forEach(paint);

@@ -2,6 +2,7 @@
 
 #include "common/colors.h"
 #include "common/cp1252.h"
+#include "common/product.h"
 #include "export/solvable_page_script.h"
 #include "render/print_options.h"
 
@@ -227,7 +228,7 @@ FileOutcome<QByteArray> SolvablePageFormat::encodeGrid(const SolvingGrid &grid, 
 {
     // Headings and the colour of the filled boxes as the puzzle's layout prints them.
     PrintOptions options;
-    initPageLay(options, record.Layout);
+    applyLayout(options, record.Layout);
     const QString acrossHeading = options.acrossHeader.empty() ? directionName(true) : unicode(options.acrossHeader);
     const QString downHeading = options.downHeader.empty() ? directionName(false) : unicode(options.downHeader);
     const QString title = grid.title().empty() ? tr("Crossword Puzzle") : unicode(grid.title());
@@ -305,9 +306,9 @@ FileOutcome<QByteArray> SolvablePageFormat::encodeGrid(const SolvingGrid &grid, 
     html += QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
                            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1, "
                            "interactive-widget=resizes-content\">\n"
-                           "<meta name=\"generator\" content=\"Quorvex\">\n<title>%1</title>\n<style>\n%2</style>\n"
+                           "<meta name=\"generator\" content=\"%4\">\n<title>%1</title>\n<style>\n%2</style>\n"
                            "</head>\n<body>\n<a class=\"skip\" href=\"#clues\">%3</a>\n<main>\n<h1>%1</h1>\n")
-                .arg(escaped(title), QString::fromUtf8(solvablePageStyle()), escaped(tr("Skip to the clues")));
+                .arg(escaped(title), QString::fromUtf8(solvablePageStyle()), escaped(tr("Skip to the clues")), QString::fromLatin1(ProductName));
     html += QStringLiteral("<p class=\"help keys\" id=\"help\">%1</p>\n<p class=\"help touch\">%2</p>\n")
                 .arg(escaped(tr("Click a square or a clue and type the answer; typing follows the word's direction. "
                                 "The arrow keys move, Tab and Shift+Tab go to the next and the previous word, "

@@ -2,23 +2,21 @@
 
 #include "common/cp1252.h"
 
-#include <QCoreApplication>
-
 namespace qx {
 
 FileOutcome<QByteArray> SolvingFormat::encode(const ExportInput &input, const QString &path) const
 {
     if (!input.record)
-        return refused(path, QCoreApplication::translate("qx", "There is no puzzle to export"));
+        return refused(path, Refusal::NoPuzzle);
     const SolvingGrid grid(*input.record);
     if (grid.empty())
-        return refused(path, QCoreApplication::translate("qx", "The puzzle has no placed word to solve"));
+        return refused(path, Refusal::NoPlacedWord);
     return encodeGrid(grid, *input.record, path);
 }
 
-FileError SolvingFormat::refused(const QString &path, const QString &why)
+FileError SolvingFormat::refused(const QString &path, Refusal why, QStringList details)
 {
-    return FileError{FileError::Kind::Io, path, why};
+    return refusedFile(path, why, std::move(details));
 }
 
 bool solverTypes(uint8_t letter)

@@ -18,8 +18,8 @@ protected:
     virtual FileOutcome<QByteArray> encodeGrid(const SolvingGrid &grid, const PuzzleRecord &record,
                                                const QString &path) const = 0;
 
-    // A refusal: the path and why the format cannot hold this puzzle.
-    static FileError refused(const QString &path, const QString &why);
+    // A refusal: the path, why the format cannot hold this puzzle and what the reason names.
+    static FileError refused(const QString &path, Refusal why, QStringList details = {});
 };
 
 // True for a character the solver types (a letter or a digit); anything else kept in a word (a

@@ -48,7 +48,7 @@ QString TextExportFormat::suffix() const
 FileOutcome<QByteArray> TextExportFormat::encode(const ExportInput &input, const QString &path) const
 {
     if (!input.record)
-        return FileError{FileError::Kind::Io, path, QString()};
+        return refusedFile(path, Refusal::NoPuzzle);
     const std::string text = exportText(*input.record, m_kind);
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -2,9 +2,9 @@
 
 #include "common/cp1252.h"
 #include "common/native_file.h"
+#include "common/storable_text.h"
 #include "export/jpeg_format.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -16,17 +16,6 @@ namespace {
 QString lineOf(const QString &line)
 {
     return line + QStringLiteral("\r\n");
-}
-
-// The text cut to n characters, never between the halves of a surrogate pair.
-QString cutTo(const QString &text, int n)
-{
-    if (text.size() <= n)
-        return text;
-    qsizetype end = n;
-    if (text[end - 1].isHighSurrogate())
-        --end;
-    return text.left(end);
 }
 
 } // namespace
@@ -59,7 +48,7 @@ QString webPictureSource(const QString &pictureName)
         const qsizetype length = c.isHighSurrogate() && i + 1 < pictureName.size() ? 2 : 1;
         const QString character = pictureName.mid(i, length);
         i += length - 1;
-        if (c == u' ' || c == u'"' || c == u'#' || c == u'%')
+        if (c == u' ' || c == u'"' || c == u'#' || c == u'%' || c == u'&' || c == u'<' || c == u'>')
             escape(character.toLatin1());
         else if (c.isSurrogate() || !cp1252::fromUnicode(character))
             escape(nativePath(character));
@@ -73,7 +62,8 @@ QString webBlockLine(const Settings::HtmlBlock &block)
 {
     if (block.text.isEmpty())
         return {};
-    QString text = block.text;
+    // Typed text, never markup: "&" or "</TITLE>" in a header stays what the user wrote.
+    QString text = block.text.toHtmlEscaped();
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     QString line =
@@ -90,7 +80,7 @@ QString webBlockLine(const Settings::HtmlBlock &block)
 std::optional<QByteArray> webPageBytes(const Settings::Html &page, const QString &pictureSource)
 {
     QString text = lineOf(QStringLiteral("<HTML>")) + lineOf(QStringLiteral(" <HEAD>")) +
-                   lineOf(QStringLiteral("  <TITLE>") + page.webTitle + QStringLiteral("</TITLE>")) +
+                   lineOf(QStringLiteral("  <TITLE>") + page.webTitle.toHtmlEscaped() + QStringLiteral("</TITLE>")) +
                    lineOf(QStringLiteral("  <META NAME=\"GENERATOR\" CONTENT=\"Trelvane / Quorvex 97\">")) +
                    lineOf(QStringLiteral(" </HEAD>")) + lineOf(QStringLiteral(" <BODY>"));
     const auto block = [&text](const Settings::HtmlBlock &b) {
@@ -118,8 +108,8 @@ void takeWebTexts(Settings::Html &page, const std::array<QString, 4> &blocks, co
 {
     Settings::HtmlBlock *targets[] = {&page.firstHeader, &page.secondHeader, &page.firstFooter, &page.secondFooter};
     for (size_t i = 0; i < blocks.size(); ++i)
-        targets[i]->text = cutTo(blocks[i].trimmed(), MaxWebBlockText);
-    page.webTitle = cutTo(title.trimmed(), MaxWebTitle);
+        targets[i]->text = cutToLength(blocks[i].trimmed(), MaxWebBlockText);
+    page.webTitle = cutToLength(title.trimmed(), MaxWebTitle);
 }
 
 QString HtmlFormat::name() const
@@ -140,14 +130,12 @@ QString HtmlFormat::suffix() const
 FileOutcome<QByteArray> HtmlFormat::encode(const ExportInput &input, const QString &path) const
 {
     if (webPictureIsThePage(path)) {
-        return FileError{FileError::Kind::CannotOpen, path,
-                         QCoreApplication::translate("qx", "Its picture would have the same name")};
+        return refusedFile(path, Refusal::WebPictureSameName);
     }
     static const Settings::Html defaults;
     const auto bytes = webPageBytes(input.webPage ? *input.webPage : defaults, webPictureSource(webPictureName(path)));
     if (!bytes) {
-        return FileError{FileError::Kind::Io, path,
-                         QCoreApplication::translate("qx", "A text holds a character the page cannot hold")};
+        return refusedFile(path, Refusal::WebPageCharacter);
     }
     return *bytes;
 }

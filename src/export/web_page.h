@@ -27,12 +27,14 @@ QString webPicturePath(const QString &pagePath);
 // Whether the picture would be the page itself (a page named X.JPG), which is refused.
 bool webPictureIsThePage(const QString &pagePath);
 
-// The picture's name as the page's IMG SRC gives it: a space, a quote, '#' and '%' percent-encoded,
-// as is any character the page's code page cannot hold (as the bytes of the name on disk).
+// The picture's name as the page's IMG SRC gives it: a space, '"', '#', '%', '&', '<' and '>'
+// percent-encoded, as is any character the page's code page cannot hold (as the bytes of the name
+// on disk).
 QString webPictureSource(const QString &pictureName);
 
-// One block's line without its leading blanks: the font, then bold, italic and centring wrapped
-// around it in that order, then "<P>"; empty for an empty text.
+// One block's line without its leading blanks: the text with '&', '<', '>' and '"' escaped, the
+// font, then bold, italic and centring wrapped around it in that order, then "<P>"; empty for an
+// empty text.
 QString webBlockLine(const Settings::HtmlBlock &block);
 
 // The page's bytes, every line ended by CR LF; none when a text holds a character that Windows-1252

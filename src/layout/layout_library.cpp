@@ -59,9 +59,9 @@ std::string layoutEntryText(const PageLayout &layout, bool isDefault)
     return text;
 }
 
-FileStatus exportLayout(const QString &path, const PageLayout &layout)
+FileStatus exportLayout(const QString &path, const PageLayout &layout, bool confirmedReplace)
 {
-    return writeExchangeFile(path, LayoutExchange, layout.encoded());
+    return writeExchangeFile(path, LayoutExchange, layout.encoded(), confirmedReplace);
 }
 
 FileOutcome<ImportOutcome> importLayout(const QString &path, const LayoutLibrary &library)

@@ -33,8 +33,8 @@ inline constexpr std::string_view DefaultLayoutMark = "  <<DEFAULT>>";
 // unit. Only the paper name "Custom" shows its size.
 std::string layoutEntryText(const PageLayout &layout, bool isDefault);
 
-// Writes the layout as a ".PAG" file.
-FileStatus exportLayout(const QString &path, const PageLayout &layout);
+// Writes the layout as a ".PAG" file; confirmedReplace as for writeExchangeFile.
+FileStatus exportLayout(const QString &path, const PageLayout &layout, bool confirmedReplace = false);
 
 // Reads a ".PAG" file and appends its record to the library; the outcome carries the new record
 // number. Corrupt files add nothing.

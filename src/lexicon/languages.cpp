@@ -1,6 +1,10 @@
 #include "lexicon/languages.h"
 
+#include "lexicon/wordnet.h"
+
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace qx {
 
@@ -17,9 +21,14 @@ constexpr std::array<SpellLanguage, LanguageCount> Languages = {{
     {8, "S&wedish", "Swedish", "sscesw.tlx", "sscesw1.clx", "ExcSwed.tlx", "IncSwed.tlx"},
 }};
 
-constexpr std::array<ThesaurusFiles, 2> Thesauri = {{
-    {1, "&American", "thesdbam.cth", "thesdbam.idx"},
-    {2, "&British", "thesdbbr.cth", "thesdbbr.idx"},
+constexpr std::array<ThesaurusFiles, ThesaurusCodes.size()> Thesauri = {{
+    {1, "&American", "American", "thesdbam.cth", "thesdbam.idx", "Synonym: "},
+    {2, "&British", "British", "thesdbbr.cth", "thesdbbr.idx", "Synonym: "},
+    {4, "&Spanish", "Spanish", "thesdbsp.cth", "thesdbsp.idx", "Sin\u00f3nimo: "},
+    {5, "&Italian", "Italian", "thesdbit.cth", "thesdbit.idx", "Sinonimo: "},
+    {6, "&French", "French", "thesdbfr.cth", "thesdbfr.idx", "Synonyme : "},
+    {7, "&German", "German", "thesdbge.cth", "thesdbge.idx", "Synonym: "},
+    {8, "S&wedish", "Swedish", "thesdbsw.cth", "thesdbsw.idx", "Synonym: "},
 }};
 
 bool present(const QString &dir, const char *name)
@@ -36,7 +45,20 @@ const SpellLanguage &spellLanguage(int code)
 
 const ThesaurusFiles &thesaurusFiles(int code)
 {
-    return Thesauri[code == 2 ? 1 : 0];
+    for (const ThesaurusFiles &t : Thesauri)
+        if (t.code == code)
+            return t;
+    return Thesauri[0];
+}
+
+bool isThesaurusCode(int code)
+{
+    return std::find(ThesaurusCodes.begin(), ThesaurusCodes.end(), code) != ThesaurusCodes.end();
+}
+
+bool LexiconAvailability::anyThesaurus() const
+{
+    return std::any_of(thesauri.begin(), thesauri.end(), [](bool there) { return there; });
 }
 
 bool LexiconAvailability::anyLanguage() const
@@ -54,6 +76,7 @@ LexiconAvailability LexiconAvailability::inProgramDir(const QString &programDir)
         available.languages[size_t(language.code - 1)] = present(programDir, language.wordFile);
     for (const ThesaurusFiles &thesaurus : Thesauri)
         available.thesauri[size_t(thesaurus.code - 1)] = present(programDir, thesaurus.dataFile);
+    available.wordNet = WordNet::presentIn(programDir);
     return available;
 }
 
@@ -68,11 +91,27 @@ int availableDictionary(int setting, const LexiconAvailability &available)
 
 int availableThesaurus(int setting, const LexiconAvailability &available)
 {
-    if (setting == 2 && !available.thesaurus(2))
+    if (isThesaurusCode(setting) && setting != 1 && !available.thesaurus(setting))
         setting = 1;
     if (setting == 1 && !available.thesaurus(1))
         setting = 0;
     return setting;
+}
+
+int clueThesaurus(int dictionarySetting, int thesaurusSetting, int userThesaurus)
+{
+    if (thesaurusSetting >= 4 && isThesaurusCode(thesaurusSetting))
+        return thesaurusSetting;
+    // Dictionary 3 Spanish .. 6 German are thesauri 4 .. 7; Dutch has none; Swedish is 8 in both.
+    if (dictionarySetting >= 3 && dictionarySetting <= 6)
+        return dictionarySetting + 1;
+    if (dictionarySetting == 7)
+        return 0;
+    if (dictionarySetting == 8)
+        return 8;
+    if (thesaurusSetting == 1 || thesaurusSetting == 2)
+        return thesaurusSetting;
+    return isThesaurusCode(userThesaurus) ? userThesaurus : 1;
 }
 
 int listLanguage(int dictionarySetting)

@@ -88,7 +88,7 @@ QString categoryKey(const QString &entry)
     for (const PartOfSpeech &p : PartsOfSpeech) {
         const qsizetype at = entry.indexOf(p.entry);
         if (at >= 0)
-            return entry.left(at) + p.key.toString();
+            return entry.left(at) + p.key.toString() + entry.mid(at + p.entry.size());
     }
     return entry;
 }
@@ -232,7 +232,12 @@ ThesaurusLookup lookUpWord(const ThesaurusEngine &engine, const QString &word)
             lookup.antonyms << entry;
             antonyms.push_back({antonym, meaning.partOfSpeech});
         }
-        const QString entry = categoryEntry(meaning.name, meaning.partOfSpeech);
+        // Meanings that share a name and part of speech ("big": three "large (adjective)") are
+        // numbered from the second on, so that each keeps its own synonyms.
+        const QString plain = categoryEntry(meaning.name, meaning.partOfSpeech);
+        QString entry = plain;
+        for (int n = 2; lookup.categories.contains(entry); ++n)
+            entry = plain + QLatin1Char(' ') + QString::number(n);
         lookup.categories << entry;
         addKey(entry, meaning.synonyms);
     }

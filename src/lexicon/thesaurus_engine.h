@@ -54,7 +54,8 @@ QString withoutNote(const QString &term);
 // The suffixes of the part-of-speech codes in category entries (" (noun)") and their keys (".n").
 QString categoryEntry(const QString &name, const QString &partOfSpeech);
 // The entry's key: its first entry suffix found, in the order noun, verb, adjective, adverb,
-// replaced by the key suffix; an entry without a suffix is its own key.
+// replaced by the key suffix (a meaning's number after it stays: "large.adj 2"); an entry without
+// a suffix is its own key.
 QString categoryKey(const QString &entry);
 
 // What the lookup window shows for one word.
@@ -62,7 +63,7 @@ struct ThesaurusLookup {
     static constexpr int MaxAntonyms = 25;
     static constexpr int MaxAntonymLength = 50;
 
-    QStringList categories; // one entry per meaning, in the thesaurus's order
+    QStringList categories; // one entry per meaning, in the thesaurus's order, repeated names numbered
     QStringList antonyms;   // antonym categories, each listed once
     std::vector<std::pair<QString, QStringList>> synonymsByKey;
 

@@ -1,5 +1,6 @@
 #include "lexicon/user_word_list.h"
 
+#include "common/file_writing.h"
 #include "common/native_file.h"
 
 #include <QStringDecoder>
@@ -57,7 +58,7 @@ FileOutcome<QStringList> readUserWordList(const QString &path)
 
 FileStatus writeUserWordList(const QString &path, const QStringList &words)
 {
-    return replaceFileAtomically(path, formatUserWordList(words));
+    return replaceFile(path, formatUserWordList(words));
 }
 
 FileStatus addToUserWordList(const QString &path, const QString &word)

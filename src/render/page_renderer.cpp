@@ -120,10 +120,10 @@ void placeText(ReportCanvas &report, bool byTop, double x, double top, double ba
 
 void PageRenderer::wire(ReportCanvas &report)
 {
-    report.OnBeforePrint = [this](ReportCanvas &r) { myBeforePrintReport(r); };
-    report.OnPrintPage = [this](ReportCanvas &r) { myPrintPageReport(r); };
-    report.OnPrintFooter = [this](ReportCanvas &r) { myPrintFooterReport(r); };
-    report.OnAfterPrint = [this](ReportCanvas &r) { myAfterPrintReport(r); };
+    report.OnBeforePrint = [this](ReportCanvas &r) { beginReport(r); };
+    report.OnPrintPage = [this](ReportCanvas &r) { drawPage(r); };
+    report.OnPrintFooter = [this](ReportCanvas &r) { drawFooter(r); };
+    report.OnAfterPrint = [this](ReportCanvas &r) { endReport(r); };
     report.setOrientation(m_record.Layout.Portrait != 0 ? Orientation::Portrait : Orientation::Landscape);
 }
 
@@ -134,7 +134,7 @@ RenderOutcome PageRenderer::outcome(const ReportCanvas &report) const
     return out;
 }
 
-void PageRenderer::myBeforePrintReport(ReportCanvas &report)
+void PageRenderer::beginReport(ReportCanvas &report)
 {
     m_outcome = RenderOutcome{};
     *m_fits = PageFits{};
@@ -190,7 +190,7 @@ void PageRenderer::myBeforePrintReport(ReportCanvas &report)
     }
 }
 
-void PageRenderer::myPrintPageReport(ReportCanvas &report)
+void PageRenderer::drawPage(ReportCanvas &report)
 {
     report.newPageState();
     for (int k = 1; k <= m_record.Layout.objectsInUse(); ++k) {
@@ -200,49 +200,49 @@ void PageRenderer::myPrintPageReport(ReportCanvas &report)
         switch (static_cast<ObjectKind>(o.Kind)) {
         case ObjectKind::Title:
             if (m_options.printTitle)
-                doTextLine(report, k);
+                drawTextLine(report, k);
             break;
         case ObjectKind::Puzzle:
             if (m_options.printBody)
-                doPuzz(report, k);
+                drawPuzzleGrid(report, k);
             break;
         case ObjectKind::DownHeading:
         case ObjectKind::AcrossHeading:
             if (m_options.printClues)
-                doTextLine(report, k);
+                drawTextLine(report, k);
             break;
         case ObjectKind::DownClues:
             if (m_options.printClues)
-                doClues(report, k, ClueDirection::Down);
+                drawClueList(report, k, ClueDirection::Down);
             break;
         case ObjectKind::AcrossClues:
             if (m_options.printClues)
-                doClues(report, k, ClueDirection::Across);
+                drawClueList(report, k, ClueDirection::Across);
             break;
         case ObjectKind::WordList:
             if (m_options.printWords)
-                doWords(report, k);
+                drawWordList(report, k);
             break;
         case ObjectKind::BonusQuestion:
             if (m_options.printBonus && !m_record.BonusQuestion.empty()) {
                 o.setText(m_record.BonusQuestion.str());
-                doTextLine(report, k);
+                drawTextLine(report, k);
             }
             break;
         case ObjectKind::CombinedClues:
             if (m_options.printClues)
-                doCombClues(report, k);
+                drawCombinedClues(report, k);
             break;
         case ObjectKind::Text:
-            doText(report, k);
+            drawTextBox(report, k);
             break;
         case ObjectKind::Bitmap:
             if (!redrawing())
-                doBitmap(report, k);
+                drawPicture(report, k);
             break;
         case ObjectKind::Rectangle:
         case ObjectKind::Circle:
-            doRect(report, k);
+            drawRectangle(report, k);
             break;
         default:
             break; // not a kind: skipped
@@ -250,11 +250,11 @@ void PageRenderer::myPrintPageReport(ReportCanvas &report)
     }
 }
 
-void PageRenderer::myPrintFooterReport(ReportCanvas &)
+void PageRenderer::drawFooter(ReportCanvas &)
 {
 }
 
-void PageRenderer::myAfterPrintReport(ReportCanvas &)
+void PageRenderer::endReport(ReportCanvas &)
 {
     for (auto &p : m_pictures)
         p = QImage();
@@ -324,7 +324,7 @@ double PageRenderer::measuringHeight(const ReportCanvas &report)
     return report.textHeight(measuring);
 }
 
-void PageRenderer::doTextLine(ReportCanvas &report, int index)
+void PageRenderer::drawTextLine(ReportCanvas &report, int index)
 {
     LayoutObject &o = object(index);
     Box box;
@@ -469,7 +469,7 @@ TextLines breakText(const ReportCanvas &report, const QString &text, double w, i
 
 } // namespace
 
-void PageRenderer::doText(ReportCanvas &report, int index)
+void PageRenderer::drawTextBox(ReportCanvas &report, int index)
 {
     LayoutObject &o = object(index);
     ++m_textCounter;
@@ -518,7 +518,7 @@ void PageRenderer::doText(ReportCanvas &report, int index)
     drawBorder(report, o, box);
 }
 
-void PageRenderer::doRect(ReportCanvas &report, int index)
+void PageRenderer::drawRectangle(ReportCanvas &report, int index)
 {
     const LayoutObject &o = object(index);
     Box box;
@@ -555,7 +555,7 @@ constexpr double MaxTiles = 40000;
 
 } // namespace
 
-void PageRenderer::doBitmap(ReportCanvas &report, int index)
+void PageRenderer::drawPicture(ReportCanvas &report, int index)
 {
     const LayoutObject &o = object(index);
     Box box;

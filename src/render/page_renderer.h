@@ -49,21 +49,24 @@ public:
     // The outcome of the run the report just finished.
     RenderOutcome outcome(const ReportCanvas &report) const;
 
-    // The engine events.
-    void myBeforePrintReport(ReportCanvas &report);
-    void myPrintPageReport(ReportCanvas &report);
-    void myPrintFooterReport(ReportCanvas &report);
-    void myAfterPrintReport(ReportCanvas &report);
+    // What the report engine calls: before the first page, for each page, for each page's
+    // footer, and after the last page.
+    void beginReport(ReportCanvas &report);
+    void drawPage(ReportCanvas &report);
+    void drawFooter(ReportCanvas &report);
+    void endReport(ReportCanvas &report);
 
-    // One renderer per kind; `index` is the object's slot, 1-based.
-    void doTextLine(ReportCanvas &report, int index);
-    void doText(ReportCanvas &report, int index);
-    void doRect(ReportCanvas &report, int index);
-    void doBitmap(ReportCanvas &report, int index);
-    void doPuzz(ReportCanvas &report, int index);
-    void doClues(ReportCanvas &report, int index, ClueDirection direction);
-    void doCombClues(ReportCanvas &report, int index);
-    void doWords(ReportCanvas &report, int index);
+    // One renderer per kind; `index` is the object's slot, 1-based. drawTextLine draws the
+    // one-line kinds (title, headings, bonus question), drawTextBox free text, drawRectangle
+    // rectangles and circles.
+    void drawTextLine(ReportCanvas &report, int index);
+    void drawTextBox(ReportCanvas &report, int index);
+    void drawRectangle(ReportCanvas &report, int index);
+    void drawPicture(ReportCanvas &report, int index);
+    void drawPuzzleGrid(ReportCanvas &report, int index);
+    void drawClueList(ReportCanvas &report, int index, ClueDirection direction);
+    void drawCombinedClues(ReportCanvas &report, int index);
+    void drawWordList(ReportCanvas &report, int index);
 
     // Inches per layout unit, and the words that print (up to the last placed one).
     double scale() const { return m_scale; }
@@ -107,6 +110,12 @@ private:
     // again. The size it stops at stays set and becomes the object's UsedFontSize.
     static FontFit fitMainFont(ReportCanvas &report, LayoutObject &o, int floor, bool shrink,
                                const std::function<bool()> &fits);
+    // A clue list's or word list's font: the earlier rendering's size and all it settled when
+    // redrawing, else the size fitMainFont stops at for `layOut`, with `overflow` set when even
+    // that does not fit.
+    template <typename Metrics>
+    void fitListFont(ReportCanvas &report, LayoutObject &o, Metrics &metrics, const Metrics *earlier, bool makeItFit,
+                     const std::function<bool()> &layOut, bool &overflow);
     // The current font, one point smaller at a time while `fits` fails and the size is above
     // `floor`; the size it stops at stays set.
     static FontFit shrinkToFit(ReportCanvas &report, int floor, const std::function<bool()> &fits);

@@ -172,7 +172,7 @@ private:
 
     // Lays one group from `col`, `row`; a new column starts at `newColumnRow`; the group fits in
     // columns up to `lastColumn`. Returns how many of its clues fitted.
-    int layGroup(int from, int to, int col, int row, int newColumnRow, int lastColumn)
+    int layList(int from, int to, int col, int row, int newColumnRow, int lastColumn)
     {
         const int L = m_metrics.linesPerColumn;
         for (int i = from; i < to; ++i) {
@@ -206,7 +206,7 @@ private:
         const int C = m_metrics.columns;
         const int L = m_metrics.linesPerColumn;
         m_metrics.acrossHeader = ListPlace{1, 1};
-        m_metrics.lastFitted = layGroup(0, m_across, 1, 2, 1, C);
+        m_metrics.lastFitted = layList(0, m_across, 1, 2, 1, C);
         if (m_metrics.lastFitted < m_across) {
             m_metrics.lastFittedDown = 0;
             return;
@@ -234,7 +234,7 @@ private:
             m_fits = false;
             m_metrics.lastFittedDown = 0;
         } else {
-            m_metrics.lastFittedDown = layGroup(m_across, m_count, col, row + 1, 1, C);
+            m_metrics.lastFittedDown = layList(m_across, m_count, col, row + 1, 1, C);
         }
     }
 
@@ -251,8 +251,8 @@ private:
             m_metrics.lastFittedDown = 0;
             return;
         }
-        m_metrics.lastFitted = layGroup(0, m_across, 1, 2, 2, half);
-        m_metrics.lastFittedDown = layGroup(m_across, m_count, half + 1, 2, 2, 2 * half);
+        m_metrics.lastFitted = layList(0, m_across, 1, 2, 2, half);
+        m_metrics.lastFittedDown = layList(m_across, m_count, half + 1, 2, 2, 2 * half);
     }
 
     const ReportCanvas &m_report;
@@ -295,7 +295,7 @@ void printCombinedClues(ReportCanvas &report, const LayoutObject &o, double left
     if (split || metrics.lastFitted == metrics.acrossWords)
         drawHeader(metrics.downHeader, downHeader);
     setBackgroundOf(report, o);
-    const auto printGroup = [&](int from, int fitted) {
+    const auto printList = [&](int from, int fitted) {
         const int end =
             std::min({from + fitted, static_cast<int>(clues.size()), static_cast<int>(metrics.places.size()),
                       static_cast<int>(metrics.lines.size()), static_cast<int>(metrics.words.size())});
@@ -305,11 +305,26 @@ void printCombinedClues(ReportCanvas &report, const LayoutObject &o, double left
                       clues[static_cast<size_t>(i)], metrics.lines[static_cast<size_t>(i)]);
         }
     };
-    printGroup(0, metrics.lastFitted);
-    printGroup(metrics.acrossWords, metrics.lastFittedDown);
+    printList(0, metrics.lastFitted);
+    printList(metrics.acrossWords, metrics.lastFittedDown);
 }
 
 } // namespace
+
+template <typename Metrics>
+void PageRenderer::fitListFont(ReportCanvas &report, LayoutObject &o, Metrics &metrics, const Metrics *earlier,
+                               bool makeItFit, const std::function<bool()> &layOut, bool &overflow)
+{
+    if (earlier) {
+        setEarlierFont(report, o);
+        metrics = *earlier;
+        return;
+    }
+    const FontFit fit = fitMainFont(report, o, FitFloor, makeItFit, layOut);
+    metrics.fontSize = fit.size;
+    if (!fit.fits)
+        overflow = true;
+}
 
 std::vector<QString> PageRenderer::listClues(ClueListMetrics &metrics, int first, int last) const
 {
@@ -321,7 +336,7 @@ std::vector<QString> PageRenderer::listClues(ClueListMetrics &metrics, int first
     return clues;
 }
 
-void PageRenderer::doClues(ReportCanvas &report, int index, ClueDirection direction)
+void PageRenderer::drawClueList(ReportCanvas &report, int index, ClueDirection direction)
 {
     LayoutObject &o = object(index);
     Box box;
@@ -379,15 +394,8 @@ void PageRenderer::doClues(ReportCanvas &report, int index, ClueDirection direct
         }
         return fits;
     };
-    if (redrawing()) {
-        setEarlierFont(report, o);
-        metrics = earlierFit(index).clues;
-    } else {
-        const FontFit fit = fitMainFont(report, o, FitFloor, makeItFit, layOut);
-        metrics.fontSize = fit.size;
-        if (!fit.fits)
-            m_outcome.cluesOverflow = true;
-    }
+    fitListFont(report, o, metrics, redrawing() ? &earlierFit(index).clues : nullptr, makeItFit, layOut,
+                m_outcome.cluesOverflow);
 
     const int L = metrics.linesPerColumn;
     if (L >= 1) {
@@ -415,7 +423,7 @@ void PageRenderer::doClues(ReportCanvas &report, int index, ClueDirection direct
     drawBorder(report, o, box);
 }
 
-void PageRenderer::doCombClues(ReportCanvas &report, int index)
+void PageRenderer::drawCombinedClues(ReportCanvas &report, int index)
 {
     LayoutObject &o = object(index);
     Box box;
@@ -460,7 +468,7 @@ void PageRenderer::doCombClues(ReportCanvas &report, int index)
     drawBorder(report, o, box);
 }
 
-void PageRenderer::doWords(ReportCanvas &report, int index)
+void PageRenderer::drawWordList(ReportCanvas &report, int index)
 {
     LayoutObject &o = object(index);
     Box box;
@@ -531,15 +539,8 @@ void PageRenderer::doWords(ReportCanvas &report, int index)
         }
         return fits;
     };
-    if (redrawing()) {
-        setEarlierFont(report, o);
-        metrics = earlierFit(index).words;
-    } else {
-        const FontFit fit = fitMainFont(report, o, FitFloor, makeItFit, layOut);
-        metrics.fontSize = fit.size;
-        if (!fit.fits)
-            m_outcome.wordsOverflow = true;
-    }
+    fitListFont(report, o, metrics, redrawing() ? &earlierFit(index).words : nullptr, makeItFit, layOut,
+                m_outcome.wordsOverflow);
 
     const int L = metrics.linesPerColumn;
     if (L >= 1) {

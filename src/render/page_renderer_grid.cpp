@@ -287,7 +287,7 @@ void PageRenderer::drawGridLetters(ReportCanvas &report, LayoutObject &o, const 
     }
 }
 
-void PageRenderer::doPuzz(ReportCanvas &report, int index)
+void PageRenderer::drawPuzzleGrid(ReportCanvas &report, int index)
 {
     LayoutObject &o = object(index);
     Box box;

@@ -6,21 +6,6 @@
 
 namespace qx {
 
-namespace {
-
-// Settings are Unicode; a character Windows-1252 cannot hold can never match a grid letter.
-std::string recordBytes(const QString &text)
-{
-    std::string out;
-    for (const QChar c : text) {
-        if (const auto b = cp1252::fromUnicode(QString(c)))
-            out += *b;
-    }
-    return out;
-}
-
-} // namespace
-
 std::string partialLettersText(std::string_view typed)
 {
     return trimSpaces(trimSpaces(typed).substr(0, MaxPartialLetters));
@@ -39,7 +24,7 @@ std::string wordSeparatorSet(const Settings &settings)
     if (r.wordSepStar)
         set += '*';
     if (r.wordSepOther) {
-        const std::string c = recordBytes(QString(r.wordSepChar));
+        const std::string c = cp1252::fromUnicodeDropping(QString(r.wordSepChar));
         set += c.empty() ? std::string(" ") : c;
     }
     return set;
@@ -57,11 +42,11 @@ PrintOptions printOptionsFromSettings(const Settings &settings)
     o.answerKey = r.answerKey;
     o.partialAnswer = r.partialAnswer;
     o.partialLetters = r.partialLetters;
-    o.letters = partialLettersText(recordBytes(r.letters));
+    o.letters = partialLettersText(cp1252::fromUnicodeDropping(r.letters));
     o.useBoxes = r.useBoxes;
     o.boxColor = static_cast<ColorValue>(r.boxColor);
-    o.acrossLabel = recordBytes(r.acrossLabel);
-    o.downLabel = recordBytes(r.downLabel);
+    o.acrossLabel = cp1252::fromUnicodeDropping(r.acrossLabel);
+    o.downLabel = cp1252::fromUnicodeDropping(r.downLabel);
     o.acrossHeader = o.acrossLabel;
     o.downHeader = o.downLabel;
     o.wordSeparators = wordSeparatorSet(settings);
@@ -76,7 +61,7 @@ std::pair<std::string, std::string> splitCombinedHeaders(std::string_view text)
     return {std::string(text.substr(0, colon)), std::string(text.substr(colon + 1))};
 }
 
-void initPageLay(PrintOptions &options, const PageLayout &layout)
+void applyLayout(PrintOptions &options, const PageLayout &layout)
 {
     options.acrossHeader = options.acrossLabel;
     options.downHeader = options.downLabel;

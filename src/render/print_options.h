@@ -62,6 +62,6 @@ std::pair<std::string, std::string> splitCombinedHeaders(std::string_view text);
 // layout: headers start from the labels, then the grid object gives the skeleton and the box colour
 // and the heading and combined-clues objects give the headers, in slot order (an object whose text
 // is empty leaves the headers as they are).
-void initPageLay(PrintOptions &options, const PageLayout &layout);
+void applyLayout(PrintOptions &options, const PageLayout &layout);
 
 } // namespace qx

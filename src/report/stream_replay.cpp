@@ -1,5 +1,6 @@
 #include "report/stream_replay.h"
 
+#include "common/product.h"
 #include "report/font_measure.h"
 
 #include <QBuffer>
@@ -128,7 +129,7 @@ QByteArray pdfDocument(const PageStream &stream, const QString &title, int first
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setCreator(QStringLiteral("Quorvex"));
+    writer.setCreator(QLatin1String(ProductName));
     writer.setTitle(title);
     writer.setResolution(1200);
     // The size is given exactly (no snapping to a near standard paper) and in portrait terms,

@@ -26,9 +26,9 @@ FileOutcome<EntryList> ShapeLibrary::list() const
     return entries([](int, const ShapeRecord &shape) { return shapeEntryText(shape); });
 }
 
-FileStatus exportShape(const QString &path, const ShapeRecord &shape)
+FileStatus exportShape(const QString &path, const ShapeRecord &shape, bool confirmedReplace)
 {
-    return writeExchangeFile(path, ShapeExchange, encodeRecord(shape));
+    return writeExchangeFile(path, ShapeExchange, encodeRecord(shape), confirmedReplace);
 }
 
 FileOutcome<ImportOutcome> importShape(const QString &path, const ShapeLibrary &library, ShapeRecord &current)

@@ -20,8 +20,8 @@ public:
     FileOutcome<EntryList> list() const;
 };
 
-// Writes the shape as a ".LAY" file.
-FileStatus exportShape(const QString &path, const ShapeRecord &shape);
+// Writes the shape as a ".LAY" file; confirmedReplace as for writeExchangeFile.
+FileStatus exportShape(const QString &path, const ShapeRecord &shape, bool confirmedReplace = false);
 
 // Reads a ".LAY" file. Once its record is read it becomes the current shape, and is then appended
 // to the library; the outcome carries the new record number. Corrupt files change nothing.

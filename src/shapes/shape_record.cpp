@@ -1,34 +1,34 @@
 #include "shapes/shape_record.h"
 
-#include "common/byte_fields.h"
+#include "common/field_coder.h"
 
 namespace qx {
 
 namespace {
 
-constexpr size_t NameAt = 0;
-constexpr size_t WidthAt = 51;
-constexpr size_t HeightAt = 53;
-constexpr size_t CellsAt = 55;
+// The fields at their offsets (docs/FILE_FORMATS.md), for both directions.
+template <typename Shape, typename Coder>
+void shapeFields(Shape &s, const Coder &c)
+{
+    c(0, s.ShapeName);
+    c(51, s.ShapeWidth);
+    c(53, s.ShapeHeight);
+    c(55, s.ShapeCells);
+    static_assert(55 + ShapeRecord::CellCount == ShapeRecord::Size);
+}
 
 } // namespace
 
 ShapeRecord ShapeRecord::decode(std::span<const uint8_t, Size> bytes)
 {
     ShapeRecord s;
-    s.ShapeName.read(bytes, NameAt);
-    s.ShapeWidth = getI16(bytes, WidthAt);
-    s.ShapeHeight = getI16(bytes, HeightAt);
-    getBytes(bytes, CellsAt, s.ShapeCells);
+    shapeFields(s, FieldReader(bytes));
     return s;
 }
 
 void ShapeRecord::encode(std::span<uint8_t, Size> out) const
 {
-    ShapeName.write(out, NameAt);
-    putI16(out, WidthAt, ShapeWidth);
-    putI16(out, HeightAt, ShapeHeight);
-    putBytes(out, CellsAt, ShapeCells);
+    shapeFields(*this, FieldWriter(out));
 }
 
 std::array<uint8_t, ShapeRecord::Size> ShapeRecord::encoded() const

@@ -1,5 +1,6 @@
 #include "store/puzzle_record.h"
 
+#include "common/field_coder.h"
 #include "common/text.h"
 
 #include <algorithm>
@@ -8,57 +9,31 @@ namespace qx {
 
 namespace {
 
-// Offsets of the record's fields.
-constexpr size_t OffVersionTag = 0;
-constexpr size_t OffCategory = 6;
-constexpr size_t OffPuzzleName = 27;
-constexpr size_t OffGridWidth = 63;
-constexpr size_t OffGridHeight = 65;
-constexpr size_t OffGrid = 67;
-constexpr size_t OffWordCount = 2567;
-constexpr size_t OffAcrossCount = 2569;
-constexpr size_t OffDownCount = 2571;
-constexpr size_t OffWords = 2573;
-constexpr size_t OffClues = 8773;
-constexpr size_t OffWordPos = 38973;
-constexpr size_t OffWordLen = 39373;
-constexpr size_t OffWordNumber = 39773;
-constexpr size_t OffWordAcross = 40173;
-constexpr size_t OffWordPlaced = 40373;
-constexpr size_t OffPuzzleBuilt = 40573;
-constexpr size_t OffPageLayout = 40574;
-constexpr size_t OffBonusQuestion = 69442;
-constexpr size_t OffReserved = 69593;
-
-static_assert(OffReserved + 30 == PuzzleRecord::Size);
-static_assert(OffPageLayout + PageLayout::Size == OffBonusQuestion);
-
-template <int N, size_t Count>
-void readStrings(std::span<const uint8_t> b, size_t off, std::array<PString<N>, Count> &out)
+// The record's fields at their offsets (docs/FILE_FORMATS.md), for both directions.
+template <typename Record, typename Coder>
+void puzzleFields(Record &r, const Coder &c)
 {
-    for (size_t k = 0; k < Count; ++k)
-        out[k].read(b, off + k * PString<N>::Size);
-}
-
-template <int N, size_t Count>
-void writeStrings(std::span<uint8_t> b, size_t off, const std::array<PString<N>, Count> &in)
-{
-    for (size_t k = 0; k < Count; ++k)
-        in[k].write(b, off + k * PString<N>::Size);
-}
-
-template <size_t Count>
-void readI16s(std::span<const uint8_t> b, size_t off, std::array<int16_t, Count> &out)
-{
-    for (size_t k = 0; k < Count; ++k)
-        out[k] = getI16(b, off + 2 * k);
-}
-
-template <size_t Count>
-void writeI16s(std::span<uint8_t> b, size_t off, const std::array<int16_t, Count> &in)
-{
-    for (size_t k = 0; k < Count; ++k)
-        putI16(b, off + 2 * k, in[k]);
+    c(0, r.VersionTag);
+    c(6, r.Category);
+    c(27, r.PuzzleName);
+    c(63, r.GridWidth);
+    c(65, r.GridHeight);
+    c(67, r.Grid);
+    c(2567, r.WordCount);
+    c(2569, r.AcrossCount);
+    c(2571, r.DownCount);
+    c(2573, r.Words);
+    c(8773, r.Clues);
+    c(38973, r.WordPos);
+    c(39373, r.WordLen);
+    c(39773, r.WordNumber);
+    c(40173, r.WordAcross);
+    c(40373, r.WordPlaced);
+    c(40573, r.PuzzleBuilt);
+    c(40574, r.Layout);
+    c(69442, r.BonusQuestion);
+    c(69593, r.Reserved);
+    static_assert(69593 + 30 == PuzzleRecord::Size && 40574 + PageLayout::Size == 69442);
 }
 
 } // namespace
@@ -66,51 +41,13 @@ void writeI16s(std::span<uint8_t> b, size_t off, const std::array<int16_t, Count
 PuzzleRecord PuzzleRecord::decode(std::span<const uint8_t, Size> b)
 {
     PuzzleRecord r;
-    r.VersionTag.read(b, OffVersionTag);
-    r.Category.read(b, OffCategory);
-    r.PuzzleName.read(b, OffPuzzleName);
-    r.GridWidth = getI16(b, OffGridWidth);
-    r.GridHeight = getI16(b, OffGridHeight);
-    getBytes(b, OffGrid, r.Grid);
-    r.WordCount = getI16(b, OffWordCount);
-    r.AcrossCount = getI16(b, OffAcrossCount);
-    r.DownCount = getI16(b, OffDownCount);
-    readStrings(b, OffWords, r.Words);
-    readStrings(b, OffClues, r.Clues);
-    readI16s(b, OffWordPos, r.WordPos);
-    readI16s(b, OffWordLen, r.WordLen);
-    readI16s(b, OffWordNumber, r.WordNumber);
-    getBytes(b, OffWordAcross, r.WordAcross);
-    getBytes(b, OffWordPlaced, r.WordPlaced);
-    r.PuzzleBuilt = b[OffPuzzleBuilt];
-    r.Layout = PageLayout::decode(b.subspan<OffPageLayout, PageLayout::Size>());
-    r.BonusQuestion.read(b, OffBonusQuestion);
-    getBytes(b, OffReserved, r.Reserved);
+    puzzleFields(r, FieldReader(b));
     return r;
 }
 
 void PuzzleRecord::encode(std::span<uint8_t, Size> b) const
 {
-    VersionTag.write(b, OffVersionTag);
-    Category.write(b, OffCategory);
-    PuzzleName.write(b, OffPuzzleName);
-    putI16(b, OffGridWidth, GridWidth);
-    putI16(b, OffGridHeight, GridHeight);
-    putBytes(b, OffGrid, Grid);
-    putI16(b, OffWordCount, WordCount);
-    putI16(b, OffAcrossCount, AcrossCount);
-    putI16(b, OffDownCount, DownCount);
-    writeStrings(b, OffWords, Words);
-    writeStrings(b, OffClues, Clues);
-    writeI16s(b, OffWordPos, WordPos);
-    writeI16s(b, OffWordLen, WordLen);
-    writeI16s(b, OffWordNumber, WordNumber);
-    putBytes(b, OffWordAcross, WordAcross);
-    putBytes(b, OffWordPlaced, WordPlaced);
-    b[OffPuzzleBuilt] = PuzzleBuilt;
-    Layout.encode(b.subspan<OffPageLayout, PageLayout::Size>());
-    BonusQuestion.write(b, OffBonusQuestion);
-    putBytes(b, OffReserved, Reserved);
+    puzzleFields(*this, FieldWriter(b));
 }
 
 std::array<uint8_t, PuzzleRecord::Size> PuzzleRecord::bytes() const
@@ -122,8 +59,8 @@ std::array<uint8_t, PuzzleRecord::Size> PuzzleRecord::bytes() const
 
 void PuzzleRecord::decodeListed(std::span<const uint8_t> prefix, PString<20> &category, PString<35> &name)
 {
-    category.read(prefix, OffCategory);
-    name.read(prefix, OffPuzzleName);
+    category.read(prefix, 6);
+    name.read(prefix, 27);
 }
 
 void PuzzleRecord::resetForNewPuzzle(const PageLayout &defaultLayout)
@@ -159,60 +96,40 @@ void PuzzleRecord::prepareCopy()
 
 namespace {
 
-constexpr size_t OldName = 0;
-constexpr size_t OldSide = 36;
-constexpr size_t OldIgnored1 = 38;
-constexpr size_t OldGrid = 40;
-constexpr size_t OldWordCount = 2540;
-constexpr size_t OldAcrossCount = 2542;
-constexpr size_t OldDownCount = 2544;
-constexpr size_t OldWords = 2546;
-constexpr size_t OldClues = 8746;
-constexpr size_t OldWordPos = 28946;
-constexpr size_t OldWordLen = 29346;
-constexpr size_t OldWordNumber = 29746;
-constexpr size_t OldWordAcross = 30146;
-constexpr size_t OldIgnored2 = 30346;
-static_assert(OldIgnored2 + 1 == OldPuzzleRecord::Size);
+// The same shape as the record above, for the previous version's record: its own list, since no
+// field lies at the same offset.
+template <typename Record, typename Coder>
+void oldPuzzleFields(Record &r, const Coder &c)
+{
+    c(0, r.Name);
+    c(36, r.GridSide);
+    c(38, r.Ignored1);
+    c(40, r.Grid);
+    c(2540, r.WordCount);
+    c(2542, r.AcrossCount);
+    c(2544, r.DownCount);
+    c(2546, r.Words);
+    c(8746, r.Clues);
+    c(28946, r.WordPos);
+    c(29346, r.WordLen);
+    c(29746, r.WordNumber);
+    c(30146, r.WordAcross);
+    c(30346, r.Ignored2);
+    static_assert(30346 + 1 == OldPuzzleRecord::Size);
+}
 
 } // namespace
 
 OldPuzzleRecord OldPuzzleRecord::decode(std::span<const uint8_t, Size> b)
 {
     OldPuzzleRecord r;
-    r.Name.read(b, OldName);
-    r.GridSide = getI16(b, OldSide);
-    r.Ignored1 = getI16(b, OldIgnored1);
-    getBytes(b, OldGrid, r.Grid);
-    r.WordCount = getI16(b, OldWordCount);
-    r.AcrossCount = getI16(b, OldAcrossCount);
-    r.DownCount = getI16(b, OldDownCount);
-    readStrings(b, OldWords, r.Words);
-    readStrings(b, OldClues, r.Clues);
-    readI16s(b, OldWordPos, r.WordPos);
-    readI16s(b, OldWordLen, r.WordLen);
-    readI16s(b, OldWordNumber, r.WordNumber);
-    getBytes(b, OldWordAcross, r.WordAcross);
-    r.Ignored2 = b[OldIgnored2];
+    oldPuzzleFields(r, FieldReader(b));
     return r;
 }
 
 void OldPuzzleRecord::encode(std::span<uint8_t, Size> b) const
 {
-    Name.write(b, OldName);
-    putI16(b, OldSide, GridSide);
-    putI16(b, OldIgnored1, Ignored1);
-    putBytes(b, OldGrid, Grid);
-    putI16(b, OldWordCount, WordCount);
-    putI16(b, OldAcrossCount, AcrossCount);
-    putI16(b, OldDownCount, DownCount);
-    writeStrings(b, OldWords, Words);
-    writeStrings(b, OldClues, Clues);
-    writeI16s(b, OldWordPos, WordPos);
-    writeI16s(b, OldWordLen, WordLen);
-    writeI16s(b, OldWordNumber, WordNumber);
-    putBytes(b, OldWordAcross, WordAcross);
-    b[OldIgnored2] = Ignored2;
+    oldPuzzleFields(*this, FieldWriter(b));
 }
 
 void convertOldRecord(const OldPuzzleRecord &old, const PageLayout &defaultLayout, PuzzleRecord &into)

@@ -71,7 +71,7 @@ void visitSettings(S &s, Visitor &v)
     v.text(u"Last Export WMF File", misc.lastExportWmfFile);
     v.text(u"Last Export HTML File", misc.lastExportHtmlFile);
     v.text(u"Last Export Text File", misc.lastExportTextFile);
-    v.text(u"Last Group", misc.lastGroup);
+    v.text(u"Last Group", misc.lastCollection);
     for (int i = 0; i < 5; ++i)
         v.text(numberKey(u"Last File ", i + 1), misc.lastFiles[static_cast<size_t>(i)], 254);
     v.number(u"Window Size", misc.windowSize);
@@ -240,7 +240,7 @@ Settings Settings::defaults(const QString &startupDir)
     // A first start opens the shipped sample, until the user has a default collection of their own.
     const QString sample = startupDir + QStringLiteral("/SAMPLE.QX3");
     const QString fallback = startupDir + QStringLiteral("/DEFAULT.QX3");
-    m.lastGroup = QFileInfo(sample).isFile() && !QFileInfo(fallback).isFile() ? sample : fallback;
+    m.lastCollection = QFileInfo(sample).isFile() && !QFileInfo(fallback).isFile() ? sample : fallback;
     return s;
 }
 

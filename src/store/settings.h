@@ -7,6 +7,7 @@
 // to Windows-1252 there. Lengths count characters (Unicode code points), so a text is never cut
 // inside a character. Colours are Windows colour values, red in the low byte.
 
+#include "common/dialog_look.h"
 #include "common/file_outcome.h"
 
 #include <QChar>
@@ -26,15 +27,6 @@ inline constexpr QStringView SettingsFileName = u"QXMOR3.INI";
 bool readYesNo(QStringView value);            // true only for "yes" in any letter case
 int32_t readSettingNumber(QStringView value); // the start of the value read as a number, 12a gives 12
 QString yesNoText(bool value);                // "Yes" or "No"
-
-struct UserFont {
-    QString name = QStringLiteral("Arial");
-    bool bold = false;
-    bool italic = false;
-    int color = 0;
-
-    friend bool operator==(const UserFont &, const UserFont &) = default;
-};
 
 // Default-constructed, every field holds its default except the paths, which need the start-up
 // directory: see defaults().
@@ -56,14 +48,15 @@ struct Settings {
         QString lastExportWmfFile;
         QString lastExportHtmlFile;
         QString lastExportTextFile;
-        QString lastGroup;                // path of the open collection file
+        QString lastCollection;           // path of the open collection file
         std::array<QString, 5> lastFiles; // "Last File 1" .. "Last File 5", the most recent first
         int windowSize = 640;             // 640, 800, 1024 or 1280
         bool backgroundBitmap = true;
         int dictionary = 1;     // 0 none, 1..8 a language, 9 choose at spell-check time
         int userDictionary = 1; // language last picked, 1..8
-        int thesaurus = 1;      // 0 none, 1 American, 2 British, 3 choose at use time
-        int userThesaurus = 1;  // thesaurus last picked, 1 or 2
+        int thesaurus = 1;      // 0 none, 1 American, 2 British, 3 choose at use time, 4 Spanish,
+                                // 5 Italian, 6 French, 7 German, 8 Swedish
+        int userThesaurus = 1;  // thesaurus last picked, 1, 2 or 4..8
         bool showTips = true;
 
         friend bool operator==(const Misc &, const Misc &) = default;

@@ -28,17 +28,6 @@ bool entryBefore(const QString &a, const QString &b)
     return folded != 0 ? folded < 0 : a < b;
 }
 
-// The first n characters, never splitting a surrogate pair.
-QString firstChars(const QString &text, int n)
-{
-    if (text.size() <= n)
-        return text;
-    qsizetype end = n;
-    if (text[end - 1].isHighSurrogate())
-        --end;
-    return text.left(end);
-}
-
 } // namespace
 
 WordListMode wordListMode(int setting)
@@ -79,7 +68,7 @@ std::vector<WordListLine> wordListLines(QByteArrayView bytes)
         qsizetype length = end - start;
         if (length > 0 && text[end - 1] == QLatin1Char('\r'))
             --length;
-        const QString line = firstChars(text.mid(start, length), MaxWordListLine).trimmed();
+        const QString line = text.mid(start, length).trimmed();
         start = end + 1;
         if (!line.isEmpty())
             lines.push_back({number, line});
@@ -134,16 +123,16 @@ QByteArray wordListFileBytes(const QStringList &lines)
 {
     QByteArray bytes;
     for (const QString &line : lines) {
-        const std::string encoded = cp1252::fromUnicode(withoutUnstorable(line)).value_or(std::string());
+        const std::string encoded = storableBytes(line);
         bytes.append(encoded.data(), static_cast<qsizetype>(encoded.size()));
         bytes.append("\r\n");
     }
     return bytes;
 }
 
-FileStatus writeWordListFile(const QString &path, const QStringList &lines)
+FileStatus writeWordListFile(const QString &path, const QStringList &lines, const WriteRules &rules)
 {
-    return replaceFileAtomically(path, wordListFileBytes(lines));
+    return replaceFile(path, wordListFileBytes(lines), rules);
 }
 
 std::vector<WordListRow> recordRows(const PuzzleRecord &record)

@@ -8,6 +8,7 @@
 // editor's grid rows, so that the windows and the command line make the same files.
 
 #include "common/file_outcome.h"
+#include "common/file_writing.h"
 
 #include <QByteArrayView>
 #include <QChar>
@@ -24,8 +25,6 @@ struct PuzzleRecord;
 
 // A word list is a few kilobytes; this only stops a runaway file from filling the memory.
 inline constexpr qint64 MaxWordListBytes = 16 * 1024 * 1024;
-// A line is read through a buffer of 255 characters: the rest of a longer line is lost.
-inline constexpr int MaxWordListLine = 255;
 // On export the word of a pair is padded with spaces to this width before its separator.
 inline constexpr int PairWordWidth = 31;
 
@@ -36,7 +35,9 @@ WordListMode wordListMode(int setting);
 
 struct WordListLine {
     int number = 0; // counted from 1, empty lines included
-    QString text;   // at most 255 characters, trimmed
+    // Trimmed and whole: a line too long for a word or a clue is refused by the checks that know the
+    // limits, which then name its real length, rather than cut here without a word.
+    QString text;
 };
 
 // The text of a file: UTF-8 when it starts with a byte-order mark (which is dropped) or is valid
@@ -76,7 +77,7 @@ QChar pairSeparator(const QString &typed);
 QByteArray wordListFileBytes(const QStringList &lines);
 // Replaces the file with the lines at once: written beside it and renamed over it, so a failure
 // leaves any old file as it was.
-FileStatus writeWordListFile(const QString &path, const QStringList &lines);
+FileStatus writeWordListFile(const QString &path, const QStringList &lines, const WriteRules &rules = {});
 
 // One row of the editor's grid as the two windows see it.
 struct WordListRow {

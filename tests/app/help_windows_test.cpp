@@ -3,6 +3,7 @@
 #include "app/ui/manual_notice_dialog.h"
 #include "app/ui/tip_of_the_day_dialog.h"
 
+#include "support/screenshots.h"
 #include "support/scripted_ui_host.h"
 #include "support/temp_dir.h"
 
@@ -42,13 +43,6 @@ DialogLook lookAt(double factor)
     look.screenFactor = factor;
     look.screen = QSize(1280, 1024);
     return look;
-}
-
-void saveShot(QWidget &window, const QString &name)
-{
-    const QString dir = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
-    QDir().mkpath(dir);
-    EXPECT_TRUE(window.grab().save(dir + QLatin1Char('/') + name + QStringLiteral(".png"))) << name.toStdString();
 }
 
 void touch(const QString &path)
@@ -198,7 +192,8 @@ TEST(HelpWindow, OpensAtEachKeywordAndAtTheContentsInOneWindow)
         EXPECT_EQ(browser->source().fragment(), keyword);
         EXPECT_GT(browser->verticalScrollBar()->value(), 0) << keyword.toStdString();
         EXPECT_EQ(topLine(*browser), heading);
-        saveShot(*window, QStringLiteral("help_") + QString(keyword).replace(QLatin1Char(' '), QLatin1Char('_')));
+        saveScreenshot(*window, QStringLiteral("help_") + QString(keyword).replace(QLatin1Char(' '), QLatin1Char('_')) +
+                                    QStringLiteral(".png"));
     }
 
     // Keywords are matched without regard to case; the contents stand at the top.
@@ -207,7 +202,7 @@ TEST(HelpWindow, OpensAtEachKeywordAndAtTheContentsInOneWindow)
     EXPECT_EQ(showHelp(nullptr, host, ShippedDir), window);
     EXPECT_EQ(browser->verticalScrollBar()->value(), 0);
     EXPECT_EQ(topLine(*browser), QStringLiteral("Quorvex 98"));
-    saveShot(*window, QStringLiteral("help_contents"));
+    saveScreenshot(*window, QStringLiteral("help_contents") + QStringLiteral(".png"));
     EXPECT_TRUE(host.messages().empty());
 
     // Every link of the document leads to one of its sections.
@@ -289,11 +284,11 @@ TEST(HelpWindowsLook, DialogsAtFactorsOneAndOnePointSix)
         TipOfTheDayDialog tips(look, true, 10, nullptr);
         tips.show();
         EXPECT_EQ(tips.size(), QSize(scaledBy(420, factor), scaledBy(250, factor)));
-        saveShot(tips, QStringLiteral("tip_of_the_day") + suffix);
+        saveScreenshot(tips, QStringLiteral("tip_of_the_day") + suffix + QStringLiteral(".png"));
 
         ManualNoticeDialog notice(look, host, program.path());
         notice.show();
-        saveShot(notice, QStringLiteral("manual_notice") + suffix);
+        saveScreenshot(notice, QStringLiteral("manual_notice") + suffix + QStringLiteral(".png"));
 
         AboutBox about(look);
         about.show();
@@ -302,17 +297,17 @@ TEST(HelpWindowsLook, DialogsAtFactorsOneAndOnePointSix)
             texts << label->text();
         EXPECT_TRUE(texts.contains(QStringLiteral("<b>Quorvex 98</b>")));
         EXPECT_TRUE(texts.contains(QStringLiteral("Version 3.1")));
-        saveShot(about, QStringLiteral("about_box") + suffix);
+        saveScreenshot(about, QStringLiteral("about_box") + suffix + QStringLiteral(".png"));
     }
 
     // Other user fonts: the longest tip in a wide, bold and coloured label font.
     DialogLook look = lookAt(1.0);
-    look.labelFont = UserFontChoice{QStringLiteral("DejaVu Serif"), true, true, QColor(0, 0, 128)};
-    look.buttonFont = UserFontChoice{QStringLiteral("DejaVu Sans Mono"), true, false, Qt::black};
+    look.labelFont = UserFont{QStringLiteral("DejaVu Serif"), true, true, 0x800000}; // navy: red in the low byte
+    look.buttonFont = UserFont{QStringLiteral("DejaVu Sans Mono"), true, false, 0};
     TipOfTheDayDialog tips(look, false, 28, nullptr);
     tips.show();
-    saveShot(tips, QStringLiteral("tip_of_the_day_user_fonts"));
+    saveScreenshot(tips, QStringLiteral("tip_of_the_day_user_fonts") + QStringLiteral(".png"));
     ManualNoticeDialog notice(look, host, program.path());
     notice.show();
-    saveShot(notice, QStringLiteral("manual_notice_user_fonts"));
+    saveScreenshot(notice, QStringLiteral("manual_notice_user_fonts") + QStringLiteral(".png"));
 }

@@ -9,6 +9,7 @@
 #include "common/ui/ui_host.h"
 #include "store/puzzle_transfer.h"
 
+#include "support/screenshots.h"
 #include "support/scripted_ui_host.h"
 #include "support/temp_dir.h"
 
@@ -98,7 +99,7 @@ TEST(MainWindowCollections, OpeningFilesFillsTheRecentMenu)
     app.collection("A.QX3", {{"One", "a"}});
     app.collection("B.QX3", {{"Two", "b"}});
     app.collection("C.QX3", {{"Three", "c"}});
-    app.session.settings.misc.lastGroup = app.path("A.QX3");
+    app.session.settings.misc.lastCollection = app.path("A.QX3");
     QFile ini(app.path("QXMOR3.INI"));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
     ini.write(("[Misc]\nLast Group=" + app.path("A.QX3") + "\n").toUtf8());
@@ -107,15 +108,15 @@ TEST(MainWindowCollections, OpeningFilesFillsTheRecentMenu)
     EXPECT_FALSE(app.window->actions().recentFiles[0]->isVisible());
 
     app.host.pickFile(app.path("B.QX3"));
-    app.window->onMenuOpenGroupClicked();
+    app.window->chooseCollection();
     app.host.pickFile(app.path("C.QX3"));
-    app.window->onMenuOpenGroupClicked();
+    app.window->chooseCollection();
     EXPECT_EQ(app.session.settings.misc.lastFiles[0], app.path("B.QX3"));
     EXPECT_EQ(app.session.settings.misc.lastFiles[1], app.path("A.QX3"));
     EXPECT_EQ(app.window->actions().recentFiles[1]->text(), QStringLiteral("&2   ") + app.path("A.QX3"));
     EXPECT_EQ(app.window->windowTitle(), QStringLiteral("Quorvex 98 (C)"));
 
-    app.window->onMenuRecentClicked(2);
+    app.window->openRecent(2);
     EXPECT_EQ(app.session.collectionPath(), app.path("A.QX3"));
     EXPECT_EQ(app.session.settings.misc.lastFiles[0], app.path("C.QX3"));
     EXPECT_EQ(app.session.settings.misc.lastFiles[1], app.path("B.QX3"));
@@ -129,7 +130,7 @@ TEST(MainWindowCollections, AFileThatIsNotACollectionIsRefusedAndTheOpenOneStays
     app.collection("DEFAULT.QX3", {{"Kept", "k"}});
     app.start();
     app.host.pickFile(app.path("OLD.QXM"));
-    app.window->onMenuOpenGroupClicked();
+    app.window->chooseCollection();
     ASSERT_EQ(app.host.messages().size(), 1u);
     EXPECT_EQ(app.host.messages()[0].text, QStringLiteral("The file selected is not a valid Crossword file."));
     EXPECT_EQ(app.session.collectionPath(), app.path("DEFAULT.QX3"));
@@ -142,12 +143,12 @@ TEST(MainWindowCollections, ANewCollectionIsEmptyAndTheOldOneIsRemembered)
     app.collection("DEFAULT.QX3", {{"Kept", "k"}});
     app.start();
     app.host.pickFile(app.path("NEW.QX3"));
-    app.window->onMenuNewGroupClicked();
+    app.window->createCollection();
     EXPECT_TRUE(QFile::exists(app.path("NEW.QX3")));
     EXPECT_EQ(app.window->categoryBox()->count(), 0);
     EXPECT_EQ(app.session.settings.misc.lastFiles[0], app.path("DEFAULT.QX3"));
     EXPECT_FALSE(app.window->actions().deletePuzzle->isEnabled());
-    app.window->onMenuPrintClicked();
+    app.window->printSelectedPuzzle();
     EXPECT_EQ(app.host.messages().back().text, QStringLiteral("No puzzle selected.  Please select a puzzle first."));
 }
 
@@ -161,10 +162,10 @@ TEST(MainWindowCollections, FileDialogsStartInTheRememberedFolderAndNeverOfferTh
         app.host.onModal([](QDialog &d) {
             auto &dialog = dynamic_cast<ExportPuzzlesDialog &>(d);
             dialog.picker()->selectAll();
-            dialog.onSaveButtonClicked();
+            dialog.exportChosen();
             return d.result();
         });
-        app.window->onMenuExportClicked();
+        app.window->showExportPuzzles();
     };
     struct Case {
         const char *command;
@@ -172,14 +173,14 @@ TEST(MainWindowCollections, FileDialogsStartInTheRememberedFolderAndNeverOfferTh
         QString fileName; // typed into the dialog; the folder is always the start-up folder
     };
     const Case cases[] = {
-        {"new collection", [&] { app.window->onMenuNewGroupClicked(); }, {}},
-        {"open collection", [&] { app.window->onMenuOpenGroupClicked(); }, QStringLiteral("DEFAULT.QX3")},
-        {"import puzzles", [&] { app.window->onMenuImportClicked(); }, {}},
+        {"new collection", [&] { app.window->createCollection(); }, {}},
+        {"open collection", [&] { app.window->chooseCollection(); }, QStringLiteral("DEFAULT.QX3")},
+        {"import puzzles", [&] { app.window->showImportPuzzles(); }, {}},
         {"export puzzles", exportPuzzles, {}},
         {"import a remembered file",
          [&] {
              app.session.settings.misc.lastImportPuzzleFile = app.path("gone/OLD.QXM");
-             app.window->onMenuImportClicked();
+             app.window->showImportPuzzles();
          },
          QStringLiteral("OLD.QXM")},
     };
@@ -202,12 +203,12 @@ TEST(MainWindowPuzzles, DeleteAsksThenSelectsTheEntryAbove)
     app.start();
     app.window->puzzleBox()->setCurrentRow(2);
     app.host.answerNext(Answer::No);
-    app.window->onMenuDeletePuzzleClicked();
+    app.window->deleteSelectedPuzzle();
     EXPECT_EQ(app.host.messages().back().caption, QStringLiteral("Delete"));
     EXPECT_EQ(app.host.messages().back().text, QStringLiteral("Are you sure you want to delete Cherry?"));
     EXPECT_EQ(app.namesIn("DEFAULT.QX3").size(), 3u);
     app.host.answerNext(Answer::Yes);
-    app.window->onMenuDeletePuzzleClicked();
+    app.window->deleteSelectedPuzzle();
     EXPECT_EQ(app.namesIn("DEFAULT.QX3"), (std::vector<std::string>{"Apple", "Berry"}));
     EXPECT_EQ(app.window->puzzleBox()->currentItem()->text(), QStringLiteral("Berry"));
     EXPECT_TRUE(app.window->actions().printPuzzle->isEnabled());
@@ -248,8 +249,8 @@ TEST(MainWindowPuzzles, CommandsFollowWhatThePuzzleListShowsSelected)
     EXPECT_EQ(enabledCommands(), 0);
     for (QAction *command : {a.modifyPuzzle, a.copyPuzzle, a.deletePuzzle, a.printPuzzle, a.puzzleWords})
         command->trigger();
-    app.window->onMenuDeletePuzzleClicked();
-    app.window->onMenuPrintClicked();
+    app.window->deleteSelectedPuzzle();
+    app.window->printSelectedPuzzle();
     EXPECT_EQ(opened, 0);
     ASSERT_EQ(app.host.messages().size(), 2u);
     for (const auto &m : app.host.messages())
@@ -260,7 +261,7 @@ TEST(MainWindowPuzzles, CommandsFollowWhatThePuzzleListShowsSelected)
     box->item(1)->setSelected(true);
     EXPECT_EQ(enabledCommands(), 5);
     app.host.answerNext(Answer::No);
-    app.window->onMenuDeletePuzzleClicked();
+    app.window->deleteSelectedPuzzle();
     EXPECT_EQ(app.host.messages().back().text, QStringLiteral("Are you sure you want to delete Damson?"));
     box->item(1)->setSelected(false); // Ctrl+click takes the selection away
     EXPECT_EQ(enabledCommands(), 0);
@@ -282,10 +283,10 @@ TEST(MainWindowPuzzles, PrintingNeedsABuiltPuzzle)
         EXPECT_EQ(r.PuzzleName.str(), "Apple");
     };
     app.window->setWindows(windows);
-    app.window->onPuzzleBoxDoubleClicked();
+    app.window->modifySelectedPuzzle();
     EXPECT_EQ(printed, 1);
     app.window->puzzleBox()->setCurrentRow(1);
-    app.window->onMenuPrintClicked();
+    app.window->printSelectedPuzzle();
     EXPECT_EQ(printed, 1);
     EXPECT_EQ(app.host.messages().back().caption, QStringLiteral("Warning"));
     EXPECT_TRUE(app.host.messages().back().text.startsWith(
@@ -298,11 +299,11 @@ TEST(MainWindowTransfer, ImportRefusesTheOpenFileInAnyLetterCase)
     app.collection("DEFAULT.QX3", {{"A", "Apple"}});
     app.start();
     app.host.pickFile(app.path("default.qx3"));
-    app.window->onMenuImportClicked();
+    app.window->showImportPuzzles();
     EXPECT_EQ(app.host.messages().back().text,
               QStringLiteral("Import File cannot be the same as the currently open file."));
     app.host.pickFile(app.path("list.txt"));
-    app.window->onMenuImportClicked();
+    app.window->showImportPuzzles();
     EXPECT_EQ(app.host.messages().back().text, QStringLiteral("The file selected is not a valid Quorvex file."));
 }
 
@@ -322,10 +323,10 @@ TEST(MainWindowTransfer, ImportAppendsTheChosenPuzzlesInListOrder)
         for (int row : {2, 0, 1})
             list->item(row)->setSelected(true);
         EXPECT_TRUE(ok->isEnabled());
-        dialog.onOkButtonClicked();
+        dialog.acceptEntries();
         return d.result();
     });
-    app.window->onMenuImportClicked();
+    app.window->showImportPuzzles();
     EXPECT_EQ(app.namesIn("DEFAULT.QX3"), (std::vector<std::string>{"Zeta", "A", "B", "C"}));
     EXPECT_EQ(app.window->puzzleBox()->currentItem()->text(), QStringLiteral("Zeta"));
     EXPECT_EQ(app.session.settings.misc.lastImportPuzzleFile, app.path("OTHER.QX3"));
@@ -353,23 +354,23 @@ TEST(MainWindowTransfer, OldSinglePuzzleFilesAreCheckedThenConverted)
             "abc",
             OldPuzzleRecord::Size);
     app.host.pickFile(app.path("OLD.QXM"));
-    app.window->onMenuImportClicked();
+    app.window->showImportPuzzles();
     EXPECT_EQ(app.host.messages().back().text, corrupt);
     oldFile("QXM\x03"
             "abc",
             OldPuzzleRecord::Size - 1);
     app.host.pickFile(app.path("OLD.QXM"));
-    app.window->onMenuImportClicked();
+    app.window->showImportPuzzles();
     EXPECT_EQ(app.host.messages().back().text, corrupt);
     app.host.pickFile(app.path("MISSING.QXM"));
-    app.window->onMenuImportClicked();
+    app.window->showImportPuzzles();
     EXPECT_EQ(app.host.messages().back().text, QStringLiteral("Puzzle could not be imported."));
     const size_t messages = app.host.messages().size();
     oldFile("QXM\x03"
             "abc",
             OldPuzzleRecord::Size);
     app.host.pickFile(app.path("OLD.QXM"));
-    app.window->onMenuImportClicked();
+    app.window->showImportPuzzles();
     EXPECT_EQ(app.host.messages().size(), messages);
     EXPECT_EQ(app.namesIn("DEFAULT.QX3"), (std::vector<std::string>{"Vintage"}));
     EXPECT_EQ(items(app.window->categoryBox()), QStringList{"Version 2.0 Puzzles"});
@@ -388,10 +389,10 @@ TEST(MainWindowTransfer, APuzzleHoldingAControlCharacterIsNeverImported)
     app.host.onModal([&](QDialog &d) {
         auto &dialog = dynamic_cast<ImportPuzzlesDialog &>(d);
         dialog.picker()->selectAll();
-        dialog.onOkButtonClicked();
+        dialog.acceptEntries();
         return d.result();
     });
-    app.window->onMenuImportClicked();
+    app.window->showImportPuzzles();
     EXPECT_EQ(app.host.messages().back().text,
               QStringLiteral("The puzzle \"Bell\" cannot be imported: its title holds the control character "
                              "U+0007.  Nothing was imported."));
@@ -407,7 +408,7 @@ TEST(MainWindowTransfer, APuzzleHoldingAControlCharacterIsNeverImported)
     f.write(QByteArray("QXM\0", 4) + QByteArray(reinterpret_cast<const char *>(record.data()), OldPuzzleRecord::Size));
     f.close();
     app.host.pickFile(app.path("OLD.QXM"));
-    app.window->onMenuImportClicked();
+    app.window->showImportPuzzles();
     EXPECT_EQ(app.host.messages().back().text,
               QStringLiteral("The puzzle \"Vintage\" cannot be imported: its word 1 holds the control character "
                              "U+0000.  Nothing was imported."));
@@ -426,10 +427,10 @@ TEST(MainWindowTransfer, ExportWritesOnlyTheChosenPuzzlesAndNeverOverTheOpenFile
             auto *list = dialog.picker()->list();
             list->item(0)->setSelected(true); // One
             list->item(1)->setSelected(true); // Three
-            dialog.onSaveButtonClicked();
+            dialog.exportChosen();
             return d.result();
         });
-        app.window->onMenuExportClicked();
+        app.window->showExportPuzzles();
     };
     exportTo(app.path("OUT.QX3"));
     EXPECT_EQ(app.namesIn("OUT.QX3"), (std::vector<std::string>{"One", "Three"}));
@@ -458,17 +459,17 @@ TEST(MainWindowScreen, TheFactorFollowsTheWindowSizeTheScreenAllows)
     app.start();
     EXPECT_EQ(app.session.screenFactor, 1.0);
     EXPECT_TRUE(app.window->screenSizeAction(640)->isChecked());
-    app.window->onMenuScreenSizeClicked(1280);
+    app.window->setWindowSize(1280);
     EXPECT_EQ(app.host.messages().back().text,
               QStringLiteral("Your current screen resolution does not support 1280 x 1024 pixels."));
     EXPECT_TRUE(app.window->screenSizeAction(640)->isChecked());
-    app.window->onMenuScreenSizeClicked(1024);
+    app.window->setWindowSize(1024);
     EXPECT_EQ(app.session.screenFactor, 1.6);
     EXPECT_EQ(app.session.settings.misc.windowSize, 1024);
     EXPECT_EQ(app.window->centralWidget()->width(), 1011);
     app.window->show();
     QApplication::processEvents();
-    EXPECT_TRUE(app.window->grab().save(QStringLiteral(QUORVEX_BINARY_DIR "/screenshots/main_window_1.6.png")));
+    saveScreenshot(*app.window, QStringLiteral("main_window_1.6.png"));
 }
 
 TEST(MainWindowScreen, TheBackgroundTileCoversTheClientArea)
@@ -485,12 +486,10 @@ TEST(MainWindowLook, UserFontsApplyAtOnceAndTheWindowLooksRight)
     app.start();
     app.window->show();
     app.host.nextFont = FontChoice{QFont(QStringLiteral("Liberation Serif")), Qt::darkBlue};
-    app.window->onMenuFontClicked(0);
+    app.window->chooseUserFont(0);
     EXPECT_EQ(app.session.settings.labelFont.name, QStringLiteral("Liberation Serif"));
     EXPECT_EQ(app.session.settings.labelFont.color, 0x800000);
-    const QString shot = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
-    QDir().mkpath(shot);
-    EXPECT_TRUE(app.window->grab().save(shot + QStringLiteral("/main_window_fonts.png")));
-    app.window->onMenuScreenSizeClicked(800);
-    EXPECT_TRUE(app.window->grab().save(shot + QStringLiteral("/main_window_800.png")));
+    saveScreenshot(*app.window, QStringLiteral("main_window_fonts.png"));
+    app.window->setWindowSize(800);
+    saveScreenshot(*app.window, QStringLiteral("main_window_800.png"));
 }

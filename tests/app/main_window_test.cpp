@@ -3,6 +3,7 @@
 #include "app/ui/startup.h"
 #include "store/old_version_files.h"
 
+#include "support/screenshots.h"
 #include "support/scripted_ui_host.h"
 #include "support/temp_dir.h"
 
@@ -74,9 +75,7 @@ TEST(MainWindowStart, ShowsTheLastGroupWithTheFirstCategoryAndPuzzleSelected)
     EXPECT_EQ(s.session.collection.selectedRecord(), std::nullopt);
 
     s.window->show();
-    const QString shot = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
-    QDir().mkpath(shot);
-    EXPECT_TRUE(s.window->grab().save(shot + QStringLiteral("/main_window.png")));
+    saveScreenshot(*s.window, QStringLiteral("main_window.png"));
 }
 
 TEST(MainWindowStart, ANewUserSeesTheSamplePuzzlesAndTheShippedShapes)
@@ -94,9 +93,7 @@ TEST(MainWindowStart, ANewUserSeesTheSamplePuzzlesAndTheShippedShapes)
     EXPECT_EQ(s.window->windowTitle(), QStringLiteral("Quorvex 98 (SAMPLE)"));
     EXPECT_GE(s.session.shapeLibrary().count().value(), 24);
     s.window->show();
-    const QString shot = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
-    QDir().mkpath(shot);
-    EXPECT_TRUE(s.window->grab().save(shot + QStringLiteral("/main_window_sample.png")));
+    saveScreenshot(*s.window, QStringLiteral("main_window_sample.png"));
 }
 
 TEST(MainWindowStart, SampleCollectionIsOpenedWhenThereIsNoDefaultOne)

@@ -64,7 +64,7 @@ TEST(ProgramWindows, PrintPuzzleOpensThePrintOptions)
 {
     Program p;
     const QString samples = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3");
-    p.session.settings.misc.lastGroup = samples;
+    p.session.settings.misc.lastCollection = samples;
     p.window->loadInPuzzles();
     p.window->selectFirstPuzzle();
     QString title;
@@ -126,7 +126,7 @@ TEST(ProgramWindows, TheLayoutLibraryOpensFromItsThreePlaces)
     EXPECT_EQ(p.session.current->Layout.LayoutName.str(), "Answers");
 
     // The print options take it for this printing only.
-    p.session.settings.misc.lastGroup = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3");
+    p.session.settings.misc.lastCollection = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3");
     p.window->loadInPuzzles();
     p.window->selectFirstPuzzle();
     const auto stored = p.session.collectionFile().read(*p.session.collection.selectedRecord());

@@ -34,7 +34,7 @@ TEST(StartupOptions, ACollectionNamedOnTheCommandLineIsOpenedAndTheLastOneKeptIn
     auto window = startUp(options, session, host);
 
     EXPECT_EQ(session.collectionPath(), startup.file(QStringLiteral("Mine.QX3")));
-    EXPECT_EQ(session.settings.misc.lastFiles[0], Settings::defaults(startup.path()).misc.lastGroup);
+    EXPECT_EQ(session.settings.misc.lastFiles[0], Settings::defaults(startup.path()).misc.lastCollection);
     EXPECT_FALSE(session.collection.categories().empty());
     EXPECT_FALSE(session.collection.puzzles().empty());
     EXPECT_TRUE(session.collection.selectedPuzzle().has_value());

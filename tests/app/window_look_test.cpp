@@ -17,8 +17,10 @@
 #include "layout/ui/object_properties_dialog.h"
 #include "layout/ui/size_position_dialog.h"
 #include "layout/ui/text_input_dialog.h"
+#include "lexicon/ui/clue_suggestions_dialog.h"
 #include "lexicon/ui/dictionary_maintenance_dialog.h"
 #include "lexicon/ui/language_choice_dialog.h"
+#include "lexicon/ui/lexicon_windows.h"
 #include "lexicon/ui/spelling_suggestions_dialog.h"
 #include "lexicon/ui/thesaurus_lookup_dialog.h"
 #include "lexicon/ui/word_suggestions_dialog.h"
@@ -34,6 +36,7 @@
 #include "shapes/shape_record.h"
 
 #include "support/program_fixture.h"
+#include "support/screenshots.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -89,9 +92,7 @@ void look(QWidget &window, const QString &name, double factor)
     for (int i = 0; i < 3; ++i)
         QApplication::processEvents();
     EXPECT_EQ(clippedTexts(window), QStringList()) << name.toStdString() << " at " << factor;
-    const QString dir = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
-    QDir().mkpath(dir);
-    EXPECT_TRUE(window.grab().save(dir + QStringLiteral("/look_%1_%2.png").arg(name).arg(factor, 0, 'f', 1)));
+    saveScreenshot(window, QStringLiteral("look_%1_%2.png").arg(name).arg(factor, 0, 'f', 1));
     window.hide();
 }
 
@@ -104,7 +105,7 @@ TEST(WindowLook, EveryWindowShowsItsTextsWholeAtBothFactors)
         p.session.screen = QSize(1280, 1024);
         p.session.settings.misc.showTips = false;
         p.session.screenFactor = factor;
-        p.session.settings.misc.lastGroup = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3");
+        p.session.settings.misc.lastCollection = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3");
         p.window->applyScreenFactor();
         p.window->loadInPuzzles();
         p.window->selectFirstPuzzle();
@@ -128,7 +129,7 @@ TEST(WindowLook, EveryWindowShowsItsTextsWholeAtBothFactors)
             look(w, QStringLiteral("manual_notice"), factor);
         }
         {
-            ImportPuzzlesDialog w(*p.window, p.session.settings.misc.lastGroup, nullptr);
+            ImportPuzzlesDialog w(*p.window, p.session.settings.misc.lastCollection, nullptr);
             look(w, QStringLiteral("import_puzzles"), factor);
         }
         {
@@ -159,7 +160,7 @@ TEST(WindowLook, EveryWindowShowsItsTextsWholeAtBothFactors)
         {
             PrintStatusDialog w(dialogLook, host, record, options);
             look(w, QStringLiteral("print_status"), factor);
-            w.formActivate();
+            w.makePages();
             look(w, QStringLiteral("print_status_done"), factor);
         }
         {
@@ -257,6 +258,28 @@ TEST(WindowLook, SpellingAndThesaurusWindowsShowTheirTextsWholeAtBothFactors)
         {
             ThesaurusLookupDialog w(dialogLook, host, dir, 1, QStringLiteral("happy"));
             look(w, QStringLiteral("thesaurus_lookup"), factor);
+        }
+        {
+            int thesaurus = 4;
+            LanguageChoiceDialog w(dialogLook, QStringLiteral("Thesaurus"),
+                                   {QStringLiteral("&American"), QStringLiteral("&British"), QStringLiteral("&Spanish"),
+                                    QStringLiteral("&Italian"), QStringLiteral("&French"), QStringLiteral("&German"),
+                                    QStringLiteral("S&wedish")},
+                                   {true, true, true, true, true, true, false}, thesaurus, nullptr,
+                                   {1, 2, 4, 5, 6, 7, 8}, noDutchThesaurusNote());
+            look(w, QStringLiteral("thesaurus_choice"), factor);
+        }
+        {
+            ClueSuggestionsDialog w(dialogLook, host, QStringLiteral("English"),
+                                    {{QStringLiteral("RAIN"),
+                                      QString(),
+                                      {QStringLiteral("Water falling in drops from vapor condensed in the atmosphere"),
+                                       QStringLiteral("Drops of fresh water that fall as precipitation from clouds")}},
+                                     {QStringLiteral("QQXQZZ"), QString(), {}},
+                                     {QStringLiteral("THUNDER"),
+                                      QStringLiteral("Loud noise"),
+                                      {QStringLiteral("A deep prolonged loud noise")}}});
+            look(w, QStringLiteral("clue_suggestions"), factor);
         }
         {
             WordSuggestionsDialog w(dialogLook, QStringLiteral("hapy"),

@@ -3,6 +3,7 @@
 #include "builder/ui/candidates_dialog.h"
 #include "store/collection_file.h"
 
+#include "support/screenshots.h"
 #include "support/scripted_ui_host.h"
 #include "support/shapes.h"
 #include "support/temp_dir.h"
@@ -43,7 +44,7 @@ struct Fixture {
 
     explicit Fixture(const std::vector<std::string> &words, int attempts = 1) : working(wordList(words))
     {
-        Build(working, shape, BuildOptions{attempts, false, false, 17, 1}, candidates);
+        buildCandidates(working, shape, BuildOptions{attempts, false, false, 17, 1}, candidates);
     }
 
     SaveTarget target()
@@ -62,14 +63,6 @@ struct Fixture {
         return w;
     }
 };
-
-void saveShot(QWidget &w, const QString &name)
-{
-    const QString dir = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
-    QDir().mkpath(dir);
-    QApplication::processEvents();
-    EXPECT_TRUE(w.grab().save(dir + QLatin1Char('/') + name));
-}
 
 void waitFor(const std::function<bool()> &done)
 {
@@ -104,12 +97,12 @@ TEST(CandidateWindow, OneAttemptShowsOneGridSelectedAndSavesWithoutAQuestion)
     EXPECT_TRUE(w->slotCaption(1)->isVisible());
     for (int k = 2; k <= 4; ++k)
         EXPECT_FALSE(w->slotCaption(k)->isVisible());
-    w->onPuzzImageClicked(3); // an empty slot: nothing to select
+    w->selectCandidate(3); // an empty slot: nothing to select
     EXPECT_EQ(w->selectedSlot(), 1);
     EXPECT_EQ(w->includedCaption()->text(), QStringLiteral("3 Included Words"));
     EXPECT_EQ(w->excludedCaption()->text(), QStringLiteral("0 Excluded Words"));
-    saveShot(*w, QStringLiteral("created_puzzle_1.0.png"));
-    w->onSaveClicked();
+    saveScreenshot(*w, QStringLiteral("created_puzzle_1.0.png"));
+    w->saveCandidate();
     EXPECT_TRUE(f.host.messages().empty());
     EXPECT_TRUE(w->saved());
     EXPECT_EQ(f.reselected, "Birds/Garden");
@@ -126,16 +119,16 @@ TEST(CandidateWindow, LeftOutWordsAskFirstAndNoKeepsTheWindowOpen)
     EXPECT_EQ(w->includedCaption()->text(), QStringLiteral("1 Included Word"));
     EXPECT_EQ(w->excludedCaption()->text(), QStringLiteral("1 Excluded Word"));
     EXPECT_EQ(w->excludedWords()->item(0)->text(), QStringLiteral("XYZ"));
-    saveShot(*w, QStringLiteral("created_puzzle_1.6.png"));
+    saveScreenshot(*w, QStringLiteral("created_puzzle_1.6.png"));
     f.host.answerNext(Answer::No);
-    w->onSaveClicked();
+    w->saveCandidate();
     EXPECT_EQ(f.host.messages().back().text,
               QStringLiteral("One or more words did not fit into the puzzle.  Save Puzzle anyway?"));
     EXPECT_FALSE(w->saved());
     EXPECT_EQ(f.working.PuzzleBuilt, 1); // the working record already holds the declined grid
     EXPECT_FALSE(QFile::exists(f.dir.file("OUT.QX3")));
     f.host.answerNext(Answer::Yes);
-    w->onSaveClicked();
+    w->saveCandidate();
     EXPECT_TRUE(w->saved());
 }
 
@@ -146,7 +139,7 @@ TEST(CandidateWindow, AFileThatCannotBeWrittenIsReported)
     SaveTarget target{f.dir.file("no/such/dir/OUT.QX3"), {}, {}};
     CandidatesDialog w(look, f.working, f.candidates, f.shape, target, f.host);
     w.show();
-    w.onSaveClicked();
+    w.saveCandidate();
     EXPECT_EQ(f.host.messages().back().text, QStringLiteral("Unable to save puzzle."));
     EXPECT_EQ(w.result(), QDialog::Rejected);
 }
@@ -159,10 +152,10 @@ TEST(CandidateWindow, ADoubleClickEnlargesTheGrid)
     f.host.onModal([&](QDialog &d) {
         title = d.windowTitle();
         d.show();
-        saveShot(d, QStringLiteral("blow_it_up.png"));
+        saveScreenshot(d, QStringLiteral("blow_it_up.png"));
         return int(QDialog::Accepted);
     });
-    w->onPuzzImageDoubleClicked(2);
+    w->enlargeCandidate(2);
     EXPECT_EQ(title, QStringLiteral("Second Best Fit"));
 }
 
@@ -182,8 +175,8 @@ TEST(ProgressDialog, RunsTheBuildAndEndsWithOk)
     EXPECT_EQ(dialog.line2(), QStringLiteral("Completed"));
     EXPECT_FALSE(dialog.aborted());
     EXPECT_GT(candidates[0].score, 0);
-    saveShot(dialog, QStringLiteral("creation_attempts.png"));
-    dialog.onCancelClicked();
+    saveScreenshot(dialog, QStringLiteral("creation_attempts.png"));
+    dialog.cancelBuild();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
@@ -201,7 +194,7 @@ TEST(ProgressDialog, AbortStopsAfterTheRunningAttempt)
     dialog.show();
     // Abort before the worker has begun: however the machine schedules the threads, the build then
     // stops after its first attempt instead of racing through all of them.
-    dialog.onCancelClicked();
+    dialog.cancelBuild();
     waitFor([&] { return dialog.finished(); });
     QApplication::processEvents();
     EXPECT_TRUE(dialog.outcome().aborted);
@@ -209,7 +202,7 @@ TEST(ProgressDialog, AbortStopsAfterTheRunningAttempt)
     EXPECT_LT(dialog.outcome().attemptsRanked, 999);
     EXPECT_EQ(dialog.line1(), QStringLiteral("Aborted on creation Attempt #%1").arg(dialog.outcome().attemptsRanked));
     EXPECT_EQ(dialog.cancelButton()->text(), QStringLiteral("&Ok"));
-    saveShot(dialog, QStringLiteral("creation_attempts_aborted.png"));
+    saveScreenshot(dialog, QStringLiteral("creation_attempts_aborted.png"));
 }
 
 TEST(CandidateWindow, ASaveIntoADamagedCollectionShowsOneErrorBoxAndChangesNothing)
@@ -219,7 +212,7 @@ TEST(CandidateWindow, ASaveIntoADamagedCollectionShowsOneErrorBoxAndChangesNothi
     const std::vector<uint8_t> notes{'n', 'o', 't', 'e', 's', '\n'};
     writeAll(path, notes);
     auto w = f.window();
-    w->onSaveClicked();
+    w->saveCandidate();
     ASSERT_EQ(f.host.messages().size(), 1u);
     EXPECT_EQ(f.host.messages()[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(f.host.messages()[0].text,
@@ -242,8 +235,8 @@ TEST(CandidateWindow, AWordLeftOutSaysWhyAndEachGridGivesItsFill)
         EXPECT_TRUE(w->leftOutReason()->text().isEmpty());
         w->excludedWords()->setCurrentRow(0);
         EXPECT_EQ(w->leftOutReason()->text(), QStringLiteral("No letter in common with the words placed."));
-        saveShot(*w, QStringLiteral("created_puzzle_reason_%1.png").arg(factor));
-        w->onPuzzImageClicked(2); // another grid: the lists and the line start again
+        saveScreenshot(*w, QStringLiteral("created_puzzle_reason_%1.png").arg(factor));
+        w->selectCandidate(2); // another grid: the lists and the line start again
         EXPECT_TRUE(w->leftOutReason()->text().isEmpty());
         w->setNote(QString());
         EXPECT_FALSE(w->noteLabel()->isVisible());

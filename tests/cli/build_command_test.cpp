@@ -97,6 +97,11 @@ TEST(CliBuild, TheEditorsChecksRefuseWithTheirTexts)
                                            "\"ABCDEFGHIJKLMNOP\"."));
     result = f.build(f.words("OWL:bird\n"), {"--attempts", "1000"});
     EXPECT_EQ(result.error, QStringLiteral("Attempts must be between 1 and 999.  Please correct."));
+    // A clue of a megabyte is refused naming its real length, not that of a line cut short.
+    result = f.build(f.words(QStringLiteral("OWL:") + QString(1 << 20, QLatin1Char('x')) + QStringLiteral("\n")));
+    EXPECT_EQ(result.error, QStringLiteral("The length of the clue for the word \"OWL\" is %1 characters longer than "
+                                           "the maximum clue size of 150.")
+                                .arg((1 << 20) - 150));
     result = f.build(f.words("# nothing\n\n"));
     EXPECT_EQ(result.error, QStringLiteral("No words have been entered.  Please correct."));
     result = f.build(f.words(QStringLiteral("Ω:omega\n")));
@@ -161,9 +166,9 @@ TEST(CliBuild, SaysHowTightlyItPlacedAndWhyEachWordWasLeftOut)
          {"Placed 2/3 words, 1.0 crossings per word, ", "Left out XYZ: No letter in common with the words placed."}},
         // --best-fit is the thorough search's earlier name.
         {"ROBIN\nOWL\nXYZ\n", {"--best-fit", "--threads", "1"}, {"Placed 2/3 words, 1.0 crossings per word, "}},
-        {"ROBIN\nOWL\nXYZ\nBOX\n",
+        {"ROBIN\nOWL\nXYZ\n",
          {"--thorough", "--effort", "0.1"},
-         {"Placed 3/4 words, ", "Left out XYZ: No letter in common with the words placed."}},
+         {"Placed 2/3 words, ", "Left out XYZ: No letter in common with the words placed."}},
         {"CROSSWORD\nWORDS\nROW\nSOD\nDOC\n",
          {"--shape", "auto", "--attempts", "10", "--effort", "0.2"},
          {"Smallest square: ", "Squares tried: ", "Placed 5/5 words, "}},

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes collection, shape and layout files straight from their byte tables, with no code of the
+"""Writes collection, shape and layout files straight from their tables in docs/FILE_FORMATS.md, with no code of the
 program, and checks that quorvex-cli lists and dumps every field as written."""
 
 import json

@@ -1,14 +1,24 @@
 // How the program's file dialogs are set up before they are shown: inside the remembered folder,
-// with a file name typed in only when a file was remembered.
+// with a file name typed in only when a file was remembered, and never reading a file to show it.
 
 #include "common/ui/ui_host.h"
 
 #include "support/temp_dir.h"
 
+#include <QAbstractFileIconProvider>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <thread>
 
 using namespace qx;
 using namespace qx::test;
@@ -61,4 +71,52 @@ TEST(FileDialogStart, OpensInsideTheFolderAndTypesOnlyARememberedFileName)
     }
     EXPECT_EQ(folderStart(sub), sub + QLatin1Char('/'));
     EXPECT_EQ(folderStart(sub + QLatin1Char('/')), sub + QLatin1Char('/'));
+}
+
+TEST(FileDialogs, ListingProcReadsNoFileAndReturns)
+{
+    // Reading /proc/kmsg blocks until the kernel logs something (for root; others may not open it),
+    // so a dialog that read files to guess their types hung there. The type is asked on a thread of
+    // its own so that a regression fails here instead of hanging the suite.
+    struct Asked {
+        std::atomic<bool> done{false};
+        QString type;
+    };
+    const auto asked = std::make_shared<Asked>();
+    std::thread([asked] {
+        asked->type = nameOnlyIconProvider()->type(QFileInfo(QStringLiteral("/proc/kmsg")));
+        (void)nameOnlyIconProvider()->icon(QFileInfo(QStringLiteral("/proc/kmsg")));
+        asked->done = true;
+    }).detach();
+    for (int waited = 0; waited < 100 && !asked->done; ++waited)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ASSERT_TRUE(asked->done) << "the provider read /proc/kmsg";
+    EXPECT_EQ(asked->type, QStringLiteral("File"));
+
+    // The dialog itself, with /proc/ typed into its name box: the folder is listed with those types.
+    QFileDialog dialog;
+    setUpFileDialog(dialog, FileRequest{QStringLiteral("Open"), QStringLiteral("All (*.*)|*.*"), {}, {}, false, false},
+                    false);
+    auto *model = dialog.findChild<QFileSystemModel *>();
+    ASSERT_TRUE(model);
+    EXPECT_EQ(model->iconProvider(), nameOnlyIconProvider());
+    bool loaded = false;
+    QObject::connect(model, &QFileSystemModel::directoryLoaded,
+                     [&](const QString &path) { loaded = loaded || path == QLatin1String("/proc"); });
+    dialog.show();
+    auto *name = dialog.findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+    ASSERT_TRUE(name);
+    QTest::keyClicks(name, QStringLiteral("/proc/"));
+    dialog.setDirectory(QStringLiteral("/proc"));
+    const auto waitFor = [](const std::function<bool()> &condition) {
+        for (int waited = 0; waited < 200 && !condition(); ++waited)
+            QTest::qWait(50);
+        return condition();
+    };
+    ASSERT_TRUE(waitFor([&] { return loaded; }));
+    const QModelIndex kmsg = model->index(QStringLiteral("/proc/kmsg"));
+    if (kmsg.isValid()) {
+        EXPECT_TRUE(waitFor([&] { return model->type(kmsg) == QStringLiteral("File"); }));
+    }
+    dialog.hide();
 }

@@ -77,7 +77,7 @@ const Sample &sample()
         if (record)
             out.record = *record;
         PrintOptions options;
-        initPageLay(options, out.record.Layout);
+        applyLayout(options, out.record.Layout);
         out.page = renderPuzzlePage(out.record, options);
         return out;
     }();

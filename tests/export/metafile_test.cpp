@@ -180,7 +180,7 @@ Page samplePage(int number, bool answerKey = true)
     EXPECT_TRUE(record) << number;
     if (record)
         p.record = *record;
-    initPageLay(p.options, p.record.Layout);
+    applyLayout(p.options, p.record.Layout);
     p.options.answerKey = answerKey;
     p.rendered = renderPuzzlePage(p.record, p.options);
     return p;

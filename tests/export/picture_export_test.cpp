@@ -62,7 +62,7 @@ const Sample &sample()
         if (const auto record = CollectionFile(SamplePath).read(2))
             out.record = *record;
         PrintOptions options;
-        initPageLay(options, out.record.Layout);
+        applyLayout(options, out.record.Layout);
         out.page = renderPuzzlePage(out.record, options);
         return out;
     }();
@@ -354,7 +354,7 @@ TEST(WebPage, TheLinesAsWrittenForEmptyBlocksAndForEachWrapping)
         {{QStringLiteral("My Puzzle"), true, false, true, 4},
          "<CENTER><B><FONT SIZE=4>My Puzzle</FONT></B></CENTER><P>"},
         {{QStringLiteral("x"), true, true, true, 7}, "<CENTER><I><B><FONT SIZE=7>x</FONT></B></I></CENTER><P>"},
-        {{QStringLiteral("a < b & c"), false, true, false, 1}, "<I><FONT SIZE=1>a < b & c</FONT></I><P>"},
+        {{QStringLiteral("a < b & c"), false, true, false, 1}, "<I><FONT SIZE=1>a &lt; b &amp; c</FONT></I><P>"},
         {{QStringLiteral("two\nlines"), false, false, false, 3}, "<FONT SIZE=3>two\r\nlines</FONT><P>"},
         {{QString(), true, true, true, 3}, ""},
     };
@@ -368,11 +368,12 @@ TEST(WebPage, TheLinesAsWrittenForEmptyBlocksAndForEachWrapping)
     page.secondFooter = Block{QStringLiteral("Fin é"), false, false, false, 2};
     page.horizontalUpper = page.horizontalLower = true;
     const QByteArray bytes = webPageBytes(page, QStringLiteral("P.JPG")).value_or(QByteArray());
-    EXPECT_TRUE(bytes.contains(" <BODY>\r\n  <CENTER><B><FONT SIZE=4>My Puzzle</FONT></B></CENTER><P>\r\n"
-                               "  <CENTER><I><B><FONT SIZE=7>x</FONT></B></I></CENTER><P>\r\n  <HR><P>\r\n"
-                               "  <CENTER><IMG SRC=\"P.JPG\" ALT=\"Quorvex 97 Puzzle\"></CENTER><P>\r\n  <HR><P>\r\n"
-                               "  <I><FONT SIZE=1>a < b & c</FONT></I><P>\r\n  <FONT SIZE=2>Fin \xE9</FONT><P>\r\n"
-                               " </BODY>\r\n"));
+    EXPECT_TRUE(
+        bytes.contains(" <BODY>\r\n  <CENTER><B><FONT SIZE=4>My Puzzle</FONT></B></CENTER><P>\r\n"
+                       "  <CENTER><I><B><FONT SIZE=7>x</FONT></B></I></CENTER><P>\r\n  <HR><P>\r\n"
+                       "  <CENTER><IMG SRC=\"P.JPG\" ALT=\"Quorvex 97 Puzzle\"></CENTER><P>\r\n  <HR><P>\r\n"
+                       "  <I><FONT SIZE=1>a &lt; b &amp; c</FONT></I><P>\r\n  <FONT SIZE=2>Fin \xE9</FONT><P>\r\n"
+                       " </BODY>\r\n"));
     page.secondFooter.text = QStringLiteral("Αλφα");
     EXPECT_EQ(webPageBytes(page, QStringLiteral("P.JPG")), std::nullopt);
 }
@@ -412,6 +413,6 @@ TEST(WebPage, PageAndPictureAreWrittenTogetherOrNotAtAll)
     const QString same = dir.file(QStringLiteral("X.JPG"));
     const FileStatus refused = htmlFormat().write(in, same);
     ASSERT_FALSE(refused);
-    EXPECT_EQ(refused.error().kind, FileError::Kind::CannotOpen);
+    EXPECT_EQ(refused.error().kind, FileError::Kind::Refused);
     EXPECT_FALSE(QFile::exists(same));
 }

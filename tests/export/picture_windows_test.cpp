@@ -11,6 +11,7 @@
 #include "store/collection_file.h"
 #include "store/settings.h"
 
+#include "support/screenshots.h"
 #include "support/scripted_ui_host.h"
 #include "support/temp_dir.h"
 
@@ -34,8 +35,6 @@ using namespace qx::test;
 namespace {
 
 const QString SamplePath = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3");
-const QString ScreenshotDir = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
-
 QByteArray contents(const QString &path)
 {
     QFile f(path);
@@ -73,9 +72,8 @@ struct Fixture {
 
 void saveGrab(QWidget &w, const QString &name)
 {
-    QDir().mkpath(ScreenshotDir);
     w.show();
-    EXPECT_TRUE(w.grab().save(ScreenshotDir + QLatin1Char('/') + name));
+    saveScreenshot(w, name);
     w.hide();
 }
 
@@ -99,13 +97,13 @@ TEST(PictureWindows, WidthAndFactorAreRefusedUnlessAllowedAndTheWindowStaysOpen)
         if (c.width) {
             PixelWidthDialog d({}, host, PixelWidthDialog::Mode::Bitmap, 640, QSizeF(8.5, 11));
             d.widthEdit()->setText(QString::fromLatin1(c.typed));
-            d.onCreateButtonClicked();
+            d.createPicture();
             EXPECT_EQ(d.pixelWidth(), c.accepted);
             EXPECT_EQ(d.result(), c.accepted ? QDialog::Accepted : QDialog::Rejected);
         } else {
             JpegFactorDialog d({}, host, 50);
             d.factorEdit()->setText(QString::fromLatin1(c.typed));
-            d.onOkButtonClicked();
+            d.acceptEntries();
             EXPECT_EQ(d.quality(), c.accepted);
         }
         if (c.accepted) {
@@ -175,7 +173,7 @@ TEST(PictureWindows, BitmapAndJpegAreWrittenAtTheWidthAskedAndTheZoomStays)
     f.host.onModal([](QDialog &d) {
         auto &j = dynamic_cast<JpegFactorDialog &>(d);
         j.factorEdit()->setText(QStringLiteral("85"));
-        j.onOkButtonClicked();
+        j.acceptEntries();
         return j.result();
     });
     p->actions().jpegFactor->trigger();
@@ -254,6 +252,50 @@ TEST(WebPageWindow, SaveWritesThePageAndItsPictureOrRefusesAndStaysOpen)
     ASSERT_FALSE(requests.empty());
     EXPECT_EQ(requests.back().title, QStringLiteral("Save HTML Document"));
     EXPECT_EQ(requests.back().filter, QStringLiteral("html (*.htm)|*.htm"));
+}
+
+TEST(WebPageWindow, ReplacingThePageOrItsPictureIsAskedOnceNamingBoth)
+{
+    const struct {
+        bool page, picture; // which of the two is there before
+        const char *question;
+    } cases[] = {
+        {true, false, "W.htm already exists; its picture will be saved as W.JPG.\nDo you want to replace it?"},
+        {false, true, "The picture W.JPG of W.htm already exists.\nDo you want to replace it?"},
+        {true, true, "W.htm and its picture W.JPG already exist.\nDo you want to replace them?"},
+        {false, false, nullptr},
+    };
+    for (const auto &c : cases) {
+        for (const Answer answer : {Answer::No, Answer::Yes}) {
+            SCOPED_TRACE(std::string(c.question ? c.question : "neither") + (answer == Answer::Yes ? " yes" : " no"));
+            Fixture f;
+            const QString page = f.dir.file(QStringLiteral("W.htm"));
+            const QString picture = f.dir.file(QStringLiteral("W.JPG"));
+            for (const auto &[there, path] : {std::pair{c.page, page}, {c.picture, picture}}) {
+                QFile old(path);
+                if (there) {
+                    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+                }
+            }
+            WebPageDialog w({}, f.settings, f.host, f.stream, 0);
+            f.typeWidth(QStringLiteral("300"));
+            f.host.pickFile(page);
+            f.host.answerNext(answer);
+            w.saveWebPage();
+            EXPECT_FALSE(f.host.fileRequests().back().overwritePrompt) << "the dialog does not ask a second time";
+            const bool written = !c.question || answer == Answer::Yes;
+            if (c.question) {
+                ASSERT_EQ(f.host.messages().size(), 1u);
+                EXPECT_EQ(f.host.messages()[0].caption, QStringLiteral("Save HTML Document"));
+                EXPECT_EQ(f.host.messages()[0].text, QString::fromUtf8(c.question));
+            } else {
+                EXPECT_TRUE(f.host.messages().empty());
+            }
+            EXPECT_EQ(contents(page) == "old", c.page && !written);
+            EXPECT_EQ(contents(picture) == "old", c.picture && !written);
+            EXPECT_EQ(QImage(picture).width(), written ? 300 : 0);
+        }
+    }
 }
 
 TEST(PictureWindows, LookAtFactorsOneAndOnePointSix)

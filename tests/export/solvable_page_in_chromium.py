@@ -231,6 +231,13 @@ class Browser:
             press(f"[aria-controls={opener[1:]}]")
         press(f"[data-act={action}]")
 
+    def answer(self, choice):
+        """A tap on a button of the page's confirmation, and its closing waited for."""
+        self.tap(f"dialog[open] button[value={choice}]")
+        deadline = time.monotonic() + 10
+        while self.js("!!document.querySelector('dialog[open]')") and time.monotonic() < deadline:
+            time.sleep(0.02)
+
     def insert(self, text):
         """Text as an on-screen keyboard sends it: an input event, no key events."""
         self.send("Input.insertText", {"text": text})
@@ -351,8 +358,7 @@ def solve(browser, stem, failures, screenshot=None):
                 browser.key(letter.lower(), letter.lower())
 
     browser.tool("check-puzzle")
-    failures.check((browser.js(focused) or "").startswith("s"),
-                   f"{name}: the focus is not back in the grid after Check puzzle")
+    focus_check(browser, failures, name)("Check puzzle")
     status = browser.js("document.getElementById('status').textContent")
     failures.check(status == SOLVED, f"{name}: check says {status!r}")
     typed = browser.js("document.querySelectorAll('.sq.open:not(.given)').length")
@@ -452,6 +458,14 @@ def check_in_view(browser, name, failures, what):
     failures.check(s["scrollWidth"] <= s["width"], f"{name}: {what}: the page is {s['scrollWidth']} px wide")
 
 
+def focus_check(browser, failures, name):
+    """A check that the focus is on a square of the grid, after `what`."""
+    def check(what):
+        failures.check((browser.js("document.activeElement.id") or "").startswith("s"),
+                       f"{name}: the focus is not on a square after {what}")
+    return check
+
+
 def phone(browser, stem, failures, work, side):
     """One puzzle solved on a phone by taps and input events alone."""
     name = f"phone {side}x{side}"
@@ -459,8 +473,7 @@ def phone(browser, stem, failures, work, side):
     target = browser.open("file://" + os.path.abspath(stem + ".html"), PHONE)
     focused = "document.activeElement && document.activeElement.id"
     current = "document.getElementById('current').textContent"
-    in_grid = lambda what: failures.check((browser.js(focused) or "").startswith("s"),  # noqa: E731
-                                          f"{name}: the focus is not on a square after {what}")
+    in_grid = focus_check(browser, failures, name)
 
     failures.check(browser.js("document.scrollingElement.scrollWidth <= innerWidth"), f"{name}: the page scrolls sideways")
     failures.check(browser.js("getComputedStyle(document.querySelector('.help.touch')).display !== 'none' && "
@@ -503,15 +516,34 @@ def phone(browser, stem, failures, work, side):
                    f"{name}: a deletion by input event does not empty the square")
 
     # The tools that leave the letters alone give the focus back to the square.
-    for action in ("check-letter", "check-word", "pencil", "pencil", "timer", "timer", "zoom", "zoom", "next", "prev"):
+    for action in ("check-letter", "check-word", "clear-word", "pencil", "pencil", "timer", "timer", "zoom", "zoom",
+                   "next", "prev"):
         if browser.js(f"document.querySelector('[data-act={action}]').hidden"):
             continue
         browser.tool(action, touch=True)
         in_grid(action)
     failures.check(browser.js(current).startswith(words[0]["label"] + ":"), f"{name}: next and previous lose the word")
+    # A reveal of the puzzle asks first, and Cancel leaves it be.
+    browser.tool("reveal-puzzle", touch=True)
+    browser.answer("cancel")
+    in_grid("a cancelled Reveal puzzle")
+    failures.check(not browser.js("document.querySelector('.sq.revealed')"), f"{name}: a cancelled reveal reveals")
+
+    # A pencilled letter: lighter than a firm one, and still of AA contrast. (The word is chosen by
+    # a tap on its clue.)
+    browser.tap(".list li[data-w='0']")
+    failures.check(browser.js(current).startswith(words[0]["label"] + ":") and browser.js(focused) == f"s{first}",
+                   f"{name}: a tap on the first clue goes to {browser.js(focused)} in {browser.js(current)!r}")
+    browser.tool("pencil", touch=True)
+    browser.insert(words[0]["squares"][0][1])
+    browser.tool("pencil", touch=True)
+    browser.insert(words[0]["squares"][1][1])
+    colour = "getComputedStyle(document.getElementById('s{}')).color"
+    failures.check(browser.js(colour.format(first)) != browser.js(colour.format(words[0]["squares"][1][0])),
+                   f"{name}: a pencilled letter looks like a firm one")
+    low = browser.js(LOW_CONTRAST)
+    failures.check(not low, f"{name}: texts below 4.5:1 with a pencilled letter: {low[:6]}")
     browser.tap(f"[data-i='{first}']")
-    if not browser.js(current).startswith(words[0]["label"] + ":"):
-        browser.tap(f"[data-i='{first}']")
 
     # Every word: its letters as input events, then the clue bar's next-word button.
     for k, word in enumerate(words):
@@ -545,8 +577,7 @@ def phone(browser, stem, failures, work, side):
 def print_and_reveal(browser, name, failures, work, words):
     """The printed page, blank and with the letters; then Clear all, Reveal puzzle and Check puzzle."""
     letters = browser.js("document.querySelectorAll('.sq.open:not(.given)').length")
-    in_grid = lambda what: failures.check((browser.js("document.activeElement.id") or "").startswith("s"),  # noqa: E731
-                                          f"{name}: the focus is not on a square after {what}")
+    in_grid = focus_check(browser, failures, name)
     # A letter no clue holds, in every square, so that a letter in the print can only come from the grid.
     key = browser.js("'quorvex-progress:' + JSON.parse(document.getElementById('puzzle-data').textContent).id")
     # (Written as the page goes, after the page has kept its own letters.)
@@ -573,15 +604,18 @@ def print_and_reveal(browser, name, failures, work, words):
 
     # Clear all, confirmed in the page; one right letter; then the rest revealed.
     browser.tool("clear-puzzle", touch=True)
-    browser.tap("dialog[open] button[value=ok]")
+    browser.answer("ok")
     in_grid("Clear all")
     failures.check(browser.js("[...document.querySelectorAll('.sq.open:not(.given) input')].every(i => !i.value)"),
                    f"{name}: Clear all leaves letters")
     first, right, _ = words[0]["squares"][0]
     browser.tap(f"[data-i='{first}']")
     browser.insert(right)
+    for action in ("reveal-letter", "reveal-word"):
+        browser.tool(action, touch=True)
+        in_grid(action)
     browser.tool("reveal-puzzle", touch=True)
-    browser.tap("dialog[open] button[value=ok]")
+    browser.answer("ok")
     in_grid("Reveal puzzle")
     browser.tool("check-puzzle", touch=True)
     status = browser.js("document.getElementById('status').textContent")

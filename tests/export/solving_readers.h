@@ -164,6 +164,16 @@ inline ReadPuzzle readPuz(const QByteArray &file)
     return out;
 }
 
+// An ipuz text as a solver shows it: ipuz texts may hold HTML, so a plain '&' or '<' is written as
+// an entity.
+inline QString ipuzText(const QJsonValue &value)
+{
+    QString text = value.toString();
+    for (const auto &[entity, plain] : {std::pair{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&#39;", "'"}})
+        text.replace(QLatin1String(entity), QLatin1String(plain));
+    return text.replace(QLatin1String("&amp;"), QLatin1String("&"));
+}
+
 inline ReadPuzzle readIpuz(const QByteArray &file)
 {
     ReadPuzzle out;
@@ -176,8 +186,8 @@ inline ReadPuzzle readIpuz(const QByteArray &file)
     }
     out.width = ipuz.value("dimensions").toObject().value("width").toInt();
     out.height = ipuz.value("dimensions").toObject().value("height").toInt();
-    out.title = ipuz.value("title").toString();
-    out.notes = ipuz.value("notes").toString();
+    out.title = ipuzText(ipuz.value("title"));
+    out.notes = ipuzText(ipuz.value("notes"));
     const QJsonArray puzzle = ipuz.value("puzzle").toArray();
     const QJsonArray solution = ipuz.value("solution").toArray();
     const QString block = ipuz.value("block").toString(QStringLiteral("#"));
@@ -214,10 +224,10 @@ inline ReadPuzzle readIpuz(const QByteArray &file)
             e.across = across;
             if (item.isArray()) {
                 e.number = item.toArray()[0].toInt();
-                e.clue = item.toArray()[1].toString();
+                e.clue = ipuzText(item.toArray()[1]);
             } else {
                 e.number = item.toObject().value("number").toInt();
-                e.clue = item.toObject().value("clue").toString();
+                e.clue = ipuzText(item.toObject().value("clue"));
                 e.enumeration = item.toObject().value("enumeration").toString();
             }
             bool found = false;

@@ -1,5 +1,5 @@
 #pragma once
-// Writes values into a byte array at offsets taken from the byte tables, independently of the
+// Writes values into a byte array at offsets taken from the tables of docs/FILE_FORMATS.md, independently of the
 // record code under test.
 
 #include <algorithm>

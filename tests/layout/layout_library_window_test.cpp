@@ -5,6 +5,7 @@
 #include "store/collection_file.h"
 #include "store/settings.h"
 
+#include "support/screenshots.h"
 #include "support/scripted_ui_host.h"
 #include "support/temp_dir.h"
 
@@ -134,12 +135,12 @@ TEST_F(LayoutLibraryWindow, AnEmptyLibraryWarnsAndLeavesOnlyNewImportExtractAndE
         EXPECT_EQ(enabled(),
                   (std::vector<bool>{false, true, withDesigner, false, false, false, true, false, false, true}));
     }
-    window->onOkButtonClicked();
-    window->onCopyButtonClicked();
-    window->onModifyButtonClicked();
-    window->onDeleteButtonClicked();
-    window->onExportButtonClicked();
-    window->onDefaultButtonClicked();
+    window->acceptEntries();
+    window->copyLayout();
+    window->modifyLayout();
+    window->deleteLayout();
+    window->exportLayoutFile();
+    window->makeDefaultLayout();
     EXPECT_EQ(said(), (QStringList{"Error: No layout has been selected.", NoneSelected, NoneSelected, NoneSelected,
                                    NoneSelected, NoneSelected}));
     EXPECT_TRUE(requests.empty());
@@ -242,13 +243,30 @@ TEST_F(LayoutLibraryWindow, DeleteAsksThenKeepsThePositionAndTheDefaultNumber)
 
 TEST_F(LayoutLibraryWindow, ADeleteTheLibraryRefusesIsReported)
 {
-    add({named("A")});
-    open();
-    QFile::remove(library.path());
-    host.answerNext(Answer::Yes);
-    c().remove->click();
-    EXPECT_EQ(said(), (QStringList{"Delete?: Are you sure you want to delete \"A (Letter)  <<DEFAULT>>\"?",
-                                   "Disk Error: Unable to delete page layout."}));
+    // The library gone, or a folder in its place: the program's own message, not the system's.
+    for (const bool folder : {false, true}) {
+        SCOPED_TRACE(folder ? "a folder" : "gone");
+        window.reset();
+        QFile::remove(library.path());
+        add({named("A")});
+        open();
+        QFile::remove(library.path());
+        if (folder) {
+            ASSERT_TRUE(QDir().mkdir(library.path()));
+        }
+        host.answerNext(Answer::Yes);
+        c().remove->click();
+        EXPECT_EQ(said(), (QStringList{"Delete?: Are you sure you want to delete \"A (Letter)  <<DEFAULT>>\"?",
+                                       "Disk Error: Unable to delete page layout."}));
+        if (folder) {
+            const QString good = dir.file(QStringLiteral("good.PAG"));
+            ASSERT_TRUE(exportLayout(good, named("B")));
+            host.pickFile(good);
+            c().import->click();
+            EXPECT_EQ(said(), QStringList{"Disk Error: Unable to add page layout."});
+            QDir().rmdir(library.path());
+        }
+    }
 }
 
 // Two layouts that read alike: the default mark sorts the one marked after the other, so the
@@ -374,10 +392,10 @@ TEST_F(ExtractFromPuzzle, TellsWhyNothingWasExtracted)
         e.puzzleList()->selectRow(-1);
         Q_EMIT e.puzzleList()->currentRowChanged(-1);
         enabledEmpty = e.extractButton()->isEnabled();
-        e.onExtractButtonClicked();
+        e.extractLayout();
         e.puzzleList()->selectRow(0);
         QFile::rename(collection, collection + QStringLiteral(".away"));
-        e.onExtractButtonClicked();
+        e.extractLayout();
         QFile::rename(collection + QStringLiteral(".away"), collection);
         e.reject();
     });
@@ -410,8 +428,6 @@ TEST_F(ExtractFromPuzzle, TellsWhyNothingWasExtracted)
 TEST_F(LayoutLibraryWindow, ScreenshotsAtFactorsOneAndOnePointSix)
 {
     add({named("Daily Page"), named("Answers", "A4"), named("Big Print")});
-    const QString shots = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
-    QDir().mkpath(shots);
     for (const double factor : {1.0, 1.6}) {
         look.screenFactor = factor;
         open(LayoutLibraryMode::Puzzle);
@@ -419,7 +435,7 @@ TEST_F(LayoutLibraryWindow, ScreenshotsAtFactorsOneAndOnePointSix)
         // Every button shows its whole caption.
         for (QPushButton *b : window->findChildren<QPushButton *>())
             EXPECT_GE(b->width(), b->sizeHint().width()) << b->text().toStdString();
-        EXPECT_TRUE(window->grab().save(shots + QStringLiteral("/layout_library_%1.png").arg(factor)));
+        saveScreenshot(*window, QStringLiteral("layout_library_%1.png").arg(factor));
     }
 }
 

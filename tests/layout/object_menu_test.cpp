@@ -131,7 +131,7 @@ TEST(SizePositionDialog, ShowsPageUnitsAndStoresRoundedUnits)
                                              EXPECT_EQ(d.windowTitle(), QStringLiteral("Size & Location of Title"));
                                              EXPECT_EQ(d.box(SizeBox::Left)->text(), QStringLiteral("138.889"));
                                              EXPECT_EQ(d.box(SizeBox::Height)->text(), QStringLiteral("0.250"));
-                                             d.onOkButtonClicked(); // off the page: No keeps it there
+                                             d.acceptEntries(); // off the page: No keeps it there
                                          }),
               ObjectMenuResult::Changed);
     EXPECT_EQ(f.slot(1).Bounds, (std::array<int32_t, 4>{10000, 36, 10072, 54}));
@@ -143,7 +143,7 @@ TEST(SizePositionDialog, ShowsPageUnitsAndStoresRoundedUnits)
     EXPECT_EQ(f.pick<SizePositionDialog>(1, QStringLiteral("Size & Position..."),
                                          [&](SizePositionDialog &d) {
                                              d.box(SizeBox::Left)->setText(QStringLiteral("9"));
-                                             d.onOkButtonClicked();
+                                             d.acceptEntries();
                                              EXPECT_EQ(d.result(), QDialog::Rejected);
                                              EXPECT_EQ(f.host.messages().size(), 1u);
                                              // Typing stops at six characters.
@@ -151,7 +151,7 @@ TEST(SizePositionDialog, ShowsPageUnitsAndStoresRoundedUnits)
                                              QTest::keyClicks(d.box(SizeBox::Width), QStringLiteral("2.00000"));
                                              EXPECT_EQ(d.box(SizeBox::Width)->text(), QStringLiteral("2.0000"));
                                              d.box(SizeBox::Left)->setText(QStringLiteral("1.5"));
-                                             d.onOkButtonClicked();
+                                             d.acceptEntries();
                                          }),
               ObjectMenuResult::Changed);
     EXPECT_EQ(f.slot(1).Bounds, (std::array<int32_t, 4>{108, 36, 252, 54}));
@@ -168,7 +168,7 @@ TEST(SizePositionDialog, ShowsPageUnitsAndStoresRoundedUnits)
         EXPECT_EQ(f.pick<SizePositionDialog>(1, QStringLiteral("Size & Position..."),
                                              [box = box](SizePositionDialog &d) {
                                                  d.box(box)->setText(QStringLiteral("1e300"));
-                                                 d.onOkButtonClicked();
+                                                 d.acceptEntries();
                                              }),
                   ObjectMenuResult::Nothing);
         ASSERT_EQ(f.host.messages().size(), 1u);
@@ -193,7 +193,7 @@ TEST(BorderAndFillDialogs, StoreTheirValuesAndRefuseABadWidthOnlyForABorderInUse
                 EXPECT_EQ(d.widthBox()->isEnabled(), used);
                 EXPECT_EQ(d.color()->changeButton()->isEnabled(), used);
                 d.widthBox()->setText(QString::fromLatin1(width));
-                d.onOkButtonClicked();
+                d.acceptEntries();
             });
             if (used) {
                 EXPECT_EQ(result, ObjectMenuResult::Nothing);
@@ -215,7 +215,7 @@ TEST(BorderAndFillDialogs, StoreTheirValuesAndRefuseABadWidthOnlyForABorderInUse
                                        d.color()->changeButton()->click();
                                        d.widthBox()->setText(QStringLiteral("3"));
                                        d.useBorder()->setChecked(false);
-                                       d.onOkButtonClicked();
+                                       d.acceptEntries();
                                    }),
               ObjectMenuResult::Changed);
     EXPECT_EQ(f.slot(12).HasBorder, 0);
@@ -229,7 +229,7 @@ TEST(BorderAndFillDialogs, StoreTheirValuesAndRefuseABadWidthOnlyForABorderInUse
                                      EXPECT_FALSE(d.color()->changeButton()->isEnabled());
                                      d.fillInShape()->setChecked(true);
                                      d.color()->changeButton()->click();
-                                     d.onOkButtonClicked();
+                                     d.acceptEntries();
                                  }),
               ObjectMenuResult::Changed);
     EXPECT_EQ(f.slot(13).Filled, 1);
@@ -265,7 +265,7 @@ TEST(PropertiesDialogs, ColumnsSplitAndTheGridsOwn)
                       d.columnsBox()->setText(QStringLiteral("1"));
                       d.splitColumns()->click();
                       EXPECT_EQ(d.columnsBox()->text(), QStringLiteral("0"));
-                      d.onOkButtonClicked();
+                      d.acceptEntries();
                       EXPECT_EQ(f.host.messages().back().text, QStringLiteral("Invalid columns entered."));
                       d.splitColumns()->click(); // unchecking leaves the box
                       EXPECT_EQ(d.columnsBox()->text(), QStringLiteral("0"));
@@ -273,7 +273,7 @@ TEST(PropertiesDialogs, ColumnsSplitAndTheGridsOwn)
                       d.splitColumns()->click();
                       EXPECT_EQ(d.columnsBox()->text(), QStringLiteral("4"));
                       d.transparent()->setChecked(false);
-                      d.onOkButtonClicked();
+                      d.acceptEntries();
                   }),
               ObjectMenuResult::Changed);
     EXPECT_EQ(f.slot(1).Columns, 4);
@@ -288,7 +288,7 @@ TEST(PropertiesDialogs, ColumnsSplitAndTheGridsOwn)
                                                  EXPECT_EQ(d.columnsBox(), nullptr);
                                                  EXPECT_EQ(d.splitColumns(), nullptr);
                                                  d.makeItFit()->setChecked(false);
-                                                 d.onOkButtonClicked();
+                                                 d.acceptEntries();
                                              }),
               ObjectMenuResult::Changed);
     EXPECT_EQ(f.slot(2).MakeItFit, 0);
@@ -303,9 +303,9 @@ TEST(PropertiesDialogs, ColumnsSplitAndTheGridsOwn)
                                                EXPECT_FALSE(d.fillColor()->changeButton()->isEnabled());
                                                d.lineColor()->changeButton()->click();
                                                d.lineWidthBox()->setText(QStringLiteral("0"));
-                                               d.onOkButtonClicked();
+                                               d.acceptEntries();
                                                d.lineWidthBox()->setText(QStringLiteral("2"));
-                                               d.onOkButtonClicked();
+                                               d.acceptEntries();
                                            }),
               ObjectMenuResult::Changed);
     ASSERT_EQ(f.host.messages().size(), 1u);
@@ -405,7 +405,7 @@ TEST(FontCommands, StoreTheChosenFontWithItsNameCutTo30)
                                            EXPECT_TRUE(d.horizontal()->isChecked());
                                            d.vertical()->setChecked(true);
                                            d.changeFontButton()->click();
-                                           d.onOkButtonClicked();
+                                           d.acceptEntries();
                                        }),
               ObjectMenuResult::Changed);
     EXPECT_EQ(f.slot(2).NumbersHorizontal, 0);

@@ -6,6 +6,7 @@
 #include "store/settings.h"
 
 #include "support/real_host.h"
+#include "support/screenshots.h"
 #include "support/temp_dir.h"
 
 #include <QAction>
@@ -57,13 +58,6 @@ QStringList said(const ModalAnswerer &answers)
     for (const auto &b : answers.boxes())
         out << b.caption + QStringLiteral(": ") + b.text;
     return out;
-}
-
-void saveShot(QWidget &window, const QString &name)
-{
-    const QString dir = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
-    QDir().mkpath(dir);
-    EXPECT_TRUE(window.grab().save(dir + QLatin1Char('/') + name));
 }
 
 struct PageDesigner : ::testing::Test {
@@ -139,7 +133,7 @@ TEST_F(PageDesigner, NewLayoutIsALetterPageAtTheZoomOfTheSettingAndZoomKeysResca
     EXPECT_EQ(w.picture().size(), QSize(612, 792));
     EXPECT_TRUE(w.actions().zoom[1]->isChecked());
 
-    w.toolPanelClick(ObjectKind::Text);
+    w.armTool(ObjectKind::Text);
     click({100, 40});
     ASSERT_EQ(w.working().ObjectCount, 1);
     EXPECT_EQ(bounds(1), (ObjectBounds{100, 40, 244, 184}));
@@ -515,7 +509,7 @@ TEST_F(PageDesigner, BitmapsAreLoadedWhateverTheCaseOfTheirNameOrShownAsAPlaceho
         l.Objects[static_cast<size_t>(target - 1)].BitmapFile.set(path.toStdString());
         return ObjectMenuResult::BitmapLoaded;
     };
-    w.objectsMenuClick(2);
+    w.openObjectMenuFor(2);
     EXPECT_EQ(w.picture().pixelColor(260, 40), QColor(Qt::red));
 }
 
@@ -556,8 +550,8 @@ TEST_F(PageDesigner, LooksRightAtEveryZoomAndScreenFactor)
             const double scale[] = {1, 1.5, 2};
             click(QPoint(200, 60) * scale[zoom - 1]); // the title
             if (zoom == 2)
-                w.toolPanelClick(ObjectKind::Rectangle); // an armed panel
-            saveShot(w, QStringLiteral("page_designer_zoom%1_factor%2.png").arg(zoom).arg(factor));
+                w.armTool(ObjectKind::Rectangle); // an armed panel
+            saveScreenshot(w, QStringLiteral("page_designer_zoom%1_factor%2.png").arg(zoom).arg(factor));
         }
         // Scrolled to the far corner, the rulers stay along the page area's edges.
         QScrollArea *area = window->pageArea();
@@ -571,7 +565,7 @@ TEST_F(PageDesigner, LooksRightAtEveryZoomAndScreenFactor)
         EXPECT_EQ(top->geometry(), QRect(view.left(), view.top() - RulerThickness, view.width(), RulerThickness));
         EXPECT_EQ(left->geometry(), QRect(view.left() - RulerThickness, view.top(), RulerThickness, view.height()));
         EXPECT_TRUE(top->isVisible() && left->isVisible());
-        saveShot(*window, QStringLiteral("page_designer_scrolled_factor%1.png").arg(factor));
+        saveScreenshot(*window, QStringLiteral("page_designer_scrolled_factor%1.png").arg(factor));
     }
 }
 

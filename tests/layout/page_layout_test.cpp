@@ -29,7 +29,7 @@ PageLayout decodePage(const std::vector<uint8_t> &b)
     return PageLayout::decode(std::span<const uint8_t, PageLayout::Size>(b.data(), PageLayout::Size));
 }
 
-// An object with a distinct value in every field, written by hand from the byte table. Decoding
+// An object with a distinct value in every field, written by hand from the table in docs/FILE_FORMATS.md. Decoding
 // it checks every offset; encoding it back then checks the encoder against the same table.
 std::vector<uint8_t> distinctObjectBytes()
 {

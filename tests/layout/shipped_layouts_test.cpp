@@ -8,6 +8,8 @@
 #include "report/stream_replay.h"
 #include "store/collection_file.h"
 
+#include "support/screenshots.h"
+
 #include <QDir>
 #include <QRect>
 
@@ -16,6 +18,7 @@
 #include <set>
 
 using namespace qx;
+using qx::test::saveScreenshot;
 
 namespace {
 
@@ -115,8 +118,6 @@ TEST(ShippedLayouts, EverySamplePuzzlePrintsWholeInAReadableType)
     const CollectionFile samples(SamplePath);
     const int count = samples.count().value();
     ASSERT_GE(count, 8);
-    const QString shots = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots/layouts");
-    QDir().mkpath(shots);
     const auto layouts = shippedLayouts();
     for (size_t k = 0; k < layouts.size(); ++k) {
         for (int n = 0; n < count; ++n) {
@@ -124,7 +125,7 @@ TEST(ShippedLayouts, EverySamplePuzzlePrintsWholeInAReadableType)
             working->Layout = layouts[k];
             SCOPED_TRACE(layouts[k].LayoutName.str() + " with " + working->PuzzleName.str());
             PrintOptions options;
-            initPageLay(options, working->Layout);
+            applyLayout(options, working->Layout);
             RecordingCanvas canvas;
             const RenderOutcome outcome = renderPage(*working, options, canvas);
             EXPECT_TRUE(outcome.warnings().empty());
@@ -138,8 +139,8 @@ TEST(ShippedLayouts, EverySamplePuzzlePrintsWholeInAReadableType)
                 }
             }
             if (n == 0)
-                pageImage(*canvas.takeStream(), 0, 850)
-                    .save(shots + QStringLiteral("/%1.png").arg(static_cast<int>(k)));
+                saveScreenshot(pageImage(*canvas.takeStream(), 0, 850),
+                               QStringLiteral("layouts/%1.png").arg(static_cast<int>(k)));
         }
     }
 }

@@ -20,7 +20,8 @@ inline void linkLexiconData(const QString &dir, const QStringList &without = {})
 {
     const QDir shipped(shippedDataDir());
     for (const QFileInfo &entry :
-         shipped.entryInfoList({QStringLiteral("ssce*"), QStringLiteral("thesdb*")}, QDir::Files | QDir::System)) {
+         shipped.entryInfoList({QStringLiteral("ssce*"), QStringLiteral("thesdb*"), QStringLiteral("wn-*")},
+                               QDir::Files | QDir::System)) {
         if (!without.contains(entry.fileName()))
             QFile::link(entry.symLinkTarget(), dir + QLatin1Char('/') + entry.fileName());
     }

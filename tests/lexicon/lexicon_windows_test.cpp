@@ -144,13 +144,13 @@ TEST(SpellCheckWindows, ReplaceWithoutASelectedSuggestionIsRefusedAndTheDialogSt
     SpellingSuggestionsDialog dialog(DialogLook{}, host, QStringLiteral("American"), QStringLiteral("recieve"),
                                      {QStringLiteral("receive")});
     dialog.suggestionList()->clearSelection();
-    dialog.onReplaceClicked();
+    dialog.replaceWord();
     ASSERT_EQ(host.messages().size(), 1u);
     EXPECT_EQ(host.messages()[0].text,
               QStringLiteral("No replacement word has been selected.  Please choose a replacement first."));
     EXPECT_EQ(dialog.result(), 0);
     dialog.suggestionList()->setCurrentRow(0);
-    dialog.onReplaceClicked();
+    dialog.replaceWord();
     EXPECT_EQ(dialog.answer().choice, SpellChoice::Replace);
     EXPECT_EQ(dialog.answer().replacement, QStringLiteral("receive"));
 }
@@ -168,11 +168,11 @@ TEST(DictionaryMaintenance, EditsTheListOfTheLanguageAndWritesItOnOkOnly)
                   QStringLiteral("These words will be excluded from the  German dictionary and will be invalid."));
         EXPECT_EQ(dialog.theList()->currentRow(), 0);
         dialog.theList()->setCurrentRow(2);
-        dialog.onDeleteClicked();
+        dialog.deleteWord();
         EXPECT_EQ(dialog.theList()->currentRow(), 1);
         for (const QString &typed : {QString(), QStringLiteral("   "), QStringLiteral("  vier ")}) {
             dialog.addInfo()->setText(typed);
-            dialog.onAddClicked();
+            dialog.addWord();
             EXPECT_TRUE(dialog.addInfo()->text().isEmpty());
         }
         dialog.reject();
@@ -182,10 +182,10 @@ TEST(DictionaryMaintenance, EditsTheListOfTheLanguageAndWritesItOnOkOnly)
         DictionaryMaintenanceDialog dialog(DialogLook{}, host, dir.path(), 6, UserList::Exclude);
         dialog.show();
         dialog.theList()->setCurrentRow(2);
-        dialog.onDeleteClicked();
+        dialog.deleteWord();
         dialog.addInfo()->setText(QStringLiteral("  vier "));
-        dialog.onAddClicked();
-        dialog.onOkClicked();
+        dialog.addWord();
+        dialog.acceptEntries();
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     }
     EXPECT_EQ(readUserWordList(path).value(),
@@ -197,7 +197,7 @@ TEST(DictionaryMaintenance, EditsTheListOfTheLanguageAndWritesItOnOkOnly)
     EXPECT_EQ(include.headLabel()->text(),
               QStringLiteral("These words will be added to the American dictionary and counted as valid."));
     EXPECT_EQ(include.theList()->currentRow(), -1);
-    include.onOkClicked();
+    include.acceptEntries();
     EXPECT_EQ(fileSize(dir.file(QStringLiteral("IncEngl.tlx"))), 0);
     EXPECT_TRUE(host.messages().empty());
 }
@@ -231,7 +231,7 @@ TEST(ThesaurusWindows, ChoosingAtUseTimeLooksUpAndKeepsTheSetting)
         EXPECT_TRUE(lookup.categoryList()->selectedItems().isEmpty());
         EXPECT_GT(lookup.synonymList()->count(), 0);
         lookup.synonymList()->setCurrentRow(0);
-        lookup.onAcceptClicked();
+        lookup.useChosenWord();
         return d.result();
     });
     const auto accepted = runThesaurus(nullptr, s.host, s.context(), QStringLiteral(" HAPPY "));
@@ -249,8 +249,8 @@ TEST(ThesaurusWindows, TheLookupsMessages)
         ThesaurusLookupDialog lookup(DialogLook{}, s.host, s.dir.path(), 1, QStringLiteral("qqxqzzq"));
         lookup.show();
         lookup.synonymList()->clearSelection();
-        lookup.onAcceptClicked();
-        lookup.onSuggestClicked();
+        lookup.useChosenWord();
+        lookup.suggestWords();
     }
     QFile::remove(s.dir.file(QStringLiteral("thesdbam.idx")));
     {
@@ -287,13 +287,13 @@ TEST(ThesaurusWindows, SuggestOffersNearWordsAndLooksTheChosenOneUp)
         d.accept();
         return d.result();
     });
-    lookup.onSuggestClicked();
+    lookup.suggestWords();
     EXPECT_EQ(lookup.wordBox()->text(), QStringLiteral("happy"));
     EXPECT_GT(lookup.categoryList()->count(), 0);
     // A double click on a synonym looks that word up.
     QListWidgetItem *synonym = lookup.synonymList()->item(0);
     const QString word = synonym->text();
-    lookup.onSynonymDoubleClicked(synonym);
+    lookup.acceptSynonym(synonym);
     EXPECT_EQ(lookup.wordBox()->text(), word);
 }
 
@@ -311,6 +311,10 @@ TEST(LexiconInTheEditor, ButtonsFollowTheDataAndAnAcceptedSynonymBecomesTheClue)
             auto &editor = dynamic_cast<WordListEditor &>(d);
             EXPECT_FALSE(editor.button(QStringLiteral("SpellClue"))->isEnabled());
             EXPECT_FALSE(editor.button(QStringLiteral("Thes"))->isEnabled());
+            // Without WordNet or a thesaurus, suggested clues are off and say why.
+            EXPECT_FALSE(editor.button(QStringLiteral("SuggestClues"))->isEnabled());
+            EXPECT_TRUE(
+                editor.button(QStringLiteral("SuggestClues"))->toolTip().contains(QStringLiteral("wordnet-base")));
             return int(QDialog::Rejected);
         });
         bare.window->findChild<QAction *>(QStringLiteral("MenuNewPuzzle"))->trigger();
@@ -318,6 +322,9 @@ TEST(LexiconInTheEditor, ButtonsFollowTheDataAndAnAcceptedSynonymBecomesTheClue)
     Program p(shippedDataDir());
     EXPECT_TRUE(p.window->findChild<QAction *>(QStringLiteral("MenuAddToDictionary"))->isEnabled());
     EXPECT_TRUE(p.window->findChild<QAction *>(QStringLiteral("MenuThesaurus2"))->isEnabled());
+    // The other languages' thesauri follow as codes 4..8; the note on Dutch cannot be chosen.
+    EXPECT_TRUE(p.window->findChild<QAction *>(QStringLiteral("MenuThesaurus7"))->isEnabled());
+    EXPECT_FALSE(p.window->findChild<QAction *>(QStringLiteral("MenuThesaurusNoDutch"))->isEnabled());
     p.host.onModal([&p](QDialog &d) {
         auto &editor = dynamic_cast<WordListEditor &>(d);
         editor.show();
@@ -330,7 +337,7 @@ TEST(LexiconInTheEditor, ButtonsFollowTheDataAndAnAcceptedSynonymBecomesTheClue)
             auto &lookup = dynamic_cast<ThesaurusLookupDialog &>(l);
             lookup.show();
             lookup.synonymList()->setCurrentRow(1);
-            lookup.onAcceptClicked();
+            lookup.useChosenWord();
             return l.result();
         });
         editor.button(QStringLiteral("Thes"))->click();
@@ -341,7 +348,7 @@ TEST(LexiconInTheEditor, ButtonsFollowTheDataAndAnAcceptedSynonymBecomesTheClue)
         p.host.onModal([](QDialog &r) {
             auto &suggest = dynamic_cast<SpellingSuggestionsDialog &>(r);
             suggest.suggestionList()->setCurrentRow(0);
-            suggest.onReplaceClicked();
+            suggest.replaceWord();
             return r.result();
         });
         p.host.onModal([](QDialog &r) {

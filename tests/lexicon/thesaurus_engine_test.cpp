@@ -54,6 +54,7 @@ TEST(ThesaurusEntries, KeysReplaceTheFirstSuffixFound)
         {categoryEntry(QStringLiteral("hour"), QStringLiteral("n")), QStringLiteral("hour.n")},
         {categoryEntry(QStringLiteral("other"), QString()), QStringLiteral("other")},
         {QStringLiteral("a (verb) b (noun)"), QStringLiteral("a (verb) b.n")},
+        {QStringLiteral("large (adjective) 2"), QStringLiteral("large.adj 2")},
     };
     for (const auto &[entry, key] : cases)
         EXPECT_EQ(categoryKey(entry), key) << entry.toStdString();
@@ -78,6 +79,14 @@ TEST(Thesaurus, TheAmericanDataFindsAWordInAnyCaseWithItsMeaningsAndAntonyms)
     EXPECT_FALSE(synonyms.contains(QStringLiteral("unhappy")));
     EXPECT_FALSE(lower.synonyms(lower.antonyms.first()).isEmpty());
     EXPECT_FALSE(lookUpWord(*engine, QStringLiteral("qqxqzz")).found());
+    // "big" has three meanings named "large (adjective)": each is listed and keeps its synonyms.
+    const ThesaurusLookup big = lookUpWord(*engine, QStringLiteral("big"));
+    ASSERT_GE(big.categories.size(), 3);
+    EXPECT_EQ(big.categories.mid(0, 3),
+              (QStringList{QStringLiteral("large (adjective)"), QStringLiteral("important (adjective)"),
+                           QStringLiteral("large (adjective) 2")}));
+    EXPECT_TRUE(big.synonyms(QStringLiteral("large (adjective) 2")).contains(QStringLiteral("prominent")));
+    EXPECT_TRUE(big.synonyms(QStringLiteral("large (adjective) 3")).contains(QStringLiteral("magnanimous")));
     // One edit away before two, in the index's order among equals; at most 30.
     const QStringList near = engine->suggestions(QStringLiteral("hapy"));
     EXPECT_EQ(near.mid(0, 5), (QStringList{QStringLiteral("hap"), QStringLiteral("haply"), QStringLiteral("happy"),

@@ -214,7 +214,7 @@ TEST(CombinedClues, FlowModeDrawsBothHeadersAndContinuesTheDownGroup)
                                {"BD", "fourth", 1, 2, false, 2}},
                               pageWith({comb}));
     PrintOptions options;
-    initPageLay(options, r.Layout);
+    applyLayout(options, r.Layout);
     auto out = renderOn(r, options);
     const auto texts = out.report->texts();
     // Across header on line 1, across clues on 2 and 3, down header on 4, down clues on 5, then
@@ -248,7 +248,7 @@ TEST(CombinedClues, SplitModeStartsDownAtTheSecondHalfWithWideHeaders)
                                {"BD", "fourth", 1, 2, false, 2}},
                               pageWith({comb}));
     PrintOptions options;
-    initPageLay(options, r.Layout);
+    applyLayout(options, r.Layout);
     auto out = renderOn(r, options);
     const auto texts = out.report->texts();
     // n = 0.2, g = 0.2, d = 0.025, t = (6 - (0.8 + 0.6 + 0.025)) / 4; column 3 starts at
@@ -270,17 +270,17 @@ TEST(CombinedClues, HeaderTextWithoutAColonIsAllDownHeader)
     LayoutObject comb = objectOf(ObjectKind::CombinedClues, 100, 100, 400, 400);
     comb.setText("Clues");
     PrintOptions options;
-    initPageLay(options, pageWith({comb}));
+    applyLayout(options, pageWith({comb}));
     EXPECT_EQ(options.acrossHeader, "");
     EXPECT_EQ(options.downHeader, "Clues");
 
     comb.setText("Left:Right:More");
-    initPageLay(options, pageWith({comb}));
+    applyLayout(options, pageWith({comb}));
     EXPECT_EQ(options.acrossHeader, "Left");
     EXPECT_EQ(options.downHeader, "Right:More");
 
     // A heading object with no text of its own keeps the label from the settings.
     options.acrossLabel = "Across";
-    initPageLay(options, pageWith({objectOf(ObjectKind::AcrossHeading, 1, 1, 2, 2)}));
+    applyLayout(options, pageWith({objectOf(ObjectKind::AcrossHeading, 1, 1, 2, 2)}));
     EXPECT_EQ(options.acrossHeader, "Across");
 }

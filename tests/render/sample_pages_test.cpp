@@ -6,6 +6,7 @@
 #include "report/stream_replay.h"
 #include "store/collection_file.h"
 
+#include "support/screenshots.h"
 #include "support/temp_dir.h"
 
 #include <QDir>
@@ -16,12 +17,11 @@
 #include <gtest/gtest.h>
 
 using namespace qx;
+using qx::test::saveScreenshot;
 
 namespace {
 
 const QString SamplePath = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3");
-const QString ScreenshotDir = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
-
 // The page size a PDF declares, in points.
 QSizeF mediaBox(const QString &path)
 {
@@ -54,14 +54,13 @@ TEST(SamplePages, EverySamplePrintsToPdfAndPictureAtItsPaperSize)
     const CollectionFile samples(SamplePath);
     const auto count = samples.count();
     ASSERT_TRUE(count && *count >= 8);
-    QDir().mkpath(ScreenshotDir);
     test::TempDir dir;
     for (int n = 0; n < *count; ++n) {
         const auto record = samples.read(n);
         ASSERT_TRUE(record);
         SCOPED_TRACE(record->PuzzleName.str());
         PrintOptions options;
-        initPageLay(options, record->Layout);
+        applyLayout(options, record->Layout);
         const RenderedPage page = renderPuzzlePage(*record, options);
         EXPECT_TRUE(page.outcome.warnings().empty()) << "the samples fit their layout";
         ASSERT_EQ(page.stream->pageCount(), 1);
@@ -87,7 +86,7 @@ TEST(SamplePages, EverySamplePrintsToPdfAndPictureAtItsPaperSize)
         EXPECT_GT(inkIn(image, QRect(100, 660, 650, 300)), 0.01);
         EXPECT_EQ(inkIn(image, QRect(0, 0, 850, 60)), 0);
         if (n < 3)
-            image.save(ScreenshotDir + QStringLiteral("/sample-%1.png").arg(n));
+            saveScreenshot(image, QStringLiteral("sample-%1.png").arg(n));
     }
 }
 
@@ -96,7 +95,7 @@ TEST(SamplePages, AnswerKeyAndPartialLettersShowLettersInTheGrid)
     const auto record = CollectionFile(SamplePath).read(4);
     ASSERT_TRUE(record);
     PrintOptions options;
-    initPageLay(options, record->Layout);
+    applyLayout(options, record->Layout);
     const auto textCount = [](const PageStream &s) {
         int n = 0;
         for (const PageOp &op : s.pages[0].ops)
@@ -107,7 +106,7 @@ TEST(SamplePages, AnswerKeyAndPartialLettersShowLettersInTheGrid)
     options.answerKey = true;
     const RenderedPage key = renderPuzzlePage(*record, options);
     EXPECT_GT(textCount(*key.stream), empty + 100);
-    pageImage(*key.stream, 0, 1275).save(ScreenshotDir + QStringLiteral("/sample-4-answer-key.png"));
+    saveScreenshot(pageImage(*key.stream, 0, 1275), QStringLiteral("sample-4-answer-key.png"));
 
     options.answerKey = false;
     options.partialLetters = true;

@@ -23,6 +23,7 @@
 #include "store/settings.h"
 
 #include "support/built_record.h"
+#include "support/screenshots.h"
 #include "support/scripted_ui_host.h"
 #include "support/temp_dir.h"
 
@@ -50,8 +51,6 @@ using namespace qx::test;
 namespace {
 
 const QString SamplePath = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3");
-const QString ScreenshotDir = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
-
 PuzzleRecord samplePuzzle(int n = 0)
 {
     const auto record = CollectionFile(SamplePath).read(n);
@@ -238,7 +237,7 @@ TEST(PrintOptionsWindow, ReadsHeadersBoxesAndFontMenuFromTheLayout)
     chosen.font.setBold(true);
     chosen.font.setStrikeOut(true);
     f.host.nextFont = chosen;
-    w->onFontEntryClicked(3);
+    w->chooseEntryFont(3);
     const LayoutObject &grid = w->working().Layout.Objects[1];
     EXPECT_EQ(grid.NumberFontName.str(), "Liberation Serif");
     EXPECT_EQ(grid.NumberFontSize, 17);
@@ -259,7 +258,7 @@ TEST(PrintOptionsWindow, HeadersBonusAndPartialAnswersChangeOnlyThisPrinting)
         EXPECT_EQ(h.windowTitle(), QStringLiteral("Clue Headers"));
         h.acrossEdit()->setText(QStringLiteral("Sideways"));
         h.downEdit()->setText(QStringLiteral("Downwards"));
-        h.onOkButtonClicked();
+        h.acceptEntries();
         return h.result();
     });
     w->controls().changeHeaders->click();
@@ -277,7 +276,7 @@ TEST(PrintOptionsWindow, HeadersBonusAndPartialAnswersChangeOnlyThisPrinting)
     f.host.onModal([](QDialog &d) {
         auto &b = dynamic_cast<BonusQuestionDialog &>(d);
         b.bonusText()->setText(QStringLiteral("Which bird cannot fly?"));
-        b.onOkButtonClicked();
+        b.acceptEntries();
         return b.result();
     });
     w->controls().changeBonus->click();
@@ -290,17 +289,17 @@ TEST(PrintOptionsWindow, HeadersBonusAndPartialAnswersChangeOnlyThisPrinting)
         auto &p = dynamic_cast<PartialAnswersDialog &>(d);
         p.theList()->item(0)->setSelected(true);
         p.theList()->item(2)->setSelected(true);
-        p.onOkButtonClicked();
+        p.acceptEntries();
         return p.result();
     });
-    w->onSelectPartAnswerClicked();
+    w->choosePartialAnswers();
     f.host.onModal([](QDialog &d) {
         auto &p = dynamic_cast<PartialAnswersDialog &>(d);
         EXPECT_EQ(p.theList()->selectedItems().size(), 2);
-        p.onOkButtonClicked();
+        p.acceptEntries();
         return p.result();
     });
-    w->onSelectPartAnswerClicked();
+    w->choosePartialAnswers();
     std::array<uint8_t, MaxWords> expected{};
     expected[0] = expected[2] = 1;
     EXPECT_EQ(w->partialSelection(), expected);
@@ -315,7 +314,7 @@ TEST(PrintOptionsWindow, DefaultClueHeadersGoIntoTheSettings)
         EXPECT_EQ(h.windowTitle(), QStringLiteral("Default Clue Headers"));
         EXPECT_EQ(h.acrossEdit()->text(), QStringLiteral("Across"));
         h.acrossEdit()->setText(QStringLiteral("Horizontal"));
-        h.onOkButtonClicked();
+        h.acceptEntries();
         return h.result();
     });
     openDefaultClueHeaders(nullptr, PrintContext{session.look(), session.settings, host, {}});
@@ -325,7 +324,6 @@ TEST(PrintOptionsWindow, DefaultClueHeadersGoIntoTheSettings)
 
 TEST(PrintOptionsWindow, ViewPrintRendersTheSampleIntoThePreviewAndGrabsBothWindows)
 {
-    QDir().mkpath(ScreenshotDir);
     for (const double factor : {1.0, 1.6}) {
         Fixture f;
         f.settings.reports.viewerWidth = factor > 1 ? 1000 : 700;
@@ -334,12 +332,12 @@ TEST(PrintOptionsWindow, ViewPrintRendersTheSampleIntoThePreviewAndGrabsBothWind
         w->show();
         settle();
         const QString suffix = factor > 1 ? QStringLiteral("_1.6.png") : QStringLiteral("_1.0.png");
-        EXPECT_TRUE(w->grab().save(ScreenshotDir + QStringLiteral("/print_options") + suffix));
+        saveScreenshot(*w, QStringLiteral("print_options") + suffix);
 
         QString status;
         f.host.onModal([&](QDialog &d) {
             auto &form = dynamic_cast<PrintStatusDialog &>(d);
-            form.formActivate();
+            form.makePages();
             status = form.statusText();
             EXPECT_EQ(form.button()->text(), QStringLiteral("OK"));
             form.button()->click();
@@ -356,7 +354,7 @@ TEST(PrintOptionsWindow, ViewPrintRendersTheSampleIntoThePreviewAndGrabsBothWind
             // Opened where the settings said, then fitted to the page width.
             EXPECT_EQ(p.width(), f.settings.reports.viewerWidth);
             EXPECT_LT(p.preview()->pixelWidth(), p.width());
-            EXPECT_TRUE(p.grab().save(ScreenshotDir + QStringLiteral("/print_preview") + suffix));
+            saveScreenshot(p, QStringLiteral("print_preview") + suffix);
             p.resize(p.width() + 10, p.height());
             p.accept();
             return p.result();
@@ -436,7 +434,7 @@ TEST(PreviewWindow, TheZoomEditsFollowEveryZoomCommandAndShowTheirNumbersWhole)
             EXPECT_GE(edit->width() - 2 * frame - 4, edit->fontMetrics().horizontalAdvance(edit->text()))
                 << factor << " " << edit->text().toStdString();
         }
-        EXPECT_TRUE(p->grab().save(ScreenshotDir + QStringLiteral("/print_preview_zoomed_%1.png").arg(factor)));
+        saveScreenshot(*p, QStringLiteral("print_preview_zoomed_%1.png").arg(factor));
     }
 }
 
@@ -454,14 +452,14 @@ TEST(PreviewWindow, CopiesGoInOneJobOnlyBelowWhatThePrinterCanMake)
         EXPECT_EQ(n.copiesEdit()->text(), QStringLiteral("1"));
         for (const QString &bad : {QStringLiteral("0"), QStringLiteral("two"), QStringLiteral("")}) {
             n.copiesEdit()->setText(bad);
-            n.onOkButtonClicked();
+            n.acceptEntries();
             EXPECT_EQ(n.result(), 0);
         }
         n.copiesEdit()->setText(QStringLiteral(" 3 "));
-        n.onOkButtonClicked();
+        n.acceptEntries();
         return n.result();
     });
-    p->onMultipleCopiesClicked();
+    p->printCopies();
     ASSERT_EQ(f.host.messages().size(), 3u);
     EXPECT_EQ(f.host.messages()[0].text, QStringLiteral("Invalid number of copies entered."));
     EXPECT_EQ(f.host.messages()[0].caption, QStringLiteral("Error"));
@@ -547,7 +545,7 @@ TEST(PreviewWindow, ExportsThePageAsAPdfAtItsPaperSize)
     EXPECT_EQ(mediaBox(path), QSizeF(stream->pageWidth * 72, stream->pageHeight * 72));
     EXPECT_TRUE(f.host.messages().empty());
     EXPECT_EQ(p->savedToLabel()->text(), QStringLiteral("Saved to ") + path);
-    EXPECT_TRUE(p->grab().save(ScreenshotDir + QStringLiteral("/print_preview_after_export.png")));
+    saveScreenshot(*p, QStringLiteral("print_preview_after_export.png"));
 }
 
 TEST(PreviewWindow, ExportsThePuzzleForSolvingAndTellsWhyAFormatRefusesIt)
@@ -582,7 +580,7 @@ TEST(PreviewWindow, ExportsThePuzzleForSolvingAndTellsWhyAFormatRefusesIt)
         if (menu->title() == QStringLiteral("&File")) {
             menu->popup(QPoint(0, 0));
             settle();
-            EXPECT_TRUE(menu->grab().save(ScreenshotDir + QStringLiteral("/print_preview_file_menu.png")));
+            saveScreenshot(*menu, QStringLiteral("print_preview_file_menu.png"));
             menu->hide();
         }
     }
@@ -624,7 +622,7 @@ TEST(ReportStatusWindow, TellsEachWarningOnceAfterTheRunInOrder)
     EXPECT_EQ(form.statusText(), QStringLiteral("Printing Status"));
     EXPECT_EQ(form.button()->text(), QStringLiteral("Cancel"));
     EXPECT_TRUE(form.aborted()); // nothing to preview before the run
-    form.formActivate();
+    form.makePages();
     EXPECT_FALSE(form.aborted());
     EXPECT_TRUE(form.statusText().endsWith(QStringLiteral("\nPuzzle Generated!")));
     ASSERT_EQ(f.host.messages().size(), 2u);
@@ -691,7 +689,7 @@ TEST(PreviewWindow, ExportsMetafilesThroughTheirDialogsAndTellsOfLeftOutBitmaps)
             EXPECT_EQ(creation.label()->text(), QStringLiteral("Metafile Created"));
             EXPECT_FALSE(creation.okButton()->isHidden());
             if (c.kind == MetafileKind::Emf) {
-                EXPECT_TRUE(creation.grab().save(ScreenshotDir + QStringLiteral("/metafile_created.png")));
+                saveScreenshot(creation, QStringLiteral("metafile_created.png"));
             }
             created = true;
             creation.okButton()->click();

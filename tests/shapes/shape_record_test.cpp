@@ -23,7 +23,7 @@ std::vector<uint8_t> encodeBytes(const ShapeRecord &s)
 
 } // namespace
 
-// Written by hand from the byte table, so that decode and encode cannot share a wrong offset.
+// Written by hand from the table in docs/FILE_FORMATS.md, so that decode and encode cannot share a wrong offset.
 TEST(ShapeRecordBytes, FieldsLieAtTheirTableOffsets)
 {
     std::vector<uint8_t> bytes(2555, 0);

@@ -4,6 +4,7 @@
 #include "store/settings.h"
 
 #include "shipped_data.h"
+#include "support/screenshots.h"
 #include "support/scripted_ui_host.h"
 #include "support/shapes.h"
 #include "support/temp_dir.h"
@@ -46,13 +47,6 @@ QStringList items(const QListWidget *box)
     for (int i = 0; i < box->count(); ++i)
         out << box->item(i)->text();
     return out;
-}
-
-void saveShot(QWidget &window, const QString &name)
-{
-    const QString dir = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
-    QDir().mkpath(dir);
-    EXPECT_TRUE(window.grab().save(dir + QLatin1Char('/') + name));
 }
 
 struct ShapeWindows : ::testing::Test {
@@ -131,7 +125,7 @@ TEST_F(ShapeEditor, NewShapeIsAllRedInTwelvePixelSquaresAndReverseTurnsItWhite)
     EXPECT_EQ(shown(30, 30), Red);
     EXPECT_FALSE(undoable());
 
-    e.onReverseButtonClicked();
+    e.reverseShape();
     EXPECT_EQ(shown(1, 1), White);
     EXPECT_EQ(shown(30, 30), White);
     EXPECT_EQ(std::count(e.working().ShapeCells.begin(), e.working().ShapeCells.end(), 0), 2500);
@@ -159,9 +153,9 @@ TEST_F(ShapeEditor, ASquareChangesOnlyWhenTheButtonComesUpOnTheSquareItWentDownO
 TEST_F(ShapeEditor, UndoTakesBackOnlyTheLastShiftOrFillAndNothingAfterAToggleOrReverse)
 {
     ShapeEditorDialog &e = open(ShapeEditMode::New);
-    e.onLeftButtonClicked();
-    e.onLeftButtonClicked();
-    e.onUndoButtonClicked();
+    e.shiftLeft();
+    e.shiftLeft();
+    e.undo();
     EXPECT_TRUE(cell(1, 29));
     EXPECT_FALSE(cell(1, 30));
     EXPECT_EQ(shown(1, 29), Red);
@@ -171,16 +165,16 @@ TEST_F(ShapeEditor, UndoTakesBackOnlyTheLastShiftOrFillAndNothingAfterAToggleOrR
     click(Qt::RightButton, 10, 30);
     EXPECT_EQ(shown(20, 30), Red);
     EXPECT_TRUE(undoable());
-    e.onUndoButtonClicked();
+    e.undo();
     EXPECT_EQ(shown(20, 30), White);
 
-    e.onDownButtonClicked();
+    e.shiftDown();
     click(Qt::LeftButton, 5, 5);
     EXPECT_FALSE(undoable());
     e.undoButton()->click();
     EXPECT_FALSE(cell(1, 1)); // the shift stays
-    e.onUpButtonClicked();
-    e.onReverseButtonClicked();
+    e.shiftUp();
+    e.reverseShape();
     EXPECT_FALSE(undoable());
 }
 
@@ -218,10 +212,10 @@ TEST_F(ShapeEditor, SizeBoxesTakeTheLeadingNumberAndSaveChecksTheHeightFirst)
 
     e.heightEdit()->setText(QStringLiteral("4"));
     e.widthEdit()->setText(QStringLiteral("60"));
-    e.onSaveButtonClicked();
+    e.saveShape();
     EXPECT_EQ(said(), QStringList{HeightMessage});
     e.heightEdit()->setText(QStringLiteral("10"));
-    e.onSaveButtonClicked();
+    e.saveShape();
     EXPECT_EQ(said(), QStringList{WidthMessage});
     EXPECT_FALSE(e.saved());
     EXPECT_EQ(library.count(), 0);
@@ -245,11 +239,11 @@ TEST_F(ShapeEditor, SaveAppendsOrOverwritesWithNameAndSizeFromTheBoxes)
 {
     add({named("Sun", 9, 9), named("Star", 15, 15)});
     ShapeEditorDialog &created = open(ShapeEditMode::New);
-    created.onUpButtonClicked();
-    created.onUndoButtonClicked(); // Undo leaves the boxes alone; Save reads them
+    created.shiftUp();
+    created.undo(); // Undo leaves the boxes alone; Save reads them
     created.widthEdit()->setText(QStringLiteral("25"));
     created.titleEdit()->setText(QStringLiteral("  Moon  "));
-    created.onSaveButtonClicked();
+    created.saveShape();
     EXPECT_TRUE(created.saved());
     EXPECT_EQ(created.result(), QDialog::Accepted);
     EXPECT_EQ(created.savedRecord(), 2);
@@ -261,7 +255,7 @@ TEST_F(ShapeEditor, SaveAppendsOrOverwritesWithNameAndSizeFromTheBoxes)
     ShapeEditorDialog &modified = open(ShapeEditMode::Modify, 1);
     EXPECT_EQ(modified.titleEdit()->text(), QStringLiteral("Star"));
     modified.titleEdit()->setText(QString()); // an empty name is accepted
-    modified.onSaveButtonClicked();
+    modified.saveShape();
     EXPECT_EQ(modified.savedRecord(), 1);
     EXPECT_EQ(library.count(), 3);
     EXPECT_EQ(nameOf(1), "");
@@ -273,11 +267,11 @@ TEST_F(ShapeEditor, SaveStaysOpenWhenTheLibraryCannotBeCreatedAndCancelWritesNot
 {
     library = ShapeLibrary(dir.file(QStringLiteral("missing/QXFLAY.DAT")));
     ShapeEditorDialog &e = open(ShapeEditMode::New);
-    e.onSaveButtonClicked();
+    e.saveShape();
     EXPECT_EQ(said(), QStringList{QStringLiteral("Disk Error: Unable to add shape.")});
     EXPECT_FALSE(e.saved());
     EXPECT_TRUE(e.isVisible());
-    e.onCancelButtonClicked();
+    e.cancelEditing();
     EXPECT_EQ(e.result(), QDialog::Rejected);
     EXPECT_FALSE(e.saved());
 }
@@ -305,13 +299,13 @@ TEST_F(ShapeEditor, ScreenshotsAtFactorsOneAndOnePointSix)
     current.ShapeName.set("Star");
     open(ShapeEditMode::Modify, 0);
     EXPECT_EQ(editor->cellSize(), 25);
-    saveShot(*editor, QStringLiteral("shape_editor.png"));
+    saveScreenshot(*editor, QStringLiteral("shape_editor.png"));
 
     look.screenFactor = 1.6;
     open(ShapeEditMode::Copy);
     EXPECT_EQ(editor->drawingArea()->width(), 641);
     EXPECT_EQ(editor->cellSize(), 41);
-    saveShot(*editor, QStringLiteral("shape_editor_1.6.png"));
+    saveScreenshot(*editor, QStringLiteral("shape_editor_1.6.png"));
 }
 
 // ---- The library window ----
@@ -338,9 +332,9 @@ struct ShapeLibraryWindow : ShapeWindows {
                 *offered = editor.titleEdit()->text();
             if (edit) {
                 edit(editor);
-                editor.onSaveButtonClicked();
+                editor.saveShape();
             } else {
-                editor.onCancelButtonClicked();
+                editor.cancelEditing();
             }
             return d.result();
         });
@@ -376,10 +370,10 @@ TEST_F(ShapeLibraryWindow, AnEmptyLibraryWarnsAndTheCommandsNeedingASelectionDoN
     EXPECT_EQ(said(), QStringList{NothingFound});
     EXPECT_EQ(box()->count(), 0);
     EXPECT_EQ(panel().picture().pixelColor(120, 120), panel().palette().color(QPalette::Button));
-    panel().onModifyShapeClicked();
-    panel().onCopyShapeClicked();
-    panel().onDeleteShapeClicked();
-    panel().onExportShapeClicked();
+    panel().modifyShape();
+    panel().copyShape();
+    panel().deleteShape();
+    panel().exportShapeFile();
     EXPECT_EQ(said(), QStringList{QStringLiteral("Error: No shape selected.")});
 }
 
@@ -398,7 +392,7 @@ TEST_F(ShapeLibraryWindow, NewAndModifiedShapesAreSelectedByRecordNumberWherever
 
     choose(QStringLiteral("5x5 Heart"));
     nextEditor([](ShapeEditorDialog &e) { e.heightEdit()->setText(QStringLiteral("12")); });
-    panel().onModifyShapeClicked();
+    panel().modifyShape();
     EXPECT_EQ(library.count(), 4);
     EXPECT_EQ(library.read(1)->ShapeHeight, 12);
     EXPECT_EQ(selected(), QStringLiteral("5x12 Heart"));
@@ -411,10 +405,10 @@ TEST_F(ShapeLibraryWindow, ACopyIsOfferedAsStar2AlsoAfterACancelledCopy)
     open();
     QString first, second;
     nextEditor(nullptr, &first);
-    panel().onCopyShapeClicked();
+    panel().copyShape();
     EXPECT_EQ(current.ShapeName.str(), "Star");
     nextEditor([](ShapeEditorDialog &) {}, &second);
-    panel().onCopyShapeClicked();
+    panel().copyShape();
     EXPECT_EQ(first, QStringLiteral("Star (2)"));
     EXPECT_EQ(second, QStringLiteral("Star (2)"));
     EXPECT_EQ(library.count(), 2);
@@ -427,17 +421,17 @@ TEST_F(ShapeLibraryWindow, DeleteAsksThenSelectsTheSamePositionOrTheNewLast)
     add({named("A", 10, 10), named("B", 11, 11), named("C", 12, 12)});
     open();
     choose(QStringLiteral("11x11 B"));
-    panel().onDeleteShapeClicked(); // answered No
+    panel().deleteShape(); // answered No
     EXPECT_EQ(said(), QStringList{QStringLiteral("Delete?: Are you sure you want to delete \"11x11 B\"?")});
     EXPECT_EQ(library.count(), 3);
 
     host.answerNext(Answer::Yes);
-    panel().onDeleteShapeClicked();
+    panel().deleteShape();
     EXPECT_EQ(fileSize(library.path()), 2 * 2555);
     EXPECT_EQ(selected(), QStringLiteral("12x12 C"));
     EXPECT_EQ(panel().selectedRecord(), 1);
     host.answerNext(Answer::Yes);
-    panel().onDeleteShapeClicked();
+    panel().deleteShape();
     EXPECT_EQ(selected(), QStringLiteral("10x10 A"));
     EXPECT_EQ(current.ShapeName.str(), "A");
 
@@ -445,7 +439,7 @@ TEST_F(ShapeLibraryWindow, DeleteAsksThenSelectsTheSamePositionOrTheNewLast)
     const QImage before = panel().picture();
     host.clear();
     host.answerNext(Answer::Yes);
-    panel().onDeleteShapeClicked();
+    panel().deleteShape();
     EXPECT_EQ(fileSize(library.path()), 0);
     EXPECT_EQ(box()->count(), 0);
     EXPECT_EQ(said().last(), NothingFound);
@@ -467,7 +461,7 @@ TEST_F(ShapeLibraryWindow, ImportAndExportTellWhatHappenedAndRememberTheFiles)
     host.pickFile(dir.file(QStringLiteral("absent.LAY")));
     host.pickFile(moon);
     for (int i = 0; i < 4; ++i)
-        panel().onImportShapeClicked();
+        panel().importShapeFile();
     EXPECT_EQ(said(), (QStringList{"Error: Puzzle shape file is corrupt or incompatible.  Import aborted.",
                                    "Error: Puzzle shape could not be imported."}));
     const auto &asked = host.fileRequests();
@@ -484,8 +478,8 @@ TEST_F(ShapeLibraryWindow, ImportAndExportTellWhatHappenedAndRememberTheFiles)
     const QString heart = dir.file(QStringLiteral("heart.LAY"));
     host.pickFile(heart);
     host.pickFile(dir.file(QStringLiteral("missing/heart.LAY")));
-    panel().onExportShapeClicked();
-    panel().onExportShapeClicked();
+    panel().exportShapeFile();
+    panel().exportShapeFile();
     EXPECT_EQ(said(), (QStringList{"OK: Puzzle Shape Exported!", "Error: Shape could not be exported."}));
     EXPECT_EQ(asked[4].title, QStringLiteral("Export Puzzle Shape"));
     EXPECT_EQ(asked[4].filter, QStringLiteral("Puzzle Shape (*.LAY)|*.LAY"));
@@ -501,12 +495,12 @@ TEST_F(ShapeLibraryWindow, ScreenshotsAtFactorsOneAndOnePointSix)
     ASSERT_GT(library.count().value(), 9);
     open();
     box()->setCurrentRow(7);
-    saveShot(*window, QStringLiteral("shape_library.png"));
+    saveScreenshot(*window, QStringLiteral("shape_library.png"));
     look.screenFactor = 1.6;
     open();
     box()->setCurrentRow(9);
     EXPECT_EQ(panel().picture().width(), 384);
-    saveShot(*window, QStringLiteral("shape_library_1.6.png"));
+    saveScreenshot(*window, QStringLiteral("shape_library_1.6.png"));
 }
 
 // ---- The word list editor's variant of the list ----
@@ -579,7 +573,7 @@ TEST_F(EmbeddedShapeList, ChoosingThePuzzlesOwnShapeDisablesModifyAndDeleteAndRe
 
     // Its export writes the shape derived from the puzzle.
     host.pickFile(dir.file(QStringLiteral("own.LAY")));
-    p.onExportShapeClicked();
+    p.exportShapeFile();
     ShapeRecord imported;
     ASSERT_TRUE(importShape(dir.file(QStringLiteral("own.LAY")), ShapeLibrary(dir.file(QStringLiteral("other.DAT"))),
                             imported));

@@ -13,7 +13,7 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-// Writes a length-prefixed text at an offset, as the byte table describes.
+// Writes a length-prefixed text at an offset, as docs/FILE_FORMATS.md describes.
 void putText(Bytes &b, size_t off, const std::string &s)
 {
     b[off] = static_cast<uint8_t>(s.size());

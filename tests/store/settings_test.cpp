@@ -182,15 +182,15 @@ TEST_F(SettingsFile, LastGroupOpensTheSampleOnlyUntilThereIsADefaultCollection)
 {
     const QString sample = dir.file(QStringLiteral("SAMPLE.QX3"));
     const QString fallback = dir.file(QStringLiteral("DEFAULT.QX3"));
-    EXPECT_EQ(Settings::defaults(dir.path()).misc.lastGroup, fallback);
+    EXPECT_EQ(Settings::defaults(dir.path()).misc.lastCollection, fallback);
     qx::test::writeAll(sample, {});
-    EXPECT_EQ(Settings::defaults(dir.path()).misc.lastGroup, sample);
+    EXPECT_EQ(Settings::defaults(dir.path()).misc.lastCollection, sample);
     qx::test::writeAll(fallback, {});
-    EXPECT_EQ(Settings::defaults(dir.path()).misc.lastGroup, fallback);
+    EXPECT_EQ(Settings::defaults(dir.path()).misc.lastCollection, fallback);
 
     // The root directory is kept as "".
     const Settings root = Settings::defaults(QString());
-    EXPECT_EQ(root.misc.lastGroup, QStringLiteral("/DEFAULT.QX3"));
+    EXPECT_EQ(root.misc.lastCollection, QStringLiteral("/DEFAULT.QX3"));
     EXPECT_EQ(root.misc.lastImportPuzzleFile, QStringLiteral("/"));
 }
 
@@ -246,7 +246,7 @@ TEST_F(SettingsFile, TextsAreCutToTheirSizes)
     EXPECT_EQ(s.createOptions.intKeys[2], QStringLiteral("0234"));
     EXPECT_EQ(s.html.webTitle.size(), 100);
     EXPECT_EQ(s.html.secondFooter.text.size(), 999);
-    EXPECT_EQ(s.misc.lastGroup.size(), 149);
+    EXPECT_EQ(s.misc.lastCollection.size(), 149);
     EXPECT_EQ(s.misc.lastFiles[4].size(), 254);
     // Characters are counted, not bytes.
     EXPECT_EQ(s.labelFont.name, QStringLiteral("\u00e9") + QString(148, QLatin1Char('x')));
@@ -335,7 +335,7 @@ TEST_F(SettingsFile, EveryFieldSurvivesARoundTrip)
           &s.misc.lastExportShapeFile, &s.misc.lastImportLayoutFile, &s.misc.lastExportLayoutFile,
           &s.misc.lastImportWordFile, &s.misc.lastExportWordFile, &s.misc.lastExportBitmapFile,
           &s.misc.lastExportJpegFile, &s.misc.lastExportEmfFile, &s.misc.lastExportWmfFile, &s.misc.lastExportHtmlFile,
-          &s.misc.lastExportTextFile, &s.misc.lastGroup, &s.html.webTitle, &s.reports.letters, &s.buttonFont.name})
+          &s.misc.lastExportTextFile, &s.misc.lastCollection, &s.html.webTitle, &s.reports.letters, &s.buttonFont.name})
         *text = t();
     for (auto &file : s.misc.lastFiles)
         file = t();

@@ -49,7 +49,7 @@ RealProgram::RealProgram()
     options.shippedDataDir = ShippedDir;
     window = startUp(options, session, host);
     installProgramWindows(*window, session, host);
-    session.settings.misc.lastGroup = collection();
+    session.settings.misc.lastCollection = collection();
     window->loadInPuzzles();
     window->selectFirstPuzzle();
 }

@@ -195,7 +195,7 @@ const WindowCase Cases[] = {
     {"Candidates",
      [](Scene &s) {
          const ShapeRecord shape = fullShape(13, 13);
-         Build(s.record, shape, BuildOptions{3, false, false, 17, 1}, s.candidates);
+         buildCandidates(s.record, shape, BuildOptions{3, false, false, 17, 1}, s.candidates);
          CandidatesDialog dialog(s.look(), s.record, s.candidates, shape,
                                  SaveTarget{s.p.startup.file(QStringLiteral("OUT.QX3")), {}, {}}, s.p.host);
          return s.modal(dialog);

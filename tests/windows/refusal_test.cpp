@@ -288,7 +288,7 @@ const ErrorPath ErrorPaths[] = {
      [](Scene &s, ModalAnswerer &a) {
          a.setFallback(QStringLiteral("OK"));
          a.chooseFile(s.p.startup.file(QStringLiteral("NOTES.QX3")));
-         s.command("MenuOpenGroup");
+         s.command("MenuOpenCollection");
          a.wait();
          a.drive(saveNewPuzzle);
          s.command("MenuNewPuzzle");
@@ -457,13 +457,13 @@ const ErrorPath ErrorPaths[] = {
      {},
      [](Scene &s, ModalAnswerer &a) {
          const ShapeRecord shape = fullShape(13, 13);
-         Build(s.record, shape, BuildOptions{2, false, false, 17, 1}, s.candidates);
+         buildCandidates(s.record, shape, BuildOptions{2, false, false, 17, 1}, s.candidates);
          CandidatesDialog dialog(s.look(), s.record, s.candidates, shape,
                                  SaveTarget{s.p.startup.file(QStringLiteral("no/such/folder/OUT.QX3")), {}, {}},
                                  s.p.host);
          a.setFallback(QStringLiteral("Yes")); // words left out: save anyway
          a.drive([](QWidget *w) {
-             qobject_cast<CandidatesDialog *>(w)->onSaveClicked();
+             qobject_cast<CandidatesDialog *>(w)->saveCandidate();
              if (QApplication::activeModalWidget() == w)
                  dismiss(w);
          });
@@ -502,7 +502,7 @@ const ErrorPath ErrorPaths[] = {
          a.drive([](QWidget *w) {
              auto *ask = qobject_cast<AddAClueDialog *>(w);
              ASSERT_TRUE(ask);
-             EXPECT_EQ(ask->myWord()->text(), QStringLiteral("OX"));
+             EXPECT_EQ(ask->wordLabel()->text(), QStringLiteral("OX"));
              typeKeys(ask->theClue(), QStringLiteral("Yoked beast"));
              clickButton(w, QStringLiteral("OkButton"));
          });

@@ -10,6 +10,7 @@
 #include "support/built_record.h"
 #include "support/crossword_check.h"
 #include "support/program_fixture.h"
+#include "support/screenshots.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,14 +30,6 @@ using namespace qx;
 using namespace qx::test;
 
 namespace {
-
-void saveShot(QWidget &w, const QString &name)
-{
-    const QString dir = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
-    QDir().mkpath(dir);
-    QApplication::processEvents();
-    EXPECT_TRUE(w.grab().save(dir + QLatin1Char('/') + name));
-}
 
 // CAT across and ARE down in a 6 x 5 grid with one square outside the shape.
 PuzzleRecord farm()
@@ -85,7 +78,7 @@ struct Placement {
             auto &ask = dynamic_cast<AddAClueDialog &>(d);
             ask.show();
             EXPECT_EQ(ask.windowTitle(), QStringLiteral("Add A Clue"));
-            EXPECT_EQ(ask.myWord()->text(), expectedWord);
+            EXPECT_EQ(ask.wordLabel()->text(), expectedWord);
             // It opens on the case chosen last.
             EXPECT_TRUE(ask.caseButton(wordCaseFrom(this->wordCase))->isChecked());
             // F1..F12 type the international characters into the clue, as in the editor.
@@ -93,7 +86,7 @@ struct Placement {
             ask.caseButton(wordCase)->click();
             QTest::keyClicks(ask.theClue(), clue);
             if (!shot.isEmpty())
-                saveShot(ask, shot);
+                saveScreenshot(ask, shot);
             QTest::keyClick(&ask, Qt::Key_Escape);
             EXPECT_EQ(ask.result(), QDialog::Accepted);
             return ask.result();
@@ -136,21 +129,21 @@ TEST(ManualPlacementWindow, TypedLettersBecomeWordsWithTheirCluesAndAreSaved)
         // A wrong letter is refused and keeps the box; Reject takes a letter back.
         ASSERT_TRUE(d.startTyping(cellIndex(5, 5)));
         d.theLetter()->setText(QStringLiteral("1"));
-        EXPECT_FALSE(d.onAcceptClicked());
+        EXPECT_FALSE(d.acceptTypedLetter());
         EXPECT_EQ(t.host.messages().back().text, QStringLiteral("Puzzle letter must be between A and Z."));
         EXPECT_TRUE(d.theLetter()->isVisible());
         d.theLetter()->setText(QStringLiteral("q"));
-        d.onRejectClicked();
+        d.rejectTypedLetter();
         EXPECT_EQ(d.placement().cell(cellIndex(5, 5)), ' ');
 
         // Ok with a letter still in the box commits it: EWE through the E of ARE.
         ASSERT_TRUE(d.startTyping(cellIndex(3, 4)));
         d.theLetter()->setText(QStringLiteral("e"));
         const QString factorName = QString::number(factor);
-        saveShot(d, QStringLiteral("manual_word_addition_%1.png").arg(factorName));
+        saveScreenshot(d, QStringLiteral("manual_word_addition_%1.png").arg(factorName));
         t.answerClue(QStringLiteral("EWE"), QStringLiteral("  Female sheep "), WordCase::Lower,
                      QStringLiteral("add_a_clue_%1.png").arg(factorName));
-        d.onOkButtonClicked();
+        d.acceptEntries();
         EXPECT_EQ(d.result(), QDialog::Accepted);
         EXPECT_TRUE(d.saved());
         EXPECT_EQ(t.wordCase, 2);
@@ -179,7 +172,7 @@ TEST(ManualPlacementWindow, RefusalsChangeNothing)
             ASSERT_TRUE(d.startTyping(cellIndex(5, 5)));
             d.theLetter()->setText(QStringLiteral("Z"));
         }
-        d.onOkButtonClicked();
+        d.acceptEntries();
         EXPECT_EQ(t.host.messages().back().caption, QStringLiteral("Notice"));
         EXPECT_EQ(t.host.messages().back().text, QStringLiteral("No changes to the puzzle were detected."));
         EXPECT_EQ(d.result(), QDialog::Rejected);
@@ -212,9 +205,9 @@ TEST(ManualPlacementWindow, RefusalsChangeNothing)
         for (const auto &[row, col, letter] : {std::tuple{4, 1, "O"}, {5, 1, "X"}, {4, 4, "A"}, {4, 5, "B"}}) {
             ASSERT_TRUE(d.startTyping(cellIndex(row, col)));
             d.theLetter()->setText(QString::fromLatin1(letter));
-            ASSERT_TRUE(d.onAcceptClicked());
+            ASSERT_TRUE(d.acceptTypedLetter());
         }
-        d.onOkButtonClicked();
+        d.acceptEntries();
         EXPECT_EQ(t.host.messages().back().text,
                   QStringLiteral("The letters typed make 2 new words, but this puzzle has room for only 1 more.  "
                                  "Please remove some letters."));
@@ -234,12 +227,12 @@ TEST(ManualPlacementWindow, RefusalsChangeNothing)
         ASSERT_TRUE(QDir().mkdir(t.path)); // a folder where the file was
         ASSERT_TRUE(d.startTyping(cellIndex(5, 1)));
         d.theLetter()->setText(QStringLiteral("O"));
-        ASSERT_TRUE(d.onAcceptClicked());
+        ASSERT_TRUE(d.acceptTypedLetter());
         ASSERT_TRUE(d.startTyping(cellIndex(5, 2)));
         d.theLetter()->setText(QStringLiteral("X"));
         t.answerClue(QStringLiteral("OX"), QStringLiteral("Yoked beast"), WordCase::Upper);
         const size_t shown = t.host.messages().size();
-        d.onOkButtonClicked();
+        d.acceptEntries();
         ASSERT_EQ(t.host.messages().size(), shown + 1);
         EXPECT_EQ(t.host.messages().back().caption, QStringLiteral("Error"));
         EXPECT_FALSE(d.saved());
@@ -272,7 +265,7 @@ TEST(ManualPlacementWindow, OpenedFromTheEditorKeepsItsCluesAndRefreshesItsGrid)
             placement.show();
             EXPECT_TRUE(placement.startTyping(cellIndex(5, 1)));
             placement.theLetter()->setText(QStringLiteral("O"));
-            EXPECT_TRUE(placement.onAcceptClicked());
+            EXPECT_TRUE(placement.acceptTypedLetter());
             EXPECT_TRUE(placement.startTyping(cellIndex(5, 2)));
             placement.theLetter()->setText(QStringLiteral("X"));
             p.host.onModal([](QDialog &ask) {
@@ -280,7 +273,7 @@ TEST(ManualPlacementWindow, OpenedFromTheEditorKeepsItsCluesAndRefreshesItsGrid)
                 ask.accept();
                 return ask.result();
             });
-            placement.onOkButtonClicked();
+            placement.acceptEntries();
             return placement.result();
         });
         addWords->click();
@@ -290,7 +283,7 @@ TEST(ManualPlacementWindow, OpenedFromTheEditorKeepsItsCluesAndRefreshesItsGrid)
         for (int row = 0; row < 4; ++row)
             words << grid->text(row, WordGrid::UColumn) + grid->text(row, WordGrid::WordColumn);
         EXPECT_EQ(words, (QStringList{"xCAT", "xOx", "xARE", "DOG"}));
-        editor.onCancelClicked(); // saved already: no question
+        editor.closeAskingToSave(); // saved already: no question
         return editor.result();
     });
     const size_t shown = p.host.messages().size();
@@ -328,10 +321,10 @@ TEST(ManualPlacementWindow, EscapeTakesBackTheLetterTypedAndALoneLetterIsSavedWi
     for (const auto &[col, letter] : {std::pair{5, "Z"}, {1, "O"}, {2, "X"}}) {
         ASSERT_TRUE(d.startTyping(cellIndex(5, col)));
         d.theLetter()->setText(QString::fromLatin1(letter));
-        ASSERT_TRUE(d.onAcceptClicked());
+        ASSERT_TRUE(d.acceptTypedLetter());
     }
     t.answerClue(QStringLiteral("OX"), QStringLiteral("Yoked beast"), WordCase::Upper);
-    d.onOkButtonClicked();
+    d.acceptEntries();
     const auto saved = CollectionFile(t.path).read(0);
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->WordCount, 3);

@@ -49,7 +49,7 @@ TEST(ManualPlacement, WordsTheBuildLeftOutStayAfterTheNewWords)
     words.Clues[1].set("Barking pet");
     words.WordCount = 2;
     CandidateSlots candidates;
-    Build(words, fullShape(5, 5), BuildOptions{1, false, false, 7, 1}, candidates);
+    buildCandidates(words, fullShape(5, 5), BuildOptions{1, false, false, 7, 1}, candidates);
     PuzzleRecord r = *candidates[0].record;
     r.stampSaved(candidates[0].placed);
     ASSERT_EQ(r.WordCount, 1);

@@ -8,6 +8,7 @@
 #include "words/ui/word_list_editor.h"
 
 #include "support/program_fixture.h"
+#include "support/screenshots.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -253,7 +254,7 @@ TEST(WordListEditorKeys, TheCategoryIsSavedAsTypedNotCompleted)
     category->selectAll();
     QTest::keyClicks(category, QStringLiteral("Test"));
     EXPECT_EQ(e.w->categoryBox()->currentText(), QStringLiteral("Test"));
-    e.w->onSaveButtonClicked();
+    e.w->savePuzzle();
     EXPECT_EQ(CollectionFile(e.file).read(0).value().Category.str(), "Test");
 }
 
@@ -261,8 +262,6 @@ TEST(WordListEditorKeys, TheCategoryIsSavedAsTypedNotCompleted)
 // category and the shape names show whole, and the shape list never scrolls sideways.
 TEST(WordListEditorLook, NumbersCategoryAndShapeNamesShowWholeAtBothFactors)
 {
-    const QString dir = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
-    QDir().mkpath(dir);
     const QString category = QStringLiteral("Garden Birds Of Kent"); // 20 characters, not in the list
     for (const double factor : {1.0, 1.6}) {
         SCOPED_TRACE(factor);
@@ -271,7 +270,7 @@ TEST(WordListEditorLook, NumbersCategoryAndShapeNamesShowWholeAtBothFactors)
         e.w->categoryBox()->setCurrentText(category);
         e.grid().scrollToBottom();
         QApplication::processEvents();
-        EXPECT_TRUE(e.w->grab().save(dir + QStringLiteral("/word_list_editor_look_%1.png").arg(factor)));
+        saveScreenshot(*e.w, QStringLiteral("word_list_editor_look_%1.png").arg(factor));
 
         const WordGrid &grid = e.grid();
         const int cellText = grid.columnWidth(WordGrid::CntColumn) - 6; // item margins and the grid line

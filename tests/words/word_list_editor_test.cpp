@@ -12,6 +12,7 @@
 #include "support/crossword_check.h"
 #include "support/file_faults.h"
 #include "support/program_fixture.h"
+#include "support/screenshots.h"
 #include "support/scripted_ui_host.h"
 #include "support/temp_dir.h"
 
@@ -25,6 +26,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
@@ -39,14 +41,6 @@ void setCell(WordListEditor &w, int row, int column, const QString &text)
     w.wordsCluesGrid()->item(row, column)->setText(text);
 }
 
-void saveShot(QWidget &w, const QString &name)
-{
-    const QString dir = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
-    QDir().mkpath(dir);
-    QApplication::processEvents();
-    EXPECT_TRUE(w.grab().save(dir + QLatin1Char('/') + name));
-}
-
 int runProgress(QDialog &d)
 {
     auto &progress = dynamic_cast<BuildProgressDialog &>(d);
@@ -57,7 +51,7 @@ int runProgress(QDialog &d)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     QApplication::processEvents();
     EXPECT_EQ(progress.cancelButton()->text(), QStringLiteral("&Ok"));
-    progress.onCancelClicked();
+    progress.cancelBuild();
     return progress.result();
 }
 
@@ -81,8 +75,8 @@ TEST(MakingACrossword, NewCollectionNewPuzzleBuildSaveModifyAndCopy)
             setCell(w, k * 2, 3, QStringLiteral("Clue for ") + words[k]);
         }
         w.attemptsEdit()->setText(QStringLiteral("25"));
-        saveShot(w, QStringLiteral("word_list_editor.png"));
-        w.onCreateItClicked();
+        saveScreenshot(w, QStringLiteral("word_list_editor.png"));
+        w.buildPuzzle();
         return w.result();
     });
     p.host.onModal(runProgress);
@@ -90,12 +84,12 @@ TEST(MakingACrossword, NewCollectionNewPuzzleBuildSaveModifyAndCopy)
         auto &created = dynamic_cast<CandidatesDialog &>(d);
         created.show();
         EXPECT_EQ(created.selectedSlot(), 1);
-        saveShot(created, QStringLiteral("created_puzzle_end_to_end.png"));
+        saveScreenshot(created, QStringLiteral("created_puzzle_end_to_end.png"));
         p.host.answerNext(Answer::Yes); // in case a word was left out
-        created.onSaveClicked();
+        created.saveCandidate();
         return created.result();
     });
-    p.window->onMenuNewGroupClicked();
+    p.window->createCollection();
     ASSERT_EQ(p.window->categoryBox()->count(), 1);
     EXPECT_EQ(p.window->puzzleBox()->currentItem()->text(), QStringLiteral("Garden Birds"));
     const auto saved = p.session.collectionFile().read(0);
@@ -113,7 +107,7 @@ TEST(MakingACrossword, NewCollectionNewPuzzleBuildSaveModifyAndCopy)
         EXPECT_FALSE(w.wordsCluesGrid()->item(0, 2)->flags() & Qt::ItemIsEditable);
         EXPECT_FALSE(w.button(QStringLiteral("CreateIt"))->isEnabled());
         EXPECT_EQ(w.wordsCluesGrid()->item(0, 1)->text(), QStringLiteral("x"));
-        w.onCancelClicked();
+        w.closeAskingToSave();
         return w.result();
     });
     p.window->actions().modifyPuzzle->trigger();
@@ -122,7 +116,7 @@ TEST(MakingACrossword, NewCollectionNewPuzzleBuildSaveModifyAndCopy)
         auto &w = dynamic_cast<WordListEditor &>(d);
         w.show();
         setCell(w, 0, 3, QStringLiteral("A changed clue"));
-        w.onSaveButtonClicked();
+        w.savePuzzle();
         return w.result();
     });
     p.window->actions().modifyPuzzle->trigger();
@@ -137,14 +131,14 @@ TEST(MakingACrossword, NewCollectionNewPuzzleBuildSaveModifyAndCopy)
         EXPECT_EQ(w.windowTitle(), QStringLiteral("Create New Puzzle (copy of existing puzzle)"));
         EXPECT_EQ(w.titleEdit()->text(), QStringLiteral("Garden Birds (2)"));
         w.attemptsEdit()->setText(QStringLiteral("1"));
-        w.onCreateItClicked();
+        w.buildPuzzle();
         return w.result();
     });
     p.host.onModal([&](QDialog &d) {
         auto &created = dynamic_cast<CandidatesDialog &>(d);
         created.show();
         p.host.answerNext(Answer::Yes);
-        created.onSaveClicked();
+        created.saveCandidate();
         return created.result();
     });
     p.window->actions().copyPuzzle->trigger();
@@ -173,12 +167,12 @@ TEST(WordListEditor, ChecksPointAtTheRowAndLeavingAChangedPuzzleAsks)
     setCell(w, 0, 2, QStringLiteral("OWL"));
     setCell(w, 2, 2, QStringLiteral("ABCDEFGHIJKLMNOP"));
     w.attemptsEdit()->setText(QStringLiteral("1"));
-    w.onCreateItClicked();
+    w.buildPuzzle();
     EXPECT_EQ(p.host.messages().back().text, QStringLiteral("Word is greater than puzzle dimension size of 15 "
                                                             "characters in \"ABCDEFGHIJKLMNOP\"."));
     EXPECT_EQ(w.wordsCluesGrid()->currentRow(), 2);
     w.attemptsEdit()->setText(QStringLiteral("0"));
-    w.onCreateItClicked();
+    w.buildPuzzle();
     EXPECT_EQ(p.host.messages().back().text, QStringLiteral("Attempts must be between 1 and 999.  Please correct."));
 
     // F1 types international character 1 (code 0225, a with acute) into the focused field.
@@ -188,11 +182,11 @@ TEST(WordListEditor, ChecksPointAtTheRowAndLeavingAChangedPuzzleAsks)
     EXPECT_EQ(w.titleEdit()->text(), QStringLiteral("T\u00e1"));
 
     w.wordsCluesGrid()->setCurrentCell(0, 2);
-    w.onDeleteClueClicked();
+    w.deleteClue();
     EXPECT_EQ(w.wordsCluesGrid()->item(1, 2)->text(), QStringLiteral("ABCDEFGHIJKLMNOP"));
     p.host.answerNext(Answer::Yes);
-    w.onDeleteAllClueClicked();
-    w.onDeleteAllClueClicked();
+    w.deleteAllClues();
+    w.deleteAllClues();
     EXPECT_EQ(p.host.messages().back().text, QStringLiteral("All words are already cleared."));
 }
 
@@ -219,12 +213,12 @@ TEST(WordListEditor, AnExistingPuzzleCountsALayoutChangeAsAChange)
                             {}};
     WordListEditor w(context, p.host, QStringLiteral("Modify Existing Puzzle"));
     w.show();
-    saveShot(w, QStringLiteral("word_list_editor_1.6.png"));
+    saveScreenshot(w, QStringLiteral("word_list_editor_1.6.png"));
     EXPECT_FALSE(w.changed());
     p.session.current->Layout.ObjectCount = static_cast<int16_t>(p.session.current->Layout.ObjectCount - 1);
     EXPECT_TRUE(w.changed());
     p.host.answerNext(Answer::Cancel);
-    w.onCancelClicked();
+    w.closeAskingToSave();
     EXPECT_EQ(p.host.messages().back().text, QStringLiteral("Puzzle has been modified.  Save changes?"));
     EXPECT_EQ(p.host.messages().back().buttons, Buttons::YesNoCancel);
     EXPECT_TRUE(w.isVisible());
@@ -274,7 +268,7 @@ TEST(WordListEditor, AFailedSaveShowsOneErrorBoxAndLeavesTheCollectionAsItWas)
             std::optional<FileSizeLimit> limit;
             if (!fault.damaged)
                 limit.emplace(1000); // a full disk: the new file cannot be written
-            w.onSaveButtonClicked();
+            w.savePuzzle();
         }
         ASSERT_EQ(p.host.messages().size(), 1u);
         EXPECT_EQ(p.host.messages()[0].caption, QStringLiteral("Error"));
@@ -311,10 +305,10 @@ TEST(MakingACrossword, ThoroughSearchInTheSmallestSquare)
         EXPECT_EQ(p.session.settings.createOptions.thoroughEffort, 2);
         w.effort()->setValue(1);
         shapes->setCurrentRow(0);
-        w.shapes()->onShapeBoxClicked();
+        w.shapes()->showChosenShape();
         EXPECT_FALSE(w.shapes()->modifyButton()->isEnabled());
-        saveShot(w, QStringLiteral("word_list_editor_thorough.png"));
-        w.onCreateItClicked();
+        saveScreenshot(w, QStringLiteral("word_list_editor_thorough.png"));
+        w.buildPuzzle();
         return w.result();
     });
     p.host.onModal(runProgress);
@@ -323,12 +317,12 @@ TEST(MakingACrossword, ThoroughSearchInTheSmallestSquare)
         created.show();
         EXPECT_TRUE(created.noteLabel()->text().startsWith(QStringLiteral("Smallest square: ")));
         EXPECT_TRUE(created.noteLabel()->text().contains(QStringLiteral("Squares tried: ")));
-        saveShot(created, QStringLiteral("created_puzzle_smallest_square.png"));
+        saveScreenshot(created, QStringLiteral("created_puzzle_smallest_square.png"));
         p.host.answerNext(Answer::Yes);
-        created.onSaveClicked();
+        created.saveCandidate();
         return created.result();
     });
-    p.window->onMenuNewGroupClicked();
+    p.window->createCollection();
     const auto saved = p.session.collectionFile().read(0);
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->WordCount, 6);

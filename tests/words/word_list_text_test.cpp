@@ -44,7 +44,7 @@ TEST(WordListText, AFileOffersItsTrimmedLinesWhateverItsEncodingAndLineEnds)
         int refusedLine = 0;
         char32_t refused = 0;
     };
-    const QString x255(255, QLatin1Char('X'));
+    const QString x300(300, QLatin1Char('X'));
     const Case cases[] = {
         {"UTF-8, LF", "CAF\xC3\x89:coffee\nNA\xC3\x8FVE:innocent: or not\n", {Cafe, Naive}},
         {"Windows-1252, CR LF", "CAF\xC9:coffee\r\nNA\xCFVE:innocent: or not\r\n", {Cafe, Naive}},
@@ -54,9 +54,9 @@ TEST(WordListText, AFileOffersItsTrimmedLinesWhateverItsEncodingAndLineEnds)
          {Cafe, Naive}},
         {"the euro sign is a Windows-1252 byte", "\x80URO:money\r\n", {QStringLiteral("\u20ACURO:money")}},
         {"blank lines dropped, spaces trimmed", "DOG\n\n  \r\n   CAT  \n", {"DOG", "CAT"}},
-        {"a long line is cut at 255, then trimmed",
+        {"a long line is kept whole, then trimmed",
          QByteArray(300, 'X') + "\n  " + QByteArray(300, 'Y'),
-         {x255, QString(253, QLatin1Char('Y'))}},
+         {x300, QString(300, QLatin1Char('Y'))}},
         {"a character Windows-1252 cannot hold", "OK\n\nALPHA \xCE\x91\n", {}, 3, 0x391},
         {"a control character",
          "OK\r\nA\x01"

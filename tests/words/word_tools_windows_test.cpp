@@ -13,6 +13,7 @@
 
 #include "support/file_faults.h"
 #include "support/program_fixture.h"
+#include "support/screenshots.h"
 
 #include <QAction>
 #include <QApplication>
@@ -84,14 +85,6 @@ QByteArray fileBytes(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
-void saveShot(QWidget &w, const QString &name)
-{
-    const QString dir = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
-    QDir().mkpath(dir);
-    QApplication::processEvents();
-    EXPECT_TRUE(w.grab().save(dir + QLatin1Char('/') + name));
-}
-
 // Imports the file through the editor's Import window: every entry, in the mode given.
 void importAll(Editor &e, const QString &path, QRadioButton *WordListModeControls::*mode)
 {
@@ -100,12 +93,12 @@ void importAll(Editor &e, const QString &path, QRadioButton *WordListModeControl
         auto &import = dynamic_cast<WordListImportDialog &>(d);
         import.show();
         (import.modes().*mode)->click();
-        import.onOpenFileClicked();
+        import.openWordFile();
         import.list()->selectAll();
-        import.onOkClicked();
+        import.acceptEntries();
         return import.result();
     });
-    e.w->onImportClueClicked();
+    e.w->importWordList();
 }
 
 TEST(LettersWindows, OpeningChangesNothingAndEachChoiceTakesEffect)
@@ -153,7 +146,7 @@ TEST(LettersWindows, OpeningChangesNothingAndEachChoiceTakesEffect)
         EXPECT_EQ(characters.list(2)->currentText(), QStringLiteral("\u00E9"));
         characters.list(2)->setCurrentIndex(characters.list(2)->findText(QStringLiteral("\u00FF")));
         if (ok)
-            characters.onOkButtonClicked();
+            characters.acceptEntries();
         else
             characters.findChild<QPushButton *>(QStringLiteral("CancelButton"))->click();
         EXPECT_EQ(s.createOptions.intKeys[1], ok ? QStringLiteral("0255") : QStringLiteral("0233"));
@@ -246,23 +239,23 @@ TEST(WordListImport, RefusalsAndTheTooManyWordsQuestion)
         import.show();
         EXPECT_FALSE(import.button(QStringLiteral("Ok"))->isEnabled());
         EXPECT_FALSE(import.modes().sepChar->isVisible()); // words, the default
-        import.onOpenFileClicked();
-        import.onOpenFileClicked();
+        import.openWordFile();
+        import.openWordFile();
         EXPECT_EQ(import.list()->count(), 0);
-        import.onOpenFileClicked();
+        import.openWordFile();
         EXPECT_TRUE(import.button(QStringLiteral("Ok"))->isEnabled());
         import.modes().asWordsAndClues->click();
         EXPECT_TRUE(import.modes().sepChar->isVisible());
         import.modes().sepChar->setText(QStringLiteral(" "));
-        import.onOkClicked(); // no separator
+        import.acceptEntries(); // no separator
         import.modes().sepChar->setText(QStringLiteral(";"));
         import.list()->selectAll();
-        import.onOkClicked(); // No
+        import.acceptEntries(); // No
         EXPECT_TRUE(import.isVisible());
-        import.onOkClicked(); // Yes
+        import.acceptEntries(); // Yes
         return import.result();
     });
-    e.w->onImportClueClicked();
+    e.w->importWordList();
     QStringList texts;
     for (const auto &m : e.p.host.messages())
         texts << m.caption + QLatin1Char(':') + m.text;
@@ -292,10 +285,10 @@ TEST(WordListExport, SelectionsMessagesAndAFolderThatCannotTakeTheFile)
         QPushButton *save = exporter.button(QStringLiteral("SaveFile"));
         EXPECT_TRUE(exporter.modes().asWordsAndClues->isChecked()); // the default
         EXPECT_FALSE(save->isEnabled());
-        exporter.onSaveFileClicked();
+        exporter.saveWordList();
         exporter.modes().asWords->click();
         EXPECT_EQ(e.p.session.settings.createOptions.exportOption, 1);
-        exporter.onSelectUsedClicked();
+        exporter.selectUsedWords();
         const int used = static_cast<int>(exporter.list()->selectedItems().size());
         EXPECT_GT(used, 0);
         EXPECT_TRUE(save->isEnabled());
@@ -306,15 +299,15 @@ TEST(WordListExport, SelectionsMessagesAndAFolderThatCannotTakeTheFile)
         {
             const ReadOnlyFolder readOnly(dir.path());
             EXPECT_TRUE(readOnly.effective());
-            exporter.onSaveFileClicked();
+            exporter.saveWordList();
         }
         EXPECT_TRUE(exporter.isVisible());
         EXPECT_EQ(fileBytes(out), QByteArray("OLD\r\n"));
-        exporter.onSaveFileClicked();
+        exporter.saveWordList();
         EXPECT_FALSE(exporter.isVisible());
         return exporter.result();
     });
-    e.w->onExportClueClicked();
+    e.w->exportWordList();
     ASSERT_EQ(e.p.host.messages().size(), 2u);
     EXPECT_EQ(e.p.host.messages()[0].text,
               QStringLiteral("No words/clues selected for output.  Please select the desired words/clues."));
@@ -349,7 +342,7 @@ TEST(WordToolsLook, TheNewWindowsAtBothFactors)
             // Every control shows whole: the window is at least as large as its layout asks.
             EXPECT_GE(dialog->width(), dialog->minimumSizeHint().width()) << name;
             EXPECT_GE(dialog->height(), dialog->minimumSizeHint().height()) << name;
-            saveShot(*dialog, QString::fromLatin1(name) + suffix);
+            saveScreenshot(*dialog, QString::fromLatin1(name) + suffix);
             dialog->hide();
         }
     }

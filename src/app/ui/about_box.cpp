@@ -28,9 +28,9 @@ void ensureRegistered()
 // user's three fonts are for windows in which the user reads and types.
 DialogLook withDesignFonts(DialogLook look)
 {
-    look.labelFont = UserFontChoice{};
-    look.editFont = UserFontChoice{};
-    look.buttonFont = UserFontChoice{};
+    look.labelFont = UserFont{};
+    look.editFont = UserFont{};
+    look.buttonFont = UserFont{};
     return look;
 }
 

@@ -25,11 +25,11 @@ ExportPuzzlesDialog::ExportPuzzlesDialog(MainWindow &main, QWidget *parent)
     auto *exit = new QPushButton(tr("&Exit"), this);
     exit->setObjectName(QStringLiteral("ExitButton"));
     layout->addLayout(m_picker->buttonRow(m_save, exit));
-    connect(m_save, &QPushButton::clicked, this, &ExportPuzzlesDialog::onSaveButtonClicked);
+    connect(m_save, &QPushButton::clicked, this, &ExportPuzzlesDialog::exportChosen);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void ExportPuzzlesDialog::onSaveButtonClicked()
+void ExportPuzzlesDialog::exportChosen()
 {
     UiHost &host = m_main.host();
     Session &session = m_main.session();

@@ -19,7 +19,7 @@ class ExportPuzzlesDialog : public ConventionalDialog {
 public:
     ExportPuzzlesDialog(MainWindow &main, QWidget *parent);
     PuzzlePicker *picker() const { return m_picker; }
-    void onSaveButtonClicked();
+    void exportChosen();
 
 private:
     MainWindow &m_main;

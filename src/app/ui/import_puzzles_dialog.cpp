@@ -68,11 +68,11 @@ ImportPuzzlesDialog::ImportPuzzlesDialog(MainWindow &main, const QString &path, 
     auto *cancel = new QPushButton(tr("&Cancel"), this);
     cancel->setObjectName(QStringLiteral("CancelButton"));
     layout->addLayout(m_picker->buttonRow(m_ok, cancel));
-    connect(m_ok, &QPushButton::clicked, this, &ImportPuzzlesDialog::onOkButtonClicked);
+    connect(m_ok, &QPushButton::clicked, this, &ImportPuzzlesDialog::acceptEntries);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void ImportPuzzlesDialog::onOkButtonClicked()
+void ImportPuzzlesDialog::acceptEntries()
 {
     UiHost &host = m_main.host();
     Session &session = m_main.session();

@@ -19,7 +19,7 @@ class ImportPuzzlesDialog : public ConventionalDialog {
 public:
     ImportPuzzlesDialog(MainWindow &main, const QString &path, QWidget *parent);
     PuzzlePicker *picker() const { return m_picker; }
-    void onOkButtonClicked();
+    void acceptEntries();
 
 private:
     MainWindow &m_main;

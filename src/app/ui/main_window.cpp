@@ -9,6 +9,8 @@
 #include "common/paths.h"
 #include "common/ui/dialog_conventions.h"
 #include "common/ui/ui_host.h"
+#include "lexicon/languages.h"
+#include "lexicon/ui/lexicon_windows.h"
 #include "store/puzzle_transfer.h"
 
 #include <QAction>
@@ -116,7 +118,7 @@ QSize tileCounts(QSize area, QSize tile)
 MainWindow::MainWindow(Session &session, UiHost &host, QWidget *parent)
     : QMainWindow(parent), m_session(session), m_host(host), m_printer(std::make_unique<QPrinter>())
 {
-    setObjectName(QStringLiteral("MainWin"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quorvex.xpm")));
     buildLists();
     buildMenus();
@@ -192,10 +194,10 @@ void MainWindow::buildFileMenu()
 {
     Actions &a = m_actions;
     QMenu *file = menuBar()->addMenu(tr("&File"));
-    a.newCollection = addAction(file, "MenuNewGroup", tr("&New Puzzle Collection File"), ctrl(Qt::Key_N),
-                                tr("Create New Puzzle Collection File"), [this] { onMenuNewGroupClicked(); });
-    a.openCollection = addAction(file, "MenuOpenGroup", tr("&Open Puzzle Collection File"), ctrl(Qt::Key_O),
-                                 tr("Open Puzzle Collection File"), [this] { onMenuOpenGroupClicked(); });
+    a.newCollection = addAction(file, "MenuNewCollection", tr("&New Puzzle Collection File"), ctrl(Qt::Key_N),
+                                tr("Create New Puzzle Collection File"), [this] { createCollection(); });
+    a.openCollection = addAction(file, "MenuOpenCollection", tr("&Open Puzzle Collection File"), ctrl(Qt::Key_O),
+                                 tr("Open Puzzle Collection File"), [this] { chooseCollection(); });
     file->addSeparator();
     a.newPuzzle = addAction(file, "MenuNewPuzzle", tr("Ne&w Puzzle"), ctrl(Qt::Key_W), tr("Create New Puzzle"),
                             opener(&Windows::newPuzzle));
@@ -204,24 +206,24 @@ void MainWindow::buildFileMenu()
     a.copyPuzzle = addAction(file, "MenuCopyPuzzle", tr("&Copy Puzzle"), ctrl(Qt::Key_C), tr("Copy Puzzle"),
                              puzzleOpener(&Windows::copyPuzzle));
     a.deletePuzzle = addAction(file, "MenuDeletePuzzle", tr("&Delete Puzzle"), ctrl(Qt::Key_D), tr("Delete Puzzle"),
-                               [this] { onMenuDeletePuzzleClicked(); });
+                               [this] { deleteSelectedPuzzle(); });
     file->addSeparator();
     a.importPuzzles = addAction(file, "MenuImport", tr("&Import Puzzles"), ctrl(Qt::Key_I), tr("Import Puzzles"),
-                                [this] { onMenuImportClicked(); });
+                                [this] { showImportPuzzles(); });
     a.exportPuzzles = addAction(file, "MenuExport", tr("&Export Puzzles"), ctrl(Qt::Key_E), tr("Export Puzzles"),
-                                [this] { onMenuExportClicked(); });
+                                [this] { showExportPuzzles(); });
     file->addSeparator();
     a.printPuzzle = addAction(file, "MenuPrint", tr("&Print Puzzle"), ctrl(Qt::Key_P), tr("Print Puzzle"),
-                              [this] { onMenuPrintClicked(); });
-    a.printerSetup = addAction(file, "MenuPrinterSetup", tr("Printer &Setup"), ctrl(Qt::Key_S), {},
-                               [this] { onMenuPrinterSetupClicked(); });
+                              [this] { printSelectedPuzzle(); });
+    a.printerSetup =
+        addAction(file, "MenuPrinterSetup", tr("Printer &Setup"), ctrl(Qt::Key_S), {}, [this] { setUpPrinter(); });
     file->addSeparator();
     a.exit = addAction(file, "MenuExit", tr("E&xit"), ctrl(Qt::Key_X), tr("Exit Program"), [this] { close(); });
     m_recentSeparator = file->addSeparator();
     for (int k = 1; k <= 5; ++k)
         a.recentFiles[static_cast<size_t>(k - 1)] =
             addAction(file, QStringLiteral("MenuRecent%1").arg(k), QStringLiteral("&%1").arg(k), {}, {},
-                      [this, k] { onMenuRecentClicked(k); });
+                      [this, k] { openRecent(k); });
 }
 
 void MainWindow::buildEditMenu()
@@ -242,7 +244,7 @@ void MainWindow::buildOptionsMenu()
     QMenu *options = menuBar()->addMenu(tr("&Options"));
     buildScreenSizeMenu(options);
     a.backgroundBitmap = addAction(options, "MenuBackground", tr("&Background Bitmap"), ctrl(Qt::Key_G), {},
-                                   [this] { onMenuBackgroundClicked(); });
+                                   [this] { toggleBackgroundBitmap(); });
     a.backgroundBitmap->setCheckable(true);
     a.jpegFactor = addAction(options, "MenuJpegFactor", tr("&JPEG Compression Factor"), ctrl(Qt::Key_J), {},
                              opener(&Windows::jpegFactor));
@@ -257,11 +259,11 @@ void MainWindow::buildOptionsMenu()
     buildLanguageMenus(options);
     options->addSeparator();
     a.labelFont = addAction(options, "MenuLabelFont", tr("&Label Font"), QKeySequence(Qt::SHIFT | Qt::Key_F8), {},
-                            [this] { onMenuFontClicked(0); });
+                            [this] { chooseUserFont(0); });
     a.editFont = addAction(options, "MenuEditFont", tr("E&dit Font"), QKeySequence(Qt::SHIFT | Qt::Key_F9), {},
-                           [this] { onMenuFontClicked(1); });
+                           [this] { chooseUserFont(1); });
     a.buttonFont = addAction(options, "MenuButtonFont", tr("B&utton Font"), QKeySequence(Qt::SHIFT | Qt::Key_F10), {},
-                             [this] { onMenuFontClicked(2); });
+                             [this] { chooseUserFont(2); });
 }
 
 void MainWindow::buildScreenSizeMenu(QMenu *options)
@@ -270,10 +272,10 @@ void MainWindow::buildScreenSizeMenu(QMenu *options)
     auto *group = new QActionGroup(this);
     for (size_t i = 0; i < WindowSizes.size(); ++i) {
         const int w = WindowSizes[i].width();
-        m_actions.screenSizes[i] = addChoice(screen, group, QStringLiteral("MenuScreen%1").arg(w),
-                                             QStringLiteral("%1 x %2").arg(w).arg(WindowSizes[i].height()),
-                                             QKeySequence(Qt::CTRL | (Qt::Key_F1 + static_cast<int>(i))),
-                                             [this, w] { onMenuScreenSizeClicked(w); });
+        m_actions.screenSizes[i] =
+            addChoice(screen, group, QStringLiteral("MenuScreen%1").arg(w),
+                      QStringLiteral("%1 x %2").arg(w).arg(WindowSizes[i].height()),
+                      QKeySequence(Qt::CTRL | (Qt::Key_F1 + static_cast<int>(i))), [this, w] { setWindowSize(w); });
     }
 }
 
@@ -322,15 +324,24 @@ void MainWindow::buildLanguageMenus(QMenu *options)
 
     QMenu *thesaurus = options->addMenu(tr("&Thesaurus Type"));
     auto *thesauri = new QActionGroup(this);
-    const QStringList kinds = {tr("&Choose at Thesaurus Use Time"), tr("&American"), tr("&British")};
+    // The thesauri of other languages come after the two English ones, as codes 4..8.
+    QStringList kinds = {tr("&Choose at Thesaurus Use Time")};
+    std::vector<int> codes = {ChooseThesaurusAtUseTime};
+    for (int code : ThesaurusCodes) {
+        kinds << tr(thesaurusFiles(code).caption);
+        codes.push_back(code);
+    }
     for (int i = 0; i < kinds.size(); ++i) {
-        const int code = i == 0 ? 3 : i;
+        const int code = codes[size_t(i)];
         m_actions.thesauri.push_back(addChoice(thesaurus, thesauri, QStringLiteral("MenuThesaurus%1").arg(code),
                                                kinds[i], {},
                                                [this, code] { m_session.settings.misc.thesaurus = code; }));
         m_actions.thesauri.back()->setChecked(m_session.settings.misc.thesaurus == code);
         m_actions.thesauri.back()->setEnabled(code == 3 || m_session.lexicon.thesaurus(code));
     }
+    QAction *noDutch = thesaurus->addAction(noDutchThesaurusNote());
+    noDutch->setObjectName(QStringLiteral("MenuThesaurusNoDutch"));
+    noDutch->setEnabled(false);
 }
 
 void MainWindow::buildHelpMenu()
@@ -434,10 +445,10 @@ void MainWindow::buildLists()
     // The commands follow what the lists show as selected, never their current row: a list that
     // gains the focus (by Tab, or when a dialog closes) makes its first row current without
     // selecting it.
-    connect(m_categoryBox, &QListWidget::itemClicked, this, [this] { onCategoryBoxClicked(); });
-    connect(m_categoryBox, &QListWidget::itemSelectionChanged, this, [this] { onCategoryBoxClicked(); });
+    connect(m_categoryBox, &QListWidget::itemClicked, this, [this] { showCategory(); });
+    connect(m_categoryBox, &QListWidget::itemSelectionChanged, this, [this] { showCategory(); });
     connect(m_puzzleBox, &QListWidget::itemSelectionChanged, this, [this] { onPuzzleSelectionChanged(); });
-    connect(m_puzzleBox, &QListWidget::itemDoubleClicked, this, [this] { onPuzzleBoxDoubleClicked(); });
+    connect(m_puzzleBox, &QListWidget::itemDoubleClicked, this, [this] { modifySelectedPuzzle(); });
     applyScreenFactor();
 }
 
@@ -470,7 +481,7 @@ void MainWindow::setWindows(Windows windows)
 {
     m_windows = std::move(windows);
     updateWindowsAvailability();
-    enableDisable();
+    updateActions();
 }
 
 void MainWindow::updateWindowsAvailability()
@@ -493,7 +504,7 @@ void MainWindow::updateWindowsAvailability()
         list->setEnabled(bool(m_windows.dictionaryList) && m_session.lexicon.anyLanguage());
 }
 
-void MainWindow::enableDisable()
+void MainWindow::updateActions()
 {
     const bool selected = m_session.collection.selectedRecord().has_value();
     m_actions.modifyPuzzle->setEnabled(selected && bool(m_windows.modifyPuzzle));
@@ -519,14 +530,14 @@ void MainWindow::loadInPuzzles()
         m_host.fileError(this, loaded.error());
     showCategories();
     showPuzzles();
-    enableDisable();
+    updateActions();
 }
 
 void MainWindow::selectFirstPuzzle()
 {
     m_session.collection.selectFirstPuzzle();
     showPuzzles();
-    enableDisable();
+    updateActions();
 }
 
 void MainWindow::showCategories()
@@ -552,7 +563,7 @@ std::optional<int> selectedRow(const QListWidget *box)
 
 } // namespace
 
-void MainWindow::onCategoryBoxClicked()
+void MainWindow::showCategory()
 {
     const auto row = selectedRow(m_categoryBox);
     if (!row)
@@ -561,18 +572,18 @@ void MainWindow::onCategoryBoxClicked()
     m_session.collection.selectCategory(*row);
     if (m_session.collection.shownCategory() != shownBefore)
         showPuzzles();
-    enableDisable();
+    updateActions();
 }
 
 void MainWindow::onPuzzleSelectionChanged()
 {
     m_session.collection.selectPuzzle(selectedRow(m_puzzleBox));
-    enableDisable();
+    updateActions();
 }
 
-void MainWindow::onPuzzleBoxDoubleClicked()
+void MainWindow::modifySelectedPuzzle()
 {
-    onMenuPrintClicked();
+    printSelectedPuzzle();
 }
 
 std::optional<int> MainWindow::requireSelectedPuzzle()
@@ -620,17 +631,17 @@ void MainWindow::reloadShowingChange()
 void MainWindow::openCollection(const QString &path)
 {
     const QString previous = m_session.collectionPath();
-    m_session.settings.misc.lastGroup = path;
+    m_session.settings.misc.lastCollection = path;
     setCaption();
     m_session.collection.setReselectPending({}, {});
     m_session.collection = CollectionView();
     loadInPuzzles();
     updateRecentFiles(m_session.settings.misc.lastFiles, previous, path);
     refreshRecentMenu();
-    enableDisable();
+    updateActions();
 }
 
-void MainWindow::onMenuNewGroupClicked()
+void MainWindow::createCollection()
 {
     // Inside the open collection's folder with no name typed in: offering the open file's own
     // name would let one Yes on the overwrite prompt empty it.
@@ -652,14 +663,14 @@ void MainWindow::onMenuNewGroupClicked()
         return;
     }
     const QString previous = m_session.collectionPath();
-    m_session.settings.misc.lastGroup = *path;
+    m_session.settings.misc.lastCollection = *path;
     m_session.collection.clear();
     showCategories();
     showPuzzles();
     updateRecentFiles(m_session.settings.misc.lastFiles, previous, *path);
     refreshRecentMenu();
     setCaption();
-    enableDisable();
+    updateActions();
     if (m_windows.newPuzzle &&
         m_host.message(this, tr("New Puzzle"),
                        tr("Would you like to create your first puzzle now for this new puzzle collection?"),
@@ -667,7 +678,7 @@ void MainWindow::onMenuNewGroupClicked()
         m_windows.newPuzzle(*this);
 }
 
-void MainWindow::onMenuOpenGroupClicked()
+void MainWindow::chooseCollection()
 {
     FileRequest request{tr("Open Puzzle Group"),
                         QString::fromLatin1(CollectionFilter),
@@ -677,7 +688,7 @@ void MainWindow::onMenuOpenGroupClicked()
                         false};
     const auto path = m_host.openFileName(this, request);
     if (!path) {
-        enableDisable();
+        updateActions();
         return;
     }
     if (QFileInfo(*path).suffix().compare(QLatin1String("QX3"), Qt::CaseInsensitive) != 0) {
@@ -687,7 +698,7 @@ void MainWindow::onMenuOpenGroupClicked()
     openCollection(*path);
 }
 
-void MainWindow::onMenuRecentClicked(int k)
+void MainWindow::openRecent(int k)
 {
     const QString path = m_session.settings.misc.lastFiles[static_cast<size_t>(k - 1)];
     if (path.isEmpty() || !QFileInfo::exists(path))
@@ -708,7 +719,7 @@ void MainWindow::refreshRecentMenu()
     }
 }
 
-void MainWindow::onMenuDeletePuzzleClicked()
+void MainWindow::deleteSelectedPuzzle()
 {
     const auto record = requireSelectedPuzzle();
     if (!record)
@@ -732,17 +743,17 @@ void MainWindow::onMenuDeletePuzzleClicked()
     loadInPuzzles();
 }
 
-void MainWindow::onMenuImportClicked()
+void MainWindow::showImportPuzzles()
 {
     runPuzzleImport(*this, m_session, m_host);
 }
 
-void MainWindow::onMenuExportClicked()
+void MainWindow::showExportPuzzles()
 {
     runPuzzleExport(*this, m_session, m_host);
 }
 
-void MainWindow::onMenuPrintClicked()
+void MainWindow::printSelectedPuzzle()
 {
     if (!readSelectedPuzzle(tr("Unable to load puzzle.")))
         return;
@@ -757,12 +768,12 @@ void MainWindow::onMenuPrintClicked()
         m_windows.printOptions(*this, *m_session.current);
 }
 
-void MainWindow::onMenuPrinterSetupClicked()
+void MainWindow::setUpPrinter()
 {
     m_host.printerSetup(this, *m_printer);
 }
 
-void MainWindow::onMenuScreenSizeClicked(int windowSize)
+void MainWindow::setWindowSize(int windowSize)
 {
     const int current = effectiveWindowSize(m_session.settings.misc.windowSize, m_session.screen);
     QAction *item = screenSizeAction(windowSize);
@@ -787,7 +798,7 @@ void MainWindow::onMenuScreenSizeClicked(int windowSize)
     update();
 }
 
-void MainWindow::onMenuBackgroundClicked()
+void MainWindow::toggleBackgroundBitmap()
 {
     auto &flag = m_session.settings.misc.backgroundBitmap;
     flag = !flag;
@@ -795,7 +806,7 @@ void MainWindow::onMenuBackgroundClicked()
     m_client->update();
 }
 
-void MainWindow::onMenuFontClicked(int which)
+void MainWindow::chooseUserFont(int which)
 {
     UserFont &font = userFont(m_session.settings, which);
     QFont initial(font.name);
@@ -831,7 +842,7 @@ void MainWindow::showEvent(QShowEvent *event)
     if (!m_shownOnce) {
         m_shownOnce = true;
         applyUserFonts(*this, m_session.look());
-        enableDisable();
+        updateActions();
     }
     QMainWindow::showEvent(event);
 }

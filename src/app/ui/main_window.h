@@ -64,7 +64,7 @@ public:
     QString caption() const;
     void setCaption();
     // Enables the five puzzle commands exactly when a puzzle entry is selected.
-    void enableDisable();
+    void updateActions();
 
     // Every command of the menus; the toolbar carries some of them.
     struct Actions {
@@ -114,18 +114,18 @@ public:
     UiHost &host() { return m_host; }
 
     // The commands, by the names of their menu items.
-    void onMenuNewGroupClicked();
-    void onMenuOpenGroupClicked();
-    void onMenuDeletePuzzleClicked();
-    void onMenuImportClicked();
-    void onMenuExportClicked();
-    void onMenuPrintClicked();
-    void onMenuPrinterSetupClicked();
-    void onMenuRecentClicked(int k);
-    void onMenuScreenSizeClicked(int windowSize);
-    void onMenuBackgroundClicked();
-    void onMenuFontClicked(int which); // 0 label, 1 edit, 2 button
-    void onPuzzleBoxDoubleClicked();
+    void createCollection();
+    void chooseCollection();
+    void deleteSelectedPuzzle();
+    void showImportPuzzles();
+    void showExportPuzzles();
+    void printSelectedPuzzle();
+    void setUpPrinter();
+    void openRecent(int k);
+    void setWindowSize(int windowSize);
+    void toggleBackgroundBitmap();
+    void chooseUserFont(int which); // 0 label, 1 edit, 2 button
+    void modifySelectedPuzzle();
 
     // Reads the selected puzzle into the current buffer, and where it was read from into the
     // session's current place; the message when it cannot be read. A collection that another
@@ -158,7 +158,7 @@ private:
     void buildLists();
     void showCategories();
     void showPuzzles();
-    void onCategoryBoxClicked();
+    void showCategory();
     void onPuzzleSelectionChanged();
     // The command that opens one of the other windows, when it is there.
     std::function<void()> opener(std::function<void(MainWindow &)> Windows::*window);

@@ -65,18 +65,18 @@ ManualNoticeDialog::ManualNoticeDialog(const DialogLook &look, UiHost &host, con
     layout->setColumnStretch(0, 1);
     layout->setRowStretch(2, 1);
 
-    connect(m_word, &QPushButton::clicked, this, &ManualNoticeDialog::onViewWordClicked);
-    connect(m_acrobat, &QPushButton::clicked, this, &ManualNoticeDialog::onViewAcrobatClicked);
+    connect(m_word, &QPushButton::clicked, this, &ManualNoticeDialog::openWordManual);
+    connect(m_acrobat, &QPushButton::clicked, this, &ManualNoticeDialog::openPdfManual);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void ManualNoticeDialog::onViewWordClicked()
+void ManualNoticeDialog::openWordManual()
 {
     openManual(WordManual, tr("The User Manual could not be located.  Please make sure the user manual was "
                               "installed.  A copy is available at our web site."));
 }
 
-void ManualNoticeDialog::onViewAcrobatClicked()
+void ManualNoticeDialog::openPdfManual()
 {
     openManual(PdfManual, tr("User Manual could not be located.  Please make sure that it was installed."));
 }

@@ -31,8 +31,8 @@ public:
     QPushButton *acrobatButton() const { return m_acrobat; }
     QPushButton *cancelButton() const { return m_cancel; }
 
-    void onViewWordClicked();
-    void onViewAcrobatClicked();
+    void openWordManual();
+    void openPdfManual();
 
 private:
     void openManual(const QString &fileName, const QString &missingMessage);

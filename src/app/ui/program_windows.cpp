@@ -61,7 +61,7 @@ LexiconContext lexiconContext(Session &session)
     return LexiconContext{session.look(), session.settings, session.paths.programDir, session.lexicon};
 }
 
-// The editor's spell check and thesaurus, when their data is there.
+// The editor's spell check, thesaurus and suggested clues, when their data is there.
 void addLexicon(WordListContext &context, Session &session, UiHost &host)
 {
     if (session.lexicon.anyLanguage()) {
@@ -80,6 +80,12 @@ void addLexicon(WordListContext &context, Session &session, UiHost &host)
     if (session.lexicon.anyThesaurus()) {
         context.thesaurus = [&session, &host](QWidget *parent, const QString &word) {
             return runThesaurus(parent, host, lexiconContext(session), word);
+        };
+    }
+    context.noClueSuggestions = clueSuggestionsUnavailable(session.lexicon);
+    if (context.noClueSuggestions.isEmpty()) {
+        context.suggestClues = [&session, &host](QWidget *parent, const QStringList &words, QStringList &clues) {
+            return runClueSuggestions(parent, host, lexiconContext(session), words, clues);
         };
     }
 }

@@ -25,8 +25,8 @@ std::unique_ptr<MainWindow> startUp(const StartupOptions &options, Session &sess
     if (options.collection && !options.collection->isEmpty()) {
         const QString path = QDir(session.paths.startupDir).absoluteFilePath(*options.collection);
         auto &misc = session.settings.misc;
-        updateRecentFiles(misc.lastFiles, misc.lastGroup, path);
-        misc.lastGroup = path;
+        updateRecentFiles(misc.lastFiles, misc.lastCollection, path);
+        misc.lastCollection = path;
     }
     if (options.screen)
         session.screen = *options.screen;

@@ -180,7 +180,7 @@ TipOfTheDayDialog::TipOfTheDayDialog(const DialogLook &look, bool showTips, int 
     layout->addWidget(sheet, 1);
     layout->addLayout(bottom);
 
-    connect(m_nextTip, &QPushButton::clicked, this, &TipOfTheDayDialog::onNextTipClicked);
+    connect(m_nextTip, &QPushButton::clicked, this, &TipOfTheDayDialog::showNextTip);
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
 
     showTip(firstTip >= 1 && firstTip <= TipCount ? firstTip : 1);
@@ -197,7 +197,7 @@ QString TipOfTheDayDialog::shownText() const
     return m_tipLabel->text();
 }
 
-void TipOfTheDayDialog::onNextTipClicked()
+void TipOfTheDayDialog::showNextTip()
 {
     showTip(m_tip % TipCount + 1);
 }

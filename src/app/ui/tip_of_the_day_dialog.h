@@ -38,7 +38,7 @@ public:
     QPushButton *nextTipButton() const { return m_nextTip; }
     QPushButton *closeButton() const { return m_close; }
 
-    void onNextTipClicked();
+    void showNextTip();
 
 private:
     void showTip(int n);

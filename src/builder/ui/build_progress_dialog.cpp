@@ -76,7 +76,7 @@ BuildProgressDialog::BuildProgressDialog(const DialogLook &look, const PuzzleRec
     row->addWidget(m_cancel);
     row->addStretch(1);
     layout->addLayout(row);
-    connect(m_cancel, &QPushButton::clicked, this, &BuildProgressDialog::onCancelClicked);
+    connect(m_cancel, &QPushButton::clicked, this, &BuildProgressDialog::cancelBuild);
 }
 
 BuildProgressDialog::~BuildProgressDialog()
@@ -92,11 +92,11 @@ void BuildProgressDialog::showEvent(QShowEvent *event)
     if (!m_started) {
         m_started = true;
         m_abort = false;
-        QMetaObject::invokeMethod(this, &BuildProgressDialog::formActivate, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &BuildProgressDialog::startBuild, Qt::QueuedConnection);
     }
 }
 
-void BuildProgressDialog::formActivate()
+void BuildProgressDialog::startBuild()
 {
     m_worker = std::thread([this] {
         BuildOutcome outcome;
@@ -105,7 +105,7 @@ void BuildProgressDialog::formActivate()
             m_square = BuildSmallestSquare(m_working, m_options, m_candidates, square, m_observer.get());
             outcome = m_square->build;
         } else {
-            outcome = Build(m_working, m_shape, m_options, m_candidates, m_observer.get());
+            outcome = buildCandidates(m_working, m_shape, m_options, m_candidates, m_observer.get());
         }
         QMetaObject::invokeMethod(
             this, [this, outcome] { done(outcome); }, Qt::QueuedConnection);
@@ -129,7 +129,7 @@ void BuildProgressDialog::setLines(const QString &line1, const QString &line2)
     update();
 }
 
-void BuildProgressDialog::onCancelClicked()
+void BuildProgressDialog::cancelBuild()
 {
     if (!m_finished) {
         m_abort = true;

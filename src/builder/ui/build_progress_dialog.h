@@ -33,7 +33,7 @@ public:
     std::optional<SquareOutcome> squareOutcome() const { return m_square; }
     QPushButton *cancelButton() const { return m_cancel; }
 
-    void onCancelClicked();
+    void cancelBuild();
 
 Q_SIGNALS:
     void buildFinished();
@@ -46,7 +46,7 @@ protected:
 private:
     class Observer;
 
-    void formActivate();
+    void startBuild();
     void setLines(const QString &line1, const QString &line2);
     void done(BuildOutcome outcome);
 

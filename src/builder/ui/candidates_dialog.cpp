@@ -118,14 +118,14 @@ CandidatesDialog::CandidatesDialog(const DialogLook &look, PuzzleRecord &working
         const auto &slot = m_candidates[static_cast<size_t>(k)];
         auto *caption =
             new QLabel(slot.score > 0 ? captionWithFigures(k, slot, m_working.wordsInUse()) : slotCaptions()[k], this);
-        caption->setObjectName(QStringLiteral("BFLabel%1").arg(k + 1));
+        caption->setObjectName(QStringLiteral("CandidateCaption%1").arg(k + 1));
         caption->setAlignment(Qt::AlignCenter);
         caption->setMinimumWidth(scaledBy(120, look.screenFactor));
         caption->setAutoFillBackground(true);
         auto *image = new CandidateImage(side, this);
-        image->setObjectName(QStringLiteral("PuzzImage%1").arg(k + 1));
-        image->clicked = [this, k] { onPuzzImageClicked(k + 1); };
-        image->doubleClicked = [this, k] { onPuzzImageDoubleClicked(k + 1); };
+        image->setObjectName(QStringLiteral("CandidatePicture%1").arg(k + 1));
+        image->clicked = [this, k] { selectCandidate(k + 1); };
+        image->doubleClicked = [this, k] { enlargeCandidate(k + 1); };
         m_captions[static_cast<size_t>(k)] = caption;
         m_images[static_cast<size_t>(k)] = image;
         const int row = (k / 2) * 2;
@@ -174,7 +174,7 @@ CandidatesDialog::CandidatesDialog(const DialogLook &look, PuzzleRecord &working
     side_->addWidget(cancel);
     layout->addLayout(side_, 1);
     connect(m_excluded, &QListWidget::currentRowChanged, this, [this] { showLeftOutReason(); });
-    connect(save, &QPushButton::clicked, this, &CandidatesDialog::onSaveClicked);
+    connect(save, &QPushButton::clicked, this, &CandidatesDialog::saveCandidate);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     const QColor face = palette().color(QPalette::Button);
@@ -191,11 +191,11 @@ void CandidatesDialog::showEvent(QShowEvent *event)
     ConventionalDialog::showEvent(event);
     if (m_firstActivation) {
         m_firstActivation = false;
-        onPuzzImageClicked(1);
+        selectCandidate(1);
     }
 }
 
-void CandidatesDialog::onPuzzImageClicked(int slot)
+void CandidatesDialog::selectCandidate(int slot)
 {
     // An empty slot holds nothing of this build: nothing to select.
     if (slot < 1 || slot > 4 || m_candidates[static_cast<size_t>(slot - 1)].score < 1)
@@ -242,7 +242,7 @@ void CandidatesDialog::setNote(const QString &note)
     m_note->setVisible(!note.isEmpty());
 }
 
-void CandidatesDialog::onPuzzImageDoubleClicked(int slot)
+void CandidatesDialog::enlargeCandidate(int slot)
 {
     if (slot < 1 || slot > 4 || m_candidates[static_cast<size_t>(slot - 1)].score < 1)
         return;
@@ -251,7 +251,7 @@ void CandidatesDialog::onPuzzImageDoubleClicked(int slot)
     m_host.runModal(view);
 }
 
-void CandidatesDialog::onSaveClicked()
+void CandidatesDialog::saveCandidate()
 {
     if (m_selected < 1)
         return;

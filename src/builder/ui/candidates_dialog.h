@@ -53,9 +53,9 @@ public:
     void setNote(const QString &note);
     bool saved() const { return m_saved; }
 
-    void onPuzzImageClicked(int slot);
-    void onPuzzImageDoubleClicked(int slot);
-    void onSaveClicked();
+    void selectCandidate(int slot);
+    void enlargeCandidate(int slot);
+    void saveCandidate();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -1,5 +1,7 @@
 #include "common/ui/dialog_conventions.h"
 
+#include "common/colors.h"
+
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,7 +43,7 @@ FontRole roleOf(const QWidget *w)
     return FontRole::None;
 }
 
-void dress(QWidget *w, const UserFontChoice &choice, bool withColour)
+void dress(QWidget *w, const UserFont &choice, bool withColour)
 {
     QFont font = w->font();
     font.setFamily(choice.name);
@@ -49,10 +51,11 @@ void dress(QWidget *w, const UserFontChoice &choice, bool withColour)
     font.setItalic(choice.italic);
     w->setFont(font);
     if (withColour) {
+        const QColor color = fromColorValue(static_cast<uint32_t>(choice.color));
         QPalette palette = w->palette();
-        palette.setColor(QPalette::WindowText, choice.color);
-        palette.setColor(QPalette::Text, choice.color);
-        palette.setColor(QPalette::ButtonText, choice.color);
+        palette.setColor(QPalette::WindowText, color);
+        palette.setColor(QPalette::Text, color);
+        palette.setColor(QPalette::ButtonText, color);
         w->setPalette(palette);
     }
 }

@@ -25,7 +25,7 @@ bool reportLibraryDelete(UiHost &host, QWidget *parent, const FileStatus &remove
 {
     if (removed)
         return true;
-    if (removed.error().kind == FileError::Kind::CannotOpen)
+    if (removed.error().notOpened())
         host.message(parent, tr("Disk Error"), texts.cannotDelete, Buttons::Ok);
     else
         host.fileError(parent, removed.error());
@@ -37,7 +37,7 @@ std::optional<int> reportLibraryImport(UiHost &host, QWidget *parent, const File
 {
     if (!outcome) {
         const FileError &error = outcome.error();
-        if (error.kind != FileError::Kind::CannotOpen)
+        if (!error.notOpened())
             host.fileError(parent, error);
         else if (error.path == path)
             host.message(parent, tr("Error"), texts.cannotImport, Buttons::Ok);
@@ -55,7 +55,7 @@ std::optional<int> reportLibraryImport(UiHost &host, QWidget *parent, const File
 bool reportLibraryExport(UiHost &host, QWidget *parent, const FileStatus &written, const LibraryTexts &texts)
 {
     if (!written) {
-        if (written.error().kind == FileError::Kind::CannotOpen)
+        if (written.error().notOpened())
             host.message(parent, tr("Error"), texts.cannotExport, Buttons::Ok);
         else
             host.fileError(parent, written.error());

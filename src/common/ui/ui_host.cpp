@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QMenu>
@@ -56,10 +57,37 @@ QString folderStart(const QString &folder)
     return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
 }
 
+namespace {
+
+// Icons and type names from the name alone. Qt's own provider asks the MIME database, which reads
+// a file's first bytes when its name says nothing; a name box showing /proc then reads /proc/kmsg,
+// which blocks for good, and the dialog with it.
+class NameOnlyIconProvider final : public QFileIconProvider {
+public:
+    QIcon icon(IconType type) const override { return QFileIconProvider::icon(type); }
+    QIcon icon(const QFileInfo &info) const override { return icon(info.isDir() ? Folder : File); }
+    QString type(const QFileInfo &info) const override
+    {
+        if (info.isDir())
+            return QObject::tr("Folder");
+        const QString suffix = info.suffix();
+        return suffix.isEmpty() ? QObject::tr("File") : QObject::tr("%1 File").arg(suffix.toUpper());
+    }
+};
+
+} // namespace
+
+QAbstractFileIconProvider *nameOnlyIconProvider()
+{
+    static NameOnlyIconProvider provider;
+    return &provider;
+}
+
 void setUpFileDialog(QFileDialog &dialog, const FileRequest &request, bool save)
 {
     dialog.setWindowTitle(request.title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(nameOnlyIconProvider());
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setNameFilters(qtNameFilters(request.filter));
     dialog.setDefaultSuffix(request.defaultSuffix);

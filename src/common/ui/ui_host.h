@@ -12,6 +12,7 @@
 
 #include <optional>
 
+class QAbstractFileIconProvider;
 class QAction;
 class QDialog;
 class QFileDialog;
@@ -86,8 +87,11 @@ FileDialogStart fileDialogStart(const QString &initialPath);
 // "folder/" as a request's initial path: start inside it with no file name.
 QString folderStart(const QString &folder);
 
-// Sets a file dialog up for a request, without showing it.
+// Sets a file dialog up for a request, without showing it. Its icons and types come from
+// nameOnlyIconProvider().
 void setUpFileDialog(QFileDialog &dialog, const FileRequest &request, bool save);
+// Icons and file types from the names alone: the dialogs never read a file to guess its type.
+QAbstractFileIconProvider *nameOnlyIconProvider();
 
 class QtUiHost final : public UiHost {
 public:

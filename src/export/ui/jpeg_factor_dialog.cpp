@@ -28,7 +28,7 @@ JpegFactorDialog::JpegFactorDialog(const DialogLook &look, UiHost &host, int qua
     auto *ok = new QPushButton(tr("&Ok"), this);
     auto *cancel = new QPushButton(tr("&Cancel"), this);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &JpegFactorDialog::onOkButtonClicked);
+    connect(ok, &QPushButton::clicked, this, &JpegFactorDialog::acceptEntries);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto *editRow = new QHBoxLayout;
     editRow->addWidget(label);
@@ -46,7 +46,7 @@ JpegFactorDialog::JpegFactorDialog(const DialogLook &look, UiHost &host, int qua
     m_edit->selectAll();
 }
 
-void JpegFactorDialog::onOkButtonClicked()
+void JpegFactorDialog::acceptEntries()
 {
     const auto quality = jpegQualityFrom(m_edit->text());
     if (!quality) {

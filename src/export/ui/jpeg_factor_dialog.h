@@ -21,7 +21,7 @@ public:
     int quality() const { return m_quality; }
     QLineEdit *factorEdit() const { return m_edit; }
 
-    void onOkButtonClicked();
+    void acceptEntries();
 
 private:
     UiHost &m_host;

@@ -44,7 +44,7 @@ void MetafileCreationDialog::create()
     if (m_started)
         return;
     m_started = true;
-    if (const FileStatus status = m_format.write(m_input, m_path); !status) {
+    if (const FileStatus status = m_format.write(m_input, m_path, ReplaceConfirmed); !status) {
         m_host.fileError(this, status.error());
         reject();
         return;

@@ -22,7 +22,7 @@ PixelWidthDialog::PixelWidthDialog(const DialogLook &look, UiHost &host, Mode mo
     m_create = new QPushButton(bitmap ? tr("Create &Bitmap") : tr("Create &JPeg"), this);
     auto *cancel = new QPushButton(tr("&Cancel"), this);
     m_create->setDefault(true);
-    connect(m_create, &QPushButton::clicked, this, &PixelWidthDialog::onCreateButtonClicked);
+    connect(m_create, &QPushButton::clicked, this, &PixelWidthDialog::createPicture);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto *form = new QFormLayout;
     form->addRow(bitmap ? tr("Width of Bitmap") : tr("Width of JPeg"), m_edit);
@@ -37,7 +37,7 @@ PixelWidthDialog::PixelWidthDialog(const DialogLook &look, UiHost &host, Mode mo
     m_edit->selectAll();
 }
 
-void PixelWidthDialog::onCreateButtonClicked()
+void PixelWidthDialog::createPicture()
 {
     // Checked before anything is made: a picture too large for memory is refused here.
     const auto width = pictureWidthFrom(m_edit->text(), m_page.width(), m_page.height());

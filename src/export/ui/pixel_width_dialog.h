@@ -31,7 +31,7 @@ public:
     QLineEdit *widthEdit() const { return m_edit; }
     QPushButton *createButton() const { return m_create; }
 
-    void onCreateButtonClicked();
+    void createPicture();
 
 private:
     UiHost &m_host;

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -77,7 +78,7 @@ WebPageDialog::WebPageDialog(const DialogLook &look, Settings &settings, UiHost 
     auto *cancel = new QPushButton(tr("&Cancel"), this);
     m_save->setAutoDefault(false);
     cancel->setAutoDefault(false);
-    connect(m_save, &QPushButton::clicked, this, &WebPageDialog::onSaveButtonClicked);
+    connect(m_save, &QPushButton::clicked, this, &WebPageDialog::saveWebPage);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
@@ -146,7 +147,26 @@ QWidget *WebPageDialog::blockControls(const QString &caption, Block &block, int 
     return box;
 }
 
-void WebPageDialog::onSaveButtonClicked()
+bool WebPageDialog::mayReplace(const QString &caption, const QString &page)
+{
+    const QString picture = webPicturePath(page);
+    const bool pageThere = QFileInfo::exists(page) || QFileInfo(page).isSymLink();
+    const bool pictureThere = QFileInfo::exists(picture) || QFileInfo(picture).isSymLink();
+    if (!pageThere && !pictureThere)
+        return true;
+    const QString pageName = QFileInfo(page).fileName();
+    const QString pictureName = QFileInfo(picture).fileName();
+    QString text;
+    if (pageThere && pictureThere)
+        text = tr("%1 and its picture %2 already exist.\nDo you want to replace them?");
+    else if (pageThere)
+        text = tr("%1 already exists; its picture will be saved as %2.\nDo you want to replace it?");
+    else
+        text = tr("The picture %2 of %1 already exists.\nDo you want to replace it?");
+    return m_host.message(this, caption, text.arg(pageName, pictureName), Buttons::YesNo) == Answer::Yes;
+}
+
+void WebPageDialog::saveWebPage()
 {
     Settings &s = m_settings;
     PixelWidthDialog width(look(), m_host, PixelWidthDialog::Mode::Jpeg, s.reports.pixelWidth,
@@ -160,7 +180,9 @@ void WebPageDialog::onSaveButtonClicked()
     request.filter = QStringLiteral("html (*.htm)|*.htm");
     request.defaultSuffix = QStringLiteral("htm");
     request.initialPath = s.misc.lastExportHtmlFile;
-    request.overwritePrompt = true;
+    // The page and its picture are replaced together, so the question is asked here, once, naming
+    // both, instead of by the save dialog, which knows only the page.
+    request.overwritePrompt = false;
     const auto path = m_host.saveFileName(this, request);
     if (!path)
         return;
@@ -174,6 +196,8 @@ void WebPageDialog::onSaveButtonClicked()
         m_host.message(this, tr("Error"), tr("Unable to create html file."), Buttons::Ok);
         return;
     }
+    if (!mayReplace(request.title, *path))
+        return;
     ExportInput input;
     input.page = m_stream.get();
     input.pageIndex = m_page;
@@ -181,7 +205,7 @@ void WebPageDialog::onSaveButtonClicked()
     input.jpegQuality = s.reports.jpegQuality;
     input.colors256 = s.reports.pixelFormat == 2;
     input.webPage = &s.html;
-    if (const FileStatus written = htmlFormat().write(input, *path); !written) {
+    if (const FileStatus written = htmlFormat().write(input, *path, ReplaceConfirmed); !written) {
         m_host.fileError(this, written.error(), tr("Unable to create html file."));
         return;
     }

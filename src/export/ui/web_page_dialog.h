@@ -46,9 +46,12 @@ public:
     // The page written by the last Save, empty before one succeeded.
     QString savedPage() const { return m_savedPage; }
 
-    void onSaveButtonClicked();
+    void saveWebPage();
 
 private:
+    // Asks once before the page or its picture is replaced, naming both; true to go on.
+    bool mayReplace(const QString &caption, const QString &page);
+
     QWidget *blockControls(const QString &caption, Block &block, int index);
 
     Settings &m_settings;

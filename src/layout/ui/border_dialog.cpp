@@ -32,7 +32,7 @@ BorderDialog::BorderDialog(const DialogLook &look, UiHost &host, const LayoutObj
     auto *form = new QFormLayout;
     form->addRow(tr("Width"), m_width);
     form->addRow(tr("Border Color"), m_color);
-    auto *buttons = okCancelButtons(this, [this] { onOkButtonClicked(); });
+    auto *buttons = okCancelButtons(this, [this] { acceptEntries(); });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_useBorder);
     layout->addLayout(form);
@@ -48,7 +48,7 @@ void BorderDialog::onUseBorderToggled()
 
 // The width is checked only while a border is used: its box is disabled otherwise, and a refusal
 // there could not be mended. Without a border a bad width leaves the object's width as it was.
-void BorderDialog::onOkButtonClicked()
+void BorderDialog::acceptEntries()
 {
     const bool used = m_useBorder->isChecked();
     const auto width = positiveWholeNumber(m_width->text(), std::numeric_limits<int16_t>::max());

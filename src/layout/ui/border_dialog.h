@@ -27,7 +27,7 @@ public:
     ColorSwatch *color() const { return m_color; }
 
     void onUseBorderToggled();
-    void onOkButtonClicked();
+    void acceptEntries();
 
 private:
     UiHost &m_host;

@@ -17,7 +17,7 @@ ColorSwatch::ColorSwatch(UiHost &host, ColorValue color, const QString &buttonTe
     m_swatch->setMinimumSize(40, 20);
     m_swatch->setAutoFillBackground(true);
     m_button = new QPushButton(buttonText, this);
-    connect(m_button, &QPushButton::clicked, this, &ColorSwatch::onChangeColorClicked);
+    connect(m_button, &QPushButton::clicked, this, &ColorSwatch::chooseColor);
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(m_swatch, 1);
@@ -25,7 +25,7 @@ ColorSwatch::ColorSwatch(UiHost &host, ColorValue color, const QString &buttonTe
     showColor();
 }
 
-void ColorSwatch::onChangeColorClicked()
+void ColorSwatch::chooseColor()
 {
     const auto chosen = m_host.chooseColor(window(), fromColorValue(m_color));
     if (!chosen)

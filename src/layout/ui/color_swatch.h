@@ -22,7 +22,7 @@ public:
     ColorValue color() const { return m_color; }
     QPushButton *changeButton() const { return m_button; }
 
-    void onChangeColorClicked();
+    void chooseColor();
 
 private:
     void showColor();

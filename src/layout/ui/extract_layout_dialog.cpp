@@ -62,7 +62,7 @@ ExtractLayoutDialog::ExtractLayoutDialog(const DialogLook &look, UiHost &host, Q
     listPuzzles();
     connect(m_list, &QListWidget::currentRowChanged, this,
             [this] { m_extract->setEnabled(m_list->selectedRecord().has_value()); });
-    connect(m_extract, &QPushButton::clicked, this, &ExtractLayoutDialog::onExtractButtonClicked);
+    connect(m_extract, &QPushButton::clicked, this, &ExtractLayoutDialog::extractLayout);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -74,7 +74,7 @@ void ExtractLayoutDialog::listPuzzles()
 }
 
 // The puzzle is read again, so that the layout appended is the one stored now.
-void ExtractLayoutDialog::onExtractButtonClicked()
+void ExtractLayoutDialog::extractLayout()
 {
     const auto record = m_list->selectedRecord();
     if (!record) {
@@ -99,7 +99,7 @@ void ExtractLayoutDialog::onExtractButtonClicked()
     }
     const auto appended = m_library.append(puzzle->Layout);
     if (!appended) {
-        if (appended.error().kind == FileError::Kind::CannotOpen)
+        if (appended.error().notOpened())
             m_host.message(this, tr("Disk Error"), tr("Unable to add page layout."), Buttons::Ok);
         else
             m_host.fileError(this, appended.error());

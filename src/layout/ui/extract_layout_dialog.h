@@ -28,7 +28,7 @@ public:
     RecordListBox *puzzleList() const { return m_list; }
     QPushButton *extractButton() const { return m_extract; }
 
-    void onExtractButtonClicked();
+    void extractLayout();
 
 private:
     void listPuzzles();

@@ -23,14 +23,14 @@ FillDialog::FillDialog(const DialogLook &look, UiHost &host, const LayoutObject 
 
     auto *form = new QFormLayout;
     form->addRow(tr("Fill Color"), m_color);
-    auto *buttons = okCancelButtons(this, [this] { onOkButtonClicked(); });
+    auto *buttons = okCancelButtons(this, [this] { acceptEntries(); });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_filled);
     layout->addLayout(form);
     layout->addWidget(buttons);
 }
 
-void FillDialog::onOkButtonClicked()
+void FillDialog::acceptEntries()
 {
     m_object.Filled = m_filled->isChecked() ? 1 : 0;
     m_object.FillColor = m_color->color();

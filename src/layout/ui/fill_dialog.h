@@ -22,7 +22,7 @@ public:
     QCheckBox *fillInShape() const { return m_filled; }
     ColorSwatch *color() const { return m_color; }
 
-    void onOkButtonClicked();
+    void acceptEntries();
 
 private:
     LayoutObject m_object;

@@ -40,14 +40,14 @@ GridPropertiesDialog::GridPropertiesDialog(const DialogLook &look, UiHost &host,
     form->addRow(tr("Puzzle Block Color"), m_block);
     form->addRow(tr("Puzzle Line Color"), m_line);
     form->addRow(tr("Puzzle Line Width"), m_lineWidth);
-    auto *buttons = okCancelButtons(this, [this] { onOkButtonClicked(); });
+    auto *buttons = okCancelButtons(this, [this] { acceptEntries(); });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_skeleton);
     layout->addLayout(form);
     layout->addWidget(buttons);
 }
 
-void GridPropertiesDialog::onOkButtonClicked()
+void GridPropertiesDialog::acceptEntries()
 {
     const auto width = positiveWholeNumber(m_lineWidth->text(), std::numeric_limits<int32_t>::max());
     if (!width) {

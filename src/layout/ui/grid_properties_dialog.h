@@ -29,7 +29,7 @@ public:
     ColorSwatch *lineColor() const { return m_line; }
     QLineEdit *lineWidthBox() const { return m_lineWidth; }
 
-    void onOkButtonClicked();
+    void acceptEntries();
 
 private:
     UiHost &m_host;

@@ -15,7 +15,7 @@ HeadingTextDialog::HeadingTextDialog(const DialogLook &look, UiHost &host, Objec
 {
     setWindowTitle(kind == ObjectKind::AcrossHeading ? tr("Across Header") : tr("Down Header"));
     m_heading = new QLineEdit(cp1252::toUnicode(stored), this);
-    m_heading->setObjectName(QStringLiteral("MyClueHead"));
+    m_heading->setObjectName(QStringLiteral("HeadingText"));
     limitStorableTyping(m_heading, MaxTyped, host, StoredTextKind::Heading);
 
     auto *buttons = okCancelButtons(this, [this] { accept(); });

@@ -73,7 +73,7 @@ LayoutLibraryDialog::LayoutLibraryDialog(LayoutLibraryMode mode, LayoutLibraryCo
     m_list = new RecordListBox(this);
     m_list->setObjectName(QStringLiteral("ShapeBox"));
     m_list->setMinimumWidth(scaledBy(160, look().screenFactor));
-    connect(m_list, &QListWidget::currentRowChanged, this, [this] { onShapeBoxClicked(); });
+    connect(m_list, &QListWidget::currentRowChanged, this, [this] { showChosenLayout(); });
     auto *heading = new QLabel(tr("Page Layouts"), this);
     heading->setBuddy(m_list);
     buildButtons();
@@ -93,7 +93,7 @@ LayoutLibraryDialog::LayoutLibraryDialog(LayoutLibraryMode mode, LayoutLibraryCo
     top->addLayout(column, 1);
     top->addWidget(buildPicture(), 0, Qt::AlignTop);
     top->addLayout(buttonColumn);
-    enableDisable();
+    updateButtons();
 }
 
 // The picture with the legend of the object colours under it.
@@ -104,7 +104,7 @@ QWidget *LayoutLibraryDialog::buildPicture()
     m_picture = QImage(scaledBy(PictureSize.width(), f), scaledBy(PictureSize.height(), f), QImage::Format_RGB32);
     m_picture.fill(palette().color(QPalette::Button));
     m_img = new QLabel(box);
-    m_img->setObjectName(QStringLiteral("Img"));
+    m_img->setObjectName(QStringLiteral("LayoutPicture"));
     m_img->setFixedSize(m_picture.size());
     m_img->setPixmap(QPixmap::fromImage(m_picture));
 
@@ -143,16 +143,16 @@ void LayoutLibraryDialog::buildButtons()
         return b;
     };
     Controls &c = m_controls;
-    c.select = make(tr("&Select"), "OkButton", &LayoutLibraryDialog::onOkButtonClicked);
+    c.select = make(tr("&Select"), "OkButton", &LayoutLibraryDialog::acceptEntries);
     c.exit = make(tr("E&xit"), "Cancel", &QDialog::reject);
-    c.newLayout = make(tr("&New"), "NewButton", &LayoutLibraryDialog::onNewButtonClicked);
-    c.modify = make(tr("&Modify"), "ModifyButton", &LayoutLibraryDialog::onModifyButtonClicked);
-    c.copy = make(tr("&Copy"), "CopyButton", &LayoutLibraryDialog::onCopyButtonClicked);
-    c.remove = make(tr("&Delete"), "DeleteButton", &LayoutLibraryDialog::onDeleteButtonClicked);
-    c.import = make(tr("&Import"), "ImportButton", &LayoutLibraryDialog::onImportButtonClicked);
-    c.exportLayout = make(tr("&Export"), "ExportButton", &LayoutLibraryDialog::onExportButtonClicked);
-    c.setDefault = make(tr("Set De&fault"), "DefaultButton", &LayoutLibraryDialog::onDefaultButtonClicked);
-    c.extract = make(tr("Ex&tract"), "ExtractButton", &LayoutLibraryDialog::onExtractButtonClicked);
+    c.newLayout = make(tr("&New"), "NewButton", &LayoutLibraryDialog::createLayout);
+    c.modify = make(tr("&Modify"), "ModifyButton", &LayoutLibraryDialog::modifyLayout);
+    c.copy = make(tr("&Copy"), "CopyButton", &LayoutLibraryDialog::copyLayout);
+    c.remove = make(tr("&Delete"), "DeleteButton", &LayoutLibraryDialog::deleteLayout);
+    c.import = make(tr("&Import"), "ImportButton", &LayoutLibraryDialog::importLayoutFile);
+    c.exportLayout = make(tr("&Export"), "ExportButton", &LayoutLibraryDialog::exportLayoutFile);
+    c.setDefault = make(tr("Set De&fault"), "DefaultButton", &LayoutLibraryDialog::makeDefaultLayout);
+    c.extract = make(tr("Ex&tract"), "ExtractButton", &LayoutLibraryDialog::extractLayout);
 }
 
 void LayoutLibraryDialog::showEvent(QShowEvent *event)
@@ -160,18 +160,18 @@ void LayoutLibraryDialog::showEvent(QShowEvent *event)
     ConventionalDialog::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        formShow();
+        fillControls();
     }
 }
 
 // Opening fills the list and shows its first entry.
-void LayoutLibraryDialog::formShow()
+void LayoutLibraryDialog::fillControls()
 {
-    loadInLayouts();
+    fillLayoutList();
     m_list->selectRow(0);
-    if (loadALayout())
-        drawTheBox();
-    enableDisable();
+    if (loadSelectedLayout())
+        drawPreview();
+    updateButtons();
     m_list->setFocus();
     // The list and the legend now ask for the room their texts need in the fonts the window was
     // given; the window grows rather than cutting them.
@@ -179,7 +179,7 @@ void LayoutLibraryDialog::formShow()
     resize(size().expandedTo(minimumSizeHint()));
 }
 
-void LayoutLibraryDialog::loadInLayouts()
+void LayoutLibraryDialog::fillLayoutList()
 {
     const auto listed = m_context.library.list(m_context.settings.pageLayout.defaultPage);
     if (!listed)
@@ -190,7 +190,7 @@ void LayoutLibraryDialog::loadInLayouts()
         m_host.message(this, tr("Warning"), tr("No saved page layouts could be found."), qx::Buttons::Ok);
 }
 
-bool LayoutLibraryDialog::loadALayout()
+bool LayoutLibraryDialog::loadSelectedLayout()
 {
     const auto n = m_list->selectedRecord();
     if (!n)
@@ -205,7 +205,7 @@ bool LayoutLibraryDialog::loadALayout()
 }
 
 // An empty list shows no page at all rather than the layout that was just deleted.
-void LayoutLibraryDialog::drawTheBox()
+void LayoutLibraryDialog::drawPreview()
 {
     const QColor face = palette().color(QPalette::Button);
     if (m_list->count() == 0)
@@ -218,12 +218,12 @@ void LayoutLibraryDialog::drawTheBox()
 void LayoutLibraryDialog::showRecord(int recordNumber)
 {
     m_list->selectRecord(recordNumber);
-    if (loadALayout())
-        drawTheBox();
-    enableDisable();
+    if (loadSelectedLayout())
+        drawPreview();
+    updateButtons();
 }
 
-void LayoutLibraryDialog::enableDisable()
+void LayoutLibraryDialog::updateButtons()
 {
     const Controls &c = m_controls;
     const bool any = m_list->count() > 0;
@@ -244,20 +244,20 @@ std::optional<int> LayoutLibraryDialog::needSelection()
     return n;
 }
 
-void LayoutLibraryDialog::onShapeBoxClicked()
+void LayoutLibraryDialog::showChosenLayout()
 {
-    if (loadALayout())
-        drawTheBox();
-    enableDisable();
+    if (loadSelectedLayout())
+        drawPreview();
+    updateButtons();
 }
 
-void LayoutLibraryDialog::onOkButtonClicked()
+void LayoutLibraryDialog::acceptEntries()
 {
     if (!m_list->selectedRecord()) {
         m_host.message(this, tr("Error"), tr("No layout has been selected."), qx::Buttons::Ok);
         return;
     }
-    if (!loadALayout())
+    if (!loadSelectedLayout())
         return;
     m_chosen = m_layout;
     accept();
@@ -274,7 +274,7 @@ void LayoutLibraryDialog::openDesigner(DesignerMode mode)
     std::optional<int> n;
     if (mode != DesignerMode::New) {
         n = needSelection();
-        if (!n || !loadALayout())
+        if (!n || !loadSelectedLayout())
             return;
         request.layout = m_layout;
         if (mode == DesignerMode::Copy)
@@ -284,27 +284,27 @@ void LayoutLibraryDialog::openDesigner(DesignerMode mode)
     }
     if (!m_context.designer(this, request))
         return;
-    loadInLayouts();
+    fillLayoutList();
     showRecord(mode == DesignerMode::Modify ? *n : m_list->count() - 1);
 }
 
-void LayoutLibraryDialog::onNewButtonClicked()
+void LayoutLibraryDialog::createLayout()
 {
     openDesigner(DesignerMode::New);
 }
 
-void LayoutLibraryDialog::onModifyButtonClicked()
+void LayoutLibraryDialog::modifyLayout()
 {
     openDesigner(DesignerMode::Modify);
 }
 
-void LayoutLibraryDialog::onCopyButtonClicked()
+void LayoutLibraryDialog::copyLayout()
 {
     openDesigner(DesignerMode::Copy);
 }
 
 // The default page keeps its number, so the mark passes to the layout that takes it over.
-void LayoutLibraryDialog::onDeleteButtonClicked()
+void LayoutLibraryDialog::deleteLayout()
 {
     const auto n = needSelection();
     if (!n)
@@ -314,14 +314,14 @@ void LayoutLibraryDialog::onDeleteButtonClicked()
         return;
     if (!reportLibraryDelete(m_host, this, m_context.library.remove(*n), layoutTexts()))
         return;
-    loadInLayouts();
+    fillLayoutList();
     m_list->selectRow(std::min(row, m_list->count() - 1));
-    if (m_list->count() == 0 || loadALayout())
-        drawTheBox();
-    enableDisable();
+    if (m_list->count() == 0 || loadSelectedLayout())
+        drawPreview();
+    updateButtons();
 }
 
-void LayoutLibraryDialog::onImportButtonClicked()
+void LayoutLibraryDialog::importLayoutFile()
 {
     Settings::Misc &misc = m_context.settings.misc;
     FileRequest request = layoutFileRequest(tr("Import Page Layouts"), misc.lastImportLayoutFile);
@@ -334,12 +334,12 @@ void LayoutLibraryDialog::onImportButtonClicked()
         reportLibraryImport(m_host, this, importLayout(*path, m_context.library), *path, layoutTexts());
     if (!imported)
         return;
-    loadInLayouts();
+    fillLayoutList();
     showRecord(*imported);
 }
 
 // The record is read again before it is written, so the file holds what the library holds now.
-void LayoutLibraryDialog::onExportButtonClicked()
+void LayoutLibraryDialog::exportLayoutFile()
 {
     if (!needSelection())
         return;
@@ -350,30 +350,30 @@ void LayoutLibraryDialog::onExportButtonClicked()
     if (!path)
         return;
     misc.lastExportLayoutFile = *path;
-    if (!loadALayout())
+    if (!loadSelectedLayout())
         return;
-    (void)reportLibraryExport(m_host, this, exportLayout(*path, m_layout), layoutTexts());
+    (void)reportLibraryExport(m_host, this, exportLayout(*path, m_layout, true), layoutTexts());
 }
 
 // The mark moves to the chosen entry, which stays chosen: found again by its record number, since
 // two layouts may read alike.
-void LayoutLibraryDialog::onDefaultButtonClicked()
+void LayoutLibraryDialog::makeDefaultLayout()
 {
     const auto n = needSelection();
     if (!n)
         return;
     m_context.settings.pageLayout.defaultPage = *n;
-    loadInLayouts();
+    fillLayoutList();
     showRecord(*n);
 }
 
-void LayoutLibraryDialog::onExtractButtonClicked()
+void LayoutLibraryDialog::extractLayout()
 {
     ExtractLayoutDialog extract(look(), m_host, m_context.collectionPath, m_context.library, this);
     m_host.runModal(extract);
     if (!extract.extractedRecord())
         return;
-    loadInLayouts();
+    fillLayoutList();
     showRecord(*extract.extractedRecord());
 }
 

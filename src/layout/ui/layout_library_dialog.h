@@ -66,16 +66,16 @@ public:
     const Controls &controls() const { return m_controls; }
 
     // Handlers.
-    void onShapeBoxClicked();
-    void onOkButtonClicked();
-    void onNewButtonClicked();
-    void onModifyButtonClicked();
-    void onCopyButtonClicked();
-    void onDeleteButtonClicked();
-    void onImportButtonClicked();
-    void onExportButtonClicked();
-    void onDefaultButtonClicked();
-    void onExtractButtonClicked();
+    void showChosenLayout();
+    void acceptEntries();
+    void createLayout();
+    void modifyLayout();
+    void copyLayout();
+    void deleteLayout();
+    void importLayoutFile();
+    void exportLayoutFile();
+    void makeDefaultLayout();
+    void extractLayout();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -83,12 +83,12 @@ protected:
 private:
     QWidget *buildPicture();
     void buildButtons();
-    void formShow();
-    void loadInLayouts();
-    bool loadALayout();
-    void drawTheBox();
+    void fillControls();
+    void fillLayoutList();
+    bool loadSelectedLayout();
+    void drawPreview();
     void showRecord(int recordNumber);
-    void enableDisable();
+    void updateButtons();
     // The selected record, or the "No page layout selected." error.
     std::optional<int> needSelection();
     void openDesigner(DesignerMode mode);

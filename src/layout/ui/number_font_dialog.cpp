@@ -22,21 +22,21 @@ NumberFontDialog::NumberFontDialog(const DialogLook &look, UiHost &host, const L
     choices->addWidget(m_horizontal);
     choices->addWidget(m_vertical);
     m_changeFont = new QPushButton(tr("Change &Font"), this);
-    connect(m_changeFont, &QPushButton::clicked, this, &NumberFontDialog::onChangeFontClicked);
+    connect(m_changeFont, &QPushButton::clicked, this, &NumberFontDialog::chooseNumberFont);
 
-    auto *buttons = okCancelButtons(this, [this] { onOkButtonClicked(); });
+    auto *buttons = okCancelButtons(this, [this] { acceptEntries(); });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(orientation);
     layout->addWidget(m_changeFont);
     layout->addWidget(buttons);
 }
 
-void NumberFontDialog::onChangeFontClicked()
+void NumberFontDialog::chooseNumberFont()
 {
     chooseObjectFont(m_host, this, m_object, ObjectFont::Numbers);
 }
 
-void NumberFontDialog::onOkButtonClicked()
+void NumberFontDialog::acceptEntries()
 {
     m_object.NumbersHorizontal = m_horizontal->isChecked() ? 1 : 0;
     accept();

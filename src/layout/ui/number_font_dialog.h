@@ -24,8 +24,8 @@ public:
     QRadioButton *vertical() const { return m_vertical; }
     QPushButton *changeFontButton() const { return m_changeFont; }
 
-    void onChangeFontClicked();
-    void onOkButtonClicked();
+    void chooseNumberFont();
+    void acceptEntries();
 
 private:
     UiHost &m_host;

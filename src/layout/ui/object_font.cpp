@@ -33,7 +33,7 @@ bool chooseObjectFont(UiHost &host, QWidget *parent, LayoutObject &object, Objec
     const auto chosen = host.chooseFont(parent, initial);
     if (!chosen)
         return false;
-    name.set(cp1252::fromUnicode(withoutUnstorable(chosen->font.family())).value_or(std::string()));
+    name.set(storableBytes(chosen->font.family()));
     if (chosen->font.pointSize() > 0)
         size = static_cast<int16_t>(std::min<int>(chosen->font.pointSize(), std::numeric_limits<int16_t>::max()));
     color = toColorValue(chosen->color);

@@ -57,23 +57,23 @@ ObjectPropertiesDialog::ObjectPropertiesDialog(const DialogLook &look, UiHost &h
         m_split = new QCheckBox(tr("&Split Columns"), this);
         m_split->setChecked(object.Split != 0);
         // Only the user's click evens the columns, not the box showing the stored value.
-        connect(m_split, &QCheckBox::clicked, this, &ObjectPropertiesDialog::onSplitColumnsClicked);
+        connect(m_split, &QCheckBox::clicked, this, &ObjectPropertiesDialog::setSplitColumns);
         layout->addWidget(m_split);
     }
-    auto *buttons = okCancelButtons(this, [this] { onOkButtonClicked(); });
+    auto *buttons = okCancelButtons(this, [this] { acceptEntries(); });
     layout->addStretch(1);
     layout->addWidget(buttons);
 }
 
 // Split columns put the across clues in the left half and the down clues in the right: the
 // count is made even.
-void ObjectPropertiesDialog::onSplitColumnsClicked()
+void ObjectPropertiesDialog::setSplitColumns()
 {
     if (m_split->isChecked())
         m_columns->setText(splitColumnsText(m_columns->text()));
 }
 
-void ObjectPropertiesDialog::onOkButtonClicked()
+void ObjectPropertiesDialog::acceptEntries()
 {
     if (m_columns) {
         const auto columns = positiveWholeNumber(m_columns->text(), std::numeric_limits<int16_t>::max());

@@ -28,8 +28,8 @@ public:
     QLineEdit *columnsBox() const { return m_columns; } // null for kinds without columns
     QCheckBox *splitColumns() const { return m_split; } // null but for combined clues
 
-    void onSplitColumnsClicked();
-    void onOkButtonClicked();
+    void setSplitColumns();
+    void acceptEntries();
 
 private:
     UiHost &m_host;

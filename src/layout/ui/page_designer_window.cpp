@@ -290,7 +290,7 @@ PageDesignerWindow::PageDesignerWindow(const PageDesignerContext &context, const
               designerZoom(context.settings)),
       m_menuRunner(runObjectMenu)
 {
-    setObjectName(QStringLiteral("DoPages"));
+    setObjectName(QStringLiteral("PageDesignerWindow"));
     setWindowTitle(tr("Page Creator"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setSizeGripEnabled(true);
@@ -310,7 +310,7 @@ PageDesignerWindow::PageDesignerWindow(const PageDesignerContext &context, const
     top->addWidget(buildSidePanel());
     top->addWidget(m_area, 1);
     buildMenus(top);
-    formShow();
+    fillControls();
 }
 
 PageDesignerWindow::~PageDesignerWindow() = default;
@@ -349,7 +349,7 @@ QWidget *PageDesignerWindow::buildSidePanel()
     }
     m_inches = new QCheckBox(tr("Inches"), m_customBox);
     m_inches->setObjectName(QStringLiteral("Inches"));
-    connect(m_inches, &QCheckBox::toggled, this, &PageDesignerWindow::inchesClick);
+    connect(m_inches, &QCheckBox::toggled, this, &PageDesignerWindow::onUnitsChanged);
     custom->addWidget(new QLabel(tr("Width"), m_customBox), 0, 0);
     custom->addWidget(m_width, 0, 1);
     custom->addWidget(new QLabel(tr("Height"), m_customBox), 1, 0);
@@ -377,11 +377,11 @@ QWidget *PageDesignerWindow::buildSidePanel()
     orientationRow->addWidget(m_landscape);
     connect(m_portrait, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            orientationClick(true);
+            setOrientation(true);
     });
     connect(m_landscape, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            orientationClick(false);
+            setOrientation(false);
     });
     column->addWidget(orientation);
 
@@ -401,7 +401,7 @@ QWidget *PageDesignerWindow::buildSidePanel()
             look.setColor(QPalette::Disabled, QPalette::ButtonText, Qt::white);
             look.setColor(QPalette::Disabled, QPalette::Button, DisabledPanelGrey);
             panel->setPalette(look);
-            connect(panel, &QPushButton::clicked, this, [this, kind] { toolPanelClick(kind); });
+            connect(panel, &QPushButton::clicked, this, [this, kind] { armTool(kind); });
             m_tools[static_cast<size_t>(kind) - 1] = panel;
             grid->addWidget(panel, i / 2, i % 2);
             ++i;
@@ -418,7 +418,7 @@ QWidget *PageDesignerWindow::buildSidePanel()
     m_cancelButton->setObjectName(QStringLiteral("CancelButton"));
     for (QPushButton *b : {m_saveButton, m_cancelButton})
         b->setAutoDefault(false);
-    connect(m_saveButton, &QPushButton::clicked, this, &PageDesignerWindow::saveClick);
+    connect(m_saveButton, &QPushButton::clicked, this, &PageDesignerWindow::saveLayout);
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     auto *closeRow = new QHBoxLayout;
     closeRow->addWidget(m_saveButton);
@@ -434,7 +434,7 @@ void PageDesignerWindow::buildMenus(QLayout *top)
     m_actions.save = file->addAction(tr("&Save"));
     m_actions.save->setObjectName(QStringLiteral("MenuSave"));
     m_actions.save->setShortcut(QKeySequence(tr("Ctrl+S")));
-    connect(m_actions.save, &QAction::triggered, this, &PageDesignerWindow::saveClick);
+    connect(m_actions.save, &QAction::triggered, this, &PageDesignerWindow::saveLayout);
     // Ctrl+X is also Cut: a text box with the focus claims it first (Qt's line edits take their
     // editing keys before the window's shortcuts), so it leaves the window only from elsewhere.
     m_actions.exit = file->addAction(tr("E&xit"));
@@ -445,8 +445,8 @@ void PageDesignerWindow::buildMenus(QLayout *top)
     QMenu *objects = bar->addMenu(tr("&Objects"));
     for (int k = 1; k <= PageLayout::MaxObjects; ++k) {
         QAction *a = objects->addAction(QString());
-        a->setObjectName(QStringLiteral("Obj%1").arg(k));
-        connect(a, &QAction::triggered, this, [this, k] { objectsMenuClick(k); });
+        a->setObjectName(QStringLiteral("ObjectEntry%1").arg(k));
+        connect(a, &QAction::triggered, this, [this, k] { openObjectMenuFor(k); });
         m_actions.objects[static_cast<size_t>(k - 1)] = a;
     }
 
@@ -461,7 +461,7 @@ void PageDesignerWindow::buildMenus(QLayout *top)
         a->setShortcut(QKeySequence(keys[z - 1]));
         a->setCheckable(true);
         group->addAction(a);
-        connect(a, &QAction::triggered, this, [this, z] { zoomClick(z); });
+        connect(a, &QAction::triggered, this, [this, z] { setZoom(z); });
         m_actions.zoom[static_cast<size_t>(z - 1)] = a;
     }
 
@@ -476,7 +476,7 @@ void PageDesignerWindow::buildMenus(QLayout *top)
 
 // Fills the controls from the working layout without running their handlers: opening shows no
 // warning and rescales nothing beyond the zoom.
-void PageDesignerWindow::formShow()
+void PageDesignerWindow::fillControls()
 {
     m_actions.zoom[static_cast<size_t>(m_model.zoom() - 1)]->setChecked(true);
     loadBitmaps();
@@ -748,7 +748,7 @@ bool PageDesignerWindow::pageHeightExit()
     return checkExtent(m_height, false);
 }
 
-void PageDesignerWindow::inchesClick()
+void PageDesignerWindow::onUnitsChanged()
 {
     const bool toInches = m_inches->isChecked();
     if (inInches(m_model.layout()) == toInches)
@@ -758,7 +758,7 @@ void PageDesignerWindow::inchesClick()
     redrawLayout();
 }
 
-void PageDesignerWindow::orientationClick(bool portrait)
+void PageDesignerWindow::setOrientation(bool portrait)
 {
     if (chooseOrientation(m_model.layout(), portrait)) {
         if (!m_customBox->isHidden())
@@ -767,7 +767,7 @@ void PageDesignerWindow::orientationClick(bool portrait)
     }
 }
 
-void PageDesignerWindow::zoomClick(int zoom)
+void PageDesignerWindow::setZoom(int zoom)
 {
     m_actions.zoom[static_cast<size_t>(zoom - 1)]->setChecked(true);
     if (!m_model.setZoom(zoom))
@@ -776,7 +776,7 @@ void PageDesignerWindow::zoomClick(int zoom)
     redrawLayout();
 }
 
-void PageDesignerWindow::toolPanelClick(ObjectKind kind)
+void PageDesignerWindow::armTool(ObjectKind kind)
 {
     m_model.clickTool(kind);
     setButtons();
@@ -836,7 +836,7 @@ void PageDesignerWindow::pageMouseUp(Qt::MouseButton button, QPoint pos)
     redrawLayout();
 }
 
-void PageDesignerWindow::objectsMenuClick(int slot)
+void PageDesignerWindow::openObjectMenuFor(int slot)
 {
     if (slot >= 1 && slot <= m_model.layout().objectsInUse())
         openObjectMenu(slot, mapToGlobal(QPoint(120, 30)));
@@ -879,7 +879,7 @@ void PageDesignerWindow::openObjectMenu(int target, QPoint globalPos)
     redrawLayout();
 }
 
-void PageDesignerWindow::saveClick()
+void PageDesignerWindow::saveLayout()
 {
     const bool custom = m_paper->currentText() == QLatin1String(CustomPaperName.data());
     if (custom && (!pageHeightExit() || !pageWidthExit()))
@@ -904,7 +904,7 @@ void PageDesignerWindow::saveClick()
         written = appended.error();
     }
     if (!written) {
-        if (written.error().kind == FileError::Kind::CannotOpen)
+        if (written.error().notOpened())
             m_context.host.message(this, tr("Disk Error"), tr("Unable to add page layout."), Buttons::Ok);
         else
             m_context.host.fileError(this, written.error());

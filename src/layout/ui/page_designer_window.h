@@ -85,15 +85,15 @@ public:
     void pageSizeChange();
     bool pageWidthExit();
     bool pageHeightExit();
-    void inchesClick();
-    void orientationClick(bool portrait);
-    void zoomClick(int zoom);
-    void toolPanelClick(ObjectKind kind);
+    void onUnitsChanged();
+    void setOrientation(bool portrait);
+    void setZoom(int zoom);
+    void armTool(ObjectKind kind);
     void pageMouseDown(Qt::MouseButton button, QPoint pos);
     void pageMouseMove(Qt::MouseButtons buttons, QPoint pos);
     void pageMouseUp(Qt::MouseButton button, QPoint pos);
-    void objectsMenuClick(int slot);
-    void saveClick();
+    void openObjectMenuFor(int slot);
+    void saveLayout();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -103,7 +103,7 @@ protected:
 private:
     QWidget *buildSidePanel();
     void buildMenus(QLayout *top);
-    void formShow();
+    void fillControls();
     void loadBitmaps();
     void redrawLayout();
     void drawObjects();

@@ -34,14 +34,14 @@ SizePositionDialog::SizePositionDialog(const DialogLook &look, UiHost &host, con
     }
     auto *unit = new QLabel(inches ? tr("Values In Inches") : tr("Values In Centimeters"), this);
 
-    auto *buttons = okCancelButtons(this, [this] { onOkButtonClicked(); });
+    auto *buttons = okCancelButtons(this, [this] { acceptEntries(); });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(unit);
     layout->addLayout(form);
     layout->addWidget(buttons);
 }
 
-void SizePositionDialog::onOkButtonClicked()
+void SizePositionDialog::acceptEntries()
 {
     SizePositionEntry entry;
     for (size_t i = 0; i < 4; ++i)

@@ -27,7 +27,7 @@ public:
     const LayoutObject &object() const { return m_object; }
     QLineEdit *box(SizeBox which) const { return m_boxes[static_cast<size_t>(which)]; }
 
-    void onOkButtonClicked();
+    void acceptEntries();
 
 private:
     UiHost &m_host;

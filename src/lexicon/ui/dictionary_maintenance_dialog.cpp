@@ -35,7 +35,7 @@ DictionaryMaintenanceDialog::DictionaryMaintenanceDialog(const DialogLook &look,
                                                          QWidget *parent)
     : ConventionalDialog(withOwnFonts(look), QSize(360, 330), parent), m_host(host)
 {
-    setObjectName(QStringLiteral("MyEditBox"));
+    setObjectName(QStringLiteral("DictionaryMaintenanceDialog"));
     setWindowTitle(tr("Dictionary Maintenance"));
     const SpellLanguage &l = spellLanguage(language);
     const QString name = tr(l.name);
@@ -49,9 +49,9 @@ DictionaryMaintenanceDialog::DictionaryMaintenanceDialog(const DialogLook &look,
     m_heading->setAlignment(Qt::AlignCenter);
     m_heading->setWordWrap(true);
     m_list = new QListWidget(this);
-    m_list->setObjectName(QStringLiteral("TheList"));
+    m_list->setObjectName(QStringLiteral("WordList"));
     m_addInfo = new QLineEdit(this);
-    m_addInfo->setObjectName(QStringLiteral("AddInfo"));
+    m_addInfo->setObjectName(QStringLiteral("WordEntry"));
     m_addInfo->setMaxLength(MaxListWord);
     keepStorable(m_addInfo, host);
 
@@ -65,10 +65,10 @@ DictionaryMaintenanceDialog::DictionaryMaintenanceDialog(const DialogLook &look,
     QPushButton *remove = button(tr("&Delete"), "DeleteButton");
     QPushButton *ok = button(tr("&Ok"), "OkButton");
     QPushButton *cancel = button(tr("&Cancel"), "CancelButton");
-    connect(add, &QPushButton::clicked, this, &DictionaryMaintenanceDialog::onAddClicked);
-    connect(m_addInfo, &QLineEdit::returnPressed, this, &DictionaryMaintenanceDialog::onAddClicked);
-    connect(remove, &QPushButton::clicked, this, &DictionaryMaintenanceDialog::onDeleteClicked);
-    connect(ok, &QPushButton::clicked, this, &DictionaryMaintenanceDialog::onOkClicked);
+    connect(add, &QPushButton::clicked, this, &DictionaryMaintenanceDialog::addWord);
+    connect(m_addInfo, &QLineEdit::returnPressed, this, &DictionaryMaintenanceDialog::addWord);
+    connect(remove, &QPushButton::clicked, this, &DictionaryMaintenanceDialog::deleteWord);
+    connect(ok, &QPushButton::clicked, this, &DictionaryMaintenanceDialog::acceptEntries);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *buttons = new QVBoxLayout;
@@ -88,11 +88,11 @@ void DictionaryMaintenanceDialog::showEvent(QShowEvent *event)
     ConventionalDialog::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        formShow();
+        fillControls();
     }
 }
 
-void DictionaryMaintenanceDialog::formShow()
+void DictionaryMaintenanceDialog::fillControls()
 {
     m_list->clear();
     const auto words = readUserWordList(m_path);
@@ -105,7 +105,7 @@ void DictionaryMaintenanceDialog::formShow()
     m_addInfo->setFocus();
 }
 
-void DictionaryMaintenanceDialog::onAddClicked()
+void DictionaryMaintenanceDialog::addWord()
 {
     const QString word = m_addInfo->text().trimmed();
     if (!word.isEmpty())
@@ -114,7 +114,7 @@ void DictionaryMaintenanceDialog::onAddClicked()
     m_addInfo->setFocus();
 }
 
-void DictionaryMaintenanceDialog::onDeleteClicked()
+void DictionaryMaintenanceDialog::deleteWord()
 {
     const int row = m_list->currentRow();
     if (row < 0 || !m_list->currentItem()->isSelected())
@@ -124,7 +124,7 @@ void DictionaryMaintenanceDialog::onDeleteClicked()
         m_list->setCurrentRow(std::min(row, m_list->count() - 1));
 }
 
-void DictionaryMaintenanceDialog::onOkClicked()
+void DictionaryMaintenanceDialog::acceptEntries()
 {
     QStringList words;
     for (int i = 0; i < m_list->count(); ++i)

@@ -29,15 +29,15 @@ public:
     QListWidget *theList() const { return m_list; }
     QLineEdit *addInfo() const { return m_addInfo; }
 
-    void onAddClicked();
-    void onDeleteClicked();
-    void onOkClicked();
+    void addWord();
+    void deleteWord();
+    void acceptEntries();
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void formShow();
+    void fillControls();
 
     UiHost &m_host;
     QString m_path;

@@ -1,7 +1,9 @@
 #include "lexicon/ui/lexicon_windows.h"
 
 #include "common/ui/ui_host.h"
+#include "lexicon/clue_suggestions.h"
 #include "lexicon/spell_engine.h"
+#include "lexicon/ui/clue_suggestions_dialog.h"
 #include "lexicon/ui/language_choice_dialog.h"
 #include "lexicon/ui/spelling_suggestions_dialog.h"
 #include "lexicon/ui/thesaurus_lookup_dialog.h"
@@ -106,9 +108,14 @@ std::optional<QString> runThesaurus(QWidget *parent, UiHost &host, const Lexicon
     Settings::Misc &misc = context.settings.misc;
     int thesaurus = misc.thesaurus;
     if (thesaurus == ChooseThesaurusAtUseTime) {
-        LanguageChoiceDialog choose(
-            context.look, tr("Thesaurus"), captionsOf(2, [](int c) { return thesaurusFiles(c).caption; }),
-            {context.available.thesaurus(1), context.available.thesaurus(2)}, misc.userThesaurus, parent);
+        QStringList captions;
+        std::vector<bool> available;
+        for (int code : ThesaurusCodes) {
+            captions << tr(thesaurusFiles(code).caption);
+            available.push_back(context.available.thesaurus(code));
+        }
+        LanguageChoiceDialog choose(context.look, tr("Thesaurus"), captions, available, misc.userThesaurus, parent,
+                                    {ThesaurusCodes.begin(), ThesaurusCodes.end()}, noDutchThesaurusNote());
         if (host.runModal(choose) != QDialog::Accepted)
             return std::nullopt;
         thesaurus = choose.chosen();
@@ -117,6 +124,62 @@ std::optional<QString> runThesaurus(QWidget *parent, UiHost &host, const Lexicon
     if (host.runModal(lookup) != QDialog::Accepted)
         return std::nullopt;
     return lookup.accepted();
+}
+
+QString noDutchThesaurusNote()
+{
+    return tr("There is no Dutch thesaurus: Dutch words can be spell checked but not looked up.");
+}
+
+QString clueSuggestionsUnavailable(const LexiconAvailability &available)
+{
+    if (available.wordNet || available.anyThesaurus())
+        return {};
+    return tr("Suggested clues need WordNet (the Debian package wordnet-base) or a thesaurus, and neither is "
+              "installed.");
+}
+
+bool runClueSuggestions(QWidget *parent, UiHost &host, const LexiconContext &context, const QStringList &words,
+                        QStringList &clues)
+{
+    const Settings::Misc &misc = context.settings.misc;
+    const int code = clueThesaurus(misc.dictionary, misc.thesaurus, misc.userThesaurus);
+    if (code == 0) {
+        host.message(parent, tr("Suggest Clues"),
+                     tr("There is no Dutch thesaurus, so no clues can be suggested for Dutch words.  Choose "
+                        "another thesaurus under Options, Thesaurus Type."),
+                     Buttons::Ok);
+        return false;
+    }
+    const bool english = code == 1 || code == 2;
+    const QString language = english ? tr("English") : tr(thesaurusFiles(code).name);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto suggester = ClueSuggester::open(context.programDir, code);
+    std::vector<ClueSuggestionsDialog::Row> rows;
+    if (suggester)
+        for (qsizetype i = 0; i < words.size(); ++i)
+            rows.push_back({words[i], clues.value(i), (*suggester)->suggest(words[i])});
+    QApplication::restoreOverrideCursor();
+    if (!suggester) {
+        host.message(parent, tr("Suggest Clues"),
+                     english ? tr("No clues can be suggested: neither WordNet (the Debian package wordnet-base) nor "
+                                  "the English thesaurus is installed.")
+                             : tr("No clues can be suggested: the %1 thesaurus is not installed.").arg(language),
+                     Buttons::Ok);
+        return false;
+    }
+    ClueSuggestionsDialog dialog(context.look, host, language, std::move(rows), parent);
+    if (host.runModal(dialog) != QDialog::Accepted)
+        return false;
+    const QStringList accepted = dialog.clues();
+    bool changed = false;
+    for (qsizetype i = 0; i < accepted.size() && i < clues.size(); ++i) {
+        if (!accepted[i].isEmpty() && accepted[i] != clues[i]) {
+            clues[i] = accepted[i];
+            changed = true;
+        }
+    }
+    return changed;
 }
 
 void runDictionaryMaintenance(QWidget *parent, UiHost &host, const LexiconContext &context, UserList list)

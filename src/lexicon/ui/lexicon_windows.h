@@ -34,6 +34,18 @@ void runSpellCheck(QWidget *parent, UiHost &host, const LexiconContext &context,
 // to choose; the synonym the user accepted, if any.
 std::optional<QString> runThesaurus(QWidget *parent, UiHost &host, const LexiconContext &context, const QString &word);
 
+// Suggests clues for the words, in the language clueThesaurus gives for the settings, and shows them
+// in the "Suggest Clues" window; on Accept each clue the user left there replaces clues[i]. False
+// when nothing changed: cancelled, Dutch, or no data to suggest from (each told to the user).
+bool runClueSuggestions(QWidget *parent, UiHost &host, const LexiconContext &context, const QStringList &words,
+                        QStringList &clues);
+
+// Why the "Suggest Clues" command is disabled, for its tool tip; empty when it is not.
+QString clueSuggestionsUnavailable(const LexiconAvailability &available);
+
+// Said wherever a thesaurus is chosen: the spelling languages include Dutch, the thesauri do not.
+QString noDutchThesaurusNote();
+
 // The maintenance window for a list of the "Dictionary" setting's language (American when the
 // language is chosen at check time).
 void runDictionaryMaintenance(QWidget *parent, UiHost &host, const LexiconContext &context, UserList list);

@@ -49,7 +49,7 @@ SpellingSuggestionsDialog::SpellingSuggestionsDialog(const DialogLook &look, UiH
         buttons->addWidget(button);
         if (choice == SpellChoice::Replace) {
             button->setDefault(true);
-            connect(button, &QPushButton::clicked, this, &SpellingSuggestionsDialog::onReplaceClicked);
+            connect(button, &QPushButton::clicked, this, &SpellingSuggestionsDialog::replaceWord);
         } else {
             connect(button, &QPushButton::clicked, this, [this, c = choice] { finish(c); });
         }
@@ -65,7 +65,7 @@ SpellingSuggestionsDialog::SpellingSuggestionsDialog(const DialogLook &look, UiH
     layout->setRowStretch(3, 1);
 }
 
-void SpellingSuggestionsDialog::onReplaceClicked()
+void SpellingSuggestionsDialog::replaceWord()
 {
     const QListWidgetItem *selected = m_list->currentItem();
     if (!selected || !selected->isSelected()) {

@@ -24,7 +24,7 @@ public:
     QListWidget *suggestionList() const { return m_list; }
     QLabel *notice() const { return m_notice; }
 
-    void onReplaceClicked();
+    void replaceWord();
     void reject() override;
 
 private:

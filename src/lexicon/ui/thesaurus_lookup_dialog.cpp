@@ -49,11 +49,11 @@ ThesaurusLookupDialog::ThesaurusLookupDialog(const DialogLook &look, UiHost &hos
     m_accept = button(tr("&Accept"), "AcceptButton");
     QPushButton *abort = button(tr("A&bort"), "AbortButton");
 
-    connect(lookUpButton, &QPushButton::clicked, this, &ThesaurusLookupDialog::onLookUpClicked);
-    connect(suggest, &QPushButton::clicked, this, &ThesaurusLookupDialog::onSuggestClicked);
-    connect(m_accept, &QPushButton::clicked, this, &ThesaurusLookupDialog::onAcceptClicked);
+    connect(lookUpButton, &QPushButton::clicked, this, &ThesaurusLookupDialog::lookUpTypedWord);
+    connect(suggest, &QPushButton::clicked, this, &ThesaurusLookupDialog::suggestWords);
+    connect(m_accept, &QPushButton::clicked, this, &ThesaurusLookupDialog::useChosenWord);
     connect(abort, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_synonyms, &QListWidget::itemDoubleClicked, this, &ThesaurusLookupDialog::onSynonymDoubleClicked);
+    connect(m_synonyms, &QListWidget::itemDoubleClicked, this, &ThesaurusLookupDialog::acceptSynonym);
     for (QListWidget *from : {m_categories, m_antonyms}) {
         QListWidget *other = from == m_categories ? m_antonyms : m_categories;
         connect(from, &QListWidget::itemClicked, this, [this, other](QListWidgetItem *item) {
@@ -143,12 +143,12 @@ void ThesaurusLookupDialog::loadSynonyms(const QString &entry)
         m_synonyms->setCurrentRow(0);
 }
 
-void ThesaurusLookupDialog::onLookUpClicked()
+void ThesaurusLookupDialog::lookUpTypedWord()
 {
     lookUp(m_word->text());
 }
 
-void ThesaurusLookupDialog::onSynonymDoubleClicked(QListWidgetItem *item)
+void ThesaurusLookupDialog::acceptSynonym(QListWidgetItem *item)
 {
     if (!item)
         return;
@@ -156,7 +156,7 @@ void ThesaurusLookupDialog::onSynonymDoubleClicked(QListWidgetItem *item)
     lookUp(item->text());
 }
 
-void ThesaurusLookupDialog::onSuggestClicked()
+void ThesaurusLookupDialog::suggestWords()
 {
     const QString word = m_word->text().trimmed();
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -173,7 +173,7 @@ void ThesaurusLookupDialog::onSuggestClicked()
     lookUp(dialog.chosen());
 }
 
-void ThesaurusLookupDialog::onAcceptClicked()
+void ThesaurusLookupDialog::useChosenWord()
 {
     const QListWidgetItem *item = m_synonyms->currentItem();
     if (!item || !item->isSelected()) {

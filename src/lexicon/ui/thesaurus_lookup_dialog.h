@@ -35,10 +35,10 @@ public:
     QListWidget *synonymList() const { return m_synonyms; }
     QPushButton *acceptButton() const { return m_accept; }
 
-    void onLookUpClicked();
-    void onSuggestClicked();
-    void onAcceptClicked();
-    void onSynonymDoubleClicked(QListWidgetItem *item);
+    void lookUpTypedWord();
+    void suggestWords();
+    void useChosenWord();
+    void acceptSynonym(QListWidgetItem *item);
 
 protected:
     void showEvent(QShowEvent *event) override;

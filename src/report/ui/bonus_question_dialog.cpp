@@ -23,7 +23,7 @@ BonusQuestionDialog::BonusQuestionDialog(const DialogLook &look, UiHost &host, c
     auto *ok = new QPushButton(tr("&Ok"), this);
     auto *cancel = new QPushButton(tr("&Cancel"), this);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &BonusQuestionDialog::onOkButtonClicked);
+    connect(ok, &QPushButton::clicked, this, &BonusQuestionDialog::acceptEntries);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto *row = new QHBoxLayout;
     row->addStretch();
@@ -40,7 +40,7 @@ QString BonusQuestionDialog::question() const
 }
 
 // The box refuses what a puzzle cannot store as it is typed, so the text is always storable here.
-void BonusQuestionDialog::onOkButtonClicked()
+void BonusQuestionDialog::acceptEntries()
 {
     accept();
 }

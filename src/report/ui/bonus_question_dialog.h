@@ -21,7 +21,7 @@ public:
     QString question() const;
     QLineEdit *bonusText() const { return m_text; }
 
-    void onOkButtonClicked();
+    void acceptEntries();
 
 private:
     UiHost &m_host;

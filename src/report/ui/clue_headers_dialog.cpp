@@ -29,7 +29,7 @@ ClueHeadersDialog::ClueHeadersDialog(const DialogLook &look, UiHost &host, Mode 
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(tr("&Ok"), QDialogButtonBox::AcceptRole);
     buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &ClueHeadersDialog::onOkButtonClicked);
+    connect(buttons, &QDialogButtonBox::accepted, this, &ClueHeadersDialog::acceptEntries);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -47,7 +47,7 @@ QString ClueHeadersDialog::down() const
 }
 
 // The boxes refuse what a heading cannot hold as it is typed, so the texts are always printable here.
-void ClueHeadersDialog::onOkButtonClicked()
+void ClueHeadersDialog::acceptEntries()
 {
     accept();
 }

@@ -26,7 +26,7 @@ public:
     QLineEdit *acrossEdit() const { return m_across; }
     QLineEdit *downEdit() const { return m_down; }
 
-    void onOkButtonClicked();
+    void acceptEntries();
 
 private:
     UiHost &m_host;

@@ -18,7 +18,7 @@ CopiesDialog::CopiesDialog(const DialogLook &look, UiHost &host, QWidget *parent
     auto *ok = new QPushButton(tr("&Ok"), this);
     auto *cancel = new QPushButton(tr("&Cancel"), this);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &CopiesDialog::onOkButtonClicked);
+    connect(ok, &QPushButton::clicked, this, &CopiesDialog::acceptEntries);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto *form = new QFormLayout;
     form->addRow(tr("Copies To Print"), m_edit);
@@ -31,7 +31,7 @@ CopiesDialog::CopiesDialog(const DialogLook &look, UiHost &host, QWidget *parent
     layout->addLayout(row);
 }
 
-void CopiesDialog::onOkButtonClicked()
+void CopiesDialog::acceptEntries()
 {
     bool ok = false;
     const int n = m_edit->text().trimmed().toInt(&ok);

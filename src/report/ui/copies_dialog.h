@@ -19,7 +19,7 @@ public:
     int copies() const { return m_copies; }
     QLineEdit *copiesEdit() const { return m_edit; }
 
-    void onOkButtonClicked();
+    void acceptEntries();
 
 private:
     UiHost &m_host;

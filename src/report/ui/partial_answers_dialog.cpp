@@ -22,14 +22,14 @@ PartialAnswersDialog::PartialAnswersDialog(const DialogLook &look, const QString
     }
     auto *ok = new QPushButton(tr("&Ok"), this);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &PartialAnswersDialog::onOkButtonClicked);
+    connect(ok, &QPushButton::clicked, this, &PartialAnswersDialog::acceptEntries);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(m_list, 1);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
 }
 
-void PartialAnswersDialog::onOkButtonClicked()
+void PartialAnswersDialog::acceptEntries()
 {
     for (int i = 0; i < m_list->count(); ++i)
         m_filledIn[static_cast<size_t>(i)] = m_list->item(i)->isSelected() ? 1 : 0;

@@ -21,7 +21,7 @@ public:
 
     QListWidget *theList() const { return m_list; }
 
-    void onOkButtonClicked();
+    void acceptEntries();
 
 private:
     std::array<uint8_t, MaxWords> &m_filledIn;

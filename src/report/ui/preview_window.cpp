@@ -125,38 +125,38 @@ void PreviewWindow::buildFileMenu(QMenu *file)
 {
     Actions &a = m_actions;
     a.printPage = file->addAction(tr("&Print Page"));
-    connect(a.printPage, &QAction::triggered, this, &PreviewWindow::onMenuPrintPageClicked);
+    connect(a.printPage, &QAction::triggered, this, &PreviewWindow::printPage);
     a.printCopies = file->addAction(tr("Print &Multiple Copies"));
-    connect(a.printCopies, &QAction::triggered, this, &PreviewWindow::onMultipleCopiesClicked);
+    connect(a.printCopies, &QAction::triggered, this, &PreviewWindow::printCopies);
     file->addSeparator();
     // The metafiles are offered once the window has the page's rendering (setFits).
     QMenu *meta = file->addMenu(tr("Export As &Metafile"));
     a.exportWmf = meta->addAction(tr("&Windows MetaFile (WMF)"));
-    connect(a.exportWmf, &QAction::triggered, this, [this] { onExportMetafileClicked(MetafileKind::Wmf); });
+    connect(a.exportWmf, &QAction::triggered, this, [this] { exportMetafile(MetafileKind::Wmf); });
     a.exportEmf = meta->addAction(tr("&Enhanced MetaFile (EMF)"));
-    connect(a.exportEmf, &QAction::triggered, this, [this] { onExportMetafileClicked(MetafileKind::Emf); });
+    connect(a.exportEmf, &QAction::triggered, this, [this] { exportMetafile(MetafileKind::Emf); });
     QMenu *picture = file->addMenu(tr("Export As &Picture"));
     a.exportBmp = picture->addAction(tr("Windows &Bitmap (BMP)"));
-    connect(a.exportBmp, &QAction::triggered, this, &PreviewWindow::onExportBitmapClicked);
+    connect(a.exportBmp, &QAction::triggered, this, &PreviewWindow::exportBitmap);
     a.exportJpeg = picture->addAction(tr("&JPEG (JPG)"));
     a.exportJpeg->setShortcut(QKeySequence(tr("Ctrl+J")));
-    connect(a.exportJpeg, &QAction::triggered, this, &PreviewWindow::onExportJpegClicked);
+    connect(a.exportJpeg, &QAction::triggered, this, &PreviewWindow::exportJpeg);
     a.jpegFactor = picture->addAction(tr("JPEG Compression &Factor"));
     a.jpegFactor->setShortcut(QKeySequence(tr("Ctrl+F")));
-    connect(a.jpegFactor, &QAction::triggered, this, &PreviewWindow::onJpegFactorClicked);
+    connect(a.jpegFactor, &QAction::triggered, this, &PreviewWindow::setJpegFactor);
     a.exportHtml = file->addAction(tr("&HTML Export"));
-    connect(a.exportHtml, &QAction::triggered, this, &PreviewWindow::onCreateWebPageClicked);
+    connect(a.exportHtml, &QAction::triggered, this, &PreviewWindow::createWebPage);
     for (QAction *later : {a.exportWmf, a.exportEmf})
         later->setEnabled(false);
     QMenu *text = file->addMenu(tr("&Text Export"));
     a.exportClues = text->addAction(tr("&Clues"));
-    connect(a.exportClues, &QAction::triggered, this, [this] { onExportTextClicked(TextExportKind::Clues); });
+    connect(a.exportClues, &QAction::triggered, this, [this] { exportTextFile(TextExportKind::Clues); });
     a.exportWords = text->addAction(tr("&Words"));
-    connect(a.exportWords, &QAction::triggered, this, [this] { onExportTextClicked(TextExportKind::Words); });
+    connect(a.exportWords, &QAction::triggered, this, [this] { exportTextFile(TextExportKind::Words); });
     a.exportPdf = file->addAction(tr("Export As P&DF..."));
-    connect(a.exportPdf, &QAction::triggered, this, &PreviewWindow::onExportPdfClicked);
+    connect(a.exportPdf, &QAction::triggered, this, &PreviewWindow::exportPdfFile);
     a.exportSvg = file->addAction(tr("Export As S&VG..."));
-    connect(a.exportSvg, &QAction::triggered, this, &PreviewWindow::onExportSvgClicked);
+    connect(a.exportSvg, &QAction::triggered, this, &PreviewWindow::exportSvg);
     QMenu *solving = file->addMenu(tr("Export For Solving &Apps"));
     a.exportIpuz = solving->addAction(tr("&ipuz File..."));
     a.exportPuz = solving->addAction(tr("&PUZ File..."));
@@ -164,7 +164,7 @@ void PreviewWindow::buildFileMenu(QMenu *file)
     const std::pair<QAction *, const ExportFormat *> solvingExports[] = {
         {a.exportIpuz, &ipuzFormat()}, {a.exportPuz, &puzFormat()}, {a.exportSolvablePage, &solvablePageFormat()}};
     for (const auto &[action, format] : solvingExports)
-        connect(action, &QAction::triggered, this, [this, format] { onExportForSolvingClicked(*format); });
+        connect(action, &QAction::triggered, this, [this, format] { exportForSolving(*format); });
     file->addSeparator();
     a.exit = file->addAction(tr("E&xit"));
     connect(a.exit, &QAction::triggered, this, &QDialog::accept);
@@ -207,17 +207,17 @@ QLayout *PreviewWindow::buildButtonRows()
         b->setEnabled(false);
         return b;
     };
-    c.printPage = makeButton(tr("Print Page"), &PreviewWindow::onPrintButtonClicked);
+    c.printPage = makeButton(tr("Print Page"), &PreviewWindow::printPages);
     c.zoomIn = makeButton(tr("Zoom In"), [this] { m_preview->zoomIn(); });
     c.zoomOut = makeButton(tr("Zoom Out"), [this] { m_preview->zoomOut(); });
     c.zoomPageWidth = makeButton(tr("Zoom Page Width"), [this] { m_preview->zoomPageWidth(); });
     c.done = makeButton(tr("Done"), &QDialog::accept);
     c.exportMetafile = laterButton(tr("Export As Metafile"));
-    connect(c.exportMetafile, &QPushButton::clicked, this, [this] { onExportMetafileClicked(MetafileKind::Wmf); });
-    c.exportBitmap = makeButton(tr("Export As Bitmap"), &PreviewWindow::onExportBitmapClicked);
-    c.exportJpeg = makeButton(tr("Export As JPEG"), &PreviewWindow::onExportJpegClicked);
-    c.createWebPage = makeButton(tr("Create Web Page"), &PreviewWindow::onCreateWebPageClicked);
-    c.exportPdf = makeButton(tr("Export As PDF"), &PreviewWindow::onExportPdfClicked);
+    connect(c.exportMetafile, &QPushButton::clicked, this, [this] { exportMetafile(MetafileKind::Wmf); });
+    c.exportBitmap = makeButton(tr("Export As Bitmap"), &PreviewWindow::exportBitmap);
+    c.exportJpeg = makeButton(tr("Export As JPEG"), &PreviewWindow::exportJpeg);
+    c.createWebPage = makeButton(tr("Create Web Page"), &PreviewWindow::createWebPage);
+    c.exportPdf = makeButton(tr("Export As PDF"), &PreviewWindow::exportPdfFile);
 
     // Room for the widest zoom (800.00) and for the page width at that zoom.
     m_zoomEdit = new NumberEdit(QString::number(StreamPreview::MaxZoom, 'f', 2), this);
@@ -347,7 +347,7 @@ bool PreviewWindow::startJob(std::unique_ptr<QPrinter> printer, int first, int l
     return true;
 }
 
-void PreviewWindow::onPrintButtonClicked()
+void PreviewWindow::printPages()
 {
     if (guardBusy())
         return;
@@ -357,7 +357,7 @@ void PreviewWindow::onPrintButtonClicked()
         startJob(std::move(printer), 1, m_stream ? m_stream->pageCount() : 1, 1);
 }
 
-void PreviewWindow::onMenuPrintPageClicked()
+void PreviewWindow::printPage()
 {
     if (guardBusy())
         return;
@@ -368,7 +368,7 @@ void PreviewWindow::onMenuPrintPageClicked()
         startJob(std::move(printer), page, page, 1);
 }
 
-void PreviewWindow::onMultipleCopiesClicked()
+void PreviewWindow::printCopies()
 {
     CopiesDialog dialog(look(), m_host, this);
     if (m_host.runModal(dialog) != QDialog::Accepted || dialog.copies() < 1)
@@ -408,7 +408,7 @@ std::optional<QString> PreviewWindow::askExportPath(const QString &title, const 
     return m_host.saveFileName(this, request);
 }
 
-void PreviewWindow::onExportTextClicked(TextExportKind kind)
+void PreviewWindow::exportTextFile(TextExportKind kind)
 {
     const auto path =
         askExportPath(kind == TextExportKind::Clues ? tr("Export Clues") : tr("Export Words"),
@@ -418,19 +418,19 @@ void PreviewWindow::onExportTextClicked(TextExportKind kind)
     m_settings.misc.lastExportTextFile = *path;
     ExportInput input;
     input.record = &m_record;
-    if (!textFormat(kind).write(input, *path)) {
+    if (!textFormat(kind).write(input, *path, ReplaceConfirmed)) {
         m_host.message(this, tr("Error"), tr("Unable to create export file."), Buttons::Ok);
         return;
     }
     showSavedTo({*path});
 }
 
-void PreviewWindow::onExportPdfClicked()
+void PreviewWindow::exportPdfFile()
 {
     exportDrawing(pdfFormat(), tr("Export As PDF"), m_lastPdf);
 }
 
-void PreviewWindow::onExportSvgClicked()
+void PreviewWindow::exportSvg()
 {
     exportDrawing(svgFormat(), tr("Export As SVG"), m_lastSvg);
 }
@@ -447,7 +447,7 @@ void PreviewWindow::exportDrawing(const ExportFormat &format, const QString &tit
     input.record = &m_record;
     input.page = m_stream.get();
     input.pageIndex = m_preview->page();
-    if (const FileStatus written = format.write(input, *path); !written) {
+    if (const FileStatus written = format.write(input, *path, ReplaceConfirmed); !written) {
         m_host.message(this, tr("Error"),
                        tr("Unable to create export file.") + QLatin1Char('\n') + written.error().errorText(),
                        Buttons::Ok);
@@ -456,7 +456,7 @@ void PreviewWindow::exportDrawing(const ExportFormat &format, const QString &tit
     showSavedTo({*path});
 }
 
-void PreviewWindow::onExportForSolvingClicked(const ExportFormat &format)
+void PreviewWindow::exportForSolving(const ExportFormat &format)
 {
     const auto path = askExportPath(&format == &solvablePageFormat() ? tr("Export As Solvable Web Page")
                                                                      : tr("Export For Solving Apps"),
@@ -465,7 +465,7 @@ void PreviewWindow::onExportForSolvingClicked(const ExportFormat &format)
         return;
     ExportInput input;
     input.record = &m_record;
-    if (const FileStatus written = format.write(input, *path); !written) {
+    if (const FileStatus written = format.write(input, *path, ReplaceConfirmed); !written) {
         m_host.fileError(this, written.error(), tr("Unable to create export file."));
         return;
     }
@@ -481,7 +481,7 @@ void PreviewWindow::setFits(std::shared_ptr<const PageFits> fits)
     m_controls.exportMetafile->setEnabled(offered);
 }
 
-void PreviewWindow::onExportMetafileClicked(MetafileKind kind)
+void PreviewWindow::exportMetafile(MetafileKind kind)
 {
     if (!m_fits)
         return;
@@ -510,12 +510,12 @@ void PreviewWindow::onExportMetafileClicked(MetafileKind kind)
         showSavedTo({*path});
 }
 
-void PreviewWindow::onExportBitmapClicked()
+void PreviewWindow::exportBitmap()
 {
     exportPicture(bmpFormat());
 }
 
-void PreviewWindow::onExportJpegClicked()
+void PreviewWindow::exportJpeg()
 {
     exportPicture(jpegFormat());
 }
@@ -546,19 +546,19 @@ void PreviewWindow::exportPicture(const ExportFormat &format)
     input.pixelWidth = s.reports.pixelWidth;
     input.jpegQuality = s.reports.jpegQuality;
     input.colors256 = s.reports.pixelFormat == 2;
-    if (const FileStatus written = format.write(input, *path); !written) {
+    if (const FileStatus written = format.write(input, *path, ReplaceConfirmed); !written) {
         m_host.fileError(this, written.error());
         return;
     }
     showSavedTo({*path});
 }
 
-void PreviewWindow::onJpegFactorClicked()
+void PreviewWindow::setJpegFactor()
 {
     editJpegFactor(this, look(), m_host, m_settings);
 }
 
-void PreviewWindow::onCreateWebPageClicked()
+void PreviewWindow::createWebPage()
 {
     WebPageDialog page(look(), m_settings, m_host, m_stream, m_preview->page(), this);
     if (m_host.runModal(page) == QDialog::Accepted && !page.savedPage().isEmpty())

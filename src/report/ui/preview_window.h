@@ -61,19 +61,19 @@ public:
     void setFits(std::shared_ptr<const PageFits> fits);
 
     // The controls, by the actions they start.
-    void onPrintButtonClicked();    // the whole stored report
-    void onMenuPrintPageClicked();  // the current page, one copy
-    void onMultipleCopiesClicked(); // the current page, as many copies as asked
-    void onExportTextClicked(TextExportKind kind);
-    void onExportPdfClicked();
+    void printPages();  // the whole stored report
+    void printPage();   // the current page, one copy
+    void printCopies(); // the current page, as many copies as asked
+    void exportTextFile(TextExportKind kind);
+    void exportPdfFile();
     // .ipuz, .puz or the solvable web page, made from the puzzle rather than the page.
-    void onExportForSolvingClicked(const ExportFormat &format);
-    void onExportSvgClicked();
-    void onExportBitmapClicked();
-    void onExportJpegClicked();
-    void onJpegFactorClicked();
-    void onCreateWebPageClicked();
-    void onExportMetafileClicked(MetafileKind kind);
+    void exportForSolving(const ExportFormat &format);
+    void exportSvg();
+    void exportBitmap();
+    void exportJpeg();
+    void setJpegFactor();
+    void createWebPage();
+    void exportMetafile(MetafileKind kind);
     void zoomEditDone();
     void pixelEditDone();
 

@@ -28,21 +28,6 @@
 
 namespace qx {
 
-namespace {
-
-// Texts typed here go into the record's code page; what it cannot hold is dropped.
-std::string recordText(const QString &text)
-{
-    std::string out;
-    for (const QChar c : text) {
-        if (const auto b = cp1252::fromUnicode(QString(c)))
-            out += *b;
-    }
-    return out;
-}
-
-} // namespace
-
 PrintOptionsDialog::PrintOptionsDialog(const DialogLook &look, Settings &settings, UiHost &host,
                                        const PuzzleRecord &record, QWidget *parent)
     : ConventionalDialog(look, QSize(470, 390), parent), m_settings(settings), m_host(host),
@@ -65,7 +50,7 @@ PrintOptionsDialog::PrintOptionsDialog(const DialogLook &look, Settings &setting
 
     // Each printing starts with no words filled in and the layout's own headings and boxes.
     m_selection.fill(0);
-    initPageLay();
+    applyLayout();
     updateAnswerKeyControls();
     drawPageBox();
 }
@@ -116,10 +101,10 @@ QWidget *PrintOptionsDialog::buildAnswerKeyBox()
 {
     Controls &c = m_controls;
     const auto &r = m_settings.reports;
-    c.answerKey = makeCheck(tr("&Answer Key"), r.answerKey, &PrintOptionsDialog::onAnswerKeyClicked);
-    c.partAnswer = makeCheck(tr("&Partial Answers"), r.partialAnswer, &PrintOptionsDialog::onPartAnswerClicked);
-    c.partLetters = makeCheck(tr("Pa&rtial Letters"), r.partialLetters, &PrintOptionsDialog::onPartLettersClicked);
-    c.select = makeButton(tr("&Select"), [this] { onSelectPartAnswerClicked(); });
+    c.answerKey = makeCheck(tr("&Answer Key"), r.answerKey, &PrintOptionsDialog::setAnswerKey);
+    c.partAnswer = makeCheck(tr("&Partial Answers"), r.partialAnswer, &PrintOptionsDialog::setPartialAnswer);
+    c.partLetters = makeCheck(tr("Pa&rtial Letters"), r.partialLetters, &PrintOptionsDialog::setPartialLetters);
+    c.select = makeButton(tr("&Select"), [this] { choosePartialAnswers(); });
     c.letters = new QLineEdit(r.letters, this);
     c.letters->setMaxLength(MaxPartialLetters);
     connect(c.letters, &QLineEdit::textEdited, this, &PrintOptionsDialog::lettersChange);
@@ -138,12 +123,11 @@ QWidget *PrintOptionsDialog::buildFilledBoxesBox()
 {
     Controls &c = m_controls;
     const double f = look().screenFactor;
-    c.skeleton =
-        makeCheck(tr("&Skeleton Puzzle"), !m_settings.reports.useBoxes, &PrintOptionsDialog::onSkeletonClicked);
+    c.skeleton = makeCheck(tr("&Skeleton Puzzle"), !m_settings.reports.useBoxes, &PrintOptionsDialog::setSkeleton);
     c.swatch = new QLabel(this);
     c.swatch->setFixedSize(scaledBy(40, f), scaledBy(20, f));
     c.swatch->setFrameShape(QFrame::Box);
-    c.fillBoxColor = makeButton(tr("&Filled Box Color"), [this] { onFillBoxColorClicked(); });
+    c.fillBoxColor = makeButton(tr("&Filled Box Color"), [this] { chooseBoxColor(); });
     auto *row = new QHBoxLayout;
     row->addWidget(c.swatch);
     row->addWidget(c.fillBoxColor);
@@ -163,15 +147,15 @@ QLayout *PrintOptionsDialog::buildCommandColumn()
     c.pageBox = new QLabel(this);
     c.pageBox->setFixedSize(scaledBy(150, f), scaledBy(190, f));
     c.pageBox->setAlignment(Qt::AlignCenter);
-    c.viewPrint = makeButton(tr("&View/Print"), [this] { onViewButtonClicked(); });
+    c.viewPrint = makeButton(tr("&View/Print"), [this] { viewOrPrint(); });
     c.viewPrint->setDefault(true);
-    c.changeLayout = makeButton(tr("Change Page &Layout"), [this] { onChangePageLayoutClicked(); });
+    c.changeLayout = makeButton(tr("Change Page &Layout"), [this] { changeLayout(); });
     c.changeLayout->setEnabled(false); // until a layout chooser is given
     c.changeFonts = makeButton(tr("Change &Fonts"), [this] {
         m_fontMenu->popup(m_controls.changeLayout->mapToGlobal(QPoint(0, m_controls.changeLayout->height())));
     });
-    c.changeHeaders = makeButton(tr("Change Clue &Headers"), [this] { onChangeHeadersClicked(); });
-    c.changeBonus = makeButton(tr("Change Bon&us Question"), [this] { onChangeBonusClicked(); });
+    c.changeHeaders = makeButton(tr("Change Clue &Headers"), [this] { editClueHeaders(); });
+    c.changeBonus = makeButton(tr("Change Bon&us Question"), [this] { editBonusQuestion(); });
     c.exit = makeButton(tr("E&xit"), [this] { accept(); });
     auto *column = new QVBoxLayout;
     column->addWidget(c.pageBox, 0, Qt::AlignHCenter);
@@ -184,11 +168,11 @@ QLayout *PrintOptionsDialog::buildCommandColumn()
 
 void PrintOptionsDialog::buildFontMenu()
 {
-    // Entries are numbered from 1; initPageLay names those the layout needs and hides the rest.
+    // Entries are numbered from 1; applyLayout names those the layout needs and hides the rest.
     m_fontMenu = new QMenu(this);
     for (int k = 1; k <= MaxFontEntries; ++k) {
         QAction *a = m_fontMenu->addAction(QString::number(k));
-        connect(a, &QAction::triggered, this, [this, k] { onFontEntryClicked(k); });
+        connect(a, &QAction::triggered, this, [this, k] { chooseEntryFont(k); });
         m_fontActions.push_back(a);
     }
 }
@@ -199,9 +183,9 @@ QMenuBar *PrintOptionsDialog::buildMenuBar()
     auto *bar = new QMenuBar(this);
     QMenu *file = bar->addMenu(tr("&File"));
     c.menuViewPrint = file->addAction(tr("&View/Print"));
-    connect(c.menuViewPrint, &QAction::triggered, this, &PrintOptionsDialog::onViewButtonClicked);
+    connect(c.menuViewPrint, &QAction::triggered, this, &PrintOptionsDialog::viewOrPrint);
     c.menuPrinterSetup = file->addAction(tr("Printer &Setup"));
-    connect(c.menuPrinterSetup, &QAction::triggered, this, &PrintOptionsDialog::onPrinterSetupClicked);
+    connect(c.menuPrinterSetup, &QAction::triggered, this, &PrintOptionsDialog::setUpPrinter);
     file->addSeparator();
     c.menuExit = file->addAction(tr("E&xit"));
     connect(c.menuExit, &QAction::triggered, this, &QDialog::accept);
@@ -230,19 +214,19 @@ void PrintOptionsDialog::updateAnswerKeyControls()
     m_controls.letters->setEnabled(!key && m_controls.partLetters->isChecked());
 }
 
-void PrintOptionsDialog::onAnswerKeyClicked()
+void PrintOptionsDialog::setAnswerKey()
 {
     m_settings.reports.answerKey = m_controls.answerKey->isChecked();
     updateAnswerKeyControls();
 }
 
-void PrintOptionsDialog::onPartAnswerClicked()
+void PrintOptionsDialog::setPartialAnswer()
 {
     m_settings.reports.partialAnswer = m_controls.partAnswer->isChecked();
     updateAnswerKeyControls();
 }
 
-void PrintOptionsDialog::onPartLettersClicked()
+void PrintOptionsDialog::setPartialLetters()
 {
     m_settings.reports.partialLetters = m_controls.partLetters->isChecked();
     updateAnswerKeyControls();
@@ -253,7 +237,7 @@ void PrintOptionsDialog::lettersChange()
     m_settings.reports.letters = m_controls.letters->text().trimmed().left(MaxPartialLetters).trimmed();
 }
 
-void PrintOptionsDialog::onSkeletonClicked()
+void PrintOptionsDialog::setSkeleton()
 {
     m_settings.reports.useBoxes = !m_controls.skeleton->isChecked();
     m_options.useBoxes = m_settings.reports.useBoxes;
@@ -266,7 +250,7 @@ void PrintOptionsDialog::showSwatch()
     m_controls.swatch->setPixmap(swatch);
 }
 
-void PrintOptionsDialog::onFillBoxColorClicked()
+void PrintOptionsDialog::chooseBoxColor()
 {
     const auto chosen = m_host.chooseColor(this, fromColorValue(static_cast<uint32_t>(m_settings.reports.boxColor)));
     if (!chosen)
@@ -284,7 +268,7 @@ void PrintOptionsDialog::setLayoutChooser(std::function<std::optional<PageLayout
 
 // Only this printing's copy of the puzzle takes the layout; its headings, boxes and fonts are read
 // from it again.
-void PrintOptionsDialog::onChangePageLayoutClicked()
+void PrintOptionsDialog::changeLayout()
 {
     if (!m_chooseLayout)
         return;
@@ -292,15 +276,15 @@ void PrintOptionsDialog::onChangePageLayoutClicked()
     if (!layout)
         return;
     m_record->Layout = *layout;
-    initPageLay();
+    applyLayout();
     updateAnswerKeyControls();
     drawPageBox();
 }
 
-void PrintOptionsDialog::initPageLay()
+void PrintOptionsDialog::applyLayout()
 {
     m_options = printOptionsFromSettings(m_settings);
-    qx::initPageLay(m_options, m_record->Layout);
+    qx::applyLayout(m_options, m_record->Layout);
     // The grid object's skeleton and box colour become the options of the program.
     m_settings.reports.useBoxes = m_options.useBoxes;
     m_settings.reports.boxColor = static_cast<int>(m_options.boxColor);
@@ -339,7 +323,7 @@ void PrintOptionsDialog::initPageLay()
     }
 }
 
-void PrintOptionsDialog::onFontEntryClicked(int entry)
+void PrintOptionsDialog::chooseEntryFont(int entry)
 {
     if (entry < 1 || entry > static_cast<int>(m_fontEntries.size()))
         return;
@@ -355,7 +339,7 @@ void PrintOptionsDialog::drawPageBox()
     m_controls.pageBox->setPixmap(QPixmap::fromImage(picture));
 }
 
-void PrintOptionsDialog::onSelectPartAnswerClicked()
+void PrintOptionsDialog::choosePartialAnswers()
 {
     QStringList words;
     for (int i = 0; i < m_record->wordsInUse(); ++i)
@@ -364,25 +348,25 @@ void PrintOptionsDialog::onSelectPartAnswerClicked()
     m_host.runModal(dialog);
 }
 
-void PrintOptionsDialog::onChangeHeadersClicked()
+void PrintOptionsDialog::editClueHeaders()
 {
     ClueHeadersDialog dialog(look(), m_host, ClueHeadersDialog::Mode::Print, cp1252::toUnicode(m_options.acrossHeader),
                              cp1252::toUnicode(m_options.downHeader), this);
     if (m_host.runModal(dialog) != QDialog::Accepted)
         return;
-    m_options.acrossHeader = recordText(dialog.across());
-    m_options.downHeader = recordText(dialog.down());
+    m_options.acrossHeader = cp1252::fromUnicodeDropping(dialog.across());
+    m_options.downHeader = cp1252::fromUnicodeDropping(dialog.down());
 }
 
-void PrintOptionsDialog::onChangeBonusClicked()
+void PrintOptionsDialog::editBonusQuestion()
 {
     BonusQuestionDialog dialog(look(), m_host, cp1252::toUnicode(m_record->BonusQuestion.str()), this);
     if (m_host.runModal(dialog) != QDialog::Accepted)
         return;
-    m_record->BonusQuestion.set(recordText(dialog.question()));
+    m_record->BonusQuestion.set(cp1252::fromUnicodeDropping(dialog.question()));
 }
 
-void PrintOptionsDialog::onPrinterSetupClicked()
+void PrintOptionsDialog::setUpPrinter()
 {
     // With no printer on the system, the dialog opens on "Print to File (PDF)"; cancelled, the
     // printer stays as it was.
@@ -402,7 +386,7 @@ PrintOptions PrintOptionsDialog::printingOptions() const
     return o;
 }
 
-void PrintOptionsDialog::onViewButtonClicked()
+void PrintOptionsDialog::viewOrPrint()
 {
     PrintStatusDialog form(look(), m_host, *m_record, printingOptions(), this);
     m_host.runModal(form);

@@ -50,20 +50,20 @@ public:
     void setPreviewHook(std::function<void(PreviewWindow &)> hook) { m_previewHook = std::move(hook); }
 
     // Handlers.
-    void onViewButtonClicked();
-    void onPrinterSetupClicked();
-    void onAnswerKeyClicked();
-    void onPartAnswerClicked();
-    void onSelectPartAnswerClicked();
-    void onPartLettersClicked();
+    void viewOrPrint();
+    void setUpPrinter();
+    void setAnswerKey();
+    void setPartialAnswer();
+    void choosePartialAnswers();
+    void setPartialLetters();
     void lettersChange();
-    void onSkeletonClicked();
-    void onFillBoxColorClicked();
-    void onChangeHeadersClicked();
-    void onChangeBonusClicked();
-    void onChangePageLayoutClicked();
-    void onFontEntryClicked(int entry); // 1-based
-    void initPageLay();
+    void setSkeleton();
+    void chooseBoxColor();
+    void editClueHeaders();
+    void editBonusQuestion();
+    void changeLayout();
+    void chooseEntryFont(int entry); // 1-based
+    void applyLayout();
     void drawPageBox();
 
     // State of this printing.

@@ -20,7 +20,7 @@ PrintStatusDialog::PrintStatusDialog(const DialogLook &look, UiHost &host, Puzzl
     m_label = new QLabel(tr("Printing Status"), this);
     m_label->setAlignment(Qt::AlignCenter);
     m_button = new QPushButton(tr("Cancel"), this);
-    connect(m_button, &QPushButton::clicked, this, &PrintStatusDialog::onBitBtn1Clicked);
+    connect(m_button, &QPushButton::clicked, this, &PrintStatusDialog::stopOrClose);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_label, 1);
     layout->addWidget(m_button, 0, Qt::AlignHCenter);
@@ -33,7 +33,7 @@ void PrintStatusDialog::showEvent(QShowEvent *event)
     ConventionalDialog::showEvent(event);
     // Once the window is on the screen, so that the user sees it while the page renders.
     if (!m_started)
-        QTimer::singleShot(0, this, &PrintStatusDialog::formActivate);
+        QTimer::singleShot(0, this, &PrintStatusDialog::makePages);
 }
 
 QString PrintStatusDialog::statusText() const
@@ -41,7 +41,7 @@ QString PrintStatusDialog::statusText() const
     return m_label->text();
 }
 
-void PrintStatusDialog::formActivate()
+void PrintStatusDialog::makePages()
 {
     if (m_started)
         return;
@@ -65,7 +65,7 @@ void PrintStatusDialog::formActivate()
                        Buttons::Ok);
 }
 
-void PrintStatusDialog::onBitBtn1Clicked()
+void PrintStatusDialog::stopOrClose()
 {
     if (!m_finished) {
         if (m_running)

@@ -31,9 +31,9 @@ public:
     ~PrintStatusDialog() override;
 
     // Runs the report, then shows the outcome and its warnings; the button becomes OK.
-    void formActivate();
+    void makePages();
     // Cancel asks a running report to stop; OK closes.
-    void onBitBtn1Clicked();
+    void stopOrClose();
 
     bool finished() const { return m_finished; }
     // A report never run (the window closed first) counts as aborted: there is nothing to preview.

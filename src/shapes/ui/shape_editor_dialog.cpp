@@ -79,10 +79,10 @@ ShapeEditorDialog::ShapeEditorDialog(ShapeEditMode mode, const ShapeRecord &curr
     : ConventionalDialog(look, DesignSize, parent), m_mode(mode), m_recordNumber(recordNumber),
       m_library(std::move(library)), m_host(host), m_working(startingShape(mode, currentShape)), m_undo(m_working)
 {
-    setObjectName(QStringLiteral("DoShapes"));
+    setObjectName(QStringLiteral("ShapeEditorDialog"));
     setWindowTitle(tr("Shape Creator"));
     buildControls();
-    formShow();
+    fillControls();
 }
 
 void ShapeEditorDialog::buildControls()
@@ -92,7 +92,7 @@ void ShapeEditorDialog::buildControls()
     m_img = new ShapeSurface(
         m_picture, [this](Qt::MouseButton b, QPoint p) { imgMouseDown(b, p); },
         [this](Qt::MouseButton b, QPoint p) { imgMouseUp(b, p); }, this);
-    m_img->setObjectName(QStringLiteral("Img"));
+    m_img->setObjectName(QStringLiteral("ShapePicture"));
     m_img->setFixedSize(imgSize, imgSize);
 
     auto *side = new QVBoxLayout;
@@ -167,10 +167,10 @@ QGroupBox *ShapeEditorDialog::buildShiftBox()
     shiftGrid->addWidget(left, 1, 1);
     shiftGrid->addWidget(right, 1, 3);
     shiftGrid->addWidget(down, 2, 2);
-    connect(left, &QToolButton::clicked, this, &ShapeEditorDialog::onLeftButtonClicked);
-    connect(up, &QToolButton::clicked, this, &ShapeEditorDialog::onUpButtonClicked);
-    connect(right, &QToolButton::clicked, this, &ShapeEditorDialog::onRightButtonClicked);
-    connect(down, &QToolButton::clicked, this, &ShapeEditorDialog::onDownButtonClicked);
+    connect(left, &QToolButton::clicked, this, &ShapeEditorDialog::shiftLeft);
+    connect(up, &QToolButton::clicked, this, &ShapeEditorDialog::shiftUp);
+    connect(right, &QToolButton::clicked, this, &ShapeEditorDialog::shiftRight);
+    connect(down, &QToolButton::clicked, this, &ShapeEditorDialog::shiftDown);
     return shiftBox;
 }
 
@@ -183,8 +183,8 @@ QGroupBox *ShapeEditorDialog::buildAdjustBox()
     m_undoButton = pushButton(tr("&Undo"), QStringLiteral("UndoButton"), adjustBox);
     adjustRow->addWidget(reverse);
     adjustRow->addWidget(m_undoButton);
-    connect(reverse, &QPushButton::clicked, this, &ShapeEditorDialog::onReverseButtonClicked);
-    connect(m_undoButton, &QPushButton::clicked, this, &ShapeEditorDialog::onUndoButtonClicked);
+    connect(reverse, &QPushButton::clicked, this, &ShapeEditorDialog::reverseShape);
+    connect(m_undoButton, &QPushButton::clicked, this, &ShapeEditorDialog::undo);
     m_reverseButton = reverse;
     return adjustBox;
 }
@@ -195,8 +195,8 @@ QLayout *ShapeEditorDialog::buildCloseRow()
 {
     m_saveButton = pushButton(tr("&Save"), QStringLiteral("SaveButton"), this);
     m_cancelButton = pushButton(tr("&Cancel"), QStringLiteral("CancelButton"), this);
-    connect(m_saveButton, &QPushButton::clicked, this, &ShapeEditorDialog::onSaveButtonClicked);
-    connect(m_cancelButton, &QPushButton::clicked, this, &ShapeEditorDialog::onCancelButtonClicked);
+    connect(m_saveButton, &QPushButton::clicked, this, &ShapeEditorDialog::saveShape);
+    connect(m_cancelButton, &QPushButton::clicked, this, &ShapeEditorDialog::cancelEditing);
     for (const auto &pair : {std::pair{m_reverseButton, m_undoButton}, std::pair{m_saveButton, m_cancelButton}}) {
         int widest = 0;
         for (QPushButton *b : {pair.first, pair.second})
@@ -212,7 +212,7 @@ QLayout *ShapeEditorDialog::buildCloseRow()
 
 // What opening does: the mode's shape in the boxes and on the grid, nothing to undo, no press
 // pending, nothing saved.
-void ShapeEditorDialog::formShow()
+void ShapeEditorDialog::fillControls()
 {
     const QString name = cp1252::toUnicode(m_working.ShapeName.str());
     m_title->setText(name);
@@ -304,7 +304,7 @@ void ShapeEditorDialog::shift(ShiftDirection direction)
     drawGrid();
 }
 
-void ShapeEditorDialog::onReverseButtonClicked()
+void ShapeEditorDialog::reverseShape()
 {
     m_undoButton->setEnabled(false);
     reverseCells(m_working);
@@ -312,7 +312,7 @@ void ShapeEditorDialog::onReverseButtonClicked()
 }
 
 // The boxes keep what they show: Save takes name, width and height from them.
-void ShapeEditorDialog::onUndoButtonClicked()
+void ShapeEditorDialog::undo()
 {
     m_working = m_undo;
     drawGrid();
@@ -378,7 +378,7 @@ void ShapeEditorDialog::titleEdited(const QString &text)
     m_host.beep(BeepKind::Default);
 }
 
-void ShapeEditorDialog::onSaveButtonClicked()
+void ShapeEditorDialog::saveShape()
 {
     if (!checkHeight() || !checkWidth())
         return;
@@ -391,7 +391,7 @@ void ShapeEditorDialog::onSaveButtonClicked()
         saved = m_library.append(m_working);
     }
     if (!saved) {
-        if (saved.error().kind == FileError::Kind::CannotOpen)
+        if (saved.error().notOpened())
             m_host.message(this, tr("Disk Error"), tr("Unable to add shape."), Buttons::Ok);
         else
             m_host.fileError(this, saved.error());
@@ -402,7 +402,7 @@ void ShapeEditorDialog::onSaveButtonClicked()
     accept();
 }
 
-void ShapeEditorDialog::onCancelButtonClicked()
+void ShapeEditorDialog::cancelEditing()
 {
     reject();
 }

@@ -53,16 +53,16 @@ public:
 
     void widthEditExit();
     void heightEditExit();
-    void onLeftButtonClicked() { shift(ShiftDirection::Left); }
-    void onUpButtonClicked() { shift(ShiftDirection::Up); }
-    void onRightButtonClicked() { shift(ShiftDirection::Right); }
-    void onDownButtonClicked() { shift(ShiftDirection::Down); }
-    void onReverseButtonClicked();
-    void onUndoButtonClicked();
+    void shiftLeft() { shift(ShiftDirection::Left); }
+    void shiftUp() { shift(ShiftDirection::Up); }
+    void shiftRight() { shift(ShiftDirection::Right); }
+    void shiftDown() { shift(ShiftDirection::Down); }
+    void reverseShape();
+    void undo();
     void imgMouseDown(Qt::MouseButton button, QPoint pos);
     void imgMouseUp(Qt::MouseButton button, QPoint pos);
-    void onSaveButtonClicked();
-    void onCancelButtonClicked();
+    void saveShape();
+    void cancelEditing();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -73,7 +73,7 @@ private:
     QGroupBox *buildShiftBox();
     QGroupBox *buildAdjustBox();
     QLayout *buildCloseRow();
-    void formShow();
+    void fillControls();
     void drawGrid();
     bool checkWidth();
     bool checkHeight();

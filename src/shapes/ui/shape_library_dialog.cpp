@@ -22,7 +22,7 @@ ShapeLibraryDialog::ShapeLibraryDialog(ShapeListContext context, UiHost &host, Q
     m_exitButton->setObjectName(QStringLiteral("ExitButton"));
     m_exitButton->setAutoDefault(false);
     m_panel->addButton(m_exitButton);
-    connect(m_exitButton, &QPushButton::clicked, this, &ShapeLibraryDialog::onExitButtonClicked);
+    connect(m_exitButton, &QPushButton::clicked, this, &ShapeLibraryDialog::closeLibrary);
 
     auto *top = new QVBoxLayout(this);
     top->setContentsMargins(12, 10, 12, 12);
@@ -39,7 +39,7 @@ void ShapeLibraryDialog::showEvent(QShowEvent *event)
     }
 }
 
-void ShapeLibraryDialog::onExitButtonClicked()
+void ShapeLibraryDialog::closeLibrary()
 {
     accept();
 }

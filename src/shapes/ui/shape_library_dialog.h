@@ -21,7 +21,7 @@ public:
     ShapeListPanel *panel() const { return m_panel; }
     QPushButton *exitButton() const { return m_exitButton; }
 
-    void onExitButtonClicked();
+    void closeLibrary();
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -70,7 +70,7 @@ void ShapeListPanel::buildControls(int pictureSide)
     m_shapeBox->setMinimumWidth(pictureSide * 3 / 4);
     auto *heading = new QLabel(tr("Puzzle Shape"), this);
     heading->setBuddy(m_shapeBox);
-    connect(m_shapeBox, &QListWidget::currentRowChanged, this, [this] { onShapeBoxClicked(); });
+    connect(m_shapeBox, &QListWidget::currentRowChanged, this, [this] { showChosenShape(); });
 
     m_new = shapeButton(tr("&New"), QStringLiteral("NewShape"), this);
     m_modify = shapeButton(tr("&Modify"), QStringLiteral("ModifyShape"), this);
@@ -78,12 +78,12 @@ void ShapeListPanel::buildControls(int pictureSide)
     m_delete = shapeButton(tr("&Delete"), QStringLiteral("DeleteShape"), this);
     m_import = shapeButton(tr("Im&port"), QStringLiteral("ImportShape"), this);
     m_export = shapeButton(tr("Expo&rt"), QStringLiteral("ExportShape"), this);
-    connect(m_new, &QPushButton::clicked, this, &ShapeListPanel::onNewShapeClicked);
-    connect(m_modify, &QPushButton::clicked, this, &ShapeListPanel::onModifyShapeClicked);
-    connect(m_copy, &QPushButton::clicked, this, &ShapeListPanel::onCopyShapeClicked);
-    connect(m_delete, &QPushButton::clicked, this, &ShapeListPanel::onDeleteShapeClicked);
-    connect(m_import, &QPushButton::clicked, this, &ShapeListPanel::onImportShapeClicked);
-    connect(m_export, &QPushButton::clicked, this, &ShapeListPanel::onExportShapeClicked);
+    connect(m_new, &QPushButton::clicked, this, &ShapeListPanel::createShape);
+    connect(m_modify, &QPushButton::clicked, this, &ShapeListPanel::modifyShape);
+    connect(m_copy, &QPushButton::clicked, this, &ShapeListPanel::copyShape);
+    connect(m_delete, &QPushButton::clicked, this, &ShapeListPanel::deleteShape);
+    connect(m_import, &QPushButton::clicked, this, &ShapeListPanel::importShapeFile);
+    connect(m_export, &QPushButton::clicked, this, &ShapeListPanel::exportShapeFile);
 
     m_buttons = new QVBoxLayout;
     for (QPushButton *b : {m_new, m_modify, m_copy, m_delete, m_import, m_export})
@@ -107,7 +107,7 @@ void ShapeListPanel::addButton(QPushButton *button)
 
 void ShapeListPanel::start()
 {
-    loadInLayouts();
+    fillLayoutList();
     if (m_options.currentPuzzleShape)
         m_shapeBox->selectRecord(CurrentPuzzleShapeMarker);
     else if (m_options.followLastShape)
@@ -127,7 +127,7 @@ std::optional<int> ShapeListPanel::selectedRecord() const
     return m_shapeBox->selectedRecord();
 }
 
-void ShapeListPanel::loadInLayouts()
+void ShapeListPanel::fillLayoutList()
 {
     auto listed = m_context.library.list();
     if (!listed)
@@ -163,7 +163,7 @@ void ShapeListPanel::fitListToEntries()
 
 // Reads the chosen entry into the current shape. The open puzzle's own shape comes from the
 // puzzle, every other from the library.
-bool ShapeListPanel::loadALayout()
+bool ShapeListPanel::loadSelectedLayout()
 {
     const auto n = selectedRecord();
     if (!n)
@@ -188,7 +188,7 @@ bool ShapeListPanel::loadALayout()
 }
 
 // Black squares on white, as large as fit; nothing is drawn while the list is empty.
-void ShapeListPanel::drawTheBox()
+void ShapeListPanel::drawPreview()
 {
     if (m_shapeBox->count() == 0)
         return;
@@ -200,8 +200,8 @@ void ShapeListPanel::drawTheBox()
 
 void ShapeListPanel::showChosen()
 {
-    if (loadALayout())
-        drawTheBox();
+    if (loadSelectedLayout())
+        drawPreview();
 }
 
 void ShapeListPanel::updateButtons()
@@ -219,7 +219,7 @@ void ShapeListPanel::updateButtons()
     m_delete->setEnabled(!ownShape);
 }
 
-void ShapeListPanel::onShapeBoxClicked()
+void ShapeListPanel::showChosenShape()
 {
     showChosen();
 }
@@ -233,17 +233,17 @@ void ShapeListPanel::openEditor(ShapeEditMode mode)
     m_host.runModal(editor);
     if (!editor.saved())
         return;
-    loadInLayouts();
+    fillLayoutList();
     m_shapeBox->selectRecord(editor.savedRecord());
     showChosen();
 }
 
-void ShapeListPanel::onNewShapeClicked()
+void ShapeListPanel::createShape()
 {
     openEditor(ShapeEditMode::New);
 }
 
-void ShapeListPanel::onModifyShapeClicked()
+void ShapeListPanel::modifyShape()
 {
     const auto n = selectedRecord();
     if (!n || *n == CurrentPuzzleShapeMarker || *n == SmallestSquareMarker)
@@ -253,14 +253,14 @@ void ShapeListPanel::onModifyShapeClicked()
 
 // The editor names the copy; the current shape keeps its own name, so a cancelled copy leaves
 // nothing behind and the next copy is offered the same name again.
-void ShapeListPanel::onCopyShapeClicked()
+void ShapeListPanel::copyShape()
 {
     if (!selectedRecord())
         return;
     openEditor(ShapeEditMode::Copy);
 }
 
-void ShapeListPanel::onDeleteShapeClicked()
+void ShapeListPanel::deleteShape()
 {
     const int row = m_shapeBox->currentRow();
     const auto n = selectedRecord();
@@ -270,14 +270,14 @@ void ShapeListPanel::onDeleteShapeClicked()
         return;
     if (!reportLibraryDelete(m_host, this, m_context.library.remove(*n), shapeTexts()))
         return;
-    loadInLayouts();
+    fillLayoutList();
     if (m_shapeBox->count() == 0)
         return;
     m_shapeBox->selectRow(std::min(row, m_shapeBox->count() - 1));
     showChosen();
 }
 
-void ShapeListPanel::onImportShapeClicked()
+void ShapeListPanel::importShapeFile()
 {
     FileRequest request = shapeFileRequest(tr("Import Puzzle Shape"), tr("Puzzle Shapes (*.LAY)|*.LAY"),
                                            m_context.settings.misc.lastImportShapeFile);
@@ -291,12 +291,12 @@ void ShapeListPanel::onImportShapeClicked()
         m_host, this, importShape(*path, m_context.library, m_context.currentShape), *path, shapeTexts());
     if (!imported)
         return;
-    loadInLayouts();
+    fillLayoutList();
     m_shapeBox->selectRecord(*imported);
     showChosen();
 }
 
-void ShapeListPanel::onExportShapeClicked()
+void ShapeListPanel::exportShapeFile()
 {
     if (!selectedRecord()) {
         m_host.message(this, tr("Error"), tr("No shape selected."), Buttons::Ok);
@@ -309,9 +309,9 @@ void ShapeListPanel::onExportShapeClicked()
     if (!path)
         return;
     m_context.settings.misc.lastExportShapeFile = *path;
-    if (!loadALayout())
+    if (!loadSelectedLayout())
         return;
-    (void)reportLibraryExport(m_host, this, exportShape(*path, m_context.currentShape), shapeTexts());
+    (void)reportLibraryExport(m_host, this, exportShape(*path, m_context.currentShape, true), shapeTexts());
 }
 
 } // namespace qx

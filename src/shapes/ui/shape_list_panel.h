@@ -74,13 +74,13 @@ public:
     QPushButton *importButton() const { return m_import; }
     QPushButton *exportButton() const { return m_export; }
 
-    void onShapeBoxClicked();
-    void onNewShapeClicked();
-    void onModifyShapeClicked();
-    void onCopyShapeClicked();
-    void onDeleteShapeClicked();
-    void onImportShapeClicked();
-    void onExportShapeClicked();
+    void showChosenShape();
+    void createShape();
+    void modifyShape();
+    void copyShape();
+    void deleteShape();
+    void importShapeFile();
+    void exportShapeFile();
 
 Q_SIGNALS:
     // The current shape now holds the chosen entry's shape.
@@ -88,10 +88,10 @@ Q_SIGNALS:
 
 private:
     void buildControls(int pictureSide);
-    void loadInLayouts();
+    void fillLayoutList();
     void fitListToEntries();
-    bool loadALayout();
-    void drawTheBox();
+    bool loadSelectedLayout();
+    void drawPreview();
     void showChosen();
     void openEditor(ShapeEditMode mode);
     void updateButtons();

@@ -18,9 +18,9 @@ AddAClueDialog::AddAClueDialog(const DialogLook &look, UiHost &host, const QStri
 {
     setWindowTitle(tr("Add A Clue"));
     m_word = new QLabel(word, this);
-    m_word->setObjectName(QStringLiteral("MyWord"));
+    m_word->setObjectName(QStringLiteral("NewWord"));
     m_clue = new QLineEdit(this);
-    m_clue->setObjectName(QStringLiteral("TheClue"));
+    m_clue->setObjectName(QStringLiteral("Clue"));
     m_clue->setMaxLength(MaxClueLength);
     keepStorable(m_clue, host);
     auto *fields = new QFormLayout;

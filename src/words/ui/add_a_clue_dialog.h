@@ -24,7 +24,7 @@ public:
     QString clue() const;
     WordCase chosenCase() const;
 
-    QLabel *myWord() const { return m_word; }
+    QLabel *wordLabel() const { return m_word; }
     QLineEdit *theClue() const { return m_clue; }
     QRadioButton *caseButton(WordCase wordCase) const;
 

@@ -18,7 +18,7 @@ InternationalCharactersDialog::InternationalCharactersDialog(const DialogLook &l
                                                              QWidget *parent)
     : ConventionalDialog(look, QSize(400, 250), parent), m_settings(settings)
 {
-    setObjectName(QStringLiteral("DoIntChars"));
+    setObjectName(QStringLiteral("InternationalCharactersDialog"));
     setWindowTitle(tr("International Characters"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(
@@ -33,7 +33,7 @@ InternationalCharactersDialog::InternationalCharactersDialog(const DialogLook &l
     auto *keys = new QGridLayout;
     for (int k = 1; k <= 12; ++k) {
         auto *list = new QComboBox(this);
-        list->setObjectName(QStringLiteral("ComboBox%1").arg(k));
+        list->setObjectName(QStringLiteral("KeyChoice%1").arg(k));
         list->addItems(characters);
         list->setMaxVisibleItems(16);
         auto *label = new QLabel(QStringLiteral("F%1").arg(k), this);
@@ -53,7 +53,7 @@ InternationalCharactersDialog::InternationalCharactersDialog(const DialogLook &l
     auto *buttons = new QDialogButtonBox(this);
     addNamedButton(buttons, tr("&Ok"), QDialogButtonBox::AcceptRole, "OkButton");
     addNamedButton(buttons, tr("&Cancel"), QDialogButtonBox::RejectRole, "CancelButton");
-    connect(buttons, &QDialogButtonBox::accepted, this, &InternationalCharactersDialog::onOkButtonClicked);
+    connect(buttons, &QDialogButtonBox::accepted, this, &InternationalCharactersDialog::acceptEntries);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 }
@@ -63,11 +63,11 @@ void InternationalCharactersDialog::showEvent(QShowEvent *event)
     ConventionalDialog::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        formShow();
+        fillControls();
     }
 }
 
-void InternationalCharactersDialog::formShow()
+void InternationalCharactersDialog::fillControls()
 {
     for (int k = 1; k <= 12; ++k) {
         const auto code = internationalKeyCode(m_settings.createOptions.intKeys[static_cast<size_t>(k - 1)]);
@@ -77,7 +77,7 @@ void InternationalCharactersDialog::formShow()
     }
 }
 
-void InternationalCharactersDialog::onOkButtonClicked()
+void InternationalCharactersDialog::acceptEntries()
 {
     for (int k = 1; k <= 12; ++k) {
         m_settings.createOptions.intKeys[static_cast<size_t>(k - 1)] =

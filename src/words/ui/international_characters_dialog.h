@@ -23,13 +23,13 @@ public:
     // The list of key k (1..12).
     QComboBox *list(int k) const { return m_lists[static_cast<size_t>(k - 1)]; }
 
-    void onOkButtonClicked();
+    void acceptEntries();
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void formShow();
+    void fillControls();
 
     Settings &m_settings;
     bool m_shown = false;

@@ -29,7 +29,7 @@ class PlacementPicture : public QWidget {
 public:
     PlacementPicture(ManualPlacementDialog &dialog, int side) : QWidget(&dialog), m_dialog(dialog)
     {
-        setObjectName(QStringLiteral("PuzzImage1"));
+        setObjectName(QStringLiteral("GridPicture"));
         setFixedSize(side, side);
         setMouseTracking(true);
     }
@@ -78,12 +78,12 @@ ManualPlacementDialog::ManualPlacementDialog(PlacementContext context, UiHost &h
     setWindowTitle(tr("Manual Word Addition"));
     m_picture = new PlacementPicture(*this, scaledBy(PictureSide, m_context.look.screenFactor));
     m_letter = new QLineEdit(m_picture);
-    m_letter->setObjectName(QStringLiteral("TheLetter"));
+    m_letter->setObjectName(QStringLiteral("Letter"));
     m_letter->setMaxLength(1);
     m_letter->setAlignment(Qt::AlignCenter);
     m_letter->setFrame(false);
     m_letter->hide();
-    connect(m_letter, &QLineEdit::returnPressed, this, &ManualPlacementDialog::onAcceptClicked);
+    connect(m_letter, &QLineEdit::returnPressed, this, &ManualPlacementDialog::acceptTypedLetter);
 
     const auto button = [this](const QString &text, const char *name) {
         auto *b = new QPushButton(text, this);
@@ -102,10 +102,10 @@ ManualPlacementDialog::ManualPlacementDialog(PlacementContext context, UiHost &h
         b->setSizePolicy(policy);
         b->hide();
     }
-    connect(m_accept, &QPushButton::clicked, this, &ManualPlacementDialog::onAcceptClicked);
-    connect(m_reject, &QPushButton::clicked, this, &ManualPlacementDialog::onRejectClicked);
-    connect(ok, &QPushButton::clicked, this, &ManualPlacementDialog::onOkButtonClicked);
-    connect(cancel, &QPushButton::clicked, this, &ManualPlacementDialog::onCancelClicked);
+    connect(m_accept, &QPushButton::clicked, this, &ManualPlacementDialog::acceptTypedLetter);
+    connect(m_reject, &QPushButton::clicked, this, &ManualPlacementDialog::rejectTypedLetter);
+    connect(ok, &QPushButton::clicked, this, &ManualPlacementDialog::acceptEntries);
+    connect(cancel, &QPushButton::clicked, this, &ManualPlacementDialog::discardPlacement);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_accept);
@@ -181,7 +181,7 @@ void ManualPlacementDialog::hideLetterBox()
     m_typedCell = 0;
 }
 
-bool ManualPlacementDialog::onAcceptClicked()
+bool ManualPlacementDialog::acceptTypedLetter()
 {
     if (m_typedCell == 0)
         return true;
@@ -197,7 +197,7 @@ bool ManualPlacementDialog::onAcceptClicked()
     return true;
 }
 
-void ManualPlacementDialog::onRejectClicked()
+void ManualPlacementDialog::rejectTypedLetter()
 {
     if (m_typedCell != 0) {
         m_placement.setCell(m_typedCell, ' ');
@@ -209,7 +209,7 @@ void ManualPlacementDialog::onRejectClicked()
 void ManualPlacementDialog::onPicturePressed(int cell)
 {
     m_armed = false;
-    if (m_typedCell != 0 && !onAcceptClicked())
+    if (m_typedCell != 0 && !acceptTypedLetter())
         return;
     m_pressedCell = cell;
     m_armed = cell != 0 && m_placement.isEditable(cell);
@@ -222,10 +222,10 @@ void ManualPlacementDialog::onPictureReleased(int cell)
     m_armed = false;
 }
 
-void ManualPlacementDialog::onOkButtonClicked()
+void ManualPlacementDialog::acceptEntries()
 {
     // A letter still in the box counts as accepted.
-    if (m_typedCell != 0 && !onAcceptClicked())
+    if (m_typedCell != 0 && !acceptTypedLetter())
         return;
     const std::vector<LetterRun> runs = newRuns(m_placement.record());
     if (runs.empty()) {
@@ -245,7 +245,7 @@ void ManualPlacementDialog::onOkButtonClicked()
             addInternationalKeys(ask, *m_context.settings);
         m_host.runModal(ask);
         // The clue box refuses what a puzzle cannot store, so the conversion keeps every character.
-        const std::string clue = cp1252::fromUnicode(withoutUnstorable(ask.clue())).value_or(std::string());
+        const std::string clue = storableBytes(ask.clue());
         words.push_back({run, clue, ask.chosenCase()});
     }
     switch (saveWords(words)) {
@@ -278,7 +278,7 @@ SaveResult ManualPlacementDialog::saveWords(const std::vector<NewWord> &words)
     return saved;
 }
 
-void ManualPlacementDialog::onCancelClicked()
+void ManualPlacementDialog::discardPlacement()
 {
     ConventionalDialog::reject();
 }
@@ -286,7 +286,7 @@ void ManualPlacementDialog::onCancelClicked()
 void ManualPlacementDialog::reject()
 {
     if (m_typedCell != 0)
-        onRejectClicked();
+        rejectTypedLetter();
     else
         ConventionalDialog::reject();
 }

@@ -55,10 +55,10 @@ public:
     // Opens the letter box over an editable cell (as a click on it does); false when it is not.
     bool startTyping(int cell);
     // Commits the letter in the box; false (after the message) when it is not a letter A..Z.
-    bool onAcceptClicked();
-    void onRejectClicked();
-    void onOkButtonClicked();
-    void onCancelClicked();
+    bool acceptTypedLetter();
+    void rejectTypedLetter();
+    void acceptEntries();
+    void discardPlacement();
 
     void onPicturePressed(int cell);
     void onPictureReleased(int cell);

@@ -31,18 +31,14 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <set>
+
 namespace qx {
 
 namespace {
 
 constexpr int Rows = WordGrid::Rows;
 constexpr int CategoryLength = 20;
-
-std::string bytesOf(const QString &text)
-{
-    // Typed text is kept storable as it is typed; anything else the program put there is dropped.
-    return cp1252::fromUnicode(withoutUnstorable(text)).value_or(std::string());
-}
 
 QPushButton *makeButton(const QString &text, const char *name, QWidget *parent)
 {
@@ -87,7 +83,7 @@ QLayout *WordListEditor::buildTextFields()
     m_category->lineEdit()->setMaxLength(CategoryLength);
     keepStorable(m_category->lineEdit(), m_host);
     m_bonus = new QLineEdit(this);
-    m_bonus->setObjectName(QStringLiteral("BonusQuest"));
+    m_bonus->setObjectName(QStringLiteral("BonusQuestion"));
     m_bonus->setMaxLength(120);
     keepStorable(m_bonus, m_host);
 
@@ -125,8 +121,10 @@ QGroupBox *WordListEditor::buildWordGrid()
     wordButtons->addWidget(m_delete);
     m_spellCheck = makeButton(tr("&Spell Check"), "SpellClue", this);
     m_thesaurus = makeButton(tr("&Thesaurus"), "Thes", this);
+    m_suggestClues = makeButton(tr("Su&ggest Clues"), "SuggestClues", this);
     wordButtons->addWidget(m_spellCheck);
     wordButtons->addWidget(m_thesaurus);
+    wordButtons->addWidget(m_suggestClues);
     wordButtons->addWidget(m_intChars);
     gridLayout->addLayout(wordButtons);
     return gridBox;
@@ -154,7 +152,7 @@ QBoxLayout *WordListEditor::buildRightColumn()
     auto *layoutBox = new QGroupBox(tr("Page Layout"), this);
     auto *layoutRow = new QHBoxLayout(layoutBox);
     m_layoutImage = new QLabel(this);
-    m_layoutImage->setObjectName(QStringLiteral("Img"));
+    m_layoutImage->setObjectName(QStringLiteral("LayoutPicture"));
     m_layoutImage->setFixedSize(scaledBy(60, f), scaledBy(78, f));
     layoutRow->addWidget(m_layoutImage);
     m_changeLayout = makeButton(tr("Change La&yout"), "ChangeLayout", this);
@@ -221,18 +219,19 @@ QLayout *WordListEditor::buildMainButtons()
 
 void WordListEditor::connectControls()
 {
-    connect(m_create, &QPushButton::clicked, this, &WordListEditor::onCreateItClicked);
-    connect(m_save, &QPushButton::clicked, this, &WordListEditor::onSaveButtonClicked);
-    connect(m_exit, &QPushButton::clicked, this, &WordListEditor::onCancelClicked);
-    connect(m_deleteAll, &QPushButton::clicked, this, &WordListEditor::onDeleteAllClueClicked);
-    connect(m_delete, &QPushButton::clicked, this, &WordListEditor::onDeleteClueClicked);
-    connect(m_addWords, &QPushButton::clicked, this, &WordListEditor::onAddWordsButtonClicked);
-    connect(m_changeLayout, &QPushButton::clicked, this, &WordListEditor::onChangeLayoutClicked);
-    connect(m_import, &QPushButton::clicked, this, &WordListEditor::onImportClueClicked);
-    connect(m_export, &QPushButton::clicked, this, &WordListEditor::onExportClueClicked);
-    connect(m_intChars, &QPushButton::clicked, this, &WordListEditor::onIntCharButtonClicked);
-    connect(m_spellCheck, &QPushButton::clicked, this, &WordListEditor::onSpellClueClicked);
-    connect(m_thesaurus, &QPushButton::clicked, this, &WordListEditor::onThesClicked);
+    connect(m_create, &QPushButton::clicked, this, &WordListEditor::buildPuzzle);
+    connect(m_save, &QPushButton::clicked, this, &WordListEditor::savePuzzle);
+    connect(m_exit, &QPushButton::clicked, this, &WordListEditor::closeAskingToSave);
+    connect(m_deleteAll, &QPushButton::clicked, this, &WordListEditor::deleteAllClues);
+    connect(m_delete, &QPushButton::clicked, this, &WordListEditor::deleteClue);
+    connect(m_addWords, &QPushButton::clicked, this, &WordListEditor::openManualPlacement);
+    connect(m_changeLayout, &QPushButton::clicked, this, &WordListEditor::changeLayout);
+    connect(m_import, &QPushButton::clicked, this, &WordListEditor::importWordList);
+    connect(m_export, &QPushButton::clicked, this, &WordListEditor::exportWordList);
+    connect(m_intChars, &QPushButton::clicked, this, &WordListEditor::editInternationalKeys);
+    connect(m_spellCheck, &QPushButton::clicked, this, &WordListEditor::checkSpelling);
+    connect(m_thesaurus, &QPushButton::clicked, this, &WordListEditor::lookUpThesaurus);
+    connect(m_suggestClues, &QPushButton::clicked, this, &WordListEditor::suggestClues);
     connect(m_shrink, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.shrink = on; });
     connect(m_quick, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.quickBuild = on; });
     connect(m_thorough, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.thorough = on; });
@@ -253,6 +252,10 @@ void WordListEditor::enableByMode()
     const bool isNew = m_context.place.isNew();
     m_spellCheck->setEnabled(bool(m_context.spellCheck));
     m_thesaurus->setEnabled(bool(m_context.thesaurus));
+    m_suggestClues->setEnabled(bool(m_context.suggestClues));
+    m_suggestClues->setToolTip(m_context.suggestClues ? tr("Suggest clues for the selected rows, or for every word "
+                                                           "without a clue.")
+                                                      : m_context.noClueSuggestions);
     // The layout may change in both modes.
     m_changeLayout->setEnabled(bool(m_context.chooseLayout));
     m_save->setVisible(!isNew);
@@ -280,11 +283,11 @@ void WordListEditor::showEvent(QShowEvent *event)
     ConventionalDialog::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        formShow();
+        fillControls();
     }
 }
 
-void WordListEditor::formShow()
+void WordListEditor::fillControls()
 {
     // Fifteen pixels above the centred position, never above the top of the screen.
     move(x(), std::max(0, y() - 15));
@@ -335,7 +338,7 @@ void WordListEditor::drawLayout()
 }
 
 // The chosen layout is copied whole into the puzzle; the library entry is not linked to it.
-void WordListEditor::onChangeLayoutClicked()
+void WordListEditor::changeLayout()
 {
     if (!m_context.chooseLayout)
         return;
@@ -349,12 +352,12 @@ void WordListEditor::onChangeLayoutClicked()
 TypedPuzzle WordListEditor::typedPuzzle() const
 {
     TypedPuzzle typed;
-    typed.title = bytesOf(m_title->text());
-    typed.category = bytesOf(m_category->currentText());
-    typed.bonusQuestion = bytesOf(m_bonus->text());
+    typed.title = storableBytes(m_title->text());
+    typed.category = storableBytes(m_category->currentText());
+    typed.bonusQuestion = storableBytes(m_bonus->text());
     for (int row = 0; row < Rows; ++row)
-        typed.rows.push_back(
-            {bytesOf(m_grid->text(row, WordGrid::WordColumn)), bytesOf(m_grid->text(row, WordGrid::ClueColumn))});
+        typed.rows.push_back({storableBytes(m_grid->text(row, WordGrid::WordColumn)),
+                              storableBytes(m_grid->text(row, WordGrid::ClueColumn))});
     return typed;
 }
 
@@ -366,7 +369,7 @@ void WordListEditor::focusRow(int row, int column)
     m_grid->setCurrentCell(row, column);
 }
 
-void WordListEditor::onCreateItClicked()
+void WordListEditor::buildPuzzle()
 {
     // The square a previous search chose stands no longer: the checks see the largest square again.
     const bool smallestSquare = m_shapes->selectedRecord() == SmallestSquareMarker;
@@ -411,7 +414,7 @@ void WordListEditor::onCreateItClicked()
         if (smallestSquare)
             square = BuildSmallestSquare(m_context.working, build, m_context.candidates, m_context.currentShape);
         else
-            Build(m_context.working, m_context.currentShape, build, m_context.candidates);
+            buildCandidates(m_context.working, m_context.currentShape, build, m_context.candidates);
         QApplication::restoreOverrideCursor();
     } else {
         BuildProgressDialog progress(look(), m_context.working, m_context.currentShape, build, m_context.candidates,
@@ -444,7 +447,7 @@ SaveResult WordListEditor::writeAndSave()
                           m_context.reloadAndReselect);
 }
 
-void WordListEditor::onSaveButtonClicked()
+void WordListEditor::savePuzzle()
 {
     const TypedPuzzle typed = typedPuzzle();
     if (trimSpaces(typed.title).empty()) {
@@ -491,7 +494,7 @@ bool WordListEditor::changed()
            la.ObjectCount != lb.ObjectCount || la.Portrait != lb.Portrait || la.DesignZoom != lb.DesignZoom;
 }
 
-void WordListEditor::onCancelClicked()
+void WordListEditor::closeAskingToSave()
 {
     if (changed()) {
         const Answer answer =
@@ -499,7 +502,7 @@ void WordListEditor::onCancelClicked()
         if (answer == Answer::Cancel)
             return;
         if (answer == Answer::Yes) {
-            onSaveButtonClicked();
+            savePuzzle();
             return;
         }
     }
@@ -508,10 +511,10 @@ void WordListEditor::onCancelClicked()
 
 void WordListEditor::reject()
 {
-    onCancelClicked();
+    closeAskingToSave();
 }
 
-void WordListEditor::onDeleteAllClueClicked()
+void WordListEditor::deleteAllClues()
 {
     const TypedPuzzle typed = typedPuzzle();
     const bool anyWord = std::any_of(typed.rows.begin(), typed.rows.end(),
@@ -529,7 +532,7 @@ void WordListEditor::onDeleteAllClueClicked()
     }
 }
 
-void WordListEditor::onDeleteClueClicked()
+void WordListEditor::deleteClue()
 {
     const int selected = m_grid->currentRow();
     if (selected < 0)
@@ -543,7 +546,7 @@ void WordListEditor::onDeleteClueClicked()
     m_grid->setFocus();
 }
 
-void WordListEditor::onAddWordsButtonClicked()
+void WordListEditor::openManualPlacement()
 {
     // Clues edited here and not yet saved go with the puzzle that manual placement saves.
     writeRowsIntoRecord(typedPuzzle(), m_context.working);
@@ -572,7 +575,7 @@ std::vector<WordListRow> WordListEditor::gridRows() const
     return rows;
 }
 
-void WordListEditor::onImportClueClicked()
+void WordListEditor::importWordList()
 {
     WordListImportDialog import(look(), m_context.settings, m_host, gridRows(), this);
     if (m_host.runModal(import) != QDialog::Accepted)
@@ -588,20 +591,20 @@ void WordListEditor::onImportClueClicked()
     }
 }
 
-void WordListEditor::onExportClueClicked()
+void WordListEditor::exportWordList()
 {
     WordListExportDialog exporter(look(), m_context.settings, m_host, gridRows(), m_context.place.isNew(), this);
     m_host.runModal(exporter);
 }
 
-void WordListEditor::onIntCharButtonClicked()
+void WordListEditor::editInternationalKeys()
 {
     InternationalCharactersDialog characters(look(), m_context.settings, this);
     m_host.runModal(characters);
 }
 
 // Replacements land in the cells, cut to what a cell holds.
-void WordListEditor::onSpellClueClicked()
+void WordListEditor::checkSpelling()
 {
     if (!m_context.spellCheck)
         return;
@@ -623,7 +626,7 @@ void WordListEditor::onSpellClueClicked()
 }
 
 // The synonym accepted for the selected row's word becomes that row's clue.
-void WordListEditor::onThesClicked()
+void WordListEditor::lookUpThesaurus()
 {
     const int row = m_grid->currentRow();
     if (!m_context.thesaurus || row < 0)
@@ -631,6 +634,45 @@ void WordListEditor::onThesClicked()
     const auto synonym = m_context.thesaurus(this, m_grid->text(row, WordGrid::WordColumn).trimmed());
     if (synonym)
         m_grid->item(row, WordGrid::ClueColumn)->setText(withoutUnstorable(*synonym).left(MaxClueLength));
+}
+
+void WordListEditor::suggestClues()
+{
+    if (!m_context.suggestClues)
+        return;
+    // A selection of more than one cell, or of a whole row, names the rows; a lone current cell
+    // is where the cursor happens to be.
+    std::set<int> selected;
+    for (const QModelIndex &index : m_grid->selectionModel()->selectedIndexes())
+        selected.insert(index.row());
+    const bool useSelection = selected.size() > 1 || !m_grid->selectionModel()->selectedRows().isEmpty();
+    std::vector<int> rows;
+    for (int row = 0; row < Rows; ++row) {
+        const bool hasWord = !m_grid->text(row, WordGrid::WordColumn).trimmed().isEmpty();
+        const bool wanted =
+            useSelection ? selected.count(row) > 0 : m_grid->text(row, WordGrid::ClueColumn).trimmed().isEmpty();
+        if (hasWord && wanted)
+            rows.push_back(row);
+    }
+    if (rows.empty()) {
+        m_host.message(this, tr("Suggest Clues"),
+                       tr("Every word has a clue.  Select the rows whose clues should be suggested again."),
+                       Buttons::Ok);
+        return;
+    }
+    QStringList words;
+    QStringList clues;
+    for (int row : rows) {
+        words << m_grid->text(row, WordGrid::WordColumn).trimmed();
+        clues << m_grid->text(row, WordGrid::ClueColumn).trimmed();
+    }
+    const QStringList before = clues;
+    if (!m_context.suggestClues(this, words, clues))
+        return;
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (clues[qsizetype(i)] != before[qsizetype(i)])
+            m_grid->item(rows[i], WordGrid::ClueColumn)
+                ->setText(withoutUnstorable(clues[qsizetype(i)]).left(MaxClueLength));
 }
 
 void WordListEditor::typeInternationalCharacter(int k)

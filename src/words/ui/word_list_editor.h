@@ -53,6 +53,11 @@ struct WordListContext {
     std::function<void(QWidget *parent, QStringList &words, QStringList &clues, bool checkWords)> spellCheck = nullptr;
     // Looks a word up in the thesaurus; the synonym accepted. "&Thesaurus" is disabled while unset.
     std::function<std::optional<QString>(QWidget *parent, const QString &word)> thesaurus = nullptr;
+    // Suggests clues for the words, given with their clues; true when the user accepted changed
+    // clues, which are then in clues. "Su&ggest Clues" is disabled while unset, with the reason as
+    // its tool tip.
+    std::function<bool(QWidget *parent, const QStringList &words, QStringList &clues)> suggestClues = nullptr;
+    QString noClueSuggestions = {};
 };
 
 class WordListEditor : public ConventionalDialog {
@@ -78,19 +83,21 @@ public:
     ShapeListPanel *shapes() const { return m_shapes; }
     QPushButton *button(const QString &objectName) const;
 
-    void onCreateItClicked();
-    void onSaveButtonClicked();
-    void onCancelClicked();
-    void onDeleteAllClueClicked();
-    void onDeleteClueClicked();
+    void buildPuzzle();
+    void savePuzzle();
+    void closeAskingToSave();
+    void deleteAllClues();
+    void deleteClue();
     // Manual placement on the working record, with the clues as edited here.
-    void onAddWordsButtonClicked();
-    void onChangeLayoutClicked();
-    void onImportClueClicked();
-    void onExportClueClicked();
-    void onIntCharButtonClicked();
-    void onSpellClueClicked();
-    void onThesClicked();
+    void openManualPlacement();
+    void changeLayout();
+    void importWordList();
+    void exportWordList();
+    void editInternationalKeys();
+    void checkSpelling();
+    void lookUpThesaurus();
+    // For the selected rows, or else for every row with a word and no clue.
+    void suggestClues();
     // Types international character k (1..12) into the focused text control.
     void typeInternationalCharacter(int k);
 
@@ -111,7 +118,7 @@ private:
     std::vector<WordListRow> gridRows() const;
     void enableByMode();
 
-    void formShow();
+    void fillControls();
     void fitCategoryBox();
     void drawLayout();
     void focusRow(int row, int column);
@@ -143,6 +150,7 @@ private:
     QPushButton *m_export = nullptr;
     QPushButton *m_intChars = nullptr;
     QPushButton *m_spellCheck = nullptr;
+    QPushButton *m_suggestClues = nullptr;
     QPushButton *m_thesaurus = nullptr;
 };
 

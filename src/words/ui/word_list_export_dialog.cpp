@@ -18,10 +18,10 @@ WordListExportDialog::WordListExportDialog(const DialogLook &look, Settings &set
     : ConventionalDialog(look, QSize(560, 320), parent), m_settings(settings), m_host(host), m_rows(std::move(rows)),
       m_isNew(isNew)
 {
-    setObjectName(QStringLiteral("MyExport"));
+    setObjectName(QStringLiteral("WordListExportDialog"));
     setWindowTitle(tr("Export"));
     m_list = new QListWidget(this);
-    m_list->setObjectName(QStringLiteral("ListBox1"));
+    m_list->setObjectName(QStringLiteral("EntryList"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     // Pairs line up in columns as they do in the file.
     QFont fixed(QStringLiteral("Monospace"));
@@ -42,10 +42,10 @@ WordListExportDialog::WordListExportDialog(const DialogLook &look, Settings &set
     layout->addWidget(m_list, 1);
     layout->addLayout(right);
 
-    connect(m_saveFile, &QPushButton::clicked, this, &WordListExportDialog::onSaveFileClicked);
+    connect(m_saveFile, &QPushButton::clicked, this, &WordListExportDialog::saveWordList);
     connect(selectAll, &QPushButton::clicked, m_list, &QListWidget::selectAll);
     connect(clear, &QPushButton::clicked, m_list, &QListWidget::clearSelection);
-    connect(m_selectUsed, &QPushButton::clicked, this, &WordListExportDialog::onSelectUsedClicked);
+    connect(m_selectUsed, &QPushButton::clicked, this, &WordListExportDialog::selectUsedWords);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_list, &QListWidget::itemSelectionChanged, this, &WordListExportDialog::enableSave);
     m_modes.onPicked(this, [this](WordListMode mode) { setMode(mode); });
@@ -67,11 +67,11 @@ void WordListExportDialog::showEvent(QShowEvent *event)
     ConventionalDialog::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        formShow();
+        fillControls();
     }
 }
 
-void WordListExportDialog::formShow()
+void WordListExportDialog::fillControls()
 {
     m_modes.fill(wordListMode(m_settings.createOptions.exportOption), m_settings.createOptions.sepChar);
     fillList();
@@ -102,7 +102,7 @@ void WordListExportDialog::enableSave()
     m_saveFile->setEnabled(!selectedRows(m_list).empty());
 }
 
-void WordListExportDialog::onSelectUsedClicked()
+void WordListExportDialog::selectUsedWords()
 {
     {
         const QSignalBlocker quiet(m_list);
@@ -112,7 +112,7 @@ void WordListExportDialog::onSelectUsedClicked()
     enableSave();
 }
 
-void WordListExportDialog::onSaveFileClicked()
+void WordListExportDialog::saveWordList()
 {
     const std::vector<int> rows = selectedRows(m_list);
     if (rows.empty()) {
@@ -129,7 +129,7 @@ void WordListExportDialog::onSaveFileClicked()
     QStringList lines;
     for (const int row : rows)
         lines << m_entries[static_cast<size_t>(row)].text;
-    if (const FileStatus written = writeWordListFile(*path, lines); !written) {
+    if (const FileStatus written = writeWordListFile(*path, lines, ReplaceConfirmed); !written) {
         if (written.error().kind == FileError::Kind::CannotOpen)
             m_host.message(this, tr("Error"), tr("Unable to create export file."), Buttons::Ok);
         else

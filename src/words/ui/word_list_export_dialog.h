@@ -31,14 +31,14 @@ public:
     const WordListModeControls &modes() const { return m_modes; }
     QPushButton *button(const QString &objectName) const;
 
-    void onSaveFileClicked();
-    void onSelectUsedClicked();
+    void saveWordList();
+    void selectUsedWords();
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void formShow();
+    void fillControls();
     void setMode(WordListMode mode);
     void fillList();
     void enableSave();

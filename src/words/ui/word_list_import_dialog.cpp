@@ -20,7 +20,7 @@ WordListImportDialog::WordListImportDialog(const DialogLook &look, Settings &set
     setObjectName(QStringLiteral("Import"));
     setWindowTitle(tr("Import"));
     m_list = new QListWidget(this);
-    m_list->setObjectName(QStringLiteral("ListBox1"));
+    m_list->setObjectName(QStringLiteral("EntryList"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
     auto *right = new QVBoxLayout;
@@ -38,10 +38,10 @@ WordListImportDialog::WordListImportDialog(const DialogLook &look, Settings &set
     layout->addWidget(m_list, 1);
     layout->addLayout(right);
 
-    connect(openFile, &QPushButton::clicked, this, &WordListImportDialog::onOpenFileClicked);
+    connect(openFile, &QPushButton::clicked, this, &WordListImportDialog::openWordFile);
     connect(m_selectAll, &QPushButton::clicked, m_list, &QListWidget::selectAll);
     connect(m_clear, &QPushButton::clicked, m_list, &QListWidget::clearSelection);
-    connect(m_ok, &QPushButton::clicked, this, &WordListImportDialog::onOkClicked);
+    connect(m_ok, &QPushButton::clicked, this, &WordListImportDialog::acceptEntries);
     // Help has no page of its own here: it closes the window as Cancel does.
     for (QPushButton *close : {cancel, help})
         connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -62,11 +62,11 @@ void WordListImportDialog::showEvent(QShowEvent *event)
     ConventionalDialog::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        formShow();
+        fillControls();
     }
 }
 
-void WordListImportDialog::formShow()
+void WordListImportDialog::fillControls()
 {
     m_modes.fill(wordListMode(m_settings.createOptions.importOption), m_settings.createOptions.sepChar);
     for (QPushButton *b : {m_selectAll, m_clear, m_ok})
@@ -79,7 +79,7 @@ void WordListImportDialog::setMode(WordListMode mode)
     m_modes.showSeparator();
 }
 
-void WordListImportDialog::onOpenFileClicked()
+void WordListImportDialog::openWordFile()
 {
     const FileRequest request =
         wordListFileRequest(tr("Import Word/Clue List"), true, m_settings.misc.lastImportWordFile);
@@ -107,7 +107,7 @@ void WordListImportDialog::onOpenFileClicked()
         b->setEnabled(true);
 }
 
-void WordListImportDialog::onOkClicked()
+void WordListImportDialog::acceptEntries()
 {
     const WordListMode mode = m_modes.mode();
     if (mode == WordListMode::WordsAndClues && m_modes.sepChar->text().trimmed().isEmpty()) {

@@ -33,14 +33,14 @@ public:
     const WordListModeControls &modes() const { return m_modes; }
     QPushButton *button(const QString &objectName) const;
 
-    void onOpenFileClicked();
-    void onOkClicked();
+    void openWordFile();
+    void acceptEntries();
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void formShow();
+    void fillControls();
     void setMode(WordListMode mode);
 
     Settings &m_settings;

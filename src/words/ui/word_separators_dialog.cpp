@@ -64,11 +64,11 @@ void WordSeparatorsDialog::showEvent(QShowEvent *event)
     ConventionalDialog::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        formShow();
+        fillControls();
     }
 }
 
-void WordSeparatorsDialog::formShow()
+void WordSeparatorsDialog::fillControls()
 {
     const auto &r = m_settings.reports;
     for (auto [box, on] :

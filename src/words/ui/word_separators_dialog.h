@@ -34,7 +34,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void formShow();
+    void fillControls();
 
     Settings &m_settings;
     UiHost &m_host;
