@@ -417,11 +417,22 @@ struct TextLines {
 
 constexpr int MaxTextLines = 100;
 
-TextLines breakText(const ReportCanvas &report, const QString &text, double w, int available)
+// Breaks the text into lines no wider than w at its spaces and line breaks. A word wider than w
+// does not fit; with breakWords it is broken inside instead, each piece as long as fits (at least
+// one character), so that a text without spaces stays inside its box.
+TextLines breakText(const ReportCanvas &report, const QString &text, double w, int available, bool breakWords)
 {
     TextLines out;
     std::vector<double> prefix;
     report.prefixWidths(text, prefix);
+    const auto addLine = [&](qsizetype start, qsizetype end) {
+        if (static_cast<int>(out.lines.size()) == MaxTextLines) {
+            out.fits = false;
+            return false;
+        }
+        out.lines.emplace_back(start, end);
+        return true;
+    };
     for (const TextToken &t : textTokens(text)) {
         if (!out.lines.empty() && !t.breakBefore) {
             auto &line = out.lines.back();
@@ -430,13 +441,26 @@ TextLines breakText(const ReportCanvas &report, const QString &text, double w, i
                 continue;
             }
         }
-        if (static_cast<int>(out.lines.size()) == MaxTextLines) {
-            out.fits = false;
-            break;
+        qsizetype start = t.start;
+        if (breakWords && report.widthBetween(prefix, start, t.end) > w) {
+            // The spaces before a word that is broken anyway would only take room on its first line.
+            while (start < t.end && text[start] == QLatin1Char(' '))
+                ++start;
         }
-        if (report.widthBetween(prefix, t.start, t.end) > w)
+        while (breakWords && report.widthBetween(prefix, start, t.end) > w) {
+            qsizetype cut = start + 1;
+            while (cut < t.end && report.widthBetween(prefix, start, cut + 1) <= w)
+                ++cut;
+            if (!addLine(start, cut))
+                break;
+            start = cut;
+        }
+        if (!out.fits)
+            break;
+        if (report.widthBetween(prefix, start, t.end) > w)
             out.fits = false;
-        out.lines.emplace_back(t.start, t.end);
+        if (!addLine(start, t.end))
+            break;
     }
     if (static_cast<int>(out.lines.size()) > available)
         out.fits = false;
@@ -466,9 +490,12 @@ void PageRenderer::drawTextBox(ReportCanvas &report, int index)
         fitMainFont(report, o, 3, o.MakeItFit != 0, [&] {
             fit.lineHeight = measuringHeight(report);
             fit.available = static_cast<int>(std::min(h / fit.lineHeight, 1e6));
-            lines = breakText(report, text, w, fit.available);
+            lines = breakText(report, text, w, fit.available, false);
             return lines.fits;
         });
+        // A word too wide for the box even at the size settled on is broken inside it.
+        if (!lines.fits)
+            lines = breakText(report, text, w, fit.available, true);
         if (!lines.fits && slot <= RenderOutcome::TextSlots)
             m_outcome.textOverflow[static_cast<size_t>(slot)] = true;
         fit.lines = std::move(lines.lines);

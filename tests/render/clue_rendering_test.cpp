@@ -155,14 +155,34 @@ TEST(FreeText, PrintsTheLinesThatFitAndRaisesItsSlotsWarning)
     EXPECT_TRUE(out.outcome.textOverflow[2]);
 }
 
-TEST(FreeText, WrapsWordsWhileTheLineIsNoWiderThanTheBox)
+TEST(FreeText, WrapsWordsWhileTheLineIsNoWiderThanTheBoxAndBreaksAWordWiderThanIt)
 {
-    LayoutObject text = objectOf(ObjectKind::Text, 100, 100, 151, 400); // "ab cd" and a little
-    text.setText("ab cd ef ghijkl");
-    PuzzleRecord r = cluesPuzzle({}, text);
-    auto out = renderOn(r);
-    EXPECT_EQ(out.report->textStrings(), (std::vector<QString>{"ab cd", "ef", "ghijkl"}));
-    EXPECT_TRUE(out.outcome.textOverflow[1]) << "a word wider than the box does not fit";
+    const struct {
+        const char *text;
+        int makeItFit;
+        std::vector<QString> lines;
+    } cases[] = {
+        {"ab cd ef ghijkl", 0, {"ab cd", "ef", "ghijk", "l"}},
+        // 999 characters without a space: broken inside the box, however small the type got.
+        {nullptr, 1, {}},
+    };
+    for (const auto &c : cases) {
+        LayoutObject text = objectOf(ObjectKind::Text, 100, 100, 151, 400); // "ab cd" and a little
+        const std::string long999(999, 'W');
+        text.setText(c.text ? c.text : long999.c_str());
+        text.MakeItFit = static_cast<int16_t>(c.makeItFit);
+        PuzzleRecord r = cluesPuzzle({}, text);
+        auto out = renderOn(r);
+        if (!c.lines.empty()) {
+            EXPECT_EQ(out.report->textStrings(), c.lines);
+        }
+        ASSERT_FALSE(out.report->texts().empty());
+        EXPECT_FALSE(out.outcome.textOverflow[1]);
+        for (const auto &t : out.report->texts()) {
+            EXPECT_GE(t.x, 1.0 - 1e-9) << t.text.toStdString();
+            EXPECT_LE(t.x + static_cast<double>(t.text.size()) * t.size / 100.0, 1.51 + 1e-9) << t.text.toStdString();
+        }
+    }
 }
 
 TEST(WordList, SortedByCapitalsWithABlankRowForAWordTooWide)
