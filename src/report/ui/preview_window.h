@@ -136,8 +136,9 @@ private:
     bool startJob(int first, int last, int copies);
     void refreshZoomEdits();
     void rememberGeometry();
-    // A file named after the puzzle, in the folder of the last export.
-    QString puzzleFileName(const QString &suffix) const;
+    // A file named after the puzzle, in the folder of the file or folder `besides` (by default the
+    // last exported text).
+    QString puzzleFileName(const QString &suffix, const QString &besides = {}) const;
     void exportPicture(const ExportFormat &format);
     // An export's save dialog, starting at `start`, asking before it overwrites; nothing when the
     // user cancels.

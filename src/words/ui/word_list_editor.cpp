@@ -95,7 +95,8 @@ QLayout *WordListEditor::buildTextFields()
         l->setBuddy(buddy);
         return l;
     };
-    top->addWidget(label(tr("Puzzle &Title"), m_title), 0, 0);
+    // No accelerator: Alt+T is "&Thesaurus".
+    top->addWidget(label(tr("Puzzle Title"), m_title), 0, 0);
     top->addWidget(m_title, 0, 1);
     top->addWidget(label(tr("Categor&y"), m_category), 0, 2);
     top->addWidget(m_category, 0, 3);
@@ -269,8 +270,9 @@ void WordListEditor::formShow()
 {
     // Fifteen pixels above the centred position, never above the top of the screen.
     move(x(), std::max(0, y() - 15));
+    fitOnScreen(*this);
     m_grid->fill(m_context.working, !m_context.isNew);
-    m_grid->fitNarrowColumns();
+    m_grid->fitColumns();
     m_shapes->start();
     m_category->addItems(m_context.categories);
     fitCategoryBox();
