@@ -12,6 +12,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace qx {
 
 WordListImportDialog::WordListImportDialog(const DialogLook &look, Settings &settings, UiHost &host,
@@ -81,9 +83,13 @@ void WordListImportDialog::formShow()
 void WordListImportDialog::shareAccelerators()
 {
     const bool filled = m_ok->isEnabled();
-    for (QAbstractButton *first :
-         {static_cast<QAbstractButton *>(m_openFile), static_cast<QAbstractButton *>(m_modes.asWordsAndClues)})
-        first->setShortcut(filled ? QKeySequence() : QKeySequence::mnemonic(first->text()));
+    // A disabled button still holds its letter, which would leave the keys ambiguous.
+    const std::pair<QAbstractButton *, QAbstractButton *> shared[] = {{m_openFile, m_ok},
+                                                                      {m_modes.asWordsAndClues, m_selectAll}};
+    for (const auto &[before, after] : shared) {
+        before->setShortcut(filled ? QKeySequence() : QKeySequence::mnemonic(before->text()));
+        after->setShortcut(filled ? QKeySequence::mnemonic(after->text()) : QKeySequence());
+    }
 }
 
 void WordListImportDialog::setMode(WordListMode mode)
