@@ -16,9 +16,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QTextBrowser>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 

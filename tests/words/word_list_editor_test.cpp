@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyleOptionViewItem>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
@@ -183,6 +184,17 @@ TEST(MakingACrossword, ANewUsersFirstCreatePlacesAllTwentyFiveWordsOfAnOrdinaryL
         setCell(w, k, 2, weather[k]);
         setCell(w, k, 3, QStringLiteral("A kind of weather: ") + weather[k].toLower());
     }
+    // The longest of them show whole in the word column.
+    for (const QString &word : {QStringLiteral("THUNDERSTORMS"), QStringLiteral("PRECIPITATION")}) {
+        setCell(w, 0, 2, word);
+        QStyleOptionViewItem option;
+        option.initFrom(w.wordsCluesGrid());
+        const QModelIndex cell = w.wordsCluesGrid()->model()->index(0, 2);
+        EXPECT_LE(w.wordsCluesGrid()->itemDelegate()->sizeHint(option, cell).width(),
+                  w.wordsCluesGrid()->columnWidth(2))
+            << word.toStdString();
+    }
+    setCell(w, 0, 2, weather[0]);
     int placed = 0;
     p.host.onModal(runProgress);
     p.host.onModal([&](QDialog &d) {

@@ -62,7 +62,11 @@ TEST(WordListText, AFileOffersItsTrimmedLinesWhateverItsEncodingAndLineEnds)
          "OK\n\nALPHA \xCE\x91\nSUN\nSMILE \xF0\x9F\x98\x80 \xCE\x91\n",
          {"OK", "SUN"},
          {{3, 0x391}, {5, 0x1F600}}},
-        {"a control character", "OK\r\nA\x01" "B\r\n", {"OK"}, {{2, 0x01}}},
+        {"a control character",
+         "OK\r\nA\x01"
+         "B\r\n",
+         {"OK"},
+         {{2, 0x01}}},
         {"a byte Windows-1252 leaves undefined", "CAF\xC9\r\n\x81X\r\n", {"CAF\u00C9"}, {{2, 0x81}}},
     };
     for (const Case &c : cases) {

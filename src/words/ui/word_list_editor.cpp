@@ -270,7 +270,6 @@ void WordListEditor::formShow()
 {
     // Fifteen pixels above the centred position, never above the top of the screen.
     move(x(), std::max(0, y() - 15));
-    fitOnScreen(*this);
     m_grid->fill(m_context.working, !m_context.isNew);
     m_grid->fitColumns();
     m_shapes->start();
@@ -280,6 +279,7 @@ void WordListEditor::formShow()
     // grows at once rather than squeezing the picture beside the list.
     layout()->activate();
     resize(size().expandedTo(minimumSizeHint()));
+    fitOnScreen(*this);
     const PuzzleRecord &r = m_context.working;
     m_bonus->setText(cp1252::toUnicode(r.BonusQuestion.str()));
     m_title->setText(cp1252::toUnicode(r.PuzzleName.str()));
