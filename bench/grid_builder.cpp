@@ -1,21 +1,16 @@
 // The grid builder. Attempts per second for 50, 100 and 200 words on 15x15, 25x25 and 49x49
 // squares: the literal reference, the real builder on one thread and on every CPU, counting the
-// attempts that actually ran, and what the second and later CPUs gain. Then the two ways of
-// building on the common English word lists beside this file, against best fit's targets, and
-// the search for the smallest square. Also the whole build a user waits for: 999 attempts of 200
-// words on a 49x49 shape.
+// attempts that actually ran, and what the second and later CPUs gain. Also the whole build a user
+// waits for: 999 attempts of 200 words on a 49x49 shape. The thorough search has its own benchmark.
 
 #include "builder/grid_builder.h"
-#include "builder/grid_stats.h"
 #include "builder/reference_builder.h"
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <cstring>
-#include <fstream>
 #include <random>
-#include <stdexcept>
 #include <thread>
 
 namespace {
@@ -39,26 +34,6 @@ qx::PuzzleRecord randomWords(int words, int side)
         r.Words[k].set(w);
         r.Clues[k].set("clue");
     }
-    return r;
-}
-
-// One of the word lists beside this file: one word a line, '#' starts a comment.
-qx::PuzzleRecord commonWords(int words, int side)
-{
-    std::ifstream in(std::string(QUORVEX_BENCH_DIR) + "/words_" + std::to_string(words) + ".txt");
-    if (!in)
-        throw std::runtime_error("missing word list words_" + std::to_string(words) + ".txt");
-    qx::PuzzleRecord r;
-    r.GridWidth = r.GridHeight = static_cast<int16_t>(side);
-    std::string line;
-    int k = 0;
-    while (std::getline(in, line) && k < qx::MaxWords) {
-        if (line.empty() || line[0] == '#')
-            continue;
-        r.Words[k].set(line);
-        r.Clues[k++].set("clue");
-    }
-    r.WordCount = static_cast<int16_t>(k);
     return r;
 }
 
@@ -143,80 +118,6 @@ BENCHMARK(Reference)->Apply(Sizes);
 BENCHMARK(RealOneThread)->Apply(Sizes);
 BENCHMARK(RealAllThreads)->Apply(Sizes);
 BENCHMARK(ThreadGain)->Apply(Sizes);
-
-// The two ways of building on the common word lists, on every CPU: words placed, crossings per
-// word and fill (letters per square of their box) of the best candidate, and the seconds a build
-// takes. Best fit's targets: "target" words placed in under a second of wall time.
-struct ListCase {
-    int words;
-    int side;
-    int target;
-};
-constexpr ListCase ListCases[] = {{200, 49, 170}, {200, 31, 80}, {100, 25, 48}, {20, 15, 15}};
-// Best fit's attempts in a build of these targets.
-constexpr int BestFitAttempts = 100;
-
-void CommonWords(benchmark::State &state, bool bestFit)
-{
-    const ListCase &c = ListCases[state.range(0)];
-    const auto record = commonWords(c.words, c.side);
-    const auto shape = qx::squareShape(c.side);
-    qx::CandidateSlots candidates;
-    qx::BuildOptions options;
-    options.attempts = bestFit ? BestFitAttempts : 999;
-    options.bestFit = bestFit;
-    double placed = 0, crossings = 0, fill = 0, worst = c.words;
-    int builds = 0;
-    for (auto _ : state) {
-        options.seed = static_cast<uint64_t>(++builds);
-        qx::Build(record, shape, options, candidates);
-        const auto stats = qx::gridStats(*candidates[0].record);
-        placed += stats.placed;
-        worst = std::min<double>(worst, stats.placed);
-        crossings += stats.crossingsPerWord();
-        fill += stats.fillPercent();
-    }
-    state.counters["words"] = c.words;
-    state.counters["side"] = c.side;
-    state.counters["placed"] = placed / builds;
-    state.counters["fewest"] = worst;
-    state.counters["crossings/word"] = crossings / builds;
-    state.counters["fill%"] = fill / builds;
-    if (bestFit) {
-        state.counters["target"] = c.target;
-        state.counters["met"] = worst >= c.target ? 1 : 0;
-    }
-}
-
-void PartBuilder999(benchmark::State &state)
-{
-    CommonWords(state, false);
-}
-void BestFit(benchmark::State &state)
-{
-    CommonWords(state, true);
-}
-BENCHMARK(PartBuilder999)->DenseRange(0, 3)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BestFit)->DenseRange(0, 3)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(5);
-
-// The smallest square that holds the 50 common words, found with best fit (target: under two
-// seconds).
-void SmallestSquare50Words(benchmark::State &state)
-{
-    const auto record = commonWords(50, 49);
-    qx::CandidateSlots candidates;
-    qx::ShapeRecord square;
-    qx::BuildOptions options;
-    options.attempts = BestFitAttempts;
-    qx::SquareOutcome outcome;
-    for (auto _ : state) {
-        ++options.seed;
-        outcome = qx::BuildSmallestSquare(record, options, candidates, square);
-    }
-    state.counters["side"] = outcome.side;
-    state.counters["all placed"] = outcome.everyWordPlaced ? 1 : 0;
-}
-BENCHMARK(SmallestSquare50Words)->UseRealTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // The user's wait for the largest build: 999 attempts of 200 words on 49x49, every CPU.
 void Build999Attempts200Words49x49(benchmark::State &state)

@@ -62,8 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (whole == 0)
         return 0;
     const int last = static_cast<int>(whole) - 1;
-    const auto lastRecord = file.read(last);
-    const auto saved = file.save(*lastRecord, false, last);
+    // Saved back as a window saves it: over the record read, while it still holds what was read.
+    const auto lastBytes = file.file().read(last);
+    PuzzlePlace place = PuzzlePlace::read(last, *lastBytes);
+    const auto saved = file.save(PuzzleRecord::decode(recordSpan<PuzzleRecord>(*lastBytes)), place);
     // A partial tail marks a damaged file or another kind: it is never written to.
     const bool damaged = size % PuzzleRecord::Size != 0;
     check(saved.ok() != damaged, "a record writes back exactly into a file of whole records");

@@ -15,19 +15,37 @@
 #include <QScreen>
 
 #include <csignal>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// The product's name as --version prints it, beside the version the build gives.
+constexpr char ProductName[] = "Quorvex";
+
+} // namespace
 
 int main(int argc, char **argv)
 {
     // A file-size limit makes a save fail with EFBIG, reported in an error box, instead of killing
     // the program and losing the work not yet saved.
     std::signal(SIGXFSZ, SIG_IGN);
+    // --version answers before any window system is needed, so that it works without a display.
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("%s %s\n", ProductName, QUORVEX_VERSION);
+            return 0;
+        }
+    }
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(quorvex);
     QApplication::setApplicationName(QStringLiteral("Quorvex 97"));
+    QApplication::setApplicationVersion(QStringLiteral(QUORVEX_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Quorvex crossword puzzle builder"));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption programDir(QStringLiteral("program-dir"),
                                         QStringLiteral("Directory of the shape and layout libraries, help and "
                                                        "dictionaries (default: the per-user data directory)."),

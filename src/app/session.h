@@ -24,8 +24,8 @@ struct Session {
 
     CollectionView collection;
     std::unique_ptr<PuzzleRecord> current = std::make_unique<PuzzleRecord>();
-    bool currentIsNew = true;
-    int currentRecord = -1;
+    // Where the current puzzle is saved: new, or the record it was read from with its bytes then.
+    PuzzlePlace currentPlace;
     ShapeRecord currentShape;
     // The four kept results of the last build; they outlive the windows that show them.
     std::unique_ptr<CandidateSlots> candidates = std::make_unique<CandidateSlots>();

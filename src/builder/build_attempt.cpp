@@ -34,11 +34,6 @@ constexpr std::array<uint8_t, GridCells + 1> table()
 constexpr auto ColumnOf = table<columnOf>();
 constexpr auto RowOf = table<rowOf>();
 
-// Best fit's word order: length counts one per letter, a word of only rare letters this much more,
-// and the random shake up to this much.
-constexpr float HardnessWeight = 3.0f;
-constexpr float OrderNoise = 2.0f;
-
 } // namespace
 
 PuzzleRecord AttemptResult::record(const PuzzleRecord &saved) const
@@ -87,26 +82,15 @@ AttemptRunner::AttemptRunner(const PuzzleRecord &saved, const ShapeRecord &shape
     m_height = saved.heightInUse();
     for (int x = 1; x <= GridCells; ++x)
         m_shape[x] = shape.ShapeCells[x - 1];
-    std::array<int, 256> frequency{};
     for (int w = 0; w < m_total; ++w) {
         const std::string text = saved.Words[w].str();
         Word &word = m_words[w];
         word.stored = static_cast<int>(text.size());
         for (const char ch : text) {
             if (ch != ' ') {
-                word.s[word.length] = UpperCaseLetter(static_cast<uint8_t>(ch));
-                ++frequency[word.s[word.length++]];
+                word.s[word.length++] = UpperCaseLetter(static_cast<uint8_t>(ch));
             }
         }
-    }
-    // A word of rare letters finds few crossings: best fit tries it early, while the grid is open.
-    const int most = std::max(1, *std::max_element(frequency.begin(), frequency.end()));
-    for (int w = 0; w < m_total; ++w) {
-        const Word &word = m_words[w];
-        float rarity = 0;
-        for (int i = 0; i < word.length; ++i)
-            rarity += 1.0f - static_cast<float>(frequency[word.s[i]]) / static_cast<float>(most);
-        m_hardness[w] = word.length > 0 ? rarity / static_cast<float>(word.length) : 0.0f;
     }
     m_longestRun = longestRun();
 }
@@ -459,15 +443,33 @@ bool AttemptRunner::tryDown(int k, int required, bool firstWord, SplitMix64 &rng
 
 void AttemptRunner::run(SplitMix64 &rng, AttemptResult &out, int64_t explainAbove)
 {
-    if (m_options.bestFit) {
-        orderForBestFit(rng);
-        clearGrid();
-        placeBestFit(rng);
-    } else {
-        orderLongestFirst();
-        clearGrid();
-        placeInPasses(rng);
+    orderLongestFirst();
+    clearGrid();
+    placeInPasses(rng);
+    finish(out, explainAbove, false);
+    out.rankKey = out.score;
+}
+
+void AttemptRunner::adopt(const ThoroughGrid &found, AttemptResult &out)
+{
+    std::array<uint8_t, MaxWords> order{};
+    for (int k = 0; k < m_total; ++k)
+        order[k] = static_cast<uint8_t>(k);
+    setOrder(order);
+    clearGrid();
+    for (int k = 0; k < m_total; ++k) {
+        const ThoroughGrid::Word &word = found.words[k];
+        if (word.placed) {
+            write(k, word.pos, word.across ? 1 : Side);
+            m_entries[k].placed = 1;
+        }
     }
+    finish(out, 0, true);
+    out.rankKey = found.rankKey();
+}
+
+void AttemptRunner::finish(AttemptResult &out, int64_t explainAbove, bool centred)
+{
     int placed = 0, letters = 0;
     for (int k = 0; k < m_total; ++k) {
         if (m_entries[k].placed) {
@@ -477,11 +479,8 @@ void AttemptRunner::run(SplitMix64 &rng, AttemptResult &out, int64_t explainAbov
     }
     out.crossings = letters - static_cast<int>(m_log.size());
     out.boxArea = placed > 0 ? (m_bottom - m_top + 1) * (m_right - m_left + 1) : 0;
-    out.rankKey = placed;
-    if (m_options.bestFit)
-        out.rankKey = (int64_t(placed) << 32) | (int64_t(out.crossings) << 16) | (0xFFFF - out.boxArea);
     out.explained = false;
-    if (explainAbove >= 0 && out.rankKey > explainAbove)
+    if (explainAbove >= 0 && placed > explainAbove)
         explainLeftOut(out);
     int width = m_width;
     int height = m_height;
@@ -492,8 +491,8 @@ void AttemptRunner::run(SplitMix64 &rng, AttemptResult &out, int64_t explainAbov
     const int acrossCount = orderAcrossFirst(wordCount);
     if (m_options.shrink) {
         shiftToCorner(wordCount, width, height);
-        // Best fit starts in the middle: the grid moves both up and left.
-        if (m_options.bestFit) {
+        // A grid grown from the middle of the shape moves both up and left.
+        if (centred) {
             m_firstWordAcross = !m_firstWordAcross;
             shiftToCorner(wordCount, width, height);
         }
@@ -515,20 +514,6 @@ void AttemptRunner::orderLongestFirst()
     for (int k = 0; k < m_total; ++k)
         order[k] = static_cast<uint8_t>(k);
     bubblePasses(order, m_total, [&](uint8_t a, uint8_t b) { return m_words[a].stored < m_words[b].stored; });
-    setOrder(order);
-}
-
-void AttemptRunner::orderForBestFit(SplitMix64 &rng)
-{
-    // Long words and words of rare letters first, shaken a little so that attempts differ.
-    std::array<float, MaxWords> key{};
-    std::array<uint8_t, MaxWords> order{};
-    for (int k = 0; k < m_total; ++k) {
-        order[k] = static_cast<uint8_t>(k);
-        key[k] = static_cast<float>(m_words[k].length) + HardnessWeight * m_hardness[k] +
-                 OrderNoise * static_cast<float>(rng.below(1024)) / 1024.0f;
-    }
-    std::stable_sort(order.begin(), order.begin() + m_total, [&](uint8_t a, uint8_t b) { return key[a] > key[b]; });
     setOrder(order);
 }
 
@@ -609,129 +594,6 @@ void AttemptRunner::placeWord(int k, bool firstWord, SplitMix64 &rng)
             }
         }
     }
-}
-
-void AttemptRunner::placeBestFit(SplitMix64 &rng)
-{
-    // The first word that fits goes near the middle of the shape; every later word must cross.
-    int first = 0;
-    while (first < m_total && !placeFirstNearCentre(first, rng))
-        ++first;
-    if (first == m_total)
-        return;
-    // Passes until one places nothing: a word left out may cross a word placed after it.
-    for (bool placedAny = true; placedAny;) {
-        placedAny = false;
-        for (int k = 0; k < m_total; ++k) {
-            if (!m_entries[k].placed && placeBestPosition(k, rng))
-                placedAny = true;
-        }
-    }
-}
-
-bool AttemptRunner::placeFirstNearCentre(int k, SplitMix64 &rng)
-{
-    const Word &w = m_words[m_entries[k].source];
-    int bestDistance = std::numeric_limits<int>::max();
-    int bestF = 0, bestStep = 0, ties = 0;
-    for (const int step : {1, Side}) {
-        const int lastColumn = step == 1 ? m_width - w.length + 1 : m_width;
-        const int lastRow = step == 1 ? m_height : m_height - w.length + 1;
-        for (int r = 1; r <= lastRow; ++r) {
-            for (int c = 1; c <= lastColumn; ++c) {
-                const int f = (r - 1) * Side + c;
-                if ((step == 1 ? testAcross(f, w) : testDown(f, w)) < 0)
-                    continue;
-                // Twice the distance of the word's middle from the shape's middle, in each axis.
-                const int dr = 2 * r + (step == 1 ? 0 : w.length - 1) - (m_height + 1);
-                const int dc = 2 * c + (step == 1 ? w.length - 1 : 0) - (m_width + 1);
-                const int distance = dr * dr + dc * dc;
-                if (distance < bestDistance) {
-                    bestDistance = distance;
-                    ties = 0;
-                }
-                if (distance == bestDistance && rng.below(++ties) == 0) {
-                    bestF = f;
-                    bestStep = step;
-                }
-            }
-        }
-    }
-    if (!bestF)
-        return false;
-    write(k, bestF, bestStep);
-    m_entries[k].placed = 1;
-    m_firstWordAcross = bestStep == 1;
-    return true;
-}
-
-bool AttemptRunner::placeBestPosition(int k, SplitMix64 &rng)
-{
-    // Every position failed when the word was last tried and cells only fill, so only positions
-    // through a letter placed since then can pass now.
-    const int since = m_lastFailure[k];
-    if (since == static_cast<int>(m_log.size()))
-        return false;
-    const Word &w = m_words[m_entries[k].source];
-    int bestCrossings = 0, bestArea = 0, bestF = 0, bestStep = 0, ties = 0;
-    for (const int step : {1, Side}) {
-        const bool across = step == 1;
-        const CrossableCells &crossable = (*m_crossable)[across ? 0 : 1];
-        const int lastColumn = across ? m_width - w.length + 1 : m_width;
-        const int lastRow = across ? m_height : m_height - w.length + 1;
-        ++m_search;
-        auto consider = [&](int x, int i) {
-            const int r = RowOf[x] - (across ? 0 : i);
-            const int c = ColumnOf[x] - (across ? i : 0);
-            if (r < 1 || c < 1 || r > lastRow || c > lastColumn)
-                return;
-            const int f = (r - 1) * Side + c;
-            if (m_seen[f] == m_search)
-                return;
-            m_seen[f] = m_search;
-            const int crossings = across ? testAcross(f, w) : testDown(f, w);
-            if (crossings < 1)
-                return;
-            // More crossings first, then the smaller box around all the letters, then chance.
-            const int bottom = across ? r : r + w.length - 1;
-            const int right = across ? c + w.length - 1 : c;
-            const int area = (std::max(m_bottom, bottom) - std::min(m_top, r) + 1) *
-                             (std::max(m_right, right) - std::min(m_left, c) + 1);
-            if (crossings > bestCrossings || (crossings == bestCrossings && area < bestArea)) {
-                bestCrossings = crossings;
-                bestArea = area;
-                ties = 0;
-            }
-            if (crossings == bestCrossings && area == bestArea && rng.below(++ties) == 0) {
-                bestF = f;
-                bestStep = step;
-            }
-        };
-        if (since < 0) {
-            for (int i = 0; i < w.length; ++i) {
-                const auto &cells = crossable.cells[w.s[i]];
-                for (int n = 0; n < crossable.count[w.s[i]]; ++n)
-                    consider(cells[n], i);
-            }
-        } else {
-            for (size_t n = static_cast<size_t>(since); n < m_log.size(); ++n) {
-                const int x = m_log[n];
-                if (!crossable.has(x))
-                    continue;
-                for (int i = 0; i < w.length; ++i) {
-                    if (w.s[i] == m_grid[x])
-                        consider(x, i);
-                }
-            }
-        }
-    }
-    if (!bestF) {
-        m_lastFailure[k] = static_cast<int>(m_log.size());
-        return false;
-    }
-    write(k, bestF, bestStep);
-    m_entries[k].placed = 1;
-    return true;
 }
 
 int AttemptRunner::wordAt(int x, bool across) const

@@ -6,6 +6,7 @@
 
 #include "builder/left_out.h"
 #include "builder/split_mix.h"
+#include "builder/thorough_search.h"
 #include "builder/word_order.h"
 #include "shapes/shape_record.h"
 #include "store/puzzle_record.h"
@@ -20,8 +21,6 @@ namespace qx {
 struct AttemptOptions {
     bool shrink = false;
     bool quickBuild = false;
-    // Each word takes the best of every legal position rather than the first one found.
-    bool bestFit = false;
 };
 
 struct AttemptResult {
@@ -32,8 +31,8 @@ struct AttemptResult {
     int total = 0;     // words in the list
     int crossings = 0; // squares two words share
     int boxArea = 0;   // squares of the box around every letter, before any trimming
-    // The order of the candidates: words placed, and for best fit then crossings, then the
-    // smaller box. Higher is better; among equal keys the earlier attempt is better.
+    // The order of the candidates: words placed, and for the thorough search then crossings, then
+    // the smaller box. Higher is better; among equal keys the earlier attempt is better.
     int64_t rankKey = 0;
     int16_t gridWidth = 0;
     int16_t gridHeight = 0;
@@ -64,6 +63,10 @@ public:
     // left out was left out.
     void run(SplitMix64 &rng, AttemptResult &out, int64_t explainAbove = -1);
 
+    // Finishes a grid the thorough search found as an attempt finishes its own (trimming, numbering,
+    // ordering, shifting), and says why each word it left out was left out.
+    void adopt(const ThoroughGrid &found, AttemptResult &out);
+
 private:
     // The steps of run(), in order.
     void orderLongestFirst();
@@ -75,6 +78,8 @@ private:
     int compactAndNumber();              // returns the words placed
     int orderAcrossFirst(int wordCount); // returns the across words
     void shiftToCorner(int wordCount, int &width, int &height);
+    // The steps after the placement, shared with adopted grids; `centred` grids shift up and left.
+    void finish(AttemptResult &out, int64_t explainAbove, bool centred);
 
     struct Word {
         std::array<uint8_t, 30> s{}; // grid form: no spaces, capitals
@@ -83,12 +88,6 @@ private:
     };
 
     void setOrder(const std::array<uint8_t, MaxWords> &order);
-
-    // Best fit.
-    void orderForBestFit(SplitMix64 &rng);
-    void placeBestFit(SplitMix64 &rng);
-    bool placeBestPosition(int k, SplitMix64 &rng);
-    bool placeFirstNearCentre(int k, SplitMix64 &rng);
 
     // Why the words left out were left out, against the grid the passes left.
     void explainLeftOut(AttemptResult &out) const;
@@ -124,8 +123,7 @@ private:
     int m_height = 0;
     std::array<uint8_t, GridCells + 1> m_shape{}; // 1-based cell index
     std::array<Word, MaxWords> m_words{};
-    std::array<float, MaxWords> m_hardness{}; // 0 for a word of common letters, towards 1 for rare ones
-    int m_longestRun = 0;                     // squares in the longest row or column run of the shape
+    int m_longestRun = 0; // squares in the longest row or column run of the shape
 
     // Per attempt.
     std::array<uint8_t, GridCells + 1> m_grid{};
@@ -151,8 +149,6 @@ private:
     std::vector<int16_t> m_log;                // cells in the order they were filled
     std::array<int, MaxWords> m_lastFailure{}; // length of the log when word k last failed, or -1
     int m_triedUpTo = -1;                      // that length for the word being tried
-    std::array<int, GridCells + 1> m_seen{};   // best fit: the search that last looked at a start cell
-    int m_search = 0;
     // The rows and columns the letters placed so far span.
     int m_top = 0, m_bottom = 0, m_left = 0, m_right = 0;
     bool m_firstWordAcross = false;

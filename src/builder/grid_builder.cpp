@@ -1,11 +1,13 @@
 #include "builder/grid_builder.h"
 
 #include "builder/build_attempt.h"
+#include "builder/thorough_search.h"
 
 #include <QObject>
 
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
@@ -136,7 +138,7 @@ public:
             m_keys[static_cast<size_t>(n)] = result->rankKey;
             // Four attempts that placed every word are as good as any later one can be when only
             // the words count: attempts already taken still finish, but no new one starts.
-            if (!m_options.bestFit && result->score == m_total && m_full.fetch_add(1) + 1 >= 4)
+            if (result->score == m_total && m_full.fetch_add(1) + 1 >= 4)
                 m_stop.store(true);
             best.offer(result);
             m_done[static_cast<size_t>(n)].store(true, std::memory_order_release);
@@ -202,9 +204,73 @@ private:
 
 } // namespace
 
+namespace {
+
+QString wordsPlacedText(int placed, int total)
+{
+    return QObject::tr("%1 of %2 words").arg(placed).arg(total);
+}
+
+// The thorough search, its grids finished as attempts are and put in the slots. With
+// `allPlacedEnds`, the search ends once a grid holds every word (the smallest square's trials).
+BuildOutcome buildThorough(const PuzzleRecord &working, const ShapeRecord &shape, const BuildOptions &options,
+                           CandidateSlots &candidates, BuildObserver *observer, bool allPlacedEnds, bool finalLines)
+{
+    const int total = working.wordsInUse();
+    for (auto &slot : candidates)
+        slot.score = 0;
+    const PuzzleRecord saved = working;
+    std::atomic<bool> abort{false};
+    ThoroughProgress progress;
+    int shownPlaced = 0;
+    if (observer) {
+        progress.abort = &abort;
+        progress.report = [&](int64_t done, int64_t budget, int bestPlaced) {
+            shownPlaced = bestPlaced;
+            observer->progress(QObject::tr("Thorough Search"), wordsPlacedText(bestPlaced, total));
+            observer->attemptsDone(static_cast<int>(1000 * done / std::max<int64_t>(budget, 1)), 1000);
+            if (observer->abortRequested())
+                abort.store(true);
+        };
+        observer->progress(QObject::tr("Thorough Search"), QString());
+    }
+    const ThoroughOutcome found = searchThoroughly(
+        saved, shape, ThoroughOptions{options.effort, options.seed, options.threads, allPlacedEnds, options.timeLimit},
+        progress);
+    AttemptRunner runner(saved, shape, AttemptOptions{options.shrink, false});
+    auto result = std::make_unique<AttemptResult>();
+    for (size_t s = 0; s < found.grids.size(); ++s) {
+        runner.adopt(found.grids[s], *result);
+        CandidateSlot &slot = candidates[s];
+        *slot.record = result->record(saved);
+        slot.placed = result->placedFlags();
+        slot.score = result->score;
+        slot.leftOut = result->leftOutByPosition();
+    }
+    BuildOutcome outcome;
+    outcome.attemptsRanked = outcome.attemptsRun = 1;
+    outcome.aborted = found.aborted;
+    outcome.steps = found.steps;
+    if (observer && finalLines) {
+        const int placed = found.grids.empty() ? shownPlaced : found.grids.front().placed;
+        if (found.aborted) {
+            observer->aborted();
+            observer->progress(QObject::tr("Aborted with %1 placed").arg(wordsPlacedText(placed, total)), QString());
+        } else {
+            observer->progress(QObject::tr("Thorough Search"), QObject::tr("Completed"));
+            observer->completed();
+        }
+    }
+    return outcome;
+}
+
+} // namespace
+
 BuildOutcome Build(const PuzzleRecord &working, const ShapeRecord &shape, const BuildOptions &options,
                    CandidateSlots &candidates, BuildObserver *observer)
 {
+    if (options.thorough)
+        return buildThorough(working, shape, options, candidates, observer, false, true);
     const int attempts = std::max(options.attempts, 1);
     const bool reporting = observer != nullptr && attempts > 1;
     const int total = working.wordsInUse();
@@ -213,7 +279,7 @@ BuildOutcome Build(const PuzzleRecord &working, const ShapeRecord &shape, const 
 
     // Attempts start from this copy; the caller's record is never touched.
     const PuzzleRecord saved = working;
-    const AttemptOptions attemptOptions{options.shrink, options.quickBuild, options.bestFit};
+    const AttemptOptions attemptOptions{options.shrink, options.quickBuild};
     const int threads = std::clamp(options.threads > 0 ? options.threads : usableCpus(), 1, attempts);
 
     AttemptPool pool(saved, shape, attemptOptions, options.seed, attempts, total, reporting);
@@ -240,7 +306,7 @@ BuildOutcome Build(const PuzzleRecord &working, const ShapeRecord &shape, const 
                 outcome.attemptsRanked = counter;
                 observer->attemptsDone(counter, attempts);
                 // All four candidates hold every word: the remaining attempts cannot do better.
-                if (!options.bestFit && full >= 4)
+                if (full >= 4)
                     counter = attempts;
                 if (observer->abortRequested()) {
                     outcome.aborted = true;
@@ -266,7 +332,7 @@ BuildOutcome Build(const PuzzleRecord &working, const ShapeRecord &shape, const 
             continue;
         if (score > 0)
             keys.rank(n, pool.key(n));
-        if (!reporting && !options.bestFit && score == total && ++full == 4 && outcome.attemptsRanked == 0)
+        if (!reporting && score == total && ++full == 4 && outcome.attemptsRanked == 0)
             outcome.attemptsRanked = n;
     }
     if (outcome.attemptsRanked == 0)
@@ -307,7 +373,7 @@ BuildOutcome Build(const PuzzleRecord &working, const ShapeRecord &shape, const 
 
 namespace {
 
-// Passes a square's build on to the window with the square named in the second line, and keeps
+// Passes a square's search on to the window with the square named in the first line, and keeps
 // the final lines for the end of the whole search.
 class SquareObserver final : public BuildObserver {
 public:
@@ -315,9 +381,9 @@ public:
 
     int side = 0;
 
-    void progress(const QString &line1, const QString &) override
+    void progress(const QString &, const QString &line2) override
     {
-        m_window.progress(line1, QObject::tr("Square %1 \u00d7 %1").arg(side));
+        m_window.progress(QObject::tr("Square %1 \u00d7 %1").arg(side), line2);
     }
     bool abortRequested() override { return m_window.abortRequested(); }
     void attemptsDone(int done, int asked) override { m_window.attemptsDone(done, asked); }
@@ -325,6 +391,10 @@ public:
 private:
     BuildObserver &m_window;
 };
+
+// Squares of more letters than this many times their squares are not tried first: the densest
+// grids of ordinary words fill a little under half their square.
+constexpr double FirstSquareFill = 0.5;
 
 } // namespace
 
@@ -337,44 +407,76 @@ SquareOutcome BuildSmallestSquare(const PuzzleRecord &working, const BuildOption
                                   ShapeRecord &square, BuildObserver *observer)
 {
     const int total = working.wordsInUse();
-    int longest = 1;
+    int longest = 1, letters = 0;
     for (int k = 0; k < total; ++k) {
-        int letters = 0;
+        int length = 0;
         for (const char ch : working.Words[static_cast<size_t>(k)].str())
-            letters += ch != ' ' ? 1 : 0;
-        longest = std::max(longest, letters);
+            length += ch != ' ' ? 1 : 0;
+        longest = std::max(longest, length);
+        letters += length;
     }
-    BuildOptions bestFit = options;
-    bestFit.bestFit = true;
-    const bool reporting = observer != nullptr && options.attempts > 1;
+    const int smallest = std::max(longest, int(ShapeRecord::MinExtent));
     std::optional<SquareObserver> relay;
-    if (reporting)
+    if (observer)
         relay.emplace(*observer);
 
     SquareOutcome outcome;
     for (auto &slot : candidates)
         slot.score = 0;
+    if (smallest > ShapeRecord::MaxExtent)
+        return outcome;
     CandidateSlots trial;
     auto record = std::make_unique<PuzzleRecord>(working);
-    for (int side = std::max(longest, int(ShapeRecord::MinExtent)); side <= ShapeRecord::MaxExtent; ++side) {
+    // One square's search; the best square so far keeps its candidates.
+    auto tryside = [&](int side, double effort) {
         record->GridWidth = record->GridHeight = static_cast<int16_t>(side);
         const ShapeRecord shape = squareShape(side);
         if (relay)
             relay->side = side;
-        const BuildOutcome built = Build(*record, shape, bestFit, trial, relay ? &*relay : nullptr);
-        if (trial[0].score > candidates[0].score || outcome.side == 0) {
+        BuildOptions thorough = options;
+        thorough.thorough = true;
+        thorough.effort = effort;
+        thorough.seed = options.seed + static_cast<uint64_t>(side);
+        const BuildOutcome built =
+            buildThorough(*record, shape, thorough, trial, relay ? &*relay : nullptr, true, false);
+        const int placed = trial[0].score;
+        outcome.tried.push_back({side, placed});
+        // Among squares holding as many words the smaller wins.
+        if (outcome.side == 0 || placed > candidates[0].score ||
+            (placed == candidates[0].score && side < outcome.side)) {
             std::swap(trial, candidates);
             outcome.build = built;
             outcome.side = side;
             square = shape;
         }
-        outcome.everyWordPlaced = candidates[0].score == total;
-        if (outcome.everyWordPlaced || built.aborted) {
-            outcome.build.aborted = built.aborted;
+        outcome.build.aborted = built.aborted;
+        return placed == total;
+    };
+
+    // A square found quickly: short searches from the square the letters could fill, growing
+    // faster and faster until one holds every word.
+    const double quick = options.effort / 4;
+    int side = std::clamp(static_cast<int>(std::ceil(std::sqrt(letters / FirstSquareFill))), smallest,
+                          int(ShapeRecord::MaxExtent));
+    int holding = 0; // the smallest square found to hold every word
+    for (int grow = 1;; grow *= 2) {
+        if (tryside(side, quick)) {
+            holding = side;
             break;
         }
+        if (outcome.build.aborted || side == ShapeRecord::MaxExtent)
+            break;
+        side = std::min(side + grow, int(ShapeRecord::MaxExtent));
     }
-    if (reporting) {
+    // Then downwards with the full effort, until a square does not hold every word.
+    if (holding > 0) {
+        for (side = holding - 1; side >= smallest && !outcome.build.aborted; --side) {
+            if (!tryside(side, options.effort))
+                break;
+        }
+    }
+    outcome.everyWordPlaced = candidates[0].score == total;
+    if (observer) {
         if (outcome.build.aborted) {
             observer->aborted();
             observer->progress(QObject::tr("Aborted on square %1 \u00d7 %1").arg(outcome.side), QString());
@@ -384,6 +486,17 @@ SquareOutcome BuildSmallestSquare(const PuzzleRecord &working, const BuildOption
         }
     }
     return outcome;
+}
+
+QString squaresTriedText(const SquareOutcome &outcome, int total)
+{
+    QStringList sizes;
+    for (const SquareTrial &trial : outcome.tried) {
+        sizes << (trial.placed == total
+                      ? QObject::tr("%1 \u00d7 %1 every word").arg(trial.side)
+                      : QObject::tr("%1 \u00d7 %1 %2").arg(trial.side).arg(wordsPlacedText(trial.placed, total)));
+    }
+    return QObject::tr("Squares tried: %1.").arg(sizes.join(QStringLiteral(", ")));
 }
 
 } // namespace qx

@@ -3,7 +3,8 @@
 // that placed the most words as candidates. Attempts run in parallel, each with its own generator;
 // each worker keeps its own four best and they are merged at the end by score, then attempt
 // number, which is what ranking the attempts one after the other gives, so one thread and many
-// give the same four candidates.
+// give the same four candidates. The thorough mode searches instead (thorough_search.h) for as
+// long as its effort allows.
 
 #include "builder/left_out.h"
 #include "shapes/shape_record.h"
@@ -14,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace qx {
 
@@ -23,9 +25,11 @@ struct BuildOptions {
     bool quickBuild = false;
     uint64_t seed = 0;
     int threads = 0; // 0: one per CPU this process may run on
-    // Each word takes the best of every legal position (most crossings, then the smallest grid),
-    // rather than the first position found.
-    bool bestFit = false;
+    // Search for the grid with the most words (then the most crossings, then the smallest box)
+    // instead of running the attempts; the attempts and the quick build do not apply.
+    bool thorough = false;
+    double effort = 1.0;  // the thorough search's budget: seconds on two cores of an ordinary machine
+    double timeLimit = 0; // wall seconds that cut the search short; 0: three times the effort and one more
 };
 
 struct CandidateSlot {
@@ -60,11 +64,18 @@ public:
 
 struct BuildOutcome {
     // The attempts a build one attempt after the other would have ranked: all asked for, fewer
-    // when four attempts placed every word, or those before an abort.
+    // when four attempts placed every word, or those before an abort. 1 for a thorough search.
     int attemptsRanked = 0;
     // The attempts that actually ran; with several threads a few may run past an early stop.
     int attemptsRun = 0;
     bool aborted = false;
+    int64_t steps = 0; // the thorough search's placement steps
+};
+
+// One square the search for the smallest square tried.
+struct SquareTrial {
+    int side = 0;
+    int placed = 0; // the most words a grid of that square held
 };
 
 // Where the build for the smallest square ended.
@@ -72,14 +83,20 @@ struct SquareOutcome {
     BuildOutcome build; // of the square chosen
     int side = 0;       // 0 when no square holds the longest word
     bool everyWordPlaced = false;
+    std::vector<SquareTrial> tried; // in the order they were tried
 };
 
-// Builds with best fit in squares from the longest word's length up to 49 and keeps the smallest
-// square whose best candidate holds every word, or else the square whose best candidate holds the
-// most (the smaller one among equals). The candidates are that square's; `square` becomes its
-// shape. The observer's second line names the square being tried.
+// Finds the smallest square that holds every word with the thorough search: short searches from a
+// square the letters could fill, growing until one holds every word, then a full search at each
+// smaller square until one does not. Without a square that holds every word, the square whose
+// best grid holds the most (the smaller one among equals) is chosen. The candidates are that
+// square's; `square` becomes its shape. The observer's first line names the square being tried.
 SquareOutcome BuildSmallestSquare(const PuzzleRecord &working, const BuildOptions &options, CandidateSlots &candidates,
                                   ShapeRecord &square, BuildObserver *observer = nullptr);
+
+// "Squares tried: 22 × 22 every word, 21 × 21 18 of 20 words." for the candidate window and the
+// command line.
+QString squaresTriedText(const SquareOutcome &outcome, int total);
 
 // What stands for the smallest square until the build has found it: a square of the longest word
 // a puzzle can hold (30 letters), so that every word passes the length checks and no warning about

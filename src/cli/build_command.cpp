@@ -75,6 +75,7 @@ private:
     bool m_smallestSquare = false; // --shape auto
     uint64_t m_seed = 0;
     int m_threads = 0; // one per usable CPU
+    double m_effort = 1.0;
     QChar m_sep;
     TypedPuzzle m_typed;
     ShapeRecord m_shape;
@@ -109,7 +110,9 @@ Result BuildSteps::run()
     options.attempts = check.attempts;
     options.shrink = m_o.flag(QStringLiteral("--shrink"));
     options.quickBuild = m_o.flag(QStringLiteral("--quick"));
-    options.bestFit = m_o.flag(QStringLiteral("--best-fit"));
+    // --best-fit is the thorough mode's earlier name.
+    options.thorough = m_o.flag(QStringLiteral("--thorough")) || m_o.flag(QStringLiteral("--best-fit"));
+    options.effort = m_effort;
     options.seed = m_seed;
     options.threads = m_threads;
     CandidateSlots candidates;
@@ -123,7 +126,8 @@ Result BuildSteps::run()
         out.lines
             << (square.everyWordPlaced
                     ? QStringLiteral("Smallest square: %1x%1, every word placed.").arg(square.side)
-                    : QStringLiteral("No square up to 49x49 holds every word: %1x%1 holds the most.").arg(square.side));
+                    : QStringLiteral("No square up to 49x49 holds every word: %1x%1 holds the most.").arg(square.side))
+            << squaresTriedText(square, m_total);
     } else {
         Build(*m_record, m_shape, options, candidates);
     }
@@ -168,6 +172,14 @@ QString BuildSteps::readArguments()
         m_threads = m_o.value(QStringLiteral("--threads")).toInt(&ok);
         if (!ok || m_threads < 1 || m_threads > 256)
             return QStringLiteral("--threads needs a whole number from 1 to 256");
+    }
+    if (m_o.has(QStringLiteral("--effort"))) {
+        bool ok = false;
+        m_effort = m_o.value(QStringLiteral("--effort")).toDouble(&ok);
+        if (!ok || !(m_effort >= 0.1 && m_effort <= 600))
+            return QStringLiteral("--effort needs a number of seconds from 0.1 to 600");
+        if (!m_smallestSquare && !m_o.flag(QStringLiteral("--thorough")) && !m_o.flag(QStringLiteral("--best-fit")))
+            return QStringLiteral("--effort applies only to --thorough and --shape auto");
     }
     return {};
 }
@@ -283,8 +295,8 @@ QStringList BuildSteps::report(const CandidateSlot &best) const
 AcceptedOptions buildOptions()
 {
     return {{"--shape", "--library", "--attempts", "--seed", "--threads", "--sep", "--title", "--category", "--into",
-             "--layouts"},
-            {"--shrink", "--quick", "--best-fit", "--builtin-layout"}};
+             "--layouts", "--effort"},
+            {"--shrink", "--quick", "--thorough", "--best-fit", "--builtin-layout"}};
 }
 
 Result buildCommand(const Options &options)

@@ -30,6 +30,9 @@ namespace qx::cli {
 
 namespace {
 
+// The product's name as --version prints it, beside the version the build gives.
+constexpr char ProductName[] = "Quorvex";
+
 Result printJson(const QJsonDocument &document)
 {
     Result r;
@@ -193,12 +196,6 @@ Result layouts(const Options &o)
         pageLayoutJson);
 }
 
-struct Command {
-    const char *name;
-    AcceptedOptions options;
-    std::function<Result(const Options &)> run;
-};
-
 const std::vector<Command> &commands()
 {
     static const AcceptedOptions json{{}, {QStringLiteral("--json")}};
@@ -229,7 +226,7 @@ Result helpResult()
     return r;
 }
 
-Result runCommand(QStringList args)
+Result runCommand(QStringList args, const std::vector<Command> &more)
 {
     // Options before the command name hold for the command: "quorvex-cli --program-dir DIR shapes".
     QStringList leading;
@@ -243,8 +240,16 @@ Result runCommand(QStringList args)
         return fail(QStringLiteral("no command given; try --help"));
     if (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h"))
         return helpResult();
+    if (args[0] == QLatin1String("--version")) {
+        Result r;
+        r.out = QStringLiteral("%1 %2\n").arg(QLatin1String(ProductName), QLatin1String(QUORVEX_VERSION));
+        r.format = Result::Output::Own;
+        return r;
+    }
     const QString name = args.takeFirst();
-    for (const Command &command : commands()) {
+    std::vector<Command> table = commands();
+    table.insert(table.end(), more.begin(), more.end());
+    for (const Command &command : table) {
         if (name != QLatin1String(command.name))
             continue;
         const Options options = parseOptions(leading + args, command.options);
@@ -284,37 +289,55 @@ QString usage()
 {
     return QStringLiteral(
         "usage: quorvex-cli [--program-dir DIR] COMMAND ...\n"
+        "       quorvex-cli --version | --help\n"
         "  list COLLECTION [--json]          categories and puzzles with their record numbers\n"
         "  dump COLLECTION N --json          every field of puzzle record N\n"
         "  shapes [LIBRARY] [--json]         the shape library (default: the program directory's)\n"
         "  layouts [LIBRARY] [--json]        the page layout library (default: the program directory's)\n"
         "  build WORDS.txt --shape N|auto --into COLLECTION --title T --category C\n"
-        "        [--library FILE] [--attempts N] [--shrink] [--quick] [--best-fit] [--seed S]\n"
-        "        [--sep C] [--threads N]\n"
+        "        [--library FILE] [--attempts N] [--shrink] [--quick] [--thorough [--effort S]]\n"
+        "        [--seed S] [--sep C] [--threads N]\n"
         "        [--layouts FILE | --builtin-layout]\n"
         "                                    builds a puzzle from a word list (one WORD:clue a line,\n"
         "                                    UTF-8 or Windows-1252, '#' starts a comment) and appends\n"
         "                                    the best candidate to the collection; says how many\n"
         "                                    words it placed, how tightly, and why each word left\n"
-        "                                    out was left out. --best-fit gives every word its best\n"
-        "                                    position rather than the first; --shape auto builds\n"
-        "                                    with best fit in the smallest square that holds every\n"
-        "                                    word.\n"
+        "                                    out was left out. --thorough (or --best-fit) searches\n"
+        "                                    for the grid with the most words, then crossings, for\n"
+        "                                    --effort seconds (default 1) instead of running the\n"
+        "                                    attempts; --shape auto searches for the smallest square\n"
+        "                                    that holds every word and names the squares it tried.\n"
         "                                    Defaults: 100 attempts, no shrink, full build, a seed\n"
         "                                    from the clock (printed), separator ':', the program\n"
         "                                    directory's shape library and its first page layout\n"
         "                                    (the built-in layout when that library is missing or\n"
         "                                    empty), one thread per CPU the process may use\n"
-        "  render COLLECTION N --out FILE [--width PX] [--answer-key] [--letters ABC] [--skeleton]\n"
-        "        [--parts title,body,clues,words,bonus] [--layout N [--layouts FILE]] [--interactive]\n"
-        "                                    draws puzzle N as its printed page: a PDF at the\n"
-        "                                    paper's size or a PNG picture PX pixels wide; or\n"
-        "                                    writes it for solving apps (FILE.ipuz, FILE.puz) or,\n"
-        "                                    with --interactive, as a web page to solve (FILE.html).\n"
-        "                                    Defaults: 640 pixels, the puzzle rather than its answer\n"
-        "                                    key, every part, boxes as the puzzle's layout draws them;\n"
-        "                                    --layout prints with layout N of the layout library\n"
-        "                                    instead of the puzzle's own\n"
+        "  render COLLECTION N --out FILE [--width PX] [--quality Q] [--colors 256|16m]\n"
+        "        [--answer-key] [--letters ABC] [--skeleton] [--parts title,body,clues,words,bonus]\n"
+        "        [--layout N [--layouts FILE]] [--interactive]\n"
+        "                                    draws puzzle N as its printed page, the format\n"
+        "                                    following FILE's extension: .pdf or .svg at the paper's\n"
+        "                                    size, text kept as text; .png, .bmp or .jpg pictures PX\n"
+        "                                    pixels wide (default 640); .html, a web page with its\n"
+        "                                    JPEG picture beside it; .wmf or .emf metafiles. Or\n"
+        "                                    writes it for solving apps (.ipuz, .puz) or, with\n"
+        "                                    --interactive, as a web page to solve it in (.html).\n"
+        "                                    --quality: JPEG quality 1..100 of .jpg and .html\n"
+        "                                    (default 50). --colors 256: .bmp, .jpg and .html in\n"
+        "                                    the fixed 256-colour palette (default 16m, 24 bits).\n"
+        "                                    --answer-key: the answers in the squares rather than\n"
+        "                                    the empty puzzle. --letters ABC: a partial answer,\n"
+        "                                    every square of those letters filled in (up to 25).\n"
+        "                                    --skeleton: only the squares of the words are drawn,\n"
+        "                                    the filled boxes between them are left out.\n"
+        "                                    --parts: only the parts named (default every part).\n"
+        "                                    --layout N: layout N of the layout library rather than\n"
+        "                                    the puzzle's own. An option that does not apply to the\n"
+        "                                    file chosen (a quality for a .png) is refused\n"
+        "  print COLLECTION N [--printer NAME] [--copies N] [--answer-key] [--layout N [--layouts FILE]]\n"
+        "                                    prints puzzle N's page as the preview's Print does, on\n"
+        "                                    the system's default printer or NAME; --copies N\n"
+        "                                    copies (default 1)\n"
         "  delete COLLECTION N               removes puzzle N; later puzzles move down by one\n"
         "  replace COLLECTION N --from OTHER M\n"
         "                                    puts puzzle M of OTHER in the place of puzzle N\n"
@@ -350,7 +373,12 @@ QString usage()
 
 Result run(const QStringList &args)
 {
-    Result result = runCommand(args);
+    return run(args, {});
+}
+
+Result run(const QStringList &args, const std::vector<Command> &more)
+{
+    Result result = runCommand(args, more);
     switch (result.format) {
     case Result::Output::Text:
         for (const QString &line : std::as_const(result.lines))

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace qx::cli {
 
@@ -25,9 +26,14 @@ struct Result {
     Output format = Output::Text;
 };
 
+struct Command;
+
 // Runs one command line (the arguments after the program's name, as pathFromNative decodes
 // them). Whatever a file put into the output or the error comes back escaped (cli/printable.h).
 Result run(const QStringList &args);
+// The same with commands beside the core's own: quorvex-cli adds printing, which needs the
+// printer support the core leaves out.
+Result run(const QStringList &args, const std::vector<Command> &more);
 
 // The usage text, also shown for --help.
 QString usage();

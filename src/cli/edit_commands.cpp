@@ -108,15 +108,18 @@ Result addWordCommand(const Options &o)
             QStringLiteral("the clue has %1 characters; a clue holds at most %2").arg(clue.size()).arg(MaxClueLength));
     if (const Result checked = checkRecord(file, *n); checked.status != 0)
         return checked;
-    const auto read = file.read(*n);
-    if (!read)
-        return fail(read.error().errorText());
-    if (const PlacementCheck opens = checkPlacementOpens(*read); !opens.ok())
+    const auto bytes = file.file().read(*n);
+    if (!bytes)
+        return fail(bytes.error().errorText());
+    // Written back only over the record read: another program may change the file meanwhile.
+    PuzzlePlace place = PuzzlePlace::read(*n, *bytes);
+    const PuzzleRecord read = PuzzleRecord::decode(recordSpan<PuzzleRecord>(*bytes));
+    if (const PlacementCheck opens = checkPlacementOpens(read); !opens.ok())
         return fail(placementCheckText(opens));
 
     // The letters go in as typing them into the window puts them; the runs they make are then found
     // the same way.
-    ManualPlacement placement(*read);
+    ManualPlacement placement(read);
     const auto typing = placement.typeWord(at->first, at->second, across, o.positional[2]);
     if (typing.problem != ManualPlacement::Typing::Problem::None)
         return fail(typingRefusal(placement, typing));
@@ -140,7 +143,7 @@ Result addWordCommand(const Options &o)
     PuzzleRecord &record = placement.record();
     const auto wordCase = wordCaseFrom(static_cast<int>(caseNames.indexOf(caseName)) + 1);
     addNewWords(record, {NewWord{made, clue, wordCase}});
-    if (const auto saved = file.save(record, false, *n); !saved)
+    if (const auto saved = file.save(record, place); !saved)
         return fail(saved.error().errorText());
     Result done;
     for (int k = 0; k < record.wordsInUse(); ++k) {

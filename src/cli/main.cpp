@@ -2,6 +2,7 @@
 // work and tests. Exit status 0 on success, 1 with one line on stderr for bad input.
 
 #include "cli/commands.h"
+#include "cli/ui/print_command.h"
 #include "common/native_file.h"
 
 #include <QGuiApplication>
@@ -38,7 +39,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
-    const auto result = qx::cli::run(args);
+    const auto result = qx::cli::run(args, {qx::cli::printCommand()});
     if (!result.out.isEmpty())
         std::fputs(result.out.toUtf8().constData(), stdout);
     if (!result.error.isEmpty())

@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace qx::cli {
@@ -15,6 +16,15 @@ namespace qx::cli {
 struct AcceptedOptions {
     QStringList withValue; // "--shape", "--into", ...
     QStringList flags;     // "--json", "--shrink", ...
+};
+
+class Options;
+
+// One command: its name, the options it takes and what it does.
+struct Command {
+    const char *name;
+    AcceptedOptions options;
+    std::function<Result(const Options &)> run;
 };
 
 class Options {

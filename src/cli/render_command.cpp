@@ -45,12 +45,94 @@ bool applyParts(const QString &list, PrintOptions &options, QString &error)
     return true;
 }
 
+// Options that shape something the chosen file does not have (a JPEG quality for a PNG, a page
+// layout for a .puz) are refused rather than silently ignored.
+QString optionNotForFormat(const Options &o, const ExportFormat &format, const QString &out)
+{
+    const bool jpeg = &format == &jpegFormat() || &format == &htmlFormat();
+    const bool picture = jpeg || &format == &pngFormat() || &format == &bmpFormat();
+    const bool palette = jpeg || &format == &bmpFormat();
+    const bool page = format.source() == ExportFormat::Source::Page;
+    static const QString Pages = QStringLiteral("the printed page: .pdf .png .bmp .jpg .svg .html .wmf .emf");
+    const struct {
+        const char *option;
+        bool applies;
+        QString files;
+    } rules[] = {
+        {"--width", picture, QStringLiteral(".png .bmp .jpg and .html pictures")},
+        {"--quality", jpeg, QStringLiteral(".jpg and .html pictures")},
+        {"--colors", palette, QStringLiteral(".bmp .jpg and .html pictures")},
+        {"--answer-key", page, Pages},
+        {"--letters", page, Pages},
+        {"--skeleton", page, Pages},
+        {"--parts", page, Pages},
+        {"--layout", page, Pages},
+        {"--layouts", page, Pages},
+    };
+    for (const auto &rule : rules) {
+        const QString option = QString::fromLatin1(rule.option);
+        if (!rule.applies && (o.has(option) || o.flag(option)))
+            return QStringLiteral("%1 does not apply to %2 (only to %3)")
+                .arg(option, QFileInfo(out).fileName(), rule.files);
+    }
+    return {};
+}
+
 } // namespace
 
 AcceptedOptions renderOptions()
 {
     return {{"--out", "--width", "--quality", "--colors", "--letters", "--parts", "--layout", "--layouts"},
             {"--answer-key", "--skeleton", "--interactive"}};
+}
+
+PuzzleRead printablePuzzle(const Options &o)
+{
+    const auto number = recordNumber(o.positional[1]);
+    if (!number)
+        return {std::nullopt, fail(QStringLiteral("not a record number: %1").arg(o.positional[1]))};
+    const int n = *number;
+    PuzzleRead read = readPuzzle(o.positional[0], n);
+    if (!read.record)
+        return read;
+    if (read.record->PuzzleBuilt == 0)
+        return {std::nullopt, fail(QStringLiteral("puzzle %1 has never been built, so it cannot be printed").arg(n))};
+    // As the print options' Change Page Layout does: only this printing takes the layout.
+    if (o.has(QStringLiteral("--layout"))) {
+        const LibraryLayout chosen = layoutFromLibrary(o, o.value(QStringLiteral("--layout")));
+        if (!chosen.layout)
+            return {std::nullopt, chosen.failure};
+        read.record->Layout = *chosen.layout;
+    } else if (o.has(QStringLiteral("--layouts"))) {
+        return {std::nullopt, fail(QStringLiteral("--layouts names the library of --layout N"))};
+    }
+    return read;
+}
+
+std::optional<PrintOptions> pageOptions(const Options &o, const PuzzleRecord &record, QString &error)
+{
+    PrintOptions options;
+    initPageLay(options, record.Layout);
+    if (o.has(QStringLiteral("--parts")) && !applyParts(o.value(QStringLiteral("--parts")), options, error))
+        return std::nullopt;
+    options.answerKey = o.flag(QStringLiteral("--answer-key"));
+    if (o.flag(QStringLiteral("--skeleton")))
+        options.useBoxes = false;
+    if (o.has(QStringLiteral("--letters"))) {
+        const auto letters = cp1252::fromUnicode(o.value(QStringLiteral("--letters")));
+        if (!letters) {
+            error = QStringLiteral("--letters holds a character no puzzle can hold");
+            return std::nullopt;
+        }
+        options.partialLetters = true;
+        options.letters = partialLettersText(*letters);
+    }
+    // Fonts are measured and drawn through Qt's font database, which only a GUI application has.
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        error = QStringLiteral("drawing the page needs fonts, which this program was started without");
+        return std::nullopt;
+    }
+    return options;
 }
 
 Result renderCommand(const Options &o)
@@ -71,6 +153,8 @@ Result renderCommand(const Options &o)
     }
     if (!format)
         return fail(QStringLiteral("cannot tell the format of %1: name it %2").arg(out, Suffixes));
+    if (const QString refused = optionNotForFormat(o, *format, out); !refused.isEmpty())
+        return fail(refused);
     int width = 640; // the program's default picture width
     if (o.has(QStringLiteral("--width"))) {
         bool ok = false;
@@ -93,25 +177,10 @@ Result renderCommand(const Options &o)
         colors256 = colors == QLatin1String("256");
     }
 
-    const auto number = recordNumber(o.positional[1]);
-    if (!number)
-        return fail(QStringLiteral("not a record number: %1").arg(o.positional[1]));
-    const int n = *number;
-    auto read = readPuzzle(o.positional[0], n);
+    auto read = printablePuzzle(o);
     if (!read.record)
         return read.failure;
     PuzzleRecord *record = &*read.record;
-    if (record->PuzzleBuilt == 0)
-        return fail(QStringLiteral("puzzle %1 has never been built, so it cannot be printed").arg(n));
-    // As the print options' Change Page Layout does: only this printing takes the layout.
-    if (o.has(QStringLiteral("--layout"))) {
-        const LibraryLayout chosen = layoutFromLibrary(o, o.value(QStringLiteral("--layout")));
-        if (!chosen.layout)
-            return chosen.failure;
-        record->Layout = *chosen.layout;
-    } else if (o.has(QStringLiteral("--layouts"))) {
-        return fail(QStringLiteral("--layouts names the library of --layout N"));
-    }
 
     const auto done = [&](const QStringList &warnings) {
         Result result;
@@ -129,29 +198,11 @@ Result renderCommand(const Options &o)
         return done({});
     }
 
-    PrintOptions options;
-    initPageLay(options, record->Layout);
-    if (o.has(QStringLiteral("--parts"))) {
-        QString error;
-        if (!applyParts(o.value(QStringLiteral("--parts")), options, error))
-            return fail(error);
-    }
-    options.answerKey = o.flag(QStringLiteral("--answer-key"));
-    if (o.flag(QStringLiteral("--skeleton")))
-        options.useBoxes = false;
-    if (o.has(QStringLiteral("--letters"))) {
-        const auto letters = cp1252::fromUnicode(o.value(QStringLiteral("--letters")));
-        if (!letters)
-            return fail(QStringLiteral("--letters holds a character no puzzle can hold"));
-        options.partialLetters = true;
-        options.letters = partialLettersText(*letters);
-    }
-
-    // Fonts are measured and drawn through Qt's font database, which only a GUI application has.
-    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        return fail(QStringLiteral("render needs fonts, which this program was started without"));
-
-    const RenderedPage page = renderPuzzlePage(*record, options);
+    QString error;
+    const std::optional<PrintOptions> options = pageOptions(o, *record, error);
+    if (!options)
+        return fail(error);
+    const RenderedPage page = renderPuzzlePage(*record, *options);
     input.page = page.stream.get();
     input.pixelWidth = width;
     input.fits = page.fits.get();

@@ -26,6 +26,7 @@ struct FileError {
         NotRecordFile,  // the size is not a whole number of records: damaged or another kind of file
         Io,             // reading or writing failed after the file was opened
         Locked,         // another program holds the file's lock
+        Changed,        // another program changed the record a command read earlier: nothing was done
     };
 
     Kind kind = Kind::Io;

@@ -41,6 +41,12 @@ FileError beyondEnd(const QString &path)
     return FileError{FileError::Kind::Io, path, text("Read beyond end of file")};
 }
 
+FileStamp stampOf(const struct stat &st)
+{
+    return FileStamp{static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino), static_cast<qint64>(st.st_size),
+                     static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+}
+
 class Fd {
 public:
     explicit Fd(int fd = -1) : m_fd(fd) {}
@@ -66,9 +72,9 @@ private:
     int m_fd;
 };
 
-// Opens a stored file for reading, refusing anything but a regular file. O_NONBLOCK keeps a FIFO
-// from hanging the open; fstat() then refuses it.
-FileOutcome<qint64> openForReading(const QString &path, Fd &fd)
+// Opens a stored file for reading, refusing anything but a regular file; the stamp of the file
+// opened. O_NONBLOCK keeps a FIFO from hanging the open; fstat() then refuses it.
+FileOutcome<FileStamp> openForReading(const QString &path, Fd &fd)
 {
     fd.reset(::open(nativePath(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0)
@@ -78,7 +84,7 @@ FileOutcome<qint64> openForReading(const QString &path, Fd &fd)
         return failure(FileError::Kind::Io, path, errno);
     if (!S_ISREG(st.st_mode))
         return notRegular(path);
-    return static_cast<qint64>(st.st_size);
+    return stampOf(st);
 }
 
 // 0, or the error number; a short file gives -1.
@@ -173,6 +179,11 @@ void RecordFile::setLockTimeout(std::chrono::milliseconds timeout)
     lockTimeoutMs = timeout.count();
 }
 
+FileError RecordFile::changedError() const
+{
+    return FileError{FileError::Kind::Changed, m_path, text("The file was changed by another program")};
+}
+
 FileError RecordFile::notRecordFile() const
 {
     return FileError{FileError::Kind::NotRecordFile, m_path,
@@ -188,20 +199,28 @@ bool RecordFile::exists() const
 FileOutcome<int> RecordFile::count() const
 {
     Fd fd;
-    const auto size = openForReading(m_path, fd);
-    if (!size)
-        return size.error();
-    return static_cast<int>(std::min<qint64>(*size / m_size, INT_MAX));
+    const auto opened = openForReading(m_path, fd);
+    if (!opened)
+        return opened.error();
+    return static_cast<int>(std::min<qint64>(opened->size / m_size, INT_MAX));
 }
 
-FileStatus RecordFile::forEachPrefix(int prefixBytes,
-                                     const std::function<void(int, std::span<const uint8_t>)> &visit) const
+FileOutcome<FileStamp> RecordFile::stamp() const
+{
+    struct stat st {};
+    if (::stat(nativePath(m_path).constData(), &st) != 0)
+        return failure(FileError::Kind::CannotOpen, m_path, errno);
+    return stampOf(st);
+}
+
+FileOutcome<FileStamp> RecordFile::forEachPrefix(int prefixBytes,
+                                                 const std::function<void(int, std::span<const uint8_t>)> &visit) const
 {
     Fd fd;
-    const auto size = openForReading(m_path, fd);
-    if (!size)
-        return size.error();
-    const qint64 records = std::min<qint64>(*size / m_size, INT_MAX);
+    const auto opened = openForReading(m_path, fd);
+    if (!opened)
+        return opened.error();
+    const qint64 records = std::min<qint64>(opened->size / m_size, INT_MAX);
     std::vector<uint8_t> buffer(static_cast<size_t>(prefixBytes));
     for (qint64 n = 0; n < records; ++n) {
         const int err = preadFully(fd.get(), buffer.data(), prefixBytes, n * m_size);
@@ -211,15 +230,18 @@ FileStatus RecordFile::forEachPrefix(int prefixBytes,
             return failure(FileError::Kind::Io, m_path, err);
         visit(static_cast<int>(n), buffer);
     }
-    return fileDone();
+    return *opened;
 }
 
-FileOutcome<std::vector<uint8_t>> RecordFile::read(int n) const
+FileOutcome<std::vector<uint8_t>> RecordFile::read(int n, const std::optional<FileStamp> &listed) const
 {
     Fd fd;
-    const auto size = openForReading(m_path, fd);
-    if (!size)
-        return size.error();
+    const auto opened = openForReading(m_path, fd);
+    if (!opened)
+        return opened.error();
+    // Writers never change a file in place, so the file opened holds the records its stamp names.
+    if (listed && *opened != *listed)
+        return changedError();
     if (n < 0)
         return beyondEnd(m_path);
     std::vector<uint8_t> record(static_cast<size_t>(m_size));
@@ -245,24 +267,33 @@ FileOutcome<int> RecordFile::append(std::span<const uint8_t> records) const
     return first;
 }
 
-FileStatus RecordFile::replace(int n, std::span<const uint8_t> record) const
+FileStatus RecordFile::replace(const RecordCheck &check, std::span<const uint8_t> record) const
 {
-    return rewrite(false, true, [&](qint64 oldSize) -> FileOutcome<std::vector<Piece>> {
-        const qint64 at = static_cast<qint64>(n) * m_size;
-        if (n < 0 || at + m_size > oldSize)
-            return FileError{FileError::Kind::Io, m_path, text("No such record")};
-        return std::vector<Piece>{Piece::old(0, at), Piece::of(record), Piece::old(at + m_size, oldSize - at - m_size)};
-    });
+    const int n = check.number;
+    return rewrite(
+        false, true,
+        [&](qint64 oldSize) -> FileOutcome<std::vector<Piece>> {
+            const qint64 at = static_cast<qint64>(n) * m_size;
+            if (n < 0 || at + m_size > oldSize)
+                return FileError{FileError::Kind::Io, m_path, text("No such record")};
+            return std::vector<Piece>{Piece::old(0, at), Piece::of(record),
+                                      Piece::old(at + m_size, oldSize - at - m_size)};
+        },
+        &check);
 }
 
-FileStatus RecordFile::remove(int n) const
+FileStatus RecordFile::remove(const RecordCheck &check) const
 {
-    return rewrite(false, true, [&](qint64 oldSize) -> FileOutcome<std::vector<Piece>> {
-        const qint64 at = static_cast<qint64>(n) * m_size;
-        if (n < 0 || at + m_size > oldSize)
-            return FileError{FileError::Kind::Io, m_path, text("No such record")};
-        return std::vector<Piece>{Piece::old(0, at), Piece::old(at + m_size, oldSize - at - m_size)};
-    });
+    const int n = check.number;
+    return rewrite(
+        false, true,
+        [&](qint64 oldSize) -> FileOutcome<std::vector<Piece>> {
+            const qint64 at = static_cast<qint64>(n) * m_size;
+            if (n < 0 || at + m_size > oldSize)
+                return FileError{FileError::Kind::Io, m_path, text("No such record")};
+            return std::vector<Piece>{Piece::old(0, at), Piece::old(at + m_size, oldSize - at - m_size)};
+        },
+        &check);
 }
 
 FileStatus RecordFile::writeAll(std::span<const uint8_t> records) const
@@ -356,7 +387,25 @@ int writePieces(const Fd &old, const Fd &temp, const auto &pieces)
 
 } // namespace
 
-FileStatus RecordFile::rewrite(bool createMissing, bool refuseDamaged, const Plan &plan) const
+// Whether the locked file still holds what the check saw: Changed when not, an Io error when the
+// record cannot be read.
+FileStatus RecordFile::checkUnchanged(int fd, const FileStamp &now, const RecordCheck &check) const
+{
+    if (check.listed && now != *check.listed)
+        return changedError();
+    if (check.bytes.empty())
+        return fileDone();
+    const qint64 at = static_cast<qint64>(check.number) * m_size;
+    const auto length = static_cast<qint64>(check.bytes.size());
+    if (check.number < 0 || length > m_size || at + m_size > now.size)
+        return changedError();
+    std::vector<uint8_t> held(check.bytes.size());
+    if (const int err = preadFully(fd, held.data(), length, at))
+        return failure(FileError::Kind::Io, m_path, err < 0 ? EIO : err);
+    return std::equal(held.begin(), held.end(), check.bytes.begin()) ? fileDone() : FileStatus(changedError());
+}
+
+FileStatus RecordFile::rewrite(bool createMissing, bool refuseDamaged, const Plan &plan, const RecordCheck *check) const
 {
     const QByteArray target = writeTarget(nativePath(m_path));
     LockedFile file;
@@ -371,6 +420,10 @@ FileStatus RecordFile::rewrite(bool createMissing, bool refuseDamaged, const Pla
     const qint64 oldSize = file.st.st_size;
     if (refuseDamaged && oldSize % m_size != 0)
         return notRecordFile();
+    if (check) {
+        if (const auto same = checkUnchanged(file.fd.get(), stampOf(file.st), *check); !same)
+            return same;
+    }
     const auto pieces = plan(oldSize);
     if (!pieces) {
         undoCreate();

@@ -21,6 +21,12 @@
 // read as whole records plus an ignored tail, but every write to it is refused (NotRecordFile).
 // A folder that cannot take the temporary file (no write permission) refuses every write, even
 // when the file itself is writable.
+//
+// A command that acts on a record by a number it read earlier (a window saving a puzzle back,
+// deleting the puzzle a list shows) passes a RecordCheck: under the lock the write first checks that
+// the record at that number is still the one it read, and refuses with Changed, writing nothing,
+// when another program changed it meanwhile. Record numbers shift when a record is removed, so
+// without the check a save would overwrite the wrong record.
 
 #include "common/file_outcome.h"
 
@@ -30,10 +36,30 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
 namespace qx {
+
+// What a file was when it was read: the file itself (device and inode), its size and its last
+// change. Every write of a record file puts a new file in place, so while the stamp is the same the
+// records are the ones read.
+struct FileStamp {
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    bool operator==(const FileStamp &) const = default;
+};
+
+// What a command saw of record `number` before it acts on it: the record's bytes as read (empty:
+// not compared) and the file as it was when listed (none: not compared).
+struct RecordCheck {
+    int number = -1;
+    std::span<const uint8_t> bytes;
+    std::optional<FileStamp> listed;
+};
 
 class RecordFile {
 public:
@@ -53,11 +79,16 @@ public:
     // Whole records in the file; a partial tail does not count.
     FileOutcome<int> count() const;
 
-    // Reads the first prefixBytes of every whole record, in file order.
-    FileStatus forEachPrefix(int prefixBytes, const std::function<void(int, std::span<const uint8_t>)> &visit) const;
+    // The file as it is now (a link followed).
+    FileOutcome<FileStamp> stamp() const;
 
-    // Reads record n whole; an Io error when record n is not there in full.
-    FileOutcome<std::vector<uint8_t>> read(int n) const;
+    // Reads the first prefixBytes of every whole record, in file order; the stamp of the file read.
+    FileOutcome<FileStamp> forEachPrefix(int prefixBytes,
+                                         const std::function<void(int, std::span<const uint8_t>)> &visit) const;
+
+    // Reads record n whole; an Io error when record n is not there in full. With `listed`, a file
+    // that is no longer the one listed is refused with Changed: record n may be another record now.
+    FileOutcome<std::vector<uint8_t>> read(int n, const std::optional<FileStamp> &listed = std::nullopt) const;
 
     // Appends one or more whole records after the last one, creating the file if it is missing;
     // returns the number of the first record added. An empty span creates a missing file and
@@ -65,10 +96,13 @@ public:
     FileOutcome<int> append(std::span<const uint8_t> records) const;
 
     // Overwrites record n; an Io error when there is no record n.
-    FileStatus replace(int n, std::span<const uint8_t> record) const;
+    FileStatus replace(int n, std::span<const uint8_t> record) const { return replace(RecordCheck{n, {}, {}}, record); }
+    // ... only while the record is still what the check saw; Changed, and nothing written, when not.
+    FileStatus replace(const RecordCheck &check, std::span<const uint8_t> record) const;
 
     // Removes record n; later records move down by one.
-    FileStatus remove(int n) const;
+    FileStatus remove(int n) const { return remove(RecordCheck{n, {}, {}}); }
+    FileStatus remove(const RecordCheck &check) const;
 
     // Makes the file hold exactly the records given (none: an empty file), creating it when it is
     // missing. An existing file is replaced only when it is a record file: a text file named like
@@ -76,14 +110,19 @@ public:
     FileStatus writeAll(std::span<const uint8_t> records) const;
     FileStatus createEmpty() const { return writeAll({}); }
 
+    // The refusal of a command whose record another program changed after the command read it.
+    FileError changedError() const;
+
     // How long a writer waits for another program's lock before giving up with Locked.
     static void setLockTimeout(std::chrono::milliseconds timeout);
 
 private:
     struct Piece;
     using Plan = std::function<FileOutcome<std::vector<Piece>>(qint64 oldSize)>;
-    FileStatus rewrite(bool createMissing, bool refuseDamaged, const Plan &plan) const;
+    FileStatus rewrite(bool createMissing, bool refuseDamaged, const Plan &plan,
+                       const RecordCheck *check = nullptr) const;
     FileError notRecordFile() const;
+    FileStatus checkUnchanged(int fd, const FileStamp &now, const RecordCheck &check) const;
 
     QString m_path;
     int m_size;

@@ -10,6 +10,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+#include <initializer_list>
+#include <utility>
+
 namespace qx {
 
 namespace {
@@ -29,9 +33,42 @@ QString escaped(const QString &text)
     return text.toHtmlEscaped();
 }
 
+// The rows and columns that hold a letter square: a shape's margins and the shape's squares no word
+// uses beyond them only cost room on a small screen.
+struct Extent {
+    int top = 0;
+    int left = 0;
+    int width = 0;
+    int height = 0;
+
+    explicit Extent(const SolvingGrid &grid)
+    {
+        int bottom = -1;
+        int right = -1;
+        top = grid.height();
+        left = grid.width();
+        for (int r = 0; r < grid.height(); ++r) {
+            for (int c = 0; c < grid.width(); ++c) {
+                if (grid.square(r, c) != SolvingGrid::Square::Letter)
+                    continue;
+                top = std::min(top, r);
+                left = std::min(left, c);
+                bottom = std::max(bottom, r);
+                right = std::max(right, c);
+            }
+        }
+        width = right - left + 1;
+        height = bottom - top + 1;
+    }
+    // The index of a square of the grid in the page's trimmed grid.
+    int at(int r, int c) const { return (r - top) * width + (c - left); }
+};
+
 // The key of the puzzle's progress in local storage and the seed of its scrambling: a hash of its
-// title, its squares and its answers, so that another puzzle never finds this one's letters.
-uint64_t puzzleKey(const SolvingGrid &grid)
+// title, its squares and its answers, so that another puzzle never finds this one's letters. A grid
+// trimmed in the page numbers its squares afresh, so the trimming is in the key too: a page written
+// before grids were trimmed keeps its letters apart.
+uint64_t puzzleKey(const SolvingGrid &grid, const Extent &extent)
 {
     uint64_t hash = 0xcbf29ce484222325ULL;
     const auto mix = [&](uint8_t byte) {
@@ -48,6 +85,10 @@ uint64_t puzzleKey(const SolvingGrid &grid)
             mix(static_cast<uint8_t>(grid.square(r, c)));
             mix(grid.letter(r, c));
         }
+    }
+    if (extent.width != grid.width() || extent.height != grid.height()) {
+        for (const int side : {extent.top, extent.left, extent.width, extent.height})
+            mix(static_cast<uint8_t>(side));
     }
     return hash;
 }
@@ -102,6 +143,56 @@ QString cssColor(ColorValue value)
     return fromColorValue(value).name();
 }
 
+QString button(const char *action, const QString &caption, const QString &more = QString())
+{
+    return QStringLiteral("<button type=\"button\" data-act=\"%1\"%3>%2</button>\n")
+        .arg(QLatin1String(action), escaped(caption), more);
+}
+
+// A tool that opens a short list of choices.
+QString menu(const char *id, const QString &caption, std::initializer_list<std::pair<const char *, QString>> items,
+             bool atEnd = false)
+{
+    QString html =
+        QStringLiteral("<div class=\"menu%1\"><button type=\"button\" class=\"opener\" aria-expanded=\"false\" "
+                       "aria-controls=\"menu-%2\">%3</button>\n<div class=\"items\" id=\"menu-%2\" "
+                       "role=\"group\" aria-label=\"%3\" hidden>\n")
+            .arg(atEnd ? QStringLiteral(" end") : QString(), QLatin1String(id), escaped(caption));
+    for (const auto &[action, text] : items)
+        html += button(action, text);
+    return html + QStringLiteral("</div></div>\n");
+}
+
+QString tools()
+{
+    QString html =
+        QStringLiteral("<div class=\"tools\" role=\"group\" aria-label=\"%1\">\n").arg(escaped(tr("Puzzle tools")));
+    html += menu(
+        "check", tr("Check"),
+        {{"check-letter", tr("Check letter")}, {"check-word", tr("Check word")}, {"check-puzzle", tr("Check puzzle")}});
+    html += menu("reveal", tr("Reveal"),
+                 {{"reveal-letter", tr("Reveal letter")},
+                  {"reveal-word", tr("Reveal word")},
+                  {"reveal-puzzle", tr("Reveal puzzle...")}});
+    html += button("pencil", tr("Pencil"), QStringLiteral(" aria-pressed=\"false\""));
+    html += button("zoom", tr("Zoom"), QStringLiteral(" aria-pressed=\"false\" hidden"));
+    html += QStringLiteral(
+        "<button type=\"button\" id=\"timer\" data-act=\"timer\" aria-pressed=\"false\">0:00</button>\n");
+    html += menu("more", tr("More"),
+                 {{"clear-word", tr("Clear word")},
+                  {"clear-puzzle", tr("Clear all...")},
+                  {"print-blank", tr("Print blank grid")},
+                  {"print-letters", tr("Print with my letters")}},
+                 true);
+    html += QStringLiteral("</div>\n<div class=\"cluebar\">\n");
+    html += button("prev", QStringLiteral("\u2039"),
+                   QStringLiteral(" aria-label=\"%1\"").arg(escaped(tr("Previous word"))));
+    html += QStringLiteral("<p id=\"current\" aria-hidden=\"true\"></p>\n");
+    html +=
+        button("next", QStringLiteral("\u203a"), QStringLiteral(" aria-label=\"%1\"").arg(escaped(tr("Next word"))));
+    return html + QStringLiteral("</div>\n");
+}
+
 } // namespace
 
 QString SolvablePageFormat::name() const
@@ -141,15 +232,16 @@ FileOutcome<QByteArray> SolvablePageFormat::encodeGrid(const SolvingGrid &grid, 
     const QString downHeading = options.downHeader.empty() ? directionName(false) : unicode(options.downHeader);
     const QString title = grid.title().empty() ? tr("Crossword Puzzle") : unicode(grid.title());
 
-    const uint64_t key = puzzleKey(grid);
+    const Extent extent(grid);
+    const uint64_t key = puzzleKey(grid, extent);
     const QString id = QStringLiteral("%1").arg(key, 16, 16, QLatin1Char('0'));
 
     QString squares;
     QString answers;
     QJsonArray letterSquares;
-    for (int r = 0; r < grid.height(); ++r) {
-        for (int c = 0; c < grid.width(); ++c) {
-            const int at = r * grid.width() + c;
+    for (int r = extent.top; r < extent.top + extent.height; ++r) {
+        for (int c = extent.left; c < extent.left + extent.width; ++c) {
+            const int at = extent.at(r, c);
             switch (grid.square(r, c)) {
             case SolvingGrid::Square::Outside:
                 squares += QStringLiteral("<div class=\"sq out\"></div>");
@@ -166,8 +258,8 @@ FileOutcome<QByteArray> SolvablePageFormat::encodeGrid(const SolvingGrid &grid, 
                 const bool given = !solverTypes(letter);
                 squares +=
                     QStringLiteral("<div class=\"sq open%1\" data-i=\"%2\">%3<input id=\"s%2\" "
-                                   "aria-label=\"%4\" tabindex=\"-1\" autocomplete=\"off\" "
-                                   "autocapitalize=\"characters\" spellcheck=\"false\"%5></div>")
+                                   "aria-label=\"%4\" tabindex=\"-1\" autocomplete=\"off\" autocorrect=\"off\" "
+                                   "autocapitalize=\"characters\" spellcheck=\"false\" enterkeyhint=\"next\"%5></div>")
                         .arg(given ? QStringLiteral(" given") : QString())
                         .arg(at)
                         .arg(number > 0
@@ -187,7 +279,7 @@ FileOutcome<QByteArray> SolvablePageFormat::encodeGrid(const SolvingGrid &grid, 
         for (const SolvingWord &w : *list) {
             QJsonArray cells;
             for (int i = 0; i < w.length; ++i)
-                cells.append(w.rowOf(i) * grid.width() + w.colOf(i));
+                cells.append(extent.at(w.rowOf(i), w.colOf(i)));
             words.append(QJsonObject{
                 {QStringLiteral("across"), w.across},
                 {QStringLiteral("label"), QStringLiteral("%1 %2").arg(w.number).arg(directionName(w.across))},
@@ -197,8 +289,8 @@ FileOutcome<QByteArray> SolvablePageFormat::encodeGrid(const SolvingGrid &grid, 
     }
     const QJsonObject data{
         {QStringLiteral("id"), id},
-        {QStringLiteral("width"), grid.width()},
-        {QStringLiteral("height"), grid.height()},
+        {QStringLiteral("width"), extent.width},
+        {QStringLiteral("height"), extent.height},
         {QStringLiteral("squares"), letterSquares},
         {QStringLiteral("answers"), QString::fromLatin1(scramble(answers, static_cast<uint32_t>(key >> 32)))},
         {QStringLiteral("words"), words},
@@ -209,46 +301,39 @@ FileOutcome<QByteArray> SolvablePageFormat::encodeGrid(const SolvingGrid &grid, 
 
     const QString blockColor = options.useBoxes ? cssColor(options.boxColor) : QStringLiteral("transparent");
     QString html;
+    // The page is laid out again, not covered, when an on-screen keyboard opens.
     html += QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-                           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+                           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1, "
+                           "interactive-widget=resizes-content\">\n"
                            "<meta name=\"generator\" content=\"Quorvex\">\n<title>%1</title>\n<style>\n%2</style>\n"
-                           "</head>\n<body>\n<main>\n<h1>%1</h1>\n")
-                .arg(escaped(title), QString::fromUtf8(solvablePageStyle()));
+                           "</head>\n<body>\n<a class=\"skip\" href=\"#clues\">%3</a>\n<main>\n<h1>%1</h1>\n")
+                .arg(escaped(title), QString::fromUtf8(solvablePageStyle()), escaped(tr("Skip to the clues")));
+    html += QStringLiteral("<p class=\"help keys\" id=\"help\">%1</p>\n<p class=\"help touch\">%2</p>\n")
+                .arg(escaped(tr("Click a square or a clue and type the answer; typing follows the word's direction. "
+                                "The arrow keys move, Tab and Shift+Tab go to the next and the previous word, "
+                                "Backspace erases, a second click on a square (or the space bar) turns the "
+                                "direction, and Escape leaves the grid.")),
+                     escaped(tr("Tap a square or a clue and type; tap the square again to turn.")));
     html +=
-        QStringLiteral("<p class=\"help\" id=\"help\">%1</p>\n")
-            .arg(escaped(tr("Click a square or a clue and type the answer; typing follows the word's direction. The "
-                            "arrow keys move, Tab and Shift+Tab go to the next and the previous word, Backspace "
-                            "erases, and a second click on a square (or the space bar) turns the direction. Your "
-                            "letters are kept in this browser. The answers are stored in this page in a simply "
-                            "scrambled form, so they cannot be read in its source at a glance.")));
-    html +=
-        QStringLiteral("<div class=\"tools\" role=\"toolbar\" aria-label=\"%1\">\n").arg(escaped(tr("Puzzle tools")));
-    const struct {
-        const char *action;
-        const char *caption;
-    } buttons[] = {
-        {"check-letter", "Check letter"}, {"check-word", "Check word"},
-        {"check-puzzle", "Check puzzle"}, {"reveal-letter", "Reveal letter"},
-        {"reveal-word", "Reveal word"},   {"reveal-puzzle", "Reveal puzzle"},
-        {"clear", "Clear all"},           {"print", "Print"},
-    };
-    for (const auto &b : buttons) {
-        html += QStringLiteral("<button type=\"button\" data-act=\"%1\">%2</button>\n")
-                    .arg(QLatin1String(b.action), escaped(tr(b.caption)));
-    }
-    html += QStringLiteral("</div>\n<p id=\"status\" role=\"status\" aria-live=\"polite\"></p>\n");
-    html += QStringLiteral("<div class=\"play\">\n<div class=\"board\" style=\"--cols:%2;--block:%3\">\n"
-                           "<p id=\"current\" aria-hidden=\"true\"></p>\n"
+        QStringLiteral("<div class=\"bar\" id=\"bar\">\n%1<p id=\"status\" role=\"status\" aria-live=\"polite\"></p>\n"
+                       "</div>\n")
+            .arg(tools());
+    html += QStringLiteral("<div class=\"play\">\n<div class=\"board\" id=\"board\" style=\"--cols:%2;--block:%3\">\n"
+                           "<div class=\"gridbox\" id=\"gridbox\">\n"
                            "<div id=\"grid\" role=\"group\" aria-label=\"%1\">\n%4</div>\n"
-                           "</div>\n<div class=\"clues\">\n")
-                .arg(escaped(tr("Puzzle grid, %1 squares wide and %2 high").arg(grid.width()).arg(grid.height())))
-                .arg(grid.width())
+                           "</div>\n</div>\n<div class=\"clues\" id=\"clues\" tabindex=\"-1\">\n")
+                .arg(escaped(tr("Puzzle grid, %1 squares wide and %2 high").arg(extent.width).arg(extent.height)))
+                .arg(extent.width)
                 .arg(blockColor, squares);
     html += clueList(grid.across(), 0, acrossHeading, "across");
     html += clueList(grid.down(), static_cast<int>(grid.across().size()), downHeading, "down");
     html += QStringLiteral("</div>\n</div>\n");
     if (!grid.bonusQuestion().empty())
         html += QStringLiteral("<p class=\"bonus\">%1</p>\n").arg(escaped(unicode(grid.bonusQuestion())));
+    html += QStringLiteral("<p class=\"note\">%1</p>\n")
+                .arg(escaped(tr("Your letters and your time are kept in this browser. The answers are stored in "
+                                "this page in a simply scrambled form, so they cannot be read in its source at a "
+                                "glance.")));
     html += QStringLiteral("</main>\n<script type=\"application/json\" id=\"puzzle-data\">%1</script>\n"
                            "<script>\n%2</script>\n</body>\n</html>\n")
                 .arg(json, QString::fromUtf8(solvablePageScript()));

@@ -111,6 +111,24 @@ ObjectBounds movedBounds(const ObjectBounds &b, QPoint offset)
             saturated(int64_t{b[2]} + offset.x()), saturated(int64_t{b[3]} + offset.y())};
 }
 
+ObjectBounds movedOntoPage(const ObjectBounds &b, QPoint offset, QSize page)
+{
+    ObjectBounds out = movedBounds(b, offset);
+    const auto keep = [](int32_t &low, int32_t &high, int extent) {
+        const int64_t overlap = std::min<int64_t>(std::max<int64_t>(int64_t{high} - low, 0), KeptOnPage);
+        int64_t shift = 0;
+        if (high < overlap)
+            shift = overlap - high;
+        else if (low > extent - overlap)
+            shift = extent - overlap - low;
+        low = saturated(low + shift);
+        high = saturated(high + shift);
+    };
+    keep(out[0], out[2], page.width());
+    keep(out[1], out[3], page.height());
+    return out;
+}
+
 ObjectBounds draggedEdges(const ObjectBounds &b, int handle, QPoint offset)
 {
     if (handle < 1 || handle > HandleCount)
@@ -341,7 +359,7 @@ std::optional<QRect> PageDesignerModel::dragOutline(QPoint point) const
     const QPoint offset = offsetBetween(m_press, point);
     const auto &b = boundsOf(m_layout, m_selected);
     if (m_cursor == PageCursor::Hand)
-        return drawableRect(movedBounds(b, offset), {1 << 15, 1 << 15});
+        return drawableRect(movedOntoPage(b, offset, pageSize()), {1 << 15, 1 << 15});
     if (m_cursor == PageCursor::Sizing)
         return drawableRect(draggedEdges(b, m_handle, offset), {1 << 15, 1 << 15});
     return std::nullopt;
@@ -373,7 +391,7 @@ ReleaseOutcome PageDesignerModel::release(MouseButton button, QPoint point, cons
     if (onSelected && (m_cursor == PageCursor::Hand || m_cursor == PageCursor::Sizing)) {
         auto &b = m_layout.Objects[static_cast<size_t>(m_selected - 1)].Bounds;
         const QPoint offset = offsetBetween(m_press, point);
-        b = m_cursor == PageCursor::Hand ? movedBounds(b, offset) : resizedBounds(b, m_handle, offset);
+        b = m_cursor == PageCursor::Hand ? movedOntoPage(b, offset, pageSize()) : resizedBounds(b, m_handle, offset);
         m_cursor = PageCursor::Default;
         m_handle = 0;
         return {ReleaseOutcome::Moved, m_selected};

@@ -41,6 +41,11 @@ std::array<QRect, HandleCount> handleMarks(const ObjectBounds &bounds);
 
 // The bounds moved by the offset.
 ObjectBounds movedBounds(const ObjectBounds &bounds, QPoint offset);
+// The same for a drag in the designer: never wholly off a page of this size. At least
+// KeptOnPage units of the object (all of it, when it is smaller) stay on the page, so that it can
+// still be seen and grabbed; an object dragged wholly off could never be clicked again.
+constexpr int KeptOnPage = 8;
+ObjectBounds movedOntoPage(const ObjectBounds &bounds, QPoint offset, QSize page);
 // The bounds with the edges of handle h moved by the offset (a corner moves two edges, a middle
 // one), as they look while the mouse is held: an edge dragged past its opposite stays there.
 ObjectBounds draggedEdges(const ObjectBounds &bounds, int handle, QPoint offset);
@@ -142,6 +147,8 @@ public:
     ReleaseOutcome release(MouseButton button, QPoint point, const HeadingTexts &headings);
 
 private:
+    QSize pageSize() const { return {m_layout.LayoutWidth, m_layout.LayoutHeight}; }
+
     PageLayout m_layout;
     int m_zoom;
     int m_selected = 0;

@@ -26,17 +26,27 @@ FileOutcome<CollectionIndex> CollectionFile::reload() const
     });
     if (!read)
         return read.error();
+    index.listed = *read;
     return index;
 }
 
-FileOutcome<int> CollectionFile::save(const PuzzleRecord &record, bool isNew, int recordNumber) const
+FileOutcome<int> CollectionFile::save(const PuzzleRecord &record, PuzzlePlace &place) const
 {
-    if (isNew)
-        return append(record);
-    const auto replaced = replace(recordNumber, record);
+    const auto bytes = encodeRecord(record);
+    if (place.isNew()) {
+        const auto added = m_file.append(bytes);
+        if (!added)
+            return added.error();
+        place = PuzzlePlace::read(*added, {bytes.begin(), bytes.end()});
+        return *added;
+    }
+    // A place without the bytes read would check nothing: it is refused like a changed record.
+    const auto replaced = place.asRead.empty() ? FileStatus(m_file.changedError())
+                                               : m_file.replace(RecordCheck{place.number, place.asRead, {}}, bytes);
     if (!replaced)
         return replaced.error();
-    return recordNumber;
+    place.asRead.assign(bytes.begin(), bytes.end());
+    return place.number;
 }
 
 } // namespace qx

@@ -29,15 +29,27 @@ std::optional<int> findExact(const std::vector<TaggedEntry> &entries, const std:
     return std::nullopt;
 }
 
+namespace {
+
+std::optional<FileStamp> stampNow(const CollectionFile &file)
+{
+    const auto now = file.file().stamp();
+    return now ? std::optional<FileStamp>(*now) : std::nullopt;
+}
+
+} // namespace
+
 FileStatus CollectionView::reload(const CollectionFile &file)
 {
     clear();
+    m_seen = stampNow(file);
     if (!file.file().exists())
         return fileDone();
     auto index = file.reload();
     if (!index)
         return index.error();
     m_index = std::move(*index);
+    m_listed = m_seen = m_index.listed;
     for (size_t i = 0; i < m_index.CategoryList.size(); ++i)
         m_categories.push_back({m_index.CategoryList[i], static_cast<int>(i)});
     sortForDisplay(m_categories);
@@ -47,8 +59,15 @@ FileStatus CollectionView::reload(const CollectionFile &file)
     return fileDone();
 }
 
+bool CollectionView::changedOnDisk(const CollectionFile &file) const
+{
+    return stampNow(file) != m_seen;
+}
+
 void CollectionView::clear()
 {
+    m_listed.reset();
+    m_seen.reset();
     m_index = {};
     m_categories.clear();
     m_puzzles.clear();

@@ -31,6 +31,12 @@ public:
     FileStatus reload(const CollectionFile &file);
     // Forgets the file's content (a new, empty collection).
     void clear();
+    // The file the lists were read from (none when there was no file, or it could not be read):
+    // what a command acting on a listed record number checks.
+    const std::optional<FileStamp> &listed() const { return m_listed; }
+    // Whether the file is no longer the one last reloaded (another program wrote it, or it came or
+    // went): the lists no longer show it.
+    bool changedOnDisk(const CollectionFile &file) const;
 
     // The user picked the category at display position i: refills the puzzles if it changed.
     void selectCategory(int displayIndex);
@@ -68,6 +74,10 @@ private:
     std::optional<int> m_selectedPuzzle;
     int m_shownCategory = -1;
     std::optional<Reselect> m_reselect;
+    std::optional<FileStamp> m_listed;
+    // The file as the last reload found it, even when it could not be read, so that an unreadable
+    // file is reported once, not at every look.
+    std::optional<FileStamp> m_seen;
 };
 
 } // namespace qx

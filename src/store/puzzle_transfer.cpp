@@ -27,12 +27,13 @@ bool sameCollection(const QString &a, const QString &b)
 namespace {
 
 // The chosen records of the source, one after another.
-FileOutcome<std::vector<uint8_t>> readRecords(const CollectionFile &source, const std::vector<int> &records)
+FileOutcome<std::vector<uint8_t>> readRecords(const CollectionFile &source, const std::vector<int> &records,
+                                              const std::optional<FileStamp> &listed)
 {
     std::vector<uint8_t> bytes;
     bytes.reserve(records.size() * PuzzleRecord::Size);
     for (const int n : records) {
-        const auto record = source.file().read(n);
+        const auto record = source.file().read(n, listed);
         if (!record)
             return record.error();
         bytes.insert(bytes.end(), record->begin(), record->end());
@@ -43,9 +44,9 @@ FileOutcome<std::vector<uint8_t>> readRecords(const CollectionFile &source, cons
 } // namespace
 
 FileOutcome<PuzzleImport> importPuzzles(const CollectionFile &source, const std::vector<int> &records,
-                                        const CollectionFile &target)
+                                        const CollectionFile &target, const std::optional<FileStamp> &listed)
 {
-    const auto bytes = readRecords(source, records);
+    const auto bytes = readRecords(source, records, listed);
     if (!bytes)
         return bytes.error();
     for (size_t k = 0; k < records.size(); ++k) {
@@ -85,11 +86,11 @@ FileOutcome<OldFileImport> readOldPuzzleFile(const QString &path, const PuzzleRe
 }
 
 FileOutcome<PuzzleExportResult> exportPuzzles(const CollectionFile &source, const std::vector<int> &records,
-                                              const CollectionFile &target)
+                                              const CollectionFile &target, const std::optional<FileStamp> &listed)
 {
     if (sameCollection(source.path(), target.path()))
         return PuzzleExportResult::SameAsSource;
-    const auto bytes = readRecords(source, records);
+    const auto bytes = readRecords(source, records, listed);
     if (!bytes)
         return bytes.error();
     const auto written = target.file().writeAll(*bytes);

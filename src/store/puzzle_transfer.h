@@ -39,9 +39,11 @@ struct PuzzleImport {
 
 // Appends the given records of the source, in the order given, unchanged to the target (created
 // when missing). All or nothing: on failure, or when a chosen puzzle holds a control character,
-// the target is as it was.
+// the target is as it was. With `listed` (the source as its list was read), a source changed since
+// is refused with Changed: the numbers chosen may name other puzzles now.
 FileOutcome<PuzzleImport> importPuzzles(const CollectionFile &source, const std::vector<int> &records,
-                                        const CollectionFile &target);
+                                        const CollectionFile &target,
+                                        const std::optional<FileStamp> &listed = std::nullopt);
 
 // What an import of an old puzzle file did, once the file was read.
 enum class OldFileResult { Imported, Corrupt, HoldsControlCharacter };
@@ -60,8 +62,10 @@ FileOutcome<OldFileImport> readOldPuzzleFile(const QString &path, const PuzzleRe
 // Makes the target hold exactly the given records of the source, in the order given (created, or
 // replacing the records of an existing collection). The open collection itself is refused as a
 // target (SameAsSource): emptying it would destroy the puzzles about to be copied.
+// `listed` as for an import.
 enum class PuzzleExportResult { Done, SameAsSource };
 FileOutcome<PuzzleExportResult> exportPuzzles(const CollectionFile &source, const std::vector<int> &records,
-                                              const CollectionFile &target);
+                                              const CollectionFile &target,
+                                              const std::optional<FileStamp> &listed = std::nullopt);
 
 } // namespace qx

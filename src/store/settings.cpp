@@ -97,7 +97,8 @@ void visitSettings(S &s, Visitor &v)
     v.section(u"Create Options");
     v.yesNo(u"Shrink", create.shrink);
     v.yesNo(u"Quick Build", create.quickBuild);
-    v.yesNo(u"Best Fit", create.bestFit);
+    v.yesNo(u"Thorough", create.thorough);
+    v.number(u"Thorough Effort", create.thoroughEffort);
     v.number(u"Attempts", create.attempts);
     v.character(u"Sep Char", create.sepChar, QLatin1Char(':'));
     v.number(u"Import Option", create.importOption);

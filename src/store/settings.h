@@ -97,7 +97,8 @@ struct Settings {
     struct CreateOptions {
         bool shrink = false;
         bool quickBuild = false;
-        bool bestFit = false; // every word takes its best legal position, not the first found
+        bool thorough = false;  // search for the best grid instead of running the attempts
+        int thoroughEffort = 1; // the search's seconds on an ordinary two-core machine
         int attempts = 1;
         QChar sepChar = QLatin1Char(':'); // between word and clue in word list text files
         int importOption = 1;

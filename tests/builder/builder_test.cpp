@@ -249,11 +249,12 @@ TEST(GridBuilder, EveryWordLeftOutSaysWhy)
         QString why;
         bool firstFitPlacesAnything = true;
     } cases[] = {
-        // The first-fit builder starts with the longest word, so only best fit places anything here.
+        // The first-fit builder starts with the longest word, so only the thorough search places
+        // anything here.
         {{"ABCD", "ABCDEFG"}, fullShape(9, 9, cross), "ABCDEFG", "Longer than any row or column of the shape.", false},
         {{"ABCDE", "XYZ"}, fullShape(10, 10), "XYZ", "No letter in common with the words placed."},
         // One row: the only position through the A starts beside the B before it. The words differ
-        // enough in length that best fit too places the longer one first.
+        // enough in length that the thorough search too places the longer one first.
         {{"BBBBABBBB", "AC"},
          fullShape(9, 1),
          "AC",
@@ -266,13 +267,12 @@ TEST(GridBuilder, EveryWordLeftOutSaysWhy)
          "Every position crossing a placed word is blocked; the first by the edge of the shape."},
     };
     for (const auto &c : cases) {
-        for (const bool bestFit : {false, true}) {
-            SCOPED_TRACE(c.word + (bestFit ? " best fit" : ""));
+        for (const bool thorough : {false, true}) {
+            SCOPED_TRACE(c.word + (thorough ? " thorough" : ""));
             CandidateSlots candidates;
-            BuildOptions options{3, false, false, 5, 2};
-            options.bestFit = bestFit;
+            BuildOptions options{3, false, false, 5, 2, thorough, 0.01};
             Build(wordList(c.words, c.shape.ShapeWidth, c.shape.ShapeHeight), c.shape, options, candidates);
-            ASSERT_EQ(candidates[0].score > 0, bestFit || c.firstFitPlacesAnything);
+            ASSERT_EQ(candidates[0].score > 0, thorough || c.firstFitPlacesAnything);
             for (const auto &candidate : candidates) {
                 if (candidate.score == 0)
                     continue;
@@ -305,28 +305,80 @@ TEST(GridBuilder, AWordAQuickBuildStoppedBeforeIsNotTried)
     EXPECT_GT(notTried, 5);
 }
 
-TEST(GridBuilder, BestFitMakesSoundGridsThatReplayOnAnyThreadCount)
+namespace {
+
+// Every placed word can be reached from every other through the letters they share.
+bool inOnePiece(const PuzzleRecord &r)
 {
-    const std::vector<std::string> words = {"ORANGE", "BANANA",  "APPLE", "GRAPE",    "LEMON",   "MANGO",
+    const int n = r.WordCount;
+    std::map<int, std::vector<int>> wordsAt;
+    for (int k = 0; k < n; ++k) {
+        for (int i = 0; i < r.WordLen[k]; ++i)
+            wordsAt[r.WordPos[k] + i * (r.WordAcross[k] ? 1 : 50)].push_back(k);
+    }
+    std::set<int> reached{0};
+    std::vector<int> todo{0};
+    while (!todo.empty() && n > 0) {
+        const int k = todo.back();
+        todo.pop_back();
+        for (int i = 0; i < r.WordLen[k]; ++i) {
+            for (const int other : wordsAt[r.WordPos[k] + i * (r.WordAcross[k] ? 1 : 50)]) {
+                if (reached.insert(other).second)
+                    todo.push_back(other);
+            }
+        }
+    }
+    return n == 0 || static_cast<int>(reached.size()) == n;
+}
+
+std::vector<std::string> randomWords(uint64_t seed, const std::string &alphabet, int count, int longest)
+{
+    SplitMix64 rng(seed);
+    std::vector<std::string> words;
+    for (int k = 0; k < count; ++k) {
+        std::string w;
+        const int length = 2 + rng.below(longest - 1);
+        for (int i = 0; i < length; ++i)
+            w.push_back(alphabet[static_cast<size_t>(rng.below(static_cast<int>(alphabet.size())))]);
+        words.push_back(w);
+    }
+    return words;
+}
+
+} // namespace
+
+// The search takes words out and puts them back thousands of times; small alphabets make words
+// cross everywhere, so taking one out often leaves letters side by side or splits the grid.
+TEST(ThoroughSearch, MakesSoundGridsInOnePieceThatReplayOnAnyThreadCount)
+{
+    const std::vector<std::string> fruit = {"ORANGE", "BANANA",  "APPLE", "GRAPE",    "LEMON",   "MANGO",
                                             "PEAR",   "PLUM",    "MELON", "KIWI",     "CHERRY",  "PAPAYA",
                                             "GUAVA",  "LIME",    "DATE",  "FIG",      "OLIVE",   "PEACH",
                                             "QUINCE", "APRICOT", "JAZZ",  "NEW YORK", "caf\xE9", "PEAR"};
     const struct {
+        std::vector<std::string> words;
         ShapeRecord shape;
         bool shrink;
-    } cases[] = {{fullShape(15, 15), false}, {fullShape(15, 15), true}, {fullShape(21, 17, {{9, 11}, {3, 3}}), true}};
+    } cases[] = {
+        {fruit, fullShape(15, 15), false},
+        {fruit, fullShape(21, 17, {{9, 11}, {3, 3}}), true},
+        {randomWords(1, "ABC", 60, 7), fullShape(13, 13), false},
+        {randomWords(2, "AEIRST", 120, 9), fullShape(20, 20, {{10, 10}, {10, 11}, {5, 5}}), true},
+        {randomWords(3, "ABCDEFGH", 200, 12), fullShape(30, 30), false},
+    };
     for (const auto &c : cases) {
-        const auto list = wordList(words, c.shape.ShapeWidth, c.shape.ShapeHeight);
+        const auto list = wordList(c.words, c.shape.ShapeWidth, c.shape.ShapeHeight);
         CandidateSlots one, many;
-        BuildOptions options{12, c.shrink, false, 77, 1};
-        options.bestFit = true;
+        BuildOptions options{1, c.shrink, false, 77, 1, true, 0.05};
         Build(list, c.shape, options, one);
         options.threads = 3;
         Build(list, c.shape, options, many);
         for (int s = 0; s < 4; ++s) {
-            ASSERT_GT(one[s].score, 0);
+            if (one[s].score == 0)
+                continue;
             EXPECT_EQ(one[s].record->bytes(), many[s].record->bytes());
             expectSoundCrossword(*one[s].record);
+            EXPECT_TRUE(inOnePiece(*one[s].record));
             // Better first: more words, then more crossings.
             if (s > 0) {
                 EXPECT_GE(one[s - 1].score, one[s].score);
@@ -335,6 +387,55 @@ TEST(GridBuilder, BestFitMakesSoundGridsThatReplayOnAnyThreadCount)
             for (int k = one[s].score; k < list.WordCount; ++k)
                 EXPECT_NE(one[s].leftOut[k].reason, LeftOutReason::None);
         }
+    }
+}
+
+TEST(ThoroughSearch, NeverPlacesFewerWordsThanManyAttemptsAndStopsOnceNothingIsLeftToGain)
+{
+    const struct {
+        std::vector<std::string> words;
+        int side;
+    } cases[] = {
+        {randomWords(4, "EEETAOINSHRDLUCMFYWGPB", 40, 9), 15},
+        {randomWords(5, "EEETAOINSHRDLU", 80, 11), 21},
+        {{"CROSSWORD", "WORDS", "ROW", "SOD", "DOC", "COW"}, 12},
+    };
+    for (const auto &c : cases) {
+        const auto list = wordList(c.words, c.side, c.side);
+        CandidateSlots firstFit, thorough;
+        Build(list, fullShape(c.side, c.side), BuildOptions{200, false, false, 3, 2}, firstFit);
+        const BuildOutcome outcome =
+            Build(list, fullShape(c.side, c.side), BuildOptions{1, false, false, 3, 2, true, 0.2}, thorough);
+        EXPECT_GE(thorough[0].score, firstFit[0].score);
+        if (thorough[0].score == list.WordCount) {
+            EXPECT_LT(outcome.steps, 400'000);
+        }
+    }
+}
+
+TEST(ThoroughSearch, ReportsItsProgressAndAbortKeepsTheBestGridSoFar)
+{
+    const auto list = wordList(randomWords(6, "EEETAOINSHRDLU", 150, 11), 25, 25);
+    for (const bool abort : {false, true}) {
+        RecordingObserver observer;
+        observer.abortAfter = abort ? 100 : -1; // of 1000
+        CandidateSlots candidates;
+        const BuildOutcome outcome =
+            Build(list, fullShape(25, 25), BuildOptions{1, false, false, 8, 2, true, 0.5}, candidates, &observer);
+        EXPECT_EQ(outcome.aborted, abort);
+        EXPECT_EQ(observer.abortedBeforeLine.has_value(), abort);
+        EXPECT_EQ(observer.beeped, !abort);
+        ASSERT_GT(candidates[0].score, 0);
+        expectSoundCrossword(*candidates[0].record);
+        EXPECT_EQ(observer.lines.front().first, QStringLiteral("Thorough Search"));
+        EXPECT_EQ(observer.lines.back().first,
+                  abort ? QStringLiteral("Aborted with %1 of 150 words placed").arg(candidates[0].score)
+                        : QStringLiteral("Thorough Search"));
+        EXPECT_EQ(observer.lines.back().second, abort ? QString() : QStringLiteral("Completed"));
+        // A line per round names the most words placed so far.
+        EXPECT_TRUE(std::any_of(observer.lines.begin(), observer.lines.end(), [](const auto &line) {
+            return line.second.endsWith(QStringLiteral(" of 150 words"));
+        }));
     }
 }
 
@@ -351,9 +452,16 @@ TEST(GridBuilder, SmallestSquareHoldsEveryWordOrTheMost)
     for (const auto &c : cases) {
         CandidateSlots candidates;
         ShapeRecord square;
-        BuildOptions options{20, false, false, 3, 2};
+        BuildOptions options{20, false, false, 3, 2, false, 0.1};
         const SquareOutcome outcome = BuildSmallestSquare(wordList(c.words, 49, 49), options, candidates, square);
         EXPECT_EQ(outcome.everyWordPlaced, c.everyWord);
+        // The square chosen was tried, and so was the one below it unless it is the smallest.
+        const auto tried = [&](int side) {
+            return std::any_of(outcome.tried.begin(), outcome.tried.end(),
+                               [&](const SquareTrial &t) { return t.side == side; });
+        };
+        EXPECT_TRUE(tried(outcome.side));
+        EXPECT_TRUE(outcome.side == 12 - (c.everyWord ? 3 : 0) || tried(outcome.side - 1));
         EXPECT_GE(outcome.side, 12 - (c.everyWord ? 3 : 0));
         EXPECT_LE(outcome.side, c.everyWord ? c.longestSide : 12);
         EXPECT_EQ(square.ShapeWidth, outcome.side);

@@ -46,11 +46,11 @@ struct Fixture {
         Build(working, shape, BuildOptions{attempts, false, false, 17, 1}, candidates);
     }
 
-    SaveTarget target(bool isNew = true, int record = -1)
+    SaveTarget target()
     {
-        return SaveTarget{
-            dir.file("OUT.QX3"), isNew, record,
-            [this](const std::string &category, const std::string &name) { reselected = category + "/" + name; }};
+        return SaveTarget{dir.file("OUT.QX3"), {}, [this](const std::string &category, const std::string &name) {
+                              reselected = category + "/" + name;
+                          }};
     }
 
     std::unique_ptr<CandidatesDialog> window(double factor = 1.0)
@@ -143,7 +143,7 @@ TEST(CandidateWindow, AFileThatCannotBeWrittenIsReported)
 {
     Fixture f({"ROBIN"});
     DialogLook look;
-    SaveTarget target{f.dir.file("no/such/dir/OUT.QX3"), true, -1, {}};
+    SaveTarget target{f.dir.file("no/such/dir/OUT.QX3"), {}, {}};
     CandidatesDialog w(look, f.working, f.candidates, f.shape, target, f.host);
     w.show();
     w.onSaveClicked();
@@ -236,7 +236,8 @@ TEST(CandidateWindow, AWordLeftOutSaysWhyAndEachGridGivesItsFill)
         w->setNote(QStringLiteral("Smallest square: 13 \u00d7 13, every word placed."));
         EXPECT_TRUE(w->noteLabel()->isVisible());
         const QString caption = w->slotCaption(1)->text();
-        EXPECT_TRUE(caption.startsWith(QStringLiteral("Best Fit (")) && caption.endsWith(QStringLiteral("% fill)")))
+        EXPECT_TRUE(caption.startsWith(QStringLiteral("Best Fit: 2 of 3 words\n1.0 crossings per word, ")) &&
+                    caption.endsWith(QStringLiteral("% fill")))
             << caption.toStdString();
         EXPECT_TRUE(w->leftOutReason()->text().isEmpty());
         w->excludedWords()->setCurrentRow(0);

@@ -159,10 +159,14 @@ TEST(CliBuild, SaysHowTightlyItPlacedAndWhyEachWordWasLeftOut)
         {"ROBIN\nOWL\nXYZ\n",
          {},
          {"Placed 2/3 words, 1.0 crossings per word, ", "Left out XYZ: No letter in common with the words placed."}},
+        // --best-fit is the thorough search's earlier name.
         {"ROBIN\nOWL\nXYZ\n", {"--best-fit", "--threads", "1"}, {"Placed 2/3 words, 1.0 crossings per word, "}},
+        {"ROBIN\nOWL\nXYZ\nBOX\n",
+         {"--thorough", "--effort", "0.1"},
+         {"Placed 3/4 words, ", "Left out XYZ: No letter in common with the words placed."}},
         {"CROSSWORD\nWORDS\nROW\nSOD\nDOC\n",
-         {"--shape", "auto", "--attempts", "10"},
-         {"Smallest square: ", "Placed 5/5 words, "}},
+         {"--shape", "auto", "--attempts", "10", "--effort", "0.2"},
+         {"Smallest square: ", "Squares tried: ", "Placed 5/5 words, "}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.extra.join(QLatin1Char(' ')).toStdString());
@@ -180,6 +184,10 @@ TEST(CliBuild, SaysHowTightlyItPlacedAndWhyEachWordWasLeftOut)
     BuildFixture f;
     EXPECT_EQ(f.build(f.words("OWL\n"), {"--threads", "0"}).error,
               QStringLiteral("--threads needs a whole number from 1 to 256"));
+    EXPECT_EQ(f.build(f.words("OWL\n"), {"--thorough", "--effort", "0"}).error,
+              QStringLiteral("--effort needs a number of seconds from 0.1 to 600"));
+    EXPECT_EQ(f.build(f.words("OWL\n"), {"--effort", "2"}).error,
+              QStringLiteral("--effort applies only to --thorough and --shape auto"));
     // The square found is the puzzle's size.
     ASSERT_EQ(f.build(f.words("CROSSWORD\nWORDS\nROW\n"), {"--shape", "auto"}).status, 0);
     const auto r = CollectionFile(f.collection).read(0);

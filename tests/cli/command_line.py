@@ -4,6 +4,7 @@ not UTF-8, and with library files that are not libraries. Every failure is one l
 status 1."""
 
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -84,6 +85,26 @@ with tempfile.TemporaryDirectory() as tmp:
         check(p.returncode == 1 and p.stderr.count(b"\n") == 1 and p.stdout == b"",
               f"--layouts {layouts} refused with one line", p)
     check(not os.path.exists(os.path.join(tmp, "L.QX3")), "nothing is saved when the layouts cannot be read")
+
+    # Both programs tell their version without a display; the usage names every output type of
+    # render, the options of pictures, what the page options do, and printing.
+    no_display = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+    for program in (CLI, os.path.join(os.path.dirname(CLI), b"quorvex")):
+        p = subprocess.run([program, b"--version"], capture_output=True, env=no_display, timeout=60)
+        check(p.returncode == 0 and re.fullmatch(rb"Quorvex \d+\.\d+\.\d+\n", p.stdout) and p.stderr == b"",
+              f"{program} --version", p)
+    p = cli("--help")
+    for text in [b".pdf", b".png", b".bmp", b".jpg", b".svg", b".html", b".wmf", b".emf", b".ipuz", b".puz",
+                 b"--quality", b"--colors", b"--letters ABC: a partial answer", b"--skeleton: only the squares",
+                 b"--parts: only the parts named", b"print COLLECTION N [--printer NAME] [--copies N]"]:
+        check(text in p.stdout, f"--help says {text!r}", p)
+
+    # Printing with no printer to be found says what to do instead, on one line.
+    sample = os.path.join(os.path.dirname(CLI), b"share", b"quorvex", b"SAMPLE.QX3")
+    p = subprocess.run([CLI, b"print", sample, b"0"], capture_output=True, timeout=60,
+                       env=dict(env, CUPS_SERVER=os.path.join(tmp, "no-cups.sock")))
+    check(p.returncode == 1 and p.stderr.count(b"\n") == 1 and b"render --out FILE.pdf" in p.stderr,
+          "print without a printer", p)
 
 for f in failed:
     print("FAILED:", f)

@@ -325,7 +325,7 @@ struct ExtractFromPuzzle : LayoutLibraryWindow {
         PuzzleRecord record;
         record.resetForNewPuzzle(layout);
         record.PuzzleName.set(name);
-        ASSERT_TRUE(CollectionFile(collection).save(record, true, -1));
+        ASSERT_TRUE(CollectionFile(collection).append(record));
     }
     // Drives the extract dialog opened next.
     void nextExtract(std::function<void(ExtractLayoutDialog &)> drive)

@@ -178,25 +178,36 @@ TEST(SizePositionDialog, ShowsPageUnitsAndStoresRoundedUnits)
     }
 }
 
-TEST(BorderAndFillDialogs, StoreTheirValuesAndRefuseABadWidthEvenWithoutBorder)
+TEST(BorderAndFillDialogs, StoreTheirValuesAndRefuseABadWidthOnlyForABorderInUse)
 {
     MenuFixture f;
-    for (const char *width : {"0", "a", ""}) {
-        f.host.clear();
-        EXPECT_EQ(f.pick<BorderDialog>(12, QStringLiteral("Border"),
-                                       [width](BorderDialog &d) {
-                                           EXPECT_EQ(d.windowTitle(), QStringLiteral("Border Info for Rectangle 1"));
-                                           d.useBorder()->setChecked(false);
-                                           EXPECT_FALSE(d.widthBox()->isEnabled());
-                                           EXPECT_FALSE(d.color()->changeButton()->isEnabled());
-                                           d.widthBox()->setText(QString::fromLatin1(width));
-                                           d.onOkButtonClicked();
-                                       }),
-                  ObjectMenuResult::Nothing)
-            << width;
-        ASSERT_EQ(f.host.messages().size(), 1u);
-        EXPECT_EQ(f.host.messages()[0].text, QStringLiteral("Invalid width entered."));
-        EXPECT_EQ(f.slot(12).HasBorder, 1);
+    // With the border in use a bad width is refused; without, its box is disabled and the bad
+    // text leaves the object's width as it was.
+    for (const bool used : {true, false}) {
+        for (const char *width : {"0", "a", ""}) {
+            SCOPED_TRACE(testing::Message() << width << (used ? " with border" : " without border"));
+            f.host.clear();
+            const ObjectMenuResult result = f.pick<BorderDialog>(12, QStringLiteral("Border"), [&](BorderDialog &d) {
+                EXPECT_EQ(d.windowTitle(), QStringLiteral("Border Info for Rectangle 1"));
+                d.useBorder()->setChecked(used);
+                EXPECT_EQ(d.widthBox()->isEnabled(), used);
+                EXPECT_EQ(d.color()->changeButton()->isEnabled(), used);
+                d.widthBox()->setText(QString::fromLatin1(width));
+                d.onOkButtonClicked();
+            });
+            if (used) {
+                EXPECT_EQ(result, ObjectMenuResult::Nothing);
+                ASSERT_EQ(f.host.messages().size(), 1u);
+                EXPECT_EQ(f.host.messages()[0].text, QStringLiteral("Invalid width entered."));
+                EXPECT_EQ(f.slot(12).HasBorder, 1);
+            } else {
+                EXPECT_EQ(result, ObjectMenuResult::Changed);
+                EXPECT_TRUE(f.host.messages().empty());
+                EXPECT_EQ(f.slot(12).HasBorder, 0);
+                f.slot(12).HasBorder = 1;
+            }
+            EXPECT_EQ(f.slot(12).BorderWidth, 1);
+        }
     }
     f.host.nextColor = QColor(255, 0, 0);
     EXPECT_EQ(f.pick<BorderDialog>(12, QStringLiteral("Border"),

@@ -371,6 +371,39 @@ TEST(DesignerMouse, ToolPlacesAtThePressThenClicksSelectDragsMoveAndHandlesResiz
     EXPECT_EQ(m.release(MouseButton::Left, {5, 5}, headings()).kind, ReleaseOutcome::Nothing);
 }
 
+TEST(DesignerMouse, AnObjectDraggedOffThePageKeepsAPieceOnIt)
+{
+    // A 144 by 144 rectangle at (40, 50), dragged far in each direction: KeptOnPage units of it
+    // stay on the page, on the side it went to. On the page it moves as far as it is dragged.
+    const PageDesignerModel page(newLayout(2), 2);
+    const int w = page.layout().LayoutWidth - KeptOnPage;
+    const int h = page.layout().LayoutHeight - KeptOnPage;
+    const struct {
+        QPoint to;
+        ObjectBounds kept;
+    } cases[] = {
+        {{-5000, 100}, {KeptOnPage - 144, 50, KeptOnPage, 194}},
+        {{5000, 100}, {w, 50, w + 144, 194}},
+        {{100, -5000}, {40, KeptOnPage - 144, 184, KeptOnPage}},
+        {{100, 5000}, {40, h, 184, h + 144}},
+        {{110, 95}, {50, 45, 194, 189}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.to.x() << "," << c.to.y());
+        PageDesignerModel m(newLayout(2), 2);
+        m.clickTool(ObjectKind::Rectangle);
+        m.press(MouseButton::Left, {40, 50});
+        m.release(MouseButton::Left, {40, 50}, headings());
+        m.press(MouseButton::Left, {100, 100});
+        m.release(MouseButton::Left, {100, 100}, headings());
+        m.hover({100, 100});
+        m.press(MouseButton::Left, {100, 100});
+        EXPECT_EQ(m.dragOutline(c.to), drawableRect(c.kept, {1 << 15, 1 << 15}));
+        EXPECT_EQ(m.release(MouseButton::Left, c.to, headings()).kind, ReleaseOutcome::Moved);
+        EXPECT_EQ(m.layout().Objects[0].Bounds, c.kept);
+    }
+}
+
 TEST(DesignerMouse, DamagedLayoutsAreHandledWithoutOverflow)
 {
     PageLayout p = newLayout(2);

@@ -1,9 +1,14 @@
 #include "store/collection_file.h"
 #include "store/collection_view.h"
+#include "store/puzzle_transfer.h"
 
 #include "support/temp_dir.h"
 
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace qx;
 using namespace qx::test;
@@ -33,6 +38,12 @@ std::vector<std::string> texts(const std::vector<TaggedEntry> &entries)
     for (const auto &e : entries)
         out.push_back(e.text);
     return out;
+}
+
+template <typename T>
+FileStatus statusOf(const FileOutcome<T> &outcome)
+{
+    return outcome ? fileDone() : FileStatus(outcome.error());
 }
 
 std::vector<std::string> namesInFile(const CollectionFile &file)
@@ -117,10 +128,90 @@ TEST(CollectionRecords, SaveAppendsNewPuzzlesAndReplacesExistingOnes)
 {
     TempDir dir;
     const auto file = collectionOf(dir, {{"A", "One"}});
-    EXPECT_TRUE(file.save(puzzle("A", "Copy"), true, 0));
-    EXPECT_TRUE(file.save(puzzle("A", "Renamed"), false, 0));
-    EXPECT_EQ(namesInFile(file), (std::vector<std::string>{"Renamed", "Copy"}));
-    EXPECT_FALSE(CollectionFile(dir.file("no/such/dir/x.QX3")).save(puzzle("A", "B"), true, 0));
+    PuzzlePlace copy;
+    EXPECT_EQ(file.save(puzzle("A", "Copy"), copy), 1);
+    EXPECT_EQ(copy.number, 1) << "a saved copy is saved again in its place";
+    PuzzlePlace one = PuzzlePlace::read(0, file.file().read(0).value());
+    EXPECT_EQ(file.save(puzzle("A", "Renamed"), one), 0);
+    EXPECT_EQ(file.save(puzzle("A", "Renamed again"), one), 0) << "a window saves the same puzzle twice";
+    EXPECT_EQ(namesInFile(file), (std::vector<std::string>{"Renamed again", "Copy"}));
+    PuzzlePlace none;
+    EXPECT_FALSE(CollectionFile(dir.file("no/such/dir/x.QX3")).save(puzzle("A", "B"), none));
+}
+
+// A command acts on a record by the number it read earlier; when another program removed or
+// replaced puzzles meanwhile, that number names another puzzle, and the command must refuse
+// rather than overwrite, delete or hand out the wrong one. A change elsewhere in the file leaves a
+// save by the record's bytes free to go ahead.
+TEST(CollectionRecords, ACommandOnARecordNumberReadEarlierIsRefusedWhenTheRecordChanged)
+{
+    enum class Change { DeleteFirst, ReplaceTheRecord, AppendAnother };
+    const struct {
+        const char *command;
+        Change change;
+        bool refused;
+        std::function<FileStatus(const CollectionFile &, PuzzlePlace &, const FileStamp &listed)> run;
+    } cases[] = {
+        {"save", Change::DeleteFirst, true,
+         [](const auto &f, auto &place, const auto &) { return statusOf(f.save(puzzle("A", "Edited"), place)); }},
+        {"save", Change::ReplaceTheRecord, true,
+         [](const auto &f, auto &place, const auto &) { return statusOf(f.save(puzzle("A", "Edited"), place)); }},
+        {"save", Change::AppendAnother, false,
+         [](const auto &f, auto &place, const auto &) { return statusOf(f.save(puzzle("A", "Edited"), place)); }},
+        {"delete", Change::DeleteFirst, true,
+         [](const auto &f, auto &, const auto &listed) {
+             return f.file().remove(RecordCheck{3, {}, listed});
+         }},
+        {"replace", Change::ReplaceTheRecord, true,
+         [](const auto &f, auto &place, const auto &) {
+             return f.file().replace(RecordCheck{3, place.asRead, {}}, encodeRecord(puzzle("A", "Edited")));
+         }},
+        {"read for print", Change::DeleteFirst, true,
+         [](const auto &f, auto &, const auto &listed) { return statusOf(f.file().read(3, listed)); }},
+        {"export", Change::AppendAnother, true,
+         [](const auto &f, auto &, const auto &listed) {
+             return statusOf(exportPuzzles(f, {3}, CollectionFile(f.path() + QStringLiteral(".out.QX3")), listed));
+         }},
+        {"import from it", Change::DeleteFirst, true,
+         [](const auto &f, auto &, const auto &listed) {
+             return statusOf(importPuzzles(f, {3}, CollectionFile(f.path() + QStringLiteral(".in.QX3")), listed));
+         }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.command);
+        TempDir dir;
+        const auto file =
+            collectionOf(dir, {{"A", "P0"}, {"A", "P1"}, {"A", "P2"}, {"A", "P3"}, {"A", "P4"}, {"A", "P5"}});
+        CollectionView view;
+        ASSERT_TRUE(view.reload(file));
+        PuzzlePlace place = PuzzlePlace::read(3, file.file().read(3).value());
+        // Another program, between the read and the command.
+        switch (c.change) {
+        case Change::DeleteFirst:
+            ASSERT_TRUE(CollectionFile(file.path()).remove(0));
+            break;
+        case Change::ReplaceTheRecord:
+            ASSERT_TRUE(CollectionFile(file.path()).replace(3, puzzle("A", "Theirs")));
+            break;
+        case Change::AppendAnother:
+            ASSERT_TRUE(CollectionFile(file.path()).append(puzzle("A", "P6")));
+            break;
+        }
+        EXPECT_TRUE(view.changedOnDisk(file));
+        const auto before = readAll(file.path());
+        const FileStatus done = c.run(file, place, view.listed().value());
+        if (!c.refused) {
+            EXPECT_TRUE(done);
+            EXPECT_EQ(namesInFile(file)[3], "Edited");
+            continue;
+        }
+        ASSERT_FALSE(done);
+        EXPECT_EQ(done.error().kind, FileError::Kind::Changed);
+        EXPECT_EQ(done.error().errorText(), file.path() + ": The file was changed by another program");
+        EXPECT_EQ(readAll(file.path()), before) << "the file is untouched";
+        EXPECT_FALSE(QFileInfo::exists(file.path() + QStringLiteral(".out.QX3")));
+        EXPECT_FALSE(QFileInfo::exists(file.path() + QStringLiteral(".in.QX3")));
+    }
 }
 
 TEST(CollectionView, ListsAreSortedWithoutRegardToCaseAndTaggedWithNumbers)

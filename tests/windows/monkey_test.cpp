@@ -10,6 +10,9 @@
 #include "builder/ui/candidates_dialog.h"
 #include "common/cp1252.h"
 #include "export/export_formats.h"
+#include "export/ui/metafile_creation_dialog.h"
+#include "export/ui/pixel_width_dialog.h"
+#include "export/ui/web_page_dialog.h"
 #include "layout/layout_defaults.h"
 #include "layout/ui/border_dialog.h"
 #include "layout/ui/fill_dialog.h"
@@ -29,12 +32,9 @@
 #include "report/ui/bonus_question_dialog.h"
 #include "report/ui/clue_headers_dialog.h"
 #include "report/ui/copies_dialog.h"
-#include "report/ui/metafile_creation_dialog.h"
 #include "report/ui/partial_answers_dialog.h"
-#include "report/ui/pixel_width_dialog.h"
 #include "report/ui/preview_window.h"
 #include "report/ui/print_options_dialog.h"
-#include "report/ui/web_page_dialog.h"
 #include "store/collection_file.h"
 #include "words/ui/add_a_clue_dialog.h"
 #include "words/ui/word_list_export_dialog.h"
@@ -197,7 +197,7 @@ const WindowCase Cases[] = {
          const ShapeRecord shape = fullShape(13, 13);
          Build(s.record, shape, BuildOptions{3, false, false, 17, 1}, s.candidates);
          CandidatesDialog dialog(s.look(), s.record, s.candidates, shape,
-                                 SaveTarget{s.p.startup.file(QStringLiteral("OUT.QX3")), true, -1, {}}, s.p.host);
+                                 SaveTarget{s.p.startup.file(QStringLiteral("OUT.QX3")), {}, {}}, s.p.host);
          return s.modal(dialog);
      },
      {QStringLiteral("OUT.QX3")}},

@@ -6,6 +6,9 @@
 #include "builder/ui/build_progress_dialog.h"
 #include "builder/ui/candidates_dialog.h"
 #include "builder/word_order.h"
+#include "export/ui/jpeg_factor_dialog.h"
+#include "export/ui/pixel_width_dialog.h"
+#include "export/ui/web_page_dialog.h"
 #include "layout/layout_defaults.h"
 #include "layout/ui/border_dialog.h"
 #include "layout/ui/object_menu.h"
@@ -17,11 +20,8 @@
 #include "render/render_page.h"
 #include "report/ui/bonus_question_dialog.h"
 #include "report/ui/copies_dialog.h"
-#include "report/ui/jpeg_factor_dialog.h"
-#include "report/ui/pixel_width_dialog.h"
 #include "report/ui/preview_window.h"
 #include "report/ui/stream_preview.h"
-#include "report/ui/web_page_dialog.h"
 #include "shapes/ui/shape_editor_dialog.h"
 #include "words/ui/add_a_clue_dialog.h"
 #include "words/ui/manual_placement_dialog.h"
@@ -406,7 +406,9 @@ const ErrorPath ErrorPaths[] = {
          a.press(QStringLiteral("OK"));
          s.modal(preview);
      },
-     {{QStringLiteral("Error"), QStringLiteral("The page could not be printed.")}}},
+     {{QStringLiteral("Error"),
+       QStringLiteral("The page could not be printed.  To keep it as a PDF file instead, use Export As PDF, or "
+                      "choose \"Print to File (PDF)\" in Printer Setup.")}}},
     {"APuzzleThePuzFormatCannotHold",
      {},
      [](Scene &s, ModalAnswerer &a) {
@@ -457,7 +459,7 @@ const ErrorPath ErrorPaths[] = {
          const ShapeRecord shape = fullShape(13, 13);
          Build(s.record, shape, BuildOptions{2, false, false, 17, 1}, s.candidates);
          CandidatesDialog dialog(s.look(), s.record, s.candidates, shape,
-                                 SaveTarget{s.p.startup.file(QStringLiteral("no/such/folder/OUT.QX3")), true, -1, {}},
+                                 SaveTarget{s.p.startup.file(QStringLiteral("no/such/folder/OUT.QX3")), {}, {}},
                                  s.p.host);
          a.setFallback(QStringLiteral("Yes")); // words left out: save anyway
          a.drive([](QWidget *w) {
@@ -608,7 +610,7 @@ const ErrorPath ErrorPaths[] = {
          a.pickMenuEntry(QStringLiteral("Border"));
          a.drive([](QWidget *w) {
              auto *d = qobject_cast<BorderDialog *>(w);
-             d->useBorder()->setChecked(false);
+             d->useBorder()->setChecked(true);
              d->widthBox()->setText(QStringLiteral("0"));
              clickButton(d, QStringLiteral("Ok"));
          });

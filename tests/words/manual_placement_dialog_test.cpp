@@ -60,10 +60,12 @@ struct Placement {
     Settings settings;
     ScriptedUiHost host;
     std::vector<std::string> reselected;
+    PuzzlePlace place;
 
     explicit Placement(const PuzzleRecord &record) : working(record)
     {
         EXPECT_TRUE(CollectionFile(path).append(record));
+        place = PuzzlePlace::read(0, CollectionFile(path).file().read(0).value());
     }
     PlacementContext context(double factor = 1.0)
     {
@@ -72,7 +74,7 @@ struct Placement {
         return PlacementContext{
             look,     wordCase,
             working,  path,
-            0,        [this](const std::string &category, const std::string &name) {
+            place,    [this](const std::string &category, const std::string &name) {
                                     reselected = {category, name}; },
             &settings};
     }

@@ -165,8 +165,7 @@ TEST(MakingACrossword, ANewUsersFirstCreatePlacesAllTwentyFiveWordsOfAnOrdinaryL
                             *p.session.candidates,
                             p.session.shapeLibrary().path(),
                             p.startup.file("X.QX3"),
-                            true,
-                            -1,
+                            p.session.currentPlace,
                             {},
                             {}};
     WordListEditor w(context, p.host, QString());
@@ -216,8 +215,7 @@ TEST(WordListEditor, ChecksPointAtTheRowAndLeavingAChangedPuzzleAsks)
                             *p.session.candidates,
                             p.session.shapeLibrary().path(),
                             p.startup.file("X.QX3"),
-                            true,
-                            -1,
+                            p.session.currentPlace,
                             {},
                             {}};
     WordListEditor w(context, p.host, QString());
@@ -258,6 +256,7 @@ TEST(WordListEditor, AnExistingPuzzleCountsALayoutChangeAsAChange)
     *p.session.current = *built;
     const QString file = p.startup.file(QStringLiteral("ONE.QX3"));
     ASSERT_TRUE(CollectionFile(file).append(*built));
+    p.session.currentPlace = PuzzlePlace::read(0, CollectionFile(file).file().read(0).value());
     DialogLook look;
     look.screenFactor = 1.6;
     WordListContext context{look,
@@ -267,8 +266,7 @@ TEST(WordListEditor, AnExistingPuzzleCountsALayoutChangeAsAChange)
                             *p.session.candidates,
                             p.session.shapeLibrary().path(),
                             file,
-                            false,
-                            0,
+                            p.session.currentPlace,
                             {},
                             {}};
     WordListEditor w(context, p.host, QStringLiteral("Modify Existing Puzzle"));
@@ -308,6 +306,7 @@ TEST(WordListEditor, AFailedSaveShowsOneErrorBoxAndLeavesTheCollectionAsItWas)
             writeAll(file, bytes);
         }
         *p.session.current = *built;
+        p.session.currentPlace = PuzzlePlace::read(0, CollectionFile(file).file().read(0).value());
         const DialogLook look;
         WordListContext context{look,
                                 p.session.settings,
@@ -316,8 +315,7 @@ TEST(WordListEditor, AFailedSaveShowsOneErrorBoxAndLeavesTheCollectionAsItWas)
                                 *p.session.candidates,
                                 p.session.shapeLibrary().path(),
                                 file,
-                                false,
-                                0,
+                                p.session.currentPlace,
                                 {},
                                 {}};
         WordListEditor w(context, p.host, QStringLiteral("Modify Existing Puzzle"));
@@ -338,7 +336,7 @@ TEST(WordListEditor, AFailedSaveShowsOneErrorBoxAndLeavesTheCollectionAsItWas)
     }
 }
 
-TEST(MakingACrossword, BestFitInTheSmallestSquare)
+TEST(MakingACrossword, ThoroughSearchInTheSmallestSquare)
 {
     Program p(QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex"));
     p.host.pickFile(p.startup.file(QStringLiteral("SQUARE.QX3")));
@@ -356,12 +354,18 @@ TEST(MakingACrossword, BestFitInTheSmallestSquare)
         for (int k = 0; k < words.size(); ++k)
             setCell(w, k, 2, words[k]);
         w.attemptsEdit()->setText(QStringLiteral("8"));
-        w.bestFit()->setChecked(true);
-        EXPECT_TRUE(p.session.settings.createOptions.bestFit);
+        EXPECT_EQ(w.thorough()->text(), QStringLiteral("T&horough"));
+        w.thorough()->setChecked(true);
+        EXPECT_TRUE(p.session.settings.createOptions.thorough);
+        // The effort the user sees is the one kept in the settings.
+        EXPECT_EQ(w.effort()->value(), 1);
+        w.effort()->setValue(2);
+        EXPECT_EQ(p.session.settings.createOptions.thoroughEffort, 2);
+        w.effort()->setValue(1);
         shapes->setCurrentRow(0);
         w.shapes()->onShapeBoxClicked();
         EXPECT_FALSE(w.shapes()->modifyButton()->isEnabled());
-        saveShot(w, QStringLiteral("word_list_editor_best_fit.png"));
+        saveShot(w, QStringLiteral("word_list_editor_thorough.png"));
         w.onCreateItClicked();
         return w.result();
     });
@@ -370,6 +374,7 @@ TEST(MakingACrossword, BestFitInTheSmallestSquare)
         auto &created = dynamic_cast<CandidatesDialog &>(d);
         created.show();
         EXPECT_TRUE(created.noteLabel()->text().startsWith(QStringLiteral("Smallest square: ")));
+        EXPECT_TRUE(created.noteLabel()->text().contains(QStringLiteral("Squares tried: ")));
         saveShot(created, QStringLiteral("created_puzzle_smallest_square.png"));
         p.host.answerNext(Answer::Yes);
         created.onSaveClicked();

@@ -48,6 +48,7 @@ struct Editor {
         } else {
             *p.session.current = CollectionFile(Shipped + QStringLiteral("/SAMPLE.QX3")).read(0).value();
             EXPECT_TRUE(CollectionFile(file).append(*p.session.current));
+            p.session.currentPlace = PuzzlePlace::read(0, CollectionFile(file).file().read(0).value());
         }
         DialogLook look;
         look.screenFactor = factor;
@@ -58,8 +59,7 @@ struct Editor {
                                                              *p.session.candidates,
                                                              p.session.shapeLibrary().path(),
                                                              file,
-                                                             isNew,
-                                                             isNew ? -1 : 0,
+                                                             p.session.currentPlace,
                                                              QStringList{},
                                                              {}},
                                              p.host, QString());

@@ -47,7 +47,14 @@ void ExportPuzzlesDialog::onSaveButtonClicked()
     const auto path = host.saveFileName(this, request);
     if (path) {
         session.settings.misc.lastExportPuzzleFile = *path;
-        const auto exported = exportPuzzles(session.collectionFile(), records, CollectionFile(*path));
+        const auto exported =
+            exportPuzzles(session.collectionFile(), records, CollectionFile(*path), m_picker->listed());
+        if (!exported && exported.error().kind == FileError::Kind::Changed) {
+            // The list is read again and stays open for the user to choose from what is there now.
+            host.fileChanged(this, exported.error(), tr("No puzzles were exported; the list now shows the change."));
+            m_picker->fill(session.collectionPath());
+            return;
+        }
         if (!exported) {
             if (exported.error().kind == FileError::Kind::CannotOpen)
                 host.message(this, tr("Error"), tr("Unable to export puzzles."), Buttons::Ok);

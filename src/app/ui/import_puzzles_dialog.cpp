@@ -81,7 +81,13 @@ void ImportPuzzlesDialog::onOkButtonClicked()
         host.message(this, tr("Error"), tr("No puzzles have been selected for import."), Buttons::Ok);
         return;
     }
-    if (const auto imported = importPuzzles(CollectionFile(m_path), records, session.collectionFile()); !imported) {
+    const auto imported = importPuzzles(CollectionFile(m_path), records, session.collectionFile(), m_picker->listed());
+    if (!imported && imported.error().kind == FileError::Kind::Changed) {
+        host.fileChanged(this, imported.error(), tr("No puzzles were imported; the list now shows the change."));
+        m_picker->fill(m_path);
+        return;
+    }
+    if (!imported) {
         if (imported.error().kind == FileError::Kind::CannotOpen)
             host.message(this, tr("Error"), tr("Unable to import puzzles."), Buttons::Ok);
         else

@@ -596,16 +596,33 @@ bool MainWindow::readSelectedPuzzle(const QString &failureMessage)
     const auto n = requireSelectedPuzzle();
     if (!n)
         return false;
-    const auto record = m_session.collectionFile().read(*n);
-    if (!record) {
-        if (record.error().kind == FileError::Kind::CannotOpen)
+    // The number is the one listed: in a file changed since, it may be another puzzle's.
+    const auto bytes = m_session.collectionFile().file().read(*n, m_session.collection.listed());
+    if (!bytes) {
+        if (bytes.error().kind == FileError::Kind::Changed)
+            refuseChanged(bytes.error(), tr("The lists now show the change; select the puzzle again."));
+        else if (bytes.error().kind == FileError::Kind::CannotOpen)
             m_host.message(this, tr("Error"), failureMessage, Buttons::Ok);
         else
-            m_host.fileError(this, record.error());
+            m_host.fileError(this, bytes.error());
         return false;
     }
-    *m_session.current = *record;
+    *m_session.current = PuzzleRecord::decode(recordSpan<PuzzleRecord>(*bytes));
+    m_session.currentPlace = PuzzlePlace::read(*n, *bytes);
     return true;
+}
+
+void MainWindow::refuseChanged(const FileError &error, const QString &notDone)
+{
+    m_host.fileChanged(this, error, notDone);
+    reloadShowingChange();
+}
+
+void MainWindow::reloadShowingChange()
+{
+    m_session.collection.setReselectPending(m_session.collection.selectedCategoryName(),
+                                            m_session.collection.selectedPuzzleName());
+    loadInPuzzles();
 }
 
 void MainWindow::openCollection(const QString &path)
@@ -708,9 +725,17 @@ void MainWindow::onMenuDeletePuzzleClicked()
     if (m_host.message(this, tr("Delete"), tr("Are you sure you want to delete %1?").arg(name), Buttons::YesNo) !=
         Answer::Yes)
         return;
+    // Only the puzzle listed: when another program changed the file since, the number may name
+    // another puzzle now.
+    const auto removed =
+        m_session.collectionFile().file().remove(RecordCheck{*record, {}, m_session.collection.listed()});
+    if (!removed && removed.error().kind == FileError::Kind::Changed) {
+        refuseChanged(removed.error(), tr("The puzzle was not deleted; the lists now show the change."));
+        return;
+    }
     m_session.collection.setReselectAfterDelete();
     // A failed delete changes nothing; the lists are reloaded all the same.
-    if (const auto removed = m_session.collectionFile().remove(*record); !removed)
+    if (!removed)
         m_host.fileError(this, removed.error());
     loadInPuzzles();
 }
@@ -821,6 +846,16 @@ void MainWindow::showEvent(QShowEvent *event)
 
 bool MainWindow::event(QEvent *event)
 {
+    // Coming back to the window after another program changed the collection shows the change;
+    // after the event, so that a box about an unreadable file is not shown inside the activation.
+    if (event->type() == QEvent::WindowActivate && m_session.collection.changedOnDisk(m_session.collectionFile()))
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_session.collection.changedOnDisk(m_session.collectionFile()))
+                    reloadShowingChange();
+            },
+            Qt::QueuedConnection);
     if (event->type() == QEvent::WindowActivate && !m_activatedOnce) {
         m_activatedOnce = true;
         if (m_session.settings.misc.showTips && m_windows.tipOfTheDay)

@@ -20,6 +20,7 @@ class QToolBar;
 
 namespace qx {
 
+struct FileError;
 struct PuzzleRecord;
 struct Session;
 class UiHost;
@@ -126,7 +127,9 @@ public:
     void onMenuFontClicked(int which); // 0 label, 1 edit, 2 button
     void onPuzzleBoxDoubleClicked();
 
-    // Reads the selected puzzle into the current buffer; the message when it cannot be read.
+    // Reads the selected puzzle into the current buffer, and where it was read from into the
+    // session's current place; the message when it cannot be read. A collection that another
+    // program changed since the lists were read is refused and the lists show it again.
     bool readSelectedPuzzle(const QString &failureMessage);
     // The selected puzzle's record number, or a message when none is selected.
     std::optional<int> requireSelectedPuzzle();
@@ -162,6 +165,11 @@ private:
     // ... and one that needs a selected puzzle first.
     std::function<void()> puzzleOpener(std::function<void(MainWindow &)> Windows::*window);
     void refreshRecentMenu();
+    // Tells that another program changed the collection, and what was not done; shows the file as
+    // it is now.
+    void refuseChanged(const FileError &error, const QString &notDone);
+    // Reloads the lists from the file, keeping the category and puzzle selected when still there.
+    void reloadShowingChange();
     void openCollection(const QString &path);
     void updateWindowsAvailability();
     QAction *addAction(QMenu *menu, const QString &name, const QString &text, const QKeySequence &shortcut,

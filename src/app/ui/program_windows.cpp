@@ -8,10 +8,10 @@
 #include "app/ui/tip_of_the_day_dialog.h"
 #include "common/cp1252.h"
 #include "common/ui/ui_host.h"
+#include "export/ui/jpeg_factor_dialog.h"
 #include "layout/ui/layout_library_dialog.h"
 #include "layout/ui/page_designer_window.h"
 #include "lexicon/ui/lexicon_windows.h"
-#include "report/ui/jpeg_factor_dialog.h"
 #include "report/ui/print_windows.h"
 #include "shapes/ui/shape_library_dialog.h"
 #include "words/ui/international_characters_dialog.h"
@@ -32,17 +32,6 @@ std::function<void(const std::string &, const std::string &)> reselecter(MainWin
         session.collection.setReselectPending(category, name);
         w.loadInPuzzles();
     };
-}
-
-// Reads the selected puzzle into the current buffer as the existing puzzle being edited.
-bool readSelectedAsExisting(MainWindow &w, Session &session, const QString &failureMessage)
-{
-    const auto record = session.collection.selectedRecord();
-    if (!record || !w.readSelectedPuzzle(failureMessage))
-        return false;
-    session.currentIsNew = false;
-    session.currentRecord = *record;
-    return true;
 }
 
 // The page designer that the layout library opens for New, Copy and Modify. This is the one place
@@ -108,8 +97,7 @@ void runWordList(MainWindow &w, Session &session, UiHost &host, const QString &c
                             *session.candidates,
                             session.shapeLibrary().path(),
                             session.collectionPath(),
-                            session.currentIsNew,
-                            session.currentRecord,
+                            session.currentPlace,
                             categories,
                             reselecter(w, session),
                             [&session, &host](QWidget *parent) {
@@ -138,29 +126,27 @@ void installProgramWindows(MainWindow &main, Session &session, UiHost &host)
     MainWindow::Windows windows;
     windows.newPuzzle = [&session, &host](MainWindow &w) {
         session.current->resetForNewPuzzle(session.layoutForNewPuzzle());
-        session.currentIsNew = true;
-        session.currentRecord = -1;
+        session.currentPlace = {};
         runWordList(w, session, host, QObject::tr("Create New Puzzle"));
     };
     windows.modifyPuzzle = [&session, &host](MainWindow &w) {
-        if (!readSelectedAsExisting(w, session, QObject::tr("Unable to access Word List file.")))
+        if (!w.readSelectedPuzzle(QObject::tr("Unable to access Word List file.")))
             return;
         runWordList(w, session, host, QObject::tr("Modify Existing Puzzle"));
     };
     windows.copyPuzzle = [&session, &host](MainWindow &w) {
         if (!w.readSelectedPuzzle(QObject::tr("Unable to access Word List file.")))
             return;
-        session.currentIsNew = true;
-        session.currentRecord = -1;
+        session.currentPlace = {};
         session.current->prepareCopy();
         runWordList(w, session, host, QObject::tr("Create New Puzzle (copy of existing puzzle)"));
     };
     windows.puzzleWords = [&session, &host](MainWindow &w) {
-        if (!readSelectedAsExisting(w, session, QObject::tr("Unable to load puzzle.")))
+        if (!w.readSelectedPuzzle(QObject::tr("Unable to load puzzle.")))
             return;
         runManualPlacement(&w,
                            PlacementContext{session.look(), session.settings.createOptions.caseSensitivity,
-                                            *session.current, session.collectionPath(), session.currentRecord,
+                                            *session.current, session.collectionPath(), session.currentPlace,
                                             reselecter(w, session), &session.settings},
                            host);
     };

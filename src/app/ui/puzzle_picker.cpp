@@ -47,9 +47,11 @@ QHBoxLayout *PuzzlePicker::buttonRow(QPushButton *command, QPushButton *close)
 void PuzzlePicker::fill(const QString &collectionPath)
 {
     m_list->clear();
+    m_listed.reset();
     std::vector<TaggedEntry> entries;
     // A file that cannot be read lists nothing; the main window has said why when it opened it.
     if (const auto index = CollectionFile(collectionPath).reload()) {
+        m_listed = index->listed;
         for (const auto &p : index->PuzzleIndexList)
             entries.push_back({p.name, p.record});
     }

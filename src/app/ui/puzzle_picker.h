@@ -2,8 +2,11 @@
 // A list of the puzzles of a collection file for choosing several of them, as the import and export
 // dialogs show it.
 
+#include "store/collection_file.h"
+
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class QHBoxLayout;
@@ -19,6 +22,9 @@ class PuzzlePicker : public QWidget {
 public:
     PuzzlePicker(const QString &heading, QWidget *parent);
     void fill(const QString &collectionPath);
+    // The file the list was read from, for the check that the numbers chosen still name the
+    // puzzles listed.
+    const std::optional<FileStamp> &listed() const { return m_listed; }
     // The selected records in list order.
     std::vector<int> selectedRecords() const;
     QListWidget *list() const { return m_list; }
@@ -34,6 +40,7 @@ Q_SIGNALS:
 
 private:
     QListWidget *m_list;
+    std::optional<FileStamp> m_listed;
 };
 
 } // namespace qx

@@ -87,6 +87,23 @@ QString countCaption(int count, const QString &singular, const QString &plural)
 
 } // namespace
 
+namespace {
+
+// The words placed come first, as they rank the grids; the crossings and the fill only describe
+// them, so a lower fill beside a better grid reads as what it is.
+QString captionWithFigures(int slot, const CandidateSlot &candidate, int total)
+{
+    const GridStats stats = gridStats(*candidate.record);
+    return QObject::tr("%1: %2 of %3 words\n%4 crossings per word, %5% fill")
+        .arg(slotCaptions()[slot])
+        .arg(candidate.score)
+        .arg(total)
+        .arg(stats.crossingsPerWord(), 0, 'f', 1)
+        .arg(stats.fillPercent());
+}
+
+} // namespace
+
 CandidatesDialog::CandidatesDialog(const DialogLook &look, PuzzleRecord &working, const CandidateSlots &candidates,
                                    const ShapeRecord &currentShape, SaveTarget target, UiHost &host, QWidget *parent)
     : ConventionalDialog(look, QSize(594, 419), parent), m_working(working), m_candidates(candidates),
@@ -99,10 +116,8 @@ CandidatesDialog::CandidatesDialog(const DialogLook &look, PuzzleRecord &working
     pictures->setHorizontalSpacing(scaledBy(11, look.screenFactor));
     for (int k = 0; k < 4; ++k) {
         const auto &slot = m_candidates[static_cast<size_t>(k)];
-        auto *caption = new QLabel(
-            slot.score > 0 ? tr("%1 (%2% fill)").arg(slotCaptions()[k]).arg(gridStats(*slot.record).fillPercent())
-                           : slotCaptions()[k],
-            this);
+        auto *caption =
+            new QLabel(slot.score > 0 ? captionWithFigures(k, slot, m_working.wordsInUse()) : slotCaptions()[k], this);
         caption->setObjectName(QStringLiteral("BFLabel%1").arg(k + 1));
         caption->setAlignment(Qt::AlignCenter);
         caption->setMinimumWidth(scaledBy(120, look.screenFactor));
@@ -250,8 +265,8 @@ void CandidatesDialog::onSaveClicked()
     m_working.stampSaved(candidate.placed);
     if (answer != Answer::Yes)
         return;
-    if (!savePuzzleInto(this, m_host, m_target.collectionPath, m_working, m_target.isNew, m_target.recordNumber,
-                        m_target.reloadAndReselect)) {
+    if (savePuzzleInto(this, m_host, m_target.collectionPath, m_working, m_target.place, m_target.reloadAndReselect) !=
+        SaveResult::Saved) {
         reject();
         return;
     }

@@ -5,6 +5,7 @@
 
 #include "builder/grid_builder.h"
 #include "common/ui/dialog_conventions.h"
+#include "store/collection_file.h"
 
 #include <functional>
 
@@ -26,8 +27,7 @@ inline const QStringList &slotCaptions()
 // Where the chosen grid is saved, and what the main window does afterwards.
 struct SaveTarget {
     QString collectionPath;
-    bool isNew = true;
-    int recordNumber = -1;
+    PuzzlePlace place; // new, or the record the puzzle was read from
     // Reselects the saved puzzle by category and name and reloads the lists.
     std::function<void(const std::string &category, const std::string &name)> reloadAndReselect;
 };

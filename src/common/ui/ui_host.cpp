@@ -177,4 +177,9 @@ QAction *QtUiHost::popupMenu(QMenu &menu, QPoint globalPos)
     return menu.exec(globalPos);
 }
 
+void UiHost::fileChanged(QWidget *parent, const FileError &error, const QString &outcome)
+{
+    ioError(parent, QObject::tr("%1 was changed by another program.  %2").arg(error.path, outcome));
+}
+
 } // namespace qx

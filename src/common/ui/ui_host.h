@@ -67,6 +67,10 @@ public:
     {
         ioError(parent, lead.isEmpty() ? error.errorText() : lead + QLatin1Char('\n') + error.errorText());
     }
+
+    // The box for a command refused because another program changed the file after the window
+    // read it (FileError::Kind::Changed): the file, then what was not done and what to do.
+    void fileChanged(QWidget *parent, const FileError &error, const QString &outcome);
 };
 
 // Converts "Name (*.EXT)|*.EXT|..." into Qt's filter list, matching the extension in any case.

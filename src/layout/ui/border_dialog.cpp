@@ -46,18 +46,20 @@ void BorderDialog::onUseBorderToggled()
     m_color->changeButton()->setEnabled(m_useBorder->isChecked());
 }
 
-// The width is checked even without a border: it is kept for when the border is turned on again.
+// The width is checked only while a border is used: its box is disabled otherwise, and a refusal
+// there could not be mended. Without a border a bad width leaves the object's width as it was.
 void BorderDialog::onOkButtonClicked()
 {
+    const bool used = m_useBorder->isChecked();
     const auto width = positiveWholeNumber(m_width->text(), std::numeric_limits<int16_t>::max());
-    if (!width) {
+    if (!width && used) {
         m_host.message(this, tr("Error"), tr("Invalid width entered."), Buttons::Ok);
-        if (m_width->isEnabled())
-            m_width->setFocus();
+        m_width->setFocus();
         return;
     }
-    m_object.HasBorder = m_useBorder->isChecked() ? 1 : 0;
-    m_object.BorderWidth = static_cast<int16_t>(*width);
+    m_object.HasBorder = used ? 1 : 0;
+    if (width)
+        m_object.BorderWidth = static_cast<int16_t>(*width);
     m_object.BorderColor = m_color->color();
     accept();
 }

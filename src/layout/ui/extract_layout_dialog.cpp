@@ -13,16 +13,19 @@ namespace qx {
 
 namespace {
 
-// The puzzles of the collection by name; a collection that cannot be read lists nothing, as the
-// main window has already said why when it opened it.
-std::vector<ListEntry> puzzleEntries(const QString &collectionPath)
+// The puzzles of the collection by name, and the file they were listed from; a collection that
+// cannot be read lists nothing, as the main window has already said why when it opened it.
+std::vector<ListEntry> puzzleEntries(const QString &collectionPath, std::optional<FileStamp> &listed)
 {
     std::vector<ListEntry> entries;
+    listed.reset();
     if (collectionPath.isEmpty())
         return entries;
-    if (const auto index = CollectionFile(collectionPath).reload())
+    if (const auto index = CollectionFile(collectionPath).reload()) {
+        listed = index->listed;
         for (const auto &p : index->PuzzleIndexList)
             entries.push_back({p.record, p.name});
+    }
     sortByText(entries);
     return entries;
 }
@@ -56,13 +59,18 @@ ExtractLayoutDialog::ExtractLayoutDialog(const DialogLook &look, UiHost &host, Q
     top->addWidget(m_list, 1);
     top->addLayout(buttons);
 
-    m_list->fill(puzzleEntries(m_collectionPath));
-    m_list->selectRow(0);
-    m_extract->setEnabled(m_list->count() > 0);
+    listPuzzles();
     connect(m_list, &QListWidget::currentRowChanged, this,
             [this] { m_extract->setEnabled(m_list->selectedRecord().has_value()); });
     connect(m_extract, &QPushButton::clicked, this, &ExtractLayoutDialog::onExtractButtonClicked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void ExtractLayoutDialog::listPuzzles()
+{
+    m_list->fill(puzzleEntries(m_collectionPath, m_listed));
+    m_list->selectRow(0);
+    m_extract->setEnabled(m_list->count() > 0);
 }
 
 // The puzzle is read again, so that the layout appended is the one stored now.
@@ -73,7 +81,15 @@ void ExtractLayoutDialog::onExtractButtonClicked()
         m_host.message(this, tr("Error"), tr("No puzzles have been selected for export."), Buttons::Ok);
         return;
     }
-    const auto puzzle = CollectionFile(m_collectionPath).read(*record);
+    // By the number listed: refused when another program changed the collection since.
+    const auto bytes = CollectionFile(m_collectionPath).file().read(*record, m_listed);
+    if (!bytes && bytes.error().kind == FileError::Kind::Changed) {
+        m_host.fileChanged(this, bytes.error(), tr("No layout was extracted; the list now shows the change."));
+        listPuzzles();
+        return;
+    }
+    const auto puzzle =
+        bytes ? FileOutcome<PuzzleRecord>(PuzzleRecord::decode(recordSpan<PuzzleRecord>(*bytes))) : bytes.error();
     if (!puzzle) {
         if (puzzle.error().kind == FileError::Kind::CannotOpen)
             m_host.message(this, tr("Error"), tr("Unable to open puzzle."), Buttons::Ok);

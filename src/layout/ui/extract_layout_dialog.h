@@ -2,6 +2,7 @@
 // "Extract Page Layout From Puzzle": appends the page layout a puzzle of the open collection
 // carries to the layout library, so that other puzzles can be given it.
 
+#include "common/record_file.h"
 #include "common/ui/dialog_conventions.h"
 #include "layout/layout_library.h"
 
@@ -30,12 +31,15 @@ public:
     void onExtractButtonClicked();
 
 private:
+    void listPuzzles();
+
     UiHost &m_host;
     QString m_collectionPath;
     LayoutLibrary m_library;
     RecordListBox *m_list = nullptr;
     QPushButton *m_extract = nullptr;
     std::optional<int> m_extracted;
+    std::optional<FileStamp> m_listed; // the collection the list was read from
 };
 
 } // namespace qx

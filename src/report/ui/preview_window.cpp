@@ -5,14 +5,14 @@
 #include "common/ui/ui_host.h"
 #include "export/export_formats.h"
 #include "export/metafile_format.h"
+#include "export/ui/jpeg_factor_dialog.h"
+#include "export/ui/metafile_creation_dialog.h"
+#include "export/ui/pixel_width_dialog.h"
+#include "export/ui/web_page_dialog.h"
 #include "export/web_page.h"
 #include "report/ui/copies_dialog.h"
-#include "report/ui/jpeg_factor_dialog.h"
-#include "report/ui/metafile_creation_dialog.h"
-#include "report/ui/pixel_width_dialog.h"
 #include "report/ui/stream_preview.h"
 #include "report/ui/stream_printer.h"
-#include "report/ui/web_page_dialog.h"
 #include "store/settings.h"
 
 #include <QAction>
@@ -29,6 +29,15 @@
 #include <QVBoxLayout>
 
 namespace qx {
+
+QString puzzleFilePath(const Settings &settings, const PuzzleRecord &record, const QString &suffix,
+                       const QString &besides)
+{
+    const QString dir = fileDialogStart(besides.isEmpty() ? settings.misc.lastExportTextFile : besides).folder;
+    QString name = cp1252::toUnicode(record.PuzzleName.str()).trimmed();
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    return dir + QLatin1Char('/') + (name.isEmpty() ? QStringLiteral("puzzle") : name) + QLatin1Char('.') + suffix;
+}
 
 std::vector<int> copyJobs(int copies, int maxPerJob)
 {
@@ -90,7 +99,7 @@ PreviewWindow::PreviewWindow(const DialogLook &look, Settings &settings, UiHost 
     m_printer = std::make_unique<StreamPrinter>(m_stream);
     connect(m_printer.get(), &StreamPrinter::finished, this, [this](bool ok) {
         if (!ok)
-            m_host.message(this, tr("Error"), tr("The page could not be printed."), Buttons::Ok);
+            printFailed();
     });
     m_preview = new StreamPreview(m_stream, this);
 
@@ -307,11 +316,34 @@ bool PreviewWindow::guardBusy()
     return true;
 }
 
-bool PreviewWindow::startJob(int first, int last, int copies)
+std::unique_ptr<QPrinter> PreviewWindow::jobPrinter(bool &cancelled)
 {
+    cancelled = false;
     std::unique_ptr<QPrinter> printer = m_printers ? m_printers() : nullptr;
+    if (!printer || !printToFileWithoutPrinters(*printer, m_lastPdf.isEmpty() ? puzzleFileName("pdf") : m_lastPdf))
+        return printer;
+    if (!m_host.printerSetup(this, *printer)) {
+        cancelled = true;
+        return nullptr;
+    }
+    if (printer->outputFormat() == QPrinter::PdfFormat)
+        m_lastPdf = printer->outputFileName();
+    return printer;
+}
+
+void PreviewWindow::printFailed()
+{
+    // The way out when the printer fails or there is none: the same page as a PDF file.
+    m_host.message(this, tr("Error"),
+                   tr("The page could not be printed.  To keep it as a PDF file instead, use Export As PDF, or "
+                      "choose \"Print to File (PDF)\" in Printer Setup."),
+                   Buttons::Ok);
+}
+
+bool PreviewWindow::startJob(std::unique_ptr<QPrinter> printer, int first, int last, int copies)
+{
     if (!printer || !m_printer->print(std::move(printer), first, last, copies)) {
-        m_host.message(this, tr("Error"), tr("The page could not be printed."), Buttons::Ok);
+        printFailed();
         return false;
     }
     m_jobs.push_back(copies);
@@ -322,15 +354,21 @@ void PreviewWindow::onPrintButtonClicked()
 {
     if (guardBusy())
         return;
-    startJob(1, m_stream ? m_stream->pageCount() : 1, 1);
+    bool cancelled = false;
+    std::unique_ptr<QPrinter> printer = jobPrinter(cancelled);
+    if (!cancelled)
+        startJob(std::move(printer), 1, m_stream ? m_stream->pageCount() : 1, 1);
 }
 
 void PreviewWindow::onMenuPrintPageClicked()
 {
     if (guardBusy())
         return;
+    bool cancelled = false;
+    std::unique_ptr<QPrinter> printer = jobPrinter(cancelled);
     const int page = m_preview->page() + 1;
-    startJob(page, page, 1);
+    if (!cancelled)
+        startJob(std::move(printer), page, page, 1);
 }
 
 void PreviewWindow::onMultipleCopiesClicked()
@@ -338,20 +376,25 @@ void PreviewWindow::onMultipleCopiesClicked()
     CopiesDialog dialog(look(), m_host, this);
     if (m_host.runModal(dialog) != QDialog::Accepted || dialog.copies() < 1)
         return;
-    std::unique_ptr<QPrinter> probe = m_printers ? m_printers() : nullptr;
-    if (!probe)
+    bool cancelled = false;
+    std::unique_ptr<QPrinter> first = jobPrinter(cancelled);
+    if (!first)
         return;
-    const std::vector<int> jobs = copyJobs(dialog.copies(), StreamPrinter::maxCopiesPerJob(*probe));
+    // A file takes every copy in one job: a job a copy would write the file anew each time.
+    const int maxPerJob =
+        first->outputFormat() == QPrinter::PdfFormat ? dialog.copies() + 1 : StreamPrinter::maxCopiesPerJob(*first);
+    const std::vector<int> jobs = copyJobs(dialog.copies(), maxPerJob);
     const int page = m_preview->page() + 1;
     if (jobs.size() == 1) {
         if (!guardBusy())
-            startJob(page, page, jobs.front());
+            startJob(std::move(first), page, page, jobs.front());
         return;
     }
     // One copy per job, each once the one before it has gone to the printer.
+    const std::unique_ptr<QPrinter> setup = printerLike(*first);
     for (const int copies : jobs) {
         m_printer->wait();
-        if (!startJob(page, page, copies))
+        if (!startJob(first ? std::move(first) : printerLike(*setup), page, page, copies))
             return;
     }
 }
@@ -430,14 +473,6 @@ void PreviewWindow::onExportForSolvingClicked(const ExportFormat &format)
         return;
     }
     showSavedTo({*path});
-}
-
-QString PreviewWindow::puzzleFileName(const QString &suffix, const QString &besides) const
-{
-    const QString dir = fileDialogStart(besides.isEmpty() ? m_settings.misc.lastExportTextFile : besides).folder;
-    QString name = cp1252::toUnicode(m_record.PuzzleName.str()).trimmed();
-    name.replace(QLatin1Char('/'), QLatin1Char('-'));
-    return dir + QLatin1Char('/') + (name.isEmpty() ? QStringLiteral("puzzle") : name) + QLatin1Char('.') + suffix;
 }
 
 void PreviewWindow::setFits(std::shared_ptr<const PageFits> fits)

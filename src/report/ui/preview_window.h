@@ -42,6 +42,11 @@ enum class TextExportKind;
 // when n is below that number, otherwise n jobs of one copy each.
 std::vector<int> copyJobs(int copies, int maxPerJob);
 
+// A file named after the puzzle, in the folder of the file or folder `besides`, by default that of
+// the last exported text.
+QString puzzleFilePath(const Settings &settings, const PuzzleRecord &record, const QString &suffix,
+                       const QString &besides = {});
+
 class PreviewWindow : public ConventionalDialog {
     Q_OBJECT
 
@@ -133,12 +138,18 @@ private:
     void buildViewMenu(QMenu *view);
     QLayout *buildButtonRows();
     bool guardBusy();
-    bool startJob(int first, int last, int copies);
+    // The printer for the next job: the one the print options chose or, with no printer on the
+    // system at all, Qt's "Print to File (PDF)" once the user agreed to it in the print dialog.
+    // Nothing when there is none or the user cancelled (`cancelled`).
+    std::unique_ptr<QPrinter> jobPrinter(bool &cancelled);
+    bool startJob(std::unique_ptr<QPrinter> printer, int first, int last, int copies);
+    void printFailed();
     void refreshZoomEdits();
     void rememberGeometry();
-    // A file named after the puzzle, in the folder of the file or folder `besides` (by default the
-    // last exported text).
-    QString puzzleFileName(const QString &suffix, const QString &besides = {}) const;
+    QString puzzleFileName(const QString &suffix, const QString &besides = {}) const
+    {
+        return puzzleFilePath(m_settings, m_record, suffix, besides);
+    }
     void exportPicture(const ExportFormat &format);
     // An export's save dialog, starting at `start`, asking before it overwrites; nothing when the
     // user cancels.

@@ -10,6 +10,7 @@
 #include "report/ui/clue_headers_dialog.h"
 #include "report/ui/partial_answers_dialog.h"
 #include "report/ui/print_status_dialog.h"
+#include "report/ui/stream_printer.h"
 #include "store/settings.h"
 
 #include <QCheckBox>
@@ -38,16 +39,6 @@ std::string recordText(const QString &text)
             out += *b;
     }
     return out;
-}
-
-// A printer for one job, set up as the user's printer is.
-std::unique_ptr<QPrinter> printerLike(const QPrinter &setup)
-{
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setPrinterName(setup.printerName());
-    printer->setOutputFormat(setup.outputFormat());
-    printer->setOutputFileName(setup.outputFileName());
-    return printer;
 }
 
 } // namespace
@@ -393,7 +384,12 @@ void PrintOptionsDialog::onChangeBonusClicked()
 
 void PrintOptionsDialog::onPrinterSetupClicked()
 {
-    m_host.printerSetup(this, *m_printer);
+    // With no printer on the system, the dialog opens on "Print to File (PDF)"; cancelled, the
+    // printer stays as it was.
+    const bool toFile =
+        printToFileWithoutPrinters(*m_printer, puzzleFilePath(m_settings, *m_record, QStringLiteral("pdf")));
+    if (!m_host.printerSetup(this, *m_printer) && toFile)
+        m_printer->setOutputFormat(QPrinter::NativeFormat);
 }
 
 PrintOptions PrintOptionsDialog::printingOptions() const

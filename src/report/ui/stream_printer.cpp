@@ -5,11 +5,32 @@
 
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QThread>
 
 #include <algorithm>
 
 namespace qx {
+
+std::unique_ptr<QPrinter> printerLike(const QPrinter &setup)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setPrinterName(setup.printerName());
+    printer->setOutputFormat(setup.outputFormat());
+    printer->setOutputFileName(setup.outputFileName());
+    return printer;
+}
+
+bool printToFileWithoutPrinters(QPrinter &printer, const QString &file)
+{
+    // Without any printer Qt makes a new printer a PDF writer without a file, which prints nothing.
+    const bool unset = printer.outputFormat() == QPrinter::NativeFormat || printer.outputFileName().isEmpty();
+    if (!unset || !QPrinterInfo::availablePrinterNames().isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    return true;
+}
 
 StreamPrinter::StreamPrinter(std::shared_ptr<const PageStream> stream, QObject *parent)
     : QObject(parent), m_stream(std::move(stream))

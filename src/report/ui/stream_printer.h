@@ -10,9 +10,18 @@
 #include <memory>
 
 class QPrinter;
+class QString;
 class QThread;
 
 namespace qx {
+
+// A printer for one job, set up as the user's printer is (printer, or file and format).
+std::unique_ptr<QPrinter> printerLike(const QPrinter &setup);
+
+// With no printer on the system at all, switches a printer that was never set up (not yet on a
+// printer nor on a file) to Qt's "Print to File (PDF)" into `file`, so that the print dialog opens
+// with it chosen. True when it did.
+bool printToFileWithoutPrinters(QPrinter &printer, const QString &file);
 
 class StreamPrinter : public QObject {
     Q_OBJECT

@@ -1,26 +1,31 @@
 #include "store/ui/puzzle_saving.h"
 
 #include "common/ui/ui_host.h"
-#include "store/collection_file.h"
 
 #include <QObject>
 
 namespace qx {
 
-bool savePuzzleInto(QWidget *parent, UiHost &host, const QString &collectionPath, const PuzzleRecord &record,
-                    bool isNew, int recordNumber, const ReloadAndReselect &reloadAndReselect)
+SaveResult savePuzzleInto(QWidget *parent, UiHost &host, const QString &collectionPath, const PuzzleRecord &record,
+                          PuzzlePlace &place, const ReloadAndReselect &reloadAndReselect)
 {
-    const auto saved = CollectionFile(collectionPath).save(record, isNew, recordNumber);
+    const auto saved = CollectionFile(collectionPath).save(record, place);
     if (!saved) {
-        if (saved.error().kind == FileError::Kind::CannotOpen)
+        const FileError &error = saved.error();
+        if (error.kind == FileError::Kind::Changed) {
+            host.fileChanged(parent, error,
+                             QObject::tr("Your puzzle was not saved; reopen the collection to see the change."));
+            return SaveResult::Changed;
+        }
+        if (error.kind == FileError::Kind::CannotOpen)
             host.message(parent, QObject::tr("Error"), QObject::tr("Unable to save puzzle."), Buttons::Ok);
         else
-            host.fileError(parent, saved.error());
-        return false;
+            host.fileError(parent, error);
+        return SaveResult::Failed;
     }
     if (reloadAndReselect)
         reloadAndReselect(record.Category.str(), record.PuzzleName.str());
-    return true;
+    return SaveResult::Saved;
 }
 
 } // namespace qx

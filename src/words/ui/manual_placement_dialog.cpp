@@ -248,23 +248,34 @@ void ManualPlacementDialog::onOkButtonClicked()
         const std::string clue = cp1252::fromUnicode(withoutUnstorable(ask.clue())).value_or(std::string());
         words.push_back({run, clue, ask.chosenCase()});
     }
-    if (saveWords(words))
+    switch (saveWords(words)) {
+    case SaveResult::Saved:
         accept();
-    else
+        return;
+    case SaveResult::Failed:
         ConventionalDialog::reject();
+        return;
+    case SaveResult::Changed:
+        // The letters typed stay on the grid; the user may leave with Cancel.
+        return;
+    }
 }
 
-bool ManualPlacementDialog::saveWords(const std::vector<NewWord> &words)
+SaveResult ManualPlacementDialog::saveWords(const std::vector<NewWord> &words)
 {
     PuzzleRecord &record = m_placement.record();
+    const auto before = std::make_unique<PuzzleRecord>(record);
     addNewWords(record, words);
-    // On a failure the file and the working record stay as they were.
-    if (!savePuzzleInto(this, m_host, m_context.collectionPath, record, false, m_context.recordNumber,
-                        m_context.reloadAndReselect))
-        return false;
+    // On a failure the file and the working record stay as they were, and so do the grid's letters.
+    const SaveResult saved =
+        savePuzzleInto(this, m_host, m_context.collectionPath, record, m_context.place, m_context.reloadAndReselect);
+    if (saved != SaveResult::Saved) {
+        record = *before;
+        return saved;
+    }
     m_context.working = record;
     m_saved = true;
-    return true;
+    return saved;
 }
 
 void ManualPlacementDialog::onCancelClicked()

@@ -4,6 +4,7 @@
 // ordered and numbered again, is saved into the collection.
 
 #include "common/ui/dialog_conventions.h"
+#include "store/ui/puzzle_saving.h"
 #include "words/manual_placement.h"
 
 #include <functional>
@@ -24,7 +25,7 @@ struct PlacementContext {
     int &wordCase;         // the "Case Sensitivity" setting
     PuzzleRecord &working; // receives the saved puzzle
     QString collectionPath;
-    int recordNumber = -1;
+    PuzzlePlace &place; // the record the puzzle was read from; follows the saves
     // Reselects the saved puzzle by category and name and reloads the main window's lists.
     std::function<void(const std::string &, const std::string &)> reloadAndReselect;
     // Its international characters are typed by F1..F12 into "Add A Clue"; none without it.
@@ -68,7 +69,7 @@ public:
 private:
     void redraw();
     void hideLetterBox();
-    bool saveWords(const std::vector<NewWord> &words);
+    SaveResult saveWords(const std::vector<NewWord> &words);
 
     PlacementContext m_context;
     UiHost &m_host;

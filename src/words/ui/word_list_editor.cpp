@@ -23,9 +23,11 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -137,8 +139,8 @@ QBoxLayout *WordListEditor::buildRightColumn()
     const double f = m_context.look.screenFactor;
     ShapeListOptions shapeOptions;
     shapeOptions.pictureSize = 148;
-    shapeOptions.followLastShape = m_context.isNew;
-    if (!m_context.isNew) {
+    shapeOptions.followLastShape = m_context.place.isNew();
+    if (!m_context.place.isNew()) {
         shapeOptions.currentPuzzleShape = currentPuzzleShape(
             m_context.working.widthInUse(), m_context.working.heightInUse(),
             std::span<const uint8_t, ShapeRecord::CellCount>(m_context.working.Grid.data(), ShapeRecord::CellCount));
@@ -177,16 +179,30 @@ QLayout *WordListEditor::buildOptions()
     m_shrink->setObjectName(QStringLiteral("AutoShrink"));
     m_quick = new QCheckBox(tr("&Quick Create"), this);
     m_quick->setObjectName(QStringLiteral("QuickCreate"));
-    m_bestFit = new QCheckBox(tr("Best &Fit"), this);
-    m_bestFit->setObjectName(QStringLiteral("BestFit"));
-    m_bestFit->setToolTip(tr("Give every word the best of all its positions: the most crossings, then the "
-                             "smallest grid."));
+    // Alt+T belongs to the Thesaurus button: the search takes the next letter.
+    m_thorough = new QCheckBox(tr("T&horough"), this);
+    m_thorough->setObjectName(QStringLiteral("Thorough"));
+    m_thorough->setToolTip(tr("Search for the grid with the most words, then the most crossings, for the "
+                              "effort's seconds, instead of running the creation attempts."));
+    m_effort = new QSpinBox(this);
+    m_effort->setObjectName(QStringLiteral("ThoroughEffort"));
+    m_effort->setRange(1, 60);
+    m_effort->setSuffix(tr(" s"));
+    m_effort->setToolTip(tr("How long the thorough search and the search for the smallest square run on "
+                            "an ordinary machine: longer finds better grids."));
+    auto *effortLabel = new QLabel(tr("E&ffort"), this);
+    effortLabel->setBuddy(m_effort);
+    auto *effortRow = new QHBoxLayout;
+    effortRow->addWidget(effortLabel);
+    effortRow->addWidget(m_effort);
+    effortRow->addStretch(1);
     auto *options = new QGridLayout;
     options->addWidget(new QLabel(tr("Creation Attempts"), this), 0, 0);
     options->addWidget(m_attempts, 0, 1);
     options->addWidget(m_shrink, 1, 0);
     options->addWidget(m_quick, 1, 1);
-    options->addWidget(m_bestFit, 2, 0);
+    options->addWidget(m_thorough, 2, 0);
+    options->addLayout(effortRow, 2, 1);
     return options;
 }
 
@@ -220,7 +236,9 @@ void WordListEditor::connectControls()
     connect(m_thesaurus, &QPushButton::clicked, this, &WordListEditor::onThesClicked);
     connect(m_shrink, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.shrink = on; });
     connect(m_quick, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.quickBuild = on; });
-    connect(m_bestFit, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.bestFit = on; });
+    connect(m_thorough, &QCheckBox::toggled, this, [this](bool on) { m_context.settings.createOptions.thorough = on; });
+    connect(m_effort, &QSpinBox::valueChanged, this,
+            [this](int seconds) { m_context.settings.createOptions.thoroughEffort = seconds; });
 }
 
 // F1..F12 and the right-click menu type the twelve international characters into the focused field.
@@ -233,7 +251,7 @@ void WordListEditor::addInternationalCharacterKeys()
 // A built puzzle keeps its words, shape and options.
 void WordListEditor::enableByMode()
 {
-    const bool isNew = m_context.isNew;
+    const bool isNew = m_context.place.isNew();
     m_spellCheck->setEnabled(bool(m_context.spellCheck));
     m_thesaurus->setEnabled(bool(m_context.thesaurus));
     // The layout may change in both modes.
@@ -247,7 +265,8 @@ void WordListEditor::enableByMode()
     m_attempts->setEnabled(isNew);
     m_shrink->setEnabled(isNew);
     m_quick->setEnabled(isNew);
-    m_bestFit->setEnabled(isNew);
+    m_thorough->setEnabled(isNew);
+    m_effort->setEnabled(isNew);
 }
 
 WordListEditor::~WordListEditor() = default;
@@ -270,7 +289,7 @@ void WordListEditor::formShow()
 {
     // Fifteen pixels above the centred position, never above the top of the screen.
     move(x(), std::max(0, y() - 15));
-    m_grid->fill(m_context.working, !m_context.isNew);
+    m_grid->fill(m_context.working, !m_context.place.isNew());
     m_grid->fitColumns();
     m_shapes->start();
     m_category->addItems(m_context.categories);
@@ -288,10 +307,11 @@ void WordListEditor::formShow()
     m_attempts->setText(QString::number(options.attempts));
     m_shrink->setChecked(options.shrink);
     m_quick->setChecked(options.quickBuild);
-    m_bestFit->setChecked(options.bestFit);
+    m_thorough->setChecked(options.thorough);
+    m_effort->setValue(options.thoroughEffort);
     drawLayout();
     m_title->setFocus();
-    if (!m_context.isNew)
+    if (!m_context.place.isNew())
         m_original = std::make_unique<PuzzleRecord>(m_context.working);
 }
 
@@ -384,9 +404,11 @@ void WordListEditor::onCreateItClicked()
     }
     auto &options = m_context.settings.createOptions;
     options.attempts = check.attempts;
-    BuildOptions build{check.attempts, options.shrink, options.quickBuild, seedFromClock(), 0, options.bestFit};
+    BuildOptions build{check.attempts, options.shrink, options.quickBuild, seedFromClock(), 0, options.thorough};
+    build.effort = m_effort->value();
     std::optional<SquareOutcome> square;
-    if (check.attempts < 2) {
+    // A search runs for its effort: the progress dialog shows how far it is and can stop it.
+    if (check.attempts < 2 && !options.thorough && !smallestSquare) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         if (smallestSquare)
             square = BuildSmallestSquare(m_context.working, build, m_context.candidates, m_context.currentShape);
@@ -403,24 +425,24 @@ void WordListEditor::onCreateItClicked()
     if (square && square->side > 0) {
         m_context.currentShape = squareShape(square->side);
         note =
-            square->everyWordPlaced
-                ? tr("Smallest square: %1 \u00d7 %1, every word placed.").arg(square->side)
-                : tr("No square up to 49 \u00d7 49 holds every word: %1 \u00d7 %1 holds the most.").arg(square->side);
+            (square->everyWordPlaced ? tr("Smallest square: %1 \u00d7 %1, every word placed.").arg(square->side)
+                                     : tr("No square up to 49 \u00d7 49 holds every word: %1 \u00d7 %1 holds the most.")
+                                           .arg(square->side)) +
+            QLatin1Char(' ') + squaresTriedText(*square, m_context.working.wordsInUse());
     }
-    CandidatesDialog candidates(
-        look(), m_context.working, m_context.candidates, m_context.currentShape,
-        SaveTarget{m_context.collectionPath, m_context.isNew, m_context.recordNumber, m_context.reloadAndReselect},
-        m_host, this);
+    CandidatesDialog candidates(look(), m_context.working, m_context.candidates, m_context.currentShape,
+                                SaveTarget{m_context.collectionPath, m_context.place, m_context.reloadAndReselect},
+                                m_host, this);
     candidates.setNote(note);
     m_host.runModal(candidates);
     if (candidates.saved())
         accept();
 }
 
-bool WordListEditor::writeAndSave()
+SaveResult WordListEditor::writeAndSave()
 {
     writeRowsIntoRecord(typedPuzzle(), m_context.working);
-    return savePuzzleInto(this, m_host, m_context.collectionPath, m_context.working, false, m_context.recordNumber,
+    return savePuzzleInto(this, m_host, m_context.collectionPath, m_context.working, m_context.place,
                           m_context.reloadAndReselect);
 }
 
@@ -437,15 +459,22 @@ void WordListEditor::onSaveButtonClicked()
         m_category->setFocus();
         return;
     }
-    if (writeAndSave())
+    switch (writeAndSave()) {
+    case SaveResult::Saved:
         accept();
-    else
+        return;
+    case SaveResult::Failed:
         ConventionalDialog::reject();
+        return;
+    case SaveResult::Changed:
+        // Another program changed the puzzle's record: the editor stays open with everything typed.
+        return;
+    }
 }
 
 bool WordListEditor::changed()
 {
-    if (m_context.isNew || !m_original)
+    if (m_context.place.isNew() || !m_original)
         return false;
     writeRowsIntoRecord(typedPuzzle(), m_context.working);
     const PuzzleRecord &a = m_context.working;
@@ -524,7 +553,7 @@ void WordListEditor::onAddWordsButtonClicked()
                                m_context.settings.createOptions.caseSensitivity,
                                m_context.working,
                                m_context.collectionPath,
-                               m_context.recordNumber,
+                               m_context.place,
                                m_context.reloadAndReselect,
                                &m_context.settings};
     if (!runManualPlacement(this, std::move(placement), m_host))
@@ -563,7 +592,7 @@ void WordListEditor::onImportClueClicked()
 
 void WordListEditor::onExportClueClicked()
 {
-    WordListExportDialog exporter(look(), m_context.settings, m_host, gridRows(), m_context.isNew, this);
+    WordListExportDialog exporter(look(), m_context.settings, m_host, gridRows(), m_context.place.isNew(), this);
     m_host.runModal(exporter);
 }
 
@@ -586,7 +615,7 @@ void WordListEditor::onSpellClueClicked()
     }
     const QStringList wordsBefore = words;
     const QStringList cluesBefore = clues;
-    m_context.spellCheck(this, words, clues, m_context.isNew);
+    m_context.spellCheck(this, words, clues, m_context.place.isNew());
     for (int row = 0; row < Rows; ++row) {
         if (words[row] != wordsBefore[row])
             m_grid->item(row, WordGrid::WordColumn)->setText(withoutUnstorable(words[row]).left(MaxWordLength));

@@ -6,6 +6,7 @@
 
 #include "builder/grid_builder.h"
 #include "common/ui/dialog_conventions.h"
+#include "store/ui/puzzle_saving.h"
 #include "words/create_checks.h"
 #include "words/ui/word_grid.h"
 #include "words/word_list_text.h"
@@ -22,6 +23,7 @@ class QLabel;
 class QLayout;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 
 namespace qx {
 
@@ -37,8 +39,9 @@ struct WordListContext {
     CandidateSlots &candidates;
     QString shapeLibraryPath;
     QString collectionPath;
-    bool isNew = true;
-    int recordNumber = -1;
+    // New (the puzzle is built here), or the record an existing puzzle was read from: Save writes
+    // it back there only while the record still holds what was read.
+    PuzzlePlace &place;
     QStringList categories; // the main window's category list
     // Reselects a saved puzzle by category and name and reloads the main window's lists.
     std::function<void(const std::string &, const std::string &)> reloadAndReselect;
@@ -70,7 +73,8 @@ public:
     QLineEdit *attemptsEdit() const { return m_attempts; }
     QCheckBox *autoShrink() const { return m_shrink; }
     QCheckBox *quickCreate() const { return m_quick; }
-    QCheckBox *bestFit() const { return m_bestFit; }
+    QCheckBox *thorough() const { return m_thorough; }
+    QSpinBox *effort() const { return m_effort; }
     ShapeListPanel *shapes() const { return m_shapes; }
     QPushButton *button(const QString &objectName) const;
 
@@ -111,7 +115,7 @@ private:
     void fitCategoryBox();
     void drawLayout();
     void focusRow(int row, int column);
-    bool writeAndSave();
+    SaveResult writeAndSave();
 
     WordListContext m_context;
     UiHost &m_host;
@@ -124,7 +128,8 @@ private:
     QLineEdit *m_attempts = nullptr;
     QCheckBox *m_shrink = nullptr;
     QCheckBox *m_quick = nullptr;
-    QCheckBox *m_bestFit = nullptr;
+    QCheckBox *m_thorough = nullptr;
+    QSpinBox *m_effort = nullptr;
     ShapeListPanel *m_shapes = nullptr;
     QLabel *m_layoutImage = nullptr;
     QPushButton *m_changeLayout = nullptr;

@@ -6,12 +6,12 @@
 #include "common/cp1252.h"
 #include "common/ui/ui_host.h"
 #include "export/text_export.h"
+#include "export/ui/metafile_creation_dialog.h"
 #include "layout/layout_defaults.h"
 #include "render/render_page.h"
 #include "report/ui/bonus_question_dialog.h"
 #include "report/ui/clue_headers_dialog.h"
 #include "report/ui/copies_dialog.h"
-#include "report/ui/metafile_creation_dialog.h"
 #include "report/ui/partial_answers_dialog.h"
 #include "report/ui/preview_window.h"
 #include "report/ui/print_options_dialog.h"
@@ -465,10 +465,12 @@ TEST(PreviewWindow, CopiesGoInOneJobOnlyBelowWhatThePrinterCanMake)
     ASSERT_EQ(f.host.messages().size(), 3u);
     EXPECT_EQ(f.host.messages()[0].text, QStringLiteral("Invalid number of copies entered."));
     EXPECT_EQ(f.host.messages()[0].caption, QStringLiteral("Error"));
-    // A PDF printer makes one copy per job.
-    EXPECT_EQ(p->jobsStarted(), std::vector<int>(3, 1));
+    // A file takes every copy in one job: a job a copy would write the file anew each time.
+    EXPECT_EQ(p->jobsStarted(), std::vector<int>{3});
     p->filePrinter()->wait();
-    EXPECT_TRUE(contents(f.dir.file(QStringLiteral("printed.pdf"))).startsWith("%PDF"));
+    const QByteArray pdf = contents(f.dir.file(QStringLiteral("printed.pdf")));
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(pdf.count("/Type /Page\n"), 3);
 }
 
 TEST(PreviewWindow, PrintingWhileAPrintRunsIsRefused)

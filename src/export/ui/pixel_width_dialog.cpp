@@ -1,4 +1,4 @@
-#include "report/ui/pixel_width_dialog.h"
+#include "export/ui/pixel_width_dialog.h"
 
 #include "common/ui/ui_host.h"
 #include "export/page_picture.h"

@@ -17,7 +17,7 @@ std::vector<std::pair<std::string, std::string>> pairs(const std::vector<WordRow
     return out;
 }
 
-TEST(WordListText, LinesGiveRowsOrTheFirstErrorWithItsLine)
+TEST(BuildWordList, LinesGiveRowsOrTheFirstErrorWithItsLine)
 {
     using Rows = std::vector<std::pair<std::string, std::string>>;
     struct Case {

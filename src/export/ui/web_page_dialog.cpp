@@ -1,11 +1,11 @@
-#include "report/ui/web_page_dialog.h"
+#include "export/ui/web_page_dialog.h"
 
 #include "common/ui/storable_lines.h"
 #include "common/ui/storable_text_validator.h"
 #include "common/ui/ui_host.h"
 #include "export/export_formats.h"
+#include "export/ui/pixel_width_dialog.h"
 #include "export/web_page.h"
-#include "report/ui/pixel_width_dialog.h"
 #include "store/settings.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "report/ui/jpeg_factor_dialog.h"
+#include "export/ui/jpeg_factor_dialog.h"
 
 #include "common/ui/ui_host.h"
 #include "export/page_picture.h"

@@ -1,4 +1,4 @@
-#include "report/ui/metafile_creation_dialog.h"
+#include "export/ui/metafile_creation_dialog.h"
 
 #include "common/ui/ui_host.h"
 

@@ -100,6 +100,7 @@ TEST(RenderCommand, BadInputGivesOneLineAndStatusOne)
 {
     test::TempDir dir;
     const QString out = dir.file(QStringLiteral("x.png"));
+    const QString jpg = dir.file(QStringLiteral("x.jpg"));
     const std::vector<QStringList> bad = {
         {"render", Samples, "0"},
         {"render", Samples, "0", "--out", dir.file(QStringLiteral("x.gif"))},
@@ -115,9 +116,9 @@ TEST(RenderCommand, BadInputGivesOneLineAndStatusOne)
         {"render", Samples, "0", "--out", out, "--width", "abc"},
         {"render", Samples, "0", "--out", out, "--width", "20001"},
         {"render", Samples, "0", "--out", out, "--width", "15455"}, // 20,001 pixels high on Letter
-        {"render", Samples, "0", "--out", out, "--quality", "0"},
-        {"render", Samples, "0", "--out", out, "--quality", "101"},
-        {"render", Samples, "0", "--out", out, "--colors", "17"},
+        {"render", Samples, "0", "--out", jpg, "--quality", "0"},
+        {"render", Samples, "0", "--out", jpg, "--quality", "101"},
+        {"render", Samples, "0", "--out", jpg, "--colors", "17"},
     };
     for (const auto &args : bad) {
         const auto r = cli::run(args);
@@ -125,6 +126,44 @@ TEST(RenderCommand, BadInputGivesOneLineAndStatusOne)
         EXPECT_EQ(r.status, 1);
         EXPECT_FALSE(r.error.isEmpty());
         EXPECT_FALSE(r.error.contains(QLatin1Char('\n')));
+    }
+}
+
+TEST(RenderCommand, AnOptionTheChosenFileDoesNotHaveIsRefusedWithOneLine)
+{
+    // Each option with the files it shapes; every other output type refuses it, naming it.
+    test::TempDir dir;
+    const QStringList types = {"pdf", "png", "bmp", "jpg", "svg", "html", "wmf", "emf", "ipuz", "puz", "solve.html"};
+    const QStringList pages = {"pdf", "png", "bmp", "jpg", "svg", "html", "wmf", "emf"};
+    const struct {
+        QStringList option;
+        QStringList takenBy;
+    } rules[] = {
+        {{"--width", "300"}, {"png", "bmp", "jpg", "html"}},
+        {{"--quality", "80"}, {"jpg", "html"}},
+        {{"--colors", "256"}, {"bmp", "jpg", "html"}},
+        {{"--answer-key"}, pages},
+        {{"--letters", "AE"}, pages},
+        {{"--skeleton"}, pages},
+        {{"--parts", "title,body"}, pages},
+        {{"--layout", "0"}, pages},
+    };
+    for (const auto &rule : rules) {
+        for (const QString &type : types) {
+            SCOPED_TRACE((rule.option.join(' ') + QLatin1Char(' ') + type).toStdString());
+            QStringList args = {"render", Samples, "2", "--out", dir.file(QStringLiteral("page.") + type)};
+            if (type == QLatin1String("solve.html"))
+                args << "--interactive";
+            const auto r = cli::run(args + rule.option);
+            if (rule.takenBy.contains(type)) {
+                EXPECT_EQ(r.status, 0) << r.error.toStdString();
+            } else {
+                EXPECT_EQ(r.status, 1);
+                EXPECT_TRUE(r.error.startsWith(rule.option[0] + QStringLiteral(" does not apply to page.")))
+                    << r.error.toStdString();
+                EXPECT_FALSE(r.error.contains(QLatin1Char('\n')));
+            }
+        }
     }
 }
 
@@ -149,8 +188,11 @@ TEST(RenderCommand, AFileThatCannotBeWrittenWholeIsOneLineAndTheOldFileStays)
             limit.rlim_cur = 4096;
             setrlimit(RLIMIT_FSIZE, &limit);
         });
-        cli.start(QStringLiteral(QUORVEX_BINARY_DIR "/quorvex-cli"),
-                  {"render", Samples, "2", "--out", out, "--width", "800"});
+        QStringList args = {"render", Samples, "2", "--out", out};
+        if (!out.endsWith(QLatin1String(".pdf")))
+            args << "--width"
+                 << "800";
+        cli.start(QStringLiteral(QUORVEX_BINARY_DIR "/quorvex-cli"), args);
         ASSERT_TRUE(cli.waitForFinished(60000));
         EXPECT_EQ(cli.exitCode(), 1);
         const QString error = QString::fromUtf8(cli.readAllStandardError());
@@ -199,7 +241,7 @@ TEST(RenderCommand, WritesMetafilesAndSaysThatBitmapsAreLeftOut)
     PageLayout &layout = record->Layout;
     layout.Objects[static_cast<size_t>(layout.objectsInUse())].Kind = static_cast<int16_t>(ObjectKind::Bitmap);
     ++layout.ObjectCount;
-    ASSERT_TRUE(file.save(*record, false, 2));
+    ASSERT_TRUE(file.replace(2, *record));
     const auto r = cli::run({"render", collection, "2", "--out", dir.file(QStringLiteral("b.emf"))});
     EXPECT_EQ(r.status, 0) << r.error.toStdString();
     EXPECT_TRUE(r.out.contains(QStringLiteral("Warning: Bitmaps in this puzzle will not be saved in the metafile.")))

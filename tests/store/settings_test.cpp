@@ -72,7 +72,8 @@ Web Title=Crossword Puzzle
 [Create Options]
 Shrink=No
 Quick Build=No
-Best Fit=No
+Thorough=No
+Thorough Effort=1
 Attempts=1
 Sep Char=:
 Import Option=1
@@ -352,7 +353,8 @@ TEST_F(SettingsFile, EveryFieldSurvivesARoundTrip)
     s.html.secondFooter = {t(), false, true, true, 1};
     s.html.horizontalUpper = s.html.horizontalLower = true;
     auto &c = s.createOptions;
-    c.shrink = c.quickBuild = c.bestFit = true;
+    c.shrink = c.quickBuild = c.thorough = true;
+    c.thoroughEffort = 7;
     c.attempts = 999;
     c.sepChar = QLatin1Char(' ');
     c.importOption = 2;

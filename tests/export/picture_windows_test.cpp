@@ -3,12 +3,12 @@
 // asked with the preview's zoom left as it was, and the web page window's settings and its Save.
 #include "common/cp1252.h"
 #include "export/page_picture.h"
+#include "export/ui/jpeg_factor_dialog.h"
+#include "export/ui/pixel_width_dialog.h"
+#include "export/ui/web_page_dialog.h"
 #include "render/render_page.h"
-#include "report/ui/jpeg_factor_dialog.h"
-#include "report/ui/pixel_width_dialog.h"
 #include "report/ui/preview_window.h"
 #include "report/ui/stream_preview.h"
-#include "report/ui/web_page_dialog.h"
 #include "store/collection_file.h"
 #include "store/settings.h"
 
