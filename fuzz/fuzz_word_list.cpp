@@ -35,12 +35,15 @@ const ShapeRecord &square()
 void checkImportEntries(QByteArrayView text, QChar sep)
 {
     const WordListEntries read = wordListEntries(text);
-    if (read.refused) {
-        check(read.entries.isEmpty() && read.refused->number >= 1, "a refused file offers nothing and names a line");
-        check(refusedLineText(*read.refused).startsWith(QStringLiteral("Line %1 ").arg(read.refused->number)),
-              "the message names the line");
-        return;
+    int previous = 0;
+    for (const RefusedLine &line : read.refused) {
+        check(line.number > previous, "refused lines named once each, in file order");
+        previous = line.number;
     }
+    if (!read.refused.empty())
+        check(refusedLinesText(read.refused, true)
+                  .contains(QStringLiteral("Line %1: U+").arg(read.refused.front().number)),
+              "the message names the line and its character");
     for (const QString &entry : read.entries) {
         check(!entry.isEmpty() && entry == entry.trimmed() && !entry.contains(QLatin1Char('\n')), "a trimmed line");
         check(!firstUnstorable(entry), "a storable entry");

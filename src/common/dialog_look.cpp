@@ -1,5 +1,7 @@
 #include "common/dialog_look.h"
 
+#include <algorithm>
+
 namespace qx {
 
 double screenFactorFor(int windowSize, QSize screen)
@@ -29,6 +31,15 @@ int scaledBy(int designValue, double factor)
 {
     const int percent = static_cast<int>(factor * 100.0 + 1e-9);
     return designValue * percent / 100;
+}
+
+QRect keptOnScreen(QRect wanted, QRect screen)
+{
+    const int width = std::clamp(wanted.width(), 1, std::max(1, screen.width()));
+    const int height = std::clamp(wanted.height(), 1, std::max(1, screen.height()));
+    const int x = std::clamp(wanted.x(), screen.left(), screen.left() + screen.width() - width);
+    const int y = std::clamp(wanted.y(), screen.top(), screen.top() + screen.height() - height);
+    return QRect(x, y, width, height);
 }
 
 } // namespace qx

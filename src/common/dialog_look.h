@@ -2,6 +2,8 @@
 // How windows look: the screen factor every window scales itself by, the screen it centres on, and
 // the user's three fonts. Kept free of widgets so that the session can hold it.
 
+#include <QColor>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -31,6 +33,10 @@ struct DialogLook {
 double screenFactorFor(int windowSize, QSize screen);
 // The window size that factor stands for (640 when the setting could not be honoured).
 int effectiveWindowSize(int windowSize, QSize screen);
+
+// Keeps a window's place on the screen: no larger than the screen, and moved in so that all of it
+// shows.
+QRect keptOnScreen(QRect wanted, QRect screen);
 
 // A design measure at the factor: the whole part of factor x 100, then divided by 100.
 int scaledBy(int designValue, double factor);

@@ -4,6 +4,10 @@
 
 #include <QObject>
 
+#include <unicode/uchar.h>
+
+#include <utility>
+
 namespace qx {
 
 namespace {
@@ -42,6 +46,34 @@ QString codePointName(char32_t character)
     return QStringLiteral("U+%1").arg(QString::number(character, 16).toUpper(), 4, QLatin1Char('0'));
 }
 
+QString characterName(char32_t character)
+{
+    // Unicode gives the controls no names of their own; these are the ones a file may hold.
+    static constexpr std::pair<char32_t, const char *> Controls[] = {
+        {0x00, "NULL"},       {0x07, "BELL"},
+        {0x08, "BACKSPACE"},  {0x09, "CHARACTER TABULATION"},
+        {0x0A, "LINE FEED"},  {0x0B, "LINE TABULATION"},
+        {0x0C, "FORM FEED"},  {0x0D, "CARRIAGE RETURN"},
+        {0x1A, "SUBSTITUTE"}, {0x1B, "ESCAPE"},
+        {0x7F, "DELETE"},     {0x85, "NEXT LINE"},
+    };
+    QString name;
+    for (const auto &[code, controlName] : Controls) {
+        if (code == character)
+            name = QString::fromLatin1(controlName);
+    }
+    if (name.isEmpty() && !isControlCharacter(character)) {
+        char buffer[128];
+        UErrorCode error = U_ZERO_ERROR;
+        const int32_t length = u_charName(static_cast<UChar32>(character), U_UNICODE_CHAR_NAME, buffer,
+                                          static_cast<int32_t>(sizeof buffer), &error);
+        if (U_SUCCESS(error) && length > 0 && length < static_cast<int32_t>(sizeof buffer))
+            name = QString::fromLatin1(buffer, length);
+    }
+    const QString code = codePointName(character);
+    return name.isEmpty() ? code : code + QLatin1Char(' ') + name;
+}
+
 bool isControlByte(uint8_t byte)
 {
     return isControlCharacter(
@@ -65,6 +97,20 @@ std::optional<char32_t> firstUnstorable(QStringView text)
             found = c;
     });
     return found;
+}
+
+QString breaksAsSpaces(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            continue; // the LF after it makes the one space
+        const bool space = c == u'\r' || c == u'\n' || c == u'\t' || c == 0x2028 || c == 0x2029;
+        out.append(space ? QChar(u' ') : text[i]);
+    }
+    return out;
 }
 
 QString withoutUnstorable(QStringView text)

@@ -26,6 +26,10 @@ bool isControlCharacter(char32_t character);
 // and names the invisible ones.
 QString codePointName(char32_t character);
 
+// The code and the character's Unicode name, "U+1F600 GRINNING FACE"; a control is given the name
+// it is known by ("U+0000 NULL"), an unassigned code its code alone.
+QString characterName(char32_t character);
+
 // C0 controls, DEL and the five bytes the code page leaves undefined (they decode to C1 controls).
 bool isControlByte(uint8_t byte);
 
@@ -35,6 +39,10 @@ std::optional<uint8_t> firstControlByte(std::string_view bytes);
 // The first character, as a code point, that no stored text may hold: one Windows-1252 cannot hold
 // or a control character (U+0000..U+001F, U+007F..U+009F). A lone surrogate counts as its own code.
 std::optional<char32_t> firstUnstorable(QStringView text);
+
+// The text with each line break (CR LF, CR, LF, or a Unicode line or paragraph separator) and each
+// tab made one space: pasted into a box of one line, they separate words, they are not refused.
+QString breaksAsSpaces(QStringView text);
 
 // The text without any character firstUnstorable would find.
 QString withoutUnstorable(QStringView text);

@@ -268,15 +268,6 @@ bool chooseOrientation(PageLayout &layout, bool portrait)
     return true;
 }
 
-QRect keptOnScreen(QRect wanted, QRect screen)
-{
-    const int width = std::clamp(wanted.width(), 1, std::max(1, screen.width()));
-    const int height = std::clamp(wanted.height(), 1, std::max(1, screen.height()));
-    const int x = std::clamp(wanted.x(), screen.left(), screen.left() + screen.width() - width);
-    const int y = std::clamp(wanted.y(), screen.top(), screen.top() + screen.height() - height);
-    return QRect(x, y, width, height);
-}
-
 QRect drawableRect(const ObjectBounds &b, QSize picture, int margin)
 {
     const auto hold = [margin](int32_t v, int extent) { return std::clamp(v, -margin, extent + margin); };

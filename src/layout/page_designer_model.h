@@ -97,10 +97,6 @@ int paperIndex(const PageLayout &layout);
 // Portrait or landscape: the other orientation exchanges width and height. False when unchanged.
 bool chooseOrientation(PageLayout &layout, bool portrait);
 
-// Keeps a window's remembered place on the screen: no larger than the screen, and moved in so
-// that all of it shows.
-QRect keptOnScreen(QRect wanted, QRect screen);
-
 enum class PageCursor { Default, Drag, Hand, Sizing };
 
 enum class MouseButton { Left, Right };

@@ -2,6 +2,7 @@
 
 #include "common/ini_file.h"
 #include "common/text.h"
+#include "shapes/shape_record.h"
 
 #include <QFileInfo>
 
@@ -241,6 +242,14 @@ Settings Settings::defaults(const QString &startupDir)
     const QString sample = startupDir + QStringLiteral("/SAMPLE.QX3");
     const QString fallback = startupDir + QStringLiteral("/DEFAULT.QX3");
     m.lastCollection = QFileInfo(sample).isFile() && !QFileInfo(fallback).isFile() ? sample : fallback;
+    return s;
+}
+
+Settings Settings::firstRun(const QString &startupDir)
+{
+    Settings s = defaults(startupDir);
+    s.createOptions.attempts = FirstRunAttempts;
+    s.createOptions.lastShape = SmallestSquareMarker;
     return s;
 }
 

@@ -167,6 +167,11 @@ struct Settings {
     // The settings of a missing file. The defaults that name a path depend on the start-up
     // directory ("" is the root), and "Last Group" also on which sample files lie there.
     static Settings defaults(const QString &startupDir);
+    // The settings of a new user, whose settings file the program is about to create: the defaults,
+    // but a hundred creation attempts and the smallest square for a new puzzle, so that a first word
+    // list is built whole. A file that exists, even one without these keys, gets defaults().
+    static Settings firstRun(const QString &startupDir);
+    static constexpr int FirstRunAttempts = 100;
 
     // Every field from its key, or its default when the key is missing.
     void load(const IniFile &ini, const QString &startupDir);

@@ -61,15 +61,17 @@ std::vector<WordListLine> wordListLines(QByteArrayView bytes)
     int number = 0;
     qsizetype start = 0;
     while (start < text.size()) {
-        qsizetype end = text.indexOf(QLatin1Char('\n'), start);
-        if (end < 0)
-            end = text.size();
+        // A line ends at LF, CR LF or a CR alone (old Macintosh files).
+        qsizetype end = start;
+        while (end < text.size() && text[end] != QLatin1Char('\n') && text[end] != QLatin1Char('\r'))
+            ++end;
         ++number;
-        qsizetype length = end - start;
-        if (length > 0 && text[end - 1] == QLatin1Char('\r'))
-            --length;
-        const QString line = text.mid(start, length).trimmed();
-        start = end + 1;
+        QString line = text.mid(start, end - start);
+        // A tab between a word and its clue is spacing, not a character to refuse.
+        line.replace(QLatin1Char('\t'), QLatin1Char(' '));
+        line = line.trimmed();
+        start = end +
+                (end + 1 < text.size() && text[end] == QLatin1Char('\r') && text[end + 1] == QLatin1Char('\n') ? 2 : 1);
         if (!line.isEmpty())
             lines.push_back({number, line});
     }
@@ -80,12 +82,10 @@ WordListEntries wordListEntries(QByteArrayView bytes)
 {
     WordListEntries out;
     for (const WordListLine &line : wordListLines(bytes)) {
-        if (const auto refused = firstUnstorable(line.text)) {
-            out.entries.clear();
-            out.refused = RefusedLine{line.number, *refused};
-            return out;
-        }
-        out.entries << line.text;
+        if (const auto refused = firstUnstorable(line.text))
+            out.refused.push_back(RefusedLine{line.number, *refused});
+        else
+            out.entries << line.text;
     }
     return out;
 }
@@ -98,11 +98,17 @@ FileOutcome<WordListEntries> readWordListFile(const QString &path)
     return wordListEntries(*bytes);
 }
 
-QString refusedLineText(const RefusedLine &line)
+QString refusedLinesText(const std::vector<RefusedLine> &lines, bool othersRemain)
 {
-    return QObject::tr("Line %1 of the file cannot be imported.  %2")
-        .arg(line.number)
-        .arg(refusedCharacterText(line.character));
+    constexpr size_t MaxListed = 20;
+    QStringList listed;
+    for (size_t i = 0; i < lines.size() && i < MaxListed; ++i)
+        listed << QObject::tr("Line %1: %2").arg(lines[i].number).arg(characterName(lines[i].character));
+    if (lines.size() > MaxListed)
+        listed << QObject::tr("... and %n more line(s).", nullptr, static_cast<int>(lines.size() - MaxListed));
+    const QString lead = QObject::tr("These lines of the file hold a character a puzzle cannot store:");
+    const QString text = lead + QLatin1Char('\n') + listed.join(QLatin1Char('\n'));
+    return othersRemain ? text + QStringLiteral("\n\n") + QObject::tr("Import the other lines?") : text;
 }
 
 std::pair<QString, QString> splitPair(const QString &entry, QChar separator)

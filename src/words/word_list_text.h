@@ -1,8 +1,8 @@
 #pragma once
 // Word list text files: one entry a line, each a word, a clue, or a word and its clue joined by a
 // separator character. Files are read whatever wrote them: UTF-8 with or without a byte-order
-// mark, or Windows-1252, told apart per file, with LF or CR LF line ends. They are written the way
-// the program always wrote them: Windows-1252, every line ended by CR LF.
+// mark, or Windows-1252, told apart per file, with LF, CR LF or CR line ends; a tab is a space. They are written the
+// way the program always wrote them: Windows-1252, every line ended by CR LF.
 //
 // Also the two lists the word list editor's import and export windows work on, built from the
 // editor's grid rows, so that the windows and the command line make the same files.
@@ -50,20 +50,24 @@ std::vector<WordListLine> wordListLines(QByteArrayView bytes);
 // A line holding a character no puzzle text can store.
 struct RefusedLine {
     int number = 0;
-    char32_t character = 0;
+    char32_t character = 0; // the first such character of the line
+
+    friend bool operator==(const RefusedLine &, const RefusedLine &) = default;
 };
 
-// The entries a file offers for import: its non-empty lines, in file order. A file with a line
-// that holds a character no puzzle can store offers nothing, and names that line.
+// The entries a file offers for import: its non-empty lines that a puzzle can store, in file
+// order, and the lines it cannot, each with its first character that cannot be stored.
 struct WordListEntries {
     QStringList entries;
-    std::optional<RefusedLine> refused;
+    std::vector<RefusedLine> refused;
 };
 WordListEntries wordListEntries(QByteArrayView bytes);
 // A regular file of at most MaxWordListBytes, read as above.
 FileOutcome<WordListEntries> readWordListFile(const QString &path);
-// "Line 3 of the file cannot be imported.  The character "Α" (U+0391) cannot be stored in a puzzle."
-QString refusedLineText(const RefusedLine &line);
+// The refused lines, each with its number and its character named ("Line 3: U+1F600 GRINNING
+// FACE"), the first twenty of them; with othersRemain, followed by the question whether to import
+// the other lines.
+QString refusedLinesText(const std::vector<RefusedLine> &lines, bool othersRemain);
 
 // The word and the clue of a pair: the entry split at the first separator, both parts trimmed.
 // Without a separator the whole entry is the word.

@@ -4,6 +4,8 @@
 #include "app/ui/main_window.h"
 #include "app/ui/startup.h"
 #include "common/paths.h"
+#include "shapes/shape_record.h"
+#include "store/settings.h"
 
 #include "support/scripted_ui_host.h"
 #include "support/temp_dir.h"
@@ -60,4 +62,45 @@ TEST(StartupOptions, TheUserFolderIsMadeOnceWithTheSample)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     EXPECT_TRUE(prepareUserFolder(other.path(), ShippedDir).isEmpty());
+}
+
+TEST(StartupOptions, OnlyANewUserStartsWithAHundredAttemptsAndTheSmallestSquare)
+{
+    const struct {
+        const char *name;
+        const char *settingsFile; // nullptr: none
+        bool userFolder;
+        int attempts;
+        int lastShape;
+    } cases[] = {
+        {"a first start in a folder without settings", nullptr, false, 100, SmallestSquareMarker},
+        {"a first start in the folder --user-folder makes", nullptr, true, 100, SmallestSquareMarker},
+        {"settings without the two keys", "[Misc]\r\nShow Tips=No\r\n", false, 1, 1},
+        {"settings with them", "[Create Options]\r\nAttempts=7\r\nLast Shape=3\r\n", false, 7, 3},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir home, program;
+        const QString startup = c.userFolder ? prepareUserFolder(home.path(), ShippedDir) : home.path();
+        const QString settingsPath = startup + QLatin1Char('/') + SettingsFileName.toString();
+        if (c.settingsFile) {
+            QFile f(settingsPath);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(c.settingsFile);
+        }
+        ScriptedUiHost host;
+        Session session;
+        StartupOptions options;
+        options.programDir = program.path();
+        options.startupDir = startup;
+        auto window = startUp(options, session, host);
+        EXPECT_EQ(session.settings.createOptions.attempts, c.attempts);
+        EXPECT_EQ(session.settings.createOptions.lastShape, c.lastShape);
+        // The file the program creates on leaving holds them, and so does every later start.
+        window->saveSettings();
+        const auto again = loadSettings(settingsPath, startup);
+        ASSERT_TRUE(again);
+        EXPECT_EQ(again->createOptions.attempts, c.attempts);
+        EXPECT_EQ(again->createOptions.lastShape, c.lastShape);
+    }
 }

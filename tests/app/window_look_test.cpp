@@ -1,13 +1,18 @@
-// Every window of the program shown offscreen at the screen factors 1.0 and 1.6: no label, button,
-// check box or group title is narrower or lower than its text needs, and a picture of each lands
-// in the build tree's screenshots/ for a person to look at.
+// Every window of the program shown offscreen at the screen factors 1.0 and 1.6 (where the screen
+// allows the larger one): each lies wholly on the screen, no label, button, check box or group
+// title is narrower or lower than its text needs, and a picture of each lands in the build tree's
+// screenshots/ for a person to look at. The suite also runs on the screens of small laptops and at
+// the desktop's scale factors (QUORVEX_TEST_SCREEN, QT_SCALE_FACTOR: see tests/CMakeLists.txt).
 
 #include "app/ui/about_box.h"
 #include "app/ui/export_puzzles_dialog.h"
+#include "app/ui/help_window.h"
 #include "app/ui/import_puzzles_dialog.h"
 #include "app/ui/manual_notice_dialog.h"
 #include "app/ui/tip_of_the_day_dialog.h"
 #include "builder/ui/enlarged_candidate_dialog.h"
+#include "common/ui/dialog_conventions.h"
+#include "export/ui/web_page_dialog.h"
 #include "layout/layout_defaults.h"
 #include "layout/ui/border_dialog.h"
 #include "layout/ui/fill_dialog.h"
@@ -34,16 +39,21 @@
 #include "report/ui/print_options_dialog.h"
 #include "report/ui/print_status_dialog.h"
 #include "shapes/shape_record.h"
+#include "words/ui/word_list_export_dialog.h"
+#include "words/ui/word_list_import_dialog.h"
+#include "words/word_list_text.h"
 
 #include "support/program_fixture.h"
 #include "support/screenshots.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPrinter>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -86,13 +96,45 @@ QStringList clippedTexts(const QWidget &window)
     return out;
 }
 
+// The screen the windows are shown on, as the program would take it.
+QSize screenSize()
+{
+    return QGuiApplication::primaryScreen()->availableGeometry().size();
+}
+
+// 1.0, and 1.6 ("1024 x 768") when the screen is large enough for the program to offer it.
+std::vector<double> programFactors()
+{
+    std::vector<double> factors{1.0};
+    if (screenFactorFor(1024, screenSize()) > 1.0)
+        factors.push_back(screenFactorFor(1024, screenSize()));
+    return factors;
+}
+
+QString rectText(QRect r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 void look(QWidget &window, const QString &name, double factor)
 {
     window.show();
     for (int i = 0; i < 3; ++i)
         QApplication::processEvents();
     EXPECT_EQ(clippedTexts(window), QStringList()) << name.toStdString() << " at " << factor;
-    saveScreenshot(window, QStringLiteral("look_%1_%2.png").arg(name).arg(factor, 0, 'f', 1));
+    const QRect screen = availableArea(window);
+    EXPECT_TRUE(screen.contains(window.frameGeometry()))
+        << name.toStdString() << " at " << factor << ": " << rectText(window.frameGeometry()).toStdString()
+        << " on a screen of " << rectText(screen).toStdString();
+    const QString dir = QStringLiteral(QUORVEX_BINARY_DIR "/screenshots");
+    QDir().mkpath(dir);
+    // Runs on other screens and scales keep their own pictures.
+    QString run;
+    if (qEnvironmentVariableIsSet("QUORVEX_TEST_SCREEN") || qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        run = QStringLiteral("_%1@%2").arg(qEnvironmentVariable("QUORVEX_TEST_SCREEN", QStringLiteral("1280x1024")),
+                                           qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")));
+    EXPECT_TRUE(
+        window.grab().save(dir + QStringLiteral("/look_%1_%2%3.png").arg(name).arg(factor, 0, 'f', 1).arg(run)));
     window.hide();
 }
 
@@ -100,9 +142,9 @@ void look(QWidget &window, const QString &name, double factor)
 
 TEST(WindowLook, EveryWindowShowsItsTextsWholeAtBothFactors)
 {
-    for (const double factor : {1.0, 1.6}) {
+    for (const double factor : programFactors()) {
         Program p;
-        p.session.screen = QSize(1280, 1024);
+        p.session.screen = screenSize();
         p.session.settings.misc.showTips = false;
         p.session.screenFactor = factor;
         p.session.settings.misc.lastCollection = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3");
@@ -183,10 +225,10 @@ TEST(WindowLook, EveryWindowShowsItsTextsWholeAtBothFactors)
 TEST(WindowLook, ObjectDialogsShowTheirTextsWholeAtBothFactors)
 {
     Program p;
-    p.session.screen = QSize(1280, 1024);
+    p.session.screen = screenSize();
     const PageLayout page = newLayout(2);
     const auto object = [&](ObjectKind kind) { return newLayoutObject(kind, 36, 36, page, 2, {}); };
-    for (const double factor : {1.0, 1.6}) {
+    for (const double factor : programFactors()) {
         p.session.screenFactor = factor;
         const DialogLook dialogLook = p.session.look();
         UiHost &host = p.host;
@@ -228,11 +270,11 @@ TEST(WindowLook, ObjectDialogsShowTheirTextsWholeAtBothFactors)
 TEST(WindowLook, SpellingAndThesaurusWindowsShowTheirTextsWholeAtBothFactors)
 {
     Program p(QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex"));
-    p.session.screen = QSize(1280, 1024);
+    p.session.screen = screenSize();
     const QString dir = p.session.paths.programDir;
     ASSERT_TRUE(writeUserWordList(dir + QStringLiteral("/IncEngl.tlx"),
                                   {QStringLiteral("Quorvex"), QStringLiteral("Zorbleq")}));
-    for (const double factor : {1.0, 1.6}) {
+    for (const double factor : programFactors()) {
         p.session.screenFactor = factor;
         const DialogLook dialogLook = p.session.look();
         UiHost &host = p.host;
@@ -285,6 +327,80 @@ TEST(WindowLook, SpellingAndThesaurusWindowsShowTheirTextsWholeAtBothFactors)
             WordSuggestionsDialog w(dialogLook, QStringLiteral("hapy"),
                                     {QStringLiteral("happy"), QStringLiteral("harpy")});
             look(w, QStringLiteral("word_suggestions"), factor);
+        }
+    }
+}
+
+TEST(WindowLook, TheWordListWindowsAndThoseTheMenusOpenFitTheScreen)
+{
+    for (const double factor : programFactors()) {
+        Program p(QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex"));
+        p.session.screen = screenSize();
+        p.session.settings.misc.showTips = false;
+        p.session.screenFactor = factor;
+        p.session.settings.misc.lastGroup = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3");
+        p.window->applyScreenFactor();
+        p.window->loadInPuzzles();
+        p.window->selectFirstPuzzle();
+        ASSERT_TRUE(p.window->readSelectedPuzzle(QString()));
+        const DialogLook dialogLook = p.session.look();
+        Settings &settings = p.session.settings;
+
+        // The windows the main window opens through the host, each looked at as it comes up.
+        const auto &actions = p.window->actions();
+        const struct {
+            const char *name;
+            QAction *action;
+        } opened[] = {
+            {"word_list_editor_new", actions.newPuzzle},
+            {"word_list_editor_modify", actions.modifyPuzzle},
+            {"shape_library", actions.puzzleShape},
+            {"layout_library", actions.pageLayout},
+            {"international_characters", actions.internationalChars},
+            {"word_separators", actions.wordSeparators},
+            {"jpeg_factor", actions.jpegFactor},
+        };
+        for (const auto &o : opened) {
+            bool seen = false;
+            p.host.onModal([&](QDialog &d) {
+                seen = true;
+                look(d, QString::fromLatin1(o.name), factor);
+                return static_cast<int>(QDialog::Rejected);
+            });
+            o.action->trigger();
+            EXPECT_TRUE(seen) << o.name;
+        }
+        actions.helpContents->trigger();
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            if (auto *help = qobject_cast<HelpWindow *>(w)) {
+                look(*help, QStringLiteral("help"), factor);
+                help->close();
+            }
+        }
+
+        const auto rows = recordRows(*p.session.current);
+        {
+            WordListImportDialog w(dialogLook, settings, p.host, rows);
+            look(w, QStringLiteral("word_list_import"), factor);
+        }
+        {
+            WordListExportDialog w(dialogLook, settings, p.host, rows, false);
+            look(w, QStringLiteral("word_list_export"), factor);
+        }
+        const auto stream = renderPuzzlePage(*p.session.current, printOptionsFromSettings(settings)).stream;
+        {
+            WebPageDialog w(dialogLook, settings, p.host, stream, 0);
+            look(w, QStringLiteral("web_page"), factor);
+        }
+        {
+            // Remembered on a larger screen, partly off this one.
+            settings.reports.viewerLeft = -218;
+            settings.reports.viewerTop = 40;
+            settings.reports.viewerWidth = 1440;
+            settings.reports.viewerHeight = 1600;
+            PreviewWindow w(dialogLook, settings, p.host, *p.session.current, stream,
+                            [] { return std::unique_ptr<QPrinter>(); });
+            look(w, QStringLiteral("print_preview_remembered"), factor);
         }
     }
 }

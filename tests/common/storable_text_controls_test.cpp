@@ -1,11 +1,13 @@
 // Every dialog's stored-text box under the real host: a refused character is told with a real
 // message box, answered from inside its own event loop, and the dialog and its text stay. (A
 // candidate for the shared real-host harness.)
+#include "common/ui/storable_text_validator.h"
 #include "common/ui/ui_host.h"
 #include "report/ui/bonus_question_dialog.h"
 #include "report/ui/clue_headers_dialog.h"
 #include "shapes/ui/shape_editor_dialog.h"
 
+#include "support/scripted_ui_host.h"
 #include "support/temp_dir.h"
 
 #include <QApplication>
@@ -88,5 +90,45 @@ TEST(StorableTextControls, EveryDialogRefusesWithARealMessageAndKeepsItsText)
         EXPECT_EQ(std::exchange(said, {}), QStringList{c.message});
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(edit->text(), QStringLiteral("ab"));
+    }
+}
+
+TEST(StorableTextControls, PastedBreaksBecomeSpacesAndARefusedCharacterIsNamedWhole)
+{
+    struct Case {
+        const char *name;
+        int maxLength;
+        QString before;
+        QString pasted;
+        QString after;
+        QString message = {};
+    };
+    const QString face = QStringLiteral("\U0001F600");
+    const Case cases[] = {
+        {"a tab", 30, "", "RAIN\tSNOW", "RAIN SNOW"},
+        {"line breaks of every kind", 30, "", "A\r\nB\nC\rD\u2029E", "A B C D E"},
+        {"a full box takes nothing more", 3, "ABC", "D", "ABC"},
+        {"what does not fit is cut from the paste", 4, "AB", "CDE", "ABCD"},
+        {"an emoji where only half of it would fit", 3, "AB", face, "AB",
+         QStringLiteral("The character \"%1\" (U+1F600) cannot be stored in a puzzle.").arg(face)},
+        {"an emoji in a box of one character", 1, "", face, "",
+         QStringLiteral("The character \"%1\" (U+1F600) cannot be stored in a puzzle.").arg(face)},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        test::ScriptedUiHost host;
+        QWidget window;
+        auto *edit = new QLineEdit(&window);
+        edit->setMaxLength(c.maxLength);
+        keepStorable(edit, host);
+        edit->setText(c.before);
+        edit->end(false);
+        edit->insert(c.pasted);
+        QApplication::processEvents();
+        EXPECT_EQ(edit->text(), c.after);
+        QStringList said;
+        for (const auto &m : host.messages())
+            said << m.text;
+        EXPECT_EQ(said, c.message.isEmpty() ? QStringList() : QStringList{c.message});
     }
 }

@@ -1,6 +1,7 @@
 // The picture and web page exports from the preview, driven offscreen through the scripted host:
 // the width and JPEG factor dialogs and what they refuse, the bitmap and JPEG files at the width
 // asked with the preview's zoom left as it was, and the web page window's settings and its Save.
+#include "common/cp1252.h"
 #include "export/page_picture.h"
 #include "export/ui/jpeg_factor_dialog.h"
 #include "export/ui/pixel_width_dialog.h"
@@ -157,6 +158,10 @@ TEST(PictureWindows, BitmapAndJpegAreWrittenAtTheWidthAskedAndTheZoomStays)
         f.typeWidth(QStringLiteral("300"));
         f.host.pickFile(std::nullopt);
         c.action->trigger();
+        // The dialog offers the puzzle's title, in the folder of the last picture.
+        EXPECT_EQ(f.host.fileRequests().back().initialPath,
+                  f.dir.file(cp1252::toUnicode(f.record.PuzzleName.str()).trimmed() + QLatin1Char('.') +
+                             QString::fromLatin1(c.file).section(QLatin1Char('.'), 1).toUpper()));
         f.typeWidth(QStringLiteral("300"));
         f.host.pickFile(f.dir.file(QStringLiteral("no/such/folder/") + QString::fromLatin1(c.file)));
         c.action->trigger();
@@ -215,6 +220,27 @@ TEST(WebPageWindow, ChoicesAreSettingsAtOnceTextsOnlyOnSave)
     EXPECT_EQ(h.webTitle, QStringLiteral("Crossword Puzzle"));
 }
 
+TEST(WebPageWindow, ThePuzzleTitleReplacesOnlyTextsNobodySaved)
+{
+    Fixture f;
+    const struct {
+        QString header, title;
+        QString expectedHeader, expectedTitle;
+    } cases[] = {
+        {"My Puzzle", "Crossword Puzzle", "Weather", "Weather"},
+        {"Class 5B", "Crossword Puzzle", "Class 5B", "Weather"},
+        {"My Puzzle", "Our page", "Weather", "Our page"},
+    };
+    for (const auto &c : cases) {
+        f.settings.html.firstHeader.text = c.header;
+        f.settings.html.webTitle = c.title;
+        WebPageDialog w({}, f.settings, f.host, f.stream, 0);
+        w.startWithPuzzleTitle(QStringLiteral("Weather"));
+        EXPECT_EQ(w.blocks()[0].text->toPlainText(), c.expectedHeader);
+        EXPECT_EQ(w.titleEdit()->text(), c.expectedTitle);
+    }
+}
+
 TEST(WebPageWindow, SaveWritesThePageAndItsPictureOrRefusesAndStaysOpen)
 {
     Fixture f;
@@ -224,6 +250,10 @@ TEST(WebPageWindow, SaveWritesThePageAndItsPictureOrRefusesAndStaysOpen)
     const QString same = f.dir.file(QStringLiteral("X.JPG"));
     f.host.onModal([&](QDialog &d) {
         auto &w = dynamic_cast<WebPageDialog &>(d);
+        // Nothing saved before: the header and the page title are the puzzle's title.
+        const QString title = cp1252::toUnicode(f.record.PuzzleName.str()).trimmed();
+        EXPECT_EQ(w.blocks()[0].text->toPlainText(), title);
+        EXPECT_EQ(w.titleEdit()->text(), title);
         w.blocks()[1].text->setPlainText(QStringLiteral("  Week 12\nanswers on Monday  "));
         // First the page named like its picture: refused, the window stays.
         f.typeWidth(QStringLiteral("400"));

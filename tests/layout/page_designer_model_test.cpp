@@ -1,3 +1,4 @@
+#include "common/dialog_look.h"
 #include "layout/layout_units.h"
 #include "layout/page_designer_model.h"
 

@@ -1,13 +1,31 @@
 // Every suite runs inside a QApplication on the offscreen platform, so windows can be driven and
-// grabbed without a display.
+// grabbed without a display. The offscreen screen is 1280 x 1024, the screen the window tests tell
+// the windows about, unless QUORVEX_TEST_SCREEN names another ("1366x768"): windows keep themselves
+// on the screen they are shown on, so that is the screen they are tried against.
 #include <QApplication>
+#include <QTemporaryFile>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryFile screenConfig;
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen") {
+        QByteArray size = qgetenv("QUORVEX_TEST_SCREEN");
+        if (size.isEmpty())
+            size = "1280x1024";
+        const QList<QByteArray> sides = size.split('x');
+        if (sides.size() == 2 && screenConfig.open()) {
+            screenConfig.write(R"({"screens": [{"name": "Quorvex test screen", "x": 0, "y": 0, "width": )" + sides[0] +
+                               R"(, "height": )" + sides[1] +
+                               R"(, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+            screenConfig.close();
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screenConfig.fileName().toLocal8Bit());
+        } else {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+    }
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(quorvex);
     ::testing::InitGoogleTest(&argc, argv);

@@ -675,7 +675,7 @@ const ErrorPath ErrorPaths[] = {
      [](Scene &s) {
          QFile f(s.printed.file(QStringLiteral("words.txt")));
          ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-         f.write("ROBIN\nOMEGA:\xCE\xA9\n");
+         f.write("OMEGA:\xCE\xA9\n\xF0\x9F\x98\x80\n");
      },
      [](Scene &s, ModalAnswerer &a) {
          a.setFallback(QStringLiteral("OK"));
@@ -694,7 +694,8 @@ const ErrorPath ErrorPaths[] = {
          a.chooseFile(s.printed.file(QStringLiteral("words.txt")));
          s.command("MenuNewPuzzle");
      },
-     {{QStringLiteral("Error"), QStringLiteral("Line 2 of the file cannot be imported.  The character \"\u03A9\"")}}},
+     {{QStringLiteral("Error"), QStringLiteral("Line 1: U+03A9 GREEK CAPITAL LETTER OMEGA\nLine 2: U+1F600 GRINNING "
+                                               "FACE")}}},
     {"AWordListSeparatorNoPuzzleCanHold",
      {},
      [](Scene &s, ModalAnswerer &a) {

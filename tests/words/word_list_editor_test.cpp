@@ -5,6 +5,7 @@
 #include "app/ui/startup.h"
 #include "builder/ui/build_progress_dialog.h"
 #include "builder/ui/candidates_dialog.h"
+#include "shapes/shape_record.h"
 #include "shapes/ui/shape_list_panel.h"
 #include "store/collection_file.h"
 #include "words/ui/word_list_editor.h"
@@ -27,6 +28,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyleOptionViewItem>
 #include <QTableWidget>
 
 #include <gtest/gtest.h>
@@ -144,6 +146,56 @@ TEST(MakingACrossword, NewCollectionNewPuzzleBuildSaveModifyAndCopy)
     p.window->actions().copyPuzzle->trigger();
     EXPECT_EQ(p.session.collectionFile().count(), 2);
     EXPECT_EQ(p.window->puzzleBox()->currentItem()->text(), QStringLiteral("Garden Birds (2)"));
+}
+
+TEST(MakingACrossword, ANewUsersFirstCreatePlacesAllTwentyFiveWordsOfAnOrdinaryList)
+{
+    Program p(QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex"), true);
+    p.session.current->resetForNewPuzzle(p.session.layoutForNewPuzzle());
+    WordListContext context{{},
+                            p.session.settings,
+                            *p.session.current,
+                            p.session.currentShape,
+                            *p.session.candidates,
+                            p.session.shapeLibrary().path(),
+                            p.startup.file("X.QX3"),
+                            p.session.currentPlace,
+                            {},
+                            {}};
+    WordListEditor w(context, p.host, QString());
+    w.show();
+    EXPECT_EQ(w.attemptsEdit()->text(), QStringLiteral("100"));
+    EXPECT_EQ(w.findChild<ShapeListPanel *>()->selectedRecord(), SmallestSquareMarker);
+    const QStringList weather = {"RAIN",    "SNOW",      "WIND",     "CLOUD",      "STORM", "THUNDER",  "LIGHTNING",
+                                 "HAIL",    "FOG",       "SLEET",    "DRIZZLE",    "FROST", "SUNSHINE", "RAINBOW",
+                                 "TORNADO", "HURRICANE", "BREEZE",   "MIST",       "DEW",   "ICE",      "FORECAST",
+                                 "CLIMATE", "BLIZZARD",  "HUMIDITY", "THERMOMETER"};
+    ASSERT_EQ(weather.size(), 25);
+    w.titleEdit()->setText(QStringLiteral("Weather"));
+    w.categoryBox()->setCurrentText(QStringLiteral("Science"));
+    for (int k = 0; k < weather.size(); ++k) {
+        setCell(w, k, 2, weather[k]);
+        setCell(w, k, 3, QStringLiteral("A kind of weather: ") + weather[k].toLower());
+    }
+    // The longest of them show whole in the word column.
+    for (const QString &word : {QStringLiteral("THUNDERSTORMS"), QStringLiteral("PRECIPITATION")}) {
+        setCell(w, 0, 2, word);
+        QStyleOptionViewItem option;
+        option.initFrom(w.wordsCluesGrid());
+        const QModelIndex cell = w.wordsCluesGrid()->model()->index(0, 2);
+        EXPECT_LE(w.wordsCluesGrid()->itemDelegate()->sizeHint(option, cell).width(),
+                  w.wordsCluesGrid()->columnWidth(2))
+            << word.toStdString();
+    }
+    setCell(w, 0, 2, weather[0]);
+    int placed = 0;
+    p.host.onModal(runProgress);
+    p.host.onModal([&](QDialog &d) {
+        placed = (*p.session.candidates)[0].score;
+        return d.result();
+    });
+    w.onCreateItClicked();
+    EXPECT_EQ(placed, 25);
 }
 
 TEST(WordListEditor, ChecksPointAtTheRowAndLeavingAChangedPuzzleAsks)

@@ -41,8 +41,7 @@ TEST(WordListText, AFileOffersItsTrimmedLinesWhateverItsEncodingAndLineEnds)
         const char *name;
         QByteArray bytes;
         QStringList entries;
-        int refusedLine = 0;
-        char32_t refused = 0;
+        std::vector<RefusedLine> refused = {};
     };
     const QString x300(300, QLatin1Char('X'));
     const Case cases[] = {
@@ -52,29 +51,49 @@ TEST(WordListText, AFileOffersItsTrimmedLinesWhateverItsEncodingAndLineEnds)
          "\xEF\xBB\xBF"
          "CAF\xC3\x89:coffee\r\nNA\xC3\x8FVE:innocent: or not",
          {Cafe, Naive}},
+        {"old Macintosh line ends, CR alone", "CAF\xC9:coffee\r\rNA\xCFVE:innocent: or not\r", {Cafe, Naive}},
+        {"a tab is a space, inside or around", "\tRAIN\t:\twet\r\nSNOW\tFALL\n", {"RAIN : wet", "SNOW FALL"}},
         {"the euro sign is a Windows-1252 byte", "\x80URO:money\r\n", {QStringLiteral("\u20ACURO:money")}},
         {"blank lines dropped, spaces trimmed", "DOG\n\n  \r\n   CAT  \n", {"DOG", "CAT"}},
         {"a long line is kept whole, then trimmed",
          QByteArray(300, 'X') + "\n  " + QByteArray(300, 'Y'),
          {x300, QString(300, QLatin1Char('Y'))}},
-        {"a character Windows-1252 cannot hold", "OK\n\nALPHA \xCE\x91\n", {}, 3, 0x391},
+        {"every line that cannot be stored is named, the others are offered",
+         "OK\n\nALPHA \xCE\x91\nSUN\nSMILE \xF0\x9F\x98\x80 \xCE\x91\n",
+         {"OK", "SUN"},
+         {{3, 0x391}, {5, 0x1F600}}},
         {"a control character",
          "OK\r\nA\x01"
          "B\r\n",
-         {},
-         2,
-         0x01},
-        {"a byte Windows-1252 leaves undefined", "CAF\xC9\r\n\x81X\r\n", {}, 2, 0x81},
+         {"OK"},
+         {{2, 0x01}}},
+        {"a byte Windows-1252 leaves undefined", "CAF\xC9\r\n\x81X\r\n", {"CAF\u00C9"}, {{2, 0x81}}},
     };
     for (const Case &c : cases) {
         const WordListEntries read = wordListEntries(c.bytes);
         EXPECT_EQ(read.entries, c.entries) << c.name;
-        EXPECT_EQ(read.refused ? read.refused->number : 0, c.refusedLine) << c.name;
-        EXPECT_EQ(read.refused ? read.refused->character : 0, c.refused) << c.name;
+        EXPECT_EQ(read.refused, c.refused) << c.name;
     }
-    EXPECT_EQ(refusedLineText({3, 0x391}),
-              QStringLiteral("Line 3 of the file cannot be imported.  The character \"\u0391\" (U+0391) cannot be "
-                             "stored in a puzzle."));
+}
+
+TEST(WordListText, RefusedLinesAreListedWithTheirCharactersNamed)
+{
+    const std::vector<RefusedLine> two = {{3, 0x1F600}, {7, 0x0B}};
+    EXPECT_EQ(refusedLinesText(two, true),
+              QStringLiteral("These lines of the file hold a character a puzzle cannot store:\n"
+                             "Line 3: U+1F600 GRINNING FACE\nLine 7: U+000B LINE TABULATION\n\n"
+                             "Import the other lines?"));
+    EXPECT_EQ(refusedLinesText({{1, 0x391}}, false),
+              QStringLiteral("These lines of the file hold a character a puzzle cannot store:\n"
+                             "Line 1: U+0391 GREEK CAPITAL LETTER ALPHA"));
+    // A long list is cut short, saying how much more there is.
+    std::vector<RefusedLine> many;
+    for (int n = 1; n <= 23; ++n)
+        many.push_back({n, 0x01});
+    const QStringList lines = refusedLinesText(many, false).split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 22);
+    EXPECT_EQ(lines[20], QStringLiteral("Line 20: U+0001"));
+    EXPECT_EQ(lines[21], QStringLiteral("... and 3 more line(s)."));
 }
 
 TEST(WordListText, APairSplitsAtItsFirstSeparatorAndTrimsBothParts)

@@ -230,9 +230,11 @@ TEST(WordListImport, RefusalsAndTheTooManyWordsQuestion)
     const QString two = writeFile(dir.file(QStringLiteral("two.txt")), "CAT\nDOG\n");
     e.p.host.pickFile(dir.file(QStringLiteral("missing.txt")));
     e.p.host.pickFile(refused);
+    e.p.host.pickFile(refused);
     e.p.host.pickFile(two);
-    // The scripted answers go to every box in turn: three errors, then the question twice.
-    for (const Answer a : {Answer::Ok, Answer::Ok, Answer::Ok, Answer::No, Answer::Yes})
+    // The scripted answers go to every box in turn: an error, the refused line declined and then
+    // accepted, an error, then the question twice.
+    for (const Answer a : {Answer::Ok, Answer::No, Answer::Yes, Answer::Ok, Answer::No, Answer::Yes})
         e.p.host.answerNext(a);
     e.p.host.onModal([&](QDialog &d) {
         auto &import = dynamic_cast<WordListImportDialog &>(d);
@@ -242,6 +244,9 @@ TEST(WordListImport, RefusalsAndTheTooManyWordsQuestion)
         import.openWordFile();
         import.openWordFile();
         EXPECT_EQ(import.list()->count(), 0);
+        import.openWordFile();
+        EXPECT_EQ(import.list()->count(), 1);
+        EXPECT_EQ(import.list()->findItems(QStringLiteral("CAT"), Qt::MatchExactly).size(), 1);
         import.openWordFile();
         EXPECT_TRUE(import.button(QStringLiteral("Ok"))->isEnabled());
         import.modes().asWordsAndClues->click();
@@ -261,8 +266,10 @@ TEST(WordListImport, RefusalsAndTheTooManyWordsQuestion)
         texts << m.caption + QLatin1Char(':') + m.text;
     EXPECT_EQ(texts, (QStringList{
                          QStringLiteral("Error:Unable to open import file."),
-                         QStringLiteral("Error:Line 2 of the file cannot be imported.  The character \"\u0391\" "
-                                        "(U+0391) cannot be stored in a puzzle."),
+                         QStringLiteral("Warning:These lines of the file hold a character a puzzle cannot store:\n"
+                                        "Line 2: U+0391 GREEK CAPITAL LETTER ALPHA\n\nImport the other lines?"),
+                         QStringLiteral("Warning:These lines of the file hold a character a puzzle cannot store:\n"
+                                        "Line 2: U+0391 GREEK CAPITAL LETTER ALPHA\n\nImport the other lines?"),
                          QStringLiteral("Error:No word/clue seperator character specified."),
                          QStringLiteral("Warning:Too many words selected.  Last word will not be used.  Continue?"),
                          QStringLiteral("Warning:Too many words selected.  Last word will not be used.  Continue?"),

@@ -1,6 +1,7 @@
 #include "app/ui/help_window.h"
 
 #include "app/ui/about_box.h"
+#include "common/ui/dialog_conventions.h"
 #include "common/ui/ui_host.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -75,6 +77,9 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QPushButton::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QPushButton::setEnabled);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // Not a dialog, so Escape closes it only when asked to, as it closes every other window.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 
     QSize size(700, 560);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -124,6 +129,7 @@ HelpWindow *showHelp(QWidget *parent, UiHost &host, const QString &programDir, c
     if (!owner)
         theHelpWindow->setAttribute(Qt::WA_QuitOnClose, false);
     theHelpWindow->show();
+    fitOnScreen(*theHelpWindow);
     theHelpWindow->raise();
     theHelpWindow->activateWindow();
     theHelpWindow->showDocument(path, keyword);

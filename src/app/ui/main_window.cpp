@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
+#include <QScrollArea>
 #include <QToolBar>
 
 #include <cmath>
@@ -454,6 +455,12 @@ void MainWindow::buildLists()
 
 void MainWindow::applyScreenFactor()
 {
+    // Laid out whole again; fitOnScreen puts the lists into a scroll area once more if the screen
+    // is still too small for them.
+    if (auto *scroll = qobject_cast<QScrollArea *>(centralWidget()); scroll && scroll->widget() == m_client) {
+        scroll->takeWidget();
+        setCentralWidget(m_client);
+    }
     const double f = m_session.screenFactor;
     m_client->setFixedSize(scaledBy(ClientWidth, f), scaledBy(ClientHeight - ToolBarHeight, f));
     m_categoryBox->setFixedSize(scaledBy(238, f), scaledBy(301, f));
@@ -475,6 +482,7 @@ void MainWindow::applyScreenFactor()
     // Centred across, ten pixels above the middle, never above the top of the screen.
     const QSize screen = m_session.screen;
     move((screen.width() - width()) / 2, std::max(0, (screen.height() - height()) / 2 - 10));
+    fitOnScreen(*this);
 }
 
 void MainWindow::setWindows(Windows windows)

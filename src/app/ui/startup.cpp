@@ -5,10 +5,15 @@
 #include "app/ui/main_window.h"
 #include "app/ui/startup_conversion.h"
 #include "common/dialog_look.h"
+#include "common/native_file.h"
 #include "common/paths.h"
 #include "common/ui/ui_host.h"
 
 #include <QDir>
+
+#include <cerrno>
+
+#include <sys/stat.h>
 
 namespace qx {
 
@@ -20,8 +25,14 @@ std::unique_ptr<MainWindow> startUp(const StartupOptions &options, Session &sess
 
     // Settings that cannot be read (a folder, a FIFO, no permission) leave the defaults; the user is
     // told once the main window is up, and the file is not overwritten on leaving.
+    // No settings file at all is a new user: the file written on leaving is created from the
+    // first-run settings.
+    struct stat st {};
+    const bool newUser = ::lstat(nativePath(session.settingsPath()).constData(), &st) != 0 && errno == ENOENT;
     auto settings = loadSettings(session.settingsPath(), session.paths.startupDir);
-    session.settings = settings ? *settings : Settings::defaults(session.paths.startupDir);
+    session.settings = !settings ? Settings::defaults(session.paths.startupDir)
+                       : newUser ? Settings::firstRun(session.paths.startupDir)
+                                 : *settings;
     if (options.collection && !options.collection->isEmpty()) {
         const QString path = QDir(session.paths.startupDir).absoluteFilePath(*options.collection);
         auto &misc = session.settings.misc;

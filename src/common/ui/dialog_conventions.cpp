@@ -6,16 +6,21 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListView>
+#include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTextEdit>
+#include <QVBoxLayout>
 
 namespace qx {
 
@@ -107,6 +112,74 @@ void scaleAndCentre(QWidget &window, QSize designSize, const DialogLook &look)
     window.resize(size.expandedTo(window.minimumSizeHint()));
     const QSize actual = window.size();
     window.move((look.screen.width() - actual.width()) / 2, (look.screen.height() - actual.height()) / 2);
+    fitOnScreen(window);
+}
+
+QRect availableArea(const QWidget &window)
+{
+    const QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(QPoint(0, 0), QSize(1024, 768));
+}
+
+namespace {
+
+constexpr const char *ScrollAreaName = "qxFitOnScreen";
+
+// Moves what the window shows into a scroll area that takes its place: a main window's central
+// widget, or a dialog's whole layout with its widgets (they stay the window's descendants).
+void showInScrollArea(QWidget &window)
+{
+    if (window.findChild<QScrollArea *>(QLatin1String(ScrollAreaName), Qt::FindDirectChildrenOnly))
+        return;
+    auto *scroll = new QScrollArea(&window);
+    scroll->setObjectName(QLatin1String(ScrollAreaName));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    if (auto *main = qobject_cast<QMainWindow *>(&window)) {
+        QWidget *central = main->takeCentralWidget();
+        if (!central) {
+            delete scroll;
+            return;
+        }
+        scroll->setWidget(central);
+        main->setCentralWidget(scroll);
+        // A main window of fixed size could not become smaller than its contents.
+        main->layout()->setSizeConstraint(QLayout::SetDefaultConstraint);
+        main->setMinimumSize(0, 0);
+        main->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        return;
+    }
+    QLayout *layout = window.layout();
+    if (!layout) {
+        delete scroll;
+        return;
+    }
+    auto *page = new QWidget;
+    page->setLayout(layout); // takes the layout, and its widgets, from the window
+    scroll->setWidget(page);
+    auto *outer = new QVBoxLayout(&window);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+}
+
+} // namespace
+
+void fitOnScreen(QWidget &window)
+{
+    const QRect area = availableArea(window);
+    // The frame is known once the window exists; before that it counts as nothing.
+    const QSize frame = window.frameGeometry().size() - window.geometry().size();
+    const QSize room = (area.size() - frame).expandedTo(QSize(1, 1));
+    QSize wanted = window.size();
+    const QSize least = window.minimumSizeHint();
+    if (least.width() > room.width() || least.height() > room.height()) {
+        wanted = wanted.expandedTo(least);
+        showInScrollArea(window);
+    }
+    window.setMinimumSize(window.minimumSize().boundedTo(room));
+    const QSize size = wanted.boundedTo(room);
+    window.resize(size);
+    window.move(keptOnScreen(QRect(window.pos(), window.size() + frame), area).topLeft());
 }
 
 ConventionalDialog::ConventionalDialog(const DialogLook &look, QSize designSize, QWidget *parent)

@@ -15,9 +15,18 @@ namespace qx {
 // "qxKeepFont" set (a caption panel) keeps its font apart from the size.
 void applyUserFonts(QWidget &window, const DialogLook &look);
 
-// Resizes the window to its design size at the factor and centres it on the screen; the position
-// may be negative when the window is larger than the screen.
+// Resizes the window to its design size at the factor and centres it on the screen, then keeps it
+// on the screen (fitOnScreen).
 void scaleAndCentre(QWidget &window, QSize designSize, const DialogLook &look);
+
+// The part of the screen a window may take: the available area of the screen it is on.
+QRect availableArea(const QWidget &window);
+
+// Keeps a top-level window wholly on the screen it is on, frame included. A window whose layout
+// needs more room than the screen has shows its contents in a scroll area; one larger than the
+// screen is made smaller, and one partly off the screen is moved onto it. Every window calls this
+// once it has its size and place (a remembered one too).
+void fitOnScreen(QWidget &window);
 
 // A modal dialog that follows the conventions when it is first shown.
 class ConventionalDialog : public QDialog {

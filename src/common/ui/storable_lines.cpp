@@ -34,6 +34,7 @@ private:
         QStringList lines = now.split(QLatin1Char('\n'));
         std::optional<char32_t> refused;
         for (QString &line : lines) {
+            line = breaksAsSpaces(line); // a tab, or a CR left over from a pasted line end
             if (!refused)
                 refused = firstUnstorable(line);
             line = withoutUnstorable(line);

@@ -164,10 +164,17 @@ std::optional<QString> QtUiHost::saveFileName(QWidget *parent, const FileRequest
 
 std::optional<FontChoice> QtUiHost::chooseFont(QWidget *parent, const FontChoice &initial)
 {
-    bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, initial.font, parent, QString(), QFontDialog::DontUseNativeDialog);
-    if (!ok)
+    QFontDialog dialog(parent);
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    dialog.setCurrentFont(initial.font);
+    // A family that is not installed ("Arial" without its fonts) is shown as a family that is; a
+    // user who only changed the size or style has not chosen that family, and keeps their own.
+    const QString shownFamily = dialog.currentFont().family();
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
+    QFont font = dialog.selectedFont();
+    if (font.family() == shownFamily)
+        font.setFamily(initial.font.family());
     // Qt's font dialog has no colour; the colour is asked for separately and kept when cancelled.
     const QColor color =
         QColorDialog::getColor(initial.color, parent, QObject::tr("Font Colour"), QColorDialog::DontUseNativeDialog);

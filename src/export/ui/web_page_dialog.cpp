@@ -101,6 +101,17 @@ WebPageDialog::WebPageDialog(const DialogLook &look, Settings &settings, UiHost 
     layout->addLayout(buttons);
 }
 
+void WebPageDialog::startWithPuzzleTitle(const QString &puzzleTitle)
+{
+    if (puzzleTitle.isEmpty())
+        return;
+    const Settings::Html first;
+    if (m_blocks[0].text->toPlainText() == first.firstHeader.text)
+        m_blocks[0].text->setPlainText(puzzleTitle);
+    if (m_title->text() == first.webTitle)
+        m_title->setText(puzzleTitle);
+}
+
 QWidget *WebPageDialog::blockControls(const QString &caption, Block &block, int index)
 {
     const Settings::HtmlBlock &stored = blockSetting(m_settings, index);

@@ -28,6 +28,10 @@ public:
     WebPageDialog(const DialogLook &look, Settings &settings, UiHost &host, std::shared_ptr<const PageStream> stream,
                   int page, QWidget *parent = nullptr);
 
+    // A first header and a page title that still hold the texts every user starts with (nothing was
+    // saved before) start as the puzzle's title instead.
+    void startWithPuzzleTitle(const QString &puzzleTitle);
+
     // One header or footer's controls; blocks() holds first header, second header, first footer,
     // second footer.
     struct Block {

@@ -26,7 +26,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSet>
@@ -943,12 +942,9 @@ void PageDesignerWindow::showEvent(QShowEvent *event)
     m_placed = true;
     const auto &s = m_context.settings.pageLayout;
     const QSize least = minimumSizeHint();
-    QRect wanted(s.designerLeft, s.designerTop, std::max(s.designerWidth, least.width()),
-                 std::max(s.designerHeight, least.height()));
-    if (const QScreen *shown = screen())
-        wanted = keptOnScreen(wanted, shown->availableGeometry());
-    resize(wanted.size());
-    move(wanted.topLeft());
+    resize(std::max(s.designerWidth, least.width()), std::max(s.designerHeight, least.height()));
+    move(s.designerLeft, s.designerTop);
+    fitOnScreen(*this);
 }
 
 void PageDesignerWindow::done(int result)

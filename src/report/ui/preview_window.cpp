@@ -30,9 +30,10 @@
 
 namespace qx {
 
-QString puzzleFilePath(const Settings &settings, const PuzzleRecord &record, const QString &suffix)
+QString puzzleFilePath(const Settings &settings, const PuzzleRecord &record, const QString &suffix,
+                       const QString &besides)
 {
-    const QString dir = fileDialogStart(settings.misc.lastExportTextFile).folder;
+    const QString dir = fileDialogStart(besides.isEmpty() ? settings.misc.lastExportTextFile : besides).folder;
     QString name = cp1252::toUnicode(record.PuzzleName.str()).trimmed();
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
     return dir + QLatin1Char('/') + (name.isEmpty() ? QStringLiteral("puzzle") : name) + QLatin1Char('.') + suffix;
@@ -257,11 +258,13 @@ void PreviewWindow::showEvent(QShowEvent *event)
     if (m_placed)
         return;
     m_placed = true;
-    // Where the user last left the preview, never smaller than its controls need.
+    // Where the user last left the preview, never smaller than its controls need and never off the
+    // screen (a setting from a larger screen would leave Done out of reach).
     const auto &r = m_settings.reports;
     const QSize least = minimumSizeHint();
     resize(std::max(r.viewerWidth, least.width()), std::max(r.viewerHeight, least.height()));
     move(r.viewerLeft, r.viewerTop);
+    fitOnScreen(*this);
     QTimer::singleShot(0, m_preview, &StreamPreview::zoomPageWidth);
 }
 
@@ -531,10 +534,13 @@ void PreviewWindow::exportPicture(const ExportFormat &format)
     s.reports.pixelWidth = width.pixelWidth();
 
     QString &last = bitmap ? s.misc.lastExportBitmapFile : s.misc.lastExportJpegFile;
+    const QString suffix = bitmap ? QStringLiteral("BMP") : QStringLiteral("JPG");
+    // The folder of the last picture, named after this puzzle as the PDF is: the name of another
+    // puzzle's picture would be the wrong one to offer.
     const auto path =
         askExportPath(bitmap ? tr("Save Puzzle As Bitmap") : tr("Save Puzzle As JPeg"),
-                      bitmap ? QStringLiteral("Bitmap (*.BMP)|*.BMP") : QStringLiteral("JPeg (*.JPG)|*.JPG"),
-                      bitmap ? QStringLiteral("BMP") : QStringLiteral("JPG"), last);
+                      bitmap ? QStringLiteral("Bitmap (*.BMP)|*.BMP") : QStringLiteral("JPeg (*.JPG)|*.JPG"), suffix,
+                      puzzleFileName(suffix, last));
     if (!path)
         return;
     last = *path;
@@ -561,6 +567,7 @@ void PreviewWindow::setJpegFactor()
 void PreviewWindow::createWebPage()
 {
     WebPageDialog page(look(), m_settings, m_host, m_stream, m_preview->page(), this);
+    page.startWithPuzzleTitle(cp1252::toUnicode(m_record.PuzzleName.str()).trimmed());
     if (m_host.runModal(page) == QDialog::Accepted && !page.savedPage().isEmpty())
         showSavedTo({page.savedPage(), webPicturePath(page.savedPage())});
 }

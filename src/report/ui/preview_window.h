@@ -42,8 +42,10 @@ enum class TextExportKind;
 // when n is below that number, otherwise n jobs of one copy each.
 std::vector<int> copyJobs(int copies, int maxPerJob);
 
-// A file named after the puzzle, in the folder of the last exported text.
-QString puzzleFilePath(const Settings &settings, const PuzzleRecord &record, const QString &suffix);
+// A file named after the puzzle, in the folder of the file or folder `besides`, by default that of
+// the last exported text.
+QString puzzleFilePath(const Settings &settings, const PuzzleRecord &record, const QString &suffix,
+                       const QString &besides = {});
 
 class PreviewWindow : public ConventionalDialog {
     Q_OBJECT
@@ -144,7 +146,10 @@ private:
     void printFailed();
     void refreshZoomEdits();
     void rememberGeometry();
-    QString puzzleFileName(const QString &suffix) const { return puzzleFilePath(m_settings, m_record, suffix); }
+    QString puzzleFileName(const QString &suffix, const QString &besides = {}) const
+    {
+        return puzzleFilePath(m_settings, m_record, suffix, besides);
+    }
     void exportPicture(const ExportFormat &format);
     // An export's save dialog, starting at `start`, asking before it overwrites; nothing when the
     // user cancels.

@@ -115,8 +115,11 @@ void ShapeListPanel::start()
     else
         m_shapeBox->selectRow(0);
     // Without a shape to return to, the list starts on the first shape of the library, not on the
-    // search for the smallest square.
-    if (selectedRecord() == SmallestSquareMarker && m_shapeBox->count() > 1)
+    // search for the smallest square; only a user who chose that search last (a new user starts
+    // with it) comes back to it.
+    const bool searchChosen =
+        m_options.followLastShape && m_context.settings.createOptions.lastShape == SmallestSquareMarker;
+    if (selectedRecord() == SmallestSquareMarker && !searchChosen && m_shapeBox->count() > 1)
         m_shapeBox->selectRow(1);
     showChosen();
     m_shapeBox->setFocus();
@@ -172,6 +175,8 @@ bool ShapeListPanel::loadSelectedLayout()
         m_context.currentShape = *m_options.currentPuzzleShape;
     } else if (*n == SmallestSquareMarker && m_options.smallestSquare) {
         m_context.currentShape = *m_options.smallestSquare;
+        if (m_options.followLastShape)
+            m_context.settings.createOptions.lastShape = SmallestSquareMarker;
     } else {
         const auto shape = m_context.library.read(*n);
         if (!shape) {

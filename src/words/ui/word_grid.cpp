@@ -18,6 +18,7 @@ namespace {
 
 constexpr int WordLength = 30;
 constexpr int ClueLength = 150;
+constexpr int WordColumnDesign = 100;
 
 // Cell editors that hold the word and clue limits, refuse what a puzzle cannot store, and move on
 // with Enter as with Tab. The number columns take no cursor, but are drawn as normal text.
@@ -78,7 +79,7 @@ WordGrid::WordGrid(UiHost &host, double screenFactor, QWidget *parent)
     verticalHeader()->setDefaultSectionSize(scaledBy(22, screenFactor));
     setItemDelegate(new WordCellDelegate(host, this));
     setEditTriggers(QAbstractItemView::AllEditTriggers);
-    const std::array<int, 4> widths = {24, 12, 100, 368};
+    const std::array<int, 4> widths = {24, 12, WordColumnDesign, 368};
     for (int c = 0; c < 4; ++c)
         setColumnWidth(c, scaledBy(widths[static_cast<size_t>(c)], screenFactor));
     horizontalHeader()->setStretchLastSection(true);
@@ -111,7 +112,7 @@ QString WordGrid::text(int row, int column) const
     return cell ? cell->text() : QString();
 }
 
-void WordGrid::fitNarrowColumns()
+void WordGrid::fitColumns()
 {
     // What the widest cell ("200" in the last row) asks for, one more pixel for the grid line and
     // one for a text width that is not a whole number of pixels; the heading's own need.
@@ -124,6 +125,11 @@ void WordGrid::fitNarrowColumns()
             std::max(itemDelegate()->sizeHint(option, widest).width() + 2, horizontalHeader()->sectionSizeHint(column));
         setColumnWidth(column, std::max(scaledBy(design, m_screenFactor), needed));
     }
+    // A word of thirteen letters, as long as most a teacher types, is shown whole.
+    QStyleOptionViewItem wordOption = option;
+    const int letters = wordOption.fontMetrics.horizontalAdvance(QStringLiteral("THUNDERSTORMS"));
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, &wordOption, this) + 1) + 2;
+    setColumnWidth(WordColumn, std::max(scaledBy(WordColumnDesign, m_screenFactor), letters + margins));
 }
 
 QModelIndex WordGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)

@@ -26,9 +26,9 @@ public:
     void fill(const PuzzleRecord &record, bool wordsFixed);
     QString text(int row, int column) const;
 
-    // Widens the number columns so that "200" and their headings show whole in the fonts the
-    // window was given when shown.
-    void fitNarrowColumns();
+    // Widens the number columns so that "200" and their headings show whole, and the word column so
+    // that a word of thirteen letters does, in the fonts the window was given when shown.
+    void fitColumns();
 
 protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;

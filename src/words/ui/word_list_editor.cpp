@@ -93,7 +93,8 @@ QLayout *WordListEditor::buildTextFields()
         l->setBuddy(buddy);
         return l;
     };
-    top->addWidget(label(tr("Puzzle &Title"), m_title), 0, 0);
+    // No accelerator: Alt+T is "&Thesaurus".
+    top->addWidget(label(tr("Puzzle Title"), m_title), 0, 0);
     top->addWidget(m_title, 0, 1);
     top->addWidget(label(tr("Categor&y"), m_category), 0, 2);
     top->addWidget(m_category, 0, 3);
@@ -292,7 +293,7 @@ void WordListEditor::fillControls()
     // Fifteen pixels above the centred position, never above the top of the screen.
     move(x(), std::max(0, y() - 15));
     m_grid->fill(m_context.working, !m_context.place.isNew());
-    m_grid->fitNarrowColumns();
+    m_grid->fitColumns();
     m_shapes->start();
     m_category->addItems(m_context.categories);
     fitCategoryBox();
@@ -300,6 +301,7 @@ void WordListEditor::fillControls()
     // grows at once rather than squeezing the picture beside the list.
     layout()->activate();
     resize(size().expandedTo(minimumSizeHint()));
+    fitOnScreen(*this);
     const PuzzleRecord &r = m_context.working;
     m_bonus->setText(cp1252::toUnicode(r.BonusQuestion.str()));
     m_title->setText(cp1252::toUnicode(r.PuzzleName.str()));

@@ -4,12 +4,15 @@
 #include "store/settings.h"
 
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace qx {
 
@@ -24,7 +27,7 @@ WordListImportDialog::WordListImportDialog(const DialogLook &look, Settings &set
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
     auto *right = new QVBoxLayout;
-    auto *openFile = addColumnButton(tr("&Open File"), "OpenFile", this, right);
+    m_openFile = addColumnButton(tr("&Open File"), "OpenFile", this, right);
     m_selectAll = addColumnButton(tr("Select &All"), "SelectAll", this, right);
     m_clear = addColumnButton(tr("C&lear"), "Clear", this, right);
     right->addLayout(
@@ -38,7 +41,7 @@ WordListImportDialog::WordListImportDialog(const DialogLook &look, Settings &set
     layout->addWidget(m_list, 1);
     layout->addLayout(right);
 
-    connect(openFile, &QPushButton::clicked, this, &WordListImportDialog::openWordFile);
+    connect(m_openFile, &QPushButton::clicked, this, &WordListImportDialog::openWordFile);
     connect(m_selectAll, &QPushButton::clicked, m_list, &QListWidget::selectAll);
     connect(m_clear, &QPushButton::clicked, m_list, &QListWidget::clearSelection);
     connect(m_ok, &QPushButton::clicked, this, &WordListImportDialog::acceptEntries);
@@ -71,6 +74,22 @@ void WordListImportDialog::fillControls()
     m_modes.fill(wordListMode(m_settings.createOptions.importOption), m_settings.createOptions.sepChar);
     for (QPushButton *b : {m_selectAll, m_clear, m_ok})
         b->setEnabled(false);
+    shareAccelerators();
+}
+
+// "&Open File" and "&Ok" share Alt+O, "Select &All" and "&As Words and Clues" share Alt+A, and Qt
+// would only move the focus between them. Until a file is read (Ok and Select All cannot be used)
+// the keys open a file and pick the mode; from then on they press Ok and Select All.
+void WordListImportDialog::shareAccelerators()
+{
+    const bool filled = m_ok->isEnabled();
+    // A disabled button still holds its letter, which would leave the keys ambiguous.
+    const std::pair<QAbstractButton *, QAbstractButton *> shared[] = {{m_openFile, m_ok},
+                                                                      {m_modes.asWordsAndClues, m_selectAll}};
+    for (const auto &[before, after] : shared) {
+        before->setShortcut(filled ? QKeySequence() : QKeySequence::mnemonic(before->text()));
+        after->setShortcut(filled ? QKeySequence::mnemonic(after->text()) : QKeySequence());
+    }
 }
 
 void WordListImportDialog::setMode(WordListMode mode)
@@ -95,9 +114,14 @@ void WordListImportDialog::openWordFile()
             m_host.fileError(this, read.error(), tr("Unable to open import file."));
         return;
     }
-    if (read->refused) {
-        m_host.message(this, tr("Error"), refusedLineText(*read->refused), Buttons::Ok);
-        return;
+    // Lines a puzzle cannot store are named; the rest is imported only when the user agrees.
+    if (!read->refused.empty()) {
+        if (read->entries.isEmpty()) {
+            m_host.message(this, tr("Error"), refusedLinesText(read->refused, false), Buttons::Ok);
+            return;
+        }
+        if (m_host.message(this, tr("Warning"), refusedLinesText(read->refused, true), Buttons::YesNo) != Answer::Yes)
+            return;
     }
     QStringList entries = read->entries;
     sortEntries(entries);
@@ -105,6 +129,7 @@ void WordListImportDialog::openWordFile()
     m_list->addItems(entries);
     for (QPushButton *b : {m_selectAll, m_clear, m_ok})
         b->setEnabled(true);
+    shareAccelerators();
 }
 
 void WordListImportDialog::acceptEntries()

@@ -42,6 +42,7 @@ protected:
 private:
     void fillControls();
     void setMode(WordListMode mode);
+    void shareAccelerators();
 
     Settings &m_settings;
     UiHost &m_host;
@@ -49,6 +50,7 @@ private:
     bool m_shown = false;
     QListWidget *m_list = nullptr;
     WordListModeControls m_modes;
+    QPushButton *m_openFile = nullptr;
     QPushButton *m_selectAll = nullptr;
     QPushButton *m_clear = nullptr;
     QPushButton *m_ok = nullptr;
