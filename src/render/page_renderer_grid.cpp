@@ -24,9 +24,10 @@ bool isLetterCell(uint8_t byte)
 
 // Clue numbers shrink to stay inside their cell, but not below this size.
 constexpr int NumberFloor = 2;
-// In a cell that also shows a letter the number keeps to the top two fifths of the cell, so that
-// the letter below it keeps a readable size.
-constexpr double NumberShareBesideLetter = 0.4;
+// A number keeps to the top two fifths of its cell: beside a shown letter so that the letter keeps
+// a readable size, and in a blank cell so that the solver has room to write (a large number font
+// on a fine grid would otherwise fill the squares).
+constexpr double NumberShare = 0.4;
 // Grid letters never go below this size.
 constexpr int LetterFloor = 4;
 
@@ -221,7 +222,7 @@ std::vector<double> PageRenderer::drawClueNumbers(ReportCanvas &report, const La
         // size unless that would take it out of its cell.
         const QString number = QString::number(wordNumber(word));
         const int lines = horizontal ? 1 : static_cast<int>(number.size());
-        const double room = grid.shown[static_cast<size_t>(pos)] ? NumberShareBesideLetter * grid.cell : grid.cell;
+        const double room = NumberShare * grid.cell;
         const auto step = [&] { return report.lineHeight() - report.fontDescent(); };
         const auto inCell = [&] {
             double width = 0;

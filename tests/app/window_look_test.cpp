@@ -338,7 +338,7 @@ TEST(WindowLook, TheWordListWindowsAndThoseTheMenusOpenFitTheScreen)
         p.session.screen = screenSize();
         p.session.settings.misc.showTips = false;
         p.session.screenFactor = factor;
-        p.session.settings.misc.lastGroup = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3");
+        p.session.settings.misc.lastCollection = QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/SAMPLE.QX3");
         p.window->applyScreenFactor();
         p.window->loadInPuzzles();
         p.window->selectFirstPuzzle();

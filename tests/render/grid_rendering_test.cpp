@@ -248,9 +248,9 @@ TEST(GridRendering, NumbersShrinkToStayInTheirCellAndLettersGoBelowThem)
         {"a number that fits keeps its size", 400, 123, true, false, 5, 0},
         {"one too wide shrinks", 60, 123, true, false, 4, 0},
         {"only the numbers that need it shrink", 60, 7, true, false, 5, 0},
-        {"stacked digits too tall shrink", 60, 123, false, false, 4, 0},
+        {"stacked digits taller than two fifths of the cell shrink", 120, 123, false, false, 3, 0},
         {"but never below 2 points", 12, 123, true, false, 2, 0},
-        {"beside a letter a number keeps to the top two fifths", 48, 7, true, true, 4, 7},
+        {"beside a letter too a number keeps to the top two fifths", 48, 7, true, true, 4, 7},
         {"a letter clear of its number is left as it is", 400, 7, true, true, 5, 10},
     };
     for (const auto &c : cases) {

@@ -194,7 +194,7 @@ TEST(MakingACrossword, ANewUsersFirstCreatePlacesAllTwentyFiveWordsOfAnOrdinaryL
         placed = (*p.session.candidates)[0].score;
         return d.result();
     });
-    w.onCreateItClicked();
+    w.buildPuzzle();
     EXPECT_EQ(placed, 25);
 }
 
