@@ -53,10 +53,11 @@ TEST(BuildWordList, LinesGiveRowsOrTheFirstErrorWithItsLine)
          ':',
          {},
          QStringLiteral("line 1 of w.txt holds the control character U+001B, which a puzzle cannot store")},
+        // A tab is spacing, read as a blank; DEL is not.
         {"EMU:a\tb\x7f\n",
          ':',
          {},
-         QStringLiteral("line 1 of w.txt holds the control character U+0009, which a puzzle cannot store")},
+         QStringLiteral("line 1 of w.txt holds the control character U+007F, which a puzzle cannot store")},
     };
     for (const Case &c : cases) {
         std::vector<WordRow> rows;
