@@ -406,7 +406,8 @@ private:
     bool placeNearCentre(int w)
     {
         const int length = m_p.words[w].length;
-        int bestDistance = std::numeric_limits<int>::max(), bestF = 0, bestD = 0, ties = 0;
+        int bestDistance = std::numeric_limits<int>::max();
+        Choice choice;
         for (int d = 0; d < 2 && length > 0; ++d) {
             const int lastRow = d ? m_p.height - length + 1 : m_p.height;
             const int lastColumn = d ? m_p.width : m_p.width - length + 1;
@@ -421,18 +422,37 @@ private:
                     const int distance = dr * dr + dc * dc;
                     if (distance < bestDistance) {
                         bestDistance = distance;
-                        ties = 0;
+                        choice.ties = 0;
                     }
-                    if (distance == bestDistance && m_rng.below(++ties) == 0) {
-                        bestF = f;
-                        bestD = d;
-                    }
+                    if (distance == bestDistance)
+                        drawAmongTies(choice, f, d);
                 }
             }
         }
-        if (!bestF)
+        return placeChosen(w, choice);
+    }
+
+    // The position kept among those that tie on the best score so far: each tie is kept with
+    // equal chance, one draw per tie, so a seed replays the same choices.
+    struct Choice {
+        int f = 0;
+        int d = 0;
+        int ties = 0;
+    };
+
+    void drawAmongTies(Choice &choice, int f, int d)
+    {
+        if (m_rng.below(++choice.ties) == 0) {
+            choice.f = f;
+            choice.d = d;
+        }
+    }
+
+    bool placeChosen(int w, const Choice &choice)
+    {
+        if (!choice.f)
             return false;
-        place(w, bestF, bestD);
+        place(w, choice.f, choice.d);
         return true;
     }
 
@@ -453,7 +473,8 @@ private:
     {
         const Problem::Word &word = m_p.words[w];
         const SearchGrid::Box box = m_grid.box();
-        int bestCrossings = 0, bestArea = 0, bestF = 0, bestD = 0, ties = 0;
+        int bestCrossings = 0, bestArea = 0;
+        Choice choice;
         ++m_search;
         for (int d = 0; d < 2; ++d) {
             for (int i = 0; i < word.length; ++i) {
@@ -475,19 +496,14 @@ private:
                     if (crossings > bestCrossings || area < bestArea) {
                         bestCrossings = crossings;
                         bestArea = area;
-                        ties = 0;
+                        choice.ties = 0;
                     }
-                    if (area == bestArea && m_rng.below(++ties) == 0) {
-                        bestF = f;
-                        bestD = d;
-                    }
+                    if (area == bestArea)
+                        drawAmongTies(choice, f, d);
                 }
             }
         }
-        if (!bestF)
-            return false;
-        place(w, bestF, bestD);
-        return true;
+        return placeChosen(w, choice);
     }
 
     // A word left out, and the words in the way of one position where it would cross a placed
