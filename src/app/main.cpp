@@ -62,6 +62,8 @@ int main(int argc, char **argv)
     if (parser.isSet(programDir))
         options.programDir = parser.value(programDir);
     options.shippedDataDir = qx::findShippedDataDir(QCoreApplication::applicationDirPath());
+    if (!options.shippedDataDir.isEmpty())
+        options.translationsDir = options.shippedDataDir + QStringLiteral("/translations");
     options.startupDir = QDir::currentPath();
     if (parser.isSet(userFolder)) {
         if (const QString folder = qx::prepareUserFolder(QDir::homePath(), options.shippedDataDir); !folder.isEmpty())

@@ -82,6 +82,7 @@ void visitSettings(S &s, Visitor &v)
     v.number(u"Thesaurus", misc.thesaurus);
     v.number(u"User Thesaurus", misc.userThesaurus);
     v.yesNo(u"Show Tips", misc.showTips);
+    v.text(u"Language", misc.language, 8);
 
     auto &html = s.html;
     v.section(u"HTML");

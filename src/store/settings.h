@@ -58,6 +58,8 @@ struct Settings {
                                 // 5 Italian, 6 French, 7 German, 8 Swedish
         int userThesaurus = 1;  // thesaurus last picked, 1, 2 or 4..8
         bool showTips = true;
+        // The language of the windows: a code of programLanguages(), or empty to follow the system.
+        QString language;
 
         friend bool operator==(const Misc &, const Misc &) = default;
     };

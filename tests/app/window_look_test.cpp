@@ -2,7 +2,9 @@
 // allows the larger one): each lies wholly on the screen, no label, button, check box or group
 // title is narrower or lower than its text needs, and a picture of each lands in the build tree's
 // screenshots/ for a person to look at. The suite also runs on the screens of small laptops and at
-// the desktop's scale factors (QUORVEX_TEST_SCREEN, QT_SCALE_FACTOR: see tests/CMakeLists.txt).
+// the desktop's scale factors (QUORVEX_TEST_SCREEN, QT_SCALE_FACTOR: see tests/CMakeLists.txt), and in
+// every language of the windows (QUORVEX_TEST_LANGUAGE), where no two captions shown together share
+// an accelerator that their English texts do not share.
 
 #include "app/ui/about_box.h"
 #include "app/ui/export_puzzles_dialog.h"
@@ -11,6 +13,7 @@
 #include "app/ui/manual_notice_dialog.h"
 #include "app/ui/tip_of_the_day_dialog.h"
 #include "builder/ui/enlarged_candidate_dialog.h"
+#include "common/translations.h"
 #include "common/ui/dialog_conventions.h"
 #include "export/ui/web_page_dialog.h"
 #include "layout/layout_defaults.h"
@@ -45,6 +48,7 @@
 
 #include "support/program_fixture.h"
 #include "support/screenshots.h"
+#include "support/translation_files.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -122,6 +126,7 @@ void look(QWidget &window, const QString &name, double factor)
     for (int i = 0; i < 3; ++i)
         QApplication::processEvents();
     EXPECT_EQ(clippedTexts(window), QStringList()) << name.toStdString() << " at " << factor;
+    EXPECT_EQ(acceleratorClashes(window), QStringList()) << name.toStdString();
     const QRect screen = availableArea(window);
     EXPECT_TRUE(screen.contains(window.frameGeometry()))
         << name.toStdString() << " at " << factor << ": " << rectText(window.frameGeometry()).toStdString()
@@ -133,6 +138,8 @@ void look(QWidget &window, const QString &name, double factor)
     if (qEnvironmentVariableIsSet("QUORVEX_TEST_SCREEN") || qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
         run = QStringLiteral("_%1@%2").arg(qEnvironmentVariable("QUORVEX_TEST_SCREEN", QStringLiteral("1280x1024")),
                                            qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")));
+    if (currentLanguage() != QLatin1String("en"))
+        run += QLatin1Char('_') + currentLanguage();
     EXPECT_TRUE(
         window.grab().save(dir + QStringLiteral("/look_%1_%2%3.png").arg(name).arg(factor, 0, 'f', 1).arg(run)));
     window.hide();

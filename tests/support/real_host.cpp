@@ -37,7 +37,7 @@ QString withoutMarks(QString text)
 
 } // namespace
 
-RealProgram::RealProgram()
+RealProgram::RealProgram(bool translated)
 {
     // A window closed by a test must not end the event loops the test is running in.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -47,6 +47,8 @@ RealProgram::RealProgram()
     options.programDir = program.path();
     options.startupDir = startup.path();
     options.shippedDataDir = ShippedDir;
+    if (translated)
+        options.translationsDir = ShippedDir + QStringLiteral("/translations");
     window = startUp(options, session, host);
     installProgramWindows(*window, session, host);
     session.settings.misc.lastCollection = collection();

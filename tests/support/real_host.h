@@ -39,7 +39,9 @@ struct RealProgram {
     Session session;
     std::unique_ptr<MainWindow> window;
 
-    RealProgram();
+    // `translated`: the windows in the language the system's settings choose, as the program
+    // starts them; otherwise in English whatever the system says.
+    explicit RealProgram(bool translated = false);
     ~RealProgram();
     QString collection() const { return startup.file(QStringLiteral("SAMPLE.QX3")); }
 };

@@ -1,11 +1,16 @@
 // Every suite runs inside a QApplication on the offscreen platform, so windows can be driven and
 // grabbed without a display. The offscreen screen is 1280 x 1024, the screen the window tests tell
 // the windows about, unless QUORVEX_TEST_SCREEN names another ("1366x768"): windows keep themselves
-// on the screen they are shown on, so that is the screen they are tried against.
+// on the screen they are shown on, so that is the screen they are tried against. QUORVEX_TEST_LANGUAGE
+// ("de") runs the suite with the windows in that language.
+#include "common/translations.h"
+
 #include <QApplication>
 #include <QTemporaryFile>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
@@ -28,6 +33,12 @@ int main(int argc, char **argv)
     }
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(quorvex);
+    if (const QString language = qEnvironmentVariable("QUORVEX_TEST_LANGUAGE"); !language.isEmpty()) {
+        if (!qx::installTranslations(language, QStringLiteral(QUORVEX_BINARY_DIR "/share/quorvex/translations"))) {
+            std::fprintf(stderr, "no translation \"%s\" in the build tree\n", qPrintable(language));
+            return 1;
+        }
+    }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

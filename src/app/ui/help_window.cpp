@@ -1,6 +1,7 @@
 #include "app/ui/help_window.h"
 
 #include "app/ui/about_box.h"
+#include "common/translations.h"
 #include "common/ui/dialog_conventions.h"
 #include "common/ui/ui_host.h"
 
@@ -110,7 +111,11 @@ void HelpWindow::showDocument(const QString &path, const QString &keyword)
 
 HelpWindow *showHelp(QWidget *parent, UiHost &host, const QString &programDir, const QString &keyword)
 {
-    const QString path = QDir(programDir).filePath(HelpFileName.toString());
+    // The help in the windows' language where it was translated, the English one otherwise.
+    const QString translated = QDir(programDir).filePath(QStringLiteral("QXMOR.%1.HLP").arg(currentLanguage()));
+    const QString path = currentLanguage() != QLatin1String("en") && QFileInfo(translated).isFile()
+                             ? translated
+                             : QDir(programDir).filePath(HelpFileName.toString());
     if (!QFileInfo(path).isFile()) {
         host.message(parent, QObject::tr("Error"),
                      QObject::tr("The help file \"%1\" could not be located.  Please make sure that it was "

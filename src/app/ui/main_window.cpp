@@ -7,6 +7,8 @@
 #include "common/colors.h"
 #include "common/cp1252.h"
 #include "common/paths.h"
+#include "common/product.h"
+#include "common/translations.h"
 #include "common/ui/dialog_conventions.h"
 #include "common/ui/ui_host.h"
 #include "lexicon/languages.h"
@@ -27,6 +29,7 @@
 #include <QToolBar>
 
 #include <cmath>
+#include <map>
 
 namespace qx {
 
@@ -244,6 +247,7 @@ void MainWindow::buildOptionsMenu()
     Actions &a = m_actions;
     QMenu *options = menuBar()->addMenu(tr("&Options"));
     buildScreenSizeMenu(options);
+    buildProgramLanguageMenu(options);
     a.backgroundBitmap = addAction(options, "MenuBackground", tr("&Background Bitmap"), ctrl(Qt::Key_G), {},
                                    [this] { toggleBackgroundBitmap(); });
     a.backgroundBitmap->setCheckable(true);
@@ -277,6 +281,33 @@ void MainWindow::buildScreenSizeMenu(QMenu *options)
             addChoice(screen, group, QStringLiteral("MenuScreen%1").arg(w),
                       QStringLiteral("%1 x %2").arg(w).arg(WindowSizes[i].height()),
                       QKeySequence(Qt::CTRL | (Qt::Key_F1 + static_cast<int>(i))), [this, w] { setWindowSize(w); });
+    }
+}
+
+void MainWindow::buildProgramLanguageMenu(QMenu *options)
+{
+    QMenu *menu = options->addMenu(tr("Lan&guage"));
+    auto *group = new QActionGroup(this);
+    // Each language by its own name, the same in every language, with a letter of its own.
+    const std::map<QString, QString> captions = {
+        {QStringLiteral("en"), QStringLiteral("&English")},
+        {QStringLiteral("de"), QStringLiteral("&Deutsch")},
+        {QStringLiteral("es"), QStringLiteral("Es&pa\u00f1ol")},
+        {QStringLiteral("fr"), QStringLiteral("&Fran\u00e7ais")},
+        {QStringLiteral("it"), QStringLiteral("&Italiano")},
+        {QStringLiteral("nl"), QStringLiteral("&Nederlands")},
+        {QStringLiteral("sv"), QStringLiteral("S&venska")},
+    };
+    const QString stored = m_session.settings.misc.language;
+    QStringList codes = {QString()};
+    for (const ProgramLanguage &language : programLanguages())
+        codes << QLatin1String(language.code);
+    for (const QString &code : codes) {
+        const QString text = code.isEmpty() ? tr("&System Language") : captions.at(code);
+        const QString name = QStringLiteral("MenuLanguage") + (code.isEmpty() ? QStringLiteral("System") : code);
+        QAction *item = addChoice(menu, group, name, text, {}, [this, code] { setProgramLanguage(code); });
+        item->setChecked(code == stored || (code.isEmpty() && !isProgramLanguage(stored)));
+        m_actions.programLanguages.push_back(item);
     }
 }
 
@@ -804,6 +835,18 @@ void MainWindow::setWindowSize(int windowSize)
     applyUserFonts(*this, m_session.look());
     applyScreenFactor();
     update();
+}
+
+void MainWindow::setProgramLanguage(const QString &code)
+{
+    if (code == m_session.settings.misc.language)
+        return;
+    m_session.settings.misc.language = code;
+    if (chooseLanguage(code) != currentLanguage()) {
+        m_host.message(this, tr("Language"),
+                       tr("%1 shows the new language the next time it starts.").arg(QLatin1String(ProductName)),
+                       Buttons::Ok);
+    }
 }
 
 void MainWindow::toggleBackgroundBitmap()

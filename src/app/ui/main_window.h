@@ -84,6 +84,7 @@ public:
         QAction *puzzleShape = nullptr;
         QAction *puzzleWords = nullptr;
         std::array<QAction *, 4> screenSizes{}; // 640 x 480 .. 1280 x 1024
+        std::vector<QAction *> programLanguages; // "System Language", then programLanguages()' order
         QAction *backgroundBitmap = nullptr;
         QAction *jpegFactor = nullptr;
         QAction *colors256 = nullptr;
@@ -123,6 +124,8 @@ public:
     void setUpPrinter();
     void openRecent(int k);
     void setWindowSize(int windowSize);
+    // Stores the windows' language (a code, or empty to follow the system) for the next start.
+    void setProgramLanguage(const QString &code);
     void toggleBackgroundBitmap();
     void chooseUserFont(int which); // 0 label, 1 edit, 2 button
     void modifySelectedPuzzle();
@@ -150,6 +153,7 @@ private:
     void buildEditMenu();
     void buildOptionsMenu();
     void buildScreenSizeMenu(QMenu *options);
+    void buildProgramLanguageMenu(QMenu *options);
     void buildPictureColourMenu(QMenu *options);
     void buildLanguageMenus(QMenu *options);
     void buildHelpMenu();

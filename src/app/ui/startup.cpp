@@ -7,6 +7,7 @@
 #include "common/dialog_look.h"
 #include "common/native_file.h"
 #include "common/paths.h"
+#include "common/translations.h"
 #include "common/ui/ui_host.h"
 
 #include <QDir>
@@ -33,6 +34,9 @@ std::unique_ptr<MainWindow> startUp(const StartupOptions &options, Session &sess
     session.settings = !settings ? Settings::defaults(session.paths.startupDir)
                        : newUser ? Settings::firstRun(session.paths.startupDir)
                                  : *settings;
+    // The windows are built in their language; a change of it takes effect at the next start.
+    if (!options.translationsDir.isEmpty())
+        installTranslations(chooseLanguage(session.settings.misc.language), options.translationsDir);
     if (options.collection && !options.collection->isEmpty()) {
         const QString path = QDir(session.paths.startupDir).absoluteFilePath(*options.collection);
         auto &misc = session.settings.misc;

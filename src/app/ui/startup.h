@@ -22,6 +22,8 @@ struct StartupOptions {
     // A collection named on the command line ("quorvex FILE.QX3", a double click in a file
     // manager): opened instead of the last one, and put at the top of the recent files.
     std::optional<QString> collection;
+    // Where the windows' translations are; empty leaves the texts as they are (English).
+    QString translationsDir;
 };
 
 // Fills the session and builds the main window, not yet shown.
