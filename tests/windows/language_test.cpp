@@ -45,7 +45,7 @@ TEST(Languages, TheProgramStartsInTheSystemsLanguageThroughTheRealHost)
         SCOPED_TRACE(code.toStdString());
         const QString file = translationOf(code, main, QStringLiteral("&File"));
         const QString caption =
-            translationOf(code, QStringLiteral("qx::WordListEditor"), QStringLiteral("Word List Input"));
+            translationOf(code, QStringLiteral("QObject"), QStringLiteral("Create New Puzzle"));
         const QString question = translationOf(code, main, QStringLiteral("Are you sure you want to delete %1?"));
         ASSERT_FALSE(file.isEmpty() || caption.isEmpty() || question.isEmpty());
         ASSERT_NE(file, QStringLiteral("&File"));
