@@ -493,3 +493,35 @@ TEST(MainWindowLook, UserFontsApplyAtOnceAndTheWindowLooksRight)
     app.window->setWindowSize(800);
     saveScreenshot(*app.window, QStringLiteral("main_window_800.png"));
 }
+
+// The Language items show the stored choice (an unknown one as the system's), store a new one for
+// the next start and say so when it changes what the windows show; the file keeps the choice.
+TEST(MainWindowLanguage, TheChoiceIsStoredForTheNextStartAndTheMenuShowsIt)
+{
+    App app;
+    QFile ini(app.path("QXMOR3.INI"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Misc]\nLanguage=xx\n");
+    ini.close();
+    app.start();
+    const auto item = [&](const char *code) {
+        return app.window->findChild<QAction *>(QStringLiteral("MenuLanguage") + QLatin1String(code));
+    };
+    ASSERT_TRUE(item("System") && item("de") && item("sv"));
+    EXPECT_TRUE(item("System")->isChecked());
+    const size_t before = app.host.messages().size();
+    item("de")->trigger();
+    EXPECT_EQ(app.session.settings.misc.language, QStringLiteral("de"));
+    EXPECT_TRUE(item("de")->isChecked());
+    ASSERT_EQ(app.host.messages().size(), before + 1);
+    EXPECT_EQ(app.host.messages().back().text, QStringLiteral("Quorvex shows the new language the next time it starts."));
+    item("en")->trigger(); // the windows are English already: nothing to say
+    EXPECT_EQ(app.host.messages().size(), before + 1);
+    app.window->saveSettings();
+    app.window.reset();
+    App again;
+    ASSERT_TRUE(QFile::copy(app.path("QXMOR3.INI"), again.path("QXMOR3.INI")));
+    again.start();
+    EXPECT_EQ(again.session.settings.misc.language, QStringLiteral("en"));
+    EXPECT_TRUE(again.window->findChild<QAction *>(QStringLiteral("MenuLanguageen"))->isChecked());
+}

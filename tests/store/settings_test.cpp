@@ -43,6 +43,7 @@ User Dictionary=1
 Thesaurus=1
 User Thesaurus=1
 Show Tips=Yes
+Language=
 
 [HTML]
 First Header=My Puzzle
