@@ -2,10 +2,18 @@
 // grabbed without a display. The offscreen screen is 1280 x 1024, the screen the window tests tell
 // the windows about, unless QUORVEX_TEST_SCREEN names another ("1366x768"): windows keep themselves
 // on the screen they are shown on, so that is the screen they are tried against.
+//
+// With QUORVEX_PSEUDO_TRANSLATION set, the suite runs under a pseudo-translation made from the
+// sources (support/pseudo_translation.h), or exits with 77 (skipped) saying why it cannot be made.
+#include "support/pseudo_translation.h"
+
 #include <QApplication>
 #include <QTemporaryFile>
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <optional>
 
 int main(int argc, char **argv)
 {
@@ -28,6 +36,14 @@ int main(int argc, char **argv)
     }
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(quorvex);
+    std::optional<qx::test::PseudoTranslation> translation;
+    if (qEnvironmentVariableIsSet("QUORVEX_PSEUDO_TRANSLATION")) {
+        translation.emplace();
+        if (!translation->failure().isEmpty()) {
+            std::printf("Skipped: no pseudo-translation: %s\n", qPrintable(translation->failure()));
+            return 77;
+        }
+    }
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
