@@ -52,6 +52,10 @@ TEST(TranslatedProgram, StoresAndExportsItsTextsAsInEnglish)
     TempDir dir;
     PageDesignerWindow designer(
         {p.session.look(), p.session.settings, p.host, dir.file(QStringLiteral("PAGES.PAG")), {}}, DesignerRequest{});
+    designer.show();
+    // The ISO papers have the same names in every language.
+    EXPECT_EQ(unmarkedTexts(designer, {QStringLiteral("A4"), QStringLiteral("A5"), QStringLiteral("B5")}),
+              QStringList());
     designer.paperList()->setCurrentIndex(1);
     EXPECT_TRUE(designer.paperList()->currentText().contains(PseudoMark));
     EXPECT_EQ(designer.working().PaperName.str(), "Legal");

@@ -12,7 +12,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLibraryInfo>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -179,8 +178,6 @@ QStringList unmarkedTexts(const QWidget &window, const QStringList &given)
 {
     QStringList out;
     addText(out, window.windowTitle(), given);
-    if (const auto *main = qobject_cast<const QMainWindow *>(&window))
-        addActions(out, main->menuBar()->actions(), given);
     QList<const QWidget *> widgets{&window};
     for (const QWidget *w : window.findChildren<QWidget *>())
         widgets << w;
@@ -188,7 +185,9 @@ QStringList unmarkedTexts(const QWidget &window, const QStringList &given)
         if (!w->isVisible())
             continue;
         addText(out, w->toolTip(), given);
-        if (const auto *label = qobject_cast<const QLabel *>(w)) {
+        if (const auto *bar = qobject_cast<const QMenuBar *>(w)) {
+            addActions(out, bar->actions(), given);
+        } else if (const auto *label = qobject_cast<const QLabel *>(w)) {
             addText(out, label->text(), given);
         } else if (const auto *button = qobject_cast<const QAbstractButton *>(w)) {
             addText(out, button->text(), given);
