@@ -6,10 +6,10 @@ namespace qx {
 
 namespace {
 
-QString text(const char *source)
-{
-    return QCoreApplication::translate("qx", source);
-}
+// Looked up, and found by lupdate, under the context "qx".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(qx)
+};
 
 QString detail(const QStringList &details, qsizetype n)
 {
@@ -25,36 +25,38 @@ QString FileError::refusalText() const
     case Refusal::None:
         return {};
     case Refusal::ForeignLink:
-        return text("A link another user made in a shared folder is not followed; nothing was written");
+        return Texts::tr("A link another user made in a shared folder is not followed; nothing was written");
     case Refusal::NoPuzzle:
-        return text("There is no puzzle to export");
+        return Texts::tr("There is no puzzle to export");
     case Refusal::NoPlacedWord:
-        return text("The puzzle has no placed word to solve");
+        return Texts::tr("The puzzle has no placed word to solve");
     case Refusal::PuzGridTooLarge:
-        return text("The .puz format holds grids of at most %1 by %1 squares; this one is %2 by %3")
+        return Texts::tr("The .puz format holds grids of at most %1 by %1 squares; this one is %2 by %3")
             .arg(d(0), d(1), d(2));
     case Refusal::PuzWordsShareSquares:
-        return text("The .puz format cannot hold this puzzle: two words lie on the same squares (\"%1\")").arg(d(0));
+        return Texts::tr("The .puz format cannot hold this puzzle: two words lie on the same squares (\"%1\")")
+            .arg(d(0));
     case Refusal::PuzSquareCharacter:
-        return text("The .puz format cannot hold the character \"%1\" in a square").arg(d(0));
+        return Texts::tr("The .puz format cannot hold the character \"%1\" in a square").arg(d(0));
     case Refusal::PuzRunIsNoWord:
-        return text("The .puz format cannot hold this puzzle: the squares %1 from row %2, column %3 are not one of "
-                    "its words")
-            .arg(d(0) == QLatin1String("down") ? text("down") : text("across"), d(1), d(2));
+        return Texts::tr(
+                   "The .puz format cannot hold this puzzle: the squares %1 from row %2, column %3 are not one of "
+                   "its words")
+            .arg(d(0) == QLatin1String("down") ? Texts::tr("down") : Texts::tr("across"), d(1), d(2));
     case Refusal::PuzWordIsNoRun:
-        return text("The .puz format cannot hold this puzzle: the word \"%1\" is not a run of two or more squares "
-                    "between black squares")
+        return Texts::tr("The .puz format cannot hold this puzzle: the word \"%1\" is not a run of two or more squares "
+                         "between black squares")
             .arg(d(0));
     case Refusal::PictureTooLarge:
-        return text("A page %1 pixels wide cannot be made").arg(d(0));
+        return Texts::tr("A page %1 pixels wide cannot be made").arg(d(0));
     case Refusal::MetafileNeedsPage:
-        return text("A metafile needs a rendered page to draw again");
+        return Texts::tr("A metafile needs a rendered page to draw again");
     case Refusal::WebPageCharacter:
-        return text("A text holds a character the page cannot hold");
+        return Texts::tr("A text holds a character the page cannot hold");
     case Refusal::WebPictureSameName:
-        return text("Its picture would have the same name");
+        return Texts::tr("Its picture would have the same name");
     case Refusal::NotEncoded:
-        return text("The %1 could not be made").arg(d(0));
+        return Texts::tr("The %1 could not be made").arg(d(0));
     }
     return {};
 }
@@ -64,7 +66,10 @@ QString FileError::errorText() const
     const QString why = kind == Kind::Refused ? refusalText() : systemText;
     if (why.isEmpty())
         return path;
-    return path + (kind == Kind::NotRecordFile ? QStringLiteral(" ") : QStringLiteral(": ")) + why;
+    // A file that is no record file is told in one sentence that names the file itself.
+    if (kind == Kind::NotRecordFile)
+        return why;
+    return path + QStringLiteral(": ") + why;
 }
 
 } // namespace qx

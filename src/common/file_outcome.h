@@ -59,7 +59,7 @@ struct FileError {
 
     Kind kind = Kind::Io;
     QString path;
-    QString systemText; // strerror() or Qt's errorString(), as the system words it
+    QString systemText; // strerror() or Qt's errorString(), as the system words it; a NotRecordFile's whole sentence
     Refusal refusal = Refusal::None;
     QStringList details; // what a refusal's text names
 

@@ -2,6 +2,8 @@
 // The standard papers a page can be laid out and printed on, in one table for the layouts, the
 // designer and the report canvas.
 
+#include <QtGlobal>
+
 #include <span>
 #include <string_view>
 
@@ -18,7 +20,7 @@ struct PaperSize {
     double heightInches() const { return inches ? height : height * (1 / 2.54); }
 };
 
-inline constexpr std::string_view CustomPaperName = "Custom";
+inline constexpr std::string_view CustomPaperName = QT_TRANSLATE_NOOP("qx", "Custom");
 
 // "Letter", "Legal", "A4", "A5", "B5", "Executive"; "Custom" has no size of its own.
 std::span<const PaperSize> standardPapers();

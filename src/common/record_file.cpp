@@ -20,10 +20,10 @@ namespace {
 
 std::atomic<long long> lockTimeoutMs{5000};
 
-QString text(const char *source)
-{
-    return QCoreApplication::translate("qx", source);
-}
+// Looked up, and found by lupdate, under the context "qx".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(qx)
+};
 
 FileError failure(FileError::Kind kind, const QString &path, int err)
 {
@@ -37,7 +37,7 @@ FileError notRegular(const QString &path)
 
 FileError beyondEnd(const QString &path)
 {
-    return FileError{FileError::Kind::Io, path, text("Read beyond end of file")};
+    return FileError{FileError::Kind::Io, path, Texts::tr("Read beyond end of file")};
 }
 
 FileStamp stampOf(const struct stat &st)
@@ -139,13 +139,14 @@ void RecordFile::setLockTimeout(std::chrono::milliseconds timeout)
 
 FileError RecordFile::changedError() const
 {
-    return FileError{FileError::Kind::Changed, m_path, text("The file was changed by another program")};
+    return FileError{FileError::Kind::Changed, m_path, Texts::tr("The file was changed by another program")};
 }
 
 FileError RecordFile::notRecordFile() const
 {
+    // The whole sentence, file name included, so that a translation can order it.
     return FileError{FileError::Kind::NotRecordFile, m_path,
-                     text("is damaged or is not a %1.  Nothing was saved.").arg(text(m_noun))};
+                     Texts::tr("%1 is damaged or is not a %2.  Nothing was saved.").arg(m_path, Texts::tr(m_noun))};
 }
 
 bool RecordFile::exists() const
@@ -214,7 +215,7 @@ FileOutcome<std::vector<uint8_t>> RecordFile::read(int n, const std::optional<Fi
 FileOutcome<int> RecordFile::append(std::span<const uint8_t> records) const
 {
     if (records.size() % static_cast<size_t>(m_size) != 0)
-        return FileError{FileError::Kind::Io, m_path, text("Not a whole number of records")};
+        return FileError{FileError::Kind::Io, m_path, Texts::tr("Not a whole number of records")};
     int first = 0;
     const auto done = rewrite(true, true, [&](qint64 oldSize) -> FileOutcome<std::vector<Piece>> {
         first = static_cast<int>(oldSize / m_size);
@@ -233,7 +234,7 @@ FileStatus RecordFile::replace(const RecordCheck &check, std::span<const uint8_t
         [&](qint64 oldSize) -> FileOutcome<std::vector<Piece>> {
             const qint64 at = static_cast<qint64>(n) * m_size;
             if (n < 0 || at + m_size > oldSize)
-                return FileError{FileError::Kind::Io, m_path, text("No such record")};
+                return FileError{FileError::Kind::Io, m_path, Texts::tr("No such record")};
             return std::vector<Piece>{Piece::old(0, at), Piece::of(record),
                                       Piece::old(at + m_size, oldSize - at - m_size)};
         },
@@ -248,7 +249,7 @@ FileStatus RecordFile::remove(const RecordCheck &check) const
         [&](qint64 oldSize) -> FileOutcome<std::vector<Piece>> {
             const qint64 at = static_cast<qint64>(n) * m_size;
             if (n < 0 || at + m_size > oldSize)
-                return FileError{FileError::Kind::Io, m_path, text("No such record")};
+                return FileError{FileError::Kind::Io, m_path, Texts::tr("No such record")};
             return std::vector<Piece>{Piece::old(0, at), Piece::old(at + m_size, oldSize - at - m_size)};
         },
         &check);
@@ -257,7 +258,7 @@ FileStatus RecordFile::remove(const RecordCheck &check) const
 FileStatus RecordFile::writeAll(std::span<const uint8_t> records) const
 {
     if (records.size() % static_cast<size_t>(m_size) != 0)
-        return FileError{FileError::Kind::Io, m_path, text("Not a whole number of records")};
+        return FileError{FileError::Kind::Io, m_path, Texts::tr("Not a whole number of records")};
     return rewrite(true, true,
                    [&](qint64) -> FileOutcome<std::vector<Piece>> { return std::vector<Piece>{Piece::of(records)}; });
 }
@@ -292,7 +293,7 @@ FileStatus openLocked(const QString &path, const QByteArray &target, bool create
         if (!S_ISREG(out.st.st_mode))
             return notRegular(path);
         if (!lockExclusive(out.fd.get()))
-            return FileError{FileError::Kind::Locked, path, text("The file is in use by another program")};
+            return FileError{FileError::Kind::Locked, path, Texts::tr("The file is in use by another program")};
         struct stat now {};
         if (::stat(target.constData(), &now) == 0 && now.st_dev == out.st.st_dev && now.st_ino == out.st.st_ino) {
             if (::fstat(out.fd.get(), &out.st) != 0)
@@ -300,7 +301,7 @@ FileStatus openLocked(const QString &path, const QByteArray &target, bool create
             return fileDone();
         }
     }
-    return FileError{FileError::Kind::Locked, path, text("The file keeps changing")};
+    return FileError{FileError::Kind::Locked, path, Texts::tr("The file keeps changing")};
 }
 
 // Writes the pieces one after another: given bytes as they are, kept ones copied from the old file.

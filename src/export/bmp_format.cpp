@@ -2,6 +2,7 @@
 
 #include "export/page_picture.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 namespace qx {
@@ -30,7 +31,7 @@ QString BmpFormat::name() const
 
 QString BmpFormat::nameFilter() const
 {
-    return QStringLiteral("Bitmap (*.bmp)|*.bmp");
+    return QCoreApplication::translate("qx", "Bitmap (*.bmp)|*.bmp");
 }
 
 QString BmpFormat::suffix() const

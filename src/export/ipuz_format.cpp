@@ -3,6 +3,7 @@
 #include "common/cp1252.h"
 #include "common/product.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -39,7 +40,7 @@ QString IpuzFormat::name() const
 
 QString IpuzFormat::nameFilter() const
 {
-    return QStringLiteral("ipuz (*.ipuz)|*.ipuz");
+    return QCoreApplication::translate("qx", "ipuz (*.ipuz)|*.ipuz");
 }
 
 QString IpuzFormat::suffix() const

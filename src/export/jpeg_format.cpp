@@ -2,6 +2,7 @@
 
 #include "export/page_picture.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <csetjmp>
@@ -100,7 +101,7 @@ QString JpegFormat::name() const
 
 QString JpegFormat::nameFilter() const
 {
-    return QStringLiteral("JPEG (*.jpg)|*.jpg");
+    return QCoreApplication::translate("qx", "JPEG (*.jpg)|*.jpg");
 }
 
 QString JpegFormat::suffix() const

@@ -2,6 +2,7 @@
 
 #include "render/render_page.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace qx {
@@ -19,8 +20,8 @@ QString MetafileFormat::name() const
 
 QString MetafileFormat::nameFilter() const
 {
-    return m_kind == MetafileKind::Wmf ? QStringLiteral("Metafile (*.WMF)|*.WMF")
-                                       : QStringLiteral("Enhanced Metafile (*.EMF)|*.EMF");
+    return m_kind == MetafileKind::Wmf ? QCoreApplication::translate("qx", "Metafile (*.WMF)|*.WMF")
+                                       : QCoreApplication::translate("qx", "Enhanced Metafile (*.EMF)|*.EMF");
 }
 
 QString MetafileFormat::suffix() const
@@ -36,7 +37,7 @@ FileOutcome<QByteArray> MetafileFormat::encode(const ExportInput &input, const Q
     const std::shared_ptr<const PageStream> page = redrawPage(*input.fits);
     QByteArray bytes = metafileBytes(m_kind, *page);
     if (bytes.isEmpty())
-        return refusedFile(path, Refusal::NotEncoded, {QStringLiteral("metafile")});
+        return refusedFile(path, Refusal::NotEncoded, {QCoreApplication::translate("qx", "metafile")});
     return bytes;
 }
 

@@ -3,6 +3,8 @@
 #include "common/cp1252.h"
 #include "report/stream_replay.h"
 
+#include <QCoreApplication>
+
 namespace qx {
 
 QString PdfFormat::name() const
@@ -12,7 +14,7 @@ QString PdfFormat::name() const
 
 QString PdfFormat::nameFilter() const
 {
-    return QStringLiteral("PDF (*.pdf)|*.pdf");
+    return QCoreApplication::translate("qx", "PDF (*.pdf)|*.pdf");
 }
 
 QString PdfFormat::suffix() const

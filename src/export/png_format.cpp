@@ -4,6 +4,7 @@
 #include "report/stream_replay.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageWriter>
 
 namespace qx {
@@ -15,7 +16,7 @@ QString PngFormat::name() const
 
 QString PngFormat::nameFilter() const
 {
-    return QStringLiteral("PNG (*.png)|*.png");
+    return QCoreApplication::translate("qx", "PNG (*.png)|*.png");
 }
 
 QString PngFormat::suffix() const

@@ -2,6 +2,7 @@
 
 #include "common/cp1252.h"
 
+#include <QCoreApplication>
 #include <map>
 #include <tuple>
 
@@ -30,7 +31,7 @@ QString PuzFormat::name() const
 
 QString PuzFormat::nameFilter() const
 {
-    return QStringLiteral("puz (*.puz)|*.puz");
+    return QCoreApplication::translate("qx", "puz (*.puz)|*.puz");
 }
 
 QString PuzFormat::suffix() const

@@ -1,7 +1,8 @@
 (function () {
   'use strict';
 
-  // Every text the script shows, in one place, so that it can be translated. "{n}" stands for a
+  // Every text the script shows, in one place: the program writes them into the page's data in
+  // the language it runs in (solvable_page_script.cpp keeps the same list). "{n}" stands for a
   // number; a text ending in 1 is the one used when the number is one.
   var TEXT = {
     solved: 'Every letter is right: the puzzle is solved.',
@@ -33,6 +34,12 @@
   }
 
   var data = JSON.parse(document.getElementById('puzzle-data').textContent);
+  // The texts in the language the page was made in; any it does not give stay English.
+  if (data.text) {
+    for (var key in data.text) {
+      if (Object.prototype.hasOwnProperty.call(TEXT, key)) TEXT[key] = data.text[key];
+    }
+  }
   var width = data.width;
   var storageKey = 'quorvex-progress:' + data.id;
   var grid = document.getElementById('grid');

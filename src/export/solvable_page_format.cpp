@@ -19,10 +19,10 @@ namespace qx {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("qx", text);
-}
+// Looked up, and found by lupdate, under the context "qx".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(qx)
+};
 
 QString unicode(const std::string &bytes)
 {
@@ -96,7 +96,7 @@ uint64_t puzzleKey(const SolvingGrid &grid, const Extent &extent)
 
 QString directionName(bool across)
 {
-    return across ? tr("Across") : tr("Down");
+    return across ? Texts::tr("Across") : Texts::tr("Down");
 }
 
 // The label a screen reader gives a square: each word through it with its clue and the letter's
@@ -110,7 +110,7 @@ QString squareLabel(const SolvingGrid &grid, int r, int c)
                 if (w.rowOf(i) != r || w.colOf(i) != c)
                     continue;
                 // One pass, so that a clue holding "%1" stays as it is.
-                parts << tr("%1 %2: %3, letter %4 of %5")
+                parts << Texts::tr("%1 %2: %3, letter %4 of %5")
                              .arg(QString::number(w.number), directionName(w.across), unicode(w.clue),
                                   QString::number(i + 1), QString::number(w.length));
             }
@@ -166,31 +166,32 @@ QString menu(const char *id, const QString &caption, std::initializer_list<std::
 
 QString tools()
 {
-    QString html =
-        QStringLiteral("<div class=\"tools\" role=\"group\" aria-label=\"%1\">\n").arg(escaped(tr("Puzzle tools")));
-    html += menu(
-        "check", tr("Check"),
-        {{"check-letter", tr("Check letter")}, {"check-word", tr("Check word")}, {"check-puzzle", tr("Check puzzle")}});
-    html += menu("reveal", tr("Reveal"),
-                 {{"reveal-letter", tr("Reveal letter")},
-                  {"reveal-word", tr("Reveal word")},
-                  {"reveal-puzzle", tr("Reveal puzzle...")}});
-    html += button("pencil", tr("Pencil"), QStringLiteral(" aria-pressed=\"false\""));
-    html += button("zoom", tr("Zoom"), QStringLiteral(" aria-pressed=\"false\" hidden"));
+    QString html = QStringLiteral("<div class=\"tools\" role=\"group\" aria-label=\"%1\">\n")
+                       .arg(escaped(Texts::tr("Puzzle tools")));
+    html += menu("check", Texts::tr("Check"),
+                 {{"check-letter", Texts::tr("Check letter")},
+                  {"check-word", Texts::tr("Check word")},
+                  {"check-puzzle", Texts::tr("Check puzzle")}});
+    html += menu("reveal", Texts::tr("Reveal"),
+                 {{"reveal-letter", Texts::tr("Reveal letter")},
+                  {"reveal-word", Texts::tr("Reveal word")},
+                  {"reveal-puzzle", Texts::tr("Reveal puzzle...")}});
+    html += button("pencil", Texts::tr("Pencil"), QStringLiteral(" aria-pressed=\"false\""));
+    html += button("zoom", Texts::tr("Zoom"), QStringLiteral(" aria-pressed=\"false\" hidden"));
     html += QStringLiteral(
         "<button type=\"button\" id=\"timer\" data-act=\"timer\" aria-pressed=\"false\">0:00</button>\n");
-    html += menu("more", tr("More"),
-                 {{"clear-word", tr("Clear word")},
-                  {"clear-puzzle", tr("Clear all...")},
-                  {"print-blank", tr("Print blank grid")},
-                  {"print-letters", tr("Print with my letters")}},
+    html += menu("more", Texts::tr("More"),
+                 {{"clear-word", Texts::tr("Clear word")},
+                  {"clear-puzzle", Texts::tr("Clear all...")},
+                  {"print-blank", Texts::tr("Print blank grid")},
+                  {"print-letters", Texts::tr("Print with my letters")}},
                  true);
     html += QStringLiteral("</div>\n<div class=\"cluebar\">\n");
     html += button("prev", QStringLiteral("\u2039"),
-                   QStringLiteral(" aria-label=\"%1\"").arg(escaped(tr("Previous word"))));
+                   QStringLiteral(" aria-label=\"%1\"").arg(escaped(Texts::tr("Previous word"))));
     html += QStringLiteral("<p id=\"current\" aria-hidden=\"true\"></p>\n");
-    html +=
-        button("next", QStringLiteral("\u203a"), QStringLiteral(" aria-label=\"%1\"").arg(escaped(tr("Next word"))));
+    html += button("next", QStringLiteral("\u203a"),
+                   QStringLiteral(" aria-label=\"%1\"").arg(escaped(Texts::tr("Next word"))));
     return html + QStringLiteral("</div>\n");
 }
 
@@ -203,7 +204,7 @@ QString SolvablePageFormat::name() const
 
 QString SolvablePageFormat::nameFilter() const
 {
-    return QStringLiteral("web page (*.html)|*.html");
+    return QCoreApplication::translate("qx", "web page (*.html)|*.html");
 }
 
 QString SolvablePageFormat::suffix() const
@@ -231,7 +232,7 @@ FileOutcome<QByteArray> SolvablePageFormat::encodeGrid(const SolvingGrid &grid, 
     applyLayout(options, record.Layout);
     const QString acrossHeading = options.acrossHeader.empty() ? directionName(true) : unicode(options.acrossHeader);
     const QString downHeading = options.downHeader.empty() ? directionName(false) : unicode(options.downHeader);
-    const QString title = grid.title().empty() ? tr("Crossword Puzzle") : unicode(grid.title());
+    const QString title = grid.title().empty() ? Texts::tr("Crossword Puzzle") : unicode(grid.title());
 
     const Extent extent(grid);
     const uint64_t key = puzzleKey(grid, extent);
@@ -283,12 +284,14 @@ FileOutcome<QByteArray> SolvablePageFormat::encodeGrid(const SolvingGrid &grid, 
                 cells.append(extent.at(w.rowOf(i), w.colOf(i)));
             words.append(QJsonObject{
                 {QStringLiteral("across"), w.across},
-                {QStringLiteral("label"), QStringLiteral("%1 %2").arg(w.number).arg(directionName(w.across))},
+                {QStringLiteral("label"), Texts::tr("%1 %2", "a word's label: its number, then Across or Down")
+                                              .arg(w.number)
+                                              .arg(directionName(w.across))},
                 {QStringLiteral("clue"), unicode(w.clue)},
                 {QStringLiteral("cells"), cells}});
         }
     }
-    const QJsonObject data{
+    QJsonObject data{
         {QStringLiteral("id"), id},
         {QStringLiteral("width"), extent.width},
         {QStringLiteral("height"), extent.height},
@@ -296,6 +299,9 @@ FileOutcome<QByteArray> SolvablePageFormat::encodeGrid(const SolvingGrid &grid, 
         {QStringLiteral("answers"), QString::fromLatin1(scramble(answers, static_cast<uint32_t>(key >> 32)))},
         {QStringLiteral("words"), words},
     };
+    const QJsonObject scriptTexts = translatedSolvablePageTexts();
+    if (!scriptTexts.isEmpty())
+        data.insert(QStringLiteral("text"), scriptTexts);
     // Inside a script element "</" would end it; JSON may write '<' as an escape instead.
     QString json = QString::fromUtf8(QJsonDocument(data).toJson(QJsonDocument::Compact));
     json.replace(QLatin1Char('<'), QStringLiteral("\\u003c"));
@@ -303,38 +309,44 @@ FileOutcome<QByteArray> SolvablePageFormat::encodeGrid(const SolvingGrid &grid, 
     const QString blockColor = options.useBoxes ? cssColor(options.boxColor) : QStringLiteral("transparent");
     QString html;
     // The page is laid out again, not covered, when an on-screen keyboard opens.
-    html += QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+    html += QStringLiteral("<!DOCTYPE html>\n<html lang=\"%5\">\n<head>\n<meta charset=\"utf-8\">\n"
                            "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1, "
                            "interactive-widget=resizes-content\">\n"
                            "<meta name=\"generator\" content=\"%4\">\n<title>%1</title>\n<style>\n%2</style>\n"
                            "</head>\n<body>\n<a class=\"skip\" href=\"#clues\">%3</a>\n<main>\n<h1>%1</h1>\n")
-                .arg(escaped(title), QString::fromUtf8(solvablePageStyle()), escaped(tr("Skip to the clues")), QString::fromLatin1(ProductName));
-    html += QStringLiteral("<p class=\"help keys\" id=\"help\">%1</p>\n<p class=\"help touch\">%2</p>\n")
-                .arg(escaped(tr("Click a square or a clue and type the answer; typing follows the word's direction. "
-                                "The arrow keys move, Tab and Shift+Tab go to the next and the previous word, "
-                                "Backspace erases, a second click on a square (or the space bar) turns the "
-                                "direction, and Escape leaves the grid.")),
-                     escaped(tr("Tap a square or a clue and type; tap the square again to turn.")));
+                .arg(escaped(title), QString::fromUtf8(solvablePageStyle()), escaped(Texts::tr("Skip to the clues")),
+                     QString::fromLatin1(ProductName),
+                     //: The language code (BCP 47) of this translation: the page's lang attribute.
+                     escaped(Texts::tr("en", "language code")));
+    html +=
+        QStringLiteral("<p class=\"help keys\" id=\"help\">%1</p>\n<p class=\"help touch\">%2</p>\n")
+            .arg(escaped(Texts::tr("Click a square or a clue and type the answer; typing follows the word's direction. "
+                                   "The arrow keys move, Tab and Shift+Tab go to the next and the previous word, "
+                                   "Backspace erases, a second click on a square (or the space bar) turns the "
+                                   "direction, and Escape leaves the grid.")),
+                 escaped(Texts::tr("Tap a square or a clue and type; tap the square again to turn.")));
     html +=
         QStringLiteral("<div class=\"bar\" id=\"bar\">\n%1<p id=\"status\" role=\"status\" aria-live=\"polite\"></p>\n"
                        "</div>\n")
             .arg(tools());
-    html += QStringLiteral("<div class=\"play\">\n<div class=\"board\" id=\"board\" style=\"--cols:%2;--block:%3\">\n"
-                           "<div class=\"gridbox\" id=\"gridbox\">\n"
-                           "<div id=\"grid\" role=\"group\" aria-label=\"%1\">\n%4</div>\n"
-                           "</div>\n</div>\n<div class=\"clues\" id=\"clues\" tabindex=\"-1\">\n")
-                .arg(escaped(tr("Puzzle grid, %1 squares wide and %2 high").arg(extent.width).arg(extent.height)))
-                .arg(extent.width)
-                .arg(blockColor, squares);
+    html +=
+        QStringLiteral("<div class=\"play\">\n<div class=\"board\" id=\"board\" style=\"--cols:%2;--block:%3\">\n"
+                       "<div class=\"gridbox\" id=\"gridbox\">\n"
+                       "<div id=\"grid\" role=\"group\" aria-label=\"%1\">\n%4</div>\n"
+                       "</div>\n</div>\n<div class=\"clues\" id=\"clues\" tabindex=\"-1\">\n")
+            .arg(escaped(Texts::tr("Puzzle grid, %1 squares wide and %2 high").arg(extent.width).arg(extent.height)))
+            .arg(extent.width)
+            .arg(blockColor, squares);
     html += clueList(grid.across(), 0, acrossHeading, "across");
     html += clueList(grid.down(), static_cast<int>(grid.across().size()), downHeading, "down");
     html += QStringLiteral("</div>\n</div>\n");
     if (!grid.bonusQuestion().empty())
         html += QStringLiteral("<p class=\"bonus\">%1</p>\n").arg(escaped(unicode(grid.bonusQuestion())));
-    html += QStringLiteral("<p class=\"note\">%1</p>\n")
-                .arg(escaped(tr("Your letters and your time are kept in this browser. The answers are stored in "
-                                "this page in a simply scrambled form, so they cannot be read in its source at a "
-                                "glance.")));
+    html +=
+        QStringLiteral("<p class=\"note\">%1</p>\n")
+            .arg(escaped(Texts::tr("Your letters and your time are kept in this browser. The answers are stored in "
+                                   "this page in a simply scrambled form, so they cannot be read in its source at a "
+                                   "glance.")));
     html += QStringLiteral("</main>\n<script type=\"application/json\" id=\"puzzle-data\">%1</script>\n"
                            "<script>\n%2</script>\n</body>\n</html>\n")
                 .arg(json, QString::fromUtf8(solvablePageScript()));

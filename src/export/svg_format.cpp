@@ -6,6 +6,7 @@
 #include "report/stream_replay.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QSvgGenerator>
 
@@ -20,7 +21,7 @@ QString SvgFormat::name() const
 
 QString SvgFormat::nameFilter() const
 {
-    return QStringLiteral("SVG (*.svg)|*.svg");
+    return QCoreApplication::translate("qx", "SVG (*.svg)|*.svg");
 }
 
 QString SvgFormat::suffix() const

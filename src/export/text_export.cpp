@@ -1,5 +1,6 @@
 #include "export/text_export.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace qx {
@@ -37,7 +38,7 @@ QString TextExportFormat::name() const
 
 QString TextExportFormat::nameFilter() const
 {
-    return QStringLiteral("text (*.txt)|*.txt");
+    return QCoreApplication::translate("qx", "text (*.txt)|*.txt");
 }
 
 QString TextExportFormat::suffix() const

@@ -5,6 +5,7 @@
 #include "common/storable_text.h"
 #include "export/jpeg_format.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -119,7 +120,7 @@ QString HtmlFormat::name() const
 
 QString HtmlFormat::nameFilter() const
 {
-    return QStringLiteral("html (*.htm)|*.htm");
+    return QCoreApplication::translate("qx", "html (*.htm)|*.htm");
 }
 
 QString HtmlFormat::suffix() const

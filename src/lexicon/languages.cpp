@@ -2,6 +2,7 @@
 
 #include "lexicon/wordnet.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -10,25 +11,41 @@ namespace qx {
 
 namespace {
 
+// Captions and names are shown translated (context "qx"); the command line uses them as they are.
 constexpr std::array<SpellLanguage, LanguageCount> Languages = {{
-    {1, "&American", "American", "ssceam.tlx", "ssceam1.clx", "ExcEngl.tlx", "IncEngl.tlx"},
-    {2, "&British", "British", "sscebr.tlx", "sscebr1.clx", "ExcBrit.tlx", "IncBrit.tlx"},
-    {3, "&Spanish", "Spanish", "sscesp.tlx", "sscesp1.clx", "ExcSpan.tlx", "IncSpan.tlx"},
-    {4, "&Italian", "Italian", "ssceit.tlx", "ssceit1.clx", "ExcItal.tlx", "IncItal.tlx"},
-    {5, "&French", "French", "sscefr.tlx", "sscefr1.clx", "ExcFrnch.tlx", "IncFrnch.tlx"},
-    {6, "&German", "German", "sscege.tlx", "sscege1.clx", "ExcGerm.tlx", "IncGerm.tlx"},
-    {7, "&Dutch", "Dutch", "sscedu.tlx", "sscedu1.clx", "ExcDutch.tlx", "IncDutch.tlx"},
-    {8, "S&wedish", "Swedish", "sscesw.tlx", "sscesw1.clx", "ExcSwed.tlx", "IncSwed.tlx"},
+    {1, QT_TRANSLATE_NOOP("qx", "&American"), QT_TRANSLATE_NOOP("qx", "American"), "ssceam.tlx", "ssceam1.clx",
+     "ExcEngl.tlx", "IncEngl.tlx"},
+    {2, QT_TRANSLATE_NOOP("qx", "&British"), QT_TRANSLATE_NOOP("qx", "British"), "sscebr.tlx", "sscebr1.clx",
+     "ExcBrit.tlx", "IncBrit.tlx"},
+    {3, QT_TRANSLATE_NOOP("qx", "&Spanish"), QT_TRANSLATE_NOOP("qx", "Spanish"), "sscesp.tlx", "sscesp1.clx",
+     "ExcSpan.tlx", "IncSpan.tlx"},
+    {4, QT_TRANSLATE_NOOP("qx", "&Italian"), QT_TRANSLATE_NOOP("qx", "Italian"), "ssceit.tlx", "ssceit1.clx",
+     "ExcItal.tlx", "IncItal.tlx"},
+    {5, QT_TRANSLATE_NOOP("qx", "&French"), QT_TRANSLATE_NOOP("qx", "French"), "sscefr.tlx", "sscefr1.clx",
+     "ExcFrnch.tlx", "IncFrnch.tlx"},
+    {6, QT_TRANSLATE_NOOP("qx", "&German"), QT_TRANSLATE_NOOP("qx", "German"), "sscege.tlx", "sscege1.clx",
+     "ExcGerm.tlx", "IncGerm.tlx"},
+    {7, QT_TRANSLATE_NOOP("qx", "&Dutch"), QT_TRANSLATE_NOOP("qx", "Dutch"), "sscedu.tlx", "sscedu1.clx",
+     "ExcDutch.tlx", "IncDutch.tlx"},
+    {8, QT_TRANSLATE_NOOP("qx", "S&wedish"), QT_TRANSLATE_NOOP("qx", "Swedish"), "sscesw.tlx", "sscesw1.clx",
+     "ExcSwed.tlx", "IncSwed.tlx"},
 }};
 
 constexpr std::array<ThesaurusFiles, ThesaurusCodes.size()> Thesauri = {{
-    {1, "&American", "American", "thesdbam.cth", "thesdbam.idx", "Synonym: "},
-    {2, "&British", "British", "thesdbbr.cth", "thesdbbr.idx", "Synonym: "},
-    {4, "&Spanish", "Spanish", "thesdbsp.cth", "thesdbsp.idx", "Sin\u00f3nimo: "},
-    {5, "&Italian", "Italian", "thesdbit.cth", "thesdbit.idx", "Sinonimo: "},
-    {6, "&French", "French", "thesdbfr.cth", "thesdbfr.idx", "Synonyme : "},
-    {7, "&German", "German", "thesdbge.cth", "thesdbge.idx", "Synonym: "},
-    {8, "S&wedish", "Swedish", "thesdbsw.cth", "thesdbsw.idx", "Synonym: "},
+    {1, QT_TRANSLATE_NOOP("qx", "&American"), QT_TRANSLATE_NOOP("qx", "American"), "thesdbam.cth", "thesdbam.idx",
+     "Synonym: "},
+    {2, QT_TRANSLATE_NOOP("qx", "&British"), QT_TRANSLATE_NOOP("qx", "British"), "thesdbbr.cth", "thesdbbr.idx",
+     "Synonym: "},
+    {4, QT_TRANSLATE_NOOP("qx", "&Spanish"), QT_TRANSLATE_NOOP("qx", "Spanish"), "thesdbsp.cth", "thesdbsp.idx",
+     "Sin\u00f3nimo: "},
+    {5, QT_TRANSLATE_NOOP("qx", "&Italian"), QT_TRANSLATE_NOOP("qx", "Italian"), "thesdbit.cth", "thesdbit.idx",
+     "Sinonimo: "},
+    {6, QT_TRANSLATE_NOOP("qx", "&French"), QT_TRANSLATE_NOOP("qx", "French"), "thesdbfr.cth", "thesdbfr.idx",
+     "Synonyme : "},
+    {7, QT_TRANSLATE_NOOP("qx", "&German"), QT_TRANSLATE_NOOP("qx", "German"), "thesdbge.cth", "thesdbge.idx",
+     "Synonym: "},
+    {8, QT_TRANSLATE_NOOP("qx", "S&wedish"), QT_TRANSLATE_NOOP("qx", "Swedish"), "thesdbsw.cth", "thesdbsw.idx",
+     "Synonym: "},
 }};
 
 bool present(const QString &dir, const char *name)

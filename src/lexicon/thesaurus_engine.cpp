@@ -2,6 +2,7 @@
 
 #include "common/native_file.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -104,7 +105,7 @@ FileOutcome<std::shared_ptr<ThesaurusEngine>> ThesaurusEngine::open(const QStrin
     engine->m_thesaurus = std::make_unique<MyThes>(nativePath(indexPath).constData(), nativePath(dataPath).constData());
     const char *encoding = engine->m_thesaurus->get_th_encoding();
     if (!encoding)
-        return FileError{FileError::Kind::CannotOpen, dataPath, QStringLiteral("not a thesaurus")};
+        return FileError{FileError::Kind::CannotOpen, dataPath, QCoreApplication::translate("qx", "not a thesaurus")};
     engine->m_utf8 = QByteArray(encoding).trimmed().toUpper() == "UTF-8";
     return engine;
 }

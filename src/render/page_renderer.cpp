@@ -4,6 +4,7 @@
 #include "layout/layout_defaults.h"
 #include "layout/layout_units.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -139,7 +140,8 @@ void PageRenderer::beginReport(ReportCanvas &report)
     m_outcome = RenderOutcome{};
     *m_fits = PageFits{};
 
-    report.setStatusFormat(QStringLiteral("Printing Page %p\n%0\n%1"));
+    //: %p is the page number; %0 and %1 are two lines of progress the renderer fills in.
+    report.setStatusFormat(QCoreApplication::translate("qx", "Printing Page %p\n%0\n%1"));
     report.setStatusLines({QString(), QString()});
 
     const PageLayout &layout = m_record.Layout;

@@ -16,6 +16,7 @@
 #include "report/report_font.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -153,7 +154,8 @@ private:
     Orientation m_orientation = Orientation::Portrait;
     double m_customWidth = 8.5;
     double m_customHeight = 11;
-    QString m_statusFormat = QStringLiteral("Printing page %p");
+    //: %p is the page number.
+    QString m_statusFormat = QCoreApplication::translate("qx", "Printing page %p");
     QStringList m_statusLines;
     std::atomic<bool> m_aborted = false;
     int m_page = 0;

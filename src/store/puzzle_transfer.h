@@ -7,14 +7,17 @@
 #include "store/collection_file.h"
 #include "store/puzzle_texts.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <vector>
 
 namespace qx {
 
-inline constexpr auto CollectionFilter = "QXMOR Files (*.QX3)|*.QX3";
-inline constexpr auto ImportFilter = "QXMOR Files (*.QX3)|*.QX3|16 bit QXMOR Files (*.QXM)|*.QXM";
+// File dialog filters, shown through QCoreApplication::translate("qx", ...).
+inline constexpr auto CollectionFilter = QT_TRANSLATE_NOOP("qx", "QXMOR Files (*.QX3)|*.QX3");
+inline constexpr auto ImportFilter =
+    QT_TRANSLATE_NOOP("qx", "QXMOR Files (*.QX3)|*.QX3|16 bit QXMOR Files (*.QXM)|*.QXM");
 
 enum class ImportKind { Collection, OldPuzzleFile, NotQuorvex };
 

@@ -4,6 +4,7 @@
 #include "builder/word_order.h"
 #include "common/cp1252.h"
 #include "export/export_formats.h"
+#include "export/solvable_page_script.h"
 #include "store/collection_file.h"
 
 #include "export/solving_readers.h"
@@ -11,6 +12,7 @@
 #include "support/temp_dir.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -229,4 +231,26 @@ TEST(SolvingFormats, ShapeBlocksGivenSignsAndMultiWordAnswersInTheIpuz)
         ASSERT_FALSE(none.status);
         EXPECT_TRUE(none.status.error().errorText().endsWith(QStringLiteral("no placed word to solve")));
     }
+}
+
+// The program translates the solvable page's script texts from its own list of them: a text the
+// script gained, lost or reworded without the list would stay English, or be looked up under an
+// English text no translation has.
+TEST(SolvingFormats, TheProgramKnowsEveryTextOfTheSolvablePageScript)
+{
+    const QString script = QString::fromUtf8(solvablePageScript());
+    const qsizetype begin = script.indexOf(QLatin1String("var TEXT = {"));
+    ASSERT_GE(begin, 0);
+    const QString object = script.mid(begin, script.indexOf(QLatin1String("};"), begin) - begin);
+    static const QRegularExpression entry(QStringLiteral("^\\s*(\\w+): '([^']*)',?$"),
+                                          QRegularExpression::MultilineOption);
+    QStringList inScript;
+    for (auto it = entry.globalMatch(object); it.hasNext();) {
+        const auto m = it.next();
+        inScript << m.captured(1) + QStringLiteral(": ") + m.captured(2);
+    }
+    QStringList known;
+    for (const SolvablePageText &t : solvablePageTexts())
+        known << QString::fromLatin1(t.key) + QStringLiteral(": ") + QString::fromUtf8(t.english);
+    EXPECT_EQ(inScript, known);
 }

@@ -39,7 +39,7 @@ void ExportPuzzlesDialog::exportChosen()
         return;
     }
     FileRequest request{tr("Save Crossword Puzzles"),
-                        QString::fromLatin1(CollectionFilter),
+                        QCoreApplication::translate("qx", CollectionFilter),
                         QStringLiteral("QX3"),
                         session.settings.misc.lastExportPuzzleFile,
                         false,

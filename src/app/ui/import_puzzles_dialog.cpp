@@ -56,7 +56,7 @@ ImportPuzzlesDialog::ImportPuzzlesDialog(MainWindow &main, const QString &path, 
 {
     setWindowTitle(tr("Import Crossword Puzzles"));
     auto *layout = new QVBoxLayout(this);
-    auto *file = new QLabel(tr("File Name: ") + path, this);
+    auto *file = new QLabel(tr("File Name: %1").arg(path), this);
     file->setWordWrap(true);
     layout->addWidget(file);
     m_picker = new PuzzlePicker(tr("Puzzles in File"), this);
@@ -115,7 +115,7 @@ void ImportPuzzlesDialog::acceptEntries()
 void runPuzzleImport(MainWindow &main, Session &session, UiHost &host)
 {
     FileRequest request{QObject::tr("Import Puzzles"),
-                        QString::fromLatin1(ImportFilter),
+                        QCoreApplication::translate("qx", ImportFilter),
                         QStringLiteral("QX3"),
                         session.settings.misc.lastImportPuzzleFile,
                         true,

@@ -685,7 +685,7 @@ void MainWindow::createCollection()
     // Inside the open collection's folder with no name typed in: offering the open file's own
     // name would let one Yes on the overwrite prompt empty it.
     FileRequest request{tr("Create New Puzzle Group"),
-                        QString::fromLatin1(CollectionFilter),
+                        QCoreApplication::translate("qx", CollectionFilter),
                         QStringLiteral("QX3"),
                         folderStart(QFileInfo(m_session.collectionPath()).absolutePath()),
                         false,
@@ -720,7 +720,7 @@ void MainWindow::createCollection()
 void MainWindow::chooseCollection()
 {
     FileRequest request{tr("Open Puzzle Group"),
-                        QString::fromLatin1(CollectionFilter),
+                        QCoreApplication::translate("qx", CollectionFilter),
                         QStringLiteral("QX3"),
                         m_session.collectionPath(),
                         true,

@@ -18,58 +18,98 @@ namespace qx {
 
 namespace {
 
-// The texts keep "&&" for "&", as a menu or button caption would.
-#define TIP(text) QT_TRANSLATE_NOOP("TipOfTheDayDialog", text)
+// The texts keep "&&" for "&", as a menu or button caption would. Each is marked in full where it
+// stands: lupdate does not expand a macro of our own around it.
 const std::array<const char *, TipCount> Tips = {
-    TIP("You can spell check your words and clues using an American, British, Spanish, Italian, French, "
-        "German, Dutch or Swedish dictionary."),
-    TIP("You can add words or exclude words from each of the spell checking dictionaries."),
-    TIP("You can look up definitions of words using a 50,000 word American or British thesaurus."),
-    TIP("You can specify \"word separator\" characters that can be used to split up multi-word answers.  "
-        "These characters will show up in the puzzle."),
-    TIP("You can specify fonts to use for input fields, labels and buttons. User specified fonts for input "
+    QT_TRANSLATE_NOOP("TipOfTheDayDialog",
+                      "You can spell check your words and clues using an American, British, Spanish, Italian, French, "
+                      "German, Dutch or Swedish dictionary."),
+    QT_TRANSLATE_NOOP("TipOfTheDayDialog",
+                      "You can add words or exclude words from each of the spell checking dictionaries."),
+    QT_TRANSLATE_NOOP("TipOfTheDayDialog",
+                      "You can look up definitions of words using a 50,000 word American or British thesaurus."),
+    QT_TRANSLATE_NOOP("TipOfTheDayDialog",
+                      "You can specify \"word separator\" characters that can be used to split up multi-word answers.  "
+                      "These characters will show up in the puzzle."),
+    QT_TRANSLATE_NOOP(
+        "TipOfTheDayDialog",
+        "You can specify fonts to use for input fields, labels and buttons. User specified fonts for input "
         "fields greatly facilitates foreign language input."),
-    TIP("You can change the puzzle title and category after it has been created."),
-    TIP("You can change the clues to the puzzle after it has been created."),
-    TIP("You can add new words and clues, placing the words manually in the location you desire after the "
+    QT_TRANSLATE_NOOP("TipOfTheDayDialog", "You can change the puzzle title and category after it has been created."),
+    QT_TRANSLATE_NOOP("TipOfTheDayDialog", "You can change the clues to the puzzle after it has been created."),
+    QT_TRANSLATE_NOOP(
+        "TipOfTheDayDialog",
+        "You can add new words and clues, placing the words manually in the location you desire after the "
         "puzzle has been created."),
-    TIP("You can change the puzzle layout or change the bonus question after the puzzle has been created."),
-    TIP("You can create your own puzzle shapes from scratch or from an existing shape.  You can also share "
+    QT_TRANSLATE_NOOP(
+        "TipOfTheDayDialog",
+        "You can change the puzzle layout or change the bonus question after the puzzle has been created."),
+    QT_TRANSLATE_NOOP(
+        "TipOfTheDayDialog",
+        "You can create your own puzzle shapes from scratch or from an existing shape.  You can also share "
         "them with others (import && export)"),
-    TIP("You can export your created puzzles in a variety of graphic formats so that the puzzles can readily "
+    QT_TRANSLATE_NOOP(
+        "TipOfTheDayDialog",
+        "You can export your created puzzles in a variety of graphic formats so that the puzzles can readily "
         "be used in Word Processors, Desktop Publishers, etc."),
-    TIP("You can choose to print the puzzle with some of the answers filled in to give a \"head start\"."),
-    TIP("You can choose to print the puzzle with certain letters showing up in the puzzle.  Great for hints."),
-    TIP("You can choose and override any fonts for any section of puzzle print out.  This includes size, "
-        "color and style."),
-    TIP("You can choose to have text printed in a \"transparent\" mode so that underlying graphics and "
-        "bitmaps will show through."),
-    TIP("You can choose to have borders placed around clues, titles, headers, text, shapes and specify the "
+    QT_TRANSLATE_NOOP(
+        "TipOfTheDayDialog",
+        "You can choose to print the puzzle with some of the answers filled in to give a \"head start\"."),
+    QT_TRANSLATE_NOOP(
+        "TipOfTheDayDialog",
+        "You can choose to print the puzzle with certain letters showing up in the puzzle.  Great for hints."),
+    QT_TRANSLATE_NOOP("TipOfTheDayDialog",
+                      "You can choose and override any fonts for any section of puzzle print out.  This includes size, "
+                      "color and style."),
+    QT_TRANSLATE_NOOP("TipOfTheDayDialog",
+                      "You can choose to have text printed in a \"transparent\" mode so that underlying graphics and "
+                      "bitmaps will show through."),
+    QT_TRANSLATE_NOOP(
+        "TipOfTheDayDialog",
+        "You can choose to have borders placed around clues, titles, headers, text, shapes and specify the "
         "width and color."),
-    TIP("You can choose to have the numbered letters in the puzzle print out either vertical or horizontal."),
-    TIP("You can choose to print a list of the words in the puzzle on the printout as a guide or as clues."),
-    TIP("You can add bonus questions to the puzzles--good for extra credit."),
-    TIP("You can add squares, circles, bitmaps and text to the puzzle layouts.  Spice it up with fancy "
-        "bitmaps or add your own informative text."),
-    TIP("You can design your own Puzzle Page layout. Place the puzzle, clues, title, etc where you want "
-        "them, the size you want them, the color you want them and more!"),
-    TIP("You can instruct the program to \"Auto Fit\" fonts into the designated areas you have specified for "
+    QT_TRANSLATE_NOOP(
+        "TipOfTheDayDialog",
+        "You can choose to have the numbered letters in the puzzle print out either vertical or horizontal."),
+    QT_TRANSLATE_NOOP(
+        "TipOfTheDayDialog",
+        "You can choose to print a list of the words in the puzzle on the printout as a guide or as clues."),
+    QT_TRANSLATE_NOOP("TipOfTheDayDialog", "You can add bonus questions to the puzzles--good for extra credit."),
+    QT_TRANSLATE_NOOP("TipOfTheDayDialog",
+                      "You can add squares, circles, bitmaps and text to the puzzle layouts.  Spice it up with fancy "
+                      "bitmaps or add your own informative text."),
+    QT_TRANSLATE_NOOP("TipOfTheDayDialog",
+                      "You can design your own Puzzle Page layout. Place the puzzle, clues, title, etc where you want "
+                      "them, the size you want them, the color you want them and more!"),
+    QT_TRANSLATE_NOOP(
+        "TipOfTheDayDialog",
+        "You can instruct the program to \"Auto Fit\" fonts into the designated areas you have specified for "
         "clues, titles, words, text, etc."),
-    TIP("You can export a puzzle as a ready to use Web Page (in HTML format)"),
-    TIP("You can assign over 60 foreign characters to the F1 - F12 keys to be used in the puzzle creation "
+    QT_TRANSLATE_NOOP("TipOfTheDayDialog", "You can export a puzzle as a ready to use Web Page (in HTML format)"),
+    QT_TRANSLATE_NOOP(
+        "TipOfTheDayDialog",
+        "You can assign over 60 foreign characters to the F1 - F12 keys to be used in the puzzle creation "
         "window."),
-    TIP("You can choose to print the puzzle as a \"skeleton\" puzzle where just the blocks containing words "
+    QT_TRANSLATE_NOOP(
+        "TipOfTheDayDialog",
+        "You can choose to print the puzzle as a \"skeleton\" puzzle where just the blocks containing words "
         "are printed."),
-    TIP("You can choose the number of columns to use for printing clues in each designated area for the "
-        "clues."),
-    TIP("You can create your own puzzle page layouts from scratch or from an existing layout.  You can also "
+    QT_TRANSLATE_NOOP("TipOfTheDayDialog",
+                      "You can choose the number of columns to use for printing clues in each designated area for the "
+                      "clues."),
+    QT_TRANSLATE_NOOP(
+        "TipOfTheDayDialog",
+        "You can create your own puzzle page layouts from scratch or from an existing layout.  You can also "
         "share them with others (import && export)"),
-    TIP("You can have the best 4 puzzle creation fits displayed and you can choose from them for your "
-        "desired puzzle.  Double clicking on one one of them will zoom in for a closer look."),
-    TIP("You can maintain multiple sets of crosswords files.  Import and export puzzles among the files."),
-    TIP("You can import a word list, clue list or combined word and clue list from a text file."),
+    QT_TRANSLATE_NOOP("TipOfTheDayDialog",
+                      "You can have the best 4 puzzle creation fits displayed and you can choose from them for your "
+                      "desired puzzle.  Double clicking on one one of them will zoom in for a closer look."),
+    QT_TRANSLATE_NOOP(
+        "TipOfTheDayDialog",
+        "You can maintain multiple sets of crosswords files.  Import and export puzzles among the files."),
+    QT_TRANSLATE_NOOP("TipOfTheDayDialog",
+                      "You can import a word list, clue list or combined word and clue list from a text file."),
 };
-#undef TIP
 
 } // namespace
 

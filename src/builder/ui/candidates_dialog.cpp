@@ -80,9 +80,10 @@ QLabel *panelCaption(QWidget *parent)
     return label;
 }
 
+// singular and plural hold %1 for the count.
 QString countCaption(int count, const QString &singular, const QString &plural)
 {
-    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? singular : plural);
+    return (count == 1 ? singular : plural).arg(count);
 }
 
 } // namespace
@@ -220,8 +221,8 @@ void CandidatesDialog::selectCandidate(int slot)
         (candidate.placed[static_cast<size_t>(t)] ? m_included : m_excluded)->addItem(item);
     }
     showLeftOutReason();
-    m_includedCaption->setText(countCaption(m_included->count(), tr("Included Word"), tr("Included Words")));
-    m_excludedCaption->setText(countCaption(m_excluded->count(), tr("Excluded Word"), tr("Excluded Words")));
+    m_includedCaption->setText(countCaption(m_included->count(), tr("%1 Included Word"), tr("%1 Included Words")));
+    m_excludedCaption->setText(countCaption(m_excluded->count(), tr("%1 Excluded Word"), tr("%1 Excluded Words")));
 }
 
 void CandidatesDialog::showLeftOutReason()

@@ -17,11 +17,11 @@ namespace qx {
 
 class UiHost;
 
-inline const QStringList &slotCaptions()
+// Translated at each call, not kept: a translation installed later still shows.
+inline QStringList slotCaptions()
 {
-    static const QStringList captions = {QObject::tr("Best Fit"), QObject::tr("Second Best Fit"),
-                                         QObject::tr("Third Best Fit"), QObject::tr("Fourth Best Fit")};
-    return captions;
+    return {QObject::tr("Best Fit"), QObject::tr("Second Best Fit"), QObject::tr("Third Best Fit"),
+            QObject::tr("Fourth Best Fit")};
 }
 
 // Where the chosen grid is saved, and what the main window does afterwards.

@@ -8,17 +8,17 @@ namespace qx {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("LibraryCommands", text);
-}
+// Looked up, and found by lupdate, under the context "qx".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(qx)
+};
 
 } // namespace
 
 bool confirmLibraryDelete(UiHost &host, QWidget *parent, const QString &entryText)
 {
-    const QString question = tr("Are you sure you want to delete \"%1\"?").arg(entryText);
-    return host.message(parent, tr("Delete?"), question, Buttons::YesNo) == Answer::Yes;
+    const QString question = Texts::tr("Are you sure you want to delete \"%1\"?").arg(entryText);
+    return host.message(parent, Texts::tr("Delete?"), question, Buttons::YesNo) == Answer::Yes;
 }
 
 bool reportLibraryDelete(UiHost &host, QWidget *parent, const FileStatus &removed, const LibraryTexts &texts)
@@ -26,7 +26,7 @@ bool reportLibraryDelete(UiHost &host, QWidget *parent, const FileStatus &remove
     if (removed)
         return true;
     if (removed.error().notOpened())
-        host.message(parent, tr("Disk Error"), texts.cannotDelete, Buttons::Ok);
+        host.message(parent, Texts::tr("Disk Error"), texts.cannotDelete, Buttons::Ok);
     else
         host.fileError(parent, removed.error());
     return false;
@@ -40,13 +40,13 @@ std::optional<int> reportLibraryImport(UiHost &host, QWidget *parent, const File
         if (!error.notOpened())
             host.fileError(parent, error);
         else if (error.path == path)
-            host.message(parent, tr("Error"), texts.cannotImport, Buttons::Ok);
+            host.message(parent, Texts::tr("Error"), texts.cannotImport, Buttons::Ok);
         else
-            host.message(parent, tr("Disk Error"), texts.cannotAdd, Buttons::Ok);
+            host.message(parent, Texts::tr("Disk Error"), texts.cannotAdd, Buttons::Ok);
         return std::nullopt;
     }
     if (outcome->result == ImportResult::Corrupt) {
-        host.message(parent, tr("Error"), texts.corrupt, Buttons::Ok);
+        host.message(parent, Texts::tr("Error"), texts.corrupt, Buttons::Ok);
         return std::nullopt;
     }
     return outcome->recordNumber;
@@ -56,12 +56,12 @@ bool reportLibraryExport(UiHost &host, QWidget *parent, const FileStatus &writte
 {
     if (!written) {
         if (written.error().notOpened())
-            host.message(parent, tr("Error"), texts.cannotExport, Buttons::Ok);
+            host.message(parent, Texts::tr("Error"), texts.cannotExport, Buttons::Ok);
         else
             host.fileError(parent, written.error());
         return false;
     }
-    host.message(parent, tr("OK"), texts.exported, Buttons::Ok);
+    host.message(parent, Texts::tr("OK"), texts.exported, Buttons::Ok);
     return true;
 }
 

@@ -107,12 +107,17 @@ Answer QtUiHost::message(QWidget *parent, const QString &caption, const QString 
     box.setWindowTitle(caption);
     box.setText(text);
     switch (buttons) {
-    case Buttons::Ok:
+    case Buttons::Ok: {
         box.setStandardButtons(QMessageBox::Ok);
-        box.setIcon(caption == QLatin1String("Error") || caption == QLatin1String("Disk Error")
+        // The icon follows the caption, in English or as a translation words it.
+        const auto is = [&caption](const char *english) {
+            return caption == QLatin1String(english) || caption == QCoreApplication::translate("qx", english);
+        };
+        box.setIcon(is(QT_TRANSLATE_NOOP("qx", "Error")) || is(QT_TRANSLATE_NOOP("qx", "Disk Error"))
                         ? QMessageBox::Critical
-                        : (caption == QLatin1String("Warning") ? QMessageBox::Warning : QMessageBox::Information));
+                        : (is(QT_TRANSLATE_NOOP("qx", "Warning")) ? QMessageBox::Warning : QMessageBox::Information));
         break;
+    }
     case Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setIcon(QMessageBox::Question);

@@ -6,6 +6,7 @@
 #include "common/file_outcome.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QPoint>
 #include <QString>
@@ -59,7 +60,10 @@ public:
     virtual QAction *popupMenu(QMenu &menu, QPoint globalPos) = 0;
 
     // Shows one error box for an input/output failure, with the system's text.
-    void ioError(QWidget *parent, const QString &text) { message(parent, QStringLiteral("Error"), text, Buttons::Ok); }
+    void ioError(QWidget *parent, const QString &text)
+    {
+        message(parent, QCoreApplication::translate("qx", "Error"), text, Buttons::Ok);
+    }
 
     // The one error box for a failed file operation: the file and the system's text (or, for a
     // damaged file, that it is damaged and nothing was saved), after what the program was doing

@@ -129,8 +129,8 @@ QWidget *WebPageDialog::blockControls(const QString &caption, Block &block, int 
     block.italic->setChecked(stored.italic);
     block.center->setChecked(stored.center);
     block.fontSize = new QComboBox(box);
-    for (const char *size : {"8 pt", "10 pt", "12 pt", "14 pt", "18 pt", "24 pt", "36 pt"})
-        block.fontSize->addItem(tr(size));
+    for (const int size : {8, 10, 12, 14, 18, 24, 36})
+        block.fontSize->addItem(tr("%1 pt").arg(size));
     block.fontSize->setCurrentIndex(std::clamp(stored.fontSize, 1, 7) - 1);
 
     // Each choice is a setting at once, whatever becomes of the window.
@@ -188,7 +188,7 @@ void WebPageDialog::saveWebPage()
 
     FileRequest request;
     request.title = tr("Save HTML Document");
-    request.filter = QStringLiteral("html (*.htm)|*.htm");
+    request.filter = tr("html (*.htm)|*.htm");
     request.defaultSuffix = QStringLiteral("htm");
     request.initialPath = s.misc.lastExportHtmlFile;
     // The page and its picture are replaced together, so the question is asked here, once, naming

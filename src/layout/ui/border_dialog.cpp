@@ -20,7 +20,7 @@ namespace qx {
 BorderDialog::BorderDialog(const DialogLook &look, UiHost &host, const LayoutObject &object, QWidget *parent)
     : ConventionalDialog(look, QSize(260, 150), parent), m_host(host), m_object(object)
 {
-    setWindowTitle(tr("Border Info for ") + cp1252::toUnicode(object.ObjectLabel.str()));
+    setWindowTitle(tr("Border Info for %1").arg(cp1252::toUnicode(object.ObjectLabel.str())));
     m_useBorder = new QCheckBox(tr("&Use Border"), this);
     m_useBorder->setChecked(object.HasBorder != 0);
     m_width = new QLineEdit(QString::number(object.BorderWidth), this);

@@ -14,7 +14,7 @@ namespace qx {
 FillDialog::FillDialog(const DialogLook &look, UiHost &host, const LayoutObject &object, QWidget *parent)
     : ConventionalDialog(look, QSize(260, 120), parent), m_object(object)
 {
-    setWindowTitle(tr("Fill Info for ") + cp1252::toUnicode(object.ObjectLabel.str()));
+    setWindowTitle(tr("Fill Info for %1").arg(cp1252::toUnicode(object.ObjectLabel.str())));
     m_filled = new QCheckBox(tr("&Fill In Shape"), this);
     m_filled->setChecked(object.Filled != 0);
     m_color = new ColorSwatch(host, object.FillColor, tr("C&hange Color"), this);

@@ -21,7 +21,7 @@ GridPropertiesDialog::GridPropertiesDialog(const DialogLook &look, UiHost &host,
                                            QWidget *parent)
     : ConventionalDialog(look, QSize(300, 200), parent), m_host(host), m_object(object)
 {
-    setWindowTitle(tr("Properties for ") + cp1252::toUnicode(object.ObjectLabel.str()));
+    setWindowTitle(tr("Properties for %1").arg(cp1252::toUnicode(object.ObjectLabel.str())));
     m_skeleton = new QCheckBox(tr("Skeleton Puzzle"), this);
     m_skeleton->setChecked(object.Transparent != 0);
     m_fill = new ColorSwatch(host, object.FillColor, tr("C&hange Color"), this);

@@ -86,7 +86,7 @@ ObjectMenuResult loadBitmap(ObjectMenuContext &c, LayoutObject &object)
 {
     FileRequest request;
     request.title = QObject::tr("Load Bitmap File");
-    request.filter = QStringLiteral("Bitmap (*.BMP)|*.BMP");
+    request.filter = QObject::tr("Bitmap (*.BMP)|*.BMP");
     request.defaultSuffix = QStringLiteral("BMP");
     request.initialPath = cp1252::toUnicode(object.BitmapFile.str());
     request.mustExist = true;

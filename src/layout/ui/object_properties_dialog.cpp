@@ -36,7 +36,7 @@ ObjectPropertiesDialog::ObjectPropertiesDialog(const DialogLook &look, UiHost &h
                                                QWidget *parent)
     : ConventionalDialog(look, QSize(280, 170), parent), m_host(host), m_object(object)
 {
-    setWindowTitle(tr("Properties for ") + cp1252::toUnicode(object.ObjectLabel.str()));
+    setWindowTitle(tr("Properties for %1").arg(cp1252::toUnicode(object.ObjectLabel.str())));
     m_transparent = new QCheckBox(tr("&Transparent Background"), this);
     m_transparent->setChecked(object.Transparent != 0);
     m_makeItFit = new QCheckBox(tr("&Make It Fit (Auto-Shrink Font)"), this);

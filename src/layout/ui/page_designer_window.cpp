@@ -327,8 +327,11 @@ QWidget *PageDesignerWindow::buildSidePanel()
 
     m_paper = new QComboBox(side);
     m_paper->setObjectName(QStringLiteral("PageSize"));
-    for (const auto name : paperNames())
-        m_paper->addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    // Shown translated; the layout stores the English name (the item's data).
+    for (const auto name : paperNames()) {
+        const QByteArray stored(name.data(), static_cast<qsizetype>(name.size()));
+        m_paper->addItem(QCoreApplication::translate("qx", stored.constData()), QString::fromLatin1(stored));
+    }
     connect(m_paper, &QComboBox::currentIndexChanged, this, &PageDesignerWindow::pageSizeChange);
     auto *paperLabel = new QLabel(tr("Paper Size"), side);
     paperLabel->setBuddy(m_paper);
@@ -489,7 +492,7 @@ void PageDesignerWindow::fillControls()
         fillSizeBoxes();
         (layout.Portrait != 0 ? m_portrait : m_landscape)->setChecked(true);
         m_paper->setCurrentIndex(paperIndex(layout));
-        showCustomBoxes(m_paper->currentText() == QLatin1String(CustomPaperName.data()));
+        showCustomBoxes(m_paper->currentData().toString() == QLatin1String(CustomPaperName.data()));
     }
     m_model.disarm();
     m_model.selectNothing();
@@ -698,7 +701,7 @@ void PageDesignerWindow::updateCursor()
 
 void PageDesignerWindow::pageSizeChange()
 {
-    const QString name = m_paper->currentText();
+    const QString name = m_paper->currentData().toString();
     const bool custom = name == QLatin1String(CustomPaperName.data());
     const bool odd = choosePaper(m_model.layout(), name.toStdString());
     showCustomBoxes(custom);
@@ -880,12 +883,12 @@ void PageDesignerWindow::openObjectMenu(int target, QPoint globalPos)
 
 void PageDesignerWindow::saveLayout()
 {
-    const bool custom = m_paper->currentText() == QLatin1String(CustomPaperName.data());
+    const bool custom = m_paper->currentData().toString() == QLatin1String(CustomPaperName.data());
     if (custom && (!pageHeightExit() || !pageWidthExit()))
         return;
     PageLayout &layout = m_model.layout();
     layout.LayoutName.setTrimmed(cp1252::fromUnicode(m_name->text()).value_or(std::string()));
-    layout.PaperName.set(m_paper->currentText().toStdString());
+    layout.PaperName.set(m_paper->currentData().toString().toStdString());
     layout.DesignZoom = static_cast<int16_t>(m_model.zoom());
     m_model.updatePageSize();
 

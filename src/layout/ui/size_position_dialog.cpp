@@ -18,7 +18,7 @@ SizePositionDialog::SizePositionDialog(const DialogLook &look, UiHost &host, con
     : ConventionalDialog(look, QSize(240, 190), parent), m_host(host), m_object(object), m_units(unitsPerPageUnit),
       m_layoutWidth(layoutWidth), m_layoutHeight(layoutHeight)
 {
-    setWindowTitle(tr("Size & Location of ") + cp1252::toUnicode(object.ObjectLabel.str()));
+    setWindowTitle(tr("Size & Location of %1").arg(cp1252::toUnicode(object.ObjectLabel.str())));
     const auto &b = object.Bounds;
     // 64 bits: the width of a damaged object may not fit in 32.
     const std::array<int64_t, 4> shown{b[0], b[1], int64_t{b[2]} - b[0], int64_t{b[3]} - b[1]};

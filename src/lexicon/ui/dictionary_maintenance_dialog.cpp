@@ -38,7 +38,7 @@ DictionaryMaintenanceDialog::DictionaryMaintenanceDialog(const DialogLook &look,
     setObjectName(QStringLiteral("DictionaryMaintenanceDialog"));
     setWindowTitle(tr("Dictionary Maintenance"));
     const SpellLanguage &l = spellLanguage(language);
-    const QString name = tr(l.name);
+    const QString name = QCoreApplication::translate("qx", l.name); // marked in languages.cpp
     m_path = programDir + QLatin1Char('/') + QLatin1String(list == UserList::Include ? l.includeFile : l.excludeFile);
     m_heading =
         new QLabel(list == UserList::Include

@@ -16,16 +16,16 @@ namespace qx {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("qx::LexiconWindows", text);
-}
+// Looked up, and found by lupdate, under the context "qx".
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(qx)
+};
 
 // The spell check's questions, asked through the program's windows.
 class SpellCheckWindows : public SpellCheckUser {
 public:
     SpellCheckWindows(QWidget *parent, UiHost &host, const DialogLook &look, int language)
-        : m_parent(parent), m_host(host), m_look(look), m_language(tr(spellLanguage(language).name))
+        : m_parent(parent), m_host(host), m_look(look), m_language(Texts::tr(spellLanguage(language).name))
     {
     }
 
@@ -37,8 +37,9 @@ public:
     }
     void noSuggestions(const QString &word) override
     {
-        m_host.message(m_parent, tr("Notice"),
-                       word + tr(" was not found in the dictionary.  No suggestions could be found."), Buttons::Ok);
+        m_host.message(m_parent, Texts::tr("Notice"),
+                       Texts::tr("%1 was not found in the dictionary.  No suggestions could be found.").arg(word),
+                       Buttons::Ok);
     }
     void addFailed(const FileError &error) override { m_host.fileError(m_parent, error); }
 
@@ -53,7 +54,7 @@ QStringList captionsOf(int count, const char *(*caption)(int))
 {
     QStringList captions;
     for (int code = 1; code <= count; ++code)
-        captions << tr(caption(code));
+        captions << Texts::tr(caption(code));
     return captions;
 }
 
@@ -68,7 +69,7 @@ void runSpellCheck(QWidget *parent, UiHost &host, const LexiconContext &context,
         std::vector<bool> available;
         for (int code = 1; code <= LanguageCount; ++code)
             available.push_back(context.available.language(code));
-        LanguageChoiceDialog choose(context.look, tr("Spell Check"),
+        LanguageChoiceDialog choose(context.look, Texts::tr("Spell Check"),
                                     captionsOf(LanguageCount, [](int c) { return spellLanguage(c).caption; }),
                                     available, misc.userDictionary, parent);
         if (host.runModal(choose) != QDialog::Accepted)
@@ -86,19 +87,21 @@ void runSpellCheck(QWidget *parent, UiHost &host, const LexiconContext &context,
         if (file == QLatin1String(l.includeFile) || file == QLatin1String(l.excludeFile))
             host.fileError(parent, engine.error());
         else
-            host.message(parent, tr("Error"), tr("Could not find one of the dictionary files."), Buttons::Ok);
+            host.message(parent, Texts::tr("Error"), Texts::tr("Could not find one of the dictionary files."),
+                         Buttons::Ok);
         return;
     }
     SpellCheckWindows windows(parent, host, context.look, (*engine)->language());
     switch (spellCheckRows(**engine, rows, checkWords, windows)) {
     case SpellCheckEnd::AllFound:
-        host.message(parent, tr("Spelling Ok"), tr("All words were found in the dictionary."), Buttons::Ok);
+        host.message(parent, Texts::tr("Spelling Ok"), Texts::tr("All words were found in the dictionary."),
+                     Buttons::Ok);
         break;
     case SpellCheckEnd::Aborted:
-        host.message(parent, tr("Spelling Status"), tr("Spell checking aborted."), Buttons::Ok);
+        host.message(parent, Texts::tr("Spelling Status"), Texts::tr("Spell checking aborted."), Buttons::Ok);
         break;
     case SpellCheckEnd::Complete:
-        host.message(parent, tr("Spelling Status"), tr("Spell checking complete."), Buttons::Ok);
+        host.message(parent, Texts::tr("Spelling Status"), Texts::tr("Spell checking complete."), Buttons::Ok);
         break;
     }
 }
@@ -111,11 +114,11 @@ std::optional<QString> runThesaurus(QWidget *parent, UiHost &host, const Lexicon
         QStringList captions;
         std::vector<bool> available;
         for (int code : ThesaurusCodes) {
-            captions << tr(thesaurusFiles(code).caption);
+            captions << Texts::tr(thesaurusFiles(code).caption);
             available.push_back(context.available.thesaurus(code));
         }
-        LanguageChoiceDialog choose(context.look, tr("Thesaurus"), captions, available, misc.userThesaurus, parent,
-                                    {ThesaurusCodes.begin(), ThesaurusCodes.end()}, noDutchThesaurusNote());
+        LanguageChoiceDialog choose(context.look, Texts::tr("Thesaurus"), captions, available, misc.userThesaurus,
+                                    parent, {ThesaurusCodes.begin(), ThesaurusCodes.end()}, noDutchThesaurusNote());
         if (host.runModal(choose) != QDialog::Accepted)
             return std::nullopt;
         thesaurus = choose.chosen();
@@ -128,15 +131,15 @@ std::optional<QString> runThesaurus(QWidget *parent, UiHost &host, const Lexicon
 
 QString noDutchThesaurusNote()
 {
-    return tr("There is no Dutch thesaurus: Dutch words can be spell checked but not looked up.");
+    return Texts::tr("There is no Dutch thesaurus: Dutch words can be spell checked but not looked up.");
 }
 
 QString clueSuggestionsUnavailable(const LexiconAvailability &available)
 {
     if (available.wordNet || available.anyThesaurus())
         return {};
-    return tr("Suggested clues need WordNet (the Debian package wordnet-base) or a thesaurus, and neither is "
-              "installed.");
+    return Texts::tr("Suggested clues need WordNet (the Debian package wordnet-base) or a thesaurus, and neither is "
+                     "installed.");
 }
 
 bool runClueSuggestions(QWidget *parent, UiHost &host, const LexiconContext &context, const QStringList &words,
@@ -145,14 +148,14 @@ bool runClueSuggestions(QWidget *parent, UiHost &host, const LexiconContext &con
     const Settings::Misc &misc = context.settings.misc;
     const int code = clueThesaurus(misc.dictionary, misc.thesaurus, misc.userThesaurus);
     if (code == 0) {
-        host.message(parent, tr("Suggest Clues"),
-                     tr("There is no Dutch thesaurus, so no clues can be suggested for Dutch words.  Choose "
-                        "another thesaurus under Options, Thesaurus Type."),
+        host.message(parent, Texts::tr("Suggest Clues"),
+                     Texts::tr("There is no Dutch thesaurus, so no clues can be suggested for Dutch words.  Choose "
+                               "another thesaurus under Options, Thesaurus Type."),
                      Buttons::Ok);
         return false;
     }
     const bool english = code == 1 || code == 2;
-    const QString language = english ? tr("English") : tr(thesaurusFiles(code).name);
+    const QString language = english ? Texts::tr("English") : Texts::tr(thesaurusFiles(code).name);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const auto suggester = ClueSuggester::open(context.programDir, code);
     std::vector<ClueSuggestionsDialog::Row> rows;
@@ -161,10 +164,11 @@ bool runClueSuggestions(QWidget *parent, UiHost &host, const LexiconContext &con
             rows.push_back({words[i], clues.value(i), (*suggester)->suggest(words[i])});
     QApplication::restoreOverrideCursor();
     if (!suggester) {
-        host.message(parent, tr("Suggest Clues"),
-                     english ? tr("No clues can be suggested: neither WordNet (the Debian package wordnet-base) nor "
-                                  "the English thesaurus is installed.")
-                             : tr("No clues can be suggested: the %1 thesaurus is not installed.").arg(language),
+        host.message(parent, Texts::tr("Suggest Clues"),
+                     english
+                         ? Texts::tr("No clues can be suggested: neither WordNet (the Debian package wordnet-base) nor "
+                                     "the English thesaurus is installed.")
+                         : Texts::tr("No clues can be suggested: the %1 thesaurus is not installed.").arg(language),
                      Buttons::Ok);
         return false;
     }

@@ -414,8 +414,8 @@ std::optional<QString> PreviewWindow::askExportPath(const QString &title, const 
 void PreviewWindow::exportTextFile(TextExportKind kind)
 {
     const auto path =
-        askExportPath(kind == TextExportKind::Clues ? tr("Export Clues") : tr("Export Words"),
-                      QStringLiteral("text (*.txt)|*.txt"), QStringLiteral("txt"), m_settings.misc.lastExportTextFile);
+        askExportPath(kind == TextExportKind::Clues ? tr("Export Clues") : tr("Export Words"), tr("text (*.txt)|*.txt"),
+                      QStringLiteral("txt"), m_settings.misc.lastExportTextFile);
     if (!path)
         return;
     m_settings.misc.lastExportTextFile = *path;
@@ -491,8 +491,7 @@ void PreviewWindow::exportMetafile(MetafileKind kind)
     const bool wmf = kind == MetafileKind::Wmf;
     QString &remembered = wmf ? m_settings.misc.lastExportWmfFile : m_settings.misc.lastExportEmfFile;
     const auto path = askExportPath(wmf ? tr("Save Puzzle As MetaFile") : tr("Save Puzzle As Enhanced MetaFile"),
-                                    wmf ? QStringLiteral("Metafile (*.WMF)|*.WMF")
-                                        : QStringLiteral("Enhanced Metafile (*.EMF)|*.EMF"),
+                                    wmf ? tr("Metafile (*.WMF)|*.WMF") : tr("Enhanced Metafile (*.EMF)|*.EMF"),
                                     wmf ? QStringLiteral("WMF") : QStringLiteral("EMF"), remembered);
     if (!path)
         return;
@@ -537,10 +536,9 @@ void PreviewWindow::exportPicture(const ExportFormat &format)
     const QString suffix = bitmap ? QStringLiteral("BMP") : QStringLiteral("JPG");
     // The folder of the last picture, named after this puzzle as the PDF is: the name of another
     // puzzle's picture would be the wrong one to offer.
-    const auto path =
-        askExportPath(bitmap ? tr("Save Puzzle As Bitmap") : tr("Save Puzzle As JPeg"),
-                      bitmap ? QStringLiteral("Bitmap (*.BMP)|*.BMP") : QStringLiteral("JPeg (*.JPG)|*.JPG"), suffix,
-                      puzzleFileName(suffix, last));
+    const auto path = askExportPath(bitmap ? tr("Save Puzzle As Bitmap") : tr("Save Puzzle As JPeg"),
+                                    bitmap ? tr("Bitmap (*.BMP)|*.BMP") : tr("JPeg (*.JPG)|*.JPG"), suffix,
+                                    puzzleFileName(suffix, last));
     if (!path)
         return;
     last = *path;

@@ -314,7 +314,7 @@ void PrintOptionsDialog::applyLayout()
             if (o.Kind == static_cast<int16_t>(ObjectKind::Puzzle))
                 a->setText(e.numberFont ? tr("Puzzle Clue Numbers Font") : tr("Puzzle Answer Font"));
             else
-                a->setText(cp1252::toUnicode(o.ObjectLabel.str()) + tr(" Font"));
+                a->setText(tr("%1 Font").arg(cp1252::toUnicode(o.ObjectLabel.str())));
             a->setVisible(true);
         } else {
             a->setText(QString::number(k + 1));

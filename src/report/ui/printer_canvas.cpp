@@ -3,6 +3,7 @@
 #include "report/recording_canvas.h"
 #include "report/stream_replay.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -62,7 +63,7 @@ void PrinterCanvas::beginDocument()
     delete m_painter;
     m_painter = new QPainter;
     if (!m_painter->begin(&m_printer)) {
-        m_error = QStringLiteral("The printer could not be started.");
+        m_error = QCoreApplication::translate("qx", "The printer could not be started.");
         delete m_painter;
         m_painter = nullptr;
         abort();

@@ -112,9 +112,8 @@ FileRequest wordListFileRequest(const QString &title, bool forImport, const QStr
 {
     FileRequest request;
     request.title = title;
-    request.filter = QStringLiteral("text (*.txt)|*.txt");
-    if (forImport)
-        request.filter += QStringLiteral("|all files (*.*)|*.*");
+    request.filter =
+        forImport ? QObject::tr("text (*.txt)|*.txt|all files (*.*)|*.*") : QObject::tr("text (*.txt)|*.txt");
     request.defaultSuffix = QStringLiteral("txt");
     request.initialPath = initialPath;
     request.mustExist = forImport;
