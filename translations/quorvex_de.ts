@@ -453,6 +453,240 @@
         <source>Too many words selected.  Last %1 will not be used.  Continue?</source>
         <translation>Zu viele Wörter ausgewählt. Ohne %1 fortfahren?</translation>
     </message>
+    <message>
+        <source>Bitmap (*.BMP)|*.BMP</source>
+        <translation>Bitmap (*.BMP)|*.BMP</translation>
+    </message>
+    <message>
+        <source>text (*.txt)|*.txt|all files (*.*)|*.*</source>
+        <translation>Text (*.txt)|*.txt|Alle Dateien (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>text (*.txt)|*.txt</source>
+        <translation>Text (*.txt)|*.txt</translation>
+    </message>
+</context>
+<context>
+    <name>SolvablePage</name>
+    <message>
+        <source>Every letter is right: the puzzle is solved.</source>
+        <translation>Alle Buchstaben stimmen: Das Rätsel ist gelöst.</translation>
+    </message>
+    <message>
+        <source>Every square is filled in correctly.</source>
+        <translation>Alle Felder sind richtig ausgefüllt.</translation>
+    </message>
+    <message>
+        <source>The puzzle is complete, with one letter revealed.</source>
+        <translation>Das Rätsel ist vollständig, ein Buchstabe wurde aufgedeckt.</translation>
+    </message>
+    <message>
+        <source>The puzzle is complete, with {n} letters revealed.</source>
+        <extracomment>{n} stands for a number; keep it as it is.</extracomment>
+        <translation>Das Rätsel ist vollständig, {n} Buchstaben wurden aufgedeckt.</translation>
+    </message>
+    <message>
+        <source>One letter is wrong.</source>
+        <translation>Ein Buchstabe ist falsch.</translation>
+    </message>
+    <message>
+        <source>{n} letters are wrong.</source>
+        <extracomment>{n} stands for a number; keep it as it is.</extracomment>
+        <translation>{n} Buchstaben sind falsch.</translation>
+    </message>
+    <message>
+        <source>The letters filled in so far are right; one square is still empty.</source>
+        <translation>Die bisher eingetragenen Buchstaben stimmen; ein Feld ist noch leer.</translation>
+    </message>
+    <message>
+        <source>The letters filled in so far are right; {n} squares are still empty.</source>
+        <extracomment>{n} stands for a number; keep it as it is.</extracomment>
+        <translation>Die bisher eingetragenen Buchstaben stimmen; {n} Felder sind noch leer.</translation>
+    </message>
+    <message>
+        <source>This letter is right.</source>
+        <translation>Dieser Buchstabe ist richtig.</translation>
+    </message>
+    <message>
+        <source>This word is right.</source>
+        <translation>Dieses Wort ist richtig.</translation>
+    </message>
+    <message>
+        <source>The letter is revealed.</source>
+        <translation>Der Buchstabe wurde aufgedeckt.</translation>
+    </message>
+    <message>
+        <source>The word is revealed.</source>
+        <translation>Das Wort wurde aufgedeckt.</translation>
+    </message>
+    <message>
+        <source>The whole puzzle is revealed.</source>
+        <translation>Das ganze Rätsel wurde aufgedeckt.</translation>
+    </message>
+    <message>
+        <source>The word is cleared.</source>
+        <translation>Das Wort wurde gelöscht.</translation>
+    </message>
+    <message>
+        <source>Reveal every letter of this puzzle?  Revealed letters are marked and counted.</source>
+        <translation>Alle Buchstaben dieses Rätsels aufdecken? Aufgedeckte Buchstaben werden markiert und gezählt.</translation>
+    </message>
+    <message>
+        <source>Reveal puzzle</source>
+        <translation>Rätsel aufdecken</translation>
+    </message>
+    <message>
+        <source>Clear every letter of this puzzle?</source>
+        <translation>Alle Buchstaben dieses Rätsels löschen?</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Alles löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Time {n}</source>
+        <extracomment>{n} stands for the time on the clock; keep it as it is.</extracomment>
+        <translation>Zeit {n}</translation>
+    </message>
+    <message>
+        <source>Pause the timer</source>
+        <translation>Zeitmessung anhalten</translation>
+    </message>
+    <message>
+        <source>Resume the timer</source>
+        <translation>Zeitmessung fortsetzen</translation>
+    </message>
+    <message>
+        <source>The timer is paused.</source>
+        <translation>Die Zeitmessung ist angehalten.</translation>
+    </message>
+</context>
+<context>
+    <name>TipOfTheDayDialog</name>
+    <message>
+        <source>You can spell check your words and clues using an American, British, Spanish, Italian, French, German, Dutch or Swedish dictionary.</source>
+        <translation>Sie können die Rechtschreibung Ihrer Wörter und Hinweise mit einem amerikanischen, britischen, spanischen, italienischen, französischen, deutschen, niederländischen oder schwedischen Wörterbuch prüfen.</translation>
+    </message>
+    <message>
+        <source>You can add words or exclude words from each of the spell checking dictionaries.</source>
+        <translation>Sie können jedem Wörterbuch der Rechtschreibprüfung Wörter hinzufügen oder Wörter daraus ausschließen.</translation>
+    </message>
+    <message>
+        <source>You can look up definitions of words using a 50,000 word American or British thesaurus.</source>
+        <translation>Sie können Wortbedeutungen in einem amerikanischen oder britischen Thesaurus mit 50.000 Wörtern nachschlagen.</translation>
+    </message>
+    <message>
+        <source>You can specify &quot;word separator&quot; characters that can be used to split up multi-word answers.  These characters will show up in the puzzle.</source>
+        <translation>Sie können „Worttrennzeichen“ festlegen, mit denen Antworten aus mehreren Wörtern getrennt werden. Diese Zeichen erscheinen im Rätsel.</translation>
+    </message>
+    <message>
+        <source>You can specify fonts to use for input fields, labels and buttons. User specified fonts for input fields greatly facilitates foreign language input.</source>
+        <translation>Sie können Schriften für Eingabefelder, Beschriftungen und Schaltflächen festlegen. Eine eigene Schrift für Eingabefelder erleichtert die Eingabe in Fremdsprachen sehr.</translation>
+    </message>
+    <message>
+        <source>You can change the puzzle title and category after it has been created.</source>
+        <translation>Sie können Titel und Kategorie eines Rätsels ändern, nachdem es erstellt wurde.</translation>
+    </message>
+    <message>
+        <source>You can change the clues to the puzzle after it has been created.</source>
+        <translation>Sie können die Hinweise eines Rätsels ändern, nachdem es erstellt wurde.</translation>
+    </message>
+    <message>
+        <source>You can add new words and clues, placing the words manually in the location you desire after the puzzle has been created.</source>
+        <translation>Sie können einem fertigen Rätsel neue Wörter und Hinweise hinzufügen und die Wörter von Hand an die gewünschte Stelle setzen.</translation>
+    </message>
+    <message>
+        <source>You can change the puzzle layout or change the bonus question after the puzzle has been created.</source>
+        <translation>Sie können das Seitenlayout oder die Bonusfrage ändern, nachdem das Rätsel erstellt wurde.</translation>
+    </message>
+    <message>
+        <source>You can create your own puzzle shapes from scratch or from an existing shape.  You can also share them with others (import &amp;&amp; export)</source>
+        <translation>Sie können eigene Rätselformen neu oder aus einer vorhandenen Form erstellen. Sie können sie auch mit anderen teilen (Import &amp;&amp; Export).</translation>
+    </message>
+    <message>
+        <source>You can export your created puzzles in a variety of graphic formats so that the puzzles can readily be used in Word Processors, Desktop Publishers, etc.</source>
+        <translation>Sie können Ihre Rätsel in verschiedenen Grafikformaten exportieren, sodass Sie sie direkt in Textverarbeitung, Desktop-Publishing usw. verwenden können.</translation>
+    </message>
+    <message>
+        <source>You can choose to print the puzzle with some of the answers filled in to give a &quot;head start&quot;.</source>
+        <translation>Sie können das Rätsel mit einigen bereits eingetragenen Antworten drucken, als „Starthilfe“.</translation>
+    </message>
+    <message>
+        <source>You can choose to print the puzzle with certain letters showing up in the puzzle.  Great for hints.</source>
+        <translation>Sie können das Rätsel so drucken, dass bestimmte Buchstaben bereits im Rätsel stehen. Ideal als Hilfestellung.</translation>
+    </message>
+    <message>
+        <source>You can choose and override any fonts for any section of puzzle print out.  This includes size, color and style.</source>
+        <translation>Sie können für jeden Teil des Rätselausdrucks die Schrift frei wählen, einschließlich Größe, Farbe und Schnitt.</translation>
+    </message>
+    <message>
+        <source>You can choose to have text printed in a &quot;transparent&quot; mode so that underlying graphics and bitmaps will show through.</source>
+        <translation>Sie können Text „transparent“ drucken lassen, sodass darunterliegende Grafiken und Bitmaps durchscheinen.</translation>
+    </message>
+    <message>
+        <source>You can choose to have borders placed around clues, titles, headers, text, shapes and specify the width and color.</source>
+        <translation>Sie können Hinweise, Titel, Überschriften, Text und Formen mit Rahmen versehen und deren Breite und Farbe festlegen.</translation>
+    </message>
+    <message>
+        <source>You can choose to have the numbered letters in the puzzle print out either vertical or horizontal.</source>
+        <translation>Sie können die Nummern im Rätsel waagerecht oder senkrecht drucken lassen.</translation>
+    </message>
+    <message>
+        <source>You can choose to print a list of the words in the puzzle on the printout as a guide or as clues.</source>
+        <translation>Sie können eine Liste der Rätselwörter mit ausdrucken, als Hilfe oder anstelle der Hinweise.</translation>
+    </message>
+    <message>
+        <source>You can add bonus questions to the puzzles--good for extra credit.</source>
+        <translation>Sie können den Rätseln Bonusfragen hinzufügen – gut für Zusatzpunkte.</translation>
+    </message>
+    <message>
+        <source>You can add squares, circles, bitmaps and text to the puzzle layouts.  Spice it up with fancy bitmaps or add your own informative text.</source>
+        <translation>Sie können den Seitenlayouts Rechtecke, Kreise, Bitmaps und Text hinzufügen. Gestalten Sie sie mit schönen Bildern oder ergänzen Sie eigene Erklärungen.</translation>
+    </message>
+    <message>
+        <source>You can design your own Puzzle Page layout. Place the puzzle, clues, title, etc where you want them, the size you want them, the color you want them and more!</source>
+        <translation>Sie können Ihr eigenes Seitenlayout gestalten. Platzieren Sie Rätsel, Hinweise, Titel usw. wo Sie möchten, in der gewünschten Größe und Farbe und vieles mehr!</translation>
+    </message>
+    <message>
+        <source>You can instruct the program to &quot;Auto Fit&quot; fonts into the designated areas you have specified for clues, titles, words, text, etc.</source>
+        <translation>Sie können Schriften mit „Einpassen“ automatisch an die Bereiche anpassen lassen, die Sie für Hinweise, Titel, Wörter, Text usw. festgelegt haben.</translation>
+    </message>
+    <message>
+        <source>You can export a puzzle as a ready to use Web Page (in HTML format)</source>
+        <translation>Sie können ein Rätsel als fertige Webseite (im HTML-Format) exportieren.</translation>
+    </message>
+    <message>
+        <source>You can assign over 60 foreign characters to the F1 - F12 keys to be used in the puzzle creation window.</source>
+        <translation>Sie können den Tasten F1 bis F12 über 60 internationale Zeichen zuweisen und sie im Fenster zur Rätselerstellung verwenden.</translation>
+    </message>
+    <message>
+        <source>You can choose to print the puzzle as a &quot;skeleton&quot; puzzle where just the blocks containing words are printed.</source>
+        <translation>Sie können das Rätsel als „Skeletträtsel“ drucken, bei dem nur die Felder mit Buchstaben gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>You can choose the number of columns to use for printing clues in each designated area for the clues.</source>
+        <translation>Sie können festlegen, in wie vielen Spalten die Hinweise in ihrem Bereich gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>You can create your own puzzle page layouts from scratch or from an existing layout.  You can also share them with others (import &amp;&amp; export)</source>
+        <translation>Sie können eigene Seitenlayouts neu oder aus einem vorhandenen Layout erstellen. Sie können sie auch mit anderen teilen (Import &amp;&amp; Export).</translation>
+    </message>
+    <message>
+        <source>You can have the best 4 puzzle creation fits displayed and you can choose from them for your desired puzzle.  Double clicking on one one of them will zoom in for a closer look.</source>
+        <translation>Sie können sich die 4 besten Varianten der Rätselerstellung anzeigen lassen und daraus Ihr Rätsel auswählen. Ein Doppelklick auf eine Variante zeigt sie vergrößert.</translation>
+    </message>
+    <message>
+        <source>You can maintain multiple sets of crosswords files.  Import and export puzzles among the files.</source>
+        <translation>Sie können mehrere Rätselsammlungen führen und Rätsel zwischen den Dateien importieren und exportieren.</translation>
+    </message>
+    <message>
+        <source>You can import a word list, clue list or combined word and clue list from a text file.</source>
+        <translation>Sie können eine Wortliste, eine Hinweisliste oder eine kombinierte Wort- und Hinweisliste aus einer Textdatei importieren.</translation>
+    </message>
 </context>
 <context>
     <name>qx</name>
@@ -640,6 +874,303 @@
         <source>puzzle collection</source>
         <translation>Rätselsammlung</translation>
     </message>
+    <message>
+        <source>A link another user made in a shared folder is not followed; nothing was written</source>
+        <translation>Einem Link, den ein anderer Benutzer in einem gemeinsamen Ordner angelegt hat, wird nicht gefolgt; es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>There is no puzzle to export</source>
+        <translation>Es gibt kein Rätsel zum Exportieren</translation>
+    </message>
+    <message>
+        <source>The puzzle has no placed word to solve</source>
+        <translation>Das Rätsel hat kein platziertes Wort zum Lösen</translation>
+    </message>
+    <message>
+        <source>The .puz format holds grids of at most %1 by %1 squares; this one is %2 by %3</source>
+        <translation>Das .puz-Format fasst Gitter von höchstens %1 × %1 Feldern; dieses hat %2 × %3</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold this puzzle: two words lie on the same squares (&quot;%1&quot;)</source>
+        <translation>Das .puz-Format kann dieses Rätsel nicht aufnehmen: Zwei Wörter liegen auf denselben Feldern („%1“)</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold the character &quot;%1&quot; in a square</source>
+        <translation>Das .puz-Format kann das Zeichen „%1“ nicht in einem Feld speichern</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold this puzzle: the squares %1 from row %2, column %3 are not one of its words</source>
+        <translation>Das .puz-Format kann dieses Rätsel nicht aufnehmen: Die Felder %1 ab Zeile %2, Spalte %3 bilden keines seiner Wörter</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>senkrecht</translation>
+    </message>
+    <message>
+        <source>across</source>
+        <translation>waagerecht</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold this puzzle: the word &quot;%1&quot; is not a run of two or more squares between black squares</source>
+        <translation>Das .puz-Format kann dieses Rätsel nicht aufnehmen: Das Wort „%1“ ist keine Folge von zwei oder mehr Feldern zwischen schwarzen Feldern</translation>
+    </message>
+    <message>
+        <source>A page %1 pixels wide cannot be made</source>
+        <translation>Eine Seite mit %1 Pixel Breite kann nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>A metafile needs a rendered page to draw again</source>
+        <translation>Eine Metadatei braucht eine gezeichnete Seite, um neu zu zeichnen</translation>
+    </message>
+    <message>
+        <source>A text holds a character the page cannot hold</source>
+        <translation>Ein Text enthält ein Zeichen, das die Seite nicht darstellen kann</translation>
+    </message>
+    <message>
+        <source>Its picture would have the same name</source>
+        <translation>Das zugehörige Bild hätte denselben Namen</translation>
+    </message>
+    <message>
+        <source>The %1 could not be made</source>
+        <translation>Die Datei (%1) konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Letter</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation>Legal</translation>
+    </message>
+    <message>
+        <source>Executive</source>
+        <translation>Executive</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Lesen über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>The file was changed by another program</source>
+        <translation>Die Datei wurde von einem anderen Programm geändert</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or is not a %2.  Nothing was saved.</source>
+        <translation>%1 ist beschädigt oder keine %2. Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Not a whole number of records</source>
+        <translation>Keine ganze Zahl von Datensätzen</translation>
+    </message>
+    <message>
+        <source>No such record</source>
+        <translation>Kein solcher Datensatz</translation>
+    </message>
+    <message>
+        <source>The file is in use by another program</source>
+        <translation>Die Datei wird von einem anderen Programm verwendet</translation>
+    </message>
+    <message>
+        <source>The file keeps changing</source>
+        <translation>Die Datei ändert sich ständig</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Bitmap (*.bmp)|*.bmp</source>
+        <translation>Bitmap (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>ipuz (*.ipuz)|*.ipuz</source>
+        <translation>ipuz (*.ipuz)|*.ipuz</translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpg)|*.jpg</source>
+        <translation>JPEG (*.jpg)|*.jpg</translation>
+    </message>
+    <message>
+        <source>Metafile (*.WMF)|*.WMF</source>
+        <translation>Metadatei (*.WMF)|*.WMF</translation>
+    </message>
+    <message>
+        <source>Enhanced Metafile (*.EMF)|*.EMF</source>
+        <translation>Erweiterte Metadatei (*.EMF)|*.EMF</translation>
+    </message>
+    <message>
+        <source>metafile</source>
+        <translation>Metadatei</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)|*.pdf</source>
+        <translation>PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>PNG (*.png)|*.png</source>
+        <translation>PNG (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>puz (*.puz)|*.puz</source>
+        <translation>puz (*.puz)|*.puz</translation>
+    </message>
+    <message>
+        <source>web page (*.html)|*.html</source>
+        <translation>Webseite (*.html)|*.html</translation>
+    </message>
+    <message>
+        <source>Crossword Puzzle</source>
+        <translation>Kreuzworträtsel</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a word&apos;s label: its number, then Across or Down</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Skip to the clues</source>
+        <translation>Zu den Hinweisen springen</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>language code</comment>
+        <extracomment>The language code (BCP 47) of this translation: the page&apos;s lang attribute.</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>Click a square or a clue and type the answer; typing follows the word&apos;s direction. The arrow keys move, Tab and Shift+Tab go to the next and the previous word, Backspace erases, a second click on a square (or the space bar) turns the direction, and Escape leaves the grid.</source>
+        <translation>Klicken Sie auf ein Feld oder einen Hinweis und tippen Sie die Antwort; die Eingabe folgt der Richtung des Wortes. Die Pfeiltasten bewegen, Tab und Umschalt+Tab springen zum nächsten und vorherigen Wort, die Rücktaste löscht, ein zweiter Klick auf ein Feld (oder die Leertaste) wechselt die Richtung, und Esc verlässt das Gitter.</translation>
+    </message>
+    <message>
+        <source>Tap a square or a clue and type; tap the square again to turn.</source>
+        <translation>Tippen Sie auf ein Feld oder einen Hinweis und geben Sie ein; erneutes Tippen auf das Feld wechselt die Richtung.</translation>
+    </message>
+    <message>
+        <source>Puzzle grid, %1 squares wide and %2 high</source>
+        <translation>Rätselgitter, %1 Felder breit und %2 hoch</translation>
+    </message>
+    <message>
+        <source>Your letters and your time are kept in this browser. The answers are stored in this page in a simply scrambled form, so they cannot be read in its source at a glance.</source>
+        <translation>Ihre Buchstaben und Ihre Zeit werden in diesem Browser gespeichert. Die Lösungen stehen in einfach verschlüsselter Form in dieser Seite, sodass man sie im Quelltext nicht auf einen Blick lesen kann.</translation>
+    </message>
+    <message>
+        <source>SVG (*.svg)|*.svg</source>
+        <translation>SVG (*.svg)|*.svg</translation>
+    </message>
+    <message>
+        <source>text (*.txt)|*.txt</source>
+        <translation>Text (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>html (*.htm)|*.htm</source>
+        <translation>HTML (*.htm)|*.htm</translation>
+    </message>
+    <message>
+        <source>&amp;American</source>
+        <translation>A&amp;merikanisch</translation>
+    </message>
+    <message>
+        <source>American</source>
+        <translation>Amerikanisch</translation>
+    </message>
+    <message>
+        <source>&amp;British</source>
+        <translation>&amp;Britisch</translation>
+    </message>
+    <message>
+        <source>British</source>
+        <translation>Britisch</translation>
+    </message>
+    <message>
+        <source>&amp;Spanish</source>
+        <translation>&amp;Spanisch</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spanisch</translation>
+    </message>
+    <message>
+        <source>&amp;Italian</source>
+        <translation>&amp;Italienisch</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italienisch</translation>
+    </message>
+    <message>
+        <source>&amp;French</source>
+        <translation>&amp;Französisch</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Französisch</translation>
+    </message>
+    <message>
+        <source>&amp;German</source>
+        <translation>&amp;Deutsch</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>&amp;Dutch</source>
+        <translation>&amp;Niederländisch</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Niederländisch</translation>
+    </message>
+    <message>
+        <source>S&amp;wedish</source>
+        <translation>Sch&amp;wedisch</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Schwedisch</translation>
+    </message>
+    <message>
+        <source>not a thesaurus</source>
+        <translation>keine Thesaurus-Datei</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Mitteilung</translation>
+    </message>
+    <message>
+        <source>%1 was not found in the dictionary.  No suggestions could be found.</source>
+        <translation>%1 wurde im Wörterbuch nicht gefunden. Es wurden keine Vorschläge gefunden.</translation>
+    </message>
+    <message>
+        <source>Printing Page %p
+%0
+%1</source>
+        <extracomment>%p is the page number; %0 and %1 are two lines of progress the renderer fills in.</extracomment>
+        <translation>Seite %p wird gedruckt
+%0
+%1</translation>
+    </message>
+    <message>
+        <source>Printing page %p</source>
+        <extracomment>%p is the page number.</extracomment>
+        <translation>Seite %p wird gedruckt</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Der Drucker konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>QXMOR Files (*.QX3)|*.QX3</source>
+        <translation>QXMOR-Dateien (*.QX3)|*.QX3</translation>
+    </message>
+    <message>
+        <source>QXMOR Files (*.QX3)|*.QX3|16 bit QXMOR Files (*.QXM)|*.QXM</source>
+        <translation>QXMOR-Dateien (*.QX3)|*.QX3|16-Bit-QXMOR-Dateien (*.QXM)|*.QXM</translation>
+    </message>
 </context>
 <context>
     <name>qx::AboutBox</name>
@@ -709,10 +1240,6 @@
 <context>
     <name>qx::BorderDialog</name>
     <message>
-        <source>Border Info for </source>
-        <translation>Rahmen für </translation>
-    </message>
-    <message>
         <source>&amp;Use Border</source>
         <translation>Rahmen &amp;verwenden</translation>
     </message>
@@ -735,6 +1262,10 @@
     <message>
         <source>Invalid width entered.</source>
         <translation>Ungültige Breite eingegeben.</translation>
+    </message>
+    <message>
+        <source>Border Info for %1</source>
+        <translation>Rahmen für %1</translation>
     </message>
 </context>
 <context>
@@ -767,28 +1298,28 @@
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <source>Included Word</source>
-        <translation>Enthaltenes Wort</translation>
-    </message>
-    <message>
-        <source>Included Words</source>
-        <translation>Enthaltene Wörter</translation>
-    </message>
-    <message>
-        <source>Excluded Word</source>
-        <translation>Ausgelassenes Wort</translation>
-    </message>
-    <message>
-        <source>Excluded Words</source>
-        <translation>Ausgelassene Wörter</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
         <source>One or more words did not fit into the puzzle.  Save Puzzle anyway?</source>
         <translation>Mindestens ein Wort passte nicht in das Rätsel. Rätsel trotzdem speichern?</translation>
+    </message>
+    <message>
+        <source>%1 Included Word</source>
+        <translation>%1 enthaltenes Wort</translation>
+    </message>
+    <message>
+        <source>%1 Included Words</source>
+        <translation>%1 enthaltene Wörter</translation>
+    </message>
+    <message>
+        <source>%1 Excluded Word</source>
+        <translation>%1 ausgelassenes Wort</translation>
+    </message>
+    <message>
+        <source>%1 Excluded Words</source>
+        <translation>%1 ausgelassene Wörter</translation>
     </message>
 </context>
 <context>
@@ -1003,10 +1534,6 @@
 <context>
     <name>qx::FillDialog</name>
     <message>
-        <source>Fill Info for </source>
-        <translation>Füllung für </translation>
-    </message>
-    <message>
         <source>&amp;Fill In Shape</source>
         <translation>Form &amp;füllen</translation>
     </message>
@@ -1018,13 +1545,13 @@
         <source>Fill Color</source>
         <translation>Füllfarbe</translation>
     </message>
+    <message>
+        <source>Fill Info for %1</source>
+        <translation>Füllung für %1</translation>
+    </message>
 </context>
 <context>
     <name>qx::GridPropertiesDialog</name>
-    <message>
-        <source>Properties for </source>
-        <translation>Eigenschaften von </translation>
-    </message>
     <message>
         <source>Skeleton Puzzle</source>
         <translation>Skeletträtsel</translation>
@@ -1060,6 +1587,10 @@
     <message>
         <source>Invalid width entered.</source>
         <translation>Ungültige Breite eingegeben.</translation>
+    </message>
+    <message>
+        <source>Properties for %1</source>
+        <translation>Eigenschaften von %1</translation>
     </message>
 </context>
 <context>
@@ -1103,10 +1634,6 @@
         <translation>Kreuzworträtsel importieren</translation>
     </message>
     <message>
-        <source>File Name: </source>
-        <translation>Dateiname: </translation>
-    </message>
-    <message>
         <source>Puzzles in File</source>
         <translation>Rätsel in der Datei</translation>
     </message>
@@ -1133,6 +1660,10 @@
     <message>
         <source>Unable to import puzzles.</source>
         <translation>Die Rätsel können nicht importiert werden.</translation>
+    </message>
+    <message>
+        <source>File Name: %1</source>
+        <translation>Dateiname: %1</translation>
     </message>
 </context>
 <context>
@@ -1813,10 +2344,6 @@
 <context>
     <name>qx::ObjectPropertiesDialog</name>
     <message>
-        <source>Properties for </source>
-        <translation>Eigenschaften von </translation>
-    </message>
-    <message>
         <source>&amp;Transparent Background</source>
         <translation>&amp;Transparenter Hintergrund</translation>
     </message>
@@ -1839,6 +2366,10 @@
     <message>
         <source>Invalid columns entered.</source>
         <translation>Ungültige Spaltenzahl eingegeben.</translation>
+    </message>
+    <message>
+        <source>Properties for %1</source>
+        <translation>Eigenschaften von %1</translation>
     </message>
 </context>
 <context>
@@ -2356,6 +2887,26 @@
         <source> and </source>
         <translation> und </translation>
     </message>
+    <message>
+        <source>text (*.txt)|*.txt</source>
+        <translation>Text (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>Metafile (*.WMF)|*.WMF</source>
+        <translation>Metadatei (*.WMF)|*.WMF</translation>
+    </message>
+    <message>
+        <source>Enhanced Metafile (*.EMF)|*.EMF</source>
+        <translation>Erweiterte Metadatei (*.EMF)|*.EMF</translation>
+    </message>
+    <message>
+        <source>Bitmap (*.BMP)|*.BMP</source>
+        <translation>Bitmap (*.BMP)|*.BMP</translation>
+    </message>
+    <message>
+        <source>JPeg (*.JPG)|*.JPG</source>
+        <translation>JPEG (*.JPG)|*.JPG</translation>
+    </message>
 </context>
 <context>
     <name>qx::PrintOptionsDialog</name>
@@ -2468,8 +3019,8 @@
         <translation>Schrift der Lösung</translation>
     </message>
     <message>
-        <source> Font</source>
-        <translation> – Schrift</translation>
+        <source>%1 Font</source>
+        <translation>%1 – Schrift</translation>
     </message>
 </context>
 <context>
@@ -2632,7 +3183,7 @@
     </message>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;Neu</translation>
+        <translation>Ne&amp;u</translation>
     </message>
     <message>
         <source>&amp;Modify</source>
@@ -2644,15 +3195,15 @@
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
+        <translation>L&amp;öschen</translation>
     </message>
     <message>
         <source>Im&amp;port</source>
-        <translation>&amp;Importieren</translation>
+        <translation>I&amp;mportieren</translation>
     </message>
     <message>
         <source>Expo&amp;rt</source>
-        <translation>&amp;Exportieren</translation>
+        <translation>Exportiere&amp;n</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -2689,10 +3240,6 @@
 </context>
 <context>
     <name>qx::SizePositionDialog</name>
-    <message>
-        <source>Size &amp; Location of </source>
-        <translation>Größe &amp; Position von </translation>
-    </message>
     <message>
         <source>Left</source>
         <translation>Links</translation>
@@ -2745,43 +3292,9 @@
         <source>The location you have specified will place the object off the page.  Do you wish abort your changes?</source>
         <translation>Mit der angegebenen Position liegt das Objekt außerhalb der Seite. Möchten Sie Ihre Änderungen verwerfen?</translation>
     </message>
-</context>
-<context>
-    <name>qx::SolvablePageFormat</name>
     <message>
-        <source>Crossword Puzzle</source>
-        <translation>Kreuzworträtsel</translation>
-    </message>
-    <message>
-        <source>Skip to the clues</source>
-        <translation>Zu den Hinweisen springen</translation>
-    </message>
-    <message>
-        <source>Click a square or a clue and type the answer; typing follows the word&apos;s direction. The arrow keys move, Tab and Shift+Tab go to the next and the previous word, Backspace erases, a second click on a square (or the space bar) turns the direction, and Escape leaves the grid.</source>
-        <translation>Klicken Sie auf ein Feld oder einen Hinweis und tippen Sie die Antwort; die Eingabe folgt der Richtung des Wortes. Die Pfeiltasten bewegen, Tab und Umschalt+Tab springen zum nächsten und vorherigen Wort, die Rücktaste löscht, ein zweiter Klick auf ein Feld (oder die Leertaste) wechselt die Richtung, und Esc verlässt das Gitter.</translation>
-    </message>
-    <message>
-        <source>Tap a square or a clue and type; tap the square again to turn.</source>
-        <translation>Tippen Sie auf ein Feld oder einen Hinweis und geben Sie ein; erneutes Tippen auf das Feld wechselt die Richtung.</translation>
-    </message>
-    <message>
-        <source>Puzzle grid, %1 squares wide and %2 high</source>
-        <translation>Rätselgitter, %1 Felder breit und %2 hoch</translation>
-    </message>
-    <message>
-        <source>Your letters and your time are kept in this browser. The answers are stored in this page in a simply scrambled form, so they cannot be read in its source at a glance.</source>
-        <translation>Ihre Buchstaben und Ihre Zeit werden in diesem Browser gespeichert. Die Lösungen stehen in einfach verschlüsselter Form in dieser Seite, sodass man sie im Quelltext nicht auf einen Blick lesen kann.</translation>
-    </message>
-</context>
-<context>
-    <name>qx::SpellCheckWindows</name>
-    <message>
-        <source>Notice</source>
-        <translation>Mitteilung</translation>
-    </message>
-    <message>
-        <source> was not found in the dictionary.  No suggestions could be found.</source>
-        <translation> wurde im Wörterbuch nicht gefunden. Es wurden keine Vorschläge gefunden.</translation>
+        <source>Size &amp; Location of %1</source>
+        <translation>Größe &amp; Position von %1</translation>
     </message>
 </context>
 <context>
@@ -3008,6 +3521,14 @@ Möchten Sie es ersetzen?</translation>
         <source>Unable to create html file.</source>
         <translation>Die HTML-Datei kann nicht erstellt werden.</translation>
     </message>
+    <message>
+        <source>%1 pt</source>
+        <translation>%1 pt</translation>
+    </message>
+    <message>
+        <source>html (*.htm)|*.htm</source>
+        <translation>HTML (*.htm)|*.htm</translation>
+    </message>
 </context>
 <context>
     <name>qx::WordGrid</name>
@@ -3040,7 +3561,7 @@ Möchten Sie es ersetzen?</translation>
     </message>
     <message>
         <source>Categor&amp;y</source>
-        <translation>&amp;Kategorie</translation>
+        <translation>Kateg&amp;orie</translation>
     </message>
     <message>
         <source>Bonus Question</source>

@@ -453,6 +453,240 @@
         <source>Too many words selected.  Last %1 will not be used.  Continue?</source>
         <translation>Se han seleccionado demasiadas palabras. No se usará lo que sobra al final: %1. ¿Desea continuar?</translation>
     </message>
+    <message>
+        <source>Bitmap (*.BMP)|*.BMP</source>
+        <translation>Mapa de bits (*.BMP)|*.BMP</translation>
+    </message>
+    <message>
+        <source>text (*.txt)|*.txt|all files (*.*)|*.*</source>
+        <translation>Archivos de texto (*.txt)|*.txt|Todos los archivos (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>text (*.txt)|*.txt</source>
+        <translation>Archivos de texto (*.txt)|*.txt</translation>
+    </message>
+</context>
+<context>
+    <name>SolvablePage</name>
+    <message>
+        <source>Every letter is right: the puzzle is solved.</source>
+        <translation>Todas las letras son correctas: el crucigrama está resuelto.</translation>
+    </message>
+    <message>
+        <source>Every square is filled in correctly.</source>
+        <translation>Todas las casillas están bien rellenadas.</translation>
+    </message>
+    <message>
+        <source>The puzzle is complete, with one letter revealed.</source>
+        <translation>El crucigrama está completo, con una letra mostrada.</translation>
+    </message>
+    <message>
+        <source>The puzzle is complete, with {n} letters revealed.</source>
+        <extracomment>{n} stands for a number; keep it as it is.</extracomment>
+        <translation>El crucigrama está completo, con {n} letras mostradas.</translation>
+    </message>
+    <message>
+        <source>One letter is wrong.</source>
+        <translation>Hay una letra incorrecta.</translation>
+    </message>
+    <message>
+        <source>{n} letters are wrong.</source>
+        <extracomment>{n} stands for a number; keep it as it is.</extracomment>
+        <translation>Hay {n} letras incorrectas.</translation>
+    </message>
+    <message>
+        <source>The letters filled in so far are right; one square is still empty.</source>
+        <translation>Las letras escritas hasta ahora son correctas; aún queda una casilla vacía.</translation>
+    </message>
+    <message>
+        <source>The letters filled in so far are right; {n} squares are still empty.</source>
+        <extracomment>{n} stands for a number; keep it as it is.</extracomment>
+        <translation>Las letras escritas hasta ahora son correctas; aún quedan {n} casillas vacías.</translation>
+    </message>
+    <message>
+        <source>This letter is right.</source>
+        <translation>Esta letra es correcta.</translation>
+    </message>
+    <message>
+        <source>This word is right.</source>
+        <translation>Esta palabra es correcta.</translation>
+    </message>
+    <message>
+        <source>The letter is revealed.</source>
+        <translation>Se ha mostrado la letra.</translation>
+    </message>
+    <message>
+        <source>The word is revealed.</source>
+        <translation>Se ha mostrado la palabra.</translation>
+    </message>
+    <message>
+        <source>The whole puzzle is revealed.</source>
+        <translation>Se ha mostrado todo el crucigrama.</translation>
+    </message>
+    <message>
+        <source>The word is cleared.</source>
+        <translation>Se ha borrado la palabra.</translation>
+    </message>
+    <message>
+        <source>Reveal every letter of this puzzle?  Revealed letters are marked and counted.</source>
+        <translation>¿Mostrar todas las letras de este crucigrama? Las letras mostradas se marcan y se cuentan.</translation>
+    </message>
+    <message>
+        <source>Reveal puzzle</source>
+        <translation>Mostrar crucigrama</translation>
+    </message>
+    <message>
+        <source>Clear every letter of this puzzle?</source>
+        <translation>¿Borrar todas las letras de este crucigrama?</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Time {n}</source>
+        <extracomment>{n} stands for the time on the clock; keep it as it is.</extracomment>
+        <translation>Tiempo {n}</translation>
+    </message>
+    <message>
+        <source>Pause the timer</source>
+        <translation>Pausar el cronómetro</translation>
+    </message>
+    <message>
+        <source>Resume the timer</source>
+        <translation>Reanudar el cronómetro</translation>
+    </message>
+    <message>
+        <source>The timer is paused.</source>
+        <translation>El cronómetro está en pausa.</translation>
+    </message>
+</context>
+<context>
+    <name>TipOfTheDayDialog</name>
+    <message>
+        <source>You can spell check your words and clues using an American, British, Spanish, Italian, French, German, Dutch or Swedish dictionary.</source>
+        <translation>Puede revisar la ortografía de sus palabras y pistas con un diccionario de inglés (EE. UU.), inglés (Reino Unido), español, italiano, francés, alemán, neerlandés o sueco.</translation>
+    </message>
+    <message>
+        <source>You can add words or exclude words from each of the spell checking dictionaries.</source>
+        <translation>Puede añadir palabras a cada uno de los diccionarios ortográficos o excluirlas de ellos.</translation>
+    </message>
+    <message>
+        <source>You can look up definitions of words using a 50,000 word American or British thesaurus.</source>
+        <translation>Puede consultar definiciones de palabras con un diccionario de sinónimos en inglés (EE. UU. o Reino Unido) de 50&#xa0;000 palabras.</translation>
+    </message>
+    <message>
+        <source>You can specify &quot;word separator&quot; characters that can be used to split up multi-word answers.  These characters will show up in the puzzle.</source>
+        <translation>Puede indicar caracteres «separadores de palabras» para dividir las respuestas de varias palabras. Estos caracteres aparecerán en el crucigrama.</translation>
+    </message>
+    <message>
+        <source>You can specify fonts to use for input fields, labels and buttons. User specified fonts for input fields greatly facilitates foreign language input.</source>
+        <translation>Puede elegir las fuentes de los campos de escritura, las etiquetas y los botones. Una fuente propia para los campos de escritura facilita mucho escribir en otros idiomas.</translation>
+    </message>
+    <message>
+        <source>You can change the puzzle title and category after it has been created.</source>
+        <translation>Puede cambiar el título y la categoría del crucigrama después de crearlo.</translation>
+    </message>
+    <message>
+        <source>You can change the clues to the puzzle after it has been created.</source>
+        <translation>Puede cambiar las pistas del crucigrama después de crearlo.</translation>
+    </message>
+    <message>
+        <source>You can add new words and clues, placing the words manually in the location you desire after the puzzle has been created.</source>
+        <translation>Después de crear el crucigrama, puede añadir palabras y pistas nuevas y colocar las palabras a mano donde quiera.</translation>
+    </message>
+    <message>
+        <source>You can change the puzzle layout or change the bonus question after the puzzle has been created.</source>
+        <translation>Puede cambiar el diseño del crucigrama o la pregunta extra después de crearlo.</translation>
+    </message>
+    <message>
+        <source>You can create your own puzzle shapes from scratch or from an existing shape.  You can also share them with others (import &amp;&amp; export)</source>
+        <translation>Puede crear sus propias formas de crucigrama desde cero o a partir de una forma existente. También puede compartirlas con otras personas (importar &amp;&amp; exportar)</translation>
+    </message>
+    <message>
+        <source>You can export your created puzzles in a variety of graphic formats so that the puzzles can readily be used in Word Processors, Desktop Publishers, etc.</source>
+        <translation>Puede exportar sus crucigramas en varios formatos gráficos para usarlos fácilmente en procesadores de textos, programas de autoedición, etc.</translation>
+    </message>
+    <message>
+        <source>You can choose to print the puzzle with some of the answers filled in to give a &quot;head start&quot;.</source>
+        <translation>Puede imprimir el crucigrama con algunas respuestas ya escritas, para ayudar a empezar.</translation>
+    </message>
+    <message>
+        <source>You can choose to print the puzzle with certain letters showing up in the puzzle.  Great for hints.</source>
+        <translation>Puede imprimir el crucigrama con ciertas letras ya visibles. Ideal para dar pistas.</translation>
+    </message>
+    <message>
+        <source>You can choose and override any fonts for any section of puzzle print out.  This includes size, color and style.</source>
+        <translation>Puede elegir y cambiar la fuente de cualquier parte del crucigrama impreso, incluidos el tamaño, el color y el estilo.</translation>
+    </message>
+    <message>
+        <source>You can choose to have text printed in a &quot;transparent&quot; mode so that underlying graphics and bitmaps will show through.</source>
+        <translation>Puede imprimir el texto en modo «transparente» para que se vean los gráficos y los mapas de bits que hay debajo.</translation>
+    </message>
+    <message>
+        <source>You can choose to have borders placed around clues, titles, headers, text, shapes and specify the width and color.</source>
+        <translation>Puede poner bordes alrededor de las pistas, los títulos, los encabezados, el texto y las figuras, y elegir su grosor y su color.</translation>
+    </message>
+    <message>
+        <source>You can choose to have the numbered letters in the puzzle print out either vertical or horizontal.</source>
+        <translation>Puede imprimir los números de las casillas del crucigrama en vertical o en horizontal.</translation>
+    </message>
+    <message>
+        <source>You can choose to print a list of the words in the puzzle on the printout as a guide or as clues.</source>
+        <translation>Puede imprimir en la hoja una lista de las palabras del crucigrama, como ayuda o como pistas.</translation>
+    </message>
+    <message>
+        <source>You can add bonus questions to the puzzles--good for extra credit.</source>
+        <translation>Puede añadir preguntas extra a los crucigramas, ideales para dar puntos extra.</translation>
+    </message>
+    <message>
+        <source>You can add squares, circles, bitmaps and text to the puzzle layouts.  Spice it up with fancy bitmaps or add your own informative text.</source>
+        <translation>Puede añadir cuadrados, círculos, mapas de bits y texto a los diseños de crucigrama. Anímelos con mapas de bits vistosos o añada su propio texto informativo.</translation>
+    </message>
+    <message>
+        <source>You can design your own Puzzle Page layout. Place the puzzle, clues, title, etc where you want them, the size you want them, the color you want them and more!</source>
+        <translation>Puede crear su propio diseño de página. Coloque el crucigrama, las pistas, el título, etc. donde quiera, del tamaño y del color que quiera, ¡y mucho más!</translation>
+    </message>
+    <message>
+        <source>You can instruct the program to &quot;Auto Fit&quot; fonts into the designated areas you have specified for clues, titles, words, text, etc.</source>
+        <translation>Puede pedir al programa que ajuste automáticamente las fuentes («Ajustar al espacio») a las zonas que haya indicado para las pistas, los títulos, las palabras, el texto, etc.</translation>
+    </message>
+    <message>
+        <source>You can export a puzzle as a ready to use Web Page (in HTML format)</source>
+        <translation>Puede exportar un crucigrama como página web lista para usar (en formato HTML)</translation>
+    </message>
+    <message>
+        <source>You can assign over 60 foreign characters to the F1 - F12 keys to be used in the puzzle creation window.</source>
+        <translation>Puede asignar más de 60 caracteres extranjeros a las teclas F1 - F12 para usarlos en la ventana Lista de palabras.</translation>
+    </message>
+    <message>
+        <source>You can choose to print the puzzle as a &quot;skeleton&quot; puzzle where just the blocks containing words are printed.</source>
+        <translation>Puede imprimir el crucigrama como «crucigrama esqueleto», en el que solo se imprimen las casillas que contienen palabras.</translation>
+    </message>
+    <message>
+        <source>You can choose the number of columns to use for printing clues in each designated area for the clues.</source>
+        <translation>Puede elegir el número de columnas con que se imprimen las pistas en cada zona de pistas.</translation>
+    </message>
+    <message>
+        <source>You can create your own puzzle page layouts from scratch or from an existing layout.  You can also share them with others (import &amp;&amp; export)</source>
+        <translation>Puede crear sus propios diseños de página desde cero o a partir de un diseño existente. También puede compartirlos con otras personas (importar &amp;&amp; exportar)</translation>
+    </message>
+    <message>
+        <source>You can have the best 4 puzzle creation fits displayed and you can choose from them for your desired puzzle.  Double clicking on one one of them will zoom in for a closer look.</source>
+        <translation>Puede ver los 4 mejores resultados de la creación del crucigrama y elegir entre ellos el que prefiera. Al hacer doble clic en uno de ellos se amplía para verlo mejor.</translation>
+    </message>
+    <message>
+        <source>You can maintain multiple sets of crosswords files.  Import and export puzzles among the files.</source>
+        <translation>Puede tener varios archivos de colecciones de crucigramas. Importe y exporte crucigramas entre ellos.</translation>
+    </message>
+    <message>
+        <source>You can import a word list, clue list or combined word and clue list from a text file.</source>
+        <translation>Puede importar de un archivo de texto una lista de palabras, una lista de pistas o una lista combinada de palabras y pistas.</translation>
+    </message>
 </context>
 <context>
     <name>qx</name>
@@ -640,6 +874,303 @@
         <source>puzzle collection</source>
         <translation>colección de crucigramas</translation>
     </message>
+    <message>
+        <source>A link another user made in a shared folder is not followed; nothing was written</source>
+        <translation>No se sigue un enlace que otro usuario creó en una carpeta compartida; no se ha escrito nada</translation>
+    </message>
+    <message>
+        <source>There is no puzzle to export</source>
+        <translation>No hay ningún crucigrama que exportar</translation>
+    </message>
+    <message>
+        <source>The puzzle has no placed word to solve</source>
+        <translation>El crucigrama no tiene ninguna palabra colocada que resolver</translation>
+    </message>
+    <message>
+        <source>The .puz format holds grids of at most %1 by %1 squares; this one is %2 by %3</source>
+        <translation>El formato .puz admite cuadrículas de %1 por %1 casillas como máximo; esta es de %2 por %3</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold this puzzle: two words lie on the same squares (&quot;%1&quot;)</source>
+        <translation>El formato .puz no admite este crucigrama: dos palabras ocupan las mismas casillas («%1»)</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold the character &quot;%1&quot; in a square</source>
+        <translation>El formato .puz no admite el carácter «%1» en una casilla</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold this puzzle: the squares %1 from row %2, column %3 are not one of its words</source>
+        <translation>El formato .puz no admite este crucigrama: las casillas en %1 desde la fila %2, columna %3 no forman ninguna de sus palabras</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>vertical</translation>
+    </message>
+    <message>
+        <source>across</source>
+        <translation>horizontal</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold this puzzle: the word &quot;%1&quot; is not a run of two or more squares between black squares</source>
+        <translation>El formato .puz no admite este crucigrama: la palabra «%1» no es una serie de dos o más casillas entre casillas negras</translation>
+    </message>
+    <message>
+        <source>A page %1 pixels wide cannot be made</source>
+        <translation>No se puede crear una página de %1 píxeles de ancho</translation>
+    </message>
+    <message>
+        <source>A metafile needs a rendered page to draw again</source>
+        <translation>Un metarchivo necesita una página ya dibujada para volver a dibujarla</translation>
+    </message>
+    <message>
+        <source>A text holds a character the page cannot hold</source>
+        <translation>Un texto contiene un carácter que la página no admite</translation>
+    </message>
+    <message>
+        <source>Its picture would have the same name</source>
+        <translation>Su imagen tendría el mismo nombre</translation>
+    </message>
+    <message>
+        <source>The %1 could not be made</source>
+        <translation>No se pudo crear el %1</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation>Legal</translation>
+    </message>
+    <message>
+        <source>Executive</source>
+        <translation>Ejecutivo</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Lectura más allá del final del archivo</translation>
+    </message>
+    <message>
+        <source>The file was changed by another program</source>
+        <translation>Otro programa ha modificado el archivo</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or is not a %2.  Nothing was saved.</source>
+        <translation>%1 está dañado o no es un archivo de %2. No se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>Not a whole number of records</source>
+        <translation>El tamaño no corresponde a un número entero de registros</translation>
+    </message>
+    <message>
+        <source>No such record</source>
+        <translation>No existe ese registro</translation>
+    </message>
+    <message>
+        <source>The file is in use by another program</source>
+        <translation>Otro programa está usando el archivo</translation>
+    </message>
+    <message>
+        <source>The file keeps changing</source>
+        <translation>El archivo no deja de cambiar</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Bitmap (*.bmp)|*.bmp</source>
+        <translation>Mapa de bits (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>ipuz (*.ipuz)|*.ipuz</source>
+        <translation>Archivo ipuz (*.ipuz)|*.ipuz</translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpg)|*.jpg</source>
+        <translation>Imagen JPEG (*.jpg)|*.jpg</translation>
+    </message>
+    <message>
+        <source>Metafile (*.WMF)|*.WMF</source>
+        <translation>Metarchivo (*.WMF)|*.WMF</translation>
+    </message>
+    <message>
+        <source>Enhanced Metafile (*.EMF)|*.EMF</source>
+        <translation>Metarchivo mejorado (*.EMF)|*.EMF</translation>
+    </message>
+    <message>
+        <source>metafile</source>
+        <translation>metarchivo</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)|*.pdf</source>
+        <translation>Documento PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>PNG (*.png)|*.png</source>
+        <translation>Imagen PNG (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>puz (*.puz)|*.puz</source>
+        <translation>Archivo puz (*.puz)|*.puz</translation>
+    </message>
+    <message>
+        <source>web page (*.html)|*.html</source>
+        <translation>Página web (*.html)|*.html</translation>
+    </message>
+    <message>
+        <source>Crossword Puzzle</source>
+        <translation>Crucigrama</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a word&apos;s label: its number, then Across or Down</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Skip to the clues</source>
+        <translation>Ir a las pistas</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>language code</comment>
+        <extracomment>The language code (BCP 47) of this translation: the page&apos;s lang attribute.</extracomment>
+        <translation>es</translation>
+    </message>
+    <message>
+        <source>Click a square or a clue and type the answer; typing follows the word&apos;s direction. The arrow keys move, Tab and Shift+Tab go to the next and the previous word, Backspace erases, a second click on a square (or the space bar) turns the direction, and Escape leaves the grid.</source>
+        <translation>Haga clic en una casilla o en una pista y escriba la respuesta; la escritura sigue la dirección de la palabra. Las teclas de flecha mueven el cursor, Tab y Mayús+Tab van a la palabra siguiente y a la anterior, Retroceso borra, un segundo clic en una casilla (o la barra espaciadora) cambia la dirección y Esc sale de la cuadrícula.</translation>
+    </message>
+    <message>
+        <source>Tap a square or a clue and type; tap the square again to turn.</source>
+        <translation>Toque una casilla o una pista y escriba; vuelva a tocar la casilla para cambiar de dirección.</translation>
+    </message>
+    <message>
+        <source>Puzzle grid, %1 squares wide and %2 high</source>
+        <translation>Cuadrícula del crucigrama, de %1 casillas de ancho y %2 de alto</translation>
+    </message>
+    <message>
+        <source>Your letters and your time are kept in this browser. The answers are stored in this page in a simply scrambled form, so they cannot be read in its source at a glance.</source>
+        <translation>Sus letras y su tiempo se guardan en este navegador. Las respuestas se guardan en esta página de forma simplemente codificada, para que no se puedan leer de un vistazo en su código fuente.</translation>
+    </message>
+    <message>
+        <source>SVG (*.svg)|*.svg</source>
+        <translation>Imagen SVG (*.svg)|*.svg</translation>
+    </message>
+    <message>
+        <source>text (*.txt)|*.txt</source>
+        <translation>Archivos de texto (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>html (*.htm)|*.htm</source>
+        <translation>Página HTML (*.htm)|*.htm</translation>
+    </message>
+    <message>
+        <source>&amp;American</source>
+        <translation>&amp;Inglés (EE. UU.)</translation>
+    </message>
+    <message>
+        <source>American</source>
+        <translation>inglés de EE. UU.</translation>
+    </message>
+    <message>
+        <source>&amp;British</source>
+        <translation>Inglés (&amp;Reino Unido)</translation>
+    </message>
+    <message>
+        <source>British</source>
+        <translation>inglés británico</translation>
+    </message>
+    <message>
+        <source>&amp;Spanish</source>
+        <translation>Es&amp;pañol</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>español</translation>
+    </message>
+    <message>
+        <source>&amp;Italian</source>
+        <translation>I&amp;taliano</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>italiano</translation>
+    </message>
+    <message>
+        <source>&amp;French</source>
+        <translation>&amp;Francés</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>francés</translation>
+    </message>
+    <message>
+        <source>&amp;German</source>
+        <translation>Ale&amp;mán</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>alemán</translation>
+    </message>
+    <message>
+        <source>&amp;Dutch</source>
+        <translation>&amp;Neerlandés</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>neerlandés</translation>
+    </message>
+    <message>
+        <source>S&amp;wedish</source>
+        <translation>&amp;Sueco</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>sueco</translation>
+    </message>
+    <message>
+        <source>not a thesaurus</source>
+        <translation>no es un diccionario de sinónimos</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>%1 was not found in the dictionary.  No suggestions could be found.</source>
+        <translation>%1 no está en el diccionario. No se encontró ninguna sugerencia.</translation>
+    </message>
+    <message>
+        <source>Printing Page %p
+%0
+%1</source>
+        <extracomment>%p is the page number; %0 and %1 are two lines of progress the renderer fills in.</extracomment>
+        <translation>Imprimiendo página %p
+%0
+%1</translation>
+    </message>
+    <message>
+        <source>Printing page %p</source>
+        <extracomment>%p is the page number.</extracomment>
+        <translation>Imprimiendo página %p</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>No se pudo iniciar la impresora.</translation>
+    </message>
+    <message>
+        <source>QXMOR Files (*.QX3)|*.QX3</source>
+        <translation>Archivos QXMOR (*.QX3)|*.QX3</translation>
+    </message>
+    <message>
+        <source>QXMOR Files (*.QX3)|*.QX3|16 bit QXMOR Files (*.QXM)|*.QXM</source>
+        <translation>Archivos QXMOR (*.QX3)|*.QX3|Archivos QXMOR de 16 bits (*.QXM)|*.QXM</translation>
+    </message>
 </context>
 <context>
     <name>qx::AboutBox</name>
@@ -709,10 +1240,6 @@
 <context>
     <name>qx::BorderDialog</name>
     <message>
-        <source>Border Info for </source>
-        <translation>Borde de </translation>
-    </message>
-    <message>
         <source>&amp;Use Border</source>
         <translation>&amp;Usar borde</translation>
     </message>
@@ -735,6 +1262,10 @@
     <message>
         <source>Invalid width entered.</source>
         <translation>El grosor indicado no es válido.</translation>
+    </message>
+    <message>
+        <source>Border Info for %1</source>
+        <translation>Borde de %1</translation>
     </message>
 </context>
 <context>
@@ -767,28 +1298,28 @@
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <source>Included Word</source>
-        <translation>palabra incluida</translation>
-    </message>
-    <message>
-        <source>Included Words</source>
-        <translation>palabras incluidas</translation>
-    </message>
-    <message>
-        <source>Excluded Word</source>
-        <translation>palabra excluida</translation>
-    </message>
-    <message>
-        <source>Excluded Words</source>
-        <translation>palabras excluidas</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Advertencia</translation>
     </message>
     <message>
         <source>One or more words did not fit into the puzzle.  Save Puzzle anyway?</source>
         <translation>Una o varias palabras no cupieron en el crucigrama. ¿Desea guardar el crucigrama de todos modos?</translation>
+    </message>
+    <message>
+        <source>%1 Included Word</source>
+        <translation>%1 palabra incluida</translation>
+    </message>
+    <message>
+        <source>%1 Included Words</source>
+        <translation>%1 palabras incluidas</translation>
+    </message>
+    <message>
+        <source>%1 Excluded Word</source>
+        <translation>%1 palabra excluida</translation>
+    </message>
+    <message>
+        <source>%1 Excluded Words</source>
+        <translation>%1 palabras excluidas</translation>
     </message>
 </context>
 <context>
@@ -1003,10 +1534,6 @@
 <context>
     <name>qx::FillDialog</name>
     <message>
-        <source>Fill Info for </source>
-        <translation>Relleno de </translation>
-    </message>
-    <message>
         <source>&amp;Fill In Shape</source>
         <translation>&amp;Rellenar la figura</translation>
     </message>
@@ -1018,13 +1545,13 @@
         <source>Fill Color</source>
         <translation>Color de relleno</translation>
     </message>
+    <message>
+        <source>Fill Info for %1</source>
+        <translation>Relleno de %1</translation>
+    </message>
 </context>
 <context>
     <name>qx::GridPropertiesDialog</name>
-    <message>
-        <source>Properties for </source>
-        <translation>Propiedades de </translation>
-    </message>
     <message>
         <source>Skeleton Puzzle</source>
         <translation>Crucigrama esqueleto</translation>
@@ -1060,6 +1587,10 @@
     <message>
         <source>Invalid width entered.</source>
         <translation>El grosor indicado no es válido.</translation>
+    </message>
+    <message>
+        <source>Properties for %1</source>
+        <translation>Propiedades de %1</translation>
     </message>
 </context>
 <context>
@@ -1103,10 +1634,6 @@
         <translation>Importar crucigramas</translation>
     </message>
     <message>
-        <source>File Name: </source>
-        <translation>Nombre de archivo: </translation>
-    </message>
-    <message>
         <source>Puzzles in File</source>
         <translation>Crucigramas del archivo</translation>
     </message>
@@ -1133,6 +1660,10 @@
     <message>
         <source>Unable to import puzzles.</source>
         <translation>No se pueden importar los crucigramas.</translation>
+    </message>
+    <message>
+        <source>File Name: %1</source>
+        <translation>Nombre de archivo: %1</translation>
     </message>
 </context>
 <context>
@@ -1813,10 +2344,6 @@
 <context>
     <name>qx::ObjectPropertiesDialog</name>
     <message>
-        <source>Properties for </source>
-        <translation>Propiedades de </translation>
-    </message>
-    <message>
         <source>&amp;Transparent Background</source>
         <translation>Fondo &amp;transparente</translation>
     </message>
@@ -1839,6 +2366,10 @@
     <message>
         <source>Invalid columns entered.</source>
         <translation>El número de columnas indicado no es válido.</translation>
+    </message>
+    <message>
+        <source>Properties for %1</source>
+        <translation>Propiedades de %1</translation>
     </message>
 </context>
 <context>
@@ -2356,6 +2887,26 @@
         <source> and </source>
         <translation> y </translation>
     </message>
+    <message>
+        <source>text (*.txt)|*.txt</source>
+        <translation>Archivos de texto (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>Metafile (*.WMF)|*.WMF</source>
+        <translation>Metarchivo (*.WMF)|*.WMF</translation>
+    </message>
+    <message>
+        <source>Enhanced Metafile (*.EMF)|*.EMF</source>
+        <translation>Metarchivo mejorado (*.EMF)|*.EMF</translation>
+    </message>
+    <message>
+        <source>Bitmap (*.BMP)|*.BMP</source>
+        <translation>Mapa de bits (*.BMP)|*.BMP</translation>
+    </message>
+    <message>
+        <source>JPeg (*.JPG)|*.JPG</source>
+        <translation>Imagen JPEG (*.JPG)|*.JPG</translation>
+    </message>
 </context>
 <context>
     <name>qx::PrintOptionsDialog</name>
@@ -2468,8 +3019,8 @@
         <translation>Fuente de la solución</translation>
     </message>
     <message>
-        <source> Font</source>
-        <translation> (fuente)</translation>
+        <source>%1 Font</source>
+        <translation>Fuente de %1</translation>
     </message>
 </context>
 <context>
@@ -2690,10 +3241,6 @@
 <context>
     <name>qx::SizePositionDialog</name>
     <message>
-        <source>Size &amp; Location of </source>
-        <translation>Tamaño y posición de </translation>
-    </message>
-    <message>
         <source>Left</source>
         <translation>Izquierda</translation>
     </message>
@@ -2745,43 +3292,9 @@
         <source>The location you have specified will place the object off the page.  Do you wish abort your changes?</source>
         <translation>La posición que ha indicado dejará el objeto fuera de la página. ¿Desea descartar los cambios?</translation>
     </message>
-</context>
-<context>
-    <name>qx::SolvablePageFormat</name>
     <message>
-        <source>Crossword Puzzle</source>
-        <translation>Crucigrama</translation>
-    </message>
-    <message>
-        <source>Skip to the clues</source>
-        <translation>Ir a las pistas</translation>
-    </message>
-    <message>
-        <source>Click a square or a clue and type the answer; typing follows the word&apos;s direction. The arrow keys move, Tab and Shift+Tab go to the next and the previous word, Backspace erases, a second click on a square (or the space bar) turns the direction, and Escape leaves the grid.</source>
-        <translation>Haga clic en una casilla o en una pista y escriba la respuesta; la escritura sigue la dirección de la palabra. Las teclas de flecha mueven el cursor, Tab y Mayús+Tab van a la palabra siguiente y a la anterior, Retroceso borra, un segundo clic en una casilla (o la barra espaciadora) cambia la dirección y Esc sale de la cuadrícula.</translation>
-    </message>
-    <message>
-        <source>Tap a square or a clue and type; tap the square again to turn.</source>
-        <translation>Toque una casilla o una pista y escriba; vuelva a tocar la casilla para cambiar de dirección.</translation>
-    </message>
-    <message>
-        <source>Puzzle grid, %1 squares wide and %2 high</source>
-        <translation>Cuadrícula del crucigrama, de %1 casillas de ancho y %2 de alto</translation>
-    </message>
-    <message>
-        <source>Your letters and your time are kept in this browser. The answers are stored in this page in a simply scrambled form, so they cannot be read in its source at a glance.</source>
-        <translation>Sus letras y su tiempo se guardan en este navegador. Las respuestas se guardan en esta página de forma simplemente codificada, para que no se puedan leer de un vistazo en su código fuente.</translation>
-    </message>
-</context>
-<context>
-    <name>qx::SpellCheckWindows</name>
-    <message>
-        <source>Notice</source>
-        <translation>Aviso</translation>
-    </message>
-    <message>
-        <source> was not found in the dictionary.  No suggestions could be found.</source>
-        <translation> no está en el diccionario. No se encontró ninguna sugerencia.</translation>
+        <source>Size &amp; Location of %1</source>
+        <translation>Tamaño y posición de %1</translation>
     </message>
 </context>
 <context>
@@ -3007,6 +3520,14 @@ Do you want to replace it?</source>
     <message>
         <source>Unable to create html file.</source>
         <translation>No se puede crear el archivo HTML.</translation>
+    </message>
+    <message>
+        <source>%1 pt</source>
+        <translation>%1 pt</translation>
+    </message>
+    <message>
+        <source>html (*.htm)|*.htm</source>
+        <translation>Página HTML (*.htm)|*.htm</translation>
     </message>
 </context>
 <context>

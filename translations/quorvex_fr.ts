@@ -453,6 +453,240 @@
         <source>Too many words selected.  Last %1 will not be used.  Continue?</source>
         <translation>Trop de mots sélectionnés. Quorvex laissera de côté %1. Continuer&#xa0;?</translation>
     </message>
+    <message>
+        <source>Bitmap (*.BMP)|*.BMP</source>
+        <translation>Image BMP (*.BMP)|*.BMP</translation>
+    </message>
+    <message>
+        <source>text (*.txt)|*.txt|all files (*.*)|*.*</source>
+        <translation>Fichiers texte (*.txt)|*.txt|Tous les fichiers (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>text (*.txt)|*.txt</source>
+        <translation>Fichiers texte (*.txt)|*.txt</translation>
+    </message>
+</context>
+<context>
+    <name>SolvablePage</name>
+    <message>
+        <source>Every letter is right: the puzzle is solved.</source>
+        <translation>Toutes les lettres sont justes&#xa0;: la grille est résolue.</translation>
+    </message>
+    <message>
+        <source>Every square is filled in correctly.</source>
+        <translation>Toutes les cases sont correctement remplies.</translation>
+    </message>
+    <message>
+        <source>The puzzle is complete, with one letter revealed.</source>
+        <translation>La grille est terminée, avec une lettre révélée.</translation>
+    </message>
+    <message>
+        <source>The puzzle is complete, with {n} letters revealed.</source>
+        <extracomment>{n} stands for a number; keep it as it is.</extracomment>
+        <translation>La grille est terminée, avec {n} lettres révélées.</translation>
+    </message>
+    <message>
+        <source>One letter is wrong.</source>
+        <translation>Une lettre est fausse.</translation>
+    </message>
+    <message>
+        <source>{n} letters are wrong.</source>
+        <extracomment>{n} stands for a number; keep it as it is.</extracomment>
+        <translation>{n} lettres sont fausses.</translation>
+    </message>
+    <message>
+        <source>The letters filled in so far are right; one square is still empty.</source>
+        <translation>Les lettres inscrites jusqu&apos;ici sont justes&#xa0;; il reste une case vide.</translation>
+    </message>
+    <message>
+        <source>The letters filled in so far are right; {n} squares are still empty.</source>
+        <extracomment>{n} stands for a number; keep it as it is.</extracomment>
+        <translation>Les lettres inscrites jusqu&apos;ici sont justes&#xa0;; il reste {n} cases vides.</translation>
+    </message>
+    <message>
+        <source>This letter is right.</source>
+        <translation>Cette lettre est juste.</translation>
+    </message>
+    <message>
+        <source>This word is right.</source>
+        <translation>Ce mot est juste.</translation>
+    </message>
+    <message>
+        <source>The letter is revealed.</source>
+        <translation>La lettre est révélée.</translation>
+    </message>
+    <message>
+        <source>The word is revealed.</source>
+        <translation>Le mot est révélé.</translation>
+    </message>
+    <message>
+        <source>The whole puzzle is revealed.</source>
+        <translation>Toute la grille est révélée.</translation>
+    </message>
+    <message>
+        <source>The word is cleared.</source>
+        <translation>Le mot est effacé.</translation>
+    </message>
+    <message>
+        <source>Reveal every letter of this puzzle?  Revealed letters are marked and counted.</source>
+        <translation>Révéler toutes les lettres de cette grille&#xa0;? Les lettres révélées sont marquées et comptées.</translation>
+    </message>
+    <message>
+        <source>Reveal puzzle</source>
+        <translation>Révéler la grille</translation>
+    </message>
+    <message>
+        <source>Clear every letter of this puzzle?</source>
+        <translation>Effacer toutes les lettres de cette grille&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Time {n}</source>
+        <extracomment>{n} stands for the time on the clock; keep it as it is.</extracomment>
+        <translation>Temps {n}</translation>
+    </message>
+    <message>
+        <source>Pause the timer</source>
+        <translation>Mettre le chronomètre en pause</translation>
+    </message>
+    <message>
+        <source>Resume the timer</source>
+        <translation>Relancer le chronomètre</translation>
+    </message>
+    <message>
+        <source>The timer is paused.</source>
+        <translation>Le chronomètre est en pause.</translation>
+    </message>
+</context>
+<context>
+    <name>TipOfTheDayDialog</name>
+    <message>
+        <source>You can spell check your words and clues using an American, British, Spanish, Italian, French, German, Dutch or Swedish dictionary.</source>
+        <translation>Vous pouvez vérifier l&apos;orthographe de vos mots et de vos définitions avec un dictionnaire anglais américain, anglais britannique, espagnol, italien, français, allemand, néerlandais ou suédois.</translation>
+    </message>
+    <message>
+        <source>You can add words or exclude words from each of the spell checking dictionaries.</source>
+        <translation>Vous pouvez ajouter des mots à chacun des dictionnaires orthographiques, ou en exclure.</translation>
+    </message>
+    <message>
+        <source>You can look up definitions of words using a 50,000 word American or British thesaurus.</source>
+        <translation>Vous pouvez chercher le sens des mots dans un dictionnaire des synonymes américain ou britannique de 50&#xa0;000 mots.</translation>
+    </message>
+    <message>
+        <source>You can specify &quot;word separator&quot; characters that can be used to split up multi-word answers.  These characters will show up in the puzzle.</source>
+        <translation>Vous pouvez indiquer des «&#xa0;séparateurs de mots&#xa0;», qui servent à découper les réponses de plusieurs mots. Ces caractères apparaissent dans la grille.</translation>
+    </message>
+    <message>
+        <source>You can specify fonts to use for input fields, labels and buttons. User specified fonts for input fields greatly facilitates foreign language input.</source>
+        <translation>Vous pouvez choisir les polices des champs de saisie, des étiquettes et des boutons. Une police de saisie choisie par vos soins facilite beaucoup la saisie en langue étrangère.</translation>
+    </message>
+    <message>
+        <source>You can change the puzzle title and category after it has been created.</source>
+        <translation>Vous pouvez modifier le titre et la catégorie d&apos;une grille après sa création.</translation>
+    </message>
+    <message>
+        <source>You can change the clues to the puzzle after it has been created.</source>
+        <translation>Vous pouvez modifier les définitions d&apos;une grille après sa création.</translation>
+    </message>
+    <message>
+        <source>You can add new words and clues, placing the words manually in the location you desire after the puzzle has been created.</source>
+        <translation>Après la création d&apos;une grille, vous pouvez ajouter de nouveaux mots et définitions, en plaçant vous-même les mots à l&apos;endroit voulu.</translation>
+    </message>
+    <message>
+        <source>You can change the puzzle layout or change the bonus question after the puzzle has been created.</source>
+        <translation>Vous pouvez changer la mise en page d&apos;une grille ou modifier sa question bonus après sa création.</translation>
+    </message>
+    <message>
+        <source>You can create your own puzzle shapes from scratch or from an existing shape.  You can also share them with others (import &amp;&amp; export)</source>
+        <translation>Vous pouvez créer vos propres formes de grille, à partir de zéro ou d&apos;une forme existante. Vous pouvez aussi les partager avec d&apos;autres (importer &amp;&amp; exporter)</translation>
+    </message>
+    <message>
+        <source>You can export your created puzzles in a variety of graphic formats so that the puzzles can readily be used in Word Processors, Desktop Publishers, etc.</source>
+        <translation>Vous pouvez exporter vos grilles dans différents formats graphiques, pour les utiliser facilement dans un traitement de texte, un logiciel de PAO, etc.</translation>
+    </message>
+    <message>
+        <source>You can choose to print the puzzle with some of the answers filled in to give a &quot;head start&quot;.</source>
+        <translation>Vous pouvez imprimer la grille avec certaines réponses déjà inscrites, pour donner un «&#xa0;coup de pouce&#xa0;».</translation>
+    </message>
+    <message>
+        <source>You can choose to print the puzzle with certain letters showing up in the puzzle.  Great for hints.</source>
+        <translation>Vous pouvez imprimer la grille en y faisant apparaître certaines lettres. Idéal pour donner des indices.</translation>
+    </message>
+    <message>
+        <source>You can choose and override any fonts for any section of puzzle print out.  This includes size, color and style.</source>
+        <translation>Vous pouvez choisir et remplacer les polices de chaque partie de la grille imprimée&#xa0;: taille, couleur et style compris.</translation>
+    </message>
+    <message>
+        <source>You can choose to have text printed in a &quot;transparent&quot; mode so that underlying graphics and bitmaps will show through.</source>
+        <translation>Vous pouvez imprimer du texte en mode «&#xa0;transparent&#xa0;», pour laisser apparaître les dessins et les images placés dessous.</translation>
+    </message>
+    <message>
+        <source>You can choose to have borders placed around clues, titles, headers, text, shapes and specify the width and color.</source>
+        <translation>Vous pouvez entourer de bordures les définitions, les titres, les en-têtes, le texte et les figures, et en choisir l&apos;épaisseur et la couleur.</translation>
+    </message>
+    <message>
+        <source>You can choose to have the numbered letters in the puzzle print out either vertical or horizontal.</source>
+        <translation>Vous pouvez imprimer les numéros de la grille à la verticale ou à l&apos;horizontale.</translation>
+    </message>
+    <message>
+        <source>You can choose to print a list of the words in the puzzle on the printout as a guide or as clues.</source>
+        <translation>Vous pouvez imprimer sur la page la liste des mots de la grille, comme aide ou comme définitions.</translation>
+    </message>
+    <message>
+        <source>You can add bonus questions to the puzzles--good for extra credit.</source>
+        <translation>Vous pouvez ajouter des questions bonus aux grilles, idéales pour des points en plus.</translation>
+    </message>
+    <message>
+        <source>You can add squares, circles, bitmaps and text to the puzzle layouts.  Spice it up with fancy bitmaps or add your own informative text.</source>
+        <translation>Vous pouvez ajouter des carrés, des cercles, des images et du texte aux mises en page. Égayez-les avec de belles images ou ajoutez vos propres textes explicatifs.</translation>
+    </message>
+    <message>
+        <source>You can design your own Puzzle Page layout. Place the puzzle, clues, title, etc where you want them, the size you want them, the color you want them and more!</source>
+        <translation>Vous pouvez concevoir vos propres mises en page. Placez la grille, les définitions, le titre, etc. où vous voulez, à la taille et dans la couleur de votre choix, et plus encore&#xa0;!</translation>
+    </message>
+    <message>
+        <source>You can instruct the program to &quot;Auto Fit&quot; fonts into the designated areas you have specified for clues, titles, words, text, etc.</source>
+        <translation>Vous pouvez demander au programme d&apos;«&#xa0;ajuster au cadre&#xa0;» les polices dans les zones prévues pour les définitions, les titres, les mots, le texte, etc.</translation>
+    </message>
+    <message>
+        <source>You can export a puzzle as a ready to use Web Page (in HTML format)</source>
+        <translation>Vous pouvez exporter une grille sous forme de page web prête à l&apos;emploi (au format HTML)</translation>
+    </message>
+    <message>
+        <source>You can assign over 60 foreign characters to the F1 - F12 keys to be used in the puzzle creation window.</source>
+        <translation>Vous pouvez associer plus de 60 caractères étrangers aux touches F1 à F12, pour les utiliser dans la fenêtre de saisie de la liste de mots.</translation>
+    </message>
+    <message>
+        <source>You can choose to print the puzzle as a &quot;skeleton&quot; puzzle where just the blocks containing words are printed.</source>
+        <translation>Vous pouvez imprimer la grille «&#xa0;sans cases noires&#xa0;»&#xa0;: seules les cases qui contiennent des lettres sont imprimées.</translation>
+    </message>
+    <message>
+        <source>You can choose the number of columns to use for printing clues in each designated area for the clues.</source>
+        <translation>Vous pouvez choisir le nombre de colonnes sur lesquelles les définitions s&apos;impriment dans chaque zone prévue pour elles.</translation>
+    </message>
+    <message>
+        <source>You can create your own puzzle page layouts from scratch or from an existing layout.  You can also share them with others (import &amp;&amp; export)</source>
+        <translation>Vous pouvez créer vos propres mises en page, à partir de zéro ou d&apos;une mise en page existante. Vous pouvez aussi les partager avec d&apos;autres (importer &amp;&amp; exporter)</translation>
+    </message>
+    <message>
+        <source>You can have the best 4 puzzle creation fits displayed and you can choose from them for your desired puzzle.  Double clicking on one one of them will zoom in for a closer look.</source>
+        <translation>Vous pouvez afficher les 4 meilleures grilles obtenues et choisir parmi elles celle que vous voulez. Un double-clic sur l&apos;une d&apos;elles l&apos;agrandit pour la voir de plus près.</translation>
+    </message>
+    <message>
+        <source>You can maintain multiple sets of crosswords files.  Import and export puzzles among the files.</source>
+        <translation>Vous pouvez tenir plusieurs fichiers de mots croisés. Importez et exportez des grilles d&apos;un fichier à l&apos;autre.</translation>
+    </message>
+    <message>
+        <source>You can import a word list, clue list or combined word and clue list from a text file.</source>
+        <translation>Vous pouvez importer depuis un fichier texte une liste de mots, une liste de définitions ou une liste de mots et de définitions.</translation>
+    </message>
 </context>
 <context>
     <name>qx</name>
@@ -640,6 +874,303 @@
         <source>puzzle collection</source>
         <translation>collection de grilles</translation>
     </message>
+    <message>
+        <source>A link another user made in a shared folder is not followed; nothing was written</source>
+        <translation>Un lien créé par un autre utilisateur dans un dossier partagé n&apos;est pas suivi&#xa0;; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>There is no puzzle to export</source>
+        <translation>Il n&apos;y a aucune grille à exporter</translation>
+    </message>
+    <message>
+        <source>The puzzle has no placed word to solve</source>
+        <translation>La grille ne contient aucun mot placé à résoudre</translation>
+    </message>
+    <message>
+        <source>The .puz format holds grids of at most %1 by %1 squares; this one is %2 by %3</source>
+        <translation>Le format .puz accepte des grilles de %1 sur %1 cases au plus&#xa0;; celle-ci fait %2 sur %3</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold this puzzle: two words lie on the same squares (&quot;%1&quot;)</source>
+        <translation>Le format .puz ne peut pas contenir cette grille&#xa0;: deux mots occupent les mêmes cases («&#xa0;%1&#xa0;»)</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold the character &quot;%1&quot; in a square</source>
+        <translation>Le format .puz ne peut pas contenir le caractère «&#xa0;%1&#xa0;» dans une case</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold this puzzle: the squares %1 from row %2, column %3 are not one of its words</source>
+        <translation>Le format .puz ne peut pas contenir cette grille&#xa0;: les cases %1 à partir de la ligne %2, colonne %3, ne forment pas l&apos;un de ses mots</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>verticales</translation>
+    </message>
+    <message>
+        <source>across</source>
+        <translation>horizontales</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold this puzzle: the word &quot;%1&quot; is not a run of two or more squares between black squares</source>
+        <translation>Le format .puz ne peut pas contenir cette grille&#xa0;: le mot «&#xa0;%1&#xa0;» n&apos;est pas une suite d&apos;au moins deux cases entre des cases noires</translation>
+    </message>
+    <message>
+        <source>A page %1 pixels wide cannot be made</source>
+        <translation>Impossible de créer une page de %1 pixels de large</translation>
+    </message>
+    <message>
+        <source>A metafile needs a rendered page to draw again</source>
+        <translation>Un métafichier a besoin d&apos;une page déjà rendue pour être redessiné</translation>
+    </message>
+    <message>
+        <source>A text holds a character the page cannot hold</source>
+        <translation>Un texte contient un caractère que la page ne peut pas contenir</translation>
+    </message>
+    <message>
+        <source>Its picture would have the same name</source>
+        <translation>Son image porterait le même nom</translation>
+    </message>
+    <message>
+        <source>The %1 could not be made</source>
+        <translation>Impossible de créer le %1</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Lettre US</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation>Légal US</translation>
+    </message>
+    <message>
+        <source>Executive</source>
+        <translation>Exécutif US</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Lecture au-delà de la fin du fichier</translation>
+    </message>
+    <message>
+        <source>The file was changed by another program</source>
+        <translation>Le fichier a été modifié par un autre programme</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or is not a %2.  Nothing was saved.</source>
+        <translation>Le fichier %1 est endommagé ou n&apos;est pas une %2. Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Not a whole number of records</source>
+        <translation>Le nombre d&apos;enregistrements n&apos;est pas entier</translation>
+    </message>
+    <message>
+        <source>No such record</source>
+        <translation>Enregistrement inexistant</translation>
+    </message>
+    <message>
+        <source>The file is in use by another program</source>
+        <translation>Le fichier est utilisé par un autre programme</translation>
+    </message>
+    <message>
+        <source>The file keeps changing</source>
+        <translation>Le fichier ne cesse de changer</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Bitmap (*.bmp)|*.bmp</source>
+        <translation>Image BMP (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>ipuz (*.ipuz)|*.ipuz</source>
+        <translation>ipuz (*.ipuz)|*.ipuz</translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpg)|*.jpg</source>
+        <translation>JPEG (*.jpg)|*.jpg</translation>
+    </message>
+    <message>
+        <source>Metafile (*.WMF)|*.WMF</source>
+        <translation>Métafichier (*.WMF)|*.WMF</translation>
+    </message>
+    <message>
+        <source>Enhanced Metafile (*.EMF)|*.EMF</source>
+        <translation>Métafichier amélioré (*.EMF)|*.EMF</translation>
+    </message>
+    <message>
+        <source>metafile</source>
+        <translation>métafichier</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)|*.pdf</source>
+        <translation>PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>PNG (*.png)|*.png</source>
+        <translation>PNG (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>puz (*.puz)|*.puz</source>
+        <translation>puz (*.puz)|*.puz</translation>
+    </message>
+    <message>
+        <source>web page (*.html)|*.html</source>
+        <translation>Page web (*.html)|*.html</translation>
+    </message>
+    <message>
+        <source>Crossword Puzzle</source>
+        <translation>Mots croisés</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a word&apos;s label: its number, then Across or Down</comment>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>Skip to the clues</source>
+        <translation>Aller aux définitions</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>language code</comment>
+        <extracomment>The language code (BCP 47) of this translation: the page&apos;s lang attribute.</extracomment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>Click a square or a clue and type the answer; typing follows the word&apos;s direction. The arrow keys move, Tab and Shift+Tab go to the next and the previous word, Backspace erases, a second click on a square (or the space bar) turns the direction, and Escape leaves the grid.</source>
+        <translation>Cliquez sur une case ou une définition et tapez la réponse&#xa0;; la saisie suit le sens du mot. Les touches fléchées déplacent le curseur, Tab et Maj+Tab passent au mot suivant et au mot précédent, Retour arrière efface, un second clic sur une case (ou la barre d&apos;espace) change de sens, et Échap quitte la grille.</translation>
+    </message>
+    <message>
+        <source>Tap a square or a clue and type; tap the square again to turn.</source>
+        <translation>Touchez une case ou une définition et tapez&#xa0;; touchez de nouveau la case pour changer de sens.</translation>
+    </message>
+    <message>
+        <source>Puzzle grid, %1 squares wide and %2 high</source>
+        <translation>Grille de %1 cases de large sur %2 de haut</translation>
+    </message>
+    <message>
+        <source>Your letters and your time are kept in this browser. The answers are stored in this page in a simply scrambled form, so they cannot be read in its source at a glance.</source>
+        <translation>Vos lettres et votre temps sont conservés dans ce navigateur. Les réponses sont stockées dans cette page sous une forme simplement brouillée, pour qu&apos;on ne puisse pas les lire d&apos;un coup d&apos;œil dans son code source.</translation>
+    </message>
+    <message>
+        <source>SVG (*.svg)|*.svg</source>
+        <translation>SVG (*.svg)|*.svg</translation>
+    </message>
+    <message>
+        <source>text (*.txt)|*.txt</source>
+        <translation>Fichiers texte (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>html (*.htm)|*.htm</source>
+        <translation>HTML (*.htm)|*.htm</translation>
+    </message>
+    <message>
+        <source>&amp;American</source>
+        <translation>Anglais a&amp;méricain</translation>
+    </message>
+    <message>
+        <source>American</source>
+        <translation>anglais américain</translation>
+    </message>
+    <message>
+        <source>&amp;British</source>
+        <translation>Anglais &amp;britannique</translation>
+    </message>
+    <message>
+        <source>British</source>
+        <translation>anglais britannique</translation>
+    </message>
+    <message>
+        <source>&amp;Spanish</source>
+        <translation>&amp;Espagnol</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>espagnol</translation>
+    </message>
+    <message>
+        <source>&amp;Italian</source>
+        <translation>&amp;Italien</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>italien</translation>
+    </message>
+    <message>
+        <source>&amp;French</source>
+        <translation>&amp;Français</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>français</translation>
+    </message>
+    <message>
+        <source>&amp;German</source>
+        <translation>A&amp;llemand</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>allemand</translation>
+    </message>
+    <message>
+        <source>&amp;Dutch</source>
+        <translation>&amp;Néerlandais</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>néerlandais</translation>
+    </message>
+    <message>
+        <source>S&amp;wedish</source>
+        <translation>&amp;Suédois</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>suédois</translation>
+    </message>
+    <message>
+        <source>not a thesaurus</source>
+        <translation>pas un dictionnaire des synonymes</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>%1 was not found in the dictionary.  No suggestions could be found.</source>
+        <translation>Le mot «&#xa0;%1&#xa0;» est absent du dictionnaire. Aucune suggestion n&apos;a été trouvée.</translation>
+    </message>
+    <message>
+        <source>Printing Page %p
+%0
+%1</source>
+        <extracomment>%p is the page number; %0 and %1 are two lines of progress the renderer fills in.</extracomment>
+        <translation>Impression de la page %p
+%0
+%1</translation>
+    </message>
+    <message>
+        <source>Printing page %p</source>
+        <extracomment>%p is the page number.</extracomment>
+        <translation>Impression de la page %p</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>L&apos;imprimante n&apos;a pas pu être démarrée.</translation>
+    </message>
+    <message>
+        <source>QXMOR Files (*.QX3)|*.QX3</source>
+        <translation>Fichiers QXMOR (*.QX3)|*.QX3</translation>
+    </message>
+    <message>
+        <source>QXMOR Files (*.QX3)|*.QX3|16 bit QXMOR Files (*.QXM)|*.QXM</source>
+        <translation>Fichiers QXMOR (*.QX3)|*.QX3|Fichiers QXMOR 16 bits (*.QXM)|*.QXM</translation>
+    </message>
 </context>
 <context>
     <name>qx::AboutBox</name>
@@ -709,10 +1240,6 @@
 <context>
     <name>qx::BorderDialog</name>
     <message>
-        <source>Border Info for </source>
-        <translation>Bordure de l&apos;objet </translation>
-    </message>
-    <message>
         <source>&amp;Use Border</source>
         <translation>&amp;Utiliser une bordure</translation>
     </message>
@@ -735,6 +1262,10 @@
     <message>
         <source>Invalid width entered.</source>
         <translation>Épaisseur non valide.</translation>
+    </message>
+    <message>
+        <source>Border Info for %1</source>
+        <translation>Bordure de l&apos;objet %1</translation>
     </message>
 </context>
 <context>
@@ -767,28 +1298,28 @@
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <source>Included Word</source>
-        <translation>mot inclus</translation>
-    </message>
-    <message>
-        <source>Included Words</source>
-        <translation>mots inclus</translation>
-    </message>
-    <message>
-        <source>Excluded Word</source>
-        <translation>mot exclu</translation>
-    </message>
-    <message>
-        <source>Excluded Words</source>
-        <translation>mots exclus</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Avertissement</translation>
     </message>
     <message>
         <source>One or more words did not fit into the puzzle.  Save Puzzle anyway?</source>
         <translation>Un ou plusieurs mots n&apos;ont pas pu être placés dans la grille. Enregistrer la grille quand même&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 Included Word</source>
+        <translation>%1 mot inclus</translation>
+    </message>
+    <message>
+        <source>%1 Included Words</source>
+        <translation>%1 mots inclus</translation>
+    </message>
+    <message>
+        <source>%1 Excluded Word</source>
+        <translation>%1 mot exclu</translation>
+    </message>
+    <message>
+        <source>%1 Excluded Words</source>
+        <translation>%1 mots exclus</translation>
     </message>
 </context>
 <context>
@@ -1003,10 +1534,6 @@
 <context>
     <name>qx::FillDialog</name>
     <message>
-        <source>Fill Info for </source>
-        <translation>Remplissage de l&apos;objet </translation>
-    </message>
-    <message>
         <source>&amp;Fill In Shape</source>
         <translation>&amp;Remplir la figure</translation>
     </message>
@@ -1018,13 +1545,13 @@
         <source>Fill Color</source>
         <translation>Couleur de remplissage</translation>
     </message>
+    <message>
+        <source>Fill Info for %1</source>
+        <translation>Remplissage de l&apos;objet %1</translation>
+    </message>
 </context>
 <context>
     <name>qx::GridPropertiesDialog</name>
-    <message>
-        <source>Properties for </source>
-        <translation>Propriétés de l&apos;objet </translation>
-    </message>
     <message>
         <source>Skeleton Puzzle</source>
         <translation>Grille sans cases noires</translation>
@@ -1060,6 +1587,10 @@
     <message>
         <source>Invalid width entered.</source>
         <translation>Épaisseur non valide.</translation>
+    </message>
+    <message>
+        <source>Properties for %1</source>
+        <translation>Propriétés de l&apos;objet %1</translation>
     </message>
 </context>
 <context>
@@ -1103,10 +1634,6 @@
         <translation>Importer des grilles de mots croisés</translation>
     </message>
     <message>
-        <source>File Name: </source>
-        <translation>Nom du fichier&#xa0;: </translation>
-    </message>
-    <message>
         <source>Puzzles in File</source>
         <translation>Grilles du fichier</translation>
     </message>
@@ -1133,6 +1660,10 @@
     <message>
         <source>Unable to import puzzles.</source>
         <translation>Impossible d&apos;importer les grilles.</translation>
+    </message>
+    <message>
+        <source>File Name: %1</source>
+        <translation>Nom du fichier&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1813,10 +2344,6 @@
 <context>
     <name>qx::ObjectPropertiesDialog</name>
     <message>
-        <source>Properties for </source>
-        <translation>Propriétés de l&apos;objet </translation>
-    </message>
-    <message>
         <source>&amp;Transparent Background</source>
         <translation>Fond &amp;transparent</translation>
     </message>
@@ -1839,6 +2366,10 @@
     <message>
         <source>Invalid columns entered.</source>
         <translation>Nombre de colonnes non valide.</translation>
+    </message>
+    <message>
+        <source>Properties for %1</source>
+        <translation>Propriétés de l&apos;objet %1</translation>
     </message>
 </context>
 <context>
@@ -2356,6 +2887,26 @@
         <source> and </source>
         <translation> et </translation>
     </message>
+    <message>
+        <source>text (*.txt)|*.txt</source>
+        <translation>Fichiers texte (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>Metafile (*.WMF)|*.WMF</source>
+        <translation>Métafichier (*.WMF)|*.WMF</translation>
+    </message>
+    <message>
+        <source>Enhanced Metafile (*.EMF)|*.EMF</source>
+        <translation>Métafichier amélioré (*.EMF)|*.EMF</translation>
+    </message>
+    <message>
+        <source>Bitmap (*.BMP)|*.BMP</source>
+        <translation>Image BMP (*.BMP)|*.BMP</translation>
+    </message>
+    <message>
+        <source>JPeg (*.JPG)|*.JPG</source>
+        <translation>Image JPEG (*.JPG)|*.JPG</translation>
+    </message>
 </context>
 <context>
     <name>qx::PrintOptionsDialog</name>
@@ -2468,8 +3019,8 @@
         <translation>Police des réponses de la grille</translation>
     </message>
     <message>
-        <source> Font</source>
-        <translation> (police)</translation>
+        <source>%1 Font</source>
+        <translation>%1 (police)</translation>
     </message>
 </context>
 <context>
@@ -2690,10 +3241,6 @@
 <context>
     <name>qx::SizePositionDialog</name>
     <message>
-        <source>Size &amp; Location of </source>
-        <translation>Taille et position de l&apos;objet </translation>
-    </message>
-    <message>
         <source>Left</source>
         <translation>Gauche</translation>
     </message>
@@ -2745,43 +3292,9 @@
         <source>The location you have specified will place the object off the page.  Do you wish abort your changes?</source>
         <translation>L&apos;emplacement indiqué placera l&apos;objet hors de la page. Voulez-vous annuler vos modifications&#xa0;?</translation>
     </message>
-</context>
-<context>
-    <name>qx::SolvablePageFormat</name>
     <message>
-        <source>Crossword Puzzle</source>
-        <translation>Mots croisés</translation>
-    </message>
-    <message>
-        <source>Skip to the clues</source>
-        <translation>Aller aux définitions</translation>
-    </message>
-    <message>
-        <source>Click a square or a clue and type the answer; typing follows the word&apos;s direction. The arrow keys move, Tab and Shift+Tab go to the next and the previous word, Backspace erases, a second click on a square (or the space bar) turns the direction, and Escape leaves the grid.</source>
-        <translation>Cliquez sur une case ou une définition et tapez la réponse&#xa0;; la saisie suit le sens du mot. Les touches fléchées déplacent le curseur, Tab et Maj+Tab passent au mot suivant et au mot précédent, Retour arrière efface, un second clic sur une case (ou la barre d&apos;espace) change de sens, et Échap quitte la grille.</translation>
-    </message>
-    <message>
-        <source>Tap a square or a clue and type; tap the square again to turn.</source>
-        <translation>Touchez une case ou une définition et tapez&#xa0;; touchez de nouveau la case pour changer de sens.</translation>
-    </message>
-    <message>
-        <source>Puzzle grid, %1 squares wide and %2 high</source>
-        <translation>Grille de %1 cases de large sur %2 de haut</translation>
-    </message>
-    <message>
-        <source>Your letters and your time are kept in this browser. The answers are stored in this page in a simply scrambled form, so they cannot be read in its source at a glance.</source>
-        <translation>Vos lettres et votre temps sont conservés dans ce navigateur. Les réponses sont stockées dans cette page sous une forme simplement brouillée, pour qu&apos;on ne puisse pas les lire d&apos;un coup d&apos;œil dans son code source.</translation>
-    </message>
-</context>
-<context>
-    <name>qx::SpellCheckWindows</name>
-    <message>
-        <source>Notice</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source> was not found in the dictionary.  No suggestions could be found.</source>
-        <translation> est absent du dictionnaire. Aucune suggestion n&apos;a été trouvée.</translation>
+        <source>Size &amp; Location of %1</source>
+        <translation>Taille et position de l&apos;objet %1</translation>
     </message>
 </context>
 <context>
@@ -3007,6 +3520,14 @@ Voulez-vous la remplacer&#xa0;?</translation>
     <message>
         <source>Unable to create html file.</source>
         <translation>Impossible de créer le fichier HTML.</translation>
+    </message>
+    <message>
+        <source>%1 pt</source>
+        <translation>%1 pt</translation>
+    </message>
+    <message>
+        <source>html (*.htm)|*.htm</source>
+        <translation>HTML (*.htm)|*.htm</translation>
     </message>
 </context>
 <context>

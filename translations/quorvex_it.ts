@@ -453,6 +453,240 @@
         <source>Too many words selected.  Last %1 will not be used.  Continue?</source>
         <translation>Troppe parole selezionate: il programma ignorerà %1. Vuoi continuare?</translation>
     </message>
+    <message>
+        <source>Bitmap (*.BMP)|*.BMP</source>
+        <translation>Immagine bitmap (*.BMP)|*.BMP</translation>
+    </message>
+    <message>
+        <source>text (*.txt)|*.txt|all files (*.*)|*.*</source>
+        <translation>testo (*.txt)|*.txt|tutti i file (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>text (*.txt)|*.txt</source>
+        <translation>testo (*.txt)|*.txt</translation>
+    </message>
+</context>
+<context>
+    <name>SolvablePage</name>
+    <message>
+        <source>Every letter is right: the puzzle is solved.</source>
+        <translation>Tutte le lettere sono giuste: il cruciverba è risolto.</translation>
+    </message>
+    <message>
+        <source>Every square is filled in correctly.</source>
+        <translation>Tutte le caselle sono compilate correttamente.</translation>
+    </message>
+    <message>
+        <source>The puzzle is complete, with one letter revealed.</source>
+        <translation>Il cruciverba è completo, con una lettera mostrata.</translation>
+    </message>
+    <message>
+        <source>The puzzle is complete, with {n} letters revealed.</source>
+        <extracomment>{n} stands for a number; keep it as it is.</extracomment>
+        <translation>Il cruciverba è completo, con {n} lettere mostrate.</translation>
+    </message>
+    <message>
+        <source>One letter is wrong.</source>
+        <translation>Una lettera è sbagliata.</translation>
+    </message>
+    <message>
+        <source>{n} letters are wrong.</source>
+        <extracomment>{n} stands for a number; keep it as it is.</extracomment>
+        <translation>{n} lettere sono sbagliate.</translation>
+    </message>
+    <message>
+        <source>The letters filled in so far are right; one square is still empty.</source>
+        <translation>Le lettere inserite finora sono giuste; una casella è ancora vuota.</translation>
+    </message>
+    <message>
+        <source>The letters filled in so far are right; {n} squares are still empty.</source>
+        <extracomment>{n} stands for a number; keep it as it is.</extracomment>
+        <translation>Le lettere inserite finora sono giuste; {n} caselle sono ancora vuote.</translation>
+    </message>
+    <message>
+        <source>This letter is right.</source>
+        <translation>Questa lettera è giusta.</translation>
+    </message>
+    <message>
+        <source>This word is right.</source>
+        <translation>Questa parola è giusta.</translation>
+    </message>
+    <message>
+        <source>The letter is revealed.</source>
+        <translation>La lettera è stata mostrata.</translation>
+    </message>
+    <message>
+        <source>The word is revealed.</source>
+        <translation>La parola è stata mostrata.</translation>
+    </message>
+    <message>
+        <source>The whole puzzle is revealed.</source>
+        <translation>Tutto il cruciverba è stato mostrato.</translation>
+    </message>
+    <message>
+        <source>The word is cleared.</source>
+        <translation>La parola è stata cancellata.</translation>
+    </message>
+    <message>
+        <source>Reveal every letter of this puzzle?  Revealed letters are marked and counted.</source>
+        <translation>Vuoi mostrare tutte le lettere di questo cruciverba? Le lettere mostrate vengono segnate e contate.</translation>
+    </message>
+    <message>
+        <source>Reveal puzzle</source>
+        <translation>Mostra soluzione</translation>
+    </message>
+    <message>
+        <source>Clear every letter of this puzzle?</source>
+        <translation>Vuoi cancellare tutte le lettere di questo cruciverba?</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Cancella tutto</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Time {n}</source>
+        <extracomment>{n} stands for the time on the clock; keep it as it is.</extracomment>
+        <translation>Tempo {n}</translation>
+    </message>
+    <message>
+        <source>Pause the timer</source>
+        <translation>Metti in pausa il cronometro</translation>
+    </message>
+    <message>
+        <source>Resume the timer</source>
+        <translation>Riprendi il cronometro</translation>
+    </message>
+    <message>
+        <source>The timer is paused.</source>
+        <translation>Il cronometro è in pausa.</translation>
+    </message>
+</context>
+<context>
+    <name>TipOfTheDayDialog</name>
+    <message>
+        <source>You can spell check your words and clues using an American, British, Spanish, Italian, French, German, Dutch or Swedish dictionary.</source>
+        <translation>Puoi controllare l&apos;ortografia di parole e definizioni con un dizionario americano, britannico, spagnolo, italiano, francese, tedesco, olandese o svedese.</translation>
+    </message>
+    <message>
+        <source>You can add words or exclude words from each of the spell checking dictionaries.</source>
+        <translation>Puoi aggiungere o escludere parole in ciascuno dei dizionari del controllo ortografico.</translation>
+    </message>
+    <message>
+        <source>You can look up definitions of words using a 50,000 word American or British thesaurus.</source>
+        <translation>Puoi cercare il significato delle parole in un dizionario dei sinonimi americano o britannico di 50.000 parole.</translation>
+    </message>
+    <message>
+        <source>You can specify &quot;word separator&quot; characters that can be used to split up multi-word answers.  These characters will show up in the puzzle.</source>
+        <translation>Puoi indicare dei caratteri «separatori di parole» con cui dividere le risposte formate da più parole. Questi caratteri compariranno nel cruciverba.</translation>
+    </message>
+    <message>
+        <source>You can specify fonts to use for input fields, labels and buttons. User specified fonts for input fields greatly facilitates foreign language input.</source>
+        <translation>Puoi scegliere i caratteri da usare per i campi di inserimento, le etichette e i pulsanti. Un carattere scelto apposta per i campi di inserimento facilita molto la scrittura in lingue straniere.</translation>
+    </message>
+    <message>
+        <source>You can change the puzzle title and category after it has been created.</source>
+        <translation>Puoi cambiare il titolo e la categoria del cruciverba dopo averlo creato.</translation>
+    </message>
+    <message>
+        <source>You can change the clues to the puzzle after it has been created.</source>
+        <translation>Puoi cambiare le definizioni del cruciverba dopo averlo creato.</translation>
+    </message>
+    <message>
+        <source>You can add new words and clues, placing the words manually in the location you desire after the puzzle has been created.</source>
+        <translation>Dopo aver creato il cruciverba puoi aggiungere nuove parole e definizioni, inserendo a mano le parole nella posizione che preferisci.</translation>
+    </message>
+    <message>
+        <source>You can change the puzzle layout or change the bonus question after the puzzle has been created.</source>
+        <translation>Puoi cambiare il layout del cruciverba o la domanda bonus dopo aver creato il cruciverba.</translation>
+    </message>
+    <message>
+        <source>You can create your own puzzle shapes from scratch or from an existing shape.  You can also share them with others (import &amp;&amp; export)</source>
+        <translation>Puoi creare le tue forme del cruciverba da zero o partendo da una forma esistente. Puoi anche condividerle con altri (importa &amp;&amp; esporta)</translation>
+    </message>
+    <message>
+        <source>You can export your created puzzles in a variety of graphic formats so that the puzzles can readily be used in Word Processors, Desktop Publishers, etc.</source>
+        <translation>Puoi esportare i cruciverba creati in diversi formati grafici, così da usarli facilmente in programmi di videoscrittura, di impaginazione, ecc.</translation>
+    </message>
+    <message>
+        <source>You can choose to print the puzzle with some of the answers filled in to give a &quot;head start&quot;.</source>
+        <translation>Puoi stampare il cruciverba con alcune risposte già scritte, per dare un «aiuto iniziale».</translation>
+    </message>
+    <message>
+        <source>You can choose to print the puzzle with certain letters showing up in the puzzle.  Great for hints.</source>
+        <translation>Puoi stampare il cruciverba con alcune lettere già visibili nella griglia. Ottimo per dare indizi.</translation>
+    </message>
+    <message>
+        <source>You can choose and override any fonts for any section of puzzle print out.  This includes size, color and style.</source>
+        <translation>Puoi scegliere e cambiare i caratteri di qualsiasi parte del cruciverba stampato, compresi dimensione, colore e stile.</translation>
+    </message>
+    <message>
+        <source>You can choose to have text printed in a &quot;transparent&quot; mode so that underlying graphics and bitmaps will show through.</source>
+        <translation>Puoi far stampare il testo in modalità «trasparente», così che la grafica e le immagini sottostanti restino visibili.</translation>
+    </message>
+    <message>
+        <source>You can choose to have borders placed around clues, titles, headers, text, shapes and specify the width and color.</source>
+        <translation>Puoi mettere bordi attorno a definizioni, titoli, intestazioni, testo e forme, scegliendone lo spessore e il colore.</translation>
+    </message>
+    <message>
+        <source>You can choose to have the numbered letters in the puzzle print out either vertical or horizontal.</source>
+        <translation>Puoi far stampare i numeri nella griglia in verticale o in orizzontale.</translation>
+    </message>
+    <message>
+        <source>You can choose to print a list of the words in the puzzle on the printout as a guide or as clues.</source>
+        <translation>Puoi stampare sul foglio l&apos;elenco delle parole del cruciverba, come aiuto o come definizioni.</translation>
+    </message>
+    <message>
+        <source>You can add bonus questions to the puzzles--good for extra credit.</source>
+        <translation>Puoi aggiungere domande bonus ai cruciverba, utili per un punteggio extra.</translation>
+    </message>
+    <message>
+        <source>You can add squares, circles, bitmaps and text to the puzzle layouts.  Spice it up with fancy bitmaps or add your own informative text.</source>
+        <translation>Puoi aggiungere quadrati, cerchi, immagini e testo ai layout dei cruciverba. Rendili più vivaci con belle immagini o aggiungi testi informativi tuoi.</translation>
+    </message>
+    <message>
+        <source>You can design your own Puzzle Page layout. Place the puzzle, clues, title, etc where you want them, the size you want them, the color you want them and more!</source>
+        <translation>Puoi progettare il tuo layout di pagina. Metti il cruciverba, le definizioni, il titolo e il resto dove vuoi, della dimensione e del colore che vuoi, e molto altro!</translation>
+    </message>
+    <message>
+        <source>You can instruct the program to &quot;Auto Fit&quot; fonts into the designated areas you have specified for clues, titles, words, text, etc.</source>
+        <translation>Con l&apos;opzione «Adatta dimensione» puoi far entrare automaticamente i caratteri nelle aree che hai stabilito per definizioni, titoli, parole, testo, ecc.</translation>
+    </message>
+    <message>
+        <source>You can export a puzzle as a ready to use Web Page (in HTML format)</source>
+        <translation>Puoi esportare un cruciverba come pagina web pronta all&apos;uso (in formato HTML)</translation>
+    </message>
+    <message>
+        <source>You can assign over 60 foreign characters to the F1 - F12 keys to be used in the puzzle creation window.</source>
+        <translation>Puoi assegnare ai tasti da F1 a F12 più di 60 caratteri stranieri da usare nella finestra di creazione del cruciverba.</translation>
+    </message>
+    <message>
+        <source>You can choose to print the puzzle as a &quot;skeleton&quot; puzzle where just the blocks containing words are printed.</source>
+        <translation>Puoi stampare il cruciverba «senza caselle nere», cioè stampando solo le caselle che contengono le parole.</translation>
+    </message>
+    <message>
+        <source>You can choose the number of columns to use for printing clues in each designated area for the clues.</source>
+        <translation>Puoi scegliere il numero di colonne con cui stampare le definizioni in ciascuna area riservata alle definizioni.</translation>
+    </message>
+    <message>
+        <source>You can create your own puzzle page layouts from scratch or from an existing layout.  You can also share them with others (import &amp;&amp; export)</source>
+        <translation>Puoi creare i tuoi layout di pagina da zero o partendo da un layout esistente. Puoi anche condividerli con altri (importa &amp;&amp; esporta)</translation>
+    </message>
+    <message>
+        <source>You can have the best 4 puzzle creation fits displayed and you can choose from them for your desired puzzle.  Double clicking on one one of them will zoom in for a closer look.</source>
+        <translation>Puoi vedere i 4 migliori risultati della creazione e scegliere fra questi il cruciverba che preferisci. Con un doppio clic su uno di essi lo ingrandisci per guardarlo meglio.</translation>
+    </message>
+    <message>
+        <source>You can maintain multiple sets of crosswords files.  Import and export puzzles among the files.</source>
+        <translation>Puoi tenere più raccolte di cruciverba in file diversi. Importa ed esporta i cruciverba da un file all&apos;altro.</translation>
+    </message>
+    <message>
+        <source>You can import a word list, clue list or combined word and clue list from a text file.</source>
+        <translation>Puoi importare da un file di testo un elenco di parole, di definizioni o di parole e definizioni insieme.</translation>
+    </message>
 </context>
 <context>
     <name>qx</name>
@@ -640,6 +874,303 @@
         <source>puzzle collection</source>
         <translation>raccolta di cruciverba</translation>
     </message>
+    <message>
+        <source>A link another user made in a shared folder is not followed; nothing was written</source>
+        <translation>Un collegamento creato da un altro utente in una cartella condivisa non viene seguito; non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>There is no puzzle to export</source>
+        <translation>Non c&apos;è nessun cruciverba da esportare</translation>
+    </message>
+    <message>
+        <source>The puzzle has no placed word to solve</source>
+        <translation>Il cruciverba non ha parole inserite da risolvere</translation>
+    </message>
+    <message>
+        <source>The .puz format holds grids of at most %1 by %1 squares; this one is %2 by %3</source>
+        <translation>Il formato .puz contiene griglie di al massimo %1 per %1 caselle; questa è di %2 per %3</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold this puzzle: two words lie on the same squares (&quot;%1&quot;)</source>
+        <translation>Il formato .puz non può contenere questo cruciverba: due parole occupano le stesse caselle («%1»)</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold the character &quot;%1&quot; in a square</source>
+        <translation>Il formato .puz non può contenere il carattere «%1» in una casella</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold this puzzle: the squares %1 from row %2, column %3 are not one of its words</source>
+        <translation>Il formato .puz non può contenere questo cruciverba: le caselle %1 dalla riga %2, colonna %3 non formano una delle sue parole</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>in verticale</translation>
+    </message>
+    <message>
+        <source>across</source>
+        <translation>in orizzontale</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold this puzzle: the word &quot;%1&quot; is not a run of two or more squares between black squares</source>
+        <translation>Il formato .puz non può contenere questo cruciverba: la parola «%1» non è una sequenza di due o più caselle tra caselle nere</translation>
+    </message>
+    <message>
+        <source>A page %1 pixels wide cannot be made</source>
+        <translation>Impossibile creare una pagina larga %1 pixel</translation>
+    </message>
+    <message>
+        <source>A metafile needs a rendered page to draw again</source>
+        <translation>Per ridisegnare un metafile serve una pagina già elaborata</translation>
+    </message>
+    <message>
+        <source>A text holds a character the page cannot hold</source>
+        <translation>Un testo contiene un carattere che la pagina non può contenere</translation>
+    </message>
+    <message>
+        <source>Its picture would have the same name</source>
+        <translation>La sua immagine avrebbe lo stesso nome</translation>
+    </message>
+    <message>
+        <source>The %1 could not be made</source>
+        <translation>Impossibile creare il file %1</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Lettera</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation>Legale</translation>
+    </message>
+    <message>
+        <source>Executive</source>
+        <translation>Executive</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Lettura oltre la fine del file</translation>
+    </message>
+    <message>
+        <source>The file was changed by another program</source>
+        <translation>Il file è stato modificato da un altro programma</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or is not a %2.  Nothing was saved.</source>
+        <translation>Il file %1 è danneggiato o non è una %2. Non è stato salvato nulla.</translation>
+    </message>
+    <message>
+        <source>Not a whole number of records</source>
+        <translation>Il file non contiene un numero intero di record</translation>
+    </message>
+    <message>
+        <source>No such record</source>
+        <translation>Record inesistente</translation>
+    </message>
+    <message>
+        <source>The file is in use by another program</source>
+        <translation>Il file è in uso da parte di un altro programma</translation>
+    </message>
+    <message>
+        <source>The file keeps changing</source>
+        <translation>Il file continua a cambiare</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Attenzione</translation>
+    </message>
+    <message>
+        <source>Bitmap (*.bmp)|*.bmp</source>
+        <translation>Immagine bitmap (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>ipuz (*.ipuz)|*.ipuz</source>
+        <translation>ipuz (*.ipuz)|*.ipuz</translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpg)|*.jpg</source>
+        <translation>JPEG (*.jpg)|*.jpg</translation>
+    </message>
+    <message>
+        <source>Metafile (*.WMF)|*.WMF</source>
+        <translation>Metafile (*.WMF)|*.WMF</translation>
+    </message>
+    <message>
+        <source>Enhanced Metafile (*.EMF)|*.EMF</source>
+        <translation>Metafile esteso (*.EMF)|*.EMF</translation>
+    </message>
+    <message>
+        <source>metafile</source>
+        <translation>metafile</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)|*.pdf</source>
+        <translation>PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>PNG (*.png)|*.png</source>
+        <translation>PNG (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>puz (*.puz)|*.puz</source>
+        <translation>puz (*.puz)|*.puz</translation>
+    </message>
+    <message>
+        <source>web page (*.html)|*.html</source>
+        <translation>pagina web (*.html)|*.html</translation>
+    </message>
+    <message>
+        <source>Crossword Puzzle</source>
+        <translation>Cruciverba</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a word&apos;s label: its number, then Across or Down</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Skip to the clues</source>
+        <translation>Vai alle definizioni</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>language code</comment>
+        <extracomment>The language code (BCP 47) of this translation: the page&apos;s lang attribute.</extracomment>
+        <translation>it</translation>
+    </message>
+    <message>
+        <source>Click a square or a clue and type the answer; typing follows the word&apos;s direction. The arrow keys move, Tab and Shift+Tab go to the next and the previous word, Backspace erases, a second click on a square (or the space bar) turns the direction, and Escape leaves the grid.</source>
+        <translation>Fai clic su una casella o su una definizione e scrivi la risposta; le lettere seguono la direzione della parola. I tasti freccia spostano, Tab e Maiusc+Tab passano alla parola successiva e a quella precedente, Backspace cancella, un secondo clic su una casella (o la barra spaziatrice) cambia direzione ed Esc esce dalla griglia.</translation>
+    </message>
+    <message>
+        <source>Tap a square or a clue and type; tap the square again to turn.</source>
+        <translation>Tocca una casella o una definizione e scrivi; tocca di nuovo la casella per cambiare direzione.</translation>
+    </message>
+    <message>
+        <source>Puzzle grid, %1 squares wide and %2 high</source>
+        <translation>Griglia del cruciverba, larga %1 caselle e alta %2</translation>
+    </message>
+    <message>
+        <source>Your letters and your time are kept in this browser. The answers are stored in this page in a simply scrambled form, so they cannot be read in its source at a glance.</source>
+        <translation>Le tue lettere e il tuo tempo restano salvati in questo browser. Le soluzioni sono memorizzate in questa pagina in forma semplicemente rimescolata, così non si possono leggere a colpo d&apos;occhio nel codice sorgente.</translation>
+    </message>
+    <message>
+        <source>SVG (*.svg)|*.svg</source>
+        <translation>SVG (*.svg)|*.svg</translation>
+    </message>
+    <message>
+        <source>text (*.txt)|*.txt</source>
+        <translation>testo (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>html (*.htm)|*.htm</source>
+        <translation>html (*.htm)|*.htm</translation>
+    </message>
+    <message>
+        <source>&amp;American</source>
+        <translation>A&amp;mericano</translation>
+    </message>
+    <message>
+        <source>American</source>
+        <translation>americano</translation>
+    </message>
+    <message>
+        <source>&amp;British</source>
+        <translation>&amp;Britannico</translation>
+    </message>
+    <message>
+        <source>British</source>
+        <translation>britannico</translation>
+    </message>
+    <message>
+        <source>&amp;Spanish</source>
+        <translation>Spa&amp;gnolo</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>spagnolo</translation>
+    </message>
+    <message>
+        <source>&amp;Italian</source>
+        <translation>&amp;Italiano</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>italiano</translation>
+    </message>
+    <message>
+        <source>&amp;French</source>
+        <translation>&amp;Francese</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>francese</translation>
+    </message>
+    <message>
+        <source>&amp;German</source>
+        <translation>&amp;Tedesco</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>tedesco</translation>
+    </message>
+    <message>
+        <source>&amp;Dutch</source>
+        <translation>O&amp;landese</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>olandese</translation>
+    </message>
+    <message>
+        <source>S&amp;wedish</source>
+        <translation>S&amp;vedese</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>svedese</translation>
+    </message>
+    <message>
+        <source>not a thesaurus</source>
+        <translation>non è un dizionario dei sinonimi</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>%1 was not found in the dictionary.  No suggestions could be found.</source>
+        <translation>«%1» non è nel dizionario. Non è stato trovato nessun suggerimento.</translation>
+    </message>
+    <message>
+        <source>Printing Page %p
+%0
+%1</source>
+        <extracomment>%p is the page number; %0 and %1 are two lines of progress the renderer fills in.</extracomment>
+        <translation>Stampa pagina %p
+%0
+%1</translation>
+    </message>
+    <message>
+        <source>Printing page %p</source>
+        <extracomment>%p is the page number.</extracomment>
+        <translation>Stampa pagina %p</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Impossibile avviare la stampante.</translation>
+    </message>
+    <message>
+        <source>QXMOR Files (*.QX3)|*.QX3</source>
+        <translation>File QXMOR (*.QX3)|*.QX3</translation>
+    </message>
+    <message>
+        <source>QXMOR Files (*.QX3)|*.QX3|16 bit QXMOR Files (*.QXM)|*.QXM</source>
+        <translation>File QXMOR (*.QX3)|*.QX3|File QXMOR a 16 bit (*.QXM)|*.QXM</translation>
+    </message>
 </context>
 <context>
     <name>qx::AboutBox</name>
@@ -709,10 +1240,6 @@
 <context>
     <name>qx::BorderDialog</name>
     <message>
-        <source>Border Info for </source>
-        <translation>Bordo di </translation>
-    </message>
-    <message>
         <source>&amp;Use Border</source>
         <translation>&amp;Usa bordo</translation>
     </message>
@@ -735,6 +1262,10 @@
     <message>
         <source>Invalid width entered.</source>
         <translation>Spessore non valido.</translation>
+    </message>
+    <message>
+        <source>Border Info for %1</source>
+        <translation>Bordo di %1</translation>
     </message>
 </context>
 <context>
@@ -767,28 +1298,28 @@
         <translation>&amp;Annulla</translation>
     </message>
     <message>
-        <source>Included Word</source>
-        <translation>Parola inclusa</translation>
-    </message>
-    <message>
-        <source>Included Words</source>
-        <translation>Parole incluse</translation>
-    </message>
-    <message>
-        <source>Excluded Word</source>
-        <translation>Parola esclusa</translation>
-    </message>
-    <message>
-        <source>Excluded Words</source>
-        <translation>Parole escluse</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Attenzione</translation>
     </message>
     <message>
         <source>One or more words did not fit into the puzzle.  Save Puzzle anyway?</source>
         <translation>Una o più parole non sono entrate nel cruciverba. Vuoi salvare comunque il cruciverba?</translation>
+    </message>
+    <message>
+        <source>%1 Included Word</source>
+        <translation>%1 parola inclusa</translation>
+    </message>
+    <message>
+        <source>%1 Included Words</source>
+        <translation>%1 parole incluse</translation>
+    </message>
+    <message>
+        <source>%1 Excluded Word</source>
+        <translation>%1 parola esclusa</translation>
+    </message>
+    <message>
+        <source>%1 Excluded Words</source>
+        <translation>%1 parole escluse</translation>
     </message>
 </context>
 <context>
@@ -1003,10 +1534,6 @@
 <context>
     <name>qx::FillDialog</name>
     <message>
-        <source>Fill Info for </source>
-        <translation>Riempimento di </translation>
-    </message>
-    <message>
         <source>&amp;Fill In Shape</source>
         <translation>&amp;Riempi la forma</translation>
     </message>
@@ -1018,13 +1545,13 @@
         <source>Fill Color</source>
         <translation>Colore riempimento</translation>
     </message>
+    <message>
+        <source>Fill Info for %1</source>
+        <translation>Riempimento di %1</translation>
+    </message>
 </context>
 <context>
     <name>qx::GridPropertiesDialog</name>
-    <message>
-        <source>Properties for </source>
-        <translation>Proprietà di </translation>
-    </message>
     <message>
         <source>Skeleton Puzzle</source>
         <translation>Senza caselle nere</translation>
@@ -1060,6 +1587,10 @@
     <message>
         <source>Invalid width entered.</source>
         <translation>Spessore non valido.</translation>
+    </message>
+    <message>
+        <source>Properties for %1</source>
+        <translation>Proprietà di %1</translation>
     </message>
 </context>
 <context>
@@ -1103,10 +1634,6 @@
         <translation>Importa cruciverba</translation>
     </message>
     <message>
-        <source>File Name: </source>
-        <translation>Nome file: </translation>
-    </message>
-    <message>
         <source>Puzzles in File</source>
         <translation>Cruciverba nel file</translation>
     </message>
@@ -1133,6 +1660,10 @@
     <message>
         <source>Unable to import puzzles.</source>
         <translation>Impossibile importare i cruciverba.</translation>
+    </message>
+    <message>
+        <source>File Name: %1</source>
+        <translation>Nome file: %1</translation>
     </message>
 </context>
 <context>
@@ -1813,10 +2344,6 @@
 <context>
     <name>qx::ObjectPropertiesDialog</name>
     <message>
-        <source>Properties for </source>
-        <translation>Proprietà di </translation>
-    </message>
-    <message>
         <source>&amp;Transparent Background</source>
         <translation>Sfondo &amp;trasparente</translation>
     </message>
@@ -1839,6 +2366,10 @@
     <message>
         <source>Invalid columns entered.</source>
         <translation>Numero di colonne non valido.</translation>
+    </message>
+    <message>
+        <source>Properties for %1</source>
+        <translation>Proprietà di %1</translation>
     </message>
 </context>
 <context>
@@ -2356,6 +2887,26 @@
         <source> and </source>
         <translation> e </translation>
     </message>
+    <message>
+        <source>text (*.txt)|*.txt</source>
+        <translation>testo (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>Metafile (*.WMF)|*.WMF</source>
+        <translation>Metafile (*.WMF)|*.WMF</translation>
+    </message>
+    <message>
+        <source>Enhanced Metafile (*.EMF)|*.EMF</source>
+        <translation>Metafile esteso (*.EMF)|*.EMF</translation>
+    </message>
+    <message>
+        <source>Bitmap (*.BMP)|*.BMP</source>
+        <translation>Immagine bitmap (*.BMP)|*.BMP</translation>
+    </message>
+    <message>
+        <source>JPeg (*.JPG)|*.JPG</source>
+        <translation>JPEG (*.JPG)|*.JPG</translation>
+    </message>
 </context>
 <context>
     <name>qx::PrintOptionsDialog</name>
@@ -2468,8 +3019,8 @@
         <translation>Carattere soluzioni della griglia</translation>
     </message>
     <message>
-        <source> Font</source>
-        <translation> (carattere)</translation>
+        <source>%1 Font</source>
+        <translation>Carattere: %1</translation>
     </message>
 </context>
 <context>
@@ -2690,10 +3241,6 @@
 <context>
     <name>qx::SizePositionDialog</name>
     <message>
-        <source>Size &amp; Location of </source>
-        <translation>Dimensioni e posizione di </translation>
-    </message>
-    <message>
         <source>Left</source>
         <translation>Sinistra</translation>
     </message>
@@ -2745,43 +3292,9 @@
         <source>The location you have specified will place the object off the page.  Do you wish abort your changes?</source>
         <translation>Con la posizione indicata l&apos;oggetto finirebbe fuori dalla pagina. Vuoi annullare le modifiche?</translation>
     </message>
-</context>
-<context>
-    <name>qx::SolvablePageFormat</name>
     <message>
-        <source>Crossword Puzzle</source>
-        <translation>Cruciverba</translation>
-    </message>
-    <message>
-        <source>Skip to the clues</source>
-        <translation>Vai alle definizioni</translation>
-    </message>
-    <message>
-        <source>Click a square or a clue and type the answer; typing follows the word&apos;s direction. The arrow keys move, Tab and Shift+Tab go to the next and the previous word, Backspace erases, a second click on a square (or the space bar) turns the direction, and Escape leaves the grid.</source>
-        <translation>Fai clic su una casella o su una definizione e scrivi la risposta; le lettere seguono la direzione della parola. I tasti freccia spostano, Tab e Maiusc+Tab passano alla parola successiva e a quella precedente, Backspace cancella, un secondo clic su una casella (o la barra spaziatrice) cambia direzione ed Esc esce dalla griglia.</translation>
-    </message>
-    <message>
-        <source>Tap a square or a clue and type; tap the square again to turn.</source>
-        <translation>Tocca una casella o una definizione e scrivi; tocca di nuovo la casella per cambiare direzione.</translation>
-    </message>
-    <message>
-        <source>Puzzle grid, %1 squares wide and %2 high</source>
-        <translation>Griglia del cruciverba, larga %1 caselle e alta %2</translation>
-    </message>
-    <message>
-        <source>Your letters and your time are kept in this browser. The answers are stored in this page in a simply scrambled form, so they cannot be read in its source at a glance.</source>
-        <translation>Le tue lettere e il tuo tempo restano salvati in questo browser. Le soluzioni sono memorizzate in questa pagina in forma semplicemente rimescolata, così non si possono leggere a colpo d&apos;occhio nel codice sorgente.</translation>
-    </message>
-</context>
-<context>
-    <name>qx::SpellCheckWindows</name>
-    <message>
-        <source>Notice</source>
-        <translation>Avviso</translation>
-    </message>
-    <message>
-        <source> was not found in the dictionary.  No suggestions could be found.</source>
-        <translation> non è nel dizionario. Non è stato trovato nessun suggerimento.</translation>
+        <source>Size &amp; Location of %1</source>
+        <translation>Dimensioni e posizione di %1</translation>
     </message>
 </context>
 <context>
@@ -3007,6 +3520,14 @@ Vuoi sostituirla?</translation>
     <message>
         <source>Unable to create html file.</source>
         <translation>Impossibile creare il file HTML.</translation>
+    </message>
+    <message>
+        <source>%1 pt</source>
+        <translation>%1 pt</translation>
+    </message>
+    <message>
+        <source>html (*.htm)|*.htm</source>
+        <translation>html (*.htm)|*.htm</translation>
     </message>
 </context>
 <context>

@@ -453,6 +453,240 @@
         <source>Too many words selected.  Last %1 will not be used.  Continue?</source>
         <translation>Te veel woorden geselecteerd. Doorgaan zonder %1?</translation>
     </message>
+    <message>
+        <source>Bitmap (*.BMP)|*.BMP</source>
+        <translation>BMP-afbeelding (*.BMP)|*.BMP</translation>
+    </message>
+    <message>
+        <source>text (*.txt)|*.txt|all files (*.*)|*.*</source>
+        <translation>Tekstbestanden (*.txt)|*.txt|Alle bestanden (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>text (*.txt)|*.txt</source>
+        <translation>Tekstbestanden (*.txt)|*.txt</translation>
+    </message>
+</context>
+<context>
+    <name>SolvablePage</name>
+    <message>
+        <source>Every letter is right: the puzzle is solved.</source>
+        <translation>Alle letters zijn goed: de puzzel is opgelost.</translation>
+    </message>
+    <message>
+        <source>Every square is filled in correctly.</source>
+        <translation>Alle vakjes zijn goed ingevuld.</translation>
+    </message>
+    <message>
+        <source>The puzzle is complete, with one letter revealed.</source>
+        <translation>De puzzel is af, met één getoonde letter.</translation>
+    </message>
+    <message>
+        <source>The puzzle is complete, with {n} letters revealed.</source>
+        <extracomment>{n} stands for a number; keep it as it is.</extracomment>
+        <translation>De puzzel is af, met {n} getoonde letters.</translation>
+    </message>
+    <message>
+        <source>One letter is wrong.</source>
+        <translation>Eén letter is fout.</translation>
+    </message>
+    <message>
+        <source>{n} letters are wrong.</source>
+        <extracomment>{n} stands for a number; keep it as it is.</extracomment>
+        <translation>{n} letters zijn fout.</translation>
+    </message>
+    <message>
+        <source>The letters filled in so far are right; one square is still empty.</source>
+        <translation>De letters die tot nu toe zijn ingevuld, zijn goed; er is nog één vakje leeg.</translation>
+    </message>
+    <message>
+        <source>The letters filled in so far are right; {n} squares are still empty.</source>
+        <extracomment>{n} stands for a number; keep it as it is.</extracomment>
+        <translation>De letters die tot nu toe zijn ingevuld, zijn goed; er zijn nog {n} vakjes leeg.</translation>
+    </message>
+    <message>
+        <source>This letter is right.</source>
+        <translation>Deze letter is goed.</translation>
+    </message>
+    <message>
+        <source>This word is right.</source>
+        <translation>Dit woord is goed.</translation>
+    </message>
+    <message>
+        <source>The letter is revealed.</source>
+        <translation>De letter is getoond.</translation>
+    </message>
+    <message>
+        <source>The word is revealed.</source>
+        <translation>Het woord is getoond.</translation>
+    </message>
+    <message>
+        <source>The whole puzzle is revealed.</source>
+        <translation>De hele puzzel is getoond.</translation>
+    </message>
+    <message>
+        <source>The word is cleared.</source>
+        <translation>Het woord is gewist.</translation>
+    </message>
+    <message>
+        <source>Reveal every letter of this puzzle?  Revealed letters are marked and counted.</source>
+        <translation>Alle letters van deze puzzel tonen? Getoonde letters worden gemarkeerd en geteld.</translation>
+    </message>
+    <message>
+        <source>Reveal puzzle</source>
+        <translation>Puzzel tonen</translation>
+    </message>
+    <message>
+        <source>Clear every letter of this puzzle?</source>
+        <translation>Alle letters van deze puzzel wissen?</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Alles wissen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Time {n}</source>
+        <extracomment>{n} stands for the time on the clock; keep it as it is.</extracomment>
+        <translation>Tijd {n}</translation>
+    </message>
+    <message>
+        <source>Pause the timer</source>
+        <translation>Timer pauzeren</translation>
+    </message>
+    <message>
+        <source>Resume the timer</source>
+        <translation>Timer hervatten</translation>
+    </message>
+    <message>
+        <source>The timer is paused.</source>
+        <translation>De timer is gepauzeerd.</translation>
+    </message>
+</context>
+<context>
+    <name>TipOfTheDayDialog</name>
+    <message>
+        <source>You can spell check your words and clues using an American, British, Spanish, Italian, French, German, Dutch or Swedish dictionary.</source>
+        <translation>Je kunt de spelling van je woorden en omschrijvingen controleren met een Amerikaans, Brits, Spaans, Italiaans, Frans, Duits, Nederlands of Zweeds woordenboek.</translation>
+    </message>
+    <message>
+        <source>You can add words or exclude words from each of the spell checking dictionaries.</source>
+        <translation>Je kunt aan elk woordenboek voor de spellingcontrole woorden toevoegen of er woorden van uitsluiten.</translation>
+    </message>
+    <message>
+        <source>You can look up definitions of words using a 50,000 word American or British thesaurus.</source>
+        <translation>Je kunt betekenissen van woorden opzoeken in een Amerikaanse of Britse thesaurus met 50.000 woorden.</translation>
+    </message>
+    <message>
+        <source>You can specify &quot;word separator&quot; characters that can be used to split up multi-word answers.  These characters will show up in the puzzle.</source>
+        <translation>Je kunt “woordscheidingstekens” opgeven om antwoorden van meerdere woorden te splitsen. Deze tekens worden in de puzzel getoond.</translation>
+    </message>
+    <message>
+        <source>You can specify fonts to use for input fields, labels and buttons. User specified fonts for input fields greatly facilitates foreign language input.</source>
+        <translation>Je kunt lettertypen kiezen voor invoervelden, labels en knoppen. Met een zelfgekozen lettertype voor de invoervelden wordt invoer in een andere taal veel makkelijker.</translation>
+    </message>
+    <message>
+        <source>You can change the puzzle title and category after it has been created.</source>
+        <translation>Je kunt de titel en de categorie van een puzzel wijzigen nadat de puzzel is gemaakt.</translation>
+    </message>
+    <message>
+        <source>You can change the clues to the puzzle after it has been created.</source>
+        <translation>Je kunt de omschrijvingen van een puzzel wijzigen nadat de puzzel is gemaakt.</translation>
+    </message>
+    <message>
+        <source>You can add new words and clues, placing the words manually in the location you desire after the puzzle has been created.</source>
+        <translation>Je kunt nieuwe woorden en omschrijvingen toevoegen en de woorden met de hand op de gewenste plek zetten nadat de puzzel is gemaakt.</translation>
+    </message>
+    <message>
+        <source>You can change the puzzle layout or change the bonus question after the puzzle has been created.</source>
+        <translation>Je kunt de pagina-indeling of de bonusvraag wijzigen nadat de puzzel is gemaakt.</translation>
+    </message>
+    <message>
+        <source>You can create your own puzzle shapes from scratch or from an existing shape.  You can also share them with others (import &amp;&amp; export)</source>
+        <translation>Je kunt je eigen puzzelvormen maken, helemaal zelf of op basis van een bestaande vorm. Je kunt ze ook met anderen delen (importeren &amp;&amp; exporteren)</translation>
+    </message>
+    <message>
+        <source>You can export your created puzzles in a variety of graphic formats so that the puzzles can readily be used in Word Processors, Desktop Publishers, etc.</source>
+        <translation>Je kunt gemaakte puzzels exporteren in verschillende grafische formaten, zodat je ze direct kunt gebruiken in tekstverwerkers, opmaakprogramma’s enzovoort.</translation>
+    </message>
+    <message>
+        <source>You can choose to print the puzzle with some of the answers filled in to give a &quot;head start&quot;.</source>
+        <translation>Je kunt de puzzel afdrukken met een deel van de antwoorden al ingevuld, als “steuntje in de rug”.</translation>
+    </message>
+    <message>
+        <source>You can choose to print the puzzle with certain letters showing up in the puzzle.  Great for hints.</source>
+        <translation>Je kunt de puzzel afdrukken met bepaalde letters al zichtbaar in de puzzel. Ideaal als hint.</translation>
+    </message>
+    <message>
+        <source>You can choose and override any fonts for any section of puzzle print out.  This includes size, color and style.</source>
+        <translation>Je kunt voor elk onderdeel van de afgedrukte puzzel zelf het lettertype kiezen, inclusief grootte, kleur en stijl.</translation>
+    </message>
+    <message>
+        <source>You can choose to have text printed in a &quot;transparent&quot; mode so that underlying graphics and bitmaps will show through.</source>
+        <translation>Je kunt tekst “transparant” laten afdrukken, zodat onderliggende figuren en afbeeldingen zichtbaar blijven.</translation>
+    </message>
+    <message>
+        <source>You can choose to have borders placed around clues, titles, headers, text, shapes and specify the width and color.</source>
+        <translation>Je kunt randen laten plaatsen rond omschrijvingen, titels, koppen, tekst en figuren, met een breedte en kleur naar keuze.</translation>
+    </message>
+    <message>
+        <source>You can choose to have the numbered letters in the puzzle print out either vertical or horizontal.</source>
+        <translation>Je kunt de nummers in de puzzel verticaal of horizontaal laten afdrukken.</translation>
+    </message>
+    <message>
+        <source>You can choose to print a list of the words in the puzzle on the printout as a guide or as clues.</source>
+        <translation>Je kunt een lijst met de woorden van de puzzel op de afdruk zetten, als hulp of als omschrijvingen.</translation>
+    </message>
+    <message>
+        <source>You can add bonus questions to the puzzles--good for extra credit.</source>
+        <translation>Je kunt bonusvragen aan de puzzels toevoegen, handig voor extra punten.</translation>
+    </message>
+    <message>
+        <source>You can add squares, circles, bitmaps and text to the puzzle layouts.  Spice it up with fancy bitmaps or add your own informative text.</source>
+        <translation>Je kunt vierkanten, cirkels, afbeeldingen en tekst aan de pagina-indelingen toevoegen. Fleur de puzzel op met mooie afbeeldingen of voeg je eigen uitleg toe.</translation>
+    </message>
+    <message>
+        <source>You can design your own Puzzle Page layout. Place the puzzle, clues, title, etc where you want them, the size you want them, the color you want them and more!</source>
+        <translation>Je kunt je eigen pagina-indeling voor puzzels ontwerpen. Zet de puzzel, de omschrijvingen, de titel enzovoort waar je wilt, zo groot als je wilt, in de kleur die je wilt, en nog veel meer!</translation>
+    </message>
+    <message>
+        <source>You can instruct the program to &quot;Auto Fit&quot; fonts into the designated areas you have specified for clues, titles, words, text, etc.</source>
+        <translation>Je kunt het programma lettertypen “passend laten maken” in de vlakken die je hebt ingesteld voor omschrijvingen, titels, woorden, tekst enzovoort.</translation>
+    </message>
+    <message>
+        <source>You can export a puzzle as a ready to use Web Page (in HTML format)</source>
+        <translation>Je kunt een puzzel exporteren als kant-en-klare webpagina (in HTML-formaat)</translation>
+    </message>
+    <message>
+        <source>You can assign over 60 foreign characters to the F1 - F12 keys to be used in the puzzle creation window.</source>
+        <translation>Je kunt meer dan 60 buitenlandse tekens toewijzen aan de toetsen F1 - F12, om ze te gebruiken in het venster waarin je de puzzel maakt.</translation>
+    </message>
+    <message>
+        <source>You can choose to print the puzzle as a &quot;skeleton&quot; puzzle where just the blocks containing words are printed.</source>
+        <translation>Je kunt de puzzel afdrukken als “skeletpuzzel”, waarbij alleen de vakjes met letters worden afgedrukt.</translation>
+    </message>
+    <message>
+        <source>You can choose the number of columns to use for printing clues in each designated area for the clues.</source>
+        <translation>Je kunt kiezen in hoeveel kolommen de omschrijvingen worden afgedrukt in elk vlak voor omschrijvingen.</translation>
+    </message>
+    <message>
+        <source>You can create your own puzzle page layouts from scratch or from an existing layout.  You can also share them with others (import &amp;&amp; export)</source>
+        <translation>Je kunt je eigen pagina-indelingen maken, helemaal zelf of op basis van een bestaande indeling. Je kunt ze ook met anderen delen (importeren &amp;&amp; exporteren)</translation>
+    </message>
+    <message>
+        <source>You can have the best 4 puzzle creation fits displayed and you can choose from them for your desired puzzle.  Double clicking on one one of them will zoom in for a closer look.</source>
+        <translation>Je krijgt de 4 beste resultaten van het maken van de puzzel te zien en kiest daaruit de puzzel die je wilt. Dubbelklik op een van de vier om hem vergroot te bekijken.</translation>
+    </message>
+    <message>
+        <source>You can maintain multiple sets of crosswords files.  Import and export puzzles among the files.</source>
+        <translation>Je kunt meerdere puzzelverzamelingen bijhouden. Importeer en exporteer puzzels tussen de bestanden.</translation>
+    </message>
+    <message>
+        <source>You can import a word list, clue list or combined word and clue list from a text file.</source>
+        <translation>Je kunt een woordenlijst, een lijst met omschrijvingen of een gecombineerde lijst met woorden en omschrijvingen importeren uit een tekstbestand.</translation>
+    </message>
 </context>
 <context>
     <name>qx</name>
@@ -640,6 +874,303 @@
         <source>puzzle collection</source>
         <translation>puzzelverzameling</translation>
     </message>
+    <message>
+        <source>A link another user made in a shared folder is not followed; nothing was written</source>
+        <translation>Een koppeling die een andere gebruiker in een gedeelde map heeft gemaakt, wordt niet gevolgd; er is niets geschreven</translation>
+    </message>
+    <message>
+        <source>There is no puzzle to export</source>
+        <translation>Er is geen puzzel om te exporteren</translation>
+    </message>
+    <message>
+        <source>The puzzle has no placed word to solve</source>
+        <translation>De puzzel heeft geen geplaatst woord om op te lossen</translation>
+    </message>
+    <message>
+        <source>The .puz format holds grids of at most %1 by %1 squares; this one is %2 by %3</source>
+        <translation>Het .puz-formaat bevat roosters van hoogstens %1 bij %1 vakjes; dit rooster is %2 bij %3</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold this puzzle: two words lie on the same squares (&quot;%1&quot;)</source>
+        <translation>Het .puz-formaat kan deze puzzel niet bevatten: twee woorden liggen op dezelfde vakjes (“%1”)</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold the character &quot;%1&quot; in a square</source>
+        <translation>Het .puz-formaat kan het teken “%1” niet in een vakje bevatten</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold this puzzle: the squares %1 from row %2, column %3 are not one of its words</source>
+        <translation>Het .puz-formaat kan deze puzzel niet bevatten: de vakjes %1 vanaf rij %2, kolom %3 vormen geen woord van de puzzel</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>verticaal</translation>
+    </message>
+    <message>
+        <source>across</source>
+        <translation>horizontaal</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold this puzzle: the word &quot;%1&quot; is not a run of two or more squares between black squares</source>
+        <translation>Het .puz-formaat kan deze puzzel niet bevatten: het woord “%1” is geen reeks van twee of meer vakjes tussen zwarte vakjes</translation>
+    </message>
+    <message>
+        <source>A page %1 pixels wide cannot be made</source>
+        <translation>Een pagina van %1 pixels breed kan niet worden gemaakt</translation>
+    </message>
+    <message>
+        <source>A metafile needs a rendered page to draw again</source>
+        <translation>Een metabestand heeft een opgebouwde pagina nodig om opnieuw te tekenen</translation>
+    </message>
+    <message>
+        <source>A text holds a character the page cannot hold</source>
+        <translation>Een tekst bevat een teken dat de pagina niet kan bevatten</translation>
+    </message>
+    <message>
+        <source>Its picture would have the same name</source>
+        <translation>De afbeelding zou dezelfde naam krijgen</translation>
+    </message>
+    <message>
+        <source>The %1 could not be made</source>
+        <translation>Het %1 kon niet worden gemaakt</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Letter</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation>Legal</translation>
+    </message>
+    <message>
+        <source>Executive</source>
+        <translation>Executive</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Aangepast</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Gelezen voorbij het einde van het bestand</translation>
+    </message>
+    <message>
+        <source>The file was changed by another program</source>
+        <translation>Het bestand is gewijzigd door een ander programma</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or is not a %2.  Nothing was saved.</source>
+        <translation>%1 is beschadigd of is geen %2. Er is niets opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Not a whole number of records</source>
+        <translation>Geen geheel aantal records</translation>
+    </message>
+    <message>
+        <source>No such record</source>
+        <translation>Record bestaat niet</translation>
+    </message>
+    <message>
+        <source>The file is in use by another program</source>
+        <translation>Het bestand is in gebruik door een ander programma</translation>
+    </message>
+    <message>
+        <source>The file keeps changing</source>
+        <translation>Het bestand blijft veranderen</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>Bitmap (*.bmp)|*.bmp</source>
+        <translation>BMP-afbeelding (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>ipuz (*.ipuz)|*.ipuz</source>
+        <translation>ipuz-bestand (*.ipuz)|*.ipuz</translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpg)|*.jpg</source>
+        <translation>JPEG-afbeelding (*.jpg)|*.jpg</translation>
+    </message>
+    <message>
+        <source>Metafile (*.WMF)|*.WMF</source>
+        <translation>Metabestand (*.WMF)|*.WMF</translation>
+    </message>
+    <message>
+        <source>Enhanced Metafile (*.EMF)|*.EMF</source>
+        <translation>Uitgebreid metabestand (*.EMF)|*.EMF</translation>
+    </message>
+    <message>
+        <source>metafile</source>
+        <translation>metabestand</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)|*.pdf</source>
+        <translation>PDF-document (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>PNG (*.png)|*.png</source>
+        <translation>PNG-afbeelding (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>puz (*.puz)|*.puz</source>
+        <translation>puz-bestand (*.puz)|*.puz</translation>
+    </message>
+    <message>
+        <source>web page (*.html)|*.html</source>
+        <translation>Webpagina (*.html)|*.html</translation>
+    </message>
+    <message>
+        <source>Crossword Puzzle</source>
+        <translation>Kruiswoordpuzzel</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a word&apos;s label: its number, then Across or Down</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Skip to the clues</source>
+        <translation>Naar de omschrijvingen</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>language code</comment>
+        <extracomment>The language code (BCP 47) of this translation: the page&apos;s lang attribute.</extracomment>
+        <translation>nl</translation>
+    </message>
+    <message>
+        <source>Click a square or a clue and type the answer; typing follows the word&apos;s direction. The arrow keys move, Tab and Shift+Tab go to the next and the previous word, Backspace erases, a second click on a square (or the space bar) turns the direction, and Escape leaves the grid.</source>
+        <translation>Klik op een vakje of een omschrijving en typ het antwoord; het typen volgt de richting van het woord. De pijltoetsen verplaatsen de cursor, Tab en Shift+Tab gaan naar het volgende en het vorige woord, Backspace wist, een tweede klik op een vakje (of de spatiebalk) draait de richting om en Escape verlaat het rooster.</translation>
+    </message>
+    <message>
+        <source>Tap a square or a clue and type; tap the square again to turn.</source>
+        <translation>Tik op een vakje of een omschrijving en typ; tik nog eens op het vakje om de richting om te draaien.</translation>
+    </message>
+    <message>
+        <source>Puzzle grid, %1 squares wide and %2 high</source>
+        <translation>Puzzelrooster, %1 vakjes breed en %2 hoog</translation>
+    </message>
+    <message>
+        <source>Your letters and your time are kept in this browser. The answers are stored in this page in a simply scrambled form, so they cannot be read in its source at a glance.</source>
+        <translation>Je letters en je tijd worden in deze browser bewaard. De antwoorden staan in deze pagina in eenvoudig versleutelde vorm, zodat ze niet in één oogopslag in de broncode te lezen zijn.</translation>
+    </message>
+    <message>
+        <source>SVG (*.svg)|*.svg</source>
+        <translation>SVG-afbeelding (*.svg)|*.svg</translation>
+    </message>
+    <message>
+        <source>text (*.txt)|*.txt</source>
+        <translation>Tekstbestanden (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>html (*.htm)|*.htm</source>
+        <translation>HTML-bestand (*.htm)|*.htm</translation>
+    </message>
+    <message>
+        <source>&amp;American</source>
+        <translation>A&amp;merikaans</translation>
+    </message>
+    <message>
+        <source>American</source>
+        <translation>Amerikaans</translation>
+    </message>
+    <message>
+        <source>&amp;British</source>
+        <translation>&amp;Brits</translation>
+    </message>
+    <message>
+        <source>British</source>
+        <translation>Brits</translation>
+    </message>
+    <message>
+        <source>&amp;Spanish</source>
+        <translation>&amp;Spaans</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>Spaans</translation>
+    </message>
+    <message>
+        <source>&amp;Italian</source>
+        <translation>&amp;Italiaans</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italiaans</translation>
+    </message>
+    <message>
+        <source>&amp;French</source>
+        <translation>&amp;Frans</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>Frans</translation>
+    </message>
+    <message>
+        <source>&amp;German</source>
+        <translation>&amp;Duits</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>Duits</translation>
+    </message>
+    <message>
+        <source>&amp;Dutch</source>
+        <translation>&amp;Nederlands</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>Nederlands</translation>
+    </message>
+    <message>
+        <source>S&amp;wedish</source>
+        <translation>&amp;Zweeds</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>Zweeds</translation>
+    </message>
+    <message>
+        <source>not a thesaurus</source>
+        <translation>geen synoniemenbestand</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Melding</translation>
+    </message>
+    <message>
+        <source>%1 was not found in the dictionary.  No suggestions could be found.</source>
+        <translation>%1 staat niet in het woordenboek. Er zijn geen suggesties gevonden.</translation>
+    </message>
+    <message>
+        <source>Printing Page %p
+%0
+%1</source>
+        <extracomment>%p is the page number; %0 and %1 are two lines of progress the renderer fills in.</extracomment>
+        <translation>Pagina %p wordt afgedrukt
+%0
+%1</translation>
+    </message>
+    <message>
+        <source>Printing page %p</source>
+        <extracomment>%p is the page number.</extracomment>
+        <translation>Pagina %p wordt afgedrukt</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>De printer kon niet worden gestart.</translation>
+    </message>
+    <message>
+        <source>QXMOR Files (*.QX3)|*.QX3</source>
+        <translation>QXMOR-bestanden (*.QX3)|*.QX3</translation>
+    </message>
+    <message>
+        <source>QXMOR Files (*.QX3)|*.QX3|16 bit QXMOR Files (*.QXM)|*.QXM</source>
+        <translation>QXMOR-bestanden (*.QX3)|*.QX3|16-bits QXMOR-bestanden (*.QXM)|*.QXM</translation>
+    </message>
 </context>
 <context>
     <name>qx::AboutBox</name>
@@ -709,10 +1240,6 @@
 <context>
     <name>qx::BorderDialog</name>
     <message>
-        <source>Border Info for </source>
-        <translation>Rand van </translation>
-    </message>
-    <message>
         <source>&amp;Use Border</source>
         <translation>&amp;Rand gebruiken</translation>
     </message>
@@ -735,6 +1262,10 @@
     <message>
         <source>Invalid width entered.</source>
         <translation>Ongeldige breedte ingevoerd.</translation>
+    </message>
+    <message>
+        <source>Border Info for %1</source>
+        <translation>Rand van %1</translation>
     </message>
 </context>
 <context>
@@ -767,28 +1298,28 @@
         <translation>&amp;Annuleren</translation>
     </message>
     <message>
-        <source>Included Word</source>
-        <translation>Opgenomen woord</translation>
-    </message>
-    <message>
-        <source>Included Words</source>
-        <translation>Opgenomen woorden</translation>
-    </message>
-    <message>
-        <source>Excluded Word</source>
-        <translation>Weggelaten woord</translation>
-    </message>
-    <message>
-        <source>Excluded Words</source>
-        <translation>Weggelaten woorden</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Waarschuwing</translation>
     </message>
     <message>
         <source>One or more words did not fit into the puzzle.  Save Puzzle anyway?</source>
         <translation>Een of meer woorden passen niet in de puzzel. Puzzel toch opslaan?</translation>
+    </message>
+    <message>
+        <source>%1 Included Word</source>
+        <translation>%1 opgenomen woord</translation>
+    </message>
+    <message>
+        <source>%1 Included Words</source>
+        <translation>%1 opgenomen woorden</translation>
+    </message>
+    <message>
+        <source>%1 Excluded Word</source>
+        <translation>%1 weggelaten woord</translation>
+    </message>
+    <message>
+        <source>%1 Excluded Words</source>
+        <translation>%1 weggelaten woorden</translation>
     </message>
 </context>
 <context>
@@ -1003,10 +1534,6 @@
 <context>
     <name>qx::FillDialog</name>
     <message>
-        <source>Fill Info for </source>
-        <translation>Opvulling van </translation>
-    </message>
-    <message>
         <source>&amp;Fill In Shape</source>
         <translation>&amp;Vorm opvullen</translation>
     </message>
@@ -1018,13 +1545,13 @@
         <source>Fill Color</source>
         <translation>Opvulkleur</translation>
     </message>
+    <message>
+        <source>Fill Info for %1</source>
+        <translation>Opvulling van %1</translation>
+    </message>
 </context>
 <context>
     <name>qx::GridPropertiesDialog</name>
-    <message>
-        <source>Properties for </source>
-        <translation>Eigenschappen van </translation>
-    </message>
     <message>
         <source>Skeleton Puzzle</source>
         <translation>Skeletpuzzel</translation>
@@ -1060,6 +1587,10 @@
     <message>
         <source>Invalid width entered.</source>
         <translation>Ongeldige lijndikte ingevoerd.</translation>
+    </message>
+    <message>
+        <source>Properties for %1</source>
+        <translation>Eigenschappen van %1</translation>
     </message>
 </context>
 <context>
@@ -1103,10 +1634,6 @@
         <translation>Kruiswoordpuzzels importeren</translation>
     </message>
     <message>
-        <source>File Name: </source>
-        <translation>Bestandsnaam: </translation>
-    </message>
-    <message>
         <source>Puzzles in File</source>
         <translation>Puzzels in bestand</translation>
     </message>
@@ -1133,6 +1660,10 @@
     <message>
         <source>Unable to import puzzles.</source>
         <translation>De puzzels konden niet worden geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>File Name: %1</source>
+        <translation>Bestandsnaam: %1</translation>
     </message>
 </context>
 <context>
@@ -1813,10 +2344,6 @@
 <context>
     <name>qx::ObjectPropertiesDialog</name>
     <message>
-        <source>Properties for </source>
-        <translation>Eigenschappen van </translation>
-    </message>
-    <message>
         <source>&amp;Transparent Background</source>
         <translation>&amp;Transparante achtergrond</translation>
     </message>
@@ -1839,6 +2366,10 @@
     <message>
         <source>Invalid columns entered.</source>
         <translation>Ongeldig aantal kolommen ingevoerd.</translation>
+    </message>
+    <message>
+        <source>Properties for %1</source>
+        <translation>Eigenschappen van %1</translation>
     </message>
 </context>
 <context>
@@ -2356,6 +2887,26 @@
         <source> and </source>
         <translation> en </translation>
     </message>
+    <message>
+        <source>text (*.txt)|*.txt</source>
+        <translation>Tekstbestanden (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>Metafile (*.WMF)|*.WMF</source>
+        <translation>Metabestand (*.WMF)|*.WMF</translation>
+    </message>
+    <message>
+        <source>Enhanced Metafile (*.EMF)|*.EMF</source>
+        <translation>Uitgebreid metabestand (*.EMF)|*.EMF</translation>
+    </message>
+    <message>
+        <source>Bitmap (*.BMP)|*.BMP</source>
+        <translation>BMP-afbeelding (*.BMP)|*.BMP</translation>
+    </message>
+    <message>
+        <source>JPeg (*.JPG)|*.JPG</source>
+        <translation>JPEG-afbeelding (*.JPG)|*.JPG</translation>
+    </message>
 </context>
 <context>
     <name>qx::PrintOptionsDialog</name>
@@ -2468,8 +3019,8 @@
         <translation>Lettertype oplossing</translation>
     </message>
     <message>
-        <source> Font</source>
-        <translation> (lettertype)</translation>
+        <source>%1 Font</source>
+        <translation>Lettertype %1</translation>
     </message>
 </context>
 <context>
@@ -2690,10 +3241,6 @@
 <context>
     <name>qx::SizePositionDialog</name>
     <message>
-        <source>Size &amp; Location of </source>
-        <translation>Grootte &amp; positie van </translation>
-    </message>
-    <message>
         <source>Left</source>
         <translation>Links</translation>
     </message>
@@ -2745,43 +3292,9 @@
         <source>The location you have specified will place the object off the page.  Do you wish abort your changes?</source>
         <translation>Op de opgegeven positie komt het object buiten de pagina te staan. Wil je je wijzigingen ongedaan maken?</translation>
     </message>
-</context>
-<context>
-    <name>qx::SolvablePageFormat</name>
     <message>
-        <source>Crossword Puzzle</source>
-        <translation>Kruiswoordpuzzel</translation>
-    </message>
-    <message>
-        <source>Skip to the clues</source>
-        <translation>Naar de omschrijvingen</translation>
-    </message>
-    <message>
-        <source>Click a square or a clue and type the answer; typing follows the word&apos;s direction. The arrow keys move, Tab and Shift+Tab go to the next and the previous word, Backspace erases, a second click on a square (or the space bar) turns the direction, and Escape leaves the grid.</source>
-        <translation>Klik op een vakje of een omschrijving en typ het antwoord; het typen volgt de richting van het woord. De pijltoetsen verplaatsen de cursor, Tab en Shift+Tab gaan naar het volgende en het vorige woord, Backspace wist, een tweede klik op een vakje (of de spatiebalk) draait de richting om en Escape verlaat het rooster.</translation>
-    </message>
-    <message>
-        <source>Tap a square or a clue and type; tap the square again to turn.</source>
-        <translation>Tik op een vakje of een omschrijving en typ; tik nog eens op het vakje om de richting om te draaien.</translation>
-    </message>
-    <message>
-        <source>Puzzle grid, %1 squares wide and %2 high</source>
-        <translation>Puzzelrooster, %1 vakjes breed en %2 hoog</translation>
-    </message>
-    <message>
-        <source>Your letters and your time are kept in this browser. The answers are stored in this page in a simply scrambled form, so they cannot be read in its source at a glance.</source>
-        <translation>Je letters en je tijd worden in deze browser bewaard. De antwoorden staan in deze pagina in eenvoudig versleutelde vorm, zodat ze niet in één oogopslag in de broncode te lezen zijn.</translation>
-    </message>
-</context>
-<context>
-    <name>qx::SpellCheckWindows</name>
-    <message>
-        <source>Notice</source>
-        <translation>Melding</translation>
-    </message>
-    <message>
-        <source> was not found in the dictionary.  No suggestions could be found.</source>
-        <translation> staat niet in het woordenboek. Er zijn geen suggesties gevonden.</translation>
+        <source>Size &amp; Location of %1</source>
+        <translation>Grootte &amp; positie van %1</translation>
     </message>
 </context>
 <context>
@@ -3007,6 +3520,14 @@ Wil je deze vervangen?</translation>
     <message>
         <source>Unable to create html file.</source>
         <translation>Het HTML-bestand kon niet worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>%1 pt</source>
+        <translation>%1 pt</translation>
+    </message>
+    <message>
+        <source>html (*.htm)|*.htm</source>
+        <translation>HTML-bestand (*.htm)|*.htm</translation>
     </message>
 </context>
 <context>

@@ -453,6 +453,240 @@
         <source>Too many words selected.  Last %1 will not be used.  Continue?</source>
         <translation>För många ord har valts. %1 kommer inte att användas. Vill du fortsätta?</translation>
     </message>
+    <message>
+        <source>Bitmap (*.BMP)|*.BMP</source>
+        <translation>Bitmappsbild (*.BMP)|*.BMP</translation>
+    </message>
+    <message>
+        <source>text (*.txt)|*.txt|all files (*.*)|*.*</source>
+        <translation>text (*.txt)|*.txt|alla filer (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>text (*.txt)|*.txt</source>
+        <translation>text (*.txt)|*.txt</translation>
+    </message>
+</context>
+<context>
+    <name>SolvablePage</name>
+    <message>
+        <source>Every letter is right: the puzzle is solved.</source>
+        <translation>Alla bokstäver är rätt: korsordet är löst.</translation>
+    </message>
+    <message>
+        <source>Every square is filled in correctly.</source>
+        <translation>Alla rutor är rätt ifyllda.</translation>
+    </message>
+    <message>
+        <source>The puzzle is complete, with one letter revealed.</source>
+        <translation>Korsordet är klart, med en visad bokstav.</translation>
+    </message>
+    <message>
+        <source>The puzzle is complete, with {n} letters revealed.</source>
+        <extracomment>{n} stands for a number; keep it as it is.</extracomment>
+        <translation>Korsordet är klart, med {n} visade bokstäver.</translation>
+    </message>
+    <message>
+        <source>One letter is wrong.</source>
+        <translation>En bokstav är fel.</translation>
+    </message>
+    <message>
+        <source>{n} letters are wrong.</source>
+        <extracomment>{n} stands for a number; keep it as it is.</extracomment>
+        <translation>{n} bokstäver är fel.</translation>
+    </message>
+    <message>
+        <source>The letters filled in so far are right; one square is still empty.</source>
+        <translation>Bokstäverna som hittills är ifyllda är rätt; en ruta är fortfarande tom.</translation>
+    </message>
+    <message>
+        <source>The letters filled in so far are right; {n} squares are still empty.</source>
+        <extracomment>{n} stands for a number; keep it as it is.</extracomment>
+        <translation>Bokstäverna som hittills är ifyllda är rätt; {n} rutor är fortfarande tomma.</translation>
+    </message>
+    <message>
+        <source>This letter is right.</source>
+        <translation>Den här bokstaven är rätt.</translation>
+    </message>
+    <message>
+        <source>This word is right.</source>
+        <translation>Det här ordet är rätt.</translation>
+    </message>
+    <message>
+        <source>The letter is revealed.</source>
+        <translation>Bokstaven har visats.</translation>
+    </message>
+    <message>
+        <source>The word is revealed.</source>
+        <translation>Ordet har visats.</translation>
+    </message>
+    <message>
+        <source>The whole puzzle is revealed.</source>
+        <translation>Hela korsordet har visats.</translation>
+    </message>
+    <message>
+        <source>The word is cleared.</source>
+        <translation>Ordet har rensats.</translation>
+    </message>
+    <message>
+        <source>Reveal every letter of this puzzle?  Revealed letters are marked and counted.</source>
+        <translation>Vill du visa alla bokstäver i korsordet? Visade bokstäver markeras och räknas.</translation>
+    </message>
+    <message>
+        <source>Reveal puzzle</source>
+        <translation>Visa hela korsordet</translation>
+    </message>
+    <message>
+        <source>Clear every letter of this puzzle?</source>
+        <translation>Vill du rensa alla bokstäver i korsordet?</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Rensa allt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Time {n}</source>
+        <extracomment>{n} stands for the time on the clock; keep it as it is.</extracomment>
+        <translation>Tid {n}</translation>
+    </message>
+    <message>
+        <source>Pause the timer</source>
+        <translation>Pausa tidtagningen</translation>
+    </message>
+    <message>
+        <source>Resume the timer</source>
+        <translation>Fortsätt tidtagningen</translation>
+    </message>
+    <message>
+        <source>The timer is paused.</source>
+        <translation>Tidtagningen är pausad.</translation>
+    </message>
+</context>
+<context>
+    <name>TipOfTheDayDialog</name>
+    <message>
+        <source>You can spell check your words and clues using an American, British, Spanish, Italian, French, German, Dutch or Swedish dictionary.</source>
+        <translation>Du kan stavningskontrollera dina ord och ledtrådar med en amerikansk-engelsk, brittisk-engelsk, spansk, italiensk, fransk, tysk, nederländsk eller svensk ordbok.</translation>
+    </message>
+    <message>
+        <source>You can add words or exclude words from each of the spell checking dictionaries.</source>
+        <translation>Du kan lägga till ord i eller utesluta ord ur var och en av ordböckerna för stavningskontroll.</translation>
+    </message>
+    <message>
+        <source>You can look up definitions of words using a 50,000 word American or British thesaurus.</source>
+        <translation>Du kan slå upp ords betydelser i en amerikansk eller brittisk synonymordbok med 50 000 ord.</translation>
+    </message>
+    <message>
+        <source>You can specify &quot;word separator&quot; characters that can be used to split up multi-word answers.  These characters will show up in the puzzle.</source>
+        <translation>Du kan ange ”ordavgränsare”, tecken som används för att dela upp svar som består av flera ord. Tecknen syns i korsordet.</translation>
+    </message>
+    <message>
+        <source>You can specify fonts to use for input fields, labels and buttons. User specified fonts for input fields greatly facilitates foreign language input.</source>
+        <translation>Du kan välja teckensnitt för inmatningsfält, etiketter och knappar. Egna teckensnitt för inmatningsfälten gör det mycket lättare att skriva på andra språk.</translation>
+    </message>
+    <message>
+        <source>You can change the puzzle title and category after it has been created.</source>
+        <translation>Du kan ändra korsordets titel och kategori efter att det har skapats.</translation>
+    </message>
+    <message>
+        <source>You can change the clues to the puzzle after it has been created.</source>
+        <translation>Du kan ändra korsordets ledtrådar efter att det har skapats.</translation>
+    </message>
+    <message>
+        <source>You can add new words and clues, placing the words manually in the location you desire after the puzzle has been created.</source>
+        <translation>Du kan lägga till nya ord och ledtrådar och placera orden för hand där du vill efter att korsordet har skapats.</translation>
+    </message>
+    <message>
+        <source>You can change the puzzle layout or change the bonus question after the puzzle has been created.</source>
+        <translation>Du kan byta korsordets layout eller ändra bonusfrågan efter att korsordet har skapats.</translation>
+    </message>
+    <message>
+        <source>You can create your own puzzle shapes from scratch or from an existing shape.  You can also share them with others (import &amp;&amp; export)</source>
+        <translation>Du kan skapa egna korsordsformer från grunden eller utifrån en befintlig form. Du kan också dela dem med andra (importera &amp;&amp; exportera)</translation>
+    </message>
+    <message>
+        <source>You can export your created puzzles in a variety of graphic formats so that the puzzles can readily be used in Word Processors, Desktop Publishers, etc.</source>
+        <translation>Du kan exportera dina korsord i flera olika bildformat, så att de lätt kan användas i ordbehandlare, layoutprogram och liknande.</translation>
+    </message>
+    <message>
+        <source>You can choose to print the puzzle with some of the answers filled in to give a &quot;head start&quot;.</source>
+        <translation>Du kan välja att skriva ut korsordet med några av svaren ifyllda för att ge en ”flygande start”.</translation>
+    </message>
+    <message>
+        <source>You can choose to print the puzzle with certain letters showing up in the puzzle.  Great for hints.</source>
+        <translation>Du kan välja att skriva ut korsordet med vissa bokstäver synliga i korsordet. Perfekt som ledtrådar.</translation>
+    </message>
+    <message>
+        <source>You can choose and override any fonts for any section of puzzle print out.  This includes size, color and style.</source>
+        <translation>Du kan välja och byta teckensnitt för alla delar av korsordsutskriften. Det gäller även storlek, färg och stil.</translation>
+    </message>
+    <message>
+        <source>You can choose to have text printed in a &quot;transparent&quot; mode so that underlying graphics and bitmaps will show through.</source>
+        <translation>Du kan välja att skriva ut text i ”genomskinligt” läge så att underliggande grafik och bilder syns igenom.</translation>
+    </message>
+    <message>
+        <source>You can choose to have borders placed around clues, titles, headers, text, shapes and specify the width and color.</source>
+        <translation>Du kan välja att sätta kantlinjer runt ledtrådar, titlar, rubriker, text och former och ange deras bredd och färg.</translation>
+    </message>
+    <message>
+        <source>You can choose to have the numbered letters in the puzzle print out either vertical or horizontal.</source>
+        <translation>Du kan välja om numren i korsordets rutor ska skrivas ut lodrätt eller vågrätt.</translation>
+    </message>
+    <message>
+        <source>You can choose to print a list of the words in the puzzle on the printout as a guide or as clues.</source>
+        <translation>Du kan välja att skriva ut en lista över korsordets ord på utskriften, som hjälp eller som ledtrådar.</translation>
+    </message>
+    <message>
+        <source>You can add bonus questions to the puzzles--good for extra credit.</source>
+        <translation>Du kan lägga till bonusfrågor i korsorden – bra för extrapoäng.</translation>
+    </message>
+    <message>
+        <source>You can add squares, circles, bitmaps and text to the puzzle layouts.  Spice it up with fancy bitmaps or add your own informative text.</source>
+        <translation>Du kan lägga till rektanglar, cirklar, bilder och text i sidlayouterna. Pigga upp dem med snygga bilder eller lägg till din egen informativa text.</translation>
+    </message>
+    <message>
+        <source>You can design your own Puzzle Page layout. Place the puzzle, clues, title, etc where you want them, the size you want them, the color you want them and more!</source>
+        <translation>Du kan utforma din egen sidlayout. Placera korsordet, ledtrådarna, titeln och annat där du vill ha dem, i den storlek och den färg du vill – och mycket mer!</translation>
+    </message>
+    <message>
+        <source>You can instruct the program to &quot;Auto Fit&quot; fonts into the designated areas you have specified for clues, titles, words, text, etc.</source>
+        <translation>Du kan låta programmet anpassa teckensnittens storlek (”Anpassa storlek”) efter de områden du har angett för ledtrådar, titlar, ord, text och annat.</translation>
+    </message>
+    <message>
+        <source>You can export a puzzle as a ready to use Web Page (in HTML format)</source>
+        <translation>Du kan exportera ett korsord som en färdig webbsida (i HTML-format)</translation>
+    </message>
+    <message>
+        <source>You can assign over 60 foreign characters to the F1 - F12 keys to be used in the puzzle creation window.</source>
+        <translation>Du kan tilldela över 60 utländska tecken till tangenterna F1–F12 och använda dem i fönstret där korsordet skapas.</translation>
+    </message>
+    <message>
+        <source>You can choose to print the puzzle as a &quot;skeleton&quot; puzzle where just the blocks containing words are printed.</source>
+        <translation>Du kan välja att skriva ut korsordet som ett ”skelettkorsord” där bara rutorna som innehåller ord skrivs ut.</translation>
+    </message>
+    <message>
+        <source>You can choose the number of columns to use for printing clues in each designated area for the clues.</source>
+        <translation>Du kan välja hur många kolumner som ska användas när ledtrådarna skrivs ut i varje område för ledtrådar.</translation>
+    </message>
+    <message>
+        <source>You can create your own puzzle page layouts from scratch or from an existing layout.  You can also share them with others (import &amp;&amp; export)</source>
+        <translation>Du kan skapa egna sidlayouter från grunden eller utifrån en befintlig layout. Du kan också dela dem med andra (importera &amp;&amp; exportera)</translation>
+    </message>
+    <message>
+        <source>You can have the best 4 puzzle creation fits displayed and you can choose from them for your desired puzzle.  Double clicking on one one of them will zoom in for a closer look.</source>
+        <translation>Du kan få de 4 bästa förslagen på korsord visade och välja det du vill ha bland dem. Om du dubbelklickar på ett av dem förstoras det så att du kan se det närmare.</translation>
+    </message>
+    <message>
+        <source>You can maintain multiple sets of crosswords files.  Import and export puzzles among the files.</source>
+        <translation>Du kan ha flera korsordssamlingar. Importera och exportera korsord mellan dem.</translation>
+    </message>
+    <message>
+        <source>You can import a word list, clue list or combined word and clue list from a text file.</source>
+        <translation>Du kan importera en ordlista, en ledtrådslista eller en kombinerad ord- och ledtrådslista från en textfil.</translation>
+    </message>
 </context>
 <context>
     <name>qx</name>
@@ -640,6 +874,303 @@
         <source>puzzle collection</source>
         <translation>korsordssamling</translation>
     </message>
+    <message>
+        <source>A link another user made in a shared folder is not followed; nothing was written</source>
+        <translation>En länk som en annan användare har skapat i en delad mapp följs inte; ingenting skrevs</translation>
+    </message>
+    <message>
+        <source>There is no puzzle to export</source>
+        <translation>Det finns inget korsord att exportera</translation>
+    </message>
+    <message>
+        <source>The puzzle has no placed word to solve</source>
+        <translation>Korsordet har inget placerat ord att lösa</translation>
+    </message>
+    <message>
+        <source>The .puz format holds grids of at most %1 by %1 squares; this one is %2 by %3</source>
+        <translation>Formatet .puz rymmer rutnät på högst %1 × %1 rutor; det här är %2 × %3</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold this puzzle: two words lie on the same squares (&quot;%1&quot;)</source>
+        <translation>Formatet .puz kan inte rymma det här korsordet: två ord ligger på samma rutor (”%1”)</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold the character &quot;%1&quot; in a square</source>
+        <translation>Formatet .puz kan inte rymma tecknet ”%1” i en ruta</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold this puzzle: the squares %1 from row %2, column %3 are not one of its words</source>
+        <translation>Formatet .puz kan inte rymma det här korsordet: rutorna %1 från rad %2, kolumn %3 är inte ett av dess ord</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>lodrätt</translation>
+    </message>
+    <message>
+        <source>across</source>
+        <translation>vågrätt</translation>
+    </message>
+    <message>
+        <source>The .puz format cannot hold this puzzle: the word &quot;%1&quot; is not a run of two or more squares between black squares</source>
+        <translation>Formatet .puz kan inte rymma det här korsordet: ordet ”%1” är inte en följd av två eller fler rutor mellan svarta rutor</translation>
+    </message>
+    <message>
+        <source>A page %1 pixels wide cannot be made</source>
+        <translation>En sida som är %1 bildpunkter bred kan inte skapas</translation>
+    </message>
+    <message>
+        <source>A metafile needs a rendered page to draw again</source>
+        <translation>En metafil behöver en renderad sida för att kunna ritas igen</translation>
+    </message>
+    <message>
+        <source>A text holds a character the page cannot hold</source>
+        <translation>En text innehåller ett tecken som sidan inte kan innehålla</translation>
+    </message>
+    <message>
+        <source>Its picture would have the same name</source>
+        <translation>Bilden skulle få samma namn</translation>
+    </message>
+    <message>
+        <source>The %1 could not be made</source>
+        <translation>Det gick inte att skapa %1</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Letter</translation>
+    </message>
+    <message>
+        <source>Legal</source>
+        <translation>Legal</translation>
+    </message>
+    <message>
+        <source>Executive</source>
+        <translation>Executive</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Anpassad</translation>
+    </message>
+    <message>
+        <source>Read beyond end of file</source>
+        <translation>Läsning bortom filens slut</translation>
+    </message>
+    <message>
+        <source>The file was changed by another program</source>
+        <translation>Filen ändrades av ett annat program</translation>
+    </message>
+    <message>
+        <source>%1 is damaged or is not a %2.  Nothing was saved.</source>
+        <translation>%1 är skadad eller är ingen giltig fil av typen %2. Ingenting sparades.</translation>
+    </message>
+    <message>
+        <source>Not a whole number of records</source>
+        <translation>Inte ett helt antal poster</translation>
+    </message>
+    <message>
+        <source>No such record</source>
+        <translation>Posten finns inte</translation>
+    </message>
+    <message>
+        <source>The file is in use by another program</source>
+        <translation>Filen används av ett annat program</translation>
+    </message>
+    <message>
+        <source>The file keeps changing</source>
+        <translation>Filen ändras hela tiden</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Varning</translation>
+    </message>
+    <message>
+        <source>Bitmap (*.bmp)|*.bmp</source>
+        <translation>Bitmappsbild (*.bmp)|*.bmp</translation>
+    </message>
+    <message>
+        <source>ipuz (*.ipuz)|*.ipuz</source>
+        <translation>ipuz (*.ipuz)|*.ipuz</translation>
+    </message>
+    <message>
+        <source>JPEG (*.jpg)|*.jpg</source>
+        <translation>JPEG (*.jpg)|*.jpg</translation>
+    </message>
+    <message>
+        <source>Metafile (*.WMF)|*.WMF</source>
+        <translation>Metafil (*.WMF)|*.WMF</translation>
+    </message>
+    <message>
+        <source>Enhanced Metafile (*.EMF)|*.EMF</source>
+        <translation>Utökad metafil (*.EMF)|*.EMF</translation>
+    </message>
+    <message>
+        <source>metafile</source>
+        <translation>metafilen</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)|*.pdf</source>
+        <translation>PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>PNG (*.png)|*.png</source>
+        <translation>PNG (*.png)|*.png</translation>
+    </message>
+    <message>
+        <source>puz (*.puz)|*.puz</source>
+        <translation>puz (*.puz)|*.puz</translation>
+    </message>
+    <message>
+        <source>web page (*.html)|*.html</source>
+        <translation>webbsida (*.html)|*.html</translation>
+    </message>
+    <message>
+        <source>Crossword Puzzle</source>
+        <translation>Korsord</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a word&apos;s label: its number, then Across or Down</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>Skip to the clues</source>
+        <translation>Hoppa till ledtrådarna</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>language code</comment>
+        <extracomment>The language code (BCP 47) of this translation: the page&apos;s lang attribute.</extracomment>
+        <translation>sv</translation>
+    </message>
+    <message>
+        <source>Click a square or a clue and type the answer; typing follows the word&apos;s direction. The arrow keys move, Tab and Shift+Tab go to the next and the previous word, Backspace erases, a second click on a square (or the space bar) turns the direction, and Escape leaves the grid.</source>
+        <translation>Klicka på en ruta eller en ledtråd och skriv svaret; texten fortsätter i ordets riktning. Piltangenterna flyttar, Tabb och Skift+Tabb går till nästa och föregående ord, Backsteg raderar, ett andra klick på en ruta (eller mellanslag) byter riktning och Esc lämnar rutnätet.</translation>
+    </message>
+    <message>
+        <source>Tap a square or a clue and type; tap the square again to turn.</source>
+        <translation>Tryck på en ruta eller en ledtråd och skriv; tryck på rutan igen för att byta riktning.</translation>
+    </message>
+    <message>
+        <source>Puzzle grid, %1 squares wide and %2 high</source>
+        <translation>Korsordets rutnät, %1 rutor brett och %2 högt</translation>
+    </message>
+    <message>
+        <source>Your letters and your time are kept in this browser. The answers are stored in this page in a simply scrambled form, so they cannot be read in its source at a glance.</source>
+        <translation>Dina bokstäver och din tid sparas i den här webbläsaren. Svaren finns i sidan i en enkelt förvrängd form, så att de inte kan läsas direkt i källkoden.</translation>
+    </message>
+    <message>
+        <source>SVG (*.svg)|*.svg</source>
+        <translation>SVG (*.svg)|*.svg</translation>
+    </message>
+    <message>
+        <source>text (*.txt)|*.txt</source>
+        <translation>text (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>html (*.htm)|*.htm</source>
+        <translation>html (*.htm)|*.htm</translation>
+    </message>
+    <message>
+        <source>&amp;American</source>
+        <translation>A&amp;merikansk engelska</translation>
+    </message>
+    <message>
+        <source>American</source>
+        <translation>amerikansk engelska</translation>
+    </message>
+    <message>
+        <source>&amp;British</source>
+        <translation>&amp;Brittisk engelska</translation>
+    </message>
+    <message>
+        <source>British</source>
+        <translation>brittisk engelska</translation>
+    </message>
+    <message>
+        <source>&amp;Spanish</source>
+        <translation>&amp;Spanska</translation>
+    </message>
+    <message>
+        <source>Spanish</source>
+        <translation>spanska</translation>
+    </message>
+    <message>
+        <source>&amp;Italian</source>
+        <translation>&amp;Italienska</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>italienska</translation>
+    </message>
+    <message>
+        <source>&amp;French</source>
+        <translation>&amp;Franska</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>franska</translation>
+    </message>
+    <message>
+        <source>&amp;German</source>
+        <translation>&amp;Tyska</translation>
+    </message>
+    <message>
+        <source>German</source>
+        <translation>tyska</translation>
+    </message>
+    <message>
+        <source>&amp;Dutch</source>
+        <translation>&amp;Nederländska</translation>
+    </message>
+    <message>
+        <source>Dutch</source>
+        <translation>nederländska</translation>
+    </message>
+    <message>
+        <source>S&amp;wedish</source>
+        <translation>S&amp;venska</translation>
+    </message>
+    <message>
+        <source>Swedish</source>
+        <translation>svenska</translation>
+    </message>
+    <message>
+        <source>not a thesaurus</source>
+        <translation>inte en synonymordbok</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Meddelande</translation>
+    </message>
+    <message>
+        <source>%1 was not found in the dictionary.  No suggestions could be found.</source>
+        <translation>%1 fanns inte i ordboken. Inga förslag kunde hittas.</translation>
+    </message>
+    <message>
+        <source>Printing Page %p
+%0
+%1</source>
+        <extracomment>%p is the page number; %0 and %1 are two lines of progress the renderer fills in.</extracomment>
+        <translation>Skriver ut sida %p
+%0
+%1</translation>
+    </message>
+    <message>
+        <source>Printing page %p</source>
+        <extracomment>%p is the page number.</extracomment>
+        <translation>Skriver ut sida %p</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>Skrivaren kunde inte startas.</translation>
+    </message>
+    <message>
+        <source>QXMOR Files (*.QX3)|*.QX3</source>
+        <translation>QXMOR-filer (*.QX3)|*.QX3</translation>
+    </message>
+    <message>
+        <source>QXMOR Files (*.QX3)|*.QX3|16 bit QXMOR Files (*.QXM)|*.QXM</source>
+        <translation>QXMOR-filer (*.QX3)|*.QX3|16-bitars QXMOR-filer (*.QXM)|*.QXM</translation>
+    </message>
 </context>
 <context>
     <name>qx::AboutBox</name>
@@ -709,10 +1240,6 @@
 <context>
     <name>qx::BorderDialog</name>
     <message>
-        <source>Border Info for </source>
-        <translation>Kantlinje för </translation>
-    </message>
-    <message>
         <source>&amp;Use Border</source>
         <translation>Använd &amp;kantlinje</translation>
     </message>
@@ -735,6 +1262,10 @@
     <message>
         <source>Invalid width entered.</source>
         <translation>Ogiltig bredd har angetts.</translation>
+    </message>
+    <message>
+        <source>Border Info for %1</source>
+        <translation>Kantlinje för %1</translation>
     </message>
 </context>
 <context>
@@ -767,28 +1298,28 @@
         <translation>&amp;Avbryt</translation>
     </message>
     <message>
-        <source>Included Word</source>
-        <translation>Medtaget ord</translation>
-    </message>
-    <message>
-        <source>Included Words</source>
-        <translation>Medtagna ord</translation>
-    </message>
-    <message>
-        <source>Excluded Word</source>
-        <translation>Utelämnat ord</translation>
-    </message>
-    <message>
-        <source>Excluded Words</source>
-        <translation>Utelämnade ord</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Varning</translation>
     </message>
     <message>
         <source>One or more words did not fit into the puzzle.  Save Puzzle anyway?</source>
         <translation>Ett eller flera ord fick inte plats i korsordet. Vill du spara korsordet ändå?</translation>
+    </message>
+    <message>
+        <source>%1 Included Word</source>
+        <translation>%1 medtaget ord</translation>
+    </message>
+    <message>
+        <source>%1 Included Words</source>
+        <translation>%1 medtagna ord</translation>
+    </message>
+    <message>
+        <source>%1 Excluded Word</source>
+        <translation>%1 utelämnat ord</translation>
+    </message>
+    <message>
+        <source>%1 Excluded Words</source>
+        <translation>%1 utelämnade ord</translation>
     </message>
 </context>
 <context>
@@ -1003,10 +1534,6 @@
 <context>
     <name>qx::FillDialog</name>
     <message>
-        <source>Fill Info for </source>
-        <translation>Fyllning för </translation>
-    </message>
-    <message>
         <source>&amp;Fill In Shape</source>
         <translation>&amp;Fyll formen</translation>
     </message>
@@ -1018,13 +1545,13 @@
         <source>Fill Color</source>
         <translation>Fyllnadsfärg</translation>
     </message>
+    <message>
+        <source>Fill Info for %1</source>
+        <translation>Fyllning för %1</translation>
+    </message>
 </context>
 <context>
     <name>qx::GridPropertiesDialog</name>
-    <message>
-        <source>Properties for </source>
-        <translation>Egenskaper för </translation>
-    </message>
     <message>
         <source>Skeleton Puzzle</source>
         <translation>Skelettkorsord</translation>
@@ -1060,6 +1587,10 @@
     <message>
         <source>Invalid width entered.</source>
         <translation>Ogiltig bredd har angetts.</translation>
+    </message>
+    <message>
+        <source>Properties for %1</source>
+        <translation>Egenskaper för %1</translation>
     </message>
 </context>
 <context>
@@ -1103,10 +1634,6 @@
         <translation>Importera korsord</translation>
     </message>
     <message>
-        <source>File Name: </source>
-        <translation>Filnamn: </translation>
-    </message>
-    <message>
         <source>Puzzles in File</source>
         <translation>Korsord i filen</translation>
     </message>
@@ -1133,6 +1660,10 @@
     <message>
         <source>Unable to import puzzles.</source>
         <translation>Det gick inte att importera korsorden.</translation>
+    </message>
+    <message>
+        <source>File Name: %1</source>
+        <translation>Filnamn: %1</translation>
     </message>
 </context>
 <context>
@@ -1555,7 +2086,7 @@
     </message>
     <message>
         <source>&amp;Choose at Thesaurus Use Time</source>
-        <translation>&amp;Välj när synonymordboken används</translation>
+        <translation>Välj &amp;när synonymordboken används</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1813,10 +2344,6 @@
 <context>
     <name>qx::ObjectPropertiesDialog</name>
     <message>
-        <source>Properties for </source>
-        <translation>Egenskaper för </translation>
-    </message>
-    <message>
         <source>&amp;Transparent Background</source>
         <translation>&amp;Genomskinlig bakgrund</translation>
     </message>
@@ -1839,6 +2366,10 @@
     <message>
         <source>Invalid columns entered.</source>
         <translation>Ogiltigt antal kolumner har angetts.</translation>
+    </message>
+    <message>
+        <source>Properties for %1</source>
+        <translation>Egenskaper för %1</translation>
     </message>
 </context>
 <context>
@@ -2356,6 +2887,26 @@
         <source> and </source>
         <translation> och </translation>
     </message>
+    <message>
+        <source>text (*.txt)|*.txt</source>
+        <translation>text (*.txt)|*.txt</translation>
+    </message>
+    <message>
+        <source>Metafile (*.WMF)|*.WMF</source>
+        <translation>Metafil (*.WMF)|*.WMF</translation>
+    </message>
+    <message>
+        <source>Enhanced Metafile (*.EMF)|*.EMF</source>
+        <translation>Utökad metafil (*.EMF)|*.EMF</translation>
+    </message>
+    <message>
+        <source>Bitmap (*.BMP)|*.BMP</source>
+        <translation>Bitmappsbild (*.BMP)|*.BMP</translation>
+    </message>
+    <message>
+        <source>JPeg (*.JPG)|*.JPG</source>
+        <translation>JPEG (*.JPG)|*.JPG</translation>
+    </message>
 </context>
 <context>
     <name>qx::PrintOptionsDialog</name>
@@ -2468,8 +3019,8 @@
         <translation>Teckensnitt för korsordets facit</translation>
     </message>
     <message>
-        <source> Font</source>
-        <translation> – teckensnitt</translation>
+        <source>%1 Font</source>
+        <translation>Teckensnitt för %1</translation>
     </message>
 </context>
 <context>
@@ -2690,10 +3241,6 @@
 <context>
     <name>qx::SizePositionDialog</name>
     <message>
-        <source>Size &amp; Location of </source>
-        <translation>Storlek och placering för </translation>
-    </message>
-    <message>
         <source>Left</source>
         <translation>Vänster</translation>
     </message>
@@ -2745,43 +3292,9 @@
         <source>The location you have specified will place the object off the page.  Do you wish abort your changes?</source>
         <translation>Den placering du har angett flyttar objektet utanför sidan. Vill du ångra dina ändringar?</translation>
     </message>
-</context>
-<context>
-    <name>qx::SolvablePageFormat</name>
     <message>
-        <source>Crossword Puzzle</source>
-        <translation>Korsord</translation>
-    </message>
-    <message>
-        <source>Skip to the clues</source>
-        <translation>Hoppa till ledtrådarna</translation>
-    </message>
-    <message>
-        <source>Click a square or a clue and type the answer; typing follows the word&apos;s direction. The arrow keys move, Tab and Shift+Tab go to the next and the previous word, Backspace erases, a second click on a square (or the space bar) turns the direction, and Escape leaves the grid.</source>
-        <translation>Klicka på en ruta eller en ledtråd och skriv svaret; texten fortsätter i ordets riktning. Piltangenterna flyttar, Tabb och Skift+Tabb går till nästa och föregående ord, Backsteg raderar, ett andra klick på en ruta (eller mellanslag) byter riktning och Esc lämnar rutnätet.</translation>
-    </message>
-    <message>
-        <source>Tap a square or a clue and type; tap the square again to turn.</source>
-        <translation>Tryck på en ruta eller en ledtråd och skriv; tryck på rutan igen för att byta riktning.</translation>
-    </message>
-    <message>
-        <source>Puzzle grid, %1 squares wide and %2 high</source>
-        <translation>Korsordets rutnät, %1 rutor brett och %2 högt</translation>
-    </message>
-    <message>
-        <source>Your letters and your time are kept in this browser. The answers are stored in this page in a simply scrambled form, so they cannot be read in its source at a glance.</source>
-        <translation>Dina bokstäver och din tid sparas i den här webbläsaren. Svaren finns i sidan i en enkelt förvrängd form, så att de inte kan läsas direkt i källkoden.</translation>
-    </message>
-</context>
-<context>
-    <name>qx::SpellCheckWindows</name>
-    <message>
-        <source>Notice</source>
-        <translation>Meddelande</translation>
-    </message>
-    <message>
-        <source> was not found in the dictionary.  No suggestions could be found.</source>
-        <translation> fanns inte i ordboken. Inga förslag kunde hittas.</translation>
+        <source>Size &amp; Location of %1</source>
+        <translation>Storlek och placering för %1</translation>
     </message>
 </context>
 <context>
@@ -3007,6 +3520,14 @@ Vill du ersätta den?</translation>
     <message>
         <source>Unable to create html file.</source>
         <translation>Det gick inte att skapa HTML-filen.</translation>
+    </message>
+    <message>
+        <source>%1 pt</source>
+        <translation>%1 pt</translation>
+    </message>
+    <message>
+        <source>html (*.htm)|*.htm</source>
+        <translation>html (*.htm)|*.htm</translation>
     </message>
 </context>
 <context>

@@ -13,13 +13,13 @@ namespace qx {
 namespace {
 
 constexpr std::array<ProgramLanguage, 7> Languages{{
-    {"en", "English"},
-    {"de", "Deutsch"},
-    {"es", "Espa\u00f1ol"},
-    {"fr", "Fran\u00e7ais"},
-    {"it", "Italiano"},
-    {"nl", "Nederlands"},
-    {"sv", "Svenska"},
+    {"en", "English", "&English"},
+    {"de", "Deutsch", "&Deutsch"},
+    {"es", "Espa\u00f1ol", "Es&pa\u00f1ol"},
+    {"fr", "Fran\u00e7ais", "&Fran\u00e7ais"},
+    {"it", "Italiano", "&Italiano"},
+    {"nl", "Nederlands", "&Nederlands"},
+    {"sv", "Svenska", "S&venska"},
 }};
 
 // "de_DE.UTF-8@euro" -> "de"; "C" and "POSIX" name no language.

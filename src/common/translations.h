@@ -14,6 +14,7 @@ namespace qx {
 struct ProgramLanguage {
     const char *code;       // "en", "fr", ...: the stored choice and the translation file's suffix
     const char *nativeName; // the language's name in itself, as a language menu shows it to anyone
+    const char *caption;    // the same with an accelerator of its own among the seven
 };
 
 // English first, then the translations in the order a menu lists them.

@@ -54,6 +54,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -101,18 +102,20 @@ QStringList clippedTexts(const QWidget &window)
     return out;
 }
 
-// Texts this test hands a window itself, as the user's data or in place of the program's own
-// callers: they carry no translation marks.
-QStringList givenTexts(const QString &window)
+// Texts this test hands a window itself, as the user's data, and the languages' own names, the
+// same in every language: they carry no translation marks.
+QStringList givenTexts(const QString &)
 {
-    const QStringList languages = {QStringLiteral("&American"), QStringLiteral("&British"), QStringLiteral("&Spanish"),
-                                   QStringLiteral("&Italian"),  QStringLiteral("&French"),  QStringLiteral("&German"),
-                                   QStringLiteral("&Dutch"),    QStringLiteral("S&wedish")};
-    if (window == QLatin1String("spell_check_choice"))
-        return languages + QStringList{QStringLiteral("Spell Check")};
-    if (window == QLatin1String("thesaurus_choice"))
-        return languages + QStringList{QStringLiteral("Thesaurus")};
-    return {QStringLiteral("Best Fit"), QStringLiteral("recieve"), QStringLiteral("hapy")};
+    QStringList out = {QStringLiteral("Best Fit"), QStringLiteral("recieve"), QStringLiteral("hapy")};
+    for (const ProgramLanguage &language : programLanguages())
+        out << QString::fromUtf8(language.caption) << QString::fromUtf8(language.nativeName);
+    return out;
+}
+
+// A text the program's callers hand a window, translated as they translate it.
+QString programText(const char *text)
+{
+    return QCoreApplication::translate("qx", text);
 }
 
 // The screen the windows are shown on, as the program would take it.
@@ -310,10 +313,10 @@ TEST(WindowLook, SpellingAndThesaurusWindowsShowTheirTextsWholeAtBothFactors)
         UiHost &host = p.host;
         int choice = 2;
         {
-            LanguageChoiceDialog w(dialogLook, QStringLiteral("Spell Check"),
-                                   {QStringLiteral("&American"), QStringLiteral("&British"), QStringLiteral("&Spanish"),
-                                    QStringLiteral("&Italian"), QStringLiteral("&French"), QStringLiteral("&German"),
-                                    QStringLiteral("&Dutch"), QStringLiteral("S&wedish")},
+            LanguageChoiceDialog w(dialogLook, programText("Spell Check"),
+                                   {programText("&American"), programText("&British"), programText("&Spanish"),
+                                    programText("&Italian"), programText("&French"), programText("&German"),
+                                    programText("&Dutch"), programText("S&wedish")},
                                    {true, true, true, true, false, true, true, true}, choice);
             look(w, QStringLiteral("spell_check_choice"), factor);
         }
@@ -333,10 +336,10 @@ TEST(WindowLook, SpellingAndThesaurusWindowsShowTheirTextsWholeAtBothFactors)
         }
         {
             int thesaurus = 4;
-            LanguageChoiceDialog w(dialogLook, QStringLiteral("Thesaurus"),
-                                   {QStringLiteral("&American"), QStringLiteral("&British"), QStringLiteral("&Spanish"),
-                                    QStringLiteral("&Italian"), QStringLiteral("&French"), QStringLiteral("&German"),
-                                    QStringLiteral("S&wedish")},
+            LanguageChoiceDialog w(dialogLook, programText("Thesaurus"),
+                                   {programText("&American"), programText("&British"), programText("&Spanish"),
+                                    programText("&Italian"), programText("&French"), programText("&German"),
+                                    programText("S&wedish")},
                                    {true, true, true, true, true, true, false}, thesaurus, nullptr,
                                    {1, 2, 4, 5, 6, 7, 8}, noDutchThesaurusNote());
             look(w, QStringLiteral("thesaurus_choice"), factor);

@@ -29,7 +29,6 @@
 #include <QToolBar>
 
 #include <cmath>
-#include <map>
 
 namespace qx {
 
@@ -288,22 +287,17 @@ void MainWindow::buildProgramLanguageMenu(QMenu *options)
 {
     QMenu *menu = options->addMenu(tr("Lan&guage"));
     auto *group = new QActionGroup(this);
-    // Each language by its own name, the same in every language, with a letter of its own.
-    const std::map<QString, QString> captions = {
-        {QStringLiteral("en"), QStringLiteral("&English")},
-        {QStringLiteral("de"), QStringLiteral("&Deutsch")},
-        {QStringLiteral("es"), QStringLiteral("Es&pa\u00f1ol")},
-        {QStringLiteral("fr"), QStringLiteral("&Fran\u00e7ais")},
-        {QStringLiteral("it"), QStringLiteral("&Italiano")},
-        {QStringLiteral("nl"), QStringLiteral("&Nederlands")},
-        {QStringLiteral("sv"), QStringLiteral("S&venska")},
-    };
     const QString stored = m_session.settings.misc.language;
+    // Each language by its own name, the same whatever language the windows are in.
     QStringList codes = {QString()};
-    for (const ProgramLanguage &language : programLanguages())
+    QStringList captions = {tr("&System Language")};
+    for (const ProgramLanguage &language : programLanguages()) {
         codes << QLatin1String(language.code);
-    for (const QString &code : codes) {
-        const QString text = code.isEmpty() ? tr("&System Language") : captions.at(code);
+        captions << QString::fromUtf8(language.caption);
+    }
+    for (qsizetype i = 0; i < codes.size(); ++i) {
+        const QString &code = codes[i];
+        const QString &text = captions[i];
         const QString name = QStringLiteral("MenuLanguage") + (code.isEmpty() ? QStringLiteral("System") : code);
         QAction *item = addChoice(menu, group, name, text, {}, [this, code] { setProgramLanguage(code); });
         item->setChecked(code == stored || (code.isEmpty() && !isProgramLanguage(stored)));

@@ -22,6 +22,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace qx {
 
 namespace {
@@ -108,8 +110,12 @@ void applyUserFonts(QWidget &window, const DialogLook &look)
 
 void scaleAndCentre(QWidget &window, QSize designSize, const DialogLook &look)
 {
-    const QSize size(scaledBy(designSize.width(), look.screenFactor), scaledBy(designSize.height(), look.screenFactor));
-    window.resize(size.expandedTo(window.minimumSizeHint()));
+    QSize size(scaledBy(designSize.width(), look.screenFactor), scaledBy(designSize.height(), look.screenFactor));
+    size = size.expandedTo(window.minimumSizeHint());
+    // Wrapped texts need more lines in a longer language: the window grows to hold them all.
+    if (const QLayout *layout = window.layout(); layout && layout->hasHeightForWidth())
+        size.setHeight(std::max(size.height(), layout->totalHeightForWidth(size.width())));
+    window.resize(size);
     const QSize actual = window.size();
     window.move((look.screen.width() - actual.width()) / 2, (look.screen.height() - actual.height()) / 2);
     fitOnScreen(window);
