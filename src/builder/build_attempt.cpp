@@ -34,6 +34,20 @@ constexpr std::array<uint8_t, GridCells + 1> table()
 constexpr auto ColumnOf = table<columnOf>();
 constexpr auto RowOf = table<rowOf>();
 
+constexpr int NoStart = -1;
+
+// The first cell of a word whose letter i lies on cell x, or NoStart where the word would run
+// outside the first lastColumn columns and lastRow rows.
+inline int startThrough(int x, int i, bool across, int lastColumn, int lastRow)
+{
+    if (across) {
+        const int c = ColumnOf[x] - i;
+        return c < 1 || c > lastColumn || RowOf[x] > lastRow ? NoStart : x - i;
+    }
+    const int r = RowOf[x] - i;
+    return r < 1 || r > lastRow || ColumnOf[x] > lastColumn ? NoStart : x - i * Side;
+}
+
 } // namespace
 
 PuzzleRecord AttemptResult::record(const PuzzleRecord &saved) const
@@ -271,18 +285,9 @@ void AttemptRunner::collectSince(const Word &w, int lastColumn, int lastRow, int
         for (int i = 0; i < w.length; ++i) {
             if (w.s[i] != m_grid[x])
                 continue;
-            int f;
-            if (across) {
-                const int c = ColumnOf[x] - i;
-                if (c < 1 || c > lastColumn || RowOf[x] > lastRow)
-                    continue;
-                f = x - i;
-            } else {
-                const int r = RowOf[x] - i;
-                if (r < 1 || r > lastRow || ColumnOf[x] > lastColumn)
-                    continue;
-                f = x - i * Side;
-            }
+            const int f = startThrough(x, i, across, lastColumn, lastRow);
+            if (f == NoStart)
+                continue;
             // The crossing count is not known from the new cells alone: the test decides.
             into.bits[f >> 6] |= uint64_t(1) << (f & 63);
         }
@@ -302,18 +307,9 @@ void AttemptRunner::collect(const Word &w, int lastColumn, int lastRow, int step
         const auto &cells = crossable.cells[ch];
         for (int n = 0; n < crossable.count[ch]; ++n) {
             const int x = cells[n];
-            int f;
-            if (across) {
-                const int c = ColumnOf[x] - i;
-                if (c < 1 || c > lastColumn || RowOf[x] > lastRow)
-                    continue;
-                f = x - i;
-            } else {
-                const int r = RowOf[x] - i;
-                if (r < 1 || r > lastRow || ColumnOf[x] > lastColumn)
-                    continue;
-                f = x - i * Side;
-            }
+            const int f = startThrough(x, i, across, lastColumn, lastRow);
+            if (f == NoStart)
+                continue;
             const uint64_t bit = uint64_t(1) << (f & 63);
             into.bits[f >> 6] |= bit;
             if (++into.hits[f] == 2)

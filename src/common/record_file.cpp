@@ -228,20 +228,15 @@ FileOutcome<int> RecordFile::append(std::span<const uint8_t> records) const
 
 FileStatus RecordFile::replace(const RecordCheck &check, std::span<const uint8_t> record) const
 {
-    const int n = check.number;
-    return rewrite(
-        false, true,
-        [&](qint64 oldSize) -> FileOutcome<std::vector<Piece>> {
-            const qint64 at = static_cast<qint64>(n) * m_size;
-            if (n < 0 || at + m_size > oldSize)
-                return FileError{FileError::Kind::Io, m_path, Texts::tr("No such record")};
-            return std::vector<Piece>{Piece::old(0, at), Piece::of(record),
-                                      Piece::old(at + m_size, oldSize - at - m_size)};
-        },
-        &check);
+    return spliceRecord(check, record);
 }
 
 FileStatus RecordFile::remove(const RecordCheck &check) const
+{
+    return spliceRecord(check, std::nullopt);
+}
+
+FileStatus RecordFile::spliceRecord(const RecordCheck &check, std::optional<std::span<const uint8_t>> with) const
 {
     const int n = check.number;
     return rewrite(
@@ -250,7 +245,11 @@ FileStatus RecordFile::remove(const RecordCheck &check) const
             const qint64 at = static_cast<qint64>(n) * m_size;
             if (n < 0 || at + m_size > oldSize)
                 return FileError{FileError::Kind::Io, m_path, Texts::tr("No such record")};
-            return std::vector<Piece>{Piece::old(0, at), Piece::old(at + m_size, oldSize - at - m_size)};
+            std::vector<Piece> pieces{Piece::old(0, at)};
+            if (with)
+                pieces.push_back(Piece::of(*with));
+            pieces.push_back(Piece::old(at + m_size, oldSize - at - m_size));
+            return pieces;
         },
         &check);
 }

@@ -122,6 +122,8 @@ private:
     using Plan = std::function<FileOutcome<std::vector<Piece>>(qint64 oldSize)>;
     FileStatus rewrite(bool createMissing, bool refuseDamaged, const Plan &plan,
                        const RecordCheck *check = nullptr) const;
+    // Rewrites the file with the checked record taken out, and `with` in its place when given.
+    FileStatus spliceRecord(const RecordCheck &check, std::optional<std::span<const uint8_t>> with) const;
     FileError notRecordFile() const;
     FileStatus checkUnchanged(int fd, const FileStamp &now, const RecordCheck &check) const;
 

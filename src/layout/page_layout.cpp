@@ -9,6 +9,7 @@ namespace qx {
 namespace {
 
 // The fields at their offsets (docs/FILE_FORMATS.md), for both directions.
+// Every record's list has this form, but the offsets are this record's own: none can stand for another.
 template <typename Object, typename Coder>
 void objectFields(Object &o, const Coder &c)
 {
@@ -48,7 +49,8 @@ void objectFields(Object &o, const Coder &c)
     static_assert(1411 + 28 == LayoutObject::Size);
 }
 
-// Every object slot, in use or stale, so that the record writes back as it was read.
+// Every object slot, in use or stale, so that the record writes back as it was read. The list has
+// the objects' form, but other fields at other offsets: none can stand for another.
 template <typename Layout, typename Coder>
 void layoutFields(Layout &p, const Coder &c)
 {

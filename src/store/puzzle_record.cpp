@@ -10,6 +10,7 @@ namespace qx {
 namespace {
 
 // The record's fields at their offsets (docs/FILE_FORMATS.md), for both directions.
+// Every record's list has this form, but the offsets are this record's own: none can stand for another.
 template <typename Record, typename Coder>
 void puzzleFields(Record &r, const Coder &c)
 {

@@ -53,6 +53,16 @@ void visitHtmlBlock(Visitor &v, QStringView name, S &block)
     v.number(QStringLiteral("Font ") + name.toString(), block.fontSize);
 }
 
+// Where a window stands and how large it is, under four keys named after the window.
+template <typename Visitor, typename Number>
+void visitWindowPlace(Visitor &v, QStringView window, Number &left, Number &top, Number &width, Number &height)
+{
+    v.number(window.toString() + QStringLiteral(" Left"), left);
+    v.number(window.toString() + QStringLiteral(" Top"), top);
+    v.number(window.toString() + QStringLiteral(" Width"), width);
+    v.number(window.toString() + QStringLiteral(" Height"), height);
+}
+
 template <typename S, typename Visitor>
 void visitSettings(S &s, Visitor &v)
 {
@@ -112,20 +122,16 @@ void visitSettings(S &s, Visitor &v)
     auto &page = s.pageLayout;
     v.section(u"Page Layout");
     v.number(u"Zoom", page.zoom);
-    v.number(u"Page Designer Window Left", page.designerLeft);
-    v.number(u"Page Designer Window Top", page.designerTop);
-    v.number(u"Page Designer Window Width", page.designerWidth);
-    v.number(u"Page Designer Window Height", page.designerHeight);
+    visitWindowPlace(v, u"Page Designer Window", page.designerLeft, page.designerTop, page.designerWidth,
+                     page.designerHeight);
     v.number(u"Default Page", page.defaultPage);
 
     auto &reports = s.reports;
     v.section(u"Reports");
     v.yesNo(u"Default Printer", reports.defaultPrinter);
     v.number(u"Printer Index", reports.printerIndex);
-    v.number(u"Report Viewing Window Left", reports.viewerLeft);
-    v.number(u"Report Viewing Window Top", reports.viewerTop);
-    v.number(u"Report Viewing Window Width", reports.viewerWidth);
-    v.number(u"Report Viewing Window Height", reports.viewerHeight);
+    visitWindowPlace(v, u"Report Viewing Window", reports.viewerLeft, reports.viewerTop, reports.viewerWidth,
+                     reports.viewerHeight);
     v.number(u"Pixel Width", reports.pixelWidth);
     v.number(u"JPeg Compression Quality", reports.jpegQuality);
     v.number(u"Pixel Format", reports.pixelFormat);

@@ -67,6 +67,7 @@ public:
     void updateActions();
 
     // Every command of the menus; the toolbar carries some of them.
+    // One named pointer per control, as in every window: the lists are alike in form only.
     struct Actions {
         QAction *newCollection = nullptr;
         QAction *openCollection = nullptr;

@@ -51,6 +51,7 @@ public:
     // The selected layout as last read from the library.
     const PageLayout &selectedLayout() const { return m_layout; }
 
+    // One named pointer per control, as in every window: the lists are alike in form only.
     struct Controls {
         QPushButton *select = nullptr;
         QPushButton *exit = nullptr;

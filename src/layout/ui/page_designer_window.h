@@ -130,6 +130,7 @@ private:
     QHash<QString, QImage> m_bitmaps;
     std::optional<QRect> m_outline; // the frame shown while an object is dragged
 
+    // One named pointer per control, as in every window: the lists are alike in form only.
     QComboBox *m_paper = nullptr;
     QWidget *m_customBox = nullptr;
     QLineEdit *m_width = nullptr;

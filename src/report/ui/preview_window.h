@@ -79,7 +79,7 @@ public:
     void zoomEditDone();
     void pixelEditDone();
 
-    // The menu commands.
+    // The menu commands, one named pointer each as in every window: the lists are alike in form only.
     struct Actions {
         QAction *printPage = nullptr;
         QAction *printCopies = nullptr;

@@ -73,7 +73,8 @@ public:
     // The captions of the font menu's visible entries, in order.
     QStringList fontEntries() const;
 
-    // The window's controls and menu commands.
+    // The window's controls and menu commands, one named pointer each as in every window: the lists
+    // are alike in form only.
     struct Controls {
         QCheckBox *title = nullptr;
         QCheckBox *body = nullptr;

@@ -101,6 +101,7 @@ private:
     ShapeListOptions m_options;
     QImage m_picture;
 
+    // One named pointer per control, as in every window: the lists are alike in form only.
     QLabel *m_layoutImage = nullptr;
     RecordListBox *m_shapeBox = nullptr;
     QVBoxLayout *m_buttons = nullptr;

@@ -128,6 +128,7 @@ private:
     UiHost &m_host;
     bool m_shown = false;
     std::unique_ptr<PuzzleRecord> m_original; // existing puzzle as opened, for change detection
+    // One named pointer per control, as in every window: the lists are alike in form only.
     QLineEdit *m_title = nullptr;
     QComboBox *m_category = nullptr;
     QLineEdit *m_bonus = nullptr;
