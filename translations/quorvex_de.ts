@@ -1171,6 +1171,14 @@
         <source>QXMOR Files (*.QX3)|*.QX3|16 bit QXMOR Files (*.QXM)|*.QXM</source>
         <translation>QXMOR-Dateien (*.QX3)|*.QX3|16-Bit-QXMOR-Dateien (*.QXM)|*.QXM</translation>
     </message>
+    <message>
+        <source>&lt;Current Puzzle&gt;</source>
+        <translation>&lt;Aktuelles Rätsel&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;Smallest Square&gt;</source>
+        <translation>&lt;Kleinstes Quadrat&gt;</translation>
+    </message>
 </context>
 <context>
     <name>qx::AboutBox</name>

@@ -1171,6 +1171,14 @@
         <source>QXMOR Files (*.QX3)|*.QX3|16 bit QXMOR Files (*.QXM)|*.QXM</source>
         <translation>Archivos QXMOR (*.QX3)|*.QX3|Archivos QXMOR de 16 bits (*.QXM)|*.QXM</translation>
     </message>
+    <message>
+        <source>&lt;Current Puzzle&gt;</source>
+        <translation>&lt;Crucigrama actual&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;Smallest Square&gt;</source>
+        <translation>&lt;Cuadrado más pequeño&gt;</translation>
+    </message>
 </context>
 <context>
     <name>qx::AboutBox</name>

@@ -1171,6 +1171,14 @@
         <source>QXMOR Files (*.QX3)|*.QX3|16 bit QXMOR Files (*.QXM)|*.QXM</source>
         <translation>Fichiers QXMOR (*.QX3)|*.QX3|Fichiers QXMOR 16 bits (*.QXM)|*.QXM</translation>
     </message>
+    <message>
+        <source>&lt;Current Puzzle&gt;</source>
+        <translation>&lt;Grille actuelle&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;Smallest Square&gt;</source>
+        <translation>&lt;Plus petit carré&gt;</translation>
+    </message>
 </context>
 <context>
     <name>qx::AboutBox</name>

@@ -1171,6 +1171,14 @@
         <source>QXMOR Files (*.QX3)|*.QX3|16 bit QXMOR Files (*.QXM)|*.QXM</source>
         <translation>File QXMOR (*.QX3)|*.QX3|File QXMOR a 16 bit (*.QXM)|*.QXM</translation>
     </message>
+    <message>
+        <source>&lt;Current Puzzle&gt;</source>
+        <translation>&lt;Cruciverba attuale&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;Smallest Square&gt;</source>
+        <translation>&lt;Quadrato più piccolo&gt;</translation>
+    </message>
 </context>
 <context>
     <name>qx::AboutBox</name>

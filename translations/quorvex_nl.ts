@@ -1171,6 +1171,14 @@
         <source>QXMOR Files (*.QX3)|*.QX3|16 bit QXMOR Files (*.QXM)|*.QXM</source>
         <translation>QXMOR-bestanden (*.QX3)|*.QX3|16-bits QXMOR-bestanden (*.QXM)|*.QXM</translation>
     </message>
+    <message>
+        <source>&lt;Current Puzzle&gt;</source>
+        <translation>&lt;Huidige puzzel&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;Smallest Square&gt;</source>
+        <translation>&lt;Kleinste vierkant&gt;</translation>
+    </message>
 </context>
 <context>
     <name>qx::AboutBox</name>

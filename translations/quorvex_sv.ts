@@ -1171,6 +1171,14 @@
         <source>QXMOR Files (*.QX3)|*.QX3|16 bit QXMOR Files (*.QXM)|*.QXM</source>
         <translation>QXMOR-filer (*.QX3)|*.QX3|16-bitars QXMOR-filer (*.QXM)|*.QXM</translation>
     </message>
+    <message>
+        <source>&lt;Current Puzzle&gt;</source>
+        <translation>&lt;Aktuellt korsord&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;Smallest Square&gt;</source>
+        <translation>&lt;Minsta kvadrat&gt;</translation>
+    </message>
 </context>
 <context>
     <name>qx::AboutBox</name>

@@ -4,6 +4,8 @@
 
 #include "common/pstring.h"
 
+#include <QtGlobal>
+
 #include <array>
 #include <cstdint>
 #include <span>
@@ -54,10 +56,10 @@ std::string shapeEntryText(const ShapeRecord &shape);
 // The record number carried by the list entry that stands for the open puzzle's own shape; no
 // library can reach it (a library of 100,000 shapes would be a quarter of a gigabyte).
 inline constexpr int CurrentPuzzleShapeMarker = 100000;
-inline constexpr const char *CurrentPuzzleShapeName = "<Current Puzzle>";
+inline constexpr const char *CurrentPuzzleShapeName = QT_TRANSLATE_NOOP("qx", "<Current Puzzle>");
 // The word list editor's entry that asks the builder for the smallest square holding every word.
 inline constexpr int SmallestSquareMarker = 100001;
-inline constexpr const char *SmallestSquareName = "<Smallest Square>";
+inline constexpr const char *SmallestSquareName = QT_TRANSLATE_NOOP("qx", "<Smallest Square>");
 
 // The shape of a built puzzle, derived from its grid: a cell is in the shape wherever the grid byte
 // is non-zero (a letter or an open square), over all 2,500 cells, beyond the grid size too. Width

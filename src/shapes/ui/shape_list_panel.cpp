@@ -6,6 +6,7 @@
 #include "shapes/ui/shape_editor_dialog.h"
 #include "store/settings.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -130,6 +131,17 @@ std::optional<int> ShapeListPanel::selectedRecord() const
     return m_shapeBox->selectedRecord();
 }
 
+namespace {
+
+// The two entries the program adds itself are named in the windows' language; the library's
+// shapes keep the names they were stored with.
+std::string shownName(const char *name)
+{
+    return cp1252::fromUnicodeDropping(QCoreApplication::translate("qx", name));
+}
+
+} // namespace
+
 void ShapeListPanel::fillLayoutList()
 {
     auto listed = m_context.library.list();
@@ -139,7 +151,10 @@ void ShapeListPanel::fillLayoutList()
     if (listed && list.nothingFound())
         m_host.message(this, tr("Warning"), tr("No saved shape information could be found."), Buttons::Ok);
     if (m_options.currentPuzzleShape) {
-        list.entries.push_back({CurrentPuzzleShapeMarker, shapeEntryText(*m_options.currentPuzzleShape)});
+        const ShapeRecord &shape = *m_options.currentPuzzleShape;
+        list.entries.push_back({CurrentPuzzleShapeMarker, std::to_string(shape.ShapeWidth) + "x" +
+                                                              std::to_string(shape.ShapeHeight) + " " +
+                                                              shownName(CurrentPuzzleShapeName)});
         sortByText(list.entries);
     }
     if (m_options.smallestSquare) {
@@ -147,7 +162,7 @@ void ShapeListPanel::fillLayoutList()
         while (at != list.entries.end() && at->recordNumber != CurrentPuzzleShapeMarker)
             ++at;
         at = at == list.entries.end() ? list.entries.begin() : at + 1;
-        list.entries.insert(at, {SmallestSquareMarker, SmallestSquareName});
+        list.entries.insert(at, {SmallestSquareMarker, shownName(SmallestSquareName)});
     }
     m_shapeBox->fill(list.entries);
     fitListToEntries();
