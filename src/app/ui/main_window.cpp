@@ -256,7 +256,8 @@ void MainWindow::buildOptionsMenu()
     a.internationalChars = addAction(options, "MenuIntlChars", tr("&International Characters"), ctrl(Qt::Key_Y), {},
                                      opener(&Windows::internationalChars));
     // Ctrl+H belongs to "Puzzle &Shape", which comes first; this item only shows it.
-    a.clueHeaders = addAction(options, "MenuClueHeaders", tr("&Clue Headers") + QStringLiteral("\tCtrl+H"), {}, {},
+    a.clueHeaders = addAction(options, "MenuClueHeaders", tr("&Clue Headers") + QLatin1Char('\t') +
+                                  QKeySequence(Qt::CTRL | Qt::Key_H).toString(QKeySequence::NativeText), {}, {},
                               opener(&Windows::clueHeaders));
     a.wordSeparators = addAction(options, "MenuWordSeparators", tr("&Word Separator Chars"), ctrl(Qt::Key_B), {},
                                  opener(&Windows::wordSeparators));
