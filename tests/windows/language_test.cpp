@@ -2,14 +2,17 @@
 // menus, the word list editor's caption and the messages come in that language, and an English
 // start afterwards is English again.
 
+#include "app/ui/help_window.h"
 #include "common/translations.h"
 #include "words/ui/word_list_editor.h"
 
 #include "support/real_host.h"
 #include "support/translation_files.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <QTextBrowser>
 
 #include <gtest/gtest.h>
 
@@ -44,8 +47,7 @@ TEST(Languages, TheProgramStartsInTheSystemsLanguageThroughTheRealHost)
     for (const QString &code : {QStringLiteral("de"), QStringLiteral("fr")}) {
         SCOPED_TRACE(code.toStdString());
         const QString file = translationOf(code, main, QStringLiteral("&File"));
-        const QString caption =
-            translationOf(code, QStringLiteral("QObject"), QStringLiteral("Create New Puzzle"));
+        const QString caption = translationOf(code, QStringLiteral("QObject"), QStringLiteral("Create New Puzzle"));
         const QString question = translationOf(code, main, QStringLiteral("Are you sure you want to delete %1?"));
         ASSERT_FALSE(file.isEmpty() || caption.isEmpty() || question.isEmpty());
         ASSERT_NE(file, QStringLiteral("&File"));
@@ -72,6 +74,15 @@ TEST(Languages, TheProgramStartsInTheSystemsLanguageThroughTheRealHost)
             ASSERT_FALSE(a.boxes().empty());
             EXPECT_TRUE(a.boxes().back().text.startsWith(question.section(QStringLiteral("%1"), 0, 0)))
                 << a.boxes().back().text.toStdString();
+            // The help in the same language.
+            p.window->actions().helpContents->trigger();
+            HelpWindow *help = nullptr;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                help = help ? help : qobject_cast<HelpWindow *>(w);
+            ASSERT_TRUE(help);
+            EXPECT_TRUE(help->browser()->source().path().endsWith(QStringLiteral("QXMOR.%1.HLP").arg(code)))
+                << help->browser()->source().toString().toStdString();
+            help->close();
         }
         qputenv("LANGUAGE", "en");
         RealProgram english(true);
