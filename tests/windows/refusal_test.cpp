@@ -721,16 +721,7 @@ const ErrorPath ErrorPaths[] = {
      [](Scene &s, ModalAnswerer &a) {
          const ReadOnlyFolder readOnly(s.p.program.path());
          ASSERT_TRUE(readOnly.effective());
-         a.drive([](QWidget *w) {
-             auto *d = qobject_cast<DictionaryMaintenanceDialog *>(w);
-             d->addInfo()->setText(QStringLiteral("Zorbleq"));
-             clickButton(d, QStringLiteral("AddButton"));
-             clickButton(d, QStringLiteral("OkButton"));
-             if (QApplication::activeModalWidget() == d)
-                 dismiss(d);
-         });
-         a.press(QStringLiteral("OK"));
-         s.command("MenuAddToDictionary");
+         s.addWordToUsersList(a);
          a.wait();
      },
      {{QStringLiteral("Error"), QStringLiteral("IncEngl.tlx")}}},

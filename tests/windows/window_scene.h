@@ -3,13 +3,16 @@
 // a copy of the sample collection open, and helpers that run a window modally as the program does.
 
 #include "builder/grid_builder.h"
+#include "lexicon/ui/dictionary_maintenance_dialog.h"
 #include "report/ui/preview_window.h"
 #include "store/collection_file.h"
 
 #include "support/real_host.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QPrinter>
 
 #include <gtest/gtest.h>
@@ -52,6 +55,22 @@ struct Scene {
         if (a && a->isEnabled())
             a->trigger();
         return nullptr;
+    }
+    // Adds a word to the user's word list through Add To Dictionary and leaves with OK; the box
+    // that comes next is answered with OK.
+    void addWordToUsersList(ModalAnswerer &a)
+    {
+        a.drive([](QWidget *w) {
+            auto *d = qobject_cast<DictionaryMaintenanceDialog *>(w);
+            ASSERT_TRUE(d);
+            d->addInfo()->setText(QStringLiteral("Zorbleq"));
+            clickButton(d, QStringLiteral("AddButton"));
+            clickButton(d, QStringLiteral("OkButton"));
+            if (QApplication::activeModalWidget() == d)
+                dismiss(d);
+        });
+        a.press(QStringLiteral("OK"));
+        command("MenuAddToDictionary");
     }
     // Runs a dialog of ours modally through the real host.
     QWidget *modal(QDialog &dialog)

@@ -2,6 +2,7 @@
 
 #include "common/ui/ui_host.h"
 
+#include <QFileInfo>
 #include <QObject>
 
 namespace qx {
@@ -16,6 +17,11 @@ SaveResult savePuzzleInto(QWidget *parent, UiHost &host, const QString &collecti
             host.fileChanged(parent, error,
                              QObject::tr("Your puzzle was not saved; reopen the collection to see the change."));
             return SaveResult::Changed;
+        }
+        if (error.kind == FileError::Kind::CannotOpen && QFileInfo::exists(collectionPath)) {
+            // A read-only collection: closing the window would throw away what the user typed.
+            host.fileError(parent, error, QObject::tr("Unable to save puzzle."));
+            return SaveResult::Refused;
         }
         if (error.kind == FileError::Kind::CannotOpen)
             host.message(parent, QObject::tr("Error"), QObject::tr("Unable to save puzzle."), Buttons::Ok);

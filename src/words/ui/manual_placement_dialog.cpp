@@ -256,6 +256,7 @@ void ManualPlacementDialog::acceptEntries()
         ConventionalDialog::reject();
         return;
     case SaveResult::Changed:
+    case SaveResult::Refused:
         // The letters typed stay on the grid; the user may leave with Cancel.
         return;
     }

@@ -470,7 +470,9 @@ void WordListEditor::savePuzzle()
         ConventionalDialog::reject();
         return;
     case SaveResult::Changed:
-        // Another program changed the puzzle's record: the editor stays open with everything typed.
+    case SaveResult::Refused:
+        // Another program changed the puzzle's record, or the collection is read-only: the editor
+        // stays open with everything typed.
         return;
     }
 }
