@@ -507,6 +507,11 @@ const ErrorPath ErrorPaths[] = {
              clickButton(w, QStringLiteral("OkButton"));
          });
          a.press(QStringLiteral("OK"));
+         // The window stays with the letters typed; the user leaves it.
+         a.drive([](QWidget *w) {
+             EXPECT_TRUE(qobject_cast<ManualPlacementDialog *>(w));
+             dismiss(w);
+         });
          s.command("MenuPuzzleWords");
          a.wait();
          EXPECT_FALSE(QFile::exists(s.p.collection()));

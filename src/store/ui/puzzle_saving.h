@@ -19,7 +19,7 @@ using ReloadAndReselect = std::function<void(const std::string &category, const 
 
 enum class SaveResult {
     Saved,
-    Failed,  // the file could not be written; the window closes as it always has
+    Failed,  // the file could not be written and was left as it was
     Changed, // another program changed the puzzle's record since it was read: the window stays open
     Refused, // the collection is there but may not be written (read-only): the window stays open
 };

@@ -253,8 +253,6 @@ void ManualPlacementDialog::acceptEntries()
         accept();
         return;
     case SaveResult::Failed:
-        ConventionalDialog::reject();
-        return;
     case SaveResult::Changed:
     case SaveResult::Refused:
         // The letters typed stay on the grid; the user may leave with Cancel.

@@ -467,12 +467,11 @@ void WordListEditor::savePuzzle()
         accept();
         return;
     case SaveResult::Failed:
-        ConventionalDialog::reject();
-        return;
     case SaveResult::Changed:
     case SaveResult::Refused:
-        // Another program changed the puzzle's record, or the collection is read-only: the editor
-        // stays open with everything typed.
+        // The file was left as it was (a full disk, a damaged or read-only collection, a record
+        // another program changed): the editor stays open with everything typed, to try again
+        // or to export the words.
         return;
     }
 }
