@@ -1179,6 +1179,10 @@
         <source>&lt;Smallest Square&gt;</source>
         <translation>&lt;Kleinstes Quadrat&gt;</translation>
     </message>
+    <message>
+        <source>&lt;&lt;DEFAULT&gt;&gt;</source>
+        <translation>&lt;&lt;STANDARD&gt;&gt;</translation>
+    </message>
 </context>
 <context>
     <name>qx::AboutBox</name>

@@ -1179,6 +1179,10 @@
         <source>&lt;Smallest Square&gt;</source>
         <translation>&lt;Cuadrado más pequeño&gt;</translation>
     </message>
+    <message>
+        <source>&lt;&lt;DEFAULT&gt;&gt;</source>
+        <translation>&lt;&lt;PREDETERMINADO&gt;&gt;</translation>
+    </message>
 </context>
 <context>
     <name>qx::AboutBox</name>

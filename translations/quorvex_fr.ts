@@ -1179,6 +1179,10 @@
         <source>&lt;Smallest Square&gt;</source>
         <translation>&lt;Plus petit carré&gt;</translation>
     </message>
+    <message>
+        <source>&lt;&lt;DEFAULT&gt;&gt;</source>
+        <translation>&lt;&lt;PAR DÉFAUT&gt;&gt;</translation>
+    </message>
 </context>
 <context>
     <name>qx::AboutBox</name>

@@ -1179,6 +1179,10 @@
         <source>&lt;Smallest Square&gt;</source>
         <translation>&lt;Quadrato più piccolo&gt;</translation>
     </message>
+    <message>
+        <source>&lt;&lt;DEFAULT&gt;&gt;</source>
+        <translation>&lt;&lt;PREDEFINITO&gt;&gt;</translation>
+    </message>
 </context>
 <context>
     <name>qx::AboutBox</name>

@@ -1,10 +1,13 @@
 #include "layout/layout_library.h"
 
+#include "common/cp1252.h"
 #include "layout/layout_defaults.h"
 #include "layout/layout_units.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -42,20 +45,33 @@ FileOutcome<EntryList> LayoutLibrary::list(int defaultPage) const
         [defaultPage](int n, const PageLayout &layout) { return layoutEntryText(layout, n == defaultPage); });
 }
 
+namespace {
+
+// A word of the program's own (a paper's name, the default mark) in the windows' language; a name
+// the user stored, which is no source text, comes back as it is.
+std::string shownInLanguage(const std::string &word)
+{
+    if (std::any_of(word.begin(), word.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+        return word;
+    return cp1252::fromUnicodeDropping(QCoreApplication::translate("qx", word.c_str()));
+}
+
+} // namespace
+
 std::string layoutEntryText(const PageLayout &layout, bool isDefault)
 {
     // Appended piece by piece: GCC 12 at -O3 takes the chain of temporaries the + operators make
     // for an overlapping copy (a false -Wrestrict).
     const std::string paper = layout.PaperName.str();
     std::string text = layout.LayoutName.str();
-    text.append(" (").append(paper);
+    text.append(" (").append(shownInLanguage(paper));
     if (paper == CustomPaperName) {
         text.append(" ").append(std::to_string(roundedWhole(layout.PageWidth)));
         text.append("\" x ").append(std::to_string(roundedWhole(layout.PageHeight))).append("\"");
     }
     text.append(")");
     if (isDefault)
-        text += DefaultLayoutMark;
+        text.append("  ").append(shownInLanguage(DefaultLayoutMark));
     return text;
 }
 

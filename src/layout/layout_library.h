@@ -6,6 +6,7 @@
 #include "layout/page_layout.h"
 
 #include <QString>
+#include <QtGlobal>
 
 #include <string>
 
@@ -26,9 +27,11 @@ public:
     // the number.
 };
 
-inline constexpr std::string_view DefaultLayoutMark = "  <<DEFAULT>>";
+// Follows the default layout's entry, after two blanks.
+inline constexpr const char *DefaultLayoutMark = QT_TRANSLATE_NOOP("qx", "<<DEFAULT>>");
 
-// The list text of a layout: "Daily Page (Letter)", or for a custom paper
+// The list text of a layout, in the windows' language where it has words of its own (the paper's
+// name, the default mark): "Daily Page (Letter)", or for a custom paper
 // "Odd (Custom 9\" x 11\")" with the size rounded to whole numbers and the inch mark whatever the
 // unit. Only the paper name "Custom" shows its size.
 std::string layoutEntryText(const PageLayout &layout, bool isDefault);
