@@ -856,7 +856,7 @@
     </message>
     <message>
         <source>English</source>
-        <translation>Inglés</translation>
+        <translation>inglés</translation>
     </message>
     <message>
         <source>No clues can be suggested: neither WordNet (the Debian package wordnet-base) nor the English thesaurus is installed.</source>

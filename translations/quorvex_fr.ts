@@ -2054,7 +2054,7 @@
     </message>
     <message>
         <source>&amp;American</source>
-        <translation>Anglais &amp;américain</translation>
+        <translation>Anglais a&amp;méricain</translation>
     </message>
     <message>
         <source>&amp;British</source>

@@ -3085,7 +3085,7 @@
     </message>
     <message>
         <source>Notes</source>
-        <translation>Opmerkingen</translation>
+        <translation>Uitleg</translation>
     </message>
     <message>
         <source>Left Click To Toggle</source>

@@ -60,37 +60,44 @@ constexpr ObjectKind CrosswordTools[] = {
 };
 constexpr ObjectKind OtherTools[] = {ObjectKind::Text, ObjectKind::Bitmap, ObjectKind::Rectangle, ObjectKind::Circle};
 
-QString panelCaption(ObjectKind kind)
+// A tool panel's caption in English: the source of its shown text and of its object name, which
+// stays the same in every language.
+const char *panelSource(ObjectKind kind)
 {
     switch (kind) {
     case ObjectKind::Title:
-        return PageDesignerWindow::tr("Title");
+        return QT_TRANSLATE_NOOP("qx::PageDesignerWindow", "Title");
     case ObjectKind::Puzzle:
-        return PageDesignerWindow::tr("Puzzle");
+        return QT_TRANSLATE_NOOP("qx::PageDesignerWindow", "Puzzle");
     case ObjectKind::DownHeading:
-        return PageDesignerWindow::tr("Down Heading");
+        return QT_TRANSLATE_NOOP("qx::PageDesignerWindow", "Down Heading");
     case ObjectKind::AcrossHeading:
-        return PageDesignerWindow::tr("Across Heading");
+        return QT_TRANSLATE_NOOP("qx::PageDesignerWindow", "Across Heading");
     case ObjectKind::DownClues:
-        return PageDesignerWindow::tr("Down Clues");
+        return QT_TRANSLATE_NOOP("qx::PageDesignerWindow", "Down Clues");
     case ObjectKind::AcrossClues:
-        return PageDesignerWindow::tr("Across Clues");
+        return QT_TRANSLATE_NOOP("qx::PageDesignerWindow", "Across Clues");
     case ObjectKind::WordList:
-        return PageDesignerWindow::tr("Word List");
+        return QT_TRANSLATE_NOOP("qx::PageDesignerWindow", "Word List");
     case ObjectKind::BonusQuestion:
-        return PageDesignerWindow::tr("Bonus Quest");
+        return QT_TRANSLATE_NOOP("qx::PageDesignerWindow", "Bonus Quest");
     case ObjectKind::CombinedClues:
-        return PageDesignerWindow::tr("Combined Clues");
+        return QT_TRANSLATE_NOOP("qx::PageDesignerWindow", "Combined Clues");
     case ObjectKind::Text:
-        return PageDesignerWindow::tr("Text");
+        return QT_TRANSLATE_NOOP("qx::PageDesignerWindow", "Text");
     case ObjectKind::Bitmap:
-        return PageDesignerWindow::tr("Bitmap");
+        return QT_TRANSLATE_NOOP("qx::PageDesignerWindow", "Bitmap");
     case ObjectKind::Rectangle:
-        return PageDesignerWindow::tr("Rectangle");
+        return QT_TRANSLATE_NOOP("qx::PageDesignerWindow", "Rectangle");
     case ObjectKind::Circle:
-        return PageDesignerWindow::tr("Circle");
+        return QT_TRANSLATE_NOOP("qx::PageDesignerWindow", "Circle");
     }
-    return {};
+    return "";
+}
+
+QString panelCaption(ObjectKind kind)
+{
+    return PageDesignerWindow::tr(panelSource(kind));
 }
 
 // The colour an object is shown in on the design page.
@@ -394,7 +401,8 @@ QWidget *PageDesignerWindow::buildSidePanel()
         int i = 0;
         for (const ObjectKind kind : kinds) {
             auto *panel = new QPushButton(panelCaption(kind), box);
-            panel->setObjectName(panelCaption(kind).remove(QLatin1Char(' ')) + QStringLiteral("Panel"));
+            panel->setObjectName(QString::fromLatin1(panelSource(kind)).remove(QLatin1Char(' ')) +
+                                 QStringLiteral("Panel"));
             panel->setCheckable(true);
             panel->setAutoDefault(false);
             panel->setFocusPolicy(Qt::NoFocus);

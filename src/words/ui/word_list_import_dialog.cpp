@@ -87,8 +87,16 @@ void WordListImportDialog::shareAccelerators()
     const std::pair<QAbstractButton *, QAbstractButton *> shared[] = {{m_openFile, m_ok},
                                                                       {m_modes.asWordsAndClues, m_selectAll}};
     for (const auto &[before, after] : shared) {
-        before->setShortcut(filled ? QKeySequence() : QKeySequence::mnemonic(before->text()));
-        after->setShortcut(filled ? QKeySequence::mnemonic(after->text()) : QKeySequence());
+        const QKeySequence first = QKeySequence::mnemonic(before->text());
+        const QKeySequence second = QKeySequence::mnemonic(after->text());
+        if (first != second) {
+            // A translation that gives the two letters of their own: each keeps its key.
+            before->setShortcut(first);
+            after->setShortcut(second);
+            continue;
+        }
+        before->setShortcut(filled ? QKeySequence() : first);
+        after->setShortcut(filled ? second : QKeySequence());
     }
 }
 
