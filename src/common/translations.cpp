@@ -1,9 +1,12 @@
 #include "common/translations.h"
 
+#include "common/cp1252.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <vector>
@@ -13,13 +16,13 @@ namespace qx {
 namespace {
 
 constexpr std::array<ProgramLanguage, 7> Languages{{
-    {"en", "English", "&English"},
-    {"de", "Deutsch", "&Deutsch"},
-    {"es", "Espa\u00f1ol", "Es&pa\u00f1ol"},
-    {"fr", "Fran\u00e7ais", "&Fran\u00e7ais"},
-    {"it", "Italiano", "&Italiano"},
-    {"nl", "Nederlands", "&Nederlands"},
-    {"sv", "Svenska", "S&venska"},
+    {"en", "&English"},
+    {"de", "&Deutsch"},
+    {"es", "Es&pa\u00f1ol"},
+    {"fr", "&Fran\u00e7ais"},
+    {"it", "&Italiano"},
+    {"nl", "&Nederlands"},
+    {"sv", "S&venska"},
 }};
 
 // "de_DE.UTF-8@euro" -> "de"; "C" and "POSIX" name no language.
@@ -119,6 +122,13 @@ bool installTranslations(const QString &code, const QString &translationsDir)
 QString currentLanguage()
 {
     return installedCode();
+}
+
+std::string shownInLanguage(const std::string &word)
+{
+    if (std::any_of(word.begin(), word.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+        return word;
+    return cp1252::fromUnicodeDropping(QCoreApplication::translate("qx", word.c_str()));
 }
 
 } // namespace qx

@@ -8,13 +8,14 @@
 
 #include <functional>
 #include <span>
+#include <string>
 
 namespace qx {
 
 struct ProgramLanguage {
-    const char *code;       // "en", "fr", ...: the stored choice and the translation file's suffix
-    const char *nativeName; // the language's name in itself, as a language menu shows it to anyone
-    const char *caption;    // the same with an accelerator of its own among the seven
+    const char *code;    // "en", "fr", ...: the stored choice and the translation file's suffix
+    const char *caption; // the language's name in itself, with an accelerator of its own among
+                         // the seven: a language menu shows it the same to anyone
 };
 
 // English first, then the translations in the order a menu lists them.
@@ -36,5 +37,10 @@ bool installTranslations(const QString &code, const QString &translationsDir);
 
 // The language the windows are in: the code installed last, "en" before any.
 QString currentLanguage();
+
+// A word of the program's own that lists keep in Windows-1252 bytes (a paper's name, the default
+// mark, the shape list's own entries), translated in context "qx" for showing. A name the user
+// stored, which is no source text (any byte above ASCII), comes back as it is.
+std::string shownInLanguage(const std::string &word);
 
 } // namespace qx

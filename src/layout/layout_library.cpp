@@ -1,13 +1,11 @@
 #include "layout/layout_library.h"
 
-#include "common/cp1252.h"
+#include "common/translations.h"
 #include "layout/layout_defaults.h"
 #include "layout/layout_units.h"
 
-#include <QCoreApplication>
 #include <QtGlobal>
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -44,19 +42,6 @@ FileOutcome<EntryList> LayoutLibrary::list(int defaultPage) const
     return entries(
         [defaultPage](int n, const PageLayout &layout) { return layoutEntryText(layout, n == defaultPage); });
 }
-
-namespace {
-
-// A word of the program's own (a paper's name, the default mark) in the windows' language; a name
-// the user stored, which is no source text, comes back as it is.
-std::string shownInLanguage(const std::string &word)
-{
-    if (std::any_of(word.begin(), word.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
-        return word;
-    return cp1252::fromUnicodeDropping(QCoreApplication::translate("qx", word.c_str()));
-}
-
-} // namespace
 
 std::string layoutEntryText(const PageLayout &layout, bool isDefault)
 {

@@ -108,7 +108,7 @@ QStringList givenTexts(const QString &)
 {
     QStringList out = {QStringLiteral("Best Fit"), QStringLiteral("recieve"), QStringLiteral("hapy")};
     for (const ProgramLanguage &language : programLanguages())
-        out << QString::fromUtf8(language.caption) << QString::fromUtf8(language.nativeName);
+        out << QString::fromUtf8(language.caption) << QString::fromUtf8(language.caption).remove(QLatin1Char('&'));
     return out;
 }
 

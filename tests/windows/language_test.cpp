@@ -24,9 +24,9 @@ using namespace qx::test;
 namespace {
 
 // What the .ts file of a language says, read without Qt's lookup.
-QString translationOf(const QString &code, const QString &context, const QString &source)
+QString translationOf(const std::vector<TsMessage> &messages, const QString &context, const QString &source)
 {
-    for (const TsMessage &m : readTranslations(code)) {
+    for (const TsMessage &m : messages) {
         if (m.context == context && m.source == source)
             return m.translations.value(0);
     }
@@ -46,9 +46,10 @@ TEST(Languages, TheProgramStartsInTheSystemsLanguageThroughTheRealHost)
     const QString main = QStringLiteral("qx::MainWindow");
     for (const QString &code : {QStringLiteral("de"), QStringLiteral("fr")}) {
         SCOPED_TRACE(code.toStdString());
-        const QString file = translationOf(code, main, QStringLiteral("&File"));
-        const QString caption = translationOf(code, QStringLiteral("QObject"), QStringLiteral("Create New Puzzle"));
-        const QString question = translationOf(code, main, QStringLiteral("Are you sure you want to delete %1?"));
+        const auto messages = readTranslations(code);
+        const QString file = translationOf(messages, main, QStringLiteral("&File"));
+        const QString caption = translationOf(messages, QStringLiteral("QObject"), QStringLiteral("Create New Puzzle"));
+        const QString question = translationOf(messages, main, QStringLiteral("Are you sure you want to delete %1?"));
         ASSERT_FALSE(file.isEmpty() || caption.isEmpty() || question.isEmpty());
         ASSERT_NE(file, QStringLiteral("&File"));
 

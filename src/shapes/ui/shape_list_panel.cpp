@@ -1,12 +1,11 @@
 #include "shapes/ui/shape_list_panel.h"
 
-#include "common/cp1252.h"
+#include "common/translations.h"
 #include "common/ui/library_commands.h"
 #include "common/ui/ui_host.h"
 #include "shapes/ui/shape_editor_dialog.h"
 #include "store/settings.h"
 
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -131,17 +130,6 @@ std::optional<int> ShapeListPanel::selectedRecord() const
     return m_shapeBox->selectedRecord();
 }
 
-namespace {
-
-// The two entries the program adds itself are named in the windows' language; the library's
-// shapes keep the names they were stored with.
-std::string shownName(const char *name)
-{
-    return cp1252::fromUnicodeDropping(QCoreApplication::translate("qx", name));
-}
-
-} // namespace
-
 void ShapeListPanel::fillLayoutList()
 {
     auto listed = m_context.library.list();
@@ -154,7 +142,7 @@ void ShapeListPanel::fillLayoutList()
         const ShapeRecord &shape = *m_options.currentPuzzleShape;
         list.entries.push_back({CurrentPuzzleShapeMarker, std::to_string(shape.ShapeWidth) + "x" +
                                                               std::to_string(shape.ShapeHeight) + " " +
-                                                              shownName(CurrentPuzzleShapeName)});
+                                                              shownInLanguage(CurrentPuzzleShapeName)});
         sortByText(list.entries);
     }
     if (m_options.smallestSquare) {
@@ -162,7 +150,7 @@ void ShapeListPanel::fillLayoutList()
         while (at != list.entries.end() && at->recordNumber != CurrentPuzzleShapeMarker)
             ++at;
         at = at == list.entries.end() ? list.entries.begin() : at + 1;
-        list.entries.insert(at, {SmallestSquareMarker, shownName(SmallestSquareName)});
+        list.entries.insert(at, {SmallestSquareMarker, shownInLanguage(SmallestSquareName)});
     }
     m_shapeBox->fill(list.entries);
     fitListToEntries();
